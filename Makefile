@@ -1,0 +1,53 @@
+# make run   installs what is missing, builds and starts the game
+# make test  the same set-up, then the whole test suite through CTest
+
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
+            qt6-translations-l10n libgl-dev libxkbcommon-dev libbenchmark-dev \
+            clang-14 libclang-rt-14-dev
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test fuzz clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" \
+	        || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake --preset default
+
+build: configure
+	cmake --build --preset default -j $(JOBS)
+
+run: build
+	./build/zelbo
+
+test: build
+	ctest --preset default -j $(JOBS)
+
+# make fuzz SECONDS=600   storage tests under ASan/UBSan, then each fuzzer for SECONDS seconds
+SECONDS ?= 600
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	ctest --preset fuzz
+	@for name in itemreader savedgamefile; do \
+	    mkdir -p build-fuzz/corpus/$$name build-fuzz/artifacts && \
+	    echo "== fuzz_$$name, $(SECONDS) s" && \
+	    ./build-fuzz/fuzz/fuzz_$$name build-fuzz/corpus/$$name tests/storage/fuzz/seeds/$$name \
+	        -max_total_time=$(SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=build-fuzz/artifacts/ || exit 1; \
+	done
+
+clean:
+	rm -rf build build-fuzz

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "zelboview.h"
+
+#include <functional>
+
+// A view for playing without a window: it shows nothing and makes no pause.
+// It counts the board refreshes (every completed move makes at least one) and
+// hands the hand-end counters and the results window to whoever listens.
+class HeadlessView : public ZelboView
+{
+public:
+    void UpdateForm() override { ++m_actualizaciones; }
+    bool cargarReverso(const QString &) override { return true; }
+    void aplicarColorFondo(qint32) override { }
+    void mostrarVentana() override { }
+    void setCartel(const QString &) override { }
+    void mostrarContadores(int cpu, int humano) override;
+    void mostrarNombreJugador(const QString &) override { }
+    void ResaltarCarta(const Imagen &, int) override { }
+    void prepararResultados() override { }
+    void Dialogo(const QString &nombre, int num1, int num2) override;
+    bool iniciarPrograma(const QString &) override { return false; }
+    void Salir(int) override { }
+
+    int actualizaciones() const { return m_actualizaciones; }
+    void setAlContar(std::function<void(int cpu, int humano)> f) { m_alContar = std::move(f); }
+    void setAlGanar(std::function<void()> f) { m_alGanar = std::move(f); }
+
+private:
+    int m_actualizaciones = 0;
+    std::function<void(int, int)> m_alContar;
+    std::function<void()> m_alGanar;
+};

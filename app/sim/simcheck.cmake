@@ -1,0 +1,68 @@
+# Checks of zelbo-sim, run by CTest as `cmake -DSIM=<zelbo-sim> -DMODE=<mode> -P simcheck.cmake`:
+#   same_seed     two runs of --games 3 --seed 42 print the same, seconds aside, and every
+#                 line has its documented form and adds up (40 cards a hand, 3 games)
+#   bad_argument  each bad command line exits with status 2 and a one-line error
+#   recorded      --games 2 --seed 7 prints what RECORDED holds, seconds aside. That
+#                 file was recorded from a run; it changes, and must be recorded again,
+#                 whenever the card order, the draw, the CPU's rule or the random
+#                 human's choices change.
+
+function(run_sim out_var)
+    execute_process(COMMAND ${SIM} ${ARGN}
+        RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "zelbo-sim ${ARGN} exited with ${rc}: ${err}")
+    endif()
+    string(REGEX REPLACE "seconds=[0-9]+\\.[0-9]+" "seconds=*" out "${out}")
+    set(${out_var} "${out}" PARENT_SCOPE)
+endfunction()
+
+function(check_form output games)
+    string(REGEX REPLACE "\n$" "" output "${output}")
+    string(REPLACE "\n" ";" lines "${output}")
+    list(POP_BACK lines summary)
+    set(hands 0)
+    foreach(line IN LISTS lines)
+        math(EXPR hands "${hands} + 1")
+        if(NOT line MATCHES "^hand ([0-9]+): cpu=([0-9]+) human=([0-9]+) table=([0-9]+) winner=(cpu|human|tie)$")
+            message(FATAL_ERROR "bad hand line: '${line}'")
+        endif()
+        math(EXPR cards "${CMAKE_MATCH_2} + ${CMAKE_MATCH_3} + ${CMAKE_MATCH_4}")
+        if(NOT CMAKE_MATCH_1 EQUAL hands OR NOT cards EQUAL 40)
+            message(FATAL_ERROR "hand line out of order or not 40 cards: '${line}'")
+        endif()
+    endforeach()
+    if(NOT summary MATCHES "^games=${games} hands=${hands} cpu_games=([0-9]+) human_games=([0-9]+) seconds=\\*$")
+        message(FATAL_ERROR "bad summary line: '${summary}' after ${hands} hands")
+    endif()
+    math(EXPR won "${CMAKE_MATCH_1} + ${CMAKE_MATCH_2}")
+    if(NOT won EQUAL games)
+        message(FATAL_ERROR "games won do not add up: '${summary}'")
+    endif()
+endfunction()
+
+if(MODE STREQUAL "same_seed")
+    run_sim(first --games 3 --seed 42)
+    run_sim(second --games 3 --seed 42)
+    if(NOT first STREQUAL second)
+        message(FATAL_ERROR "same seed, different output:\n${first}\n---\n${second}")
+    endif()
+    check_form("${first}" 3)
+elseif(MODE STREQUAL "bad_argument")
+    foreach(args "--games;abc" "--games;0" "--games;-2" "--seed;x1" "--bogus" "extra")
+        execute_process(COMMAND ${SIM} ${args}
+            RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+        string(REGEX REPLACE "\n$" "" err "${err}")
+        if(NOT rc EQUAL 2 OR err STREQUAL "" OR err MATCHES "\n" OR NOT out STREQUAL "")
+            message(FATAL_ERROR "'${args}': status ${rc}, stderr '${err}', stdout '${out}'")
+        endif()
+    endforeach()
+elseif(MODE STREQUAL "recorded")
+    run_sim(output --games 2 --seed 7)
+    file(READ ${RECORDED} expected)
+    if(NOT output STREQUAL expected)
+        message(FATAL_ERROR "differs from ${RECORDED}:\n${output}")
+    endif()
+else()
+    message(FATAL_ERROR "unknown MODE '${MODE}'")
+endif()

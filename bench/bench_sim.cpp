@@ -1,0 +1,45 @@
+// Hands per second of the simulator's loop: whole games of the real game, the
+// CPU against a random legal human, without a window, on one thread.
+
+#include "simulacionerror.h"
+#include "simulador.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Each iteration is one run of zelbo-sim's loop: state.range(0) games played
+// in one session, ending with the answer No (which saves the preferences, a
+// synced write, once per run).
+void manosPorSegundo(benchmark::State &state, const QString &naipe)
+{
+    try {
+        Simulador simulador(naipe, 42);
+        const int partidas = static_cast<int>(state.range(0));
+        double manos = 0;
+        for (auto _ : state)
+            manos += simulador.jugar(partidas).manos;
+        state.counters["hands"] = manos;
+        state.counters["hands_per_second"] = benchmark::Counter(manos, benchmark::Counter::kIsRate);
+    } catch (const SimulacionError &e) {
+        state.SkipWithError(e.what());
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The card set is read through Qt's SQL plugins, which need the application.
+    QCoreApplication app(argc, argv);
+    const QString naipe = QCoreApplication::applicationDirPath() + QStringLiteral("/naipe40.db");
+    benchmark::RegisterBenchmark("sim/one_game", manosPorSegundo, naipe)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "escala.h"
+#include "imagen.h"
+
+#include <QColor>
+#include <QList>
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+class CardPicture;
+class MarkBox;
+class PictureCache;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QToolBar;
+
+// The board: every card place, mark, label, the lift button and the toolbar,
+// laid out in twips and scaled as one to fit the window. It holds no game
+// state; the main window fills it.
+class BoardWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    BoardWidget(PictureCache &cache, QWidget *parent);
+
+    void setFondo(const QPixmap &fondo);
+    void setColorFondo(const QColor &color);
+    // Grows or restores a card picture by the enlargement of a pause, in place.
+    void resaltar(CardPicture *imagen, bool grande);
+    // A hand card of the given slot dropped at the point: on the background it
+    // is laid on the table, on either pile picture it goes on the human's pile.
+    void soltar(QPoint punto, int slot);
+    // Lays out one label that grows to fit its text, after its text changed.
+    void ajustar(QLabel *etiqueta);
+
+    CardPicture *imagen(const Imagen &imagen) const;
+    const Escala &escala() const { return m_escala; }
+    std::array<CardPicture *, 3> cartap1img{};
+    std::array<CardPicture *, 3> Image1{};
+    std::array<CardPicture *, 3> cartap2img{};
+    std::array<CardPicture *, 7> mesaimg{};
+    std::array<CardPicture *, 2> montonimg{};
+    std::array<MarkBox *, 3> Checkp2{};
+    std::array<MarkBox *, 7> CheckMesa{};
+    std::array<MarkBox *, 2> CheckMonton{};
+    QLabel *Cartellbl = nullptr;
+    QLabel *Contp1Lbl = nullptr;
+    QLabel *Contp2lbl = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Puntajep1Lbl = nullptr;
+    QLabel *Puntajep2Lbl = nullptr;
+    QPushButton *LevantarBtn = nullptr;
+    QToolBar *Toolbar1 = nullptr;
+
+signals:
+    // A hand card dropped on the background (no control under it), or on a pile picture.
+    void soltadaEnFondo(int slot);
+    void soltadaEnMonton(int slot);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    struct Colocado
+    {
+        QWidget *control;
+        QRect twips;
+        qreal puntos; // font size at scale 1, 0 to keep the font
+    };
+
+    void crearCartas(PictureCache &cache);
+    void crearMarcas();
+    void crearEtiquetas();
+    void crearMarcadores();
+    QLabel *etiqueta(const QString &texto, const QString &estilo, qreal puntos, QRect twips);
+    QLabel *etiquetaAjustable(const QString &texto, const QString &estilo, qreal puntos,
+                              QPoint esquina);
+    void colocar(QWidget *control, QRect twips, qreal puntos = 0);
+    void recolocar();
+    void ordenarCapas();
+
+    Escala m_escala;
+    QPixmap m_fondo;
+    QColor m_colorFondo{224, 224, 224};
+    QList<Colocado> m_colocados;
+    QList<QPair<QLabel *, QPoint>> m_ajustables;
+    QList<QPair<QWidget *, QRect>> m_enMarco; // score labels inside their frames
+};

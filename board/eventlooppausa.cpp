@@ -1,0 +1,11 @@
+#include "eventlooppausa.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+void EventLoopPausa::esperar(int milisegundos)
+{
+    QEventLoop bucle;
+    QTimer::singleShot(milisegundos, &bucle, &QEventLoop::quit);
+    bucle.exec();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "pausa.h"
+
+// Waits in a local event loop, so the window repaints meanwhile.
+class EventLoopPausa : public Pausa
+{
+public:
+    void esperar(int milisegundos) override;
+};

@@ -1,0 +1,37 @@
+#include "markbox.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+MarkBox::MarkBox(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    setCheckable(true);
+    // The game owns the mark: a click asks, the refresh shows the answer.
+    setAutoExclusive(false);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void MarkBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal lado = std::min(width(), height());
+    const QRectF caja(0.5, 0.5, lado - 1.0, lado - 1.0);
+    const qreal borde = std::max(1.0, lado / 12.0);
+    p.setPen(QPen(isEnabled() ? QColor(40, 40, 40) : QColor(110, 110, 110), borde));
+    p.setBrush(isEnabled() ? QColor(250, 250, 250) : QColor(224, 224, 224));
+    p.drawRoundedRect(caja.adjusted(borde / 2, borde / 2, -borde / 2, -borde / 2), lado / 6,
+                      lado / 6);
+    if (!isChecked())
+        return;
+    QPainterPath tick;
+    tick.moveTo(caja.left() + lado * 0.22, caja.top() + lado * 0.52);
+    tick.lineTo(caja.left() + lado * 0.42, caja.top() + lado * 0.72);
+    tick.lineTo(caja.left() + lado * 0.78, caja.top() + lado * 0.28);
+    p.setPen(QPen(QColor(20, 110, 40), std::max(1.5, lado / 7.0), Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tick);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// How a pause of the CPU's turn waits. The program waits with the window
+// painting on; tests wait for nothing.
+class Pausa
+{
+public:
+    virtual ~Pausa() = default;
+    virtual void esperar(int milisegundos) = 0;
+};

@@ -1,0 +1,84 @@
+#include "qtdialogservice.h"
+
+#include "colorvalue.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::StandardButtons botonesDe(DialogService::Botones botones)
+{
+    switch (botones) {
+    case DialogService::Botones::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case DialogService::Botones::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case DialogService::Botones::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon iconoDe(DialogService::Icono icono)
+{
+    switch (icono) {
+    case DialogService::Icono::Critico:
+        return QMessageBox::Critical;
+    case DialogService::Icono::Pregunta:
+        return QMessageBox::Question;
+    case DialogService::Icono::Ninguno:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+DialogService::Respuesta QtDialogService::mensaje(const QString &texto, const QString &titulo,
+                                                  Botones botones, Icono icono)
+{
+    QMessageBox caja(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto,
+                     botonesDe(botones), m_ventana);
+    switch (caja.exec()) {
+    case QMessageBox::Ok:
+        return Respuesta::Ok;
+    case QMessageBox::Yes:
+        return Respuesta::Yes;
+    case QMessageBox::No:
+        return Respuesta::No;
+    default:
+        return Respuesta::Cancel;
+    }
+}
+
+std::optional<QString> QtDialogService::pedirTexto(const QString &pregunta, const QString &titulo)
+{
+    bool aceptado = false;
+    const QString texto =
+            QInputDialog::getText(m_ventana, titulo, pregunta, QLineEdit::Normal, {}, &aceptado);
+    if (!aceptado)
+        return std::nullopt;
+    return texto;
+}
+
+QString QtDialogService::archivoParaAbrir(const QString &filtro)
+{
+    return QFileDialog::getOpenFileName(m_ventana, QStringLiteral("Abrir"), {}, filtro);
+}
+
+QString QtDialogService::archivoParaGuardar(const QString &filtro)
+{
+    // The dialog asks before it replaces an existing file.
+    return QFileDialog::getSaveFileName(m_ventana, QStringLiteral("Guardar"), {}, filtro);
+}
+
+qint32 QtDialogService::elegirColor(qint32 inicial)
+{
+    const QPalette paleta = m_ventana ? m_ventana->palette() : QPalette();
+    const QColor color = QColorDialog::getColor(ColorValue::toQColor(inicial, paleta), m_ventana,
+                                                QStringLiteral("Color"));
+    return color.isValid() ? ColorValue::fromQColor(color) : inicial;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "dialogservice.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The dialogs the player sees: the toolkit's message, input, file and colour
+// dialogs, each over the given window.
+class QtDialogService : public DialogService
+{
+public:
+    QtDialogService() = default;
+    void setVentana(QWidget *ventana) { m_ventana = ventana; }
+
+    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
+                      Icono icono) override;
+    std::optional<QString> pedirTexto(const QString &pregunta, const QString &titulo) override;
+    QString archivoParaAbrir(const QString &filtro) override;
+    QString archivoParaGuardar(const QString &filtro) override;
+    qint32 elegirColor(qint32 inicial) override;
+
+private:
+    QPointer<QWidget> m_ventana;
+};

@@ -1,0 +1,360 @@
+#include "zelbofrm.h"
+
+#include "aboutfrm.h"
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "colorvalue.h"
+#include "helpwindow.h"
+#include "markbox.h"
+#include "pausa.h"
+#include "preferenciasfrm.h"
+#include "winnerdialogfrm.h"
+#include "zelboerror.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QToolBar>
+
+ZelboFrm::ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar,
+                   Pausa &pausa)
+    : m_programDir(programDir)
+    , m_dialogos(dialogos)
+    , m_pausa(pausa)
+    , m_tablero(new BoardWidget(m_cache, this))
+    , m_juego(programDir, *this, dialogos, azar)
+{
+    setWindowTitle(QStringLiteral("Zelbomar"));
+    setCentralWidget(m_tablero);
+    createActions();
+    conectarTablero();
+    qApp->installEventFilter(this);
+}
+
+ZelboFrm::~ZelboFrm()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool ZelboFrm::Form_Load()
+{
+    const QString fondo = m_programDir + QStringLiteral("/zelbofond.jpg");
+    const QPixmap imagen(fondo);
+    if (imagen.isNull()) {
+        m_dialogos.mensaje(QStringLiteral("No se puede cargar la imagen de fondo %1").arg(fondo),
+                           DialogService::kTitulo, DialogService::Botones::Ok,
+                           DialogService::Icono::Critico);
+        m_falloAlCargar = true;
+        return false;
+    }
+    m_tablero->setFondo(imagen);
+    jugar([](ZelboGame &juego) { juego.iniciar(); });
+    return !terminado();
+}
+
+bool ZelboFrm::terminado() const
+{
+    return m_falloAlCargar || m_juego.terminado();
+}
+
+int ZelboFrm::estadoSalida() const
+{
+    return m_falloAlCargar ? 1 : m_juego.estadoSalida();
+}
+
+void ZelboFrm::createActions()
+{
+    const auto accion = [this](const QString &texto, QKeySequence atajo, auto alElegir) {
+        auto *a = new QAction(texto, this);
+        a->setShortcut(atajo);
+        connect(a, &QAction::triggered, this, alElegir);
+        return a;
+    };
+    const auto comando = [this](void (ZelboGame::*orden)()) {
+        return [this, orden] { jugar([orden](ZelboGame &j) { (j.*orden)(); }); };
+    };
+    QMenu *archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
+    archivo->addAction(accion(QStringLiteral("Nuevo"), QKeySequence::New,
+                              comando(&ZelboGame::nuevomnu_Click)));
+    archivo->addAction(accion(QStringLiteral("Abrir"), QKeySequence::Open,
+                              comando(&ZelboGame::abrirmnu_Click)));
+    archivo->addAction(accion(QStringLiteral("Guardar"), QKeySequence::Save,
+                              comando(&ZelboGame::guardarmnu_Click)));
+    archivo->addSeparator();
+    archivo->addAction(accion(QStringLiteral("Opciones"), {}, [this] { abrirOpciones(); }));
+    archivo->addAction(accion(QStringLiteral("Nombre Jugador"), {},
+                              comando(&ZelboGame::nombremnu_Click)));
+    archivo->addSeparator();
+    archivo->addAction(accion(QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+                              comando(&ZelboGame::salirmnu_Click)));
+    QMenu *ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    ayuda->addAction(accion(QStringLiteral("Contenidos"), QKeySequence::HelpContents,
+                            [this] { abrirAyuda(); }));
+    ayuda->addAction(accion(QStringLiteral("Acerca de ..."), {}, [this] { abrirAcercaDe(); }));
+
+    const auto boton = [this](const QString &texto, const QString &clave, const QString &ayuda) {
+        auto *a = new QAction(QIcon(m_programDir + QStringLiteral("/icons/%1.png").arg(clave)),
+                              texto, this);
+        a->setToolTip(ayuda);
+        connect(a, &QAction::triggered, this, [this, clave] {
+            jugar([clave](ZelboGame &j) { j.Toolbar1_ButtonClick(clave); });
+        });
+        m_tablero->Toolbar1->addAction(a);
+    };
+    boton(QStringLiteral("Nuevo"), QStringLiteral("nuevo"), QStringLiteral("Empezar un juego nuevo"));
+    boton(QStringLiteral("Run"), QStringLiteral("run"), QStringLiteral("Correr una aplicacion"));
+    boton(QStringLiteral("Salir"), QStringLiteral("salir"), QStringLiteral("Salir de la aplicacion"));
+}
+
+void ZelboFrm::conectarTablero()
+{
+    BoardWidget &t = *m_tablero;
+    const auto alClic = [this](CardPicture *imagen, auto orden, bool soloDerecho) {
+        connect(imagen, &CardPicture::clicked, this, [this, imagen, orden, soloDerecho](auto boton) {
+            if (!soloDerecho || boton == Qt::RightButton)
+                jugar([&](ZelboGame &j) { (j.*orden)(imagen->imagen().indice); });
+        });
+    };
+    for (CardPicture *imagen : t.mesaimg)
+        alClic(imagen, &ZelboGame::mesaimg_Click, false);
+    for (CardPicture *imagen : t.cartap2img)
+        alClic(imagen, &ZelboGame::cartap2img_Click, true);
+    alClic(t.montonimg[0], &ZelboGame::montonimg_Click, false);
+    for (int i = 0; i < 3; ++i)
+        connect(t.Checkp2.at(i), &MarkBox::clicked, this,
+                [this, i] { jugar([i](ZelboGame &j) { j.Checkp2_Click(i); }); });
+    connect(t.CheckMonton[1], &MarkBox::clicked, this,
+            [this] { jugar([](ZelboGame &j) { j.CheckMonton_Click(1); }); });
+    connect(t.LevantarBtn, &QPushButton::clicked, this,
+            [this] { jugar([](ZelboGame &j) { j.LevantarBtn_Click(); }); });
+    connect(&t, &BoardWidget::soltadaEnFondo, this,
+            [this](int slot) { jugar([slot](ZelboGame &j) { j.Form_DragDrop(slot); }); });
+    connect(&t, &BoardWidget::soltadaEnMonton, this,
+            [this](int slot) { jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(slot); }); });
+}
+
+void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
+{
+    if (m_ocupado || terminado())
+        return;
+    m_ocupado = true;
+    accion(m_juego);
+    m_ocupado = false;
+    if (!terminado())
+        mostrarMarcas();
+    if (m_cierrePendiente && !terminado())
+        m_juego.Form_Terminate();
+}
+
+QString ZelboFrm::rutaDe(const QString &entrada) const
+{
+    return m_juego.estado().carta(entrada).imagen();
+}
+
+void ZelboFrm::mostrarLista(const CardList &lista, auto &imagenes)
+{
+    // A list longer than its places shows the first ones only.
+    for (int i = 0; i < static_cast<int>(imagenes.size()); ++i) {
+        CardPicture *imagen = imagenes.at(static_cast<std::size_t>(i));
+        if (i < lista.count())
+            imagen->setRuta(rutaDe(lista.at(i)));
+        imagen->setVisible(i < lista.count());
+    }
+}
+
+void ZelboFrm::UpdateForm()
+{
+    const GameState &e = m_juego.estado();
+    BoardWidget &t = *m_tablero;
+    t.Puntajep1Lbl->setText(QString::number(e.jugadorCpu.puntos()));
+    t.Puntajep2Lbl->setText(QString::number(e.jugadorHumano.puntos()));
+    mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
+    mostrarLista(e.lamesa, t.mesaimg);
+    mostrarLista(e.player1, t.cartap1img);
+    for (int i = 0; i < 3; ++i)
+        t.Image1.at(i)->setVisible(i < e.player1.count());
+    mostrarLista(e.player2, t.cartap2img);
+    for (int i = 0; i < 2; ++i) {
+        const CardList &pila = i == 0 ? e.player1Lev : e.player2Lev;
+        if (!pila.isEmpty())
+            t.montonimg.at(i)->setRuta(rutaDe(pila.at(0)));
+        t.montonimg.at(i)->setVisible(!pila.isEmpty());
+    }
+    mostrarMarcas();
+}
+
+void ZelboFrm::mostrarMarcas()
+{
+    const Marcas &m = m_juego.estado().marcas;
+    BoardWidget &t = *m_tablero;
+    for (int i = 0; i < 3; ++i)
+        t.Checkp2.at(i)->setChecked(m.Checkp2.at(i));
+    for (int i = 0; i < 7; ++i)
+        t.CheckMesa.at(i)->setChecked(m.CheckMesa.at(i));
+    for (int i = 0; i < 2; ++i)
+        t.CheckMonton.at(i)->setChecked(m.CheckMonton.at(i));
+}
+
+bool ZelboFrm::cargarReverso(const QString &ruta)
+{
+    if (!PictureCache::legible(ruta))
+        return false;
+    m_cache.olvidar(ruta);
+    for (CardPicture *cubierta : m_tablero->Image1)
+        cubierta->setRuta(ruta);
+    return true;
+}
+
+void ZelboFrm::aplicarColorFondo(qint32 color)
+{
+    m_tablero->setColorFondo(ColorValue::toQColor(color, palette()));
+}
+
+void ZelboFrm::mostrarVentana()
+{
+    if (!isVisible())
+        showMaximized();
+}
+
+void ZelboFrm::setCartel(const QString &texto)
+{
+    m_tablero->Cartellbl->setText(texto);
+    m_tablero->ajustar(m_tablero->Cartellbl);
+}
+
+void ZelboFrm::mostrarContadores(int cpu, int humano)
+{
+    m_tablero->Contp1Lbl->setText(QString::number(cpu));
+    m_tablero->Contp2lbl->setText(QString::number(humano));
+    m_tablero->ajustar(m_tablero->Contp1Lbl);
+    m_tablero->ajustar(m_tablero->Contp2lbl);
+}
+
+void ZelboFrm::mostrarNombreJugador(const QString &nombre)
+{
+    m_tablero->Label2->setText(nombre);
+}
+
+void ZelboFrm::ResaltarCarta(const Imagen &imagen, int milisegundos)
+{
+    CardPicture *carta = m_tablero->imagen(imagen);
+    const bool cpu = imagen.grupo == GrupoImagen::cartap1img;
+    CardPicture *cubierta = cpu ? m_tablero->Image1.at(static_cast<std::size_t>(imagen.indice))
+                                : nullptr;
+    mostrarMarcas();
+    if (cpu)
+        cubierta->hide();
+    m_tablero->resaltar(carta, true);
+    m_pausa.esperar(milisegundos);
+    m_tablero->resaltar(carta, false);
+    if (cpu)
+        cubierta->show();
+}
+
+void ZelboFrm::prepararResultados()
+{
+    if (!WinnerDialogFrm::puedeCargar(m_programDir))
+        throw ZelboError(QStringLiteral("No se puede cargar la imagen %1")
+                                 .arg(WinnerDialogFrm::rutaFondo(m_programDir)));
+}
+
+void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2)
+{
+    WinnerDialogFrm resultados(m_programDir, this);
+    resultados.Dialogo(nombre, num1, num2);
+}
+
+bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)
+{
+    // A picked path may hold blanks: the whole text names the program when
+    // such a file exists; otherwise it is a command line.
+    if (QFileInfo(lineaDeOrdenes).isFile())
+        return QProcess::startDetached(lineaDeOrdenes, {});
+    QStringList partes = QProcess::splitCommand(lineaDeOrdenes);
+    if (partes.isEmpty())
+        return false;
+    const QString programa = partes.takeFirst();
+    return QProcess::startDetached(programa, partes);
+}
+
+void ZelboFrm::Salir(int estado)
+{
+    m_salido = true;
+    if (m_ayuda)
+        m_ayuda->close();
+    hide();
+    QCoreApplication::exit(estado);
+}
+
+void ZelboFrm::closeEvent(QCloseEvent *event)
+{
+    if (m_salido || terminado()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (m_ocupado)
+        m_cierrePendiente = true;
+    else
+        jugar([](ZelboGame &j) { j.Form_Terminate(); });
+}
+
+namespace {
+bool esEntrada(QEvent::Type tipo)
+{
+    switch (tipo) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+bool ZelboFrm::eventFilter(QObject *objeto, QEvent *event)
+{
+    // While the game plays, input to this window is dropped, not queued; the
+    // dialogs the game opens meanwhile are windows of their own and work.
+    if (!m_ocupado || !esEntrada(event->type()))
+        return false;
+    if (auto *control = qobject_cast<QWidget *>(objeto))
+        return control->window() == this;
+    return objeto->parent() == this; // the window's actions and their shortcuts
+}
+
+void ZelboFrm::abrirAyuda()
+{
+    if (m_ocupado)
+        return;
+    if (!m_ayuda)
+        m_ayuda = new HelpWindow(m_programDir, this);
+    m_ayuda->mostrar();
+}
+
+void ZelboFrm::abrirOpciones()
+{
+    if (m_ocupado || terminado())
+        return;
+    preferenciasfrm opciones(m_juego, m_dialogos, this);
+    opciones.exec();
+}
+
+void ZelboFrm::abrirAcercaDe()
+{
+    Aboutfrm::mostrar(m_programDir, this);
+}

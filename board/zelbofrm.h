@@ -1,0 +1,78 @@
+#pragma once
+
+#include "picturecache.h"
+#include "zelbogame.h"
+#include "zelboview.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class BoardWidget;
+class DialogService;
+class HelpWindow;
+class Pausa;
+class RandomSource;
+
+// The main window: the board, its menus and toolbar. It shows the game and
+// hands the player's clicks, drags and commands to it. While the game is
+// playing (the CPU's turn with its pauses above all) the board takes no input;
+// a request to close the window waits until the move is complete.
+class ZelboFrm : public QMainWindow, public ZelboView
+{
+    Q_OBJECT
+
+public:
+    ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar, Pausa &pausa);
+    ~ZelboFrm() override;
+
+    // Loads the board picture and starts the first game. False when the
+    // program has already ended (a start-up failure shown to the player).
+    bool Form_Load();
+    bool terminado() const;
+    int estadoSalida() const;
+    ZelboGame &juego() { return m_juego; }
+    BoardWidget &tablero() { return *m_tablero; }
+
+    void UpdateForm() override;
+    bool cargarReverso(const QString &ruta) override;
+    void aplicarColorFondo(qint32 color) override;
+    void mostrarVentana() override;
+    void setCartel(const QString &texto) override;
+    void mostrarContadores(int cpu, int humano) override;
+    void mostrarNombreJugador(const QString &nombre) override;
+    void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
+    void prepararResultados() override;
+    void Dialogo(const QString &nombre, int num1, int num2) override;
+    bool iniciarPrograma(const QString &lineaDeOrdenes) override;
+    void Salir(int estado) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *objeto, QEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void conectarTablero();
+    void jugar(const std::function<void(ZelboGame &)> &accion);
+    void mostrarMarcas();
+    void mostrarLista(const CardList &lista, auto &imagenes);
+    QString rutaDe(const QString &entrada) const;
+    void abrirAyuda();
+    void abrirOpciones();
+    void abrirAcercaDe();
+
+    QString m_programDir;
+    DialogService &m_dialogos;
+    Pausa &m_pausa;
+    PictureCache m_cache;
+    BoardWidget *m_tablero = nullptr;
+    ZelboGame m_juego;
+    QPointer<HelpWindow> m_ayuda;
+    bool m_ocupado = false;
+    bool m_cierrePendiente = false;
+    bool m_salido = false;
+    bool m_falloAlCargar = false;
+};

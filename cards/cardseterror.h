@@ -1,0 +1,10 @@
+#pragma once
+
+#include "zelboerror.h"
+
+// The card set cannot be read, or would break the deal. The game cannot go on.
+class CardSetError : public ZelboError
+{
+public:
+    using ZelboError::ZelboError;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QTextBrowser>
+
+// The help: ayuda.html from the program's folder in a window of its own, which
+// stays open beside the game. A missing page leaves the window empty.
+class HelpWindow : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(const QString &programDir, QWidget *parent = nullptr);
+
+    static QString rutaAyuda(const QString &programDir);
+    // Shows the window, or brings it to the front when it is already open.
+    void mostrar();
+};

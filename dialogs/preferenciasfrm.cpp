@@ -1,0 +1,279 @@
+#include "preferenciasfrm.h"
+
+#include "clicklabel.h"
+#include "colorvalue.h"
+#include "dialogservice.h"
+#include "pathlabel.h"
+#include "zelbogame.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace {
+constexpr int kAnchoRuta = 320;
+} // namespace
+
+preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWidget *parent)
+    : QDialog(parent)
+    , m_juego(juego)
+    , m_dialogos(dialogos)
+    , m_nombreCpuAlAbrir(juego.estado().jugadorCpu.nombre())
+    , m_nombreHumanoAlAbrir(juego.estado().jugadorHumano.nombre())
+    , m_alAbrir(juego.preferencias())
+{
+    setWindowTitle(QStringLiteral("Opciones"));
+    // A window of fixed size: a title and a close box, nothing to minimize or maximize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setModal(true);
+
+    m_tbsOptions = new QTabWidget(this);
+    m_tbsOptions->setObjectName(QStringLiteral("tbsOptions"));
+    const int pestana = m_tbsOptions->addTab(crearEscritorio(), QStringLiteral("Escritorio"));
+    m_tbsOptions->setTabToolTip(pestana, QStringLiteral("Opciones de escritorio"));
+    m_tbsOptions->tabBar()->setTabData(pestana, QStringLiteral("Group1"));
+    m_tbsOptions->installEventFilter(this);
+
+    auto *principal = new QVBoxLayout(this);
+    principal->addWidget(m_tbsOptions);
+    principal->addLayout(crearBotones());
+    principal->setSizeConstraint(QLayout::SetFixedSize);
+
+    ValoresActuales();
+    centrarEnPantalla();
+}
+
+QWidget *preferenciasfrm::crearEscritorio()
+{
+    auto *pagina = new QWidget;
+    pagina->setObjectName(QStringLiteral("picOptions0"));
+    auto *columna = new QVBoxLayout(pagina);
+    columna->addWidget(crearCarta());
+    columna->addWidget(crearColor());
+    columna->addWidget(crearAplicacion());
+
+    auto *command1 = new QPushButton(QStringLiteral("Default"), pagina);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setAutoDefault(false);
+    command1->setToolTip(QStringLiteral("Vuelve a las preferencias de fábrica"));
+    connect(command1, &QPushButton::clicked, this, &preferenciasfrm::Command1_Click);
+    auto *fila = new QHBoxLayout;
+    fila->addStretch();
+    fila->addWidget(command1);
+    columna->addLayout(fila);
+    columna->addStretch();
+    return pagina;
+}
+
+QGroupBox *preferenciasfrm::crearCarta()
+{
+    auto *frame2 = new QGroupBox(QStringLiteral("Carta"));
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto *label9 = new QLabel(QStringLiteral("Reverso"), frame2);
+    label9->setObjectName(QStringLiteral("Label9"));
+    m_label8 = new PathLabel(QStringLiteral("(por defecto)"), frame2);
+    m_label8->setObjectName(QStringLiteral("Label8"));
+    m_label8->setMinimumWidth(kAnchoRuta);
+    label9->setBuddy(m_label8);
+    connect(m_label8, &ClickLabel::clicked, this, &preferenciasfrm::Label8_Click);
+
+    auto *fila = new QHBoxLayout(frame2);
+    fila->addWidget(label9);
+    fila->addWidget(m_label8, 1);
+    return frame2;
+}
+
+QGroupBox *preferenciasfrm::crearColor()
+{
+    auto *frame1 = new QGroupBox(QStringLiteral("Color"));
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    m_label1 = new ClickLabel(frame1);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setFixedSize(64, 24);
+    m_label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_label1->setAutoFillBackground(true);
+    m_label1->setToolTip(QStringLiteral("Haz clic para elegir el color de fondo"));
+    connect(m_label1, &ClickLabel::clicked, this, &preferenciasfrm::Label1_Click);
+    auto *label2 = new QLabel(QStringLiteral("Fondo"), frame1);
+    label2->setObjectName(QStringLiteral("Label2"));
+
+    auto *fila = new QHBoxLayout(frame1);
+    fila->addWidget(m_label1);
+    fila->addWidget(label2, 1);
+    return frame1;
+}
+
+QGroupBox *preferenciasfrm::crearAplicacion()
+{
+    m_frame3 = new QGroupBox(QStringLiteral("Aplicacion de fondo"));
+    m_frame3->setObjectName(QStringLiteral("Frame3"));
+    m_frame3->installEventFilter(this);
+    m_label5 = new PathLabel(QStringLiteral("(ninguno)"), m_frame3);
+    m_label5->setObjectName(QStringLiteral("Label5"));
+    m_label5->setMinimumWidth(kAnchoRuta);
+    connect(m_label5, &ClickLabel::clicked, this, &preferenciasfrm::Label5_Click);
+
+    auto *fila = new QHBoxLayout(m_frame3);
+    fila->addWidget(m_label5);
+    return m_frame3;
+}
+
+QHBoxLayout *preferenciasfrm::crearBotones()
+{
+    auto *cmdOK = new QPushButton(QStringLiteral("Aceptar"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &preferenciasfrm::cmdOK_Click);
+    auto *cmdCancel = new QPushButton(QStringLiteral("Cancelar"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAutoDefault(false);
+    connect(cmdCancel, &QPushButton::clicked, this, &preferenciasfrm::reject);
+
+    auto *fila = new QHBoxLayout;
+    fila->addStretch();
+    fila->addWidget(cmdOK);
+    fila->addWidget(cmdCancel);
+    return fila;
+}
+
+void preferenciasfrm::centrarEnPantalla()
+{
+    adjustSize();
+    const QRect pantalla = screen()->geometry();
+    move(pantalla.x() + (pantalla.width() - width()) / 2,
+         pantalla.y() + (pantalla.height() - height()) / 2);
+}
+
+void preferenciasfrm::aviso(const QString &texto)
+{
+    m_dialogos.mensaje(texto, DialogService::kTitulo, DialogService::Botones::Ok,
+                       DialogService::Icono::Ninguno);
+}
+
+void preferenciasfrm::ValoresActuales()
+{
+    const Preferencias &actuales = m_juego.preferencias();
+    m_color = actuales.colorFondo;
+    mostrarColor();
+    m_label5->setRuta(actuales.aplicacion);
+    m_label8->setRuta(actuales.reverso);
+}
+
+void preferenciasfrm::mostrarColor()
+{
+    QPalette paleta = m_label1->palette();
+    paleta.setColor(QPalette::Window, ColorValue::toQColor(m_color, palette()));
+    m_label1->setPalette(paleta);
+}
+
+void preferenciasfrm::Label1_Click()
+{
+    // A cancelled colour dialog reports the colour it started with.
+    m_color = m_dialogos.elegirColor(m_color);
+    mostrarColor();
+}
+
+void preferenciasfrm::Label5_Click()
+{
+    const QString fichero = m_dialogos.archivoParaAbrir(kFiltroProgramas);
+    // A cancelled dialog keeps the program chosen before.
+    if (!fichero.isEmpty())
+        m_label5->setRuta(fichero);
+}
+
+void preferenciasfrm::Frame3_Click()
+{
+    Label5_Click();
+}
+
+void preferenciasfrm::Label8_Click()
+{
+    const QString fichero = m_dialogos.archivoParaAbrir(kFiltroImagenes);
+    if (fichero.isEmpty())
+        return;
+    m_label8->setRuta(fichero);
+    aviso(QStringLiteral("Este cambio tendra efecto cuando reinicie el juego"));
+}
+
+void preferenciasfrm::Command1_Click()
+{
+    // Acts on the game at once; a damaged file has already been reported by
+    // the game, with the values read before the fault in force.
+    const bool leido
+        = m_juego.LoadProperty(m_juego.programDir() + QStringLiteral("/pordefect.dat"));
+    ValoresActuales();
+    if (leido)
+        aviso(QStringLiteral("Esta operacion tendra efecto cuando reinicie el juego"));
+}
+
+void preferenciasfrm::cmdOK_Click()
+{
+    Preferencias nuevas;
+    nuevas.aplicacion = m_label5->ruta();
+    nuevas.colorFondo = m_color;
+    nuevas.reverso = m_label8->ruta();
+    m_juego.aceptarPreferencias(nuevas);
+    accept();
+}
+
+void preferenciasfrm::reject()
+{
+    m_juego.restaurarPreferencias(m_nombreCpuAlAbrir, m_nombreHumanoAlAbrir, m_alAbrir);
+    QDialog::reject();
+}
+
+// Ctrl+Tab moves to the next tab, round to the first; Ctrl with Shift and Tab
+// is not a key of this window. True when the key was a Ctrl+Tab of either kind.
+bool preferenciasfrm::teclaDePestana(const QKeyEvent &tecla)
+{
+    const bool tab = tecla.key() == Qt::Key_Tab || tecla.key() == Qt::Key_Backtab;
+    if (!tab || !(tecla.modifiers() & Qt::ControlModifier))
+        return false;
+    if (tecla.key() == Qt::Key_Tab && tecla.modifiers() == Qt::ControlModifier) {
+        const int siguiente = m_tbsOptions->currentIndex() + 1;
+        m_tbsOptions->setCurrentIndex(siguiente < m_tbsOptions->count() ? siguiente : 0);
+    }
+    return true;
+}
+
+void preferenciasfrm::keyPressEvent(QKeyEvent *event)
+{
+    if (teclaDePestana(*event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool preferenciasfrm::eventFilter(QObject *objeto, QEvent *event)
+{
+    if (objeto == m_tbsOptions && event->type() == QEvent::KeyPress)
+        return teclaDePestana(*static_cast<QKeyEvent *>(event));
+    if (objeto != m_frame3)
+        return QDialog::eventFilter(objeto, event);
+
+    // A click anywhere on the frame "Aplicacion de fondo" chooses the program too.
+    if (event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        m_frame3Pulsado = true;
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        const auto *raton = static_cast<QMouseEvent *>(event);
+        const bool dentro = m_frame3->rect().contains(raton->position().toPoint());
+        if (std::exchange(m_frame3Pulsado, false) && dentro)
+            Frame3_Click();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "preferencias.h"
+
+#include <QDialog>
+#include <QString>
+
+class ClickLabel;
+class DialogService;
+class PathLabel;
+class QGroupBox;
+class QHBoxLayout;
+class QPushButton;
+class QTabWidget;
+class ZelboGame;
+
+// The "Opciones" window: background colour, the program the toolbar starts and
+// the card back. It edits copies that reach the game only with "Aceptar";
+// "Default" loads the default file into the game at once, and cancelling the
+// window puts back what was in force when it opened.
+class preferenciasfrm : public QDialog
+{
+    Q_OBJECT
+
+public:
+#ifdef Q_OS_WIN
+    static inline const QString kFiltroProgramas
+        = QStringLiteral("(*.exe);;(*.bat);;(*.com);;Todos (*.*)");
+#else
+    static inline const QString kFiltroProgramas = QStringLiteral("Programas (*);;Todos (*)");
+#endif
+    static inline const QString kFiltroImagenes = QStringLiteral("Imagenes (*.jpg *.bmp)");
+
+    preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWidget *parent = nullptr);
+
+    // "Cancelar", Esc and the close box all end here.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *objeto, QEvent *event) override;
+
+private:
+    QWidget *crearEscritorio();
+    QGroupBox *crearCarta();
+    QGroupBox *crearColor();
+    QGroupBox *crearAplicacion();
+    QHBoxLayout *crearBotones();
+    void centrarEnPantalla();
+    bool teclaDePestana(const QKeyEvent &tecla);
+    void aviso(const QString &texto);
+
+    void ValoresActuales();
+    void mostrarColor();
+    void Label1_Click();
+    void Label5_Click();
+    void Frame3_Click();
+    void Label8_Click();
+    void Command1_Click();
+    void cmdOK_Click();
+
+    ZelboGame &m_juego;
+    DialogService &m_dialogos;
+
+    // In force when the window opened.
+    QString m_nombreCpuAlAbrir;
+    QString m_nombreHumanoAlAbrir;
+    Preferencias m_alAbrir;
+
+    qint32 m_color = Preferencias::kColorInicial;
+    bool m_frame3Pulsado = false;
+
+    QTabWidget *m_tbsOptions = nullptr;
+    ClickLabel *m_label1 = nullptr;
+    PathLabel *m_label5 = nullptr;
+    PathLabel *m_label8 = nullptr;
+    QGroupBox *m_frame3 = nullptr;
+};

@@ -1,0 +1,128 @@
+#include "winnerdialogfrm.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+// Twips to pixels at scale 1.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+QFont fuenteNombre()
+{
+    QFont f; // the system's sans-serif
+    f.setPointSizeF(13.5);
+    return f;
+}
+
+QFont fuentePuntos()
+{
+    QFont f;
+    f.setFamilies({ QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("DejaVu Sans") });
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSize(48);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+WinnerDialogFrm::WinnerDialogFrm(const QString &programDir, QWidget *parent)
+    : QDialog(parent)
+    , m_fondo(rutaFondo(programDir))
+    , m_label1(new QLabel(this))
+    , m_label2(crearPuntos(px(600), QStringLiteral("Frame1"), QStringLiteral("Label2")))
+    , m_label3(crearPuntos(px(3360), QStringLiteral("Frame2"), QStringLiteral("Label3")))
+{
+    setWindowTitle(QStringLiteral("Resultados"));
+    // A window of fixed size: a title and a close box, nothing to minimize or maximize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(kAncho, kAlto);
+
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setFont(fuenteNombre());
+    m_label1->setContentsMargins(3, 0, 3, 0);
+    m_label1->setAutoFillBackground(true);
+    QPalette p = m_label1->palette();
+    p.setColor(QPalette::Window, QColor(0x80, 0, 0x80));
+    p.setColor(QPalette::WindowText, Qt::white);
+    m_label1->setPalette(p);
+    m_label1->move(px(3000), px(240));
+}
+
+QLabel *WinnerDialogFrm::crearPuntos(int left, const QString &nombreCaja,
+                                     const QString &nombreEtiqueta)
+{
+    auto *caja = new QFrame(this);
+    caja->setObjectName(nombreCaja);
+    caja->setAutoFillBackground(true);
+    QPalette p = caja->palette();
+    p.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
+    caja->setPalette(p);
+    caja->setGeometry(left, px(960), px(2175), px(1815));
+
+    auto *label = new QLabel(caja);
+    label->setObjectName(nombreEtiqueta);
+    label->setFont(fuentePuntos());
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::Button);
+    label->setForegroundRole(QPalette::ButtonText);
+    label->setGeometry(px(360), px(360), px(1455), px(1215));
+    return label;
+}
+
+QString WinnerDialogFrm::rutaFondo(const QString &programDir)
+{
+    return programDir + QStringLiteral("/winfond.jpg");
+}
+
+bool WinnerDialogFrm::puedeCargar(const QString &programDir)
+{
+    QImageReader lector(rutaFondo(programDir));
+    return !lector.read().isNull();
+}
+
+void WinnerDialogFrm::mostrarResultado(const QString &nombre, int num1, int num2)
+{
+    const QString texto = QStringLiteral("Ganador ") + nombre;
+    // The label grows with the name up to the window's edge; a longer name is
+    // shortened on screen and shown whole in the tool tip.
+    const QMargins margenes = m_label1->contentsMargins();
+    const int disponible = kAncho - m_label1->x() - margenes.right();
+    const QFontMetrics fm(m_label1->font());
+    const QString mostrado
+        = fm.elidedText(texto, Qt::ElideRight, disponible - margenes.left() - margenes.right());
+    m_label1->setText(mostrado);
+    m_label1->setToolTip(mostrado == texto ? QString() : texto);
+    m_label1->adjustSize();
+    m_label1->resize(qMin(m_label1->width(), disponible), m_label1->height());
+
+    m_label2->setNum(num1);
+    m_label3->setNum(num2);
+}
+
+void WinnerDialogFrm::Dialogo(const QString &nombre, int num1, int num2)
+{
+    mostrarResultado(nombre, num1, num2);
+    exec();
+}
+
+void WinnerDialogFrm::paintEvent(QPaintEvent *event)
+{
+    if (m_fondo.isNull()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), m_fondo);
+}

@@ -1,0 +1,82 @@
+#include "captura.h"
+
+#include "zelbomod.h"
+
+#include <QList>
+
+namespace Captura {
+
+namespace {
+
+struct Papeles
+{
+    CardList &mano;
+    std::array<bool, Marcas::kMano> &marcasMano;
+    CardList &propia;
+    CardList &rival;
+    bool &marcaRival;
+    QString quien;
+};
+
+Papeles papeles(GameState &e, Quien quien)
+{
+    if (quien == Quien::Humano)
+        return {e.player2, e.marcas.Checkp2, e.player2Lev, e.player1Lev, e.marcas.CheckMonton[0],
+                QStringLiteral("p2")};
+    return {e.player1, e.marcas.Checkp1, e.player1Lev, e.player2Lev, e.marcas.CheckMonton[1],
+            QStringLiteral("p1")};
+}
+
+void levantarMesa(GameState &e, CardList &propia)
+{
+    QList<std::int16_t> quitar;
+    for (int j = 0; j < e.lamesa.count() && j < Marcas::kMesa; ++j) {
+        if (e.marcas.CheckMesa.at(static_cast<std::size_t>(j))) {
+            propia.insert(0, e.lamesa.at(j));
+            quitar.append(static_cast<std::int16_t>(e.lamesa.at(j).toInt()));
+        }
+    }
+    // Taken off only after the scan, so the marked positions stay valid.
+    for (std::int16_t carta : quitar)
+        e.lamesa.removeAt(Zelbomod::BuscarCarta(e.lamesa, carta));
+}
+
+} // namespace
+
+void Levantar(GameState &estado, Quien quien)
+{
+    Papeles p = papeles(estado, quien);
+    bool montonTomado = false;
+    if (p.marcaRival) {
+        p.marcaRival = false;
+        PasarMonton(estado, p.rival, quien);
+        montonTomado = true;
+    }
+    for (int i = 0; i < p.mano.count() && i < Marcas::kMano; ++i) {
+        if (p.marcasMano.at(static_cast<std::size_t>(i))) {
+            p.propia.insert(0, p.mano.at(i));
+            p.mano.removeAt(i);
+            break;
+        }
+    }
+    estado.ultimoEnLevantar = p.quien;
+    if (!montonTomado)
+        levantarMesa(estado, p.propia);
+}
+
+void PasarMonton(GameState &estado, CardList &pila, Quien quien)
+{
+    CardList &destino = quien == Quien::Humano ? estado.player2Lev : estado.player1Lev;
+    for (int i = 0; i < pila.count(); ++i)
+        destino.insert(0, pila.at(i));
+    pila.clear();
+}
+
+void RecogerMesa(GameState &estado, CardList &pila)
+{
+    for (const QString &entrada : estado.lamesa.entradas())
+        pila.append(entrada);
+    estado.lamesa.clear();
+}
+
+} // namespace Captura

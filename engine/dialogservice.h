@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// Every dialog the game opens goes through here, so a test can answer them.
+class DialogService
+{
+public:
+    enum class Botones { Ok, OkCancel, YesNo };
+    enum class Icono { Ninguno, Critico, Pregunta };
+    enum class Respuesta { Ok, Cancel, Yes, No };
+
+    // The title of a message box that names none.
+    static inline const QString kTitulo = QStringLiteral("Zelbo");
+
+    virtual ~DialogService() = default;
+
+    virtual Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
+                              Icono icono) = 0;
+    // The typed text, or nothing when the box was cancelled.
+    virtual std::optional<QString> pedirTexto(const QString &pregunta, const QString &titulo) = 0;
+    // A file name, or an empty one when the dialog was cancelled. Filters are
+    // in the toolkit's form, e.g. "Archivos (*.dat)".
+    virtual QString archivoParaAbrir(const QString &filtro) = 0;
+    virtual QString archivoParaGuardar(const QString &filtro) = 0;
+    // A colour value &H00BBGGRR; the starting colour when the dialog was cancelled.
+    virtual qint32 elegirColor(qint32 inicial) = 0;
+};

@@ -1,0 +1,28 @@
+#include "gamestate.h"
+
+#include <array>
+
+QString GameState::faltaDeConsistencia() const
+{
+    std::array<int, Mazo::kCartas + 1> vistas{};
+    for (const CardList *lista : {&player1, &player2, &lamesa, &player1Lev, &player2Lev}) {
+        for (const QString &entrada : lista->entradas()) {
+            bool ok = false;
+            const int n = entrada.toInt(&ok);
+            if (!ok || n < 1 || n > Mazo::kCartas || QString::number(n) != entrada)
+                return QStringLiteral("entrada no válida \"%1\"").arg(entrada);
+            ++vistas.at(static_cast<std::size_t>(n));
+        }
+    }
+    int repartidas = 0;
+    for (int n = 1; n <= Mazo::kCartas; ++n) {
+        const int veces = vistas.at(static_cast<std::size_t>(n));
+        const bool repartida = mazo.carta(n).repartida();
+        repartidas += repartida ? 1 : 0;
+        if (veces != (repartida ? 1 : 0))
+            return QStringLiteral("la carta %1 está %2 veces").arg(n).arg(veces);
+    }
+    if (repartidas != cartasRepartidas)
+        return QStringLiteral("%1 cartas repartidas, cuenta %2").arg(repartidas).arg(cartasRepartidas);
+    return {};
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "dialogservice.h"
+#include "gamestate.h"
+#include "savedgame.h"
+
+#include <QString>
+#include <optional>
+
+// A game in progress to and from its file. The turn and the last lifter are
+// not part of a saved game: a loaded game keeps the ones in force.
+class PartidaGuardada
+{
+public:
+    explicit PartidaGuardada(DialogService &dialogos);
+
+    // Replaces the file whole or not at all; a failure is reported to the player.
+    bool GuardarJuego(const GameState &estado, const QString &fichero);
+    // Reads and checks the whole file before touching the game; a file that
+    // does not hold a game the game can go on from changes nothing and is
+    // reported to the player.
+    bool CargarJuego(GameState &estado, const QString &fichero);
+
+    static SavedGame desdeEstado(const GameState &estado);
+    // The state the file describes, built on the current one, or nothing.
+    static std::optional<GameState> aEstado(const GameState &actual, const SavedGame &partida);
+
+private:
+    DialogService &m_dialogos;
+};

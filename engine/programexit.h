@@ -1,0 +1,8 @@
+#pragma once
+
+// Thrown by the end of the program to unwind every game procedure on the way
+// out; the game's entry points catch it.
+struct ProgramExit
+{
+    int estado = 0;
+};

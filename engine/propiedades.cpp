@@ -1,0 +1,50 @@
+#include "propiedades.h"
+
+#include "preferencesfile.h"
+
+Propiedades::Propiedades(GameState &estado, Preferencias &preferencias, ZelboView &vista,
+                         DialogService &dialogos)
+    : m_estado(estado)
+    , m_preferencias(preferencias)
+    , m_vista(vista)
+    , m_dialogos(dialogos)
+{
+}
+
+PreferenceValues Propiedades::actuales() const
+{
+    PreferenceValues valores;
+    valores.nombreCpu = m_estado.jugadorCpu.nombre();
+    valores.nombreHumano = m_estado.jugadorHumano.nombre();
+    valores.aplicacion = m_preferencias.aplicacion;
+    valores.colorFondo = m_preferencias.colorFondo;
+    valores.reverso = m_preferencias.reverso;
+    return valores;
+}
+
+bool Propiedades::LoadProperty(const QString &fichero)
+{
+    PreferenceValues valores = actuales();
+    const bool completo = PreferencesFile::load(fichero, valores);
+    m_estado.jugadorCpu.a_nombre(valores.nombreCpu);
+    m_estado.jugadorHumano.a_nombre(valores.nombreHumano);
+    m_preferencias.aplicacion = valores.aplicacion;
+    m_preferencias.colorFondo = valores.colorFondo;
+    m_preferencias.reverso = valores.reverso;
+    m_vista.aplicarColorFondo(m_preferencias.colorFondo);
+    if (!completo)
+        m_dialogos.mensaje(QStringLiteral("El archivo de propiedades no existe o esta dañado"),
+                           QStringLiteral("Hubo un error"), DialogService::Botones::Ok,
+                           DialogService::Icono::Critico);
+    return completo;
+}
+
+bool Propiedades::SaveProperty(const QString &fichero)
+{
+    if (PreferencesFile::save(fichero, actuales()))
+        return true;
+    m_dialogos.mensaje(QStringLiteral("No se pudieron guardar las preferencias"),
+                       DialogService::kTitulo, DialogService::Botones::Ok,
+                       DialogService::Icono::Critico);
+    return false;
+}

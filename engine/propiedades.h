@@ -1,0 +1,33 @@
+#pragma once
+
+#include "dialogservice.h"
+#include "gamestate.h"
+#include "preferencevalues.h"
+#include "preferencias.h"
+#include "zelboview.h"
+
+#include <QString>
+
+// The five preferences and their file: both names, the toolbar's program, the
+// background colour and the card back.
+class Propiedades
+{
+public:
+    Propiedades(GameState &estado, Preferencias &preferencias, ZelboView &vista,
+                DialogService &dialogos);
+
+    // Applies the file's values one by one as they are read; a damaged file
+    // leaves the values before the fault applied and is reported to the player.
+    // True when the whole file was read.
+    bool LoadProperty(const QString &fichero);
+    // Replaces the file whole or not at all; a failure is reported.
+    bool SaveProperty(const QString &fichero);
+
+private:
+    PreferenceValues actuales() const;
+
+    GameState &m_estado;
+    Preferencias &m_preferencias;
+    ZelboView &m_vista;
+    DialogService &m_dialogos;
+};

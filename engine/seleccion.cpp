@@ -1,0 +1,100 @@
+#include "seleccion.h"
+
+namespace Seleccion {
+
+const QString kMismoTipo = QStringLiteral("Solo puedes levantar cartas de un mismo tipo");
+
+namespace {
+
+// The marked human hand slots that hold a card, lowest first.
+std::optional<int> primeraMarcada(const GameState &estado, int *cuantas = nullptr)
+{
+    std::optional<int> primera;
+    int n = 0;
+    for (int i = 0; i < Marcas::kMano; ++i) {
+        if (estado.marcas.Checkp2.at(static_cast<std::size_t>(i)) && i < estado.player2.count()) {
+            if (!primera)
+                primera = i;
+            ++n;
+        }
+    }
+    if (cuantas)
+        *cuantas = n;
+    return primera;
+}
+
+int mesaMarcadas(const GameState &estado)
+{
+    int n = 0;
+    for (bool marca : estado.marcas.CheckMesa)
+        n += marca ? 1 : 0;
+    return n;
+}
+
+// Every marked table card, and the CPU's pile top when it is marked, has palo.
+bool todasDelPalo(const GameState &estado, const QString &palo)
+{
+    for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
+        if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j))
+            && estado.palo(estado.lamesa.at(j)) != palo)
+            return false;
+    }
+    return !estado.marcas.CheckMonton[0] || estado.palo(estado.player1Lev.at(0)) == palo;
+}
+
+} // namespace
+
+bool MismoPalo(const GameState &estado, const QString &palo)
+{
+    const std::optional<int> slot = primeraMarcada(estado);
+    return !slot || palo == estado.palo(estado.player2.at(*slot));
+}
+
+std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i,
+                                   const QString &jugador)
+{
+    bool &marca = estado.marcas.de(grupo, i);
+    if (marca) {
+        marca = false;
+        return std::nullopt;
+    }
+    if (jugador == QLatin1String("p2")) {
+        if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, estado.palo(estado.lamesa.at(i))))
+            return kMismoTipo;
+        // Either pile mark is tested against the CPU's pile top.
+        if (grupo == GrupoMarca::CheckMonton
+            && !MismoPalo(estado, estado.palo(estado.player1Lev.at(0))))
+            return kMismoTipo;
+    }
+    marca = true;
+    return std::nullopt;
+}
+
+std::optional<QString> ValidarLevantar(const GameState &estado)
+{
+    int manoMarcadas = 0;
+    const std::optional<int> slot = primeraMarcada(estado, &manoMarcadas);
+    if (manoMarcadas != 1)
+        return QStringLiteral("Debes seleccionar solo una de tus cartas");
+    const int mesa = mesaMarcadas(estado);
+    const bool monton = estado.marcas.CheckMonton[0];
+    if (monton && mesa > 0)
+        return QStringLiteral("No puedes levantar cartas y el monton a la vez");
+    // A mark left on a pile that has since been emptied lifts nothing.
+    if ((!monton && mesa == 0) || (monton && estado.player1Lev.isEmpty()))
+        return QStringLiteral("Selecciona una carta de la mesa");
+    // Marks set before the hand card, or a pile mark from an earlier turn,
+    // were never tested against it.
+    if (!todasDelPalo(estado, estado.palo(estado.player2.at(*slot))))
+        return kMismoTipo;
+    return std::nullopt;
+}
+
+void LimpiarSeleccion(Marcas &marcas)
+{
+    marcas.CheckMesa.fill(false);
+    marcas.Checkp1.fill(false);
+    marcas.Checkp2.fill(false);
+}
+
+} // namespace Seleccion

@@ -1,0 +1,461 @@
+#include "zelbogame.h"
+
+#include "cargarmazo.h"
+#include "planturnocpu.h"
+#include "programexit.h"
+#include "seleccion.h"
+#include "zelboerror.h"
+#include "zelbomod.h"
+
+#include <utility>
+
+using Botones = DialogService::Botones;
+using Icono = DialogService::Icono;
+using Respuesta = DialogService::Respuesta;
+
+namespace {
+constexpr int kCartas = Mazo::kCartas;
+constexpr int kPuntosParaGanar = 3;
+const QString kFiltroPartidas = QStringLiteral("Archivos (*.dat)");
+} // namespace
+
+ZelboGame::ZelboGame(QString programDir, ZelboView &vista, DialogService &dialogos,
+                     RandomSource &azar)
+    : m_programDir(std::move(programDir))
+    , m_vista(vista)
+    , m_dialogos(dialogos)
+    , m_azar(azar)
+    , m_propiedades(m_estado, m_preferencias, vista, dialogos)
+    , m_partidas(dialogos)
+{
+}
+
+// Every entry point runs through here: the end of the program unwinds to it,
+// and any other failure is shown and ends the program with status 1.
+void ZelboGame::ejecutar(const std::function<void()> &procedimiento)
+{
+    if (m_terminado)
+        return;
+    try {
+        procedimiento();
+    } catch (const ProgramExit &) {
+    } catch (const ZelboError &e) {
+        fallo(e.text());
+    } catch (const std::exception &e) {
+        fallo(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void ZelboGame::fallo(const QString &texto)
+{
+    m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Critico);
+    m_terminado = true;
+    m_estadoSalida = 1;
+    m_vista.Salir(1);
+}
+
+void ZelboGame::aviso(const QString &texto)
+{
+    m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Ninguno);
+}
+
+QString ZelboGame::ruta(const QString &nombre) const
+{
+    return m_programDir + QLatin1Char('/') + nombre;
+}
+
+void ZelboGame::iniciar()
+{
+    // The records are members, created with the game; a start only deals.
+    ejecutar([this] { NuevoJuego(); });
+}
+
+void ZelboGame::NuevoJuego()
+{
+    LoadProperty(ruta(QStringLiteral("lastprop.dat")));
+    m_vista.mostrarVentana();
+    m_estado.primerReparto = true;
+    m_estado.cartasRepartidas = 0;
+    m_estado.turno = static_cast<std::uint8_t>(2 * m_azar.next() + 1);
+    m_vista.prepararResultados();
+    CargarMazo(m_estado.mazo, m_programDir);
+    CargarReversos();
+    SiguienteTurno();
+}
+
+void ZelboGame::ReiniciarMano()
+{
+    for (CardList *lista : {&m_estado.player1, &m_estado.player2, &m_estado.player1Lev,
+                            &m_estado.player2Lev, &m_estado.lamesa})
+        lista->clear();
+    m_estado.primerReparto = true;
+    m_estado.cartasRepartidas = 0;
+    for (int i = 1; i <= kCartas; ++i)
+        m_estado.mazo.carta(i).a_repartida(false);
+}
+
+void ZelboGame::CargarReversos()
+{
+    const QString porDefecto = ruta(QStringLiteral("dibujo.jpg"));
+    const QString &reverso = m_preferencias.reverso;
+    if (!m_vista.cargarReverso(reverso.isEmpty() ? porDefecto : reverso)) {
+        // The next save of the preferences then names the default back.
+        m_preferencias.reverso = porDefecto;
+        m_vista.cargarReverso(porDefecto);
+    }
+}
+
+void ZelboGame::Salir()
+{
+    m_terminado = true;
+    m_estadoSalida = 0;
+    m_vista.Salir(0);
+    throw ProgramExit{0};
+}
+
+void ZelboGame::nuevomnu_Click()
+{
+    ejecutar([this] {
+        ReiniciarMano();
+        NuevoJuego();
+    });
+}
+
+void ZelboGame::salirmnu_Click()
+{
+    ejecutar([this] {
+        const Respuesta r = m_dialogos.mensaje(QStringLiteral("¿Salir del juego?"),
+                                               QStringLiteral("Salir"), Botones::OkCancel,
+                                               Icono::Ninguno);
+        if (r == Respuesta::Ok) {
+            SaveProperty();
+            Salir();
+        }
+    });
+}
+
+void ZelboGame::Toolbar1_ButtonClick(const QString &clave)
+{
+    if (clave == QLatin1String("salir"))
+        salirmnu_Click();
+    else if (clave == QLatin1String("nuevo"))
+        nuevomnu_Click();
+    else if (clave == QLatin1String("run"))
+        // A program that cannot be started is passed over without a word.
+        ejecutar([this] { m_vista.iniciarPrograma(m_preferencias.aplicacion); });
+}
+
+void ZelboGame::Form_Terminate()
+{
+    ejecutar([this] {
+        SaveProperty();
+        Salir();
+    });
+}
+
+void ZelboGame::SiguienteTurno()
+{
+    GameState &e = m_estado;
+    if (e.player1.isEmpty() && e.player2.isEmpty()) {
+        if (e.cartasRepartidas == kCartas) {
+            aviso(QStringLiteral("Contando puntajes"));
+            if (ContarPuntajes()) {
+                NuevoJuego();
+                return;
+            }
+        }
+        Zelbomod::Repartir(e.lamesa, e.player1, e.player2, e.mazo, kCartas, e.cartasRepartidas,
+                           e.primerReparto, 3, 3, 4, m_azar);
+        UpdateForm();
+    }
+    if (e.turno == 1) {
+        m_vista.setCartel(QStringLiteral("Juega CPU"));
+        e.turno = 2;
+        TurnoCpu();
+    } else if (e.turno == 2) {
+        m_vista.setCartel(QStringLiteral("Juega ") + e.jugadorHumano.nombre());
+        e.turno = 1;
+        // The human's turn is the wait for the next event of the board.
+    }
+    // Runs again as each nested turn returns: the last round keeps this caption
+    // while the human is to play.
+    if (e.cartasRepartidas > 34)
+        m_vista.setCartel(QStringLiteral("Ultima ronda"));
+}
+
+// Every move ends here: each move and turn starts with no table or hand card
+// marked, and a pile mark goes with its pile.
+void ZelboGame::UpdateForm()
+{
+    Seleccion::LimpiarSeleccion(m_estado.marcas);
+    if (m_estado.player1Lev.isEmpty())
+        m_estado.marcas.CheckMonton[0] = false;
+    if (m_estado.player2Lev.isEmpty())
+        m_estado.marcas.CheckMonton[1] = false;
+    m_vista.UpdateForm();
+}
+
+void ZelboGame::TirarCarta(int slot, CardList &mano)
+{
+    m_estado.lamesa.append(mano.at(slot));
+    mano.removeAt(slot);
+    UpdateForm();
+    SiguienteTurno();
+}
+
+void ZelboGame::TirarAlMonton(const Imagen &fuente)
+{
+    const bool humano = fuente.grupo == GrupoImagen::cartap2img;
+    CardList &mano = humano ? m_estado.player2 : m_estado.player1;
+    CardList &monton = humano ? m_estado.player2Lev : m_estado.player1Lev;
+    monton.insert(0, mano.at(fuente.indice));
+    mano.removeAt(fuente.indice);
+    UpdateForm();
+    SiguienteTurno();
+}
+
+void ZelboGame::Levantar(Captura::Quien quien)
+{
+    Captura::Levantar(m_estado, quien);
+    UpdateForm();
+    SiguienteTurno();
+}
+
+void ZelboGame::marcar(GrupoMarca grupo, int indice)
+{
+    if (const auto rechazo = Seleccion::MarcarCarta(m_estado, grupo, indice, QStringLiteral("p2")))
+        aviso(*rechazo);
+}
+
+void ZelboGame::TurnoCpu()
+{
+    // A mark the human put on the own pile must not steer the CPU's choice.
+    m_estado.marcas.CheckMonton[1] = false;
+    const PlanTurnoCpu plan = PlanTurnoCpu::elegir(m_estado);
+    for (const PlanTurnoCpu::Paso &paso : plan.pasos) {
+        if (paso.marca)
+            m_estado.marcas.de(*paso.marca, paso.indiceMarca) = true;
+        if (paso.imagen)
+            m_vista.ResaltarCarta(*paso.imagen, paso.milisegundos);
+    }
+    switch (plan.jugada) {
+    case PlanTurnoCpu::Jugada::AlMonton:
+        TirarAlMonton(Imagen{GrupoImagen::cartap1img, 0});
+        break;
+    case PlanTurnoCpu::Jugada::Levantar:
+        Levantar(static_cast<Captura::Quien>(m_estado.turno));
+        break;
+    case PlanTurnoCpu::Jugada::TirarCarta:
+        TirarCarta(0, m_estado.player1);
+        break;
+    }
+}
+
+void ZelboGame::mesaimg_Click(int indice)
+{
+    ejecutar([this, indice] {
+        if (indice < m_estado.lamesa.count() && indice < Marcas::kMesa)
+            marcar(GrupoMarca::CheckMesa, indice);
+    });
+}
+
+void ZelboGame::cartap2img_Click(int indice)
+{
+    ejecutar([this, indice] {
+        if (indice < m_estado.player2.count())
+            marcar(GrupoMarca::Checkp2, indice);
+    });
+}
+
+void ZelboGame::montonimg_Click(int indice)
+{
+    ejecutar([this, indice] {
+        if (indice == 0 && !m_estado.player1Lev.isEmpty())
+            marcar(GrupoMarca::CheckMonton, 0);
+    });
+}
+
+void ZelboGame::Checkp2_Click(int indice)
+{
+    if (!m_terminado && indice >= 0 && indice < Marcas::kMano)
+        m_estado.marcas.Checkp2.at(static_cast<std::size_t>(indice)) ^= true;
+}
+
+void ZelboGame::CheckMonton_Click(int indice)
+{
+    // Only the box over the human's own pile takes clicks.
+    if (!m_terminado && indice == 1)
+        m_estado.marcas.CheckMonton[1] ^= true;
+}
+
+void ZelboGame::LevantarBtn_Click()
+{
+    ejecutar([this] {
+        if (const auto rechazo = Seleccion::ValidarLevantar(m_estado))
+            aviso(*rechazo);
+        else
+            Levantar(Captura::Quien::Humano);
+    });
+}
+
+bool ZelboGame::TieneParaLevantar(int slot)
+{
+    const QString &palo = m_estado.palo(m_estado.player2.at(slot));
+    for (const QString &entrada : m_estado.lamesa.entradas()) {
+        if (m_estado.palo(entrada) == palo) {
+            aviso(QStringLiteral("Tienes cartas para levantar"));
+            return true;
+        }
+    }
+    return false;
+}
+
+void ZelboGame::Form_DragDrop(int slot)
+{
+    ejecutar([this, slot] {
+        if (slot < m_estado.player2.count() && !TieneParaLevantar(slot))
+            TirarCarta(slot, m_estado.player2);
+    });
+}
+
+void ZelboGame::montonimg_DragDrop(int slot)
+{
+    ejecutar([this, slot] {
+        if (slot < m_estado.player2.count())
+            TirarAlMonton(Imagen{GrupoImagen::cartap2img, slot});
+    });
+}
+
+bool ZelboGame::ContarPuntajes()
+{
+    if (m_estado.ultimoEnLevantar == QLatin1String("p1"))
+        Captura::RecogerMesa(m_estado, m_estado.player1Lev);
+    else if (m_estado.ultimoEnLevantar == QLatin1String("p2"))
+        Captura::RecogerMesa(m_estado, m_estado.player2Lev);
+    m_vista.mostrarContadores(m_estado.player1Lev.count(), m_estado.player2Lev.count());
+    puntuarMano();
+    classPlayer &cpu = m_estado.jugadorCpu;
+    classPlayer &humano = m_estado.jugadorHumano;
+    bool otraPartida = false;
+    if (cpu.puntos() >= kPuntosParaGanar || humano.puntos() >= kPuntosParaGanar) {
+        MostrarGanador();
+        PreguntarOtraPartida();
+        cpu.a_puntos(0);
+        humano.a_puntos(0);
+        otraPartida = true;
+    }
+    ReiniciarMano();
+    return otraPartida;
+}
+
+void ZelboGame::puntuarMano()
+{
+    const int cpu = m_estado.player1Lev.count();
+    const int humano = m_estado.player2Lev.count();
+    if (cpu > humano) {
+        aviso(QStringLiteral("Cpu gana la mano"));
+        m_estado.jugadorCpu.a_puntos(static_cast<std::int16_t>(m_estado.jugadorCpu.puntos() + 1));
+    } else if (humano > cpu) {
+        aviso(m_estado.jugadorHumano.nombre() + QStringLiteral(" gana la mano"));
+        m_estado.jugadorHumano.a_puntos(
+                static_cast<std::int16_t>(m_estado.jugadorHumano.puntos() + 1));
+    } else {
+        aviso(QStringLiteral("Mano empatada"));
+    }
+}
+
+void ZelboGame::MostrarGanador()
+{
+    const int a = m_estado.jugadorCpu.puntos();
+    const int b = m_estado.jugadorHumano.puntos();
+    if (a > b)
+        m_vista.Dialogo(m_estado.jugadorCpu.nombre(), a, b);
+    else if (a < b)
+        m_vista.Dialogo(m_estado.jugadorHumano.nombre(), b, a);
+}
+
+void ZelboGame::PreguntarOtraPartida()
+{
+    const Respuesta r = m_dialogos.mensaje(QStringLiteral("¿Jugar de nuevo?"),
+                                           QStringLiteral("Fin de Juego"), Botones::YesNo,
+                                           Icono::Pregunta);
+    if (r == Respuesta::No) {
+        SaveProperty();
+        Salir();
+    }
+}
+
+bool ZelboGame::LoadProperty(const QString &fichero)
+{
+    return m_propiedades.LoadProperty(fichero);
+}
+
+bool ZelboGame::SaveProperty()
+{
+    return m_propiedades.SaveProperty(ruta(QStringLiteral("lastprop.dat")));
+}
+
+void ZelboGame::aceptarPreferencias(const Preferencias &nuevas)
+{
+    m_preferencias = nuevas;
+    m_vista.aplicarColorFondo(m_preferencias.colorFondo);
+    SaveProperty();
+}
+
+void ZelboGame::restaurarPreferencias(const QString &nombreCpu, const QString &nombreHumano,
+                                      const Preferencias &p)
+{
+    m_estado.jugadorCpu.a_nombre(nombreCpu);
+    m_estado.jugadorHumano.a_nombre(nombreHumano);
+    m_preferencias = p;
+    m_vista.aplicarColorFondo(m_preferencias.colorFondo);
+}
+
+bool ZelboGame::GuardarJuego(const QString &fichero)
+{
+    return m_partidas.GuardarJuego(m_estado, fichero);
+}
+
+bool ZelboGame::CargarJuego(const QString &fichero)
+{
+    return m_partidas.CargarJuego(m_estado, fichero);
+}
+
+void ZelboGame::guardarmnu_Click()
+{
+    ejecutar([this] {
+        const QString fichero = m_dialogos.archivoParaGuardar(kFiltroPartidas);
+        if (!fichero.isEmpty())
+            GuardarJuego(fichero);
+    });
+}
+
+void ZelboGame::abrirmnu_Click()
+{
+    ejecutar([this] {
+        const Respuesta r = m_dialogos.mensaje(QStringLiteral("¿Terminar con el juego actual?"),
+                                               QStringLiteral("Abrir juego"), Botones::OkCancel,
+                                               Icono::Ninguno);
+        if (r != Respuesta::Ok)
+            return;
+        const QString fichero = m_dialogos.archivoParaAbrir(kFiltroPartidas);
+        if (fichero.isEmpty())
+            return;
+        CargarJuego(fichero);
+        UpdateForm();
+    });
+}
+
+void ZelboGame::nombremnu_Click()
+{
+    ejecutar([this] {
+        const std::optional<QString> nombre =
+                m_dialogos.pedirTexto(QStringLiteral("Nuevo Nick"), QStringLiteral("player"));
+        if (!nombre)
+            return;
+        m_estado.jugadorHumano.a_nombre(*nombre);
+        m_vista.mostrarNombreJugador(*nombre);
+        // Saved at once, so the next game keeps the name the board shows.
+        SaveProperty();
+    });
+}

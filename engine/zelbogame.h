@@ -1,0 +1,101 @@
+#pragma once
+
+#include "captura.h"
+#include "dialogservice.h"
+#include "gamestate.h"
+#include "imagen.h"
+#include "partidaguardada.h"
+#include "preferencias.h"
+#include "propiedades.h"
+#include "randomsource.h"
+#include "zelboview.h"
+
+#include <QString>
+#include <functional>
+
+// The game: its state and every procedure that plays it. It reaches the player
+// only through the view and the dialog service. The public procedures are the
+// entry points of the window's events; each runs the game until it waits for
+// the player again. A CPU turn runs inside the call that ended the human's
+// move, so one event can play a whole round, deal, score a hand or end a game.
+class ZelboGame
+{
+public:
+    ZelboGame(QString programDir, ZelboView &vista, DialogService &dialogos, RandomSource &azar);
+
+    // Program start: the records, then the first game.
+    void iniciar();
+
+    // Menu and toolbar.
+    void nuevomnu_Click();
+    void salirmnu_Click();
+    void Toolbar1_ButtonClick(const QString &clave);
+    void Form_Terminate();
+    void guardarmnu_Click();
+    void abrirmnu_Click();
+    void nombremnu_Click();
+
+    // The board.
+    void mesaimg_Click(int indice);
+    void cartap2img_Click(int indice);
+    void montonimg_Click(int indice);
+    void Checkp2_Click(int indice);
+    void CheckMonton_Click(int indice);
+    void LevantarBtn_Click();
+    void Form_DragDrop(int slot);
+    void montonimg_DragDrop(int slot);
+
+    // Preferences. LoadProperty reports a damaged file itself and returns
+    // whether the whole file was read; SaveProperty likewise for a failed save.
+    bool LoadProperty(const QString &fichero);
+    bool SaveProperty();
+    void aceptarPreferencias(const Preferencias &nuevas);
+    // Puts back names and preferences taken earlier (a preferences window that
+    // was cancelled after "Default"); the colour is shown at once, nothing is saved.
+    void restaurarPreferencias(const QString &nombreCpu, const QString &nombreHumano,
+                               const Preferencias &p);
+
+    // Saved games; each reports its own failure to the player.
+    bool GuardarJuego(const QString &fichero);
+    bool CargarJuego(const QString &fichero);
+
+    const GameState &estado() const { return m_estado; }
+    const Preferencias &preferencias() const { return m_preferencias; }
+    const QString &programDir() const { return m_programDir; }
+    bool terminado() const { return m_terminado; }
+    int estadoSalida() const { return m_estadoSalida; }
+
+private:
+    void ejecutar(const std::function<void()> &procedimiento);
+    void fallo(const QString &texto);
+    void aviso(const QString &texto);
+    QString ruta(const QString &nombre) const;
+
+    void NuevoJuego();
+    void ReiniciarMano();
+    void CargarReversos();
+    [[noreturn]] void Salir();
+    void UpdateForm();
+    void SiguienteTurno();
+    void TurnoCpu();
+    void TirarCarta(int slot, CardList &mano);
+    void TirarAlMonton(const Imagen &fuente);
+    void Levantar(Captura::Quien quien);
+    bool TieneParaLevantar(int slot);
+    bool ContarPuntajes();
+    void puntuarMano();
+    void MostrarGanador();
+    void PreguntarOtraPartida();
+    void marcar(GrupoMarca grupo, int indice);
+
+    QString m_programDir;
+    ZelboView &m_vista;
+    DialogService &m_dialogos;
+    RandomSource &m_azar;
+    GameState m_estado;
+    Preferencias m_preferencias;
+    Propiedades m_propiedades;
+    PartidaGuardada m_partidas;
+    bool m_terminado = false;
+    int m_estadoSalida = 0;
+};

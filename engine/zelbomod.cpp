@@ -1,0 +1,42 @@
+#include "zelbomod.h"
+
+namespace Zelbomod {
+
+std::int16_t BuscarCarta(const CardList &lista, std::int16_t v)
+{
+    const auto numero = [&lista](int i, bool &ok) { return lista.at(i).toInt(&ok); };
+    bool ok = false;
+    int i = 0;
+    while (numero(i, ok) != v && ok && i <= lista.count() - 1)
+        ++i;
+    return (numero(i, ok) == v && ok) ? static_cast<std::int16_t>(i) : 0;
+}
+
+void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, std::uint8_t total,
+              std::uint8_t &repartidas, bool &primero, std::uint8_t quota1, std::uint8_t quota2,
+              std::uint8_t tableQuota, RandomSource &azar)
+{
+    while (quota1 + quota2 != 0 && repartidas < total) {
+        const int k = static_cast<int>(total * azar.next()) + 1;
+        if (cartas.carta(k).repartida())
+            continue;
+        const QString entrada = QString::number(k);
+        if (primero && tableQuota > 0) {
+            mesa.append(entrada);
+            --tableQuota;
+        } else {
+            if (quota1 > 0) {
+                mano1.append(entrada);
+                --quota1;
+            } else {
+                mano2.append(entrada);
+                --quota2;
+            }
+            primero = false;
+        }
+        cartas.carta(k).a_repartida(true);
+        ++repartidas;
+    }
+}
+
+} // namespace Zelbomod

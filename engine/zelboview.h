@@ -1,0 +1,38 @@
+#pragma once
+
+#include "imagen.h"
+
+#include <QString>
+#include <QtGlobal>
+
+// Everything the game asks of the window it is shown in. The main window
+// implements it; tests and the simulator put in their own.
+class ZelboView
+{
+public:
+    virtual ~ZelboView() = default;
+
+    // Redraws every picture, cover and counter from the game state, then
+    // clears the table and hand marks.
+    virtual void UpdateForm() = 0;
+    // Loads the card back into the three covers over the CPU's hand; false
+    // when the picture cannot be loaded.
+    virtual bool cargarReverso(const QString &ruta) = 0;
+    virtual void aplicarColorFondo(qint32 color) = 0;
+    virtual void mostrarVentana() = 0;
+    virtual void setCartel(const QString &texto) = 0;
+    // The pile counters, shown when a hand is scored.
+    virtual void mostrarContadores(int cpu, int humano) = 0;
+    // The heading over the human's score.
+    virtual void mostrarNombreJugador(const QString &nombre) = 0;
+    // Shows the picture enlarged (a CPU card uncovered) for a pause, then as before.
+    virtual void ResaltarCarta(const Imagen &imagen, int milisegundos) = 0;
+    // Loads the results window, hidden; throws ZelboError when it cannot.
+    virtual void prepararResultados() = 0;
+    // The results window, modal: the winner's name, the winner's and the loser's points.
+    virtual void Dialogo(const QString &nombre, int num1, int num2) = 0;
+    // Starts another program without waiting; false when it cannot be started.
+    virtual bool iniciarPrograma(const QString &lineaDeOrdenes) = 0;
+    // The program ends with this status; no game procedure runs after it.
+    virtual void Salir(int estado) = 0;
+};

@@ -1,0 +1,73 @@
+#include "boardfixture.h"
+
+#include "boardwidget.h"
+#include "savedgamefile.h"
+
+#include <QDir>
+#include <QImage>
+
+namespace {
+const char *const kPalos[] = {"oros", "copas", "espadas", "bastos"};
+constexpr int kNumeros[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 12};
+
+bool guardarImagen(const QString &ruta, QSize tamano, QColor color)
+{
+    QImage imagen(tamano, QImage::Format_RGB32);
+    imagen.fill(color);
+    return imagen.save(ruta, "JPG");
+}
+} // namespace
+
+BoardFixture::BoardFixture(std::uint64_t semilla, const QStringList &sinArchivos)
+    : m_azar(semilla)
+{
+    crearImagenes(sinArchivos);
+    m_ventana = std::make_unique<ZelboFrm>(m_dir.path(), m_dialogos, m_azar, m_pausa);
+}
+
+void BoardFixture::crearImagenes(const QStringList &sinArchivos)
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("naipes"));
+    for (int p = 0; p < 4; ++p) {
+        for (int i = 0; i < 10; ++i)
+            guardarImagen(rutaCarta(p * 10 + i + 1), QSize(80, 121), QColor::fromHsv(p * 90, 200, 200));
+    }
+    const auto crear = [&](const QString &nombre, QSize tamano) {
+        if (!sinArchivos.contains(nombre))
+            guardarImagen(m_dir.ruta(nombre), tamano, Qt::darkGreen);
+    };
+    crear(QStringLiteral("dibujo.jpg"), QSize(80, 121));
+    crear(QStringLiteral("zelbofond.jpg"), QSize(784, 560));
+    crear(QStringLiteral("winfond.jpg"), QSize(407, 250));
+}
+
+QString BoardFixture::rutaCarta(int n) const
+{
+    const int p = (n - 1) / 10;
+    const int numero = kNumeros[(n - 1) % 10];
+    return m_dir.ruta(QStringLiteral("naipes/%1%2.jpg")
+                              .arg(QLatin1String(kPalos[p]))
+                              .arg(numero, 2, 10, QLatin1Char('0')));
+}
+
+bool BoardFixture::iniciar()
+{
+    m_dir.escribirPreferencias(QStringLiteral("Maquina"), QStringLiteral("Ana"));
+    return m_ventana->Form_Load();
+}
+
+bool BoardFixture::cargar(const Posicion &posicion)
+{
+    const QString fichero = m_dir.ruta(QStringLiteral("posicion.dat"));
+    if (!SavedGameFile::save(fichero, posicion.partida()))
+        return false;
+    // As the player does it: "Abrir", confirm, pick the file.
+    m_dialogos.responder(DialogService::Respuesta::Ok);
+    m_dialogos.responderArchivo(fichero);
+    const int antes = static_cast<int>(m_dialogos.mensajes().size());
+    m_ventana->juego().abrirmnu_Click();
+    const bool cargada = m_dialogos.mensajes().size() == antes + 1; // only the confirmation
+    m_dialogos.limpiar();
+    m_pausa.limpiar();
+    return cargada;
+}

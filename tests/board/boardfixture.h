@@ -1,0 +1,63 @@
+#pragma once
+
+#include "fakedialogs.h"
+#include "mersennerandom.h"
+#include "pausa.h"
+#include "posicion.h"
+#include "testprogramdir.h"
+#include "zelbofrm.h"
+
+#include <QList>
+#include <functional>
+#include <memory>
+
+// A pause that waits for nothing and lets a test look at the board meanwhile.
+class FakePausa : public Pausa
+{
+public:
+    void esperar(int milisegundos) override
+    {
+        m_esperas.append(milisegundos);
+        if (m_durante)
+            m_durante();
+    }
+    void setDurante(std::function<void()> durante) { m_durante = std::move(durante); }
+    void limpiar() { m_esperas.clear(); }
+    const QList<int> &esperas() const { return m_esperas; }
+
+private:
+    QList<int> m_esperas;
+    std::function<void()> m_durante;
+};
+
+// The real main window over a program directory of its own: the card set and
+// plain stand-in pictures for every card, the card back and both backgrounds.
+class BoardFixture
+{
+public:
+    explicit BoardFixture(std::uint64_t semilla = 1, const QStringList &sinArchivos = {});
+
+    ZelboFrm &ventana() { return *m_ventana; }
+    BoardWidget &tablero() { return m_ventana->tablero(); }
+    const GameState &estado() { return m_ventana->juego().estado(); }
+    FakeDialogs &dialogos() { return m_dialogos; }
+    FakePausa &pausa() { return m_pausa; }
+    const TestProgramDir &dir() const { return m_dir; }
+
+    // Starts the program; false when it ended at once.
+    bool iniciar();
+    // Puts the position into the running game as the player opens a saved
+    // game, then forgets the pauses and dialogs recorded so far.
+    bool cargar(const Posicion &posicion);
+    // The picture file of card number n.
+    QString rutaCarta(int n) const;
+
+private:
+    void crearImagenes(const QStringList &sinArchivos);
+
+    TestProgramDir m_dir;
+    FakeDialogs m_dialogos;
+    FakePausa m_pausa;
+    MersenneRandom m_azar;
+    std::unique_ptr<ZelboFrm> m_ventana;
+};

@@ -1,0 +1,165 @@
+#include "boardfixture.h"
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "markbox.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Naipes;
+
+namespace {
+
+// The human to play oros(1) or copas(1); the CPU holds espadas(1), which
+// matches nothing, so its turn lays it on the table.
+Posicion posicion()
+{
+    Posicion p;
+    p.humano = {oros(1), copas(1)};
+    p.cpu = {espadas(1)};
+    p.mesa = {bastos(1)};
+    p.pilaCpu = {copas(5)};
+    p.tamPilaCpu = 3;
+    p.tamPilaHumano = 3;
+    return p;
+}
+
+QPoint centro(QWidget *w)
+{
+    return w->geometry().center();
+}
+
+} // namespace
+
+class TstBoardInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dropOnTheBackgroundLaysTheCard();
+    void dropOnACpuPileGoesOnTheOwnPile();
+    void dropOnAnyOtherControlDoesNothing();
+    void rightClickSelectsAndTheButtonLifts();
+    void onlyTheHumansMarksTakeDirectClicks();
+    void inputDuringTheCpuTurnIsDiscarded();
+    void closingDuringTheCpuTurnWaitsForItsMove();
+};
+
+void TstBoardInput::dropOnTheBackgroundLaysTheCard()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    f.tablero().soltar(f.tablero().escala().punto(QPoint(3000, 6800)), 0);
+    QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({bastos(1), oros(1), espadas(1)}));
+    QCOMPARE(Posicion::numeros(f.estado().player2), QList<int>{copas(1)});
+    QCOMPARE(f.pausa().esperas(), QList<int>{1000}); // the CPU showed its card
+}
+
+void TstBoardInput::dropOnACpuPileGoesOnTheOwnPile()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    f.tablero().soltar(centro(f.tablero().montonimg[0]), 1);
+    QCOMPARE(f.estado().player2Lev.at(0), QString::number(copas(1)));
+    QCOMPARE(f.estado().player1Lev.at(0), QString::number(copas(5)));
+}
+
+void TstBoardInput::dropOnAnyOtherControlDoesNothing()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    BoardWidget &t = f.tablero();
+    for (QWidget *control : QList<QWidget *>{t.mesaimg[0], t.cartap2img[1], t.LevantarBtn, t.Checkp2[0], t.Cartellbl}) {
+        t.soltar(centro(control), 0);
+        QCOMPARE(f.estado().player2.count(), 2);
+        QCOMPARE(f.estado().lamesa.count(), 1);
+    }
+    QVERIFY(f.dialogos().textos().isEmpty());
+}
+
+void TstBoardInput::rightClickSelectsAndTheButtonLifts()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    Posicion p = posicion();
+    p.mesa = {oros(2), bastos(1)};
+    p.tamPilaHumano = 2;
+    QVERIFY(f.cargar(p));
+    BoardWidget &t = f.tablero();
+    QTest::mouseClick(t.cartap2img[0], Qt::LeftButton); // the left button drags, never selects
+    QVERIFY(!t.Checkp2[0]->isChecked());
+    QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
+    QVERIFY(t.Checkp2[0]->isChecked());
+    QTest::mouseClick(t.mesaimg[1], Qt::LeftButton); // bastos: another palo, refused
+    QCOMPARE(f.dialogos().textos(), QStringList{"Solo puedes levantar cartas de un mismo tipo"});
+    QVERIFY(!t.CheckMesa[1]->isChecked());
+    QTest::mouseClick(t.mesaimg[0], Qt::LeftButton);
+    QVERIFY(t.CheckMesa[0]->isChecked());
+    QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
+    QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 2), QList<int>({oros(2), oros(1)}));
+    QCOMPARE(f.estado().ultimoEnLevantar, QStringLiteral("p2"));
+}
+
+void TstBoardInput::onlyTheHumansMarksTakeDirectClicks()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    BoardWidget &t = f.tablero();
+    QTest::mouseClick(t.CheckMesa[0], Qt::LeftButton);
+    QTest::mouseClick(t.CheckMonton[0], Qt::LeftButton);
+    QVERIFY(!f.estado().marcas.CheckMesa[0] && !f.estado().marcas.CheckMonton[0]);
+    QTest::mouseClick(t.Checkp2[2], Qt::LeftButton);
+    QTest::mouseClick(t.CheckMonton[1], Qt::LeftButton);
+    QVERIFY(f.estado().marcas.Checkp2[2] && f.estado().marcas.CheckMonton[1]);
+    QVERIFY(t.Checkp2[2]->isChecked() && t.CheckMonton[1]->isChecked());
+    QTest::mouseClick(t.CheckMonton[1], Qt::LeftButton);
+    QVERIFY(!f.estado().marcas.CheckMonton[1] && !t.CheckMonton[1]->isChecked());
+}
+
+void TstBoardInput::inputDuringTheCpuTurnIsDiscarded()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    BoardWidget &t = f.tablero();
+    f.pausa().setDurante([&] {
+        QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
+        QTest::mouseClick(t.Checkp2[1], Qt::LeftButton);
+        QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
+        QTest::keyClick(&f.ventana(), Qt::Key_N, Qt::ControlModifier);
+    });
+    t.soltar(t.escala().punto(QPoint(3000, 6800)), 0);
+    QCOMPARE(f.pausa().esperas().size(), 1);
+    QVERIFY(f.dialogos().textos().isEmpty()); // the lift button was never pressed
+    QVERIFY(!f.estado().marcas.Checkp2[0] && !f.estado().marcas.Checkp2[1]);
+    QCOMPARE(f.estado().lamesa.count(), 3); // no new game was dealt
+}
+
+void TstBoardInput::closingDuringTheCpuTurnWaitsForItsMove()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    QFile::remove(f.dir().ruta(QStringLiteral("lastprop.dat")));
+    bool terminadoDurante = true;
+    f.pausa().setDurante([&] {
+        f.ventana().close();
+        terminadoDurante = f.ventana().terminado();
+    });
+    f.tablero().soltar(f.tablero().escala().punto(QPoint(3000, 6800)), 0);
+    QVERIFY(!terminadoDurante);
+    // The CPU's card reached the table before the program ended.
+    QCOMPARE(f.estado().lamesa.count(), 3);
+    QVERIFY(f.ventana().terminado());
+    QCOMPARE(f.ventana().estadoSalida(), 0);
+    QVERIFY(QFile::exists(f.dir().ruta(QStringLiteral("lastprop.dat"))));
+}
+
+QTEST_MAIN(TstBoardInput)
+#include "tst_board_input.moc"

@@ -1,0 +1,134 @@
+#include "boardfixture.h"
+#include "boardlayout.h"
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "escala.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+namespace BL = BoardLayout;
+
+class TstBoardLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyPlaceLiesOnTheBoard();
+    void coversHideTheCpuCardsAtAnySize_data();
+    void coversHideTheCpuCardsAtAnySize();
+    void boardKeepsItsProportionsWhenScaled();
+    void menusHoldEveryCommandInOrder();
+    void toolbarHasItsThreeKeyedButtons();
+    void missingBoardPictureEndsWithStatusOne();
+    void missingResultsPictureEndsAtStart();
+};
+
+void TstBoardLayout::everyPlaceLiesOnTheBoard()
+{
+    const QRect tablero(0, 0, BL::kAncho, BL::kAlto);
+    QList<QRect> lugares;
+    for (const auto &grupo : {BL::kCartaCpu, BL::kReverso, BL::kCartaHumano, BL::kCheckp2})
+        lugares.append({grupo[0], grupo[1], grupo[2]});
+    for (int i = 0; i < 7; ++i)
+        lugares << BL::kMesa[i] << BL::kCheckMesa[i];
+    lugares << BL::kMonton[0] << BL::kMonton[1] << BL::kCheckMonton[0] << BL::kCheckMonton[1]
+            << BL::kCartel << BL::kPuntajes << BL::kTituloCpu << BL::kTituloHumano << BL::kFrame[0]
+            << BL::kFrame[1] << BL::kLevantar << BL::kToolbar;
+    for (const QRect &r : lugares)
+        QVERIFY2(tablero.contains(r), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+}
+
+void TstBoardLayout::coversHideTheCpuCardsAtAnySize_data()
+{
+    QTest::addColumn<QSize>("tamano");
+    QTest::newRow("pequeña") << QSize(640, 480);
+    QTest::newRow("1024x768") << QSize(1024, 768);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    QTest::newRow("4K") << QSize(3840, 2160);
+    QTest::newRow("alta y estrecha") << QSize(700, 1300);
+}
+
+void TstBoardLayout::coversHideTheCpuCardsAtAnySize()
+{
+    QFETCH(QSize, tamano);
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    f.tablero().resize(tamano);
+    for (int i = 0; i < 3; ++i) {
+        const QRect carta = f.tablero().cartap1img.at(i)->geometry();
+        const QRect cubierta = f.tablero().Image1.at(i)->geometry();
+        QVERIFY(cubierta.contains(carta));
+        QCOMPARE(cubierta.left(), carta.left());
+        // The cover lies above the card.
+        const QObjectList &hijos = f.tablero().children();
+        QVERIFY(hijos.indexOf(f.tablero().Image1.at(i)) > hijos.indexOf(f.tablero().cartap1img.at(i)));
+    }
+}
+
+void TstBoardLayout::boardKeepsItsProportionsWhenScaled()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    f.tablero().resize(1568, 1120); // twice the board at scale 1
+    const QRect mesa0 = f.tablero().mesaimg[0]->geometry();
+    QCOMPARE(mesa0.size(), QSize(160, 242));
+    QCOMPARE(f.tablero().escala().factor(), 2.0);
+    f.tablero().resize(784, 800); // taller than the board: centred, scale 1
+    QCOMPARE(f.tablero().mesaimg[0]->geometry(), QRect(24, 368 + 120, 80, 121));
+}
+
+void TstBoardLayout::menusHoldEveryCommandInOrder()
+{
+    BoardFixture f;
+    const QList<QAction *> menus = f.ventana().menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->text(), QStringLiteral("Archivo"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("Ayuda"));
+    QStringList archivo;
+    for (QAction *a : menus[0]->menu()->actions())
+        archivo << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->shortcut().toString());
+    QCOMPARE(archivo, QStringList({"Nuevo|Ctrl+N", "Abrir|Ctrl+O", "Guardar|Ctrl+S", "-", "Opciones|",
+                                   "Nombre Jugador|", "-", "Salir|Ctrl+Q"}));
+    QStringList ayuda;
+    for (QAction *a : menus[1]->menu()->actions())
+        ayuda << a->text() + QLatin1Char('|') + a->shortcut().toString();
+    QCOMPARE(ayuda, QStringList({"Contenidos|F1", "Acerca de ...|"}));
+    QCOMPARE(f.ventana().windowTitle(), QStringLiteral("Zelbomar"));
+}
+
+void TstBoardLayout::toolbarHasItsThreeKeyedButtons()
+{
+    BoardFixture f;
+    QStringList botones;
+    for (QAction *a : f.tablero().Toolbar1->actions())
+        botones << a->text() + QLatin1Char('|') + a->toolTip();
+    QCOMPARE(botones, QStringList({"Nuevo|Empezar un juego nuevo", "Run|Correr una aplicacion",
+                                   "Salir|Salir de la aplicacion"}));
+}
+
+void TstBoardLayout::missingBoardPictureEndsWithStatusOne()
+{
+    BoardFixture f(1, {QStringLiteral("zelbofond.jpg")});
+    QVERIFY(!f.iniciar());
+    QCOMPARE(f.ventana().estadoSalida(), 1);
+    QCOMPARE(f.dialogos().mensajes().size(), 1);
+    QVERIFY(f.dialogos().mensajes()[0].texto.contains(QStringLiteral("zelbofond.jpg")));
+    QCOMPARE(f.dialogos().mensajes()[0].titulo, QStringLiteral("Zelbo"));
+    QVERIFY(!f.ventana().isVisible());
+}
+
+void TstBoardLayout::missingResultsPictureEndsAtStart()
+{
+    BoardFixture f(1, {QStringLiteral("winfond.jpg")});
+    QVERIFY(!f.iniciar());
+    QCOMPARE(f.ventana().estadoSalida(), 1);
+    QVERIFY(f.dialogos().textos().last().contains(QStringLiteral("winfond.jpg")));
+    QVERIFY(f.estado().lamesa.isEmpty()); // nothing was dealt
+}
+
+QTEST_MAIN(TstBoardLayout)
+#include "tst_board_layout.moc"

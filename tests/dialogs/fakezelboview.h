@@ -1,0 +1,25 @@
+#pragma once
+
+#include "zelboview.h"
+
+#include <QList>
+
+// A board that only remembers the background colours it was given.
+class FakeZelboView : public ZelboView
+{
+public:
+    void UpdateForm() override { }
+    bool cargarReverso(const QString &) override { return true; }
+    void aplicarColorFondo(qint32 color) override { colores.append(color); }
+    void mostrarVentana() override { }
+    void setCartel(const QString &) override { }
+    void mostrarContadores(int, int) override { }
+    void mostrarNombreJugador(const QString &) override { }
+    void ResaltarCarta(const Imagen &, int) override { }
+    void prepararResultados() override { }
+    void Dialogo(const QString &, int, int) override { }
+    bool iniciarPrograma(const QString &) override { return true; }
+    void Salir(int) override { }
+
+    QList<qint32> colores;
+};

@@ -1,0 +1,353 @@
+#include "fakedialogservice.h"
+#include "fakezelboview.h"
+#include "mersennerandom.h"
+#include "pathlabel.h"
+#include "preferencesfile.h"
+#include "preferenciasfrm.h"
+#include "zelbogame.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using Icono = DialogService::Icono;
+using Botones = DialogService::Botones;
+
+namespace {
+
+const PreferenceValues kEnUso { QStringLiteral("Cpu Ana"), QStringLiteral("Bruno"),
+                                QStringLiteral("/usr/bin/xterm"), 0x00123456,
+                                QStringLiteral("/home/bruno/reverso.jpg") };
+const PreferenceValues kDeFabrica { QStringLiteral("Maquina"), QStringLiteral("Jugador"),
+                                    QStringLiteral("/usr/bin/true"), 0x00008000,
+                                    QStringLiteral("/opt/zelbo/otro.jpg") };
+const QString kAvisoReverso = QStringLiteral("Este cambio tendra efecto cuando reinicie el juego");
+const QString kAvisoDefault
+    = QStringLiteral("Esta operacion tendra efecto cuando reinicie el juego");
+
+} // namespace
+
+class TestPreferenciasFrm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowShowsTheValuesInForce();
+    void acceptWithoutChangesSavesCurrentValues();
+    void chosenColourReachesTheBoardOnAccept();
+    void chosenColourIsDroppedWhenLeaving_data();
+    void chosenColourIsDroppedWhenLeaving();
+    void colourDialogStartsFromTheShownColour();
+    void applicationChosenFromLabelOrFrame_data();
+    void applicationChosenFromLabelOrFrame();
+    void cancelledApplicationDialogKeepsThePath();
+    void chosenCardBackWarnsAndWaitsForAccept();
+    void cancelledCardBackDialogShowsNothing();
+    void defaultActsAtOnceAndShowsTheNotice();
+    void defaultThenCancelRestoresEarlierValues();
+    void defaultThenAcceptSavesTheDefaults();
+    void defaultWithMissingFileShowsOnlyTheError();
+    void tabKeysKeepTheSingleTab_data();
+    void tabKeysKeepTheSingleTab();
+
+private:
+    QString enDir(const QString &nombre) const { return m_dir->filePath(nombre); }
+    void abrir();
+    void pulsar(const char *nombre);
+    PathLabel *ruta(const char *nombre) const;
+    PreferenceValues guardadas() const;
+    PreferenceValues enJuego() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakeZelboView> m_vista;
+    std::unique_ptr<FakeDialogService> m_dialogos;
+    std::unique_ptr<MersenneRandom> m_azar;
+    std::unique_ptr<ZelboGame> m_juego;
+    std::unique_ptr<preferenciasfrm> m_ventana;
+};
+
+void TestPreferenciasFrm::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_vista = std::make_unique<FakeZelboView>();
+    m_dialogos = std::make_unique<FakeDialogService>();
+    m_azar = std::make_unique<MersenneRandom>(1);
+    m_juego = std::make_unique<ZelboGame>(m_dir->path(), *m_vista, *m_dialogos, *m_azar);
+
+    // The values in force come from a file of their own, so that a written
+    // lastprop.dat can only come from the window.
+    QVERIFY(PreferencesFile::save(enDir(QStringLiteral("enuso.dat")), kEnUso));
+    QVERIFY(m_juego->LoadProperty(enDir(QStringLiteral("enuso.dat"))));
+    m_vista->colores.clear();
+}
+
+void TestPreferenciasFrm::cleanup()
+{
+    m_ventana.reset();
+    m_juego.reset();
+}
+
+void TestPreferenciasFrm::abrir()
+{
+    m_ventana = std::make_unique<preferenciasfrm>(*m_juego, *m_dialogos);
+    m_ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_ventana.get()));
+}
+
+void TestPreferenciasFrm::pulsar(const char *nombre)
+{
+    auto *control = m_ventana->findChild<QWidget *>(QLatin1String(nombre));
+    QVERIFY2(control, nombre);
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+PathLabel *TestPreferenciasFrm::ruta(const char *nombre) const
+{
+    return m_ventana->findChild<PathLabel *>(QLatin1String(nombre));
+}
+
+PreferenceValues TestPreferenciasFrm::guardadas() const
+{
+    PreferenceValues valores { QStringLiteral("?"), QStringLiteral("?"), QStringLiteral("?"), -1,
+                               QStringLiteral("?") };
+    if (!PreferencesFile::load(enDir(QStringLiteral("lastprop.dat")), valores))
+        qWarning("lastprop.dat missing or damaged");
+    return valores;
+}
+
+PreferenceValues TestPreferenciasFrm::enJuego() const
+{
+    const Preferencias &p = m_juego->preferencias();
+    return { m_juego->estado().jugadorCpu.nombre(), m_juego->estado().jugadorHumano.nombre(),
+             p.aplicacion, p.colorFondo, p.reverso };
+}
+
+void TestPreferenciasFrm::windowShowsTheValuesInForce()
+{
+    abrir();
+    QCOMPARE(m_ventana->windowTitle(), QStringLiteral("Opciones"));
+    QVERIFY(m_ventana->isModal());
+    auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
+    QVERIFY(tabs);
+    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Escritorio"));
+    QCOMPARE(tabs->tabToolTip(0), QStringLiteral("Opciones de escritorio"));
+
+    QCOMPARE(ruta("Label5")->ruta(), kEnUso.aplicacion);
+    QCOMPARE(ruta("Label5")->toolTip(), kEnUso.aplicacion);
+    QCOMPARE(ruta("Label8")->ruta(), kEnUso.reverso);
+    auto *muestra = m_ventana->findChild<QWidget *>(QStringLiteral("Label1"));
+    // &H00123456: red 0x56, green 0x34, blue 0x12.
+    QCOMPARE(muestra->palette().color(QPalette::Window), QColor(0x56, 0x34, 0x12));
+}
+
+void TestPreferenciasFrm::acceptWithoutChangesSavesCurrentValues()
+{
+    abrir();
+    pulsar("cmdOK");
+    QVERIFY(!m_ventana->isVisible());
+    QCOMPARE(m_ventana->result(), static_cast<int>(QDialog::Accepted));
+    QCOMPARE(guardadas(), kEnUso);
+    QVERIFY(m_dialogos->mensajes.isEmpty());
+}
+
+void TestPreferenciasFrm::chosenColourReachesTheBoardOnAccept()
+{
+    abrir();
+    m_dialogos->color = 0x000000FF;
+    pulsar("Label1");
+    QVERIFY(m_vista->colores.isEmpty()); // not before "Aceptar"
+    pulsar("cmdOK");
+    QCOMPARE(m_juego->preferencias().colorFondo, 0x000000FF);
+    QCOMPARE(m_vista->colores.value(m_vista->colores.size() - 1), 0x000000FF);
+    QCOMPARE(guardadas().colorFondo, 0x000000FF);
+}
+
+void TestPreferenciasFrm::chosenColourIsDroppedWhenLeaving_data()
+{
+    QTest::addColumn<int>("como");
+    QTest::newRow("Cancelar") << 0;
+    QTest::newRow("Esc") << 1;
+    QTest::newRow("close box") << 2;
+}
+
+void TestPreferenciasFrm::chosenColourIsDroppedWhenLeaving()
+{
+    QFETCH(int, como);
+    abrir();
+    m_dialogos->color = 0x000000FF;
+    pulsar("Label1");
+    if (como == 0)
+        pulsar("cmdCancel");
+    else if (como == 1)
+        QTest::keyClick(m_ventana.get(), Qt::Key_Escape);
+    else
+        m_ventana->close();
+
+    QVERIFY(!m_ventana->isVisible());
+    QCOMPARE(enJuego(), kEnUso);
+    for (qint32 color : std::as_const(m_vista->colores))
+        QCOMPARE(color, kEnUso.colorFondo);
+    QVERIFY(!QFile::exists(enDir(QStringLiteral("lastprop.dat"))));
+}
+
+void TestPreferenciasFrm::colourDialogStartsFromTheShownColour()
+{
+    abrir();
+    pulsar("Label1"); // cancelled: reports the colour it started with
+    m_dialogos->color = 0x00ABCDEF;
+    pulsar("Label1");
+    pulsar("Label1");
+    const QList<qint32> esperados { kEnUso.colorFondo, kEnUso.colorFondo, 0x00ABCDEF };
+    QCOMPARE(m_dialogos->coloresIniciales, esperados);
+}
+
+void TestPreferenciasFrm::applicationChosenFromLabelOrFrame_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("label") << QStringLiteral("Label5");
+    QTest::newRow("frame") << QStringLiteral("Frame3");
+}
+
+void TestPreferenciasFrm::applicationChosenFromLabelOrFrame()
+{
+    QFETCH(QString, control);
+    abrir();
+    m_dialogos->archivos = QStringList { QStringLiteral("/opt/juegos/mi programa") };
+    pulsar(control.toLatin1().constData());
+    QCOMPARE(m_dialogos->filtrosAbrir, QStringList { preferenciasfrm::kFiltroProgramas });
+#ifndef Q_OS_WIN
+    QCOMPARE(preferenciasfrm::kFiltroProgramas, QStringLiteral("Programas (*);;Todos (*)"));
+#endif
+    QVERIFY(m_dialogos->mensajes.isEmpty());
+    QCOMPARE(m_juego->preferencias().aplicacion, kEnUso.aplicacion);
+    pulsar("cmdOK");
+    QCOMPARE(m_juego->preferencias().aplicacion, QStringLiteral("/opt/juegos/mi programa"));
+    QCOMPARE(guardadas().aplicacion, QStringLiteral("/opt/juegos/mi programa"));
+}
+
+void TestPreferenciasFrm::cancelledApplicationDialogKeepsThePath()
+{
+    abrir();
+    pulsar("Label5");
+    QCOMPARE(m_dialogos->filtrosAbrir.size(), 1);
+    QCOMPARE(ruta("Label5")->ruta(), kEnUso.aplicacion);
+    pulsar("cmdOK");
+    QCOMPARE(guardadas().aplicacion, kEnUso.aplicacion);
+}
+
+void TestPreferenciasFrm::chosenCardBackWarnsAndWaitsForAccept()
+{
+    abrir();
+    m_dialogos->archivos = QStringList { QStringLiteral("/home/bruno/nuevo.bmp") };
+    pulsar("Label8");
+    QCOMPARE(m_dialogos->filtrosAbrir, QStringList { QStringLiteral("Imagenes (*.jpg *.bmp)") });
+    QCOMPARE(m_dialogos->mensajes.size(), 1);
+    const FakeDialogService::Mensaje &m = m_dialogos->mensajes.first();
+    QCOMPARE(m.texto, kAvisoReverso);
+    QCOMPARE(m.titulo, DialogService::kTitulo);
+    QVERIFY(m.botones == Botones::Ok);
+    QVERIFY(m.icono == Icono::Ninguno);
+    QCOMPARE(m_juego->preferencias().reverso, kEnUso.reverso);
+
+    pulsar("cmdOK");
+    QCOMPARE(m_juego->preferencias().reverso, QStringLiteral("/home/bruno/nuevo.bmp"));
+    QCOMPARE(guardadas().reverso, QStringLiteral("/home/bruno/nuevo.bmp"));
+}
+
+void TestPreferenciasFrm::cancelledCardBackDialogShowsNothing()
+{
+    abrir();
+    pulsar("Label8");
+    QCOMPARE(m_dialogos->filtrosAbrir.size(), 1);
+    QVERIFY(m_dialogos->mensajes.isEmpty());
+    QCOMPARE(ruta("Label8")->ruta(), kEnUso.reverso);
+    pulsar("cmdOK");
+    QCOMPARE(guardadas().reverso, kEnUso.reverso);
+}
+
+void TestPreferenciasFrm::defaultActsAtOnceAndShowsTheNotice()
+{
+    QVERIFY(PreferencesFile::save(enDir(QStringLiteral("pordefect.dat")), kDeFabrica));
+    abrir();
+    pulsar("Command1");
+    QCOMPARE(enJuego(), kDeFabrica);
+    QCOMPARE(m_vista->colores.value(m_vista->colores.size() - 1), kDeFabrica.colorFondo);
+    QCOMPARE(ruta("Label5")->ruta(), kDeFabrica.aplicacion);
+    QCOMPARE(ruta("Label8")->ruta(), kDeFabrica.reverso);
+    QCOMPARE(m_dialogos->mensajes.size(), 1);
+    QCOMPARE(m_dialogos->mensajes.first().texto, kAvisoDefault);
+    QVERIFY(m_dialogos->mensajes.first().icono == Icono::Ninguno);
+    QVERIFY(m_ventana->isVisible());
+}
+
+void TestPreferenciasFrm::defaultThenCancelRestoresEarlierValues()
+{
+    QVERIFY(PreferencesFile::save(enDir(QStringLiteral("pordefect.dat")), kDeFabrica));
+    abrir();
+    pulsar("Command1");
+    pulsar("cmdCancel");
+    QCOMPARE(enJuego(), kEnUso);
+    QCOMPARE(m_vista->colores.value(m_vista->colores.size() - 1), kEnUso.colorFondo);
+    QVERIFY(!QFile::exists(enDir(QStringLiteral("lastprop.dat"))));
+}
+
+void TestPreferenciasFrm::defaultThenAcceptSavesTheDefaults()
+{
+    QVERIFY(PreferencesFile::save(enDir(QStringLiteral("pordefect.dat")), kDeFabrica));
+    abrir();
+    pulsar("Command1");
+    pulsar("cmdOK");
+    QCOMPARE(enJuego(), kDeFabrica);
+    QCOMPARE(guardadas(), kDeFabrica);
+}
+
+void TestPreferenciasFrm::defaultWithMissingFileShowsOnlyTheError()
+{
+    abrir();
+    pulsar("Command1");
+    QCOMPARE(m_dialogos->mensajes.size(), 1);
+    const FakeDialogService::Mensaje &m = m_dialogos->mensajes.first();
+    QCOMPARE(m.texto, QStringLiteral("El archivo de propiedades no existe o esta dañado"));
+    QVERIFY(m.icono == Icono::Critico);
+    QCOMPARE(enJuego(), kEnUso);
+    QCOMPARE(ruta("Label5")->ruta(), kEnUso.aplicacion);
+    QCOMPARE(ruta("Label8")->ruta(), kEnUso.reverso);
+}
+
+void TestPreferenciasFrm::tabKeysKeepTheSingleTab_data()
+{
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<Qt::KeyboardModifiers>("modificadores");
+    QTest::newRow("Ctrl+Tab") << static_cast<int>(Qt::Key_Tab)
+                              << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Ctrl+Shift+Tab")
+        << static_cast<int>(Qt::Key_Backtab) << (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+void TestPreferenciasFrm::tabKeysKeepTheSingleTab()
+{
+    QFETCH(int, tecla);
+    QFETCH(Qt::KeyboardModifiers, modificadores);
+    abrir();
+    auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
+    for (const char *conFoco : { "Label8", "cmdOK" }) {
+        auto *foco = m_ventana->findChild<QWidget *>(QLatin1String(conFoco));
+        foco->setFocus();
+        QTest::keyClick(foco, static_cast<Qt::Key>(tecla), modificadores);
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(m_ventana->focusWidget(), foco);
+        QVERIFY(m_ventana->isVisible());
+    }
+    QVERIFY(m_dialogos->mensajes.isEmpty());
+}
+
+QTEST_MAIN(TestPreferenciasFrm)
+#include "tst_preferenciasfrm.moc"

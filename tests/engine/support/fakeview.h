@@ -1,0 +1,90 @@
+#pragma once
+
+#include "zelboview.h"
+
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// A view that shows nothing and records every call the game makes of it.
+// Optionally it writes each call into an event log shared with FakeDialogs,
+// so a test can check the order of what the player sees.
+class FakeView : public ZelboView
+{
+public:
+    struct Resalte
+    {
+        Imagen imagen;
+        int milisegundos = 0;
+    };
+    struct Resultado
+    {
+        QString nombre;
+        int num1 = 0;
+        int num2 = 0;
+    };
+
+    void UpdateForm() override;
+    bool cargarReverso(const QString &ruta) override;
+    void aplicarColorFondo(qint32 color) override;
+    void mostrarVentana() override;
+    void setCartel(const QString &texto) override;
+    void mostrarContadores(int cpu, int humano) override;
+    void mostrarNombreJugador(const QString &nombre) override;
+    void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
+    void prepararResultados() override;
+    void Dialogo(const QString &nombre, int num1, int num2) override;
+    bool iniciarPrograma(const QString &lineaDeOrdenes) override;
+    void Salir(int estado) override;
+
+    // Until this is called every card back loads.
+    void setReversosCargables(const QSet<QString> &rutas) { m_reversosCargables = rutas; }
+    void setRegistro(QStringList *registro) { m_registro = registro; }
+    // Called at every board refresh, after it was counted.
+    void setAlActualizar(std::function<void()> f) { m_alActualizar = std::move(f); }
+    // Called at every caption change, after it was recorded.
+    void setAlCartel(std::function<void(const QString &)> f) { m_alCartel = std::move(f); }
+    // Called at every highlight pause, after it was recorded.
+    void setAlResaltar(std::function<void()> f) { m_alResaltar = std::move(f); }
+    // Called when a hand's pile counters are shown, after they were recorded.
+    void setAlContar(std::function<void(int cpu, int humano)> f) { m_alContar = std::move(f); }
+
+    int actualizaciones() const { return m_actualizaciones; }
+    const QStringList &carteles() const { return m_carteles; }
+    const QList<Resalte> &resaltes() const { return m_resaltes; }
+    // The pauses as "group(index) ms", in order.
+    QStringList resaltesTexto() const;
+    const QList<Resultado> &resultados() const { return m_resultados; }
+    const QList<QPair<int, int>> &contadores() const { return m_contadores; }
+    const QStringList &reversosPedidos() const { return m_reversosPedidos; }
+    const QStringList &programasIniciados() const { return m_programas; }
+    std::optional<int> salida() const { return m_salida; }
+    int ventanasMostradas() const { return m_ventanasMostradas; }
+
+    // Forgets what was recorded (the settings stay).
+    void limpiar();
+
+    static QString texto(const Imagen &imagen);
+
+private:
+    void registrar(const QString &evento);
+
+    int m_actualizaciones = 0;
+    QStringList m_carteles;
+    QList<Resalte> m_resaltes;
+    QList<Resultado> m_resultados;
+    QList<QPair<int, int>> m_contadores;
+    QStringList m_reversosPedidos;
+    QStringList m_programas;
+    std::optional<int> m_salida;
+    int m_ventanasMostradas = 0;
+    std::optional<QSet<QString>> m_reversosCargables;
+    QStringList *m_registro = nullptr;
+    std::function<void()> m_alActualizar;
+    std::function<void(const QString &)> m_alCartel;
+    std::function<void()> m_alResaltar;
+    std::function<void(int, int)> m_alContar;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "cardlist.h"
+#include "gamestate.h"
+#include "savedgame.h"
+
+#include <QList>
+#include <QString>
+
+// Card numbers of the project's card set, by palo: rows 1-10 are oros, 11-20
+// copas, 21-30 espadas, 31-40 bastos. i is the place within the palo, 1..10.
+namespace Naipes {
+constexpr int oros(int i)
+{
+    return i;
+}
+constexpr int copas(int i)
+{
+    return 10 + i;
+}
+constexpr int espadas(int i)
+{
+    return 20 + i;
+}
+constexpr int bastos(int i)
+{
+    return 30 + i;
+}
+} // namespace Naipes
+
+// A moment of a hand, written as card numbers: what a test sets up.
+struct Posicion
+{
+    QList<int> mesa;
+    QList<int> cpu; // player1
+    QList<int> humano; // player2
+    QList<int> pilaCpu; // top card first
+    QList<int> pilaHumano; // top card first
+    // The piles' sizes: the bottom of each pile is filled up with cards that no
+    // list names, lowest numbers first, the CPU's pile first. -1 keeps it as given.
+    int tamPilaCpu = -1;
+    int tamPilaHumano = -1;
+    int puntosCpu = 0;
+    int puntosHumano = 0;
+    QString nombreCpu = QStringLiteral("Maquina");
+    QString nombreHumano = QStringLiteral("Ana");
+
+    // The position with the piles filled up.
+    Posicion completa() const;
+    // The number of cards in the lists, which is the dealt count of the position.
+    int repartidas() const;
+    // A game state on the given deck, every listed card dealt.
+    GameState estado(const Mazo &mazo) const;
+    // The same position as a saved game.
+    SavedGame partida() const;
+
+    static CardList lista(const QList<int> &numeros);
+    static QList<int> numeros(const CardList &lista);
+};

@@ -1,0 +1,77 @@
+#include "testgame.h"
+
+#include "savedgamefile.h"
+
+using namespace Naipes;
+
+TestGame::TestGame(std::uint64_t semilla)
+    : m_azar(semilla)
+    , m_juego(m_dir.path(), m_vista, m_dialogos, m_azar)
+{
+    m_valido = m_dir.isValid() && m_dir.escribirPreferencias(kCpu, kHumano);
+    m_vista.setRegistro(&m_registro);
+    m_dialogos.setRegistro(&m_registro);
+    m_vista.setAlActualizar([this] { m_fotos.append(m_juego.estado()); });
+}
+
+void TestGame::iniciar()
+{
+    m_juego.iniciar();
+    m_iniciado = true;
+}
+
+bool TestGame::cargar(const Posicion &posicion)
+{
+    if (!m_iniciado)
+        iniciar();
+    const QString fichero = m_dir.ruta(QStringLiteral("posicion.dat"));
+    const bool ok = SavedGameFile::save(fichero, posicion.partida()) && m_juego.CargarJuego(fichero)
+        && estado().turno == 1;
+    limpiar();
+    return ok;
+}
+
+bool TestGame::hacerUltimoEnLevantar(Captura::Quien quien)
+{
+    Posicion p;
+    if (quien == Captura::Quien::Humano) {
+        // The human lifts oros(2) with oros(1); the CPU's espadas matches nothing.
+        p.humano = { oros(1), copas(1) };
+        p.cpu = { espadas(1) };
+        p.mesa = { oros(2), bastos(1) };
+        p.pilaCpu = { copas(2) };
+        p.pilaHumano = { bastos(2) };
+        p.tamPilaCpu = 5;
+        p.tamPilaHumano = 6;
+        if (!cargar(p))
+            return false;
+        m_juego.cartap2img_Click(0);
+        m_juego.mesaimg_Click(0);
+        m_juego.LevantarBtn_Click();
+    } else {
+        // The human puts oros on the own pile; the CPU lifts espadas(2) with espadas(1).
+        p.humano = { oros(1) };
+        p.cpu = { espadas(1) };
+        p.mesa = { espadas(2), bastos(1) };
+        p.pilaCpu = { copas(2) };
+        p.pilaHumano = { bastos(2) };
+        p.tamPilaCpu = 6;
+        p.tamPilaHumano = 6;
+        if (!cargar(p))
+            return false;
+        m_juego.montonimg_DragDrop(0);
+    }
+    const QString esperado
+        = quien == Captura::Quien::Humano ? QStringLiteral("p2") : QStringLiteral("p1");
+    const bool ok = estado().ultimoEnLevantar == esperado && !m_juego.terminado();
+    limpiar();
+    return ok;
+}
+
+void TestGame::limpiar()
+{
+    m_vista.limpiar();
+    m_dialogos.limpiar();
+    m_registro.clear();
+    m_fotos.clear();
+}

@@ -1,0 +1,226 @@
+#include "cargarmazo.h"
+#include "mersennerandom.h"
+#include "posicion.h"
+#include "testgame.h"
+#include "zelbomod.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QString numeros(const CardList &lista)
+{
+    return lista.entradas().join(QLatin1Char(' '));
+}
+
+// The lists of a deal, for comparison and for a readable failure.
+QString reparto(const CardList &mesa, const CardList &mano1, const CardList &mano2)
+{
+    return QStringLiteral("mesa %1 | cpu %2 | humano %3")
+        .arg(numeros(mesa), numeros(mano1), numeros(mano2));
+}
+
+// A hand being dealt outside the game: the deck and the lists Repartir fills.
+struct Mano
+{
+    Mazo mazo;
+    CardList mesa;
+    CardList cpu;
+    CardList humano;
+    CardList apartadas; // cards played since, wherever they went
+    std::uint8_t repartidas = 0;
+    bool primero = true;
+
+    void repartir(RandomSource &azar)
+    {
+        Zelbomod::Repartir(mesa, cpu, humano, mazo, Mazo::kCartas, repartidas, primero, 3, 3, 4,
+                           azar);
+    }
+    // Both hands played out, as between two deals.
+    void jugarManos()
+    {
+        for (CardList *mano : { &cpu, &humano }) {
+            for (const QString &e : mano->entradas())
+                apartadas.append(e);
+            mano->clear();
+        }
+    }
+};
+
+} // namespace
+
+class TestDeal : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void firstDealOfAGameGivesFourToTableAndThreeToEachHand_data();
+    void firstDealOfAGameGivesFourToTableAndThreeToEachHand();
+    void laterDealsGiveThreeEachAndNothingToTheTable();
+    void wholeHandDealsEveryCardOnce();
+    void seededDealMatchesRecordedCards_data();
+    void seededDealMatchesRecordedCards();
+    void buscarCartaFindsPositionOrZero_data();
+    void buscarCartaFindsPositionOrZero();
+    void cardListKeepsOrderAndReadsEmptyPastTheEnd();
+
+private:
+    Mazo m_mazo;
+};
+
+void TestDeal::initTestCase()
+{
+    const TestProgramDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.error()));
+    CargarMazo(m_mazo, dir.path());
+}
+
+void TestDeal::firstDealOfAGameGivesFourToTableAndThreeToEachHand_data()
+{
+    QTest::addColumn<quint64>("semilla");
+    for (quint64 s : { 1, 2, 3, 4, 5, 6, 7, 8 })
+        QTest::addRow("seed %llu", s) << s;
+}
+
+void TestDeal::firstDealOfAGameGivesFourToTableAndThreeToEachHand()
+{
+    QFETCH(quint64, semilla);
+    TestGame t(semilla);
+    QVERIFY(t.valido());
+    t.iniciar();
+
+    // The board as the deal left it, before anybody played.
+    QVERIFY(!t.fotos().isEmpty());
+    const GameState &e = t.fotos().first();
+    QCOMPARE(e.lamesa.count(), 4);
+    QCOMPARE(e.player1.count(), 3);
+    QCOMPARE(e.player2.count(), 3);
+    QCOMPARE(e.cartasRepartidas, 10);
+    QCOMPARE(e.primerReparto, false);
+    QSet<QString> cartas;
+    for (const CardList *l : { &e.lamesa, &e.player1, &e.player2 })
+        for (const QString &entrada : l->entradas())
+            cartas.insert(entrada);
+    QCOMPARE(cartas.size(), 10);
+    QCOMPARE(e.faltaDeConsistencia(), QString());
+}
+
+void TestDeal::laterDealsGiveThreeEachAndNothingToTheTable()
+{
+    MersenneRandom azar(11);
+    Mano m { m_mazo, {}, {}, {}, {}, 0, true };
+    m.repartir(azar);
+    // The table as the players left it after the first round.
+    m.mesa.removeAt(1);
+    m.mesa.append(m.cpu.at(0));
+    const QString mesa = numeros(m.mesa);
+    for (int repartidas = 16; repartidas <= 40; repartidas += 6) {
+        m.jugarManos();
+        m.repartir(azar);
+        QCOMPARE(m.repartidas, repartidas);
+        QCOMPARE(numeros(m.mesa), mesa);
+        QCOMPARE(m.cpu.count(), 3);
+        QCOMPARE(m.humano.count(), 3);
+        QCOMPARE(m.primero, false);
+    }
+    // Nothing is left: a further deal gives nothing.
+    m.jugarManos();
+    m.repartir(azar);
+    QCOMPARE(m.repartidas, 40);
+    QVERIFY(m.cpu.isEmpty() && m.humano.isEmpty());
+}
+
+void TestDeal::wholeHandDealsEveryCardOnce()
+{
+    for (quint64 semilla = 1; semilla <= 50; ++semilla) {
+        MersenneRandom azar(semilla);
+        Mano m { m_mazo, {}, {}, {}, {}, 0, true };
+        for (int deal = 0; deal < 6; ++deal) {
+            m.repartir(azar);
+            m.jugarManos();
+        }
+        QStringList todas = m.mesa.entradas() + m.apartadas.entradas();
+        QCOMPARE(todas.size(), 40);
+        QCOMPARE(QSet<QString>(todas.begin(), todas.end()).size(), 40);
+        for (int n = 1; n <= Mazo::kCartas; ++n)
+            QVERIFY2(m.mazo.carta(n).repartida(), qPrintable(QString::number(n)));
+    }
+}
+
+void TestDeal::seededDealMatchesRecordedCards_data()
+{
+    // Recorded once from the game. They change, and must be recorded again,
+    // when the order of the rows in data/naipe40.sql changes (the card numbers
+    // are the rows), when the generator or the way a draw becomes a card
+    // changes, or when the deal's order (table, CPU, human) changes.
+    QTest::addColumn<quint64>("semilla");
+    QTest::addColumn<QString>("primero");
+    QTest::addColumn<QString>("segundo");
+    QTest::newRow("seed 42") << quint64(42)
+                             << QStringLiteral("mesa 31 26 6 37 | cpu 4 23 15 | humano 11 16 1")
+                             << QStringLiteral("mesa 31 26 6 37 | cpu 21 28 34 | humano 38 18 2");
+    QTest::newRow("seed 2024") << quint64(2024)
+                               << QStringLiteral("mesa 25 32 11 14 | cpu 1 6 38 | humano 23 10 22")
+                               << QStringLiteral("mesa 25 32 11 14 | cpu 30 2 7 | humano 31 18 39");
+}
+
+void TestDeal::seededDealMatchesRecordedCards()
+{
+    QFETCH(quint64, semilla);
+    QFETCH(QString, primero);
+    QFETCH(QString, segundo);
+
+    MersenneRandom azar(semilla);
+    Mano m { m_mazo, {}, {}, {}, {}, 0, true };
+    m.repartir(azar);
+    QCOMPARE(reparto(m.mesa, m.cpu, m.humano), primero);
+    m.jugarManos();
+    m.repartir(azar);
+    QCOMPARE(reparto(m.mesa, m.cpu, m.humano), segundo);
+}
+
+void TestDeal::buscarCartaFindsPositionOrZero_data()
+{
+    QTest::addColumn<QList<int>>("lista");
+    QTest::addColumn<int>("carta");
+    QTest::addColumn<int>("posicion");
+
+    const QList<int> tres { 5, 17, 40 };
+    QTest::newRow("17 in the middle") << tres << 17 << 1;
+    QTest::newRow("5 first") << tres << 5 << 0;
+    QTest::newRow("40 last") << tres << 40 << 2;
+    QTest::newRow("22 absent") << tres << 22 << 0;
+    QTest::newRow("empty list") << QList<int> {} << 17 << 0;
+}
+
+void TestDeal::buscarCartaFindsPositionOrZero()
+{
+    QFETCH(QList<int>, lista);
+    QFETCH(int, carta);
+    QFETCH(int, posicion);
+
+    const CardList l = Posicion::lista(lista);
+    QCOMPARE(Zelbomod::BuscarCarta(l, static_cast<std::int16_t>(carta)), posicion);
+}
+
+void TestDeal::cardListKeepsOrderAndReadsEmptyPastTheEnd()
+{
+    CardList l = Posicion::lista({ 7, 12, 30 });
+    l.insert(1, QStringLiteral("5"));
+    QCOMPARE(l.entradas(), (QStringList { "7", "5", "12", "30" }));
+    l.removeAt(2);
+    QCOMPARE(l.entradas(), (QStringList { "7", "5", "30" }));
+    l.insert(3, QStringLiteral("1"));
+    QCOMPARE(l.at(3), QStringLiteral("1"));
+    QCOMPARE(l.count(), 4);
+    QCOMPARE(l.at(4), QString());
+    QCOMPARE(l.at(100), QString());
+    l.clear();
+    QCOMPARE(l.at(0), QString());
+    QVERIFY(l.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestDeal)
+#include "tst_deal.moc"

@@ -1,0 +1,155 @@
+#include "fakedialogs.h"
+#include "fakeview.h"
+#include "mersennerandom.h"
+#include "randomhuman.h"
+#include "testprogramdir.h"
+#include "zelbogame.h"
+
+#include <QHash>
+#include <QSet>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+constexpr int kSesiones = 40;
+constexpr int kPartidasPorSesion = 50;
+constexpr int kMaxMovimientosPorPartida = 2000;
+
+const QSet<QString> kAvisosDeFinDeMano { QStringLiteral("Contando puntajes"),
+                                         QStringLiteral("Cpu gana la mano"),
+                                         QStringLiteral("Ana gana la mano"),
+                                         QStringLiteral("Mano empatada") };
+
+// The first rule a played game broke, or an empty text.
+class Vigilancia
+{
+public:
+    void falta(const QString &texto)
+    {
+        if (m_falta.isEmpty())
+            m_falta = texto;
+    }
+    const QString &falta() const { return m_falta; }
+
+    // After every refresh of the board.
+    void tras(const GameState &e)
+    {
+        if (const QString f = e.faltaDeConsistencia(); !f.isEmpty())
+            falta(f);
+        if (e.jugadorCpu.puntos() > 3 || e.jugadorHumano.puntos() > 3)
+            falta(QStringLiteral("more than 3 points"));
+        if (e.player1.count() > 3 || e.player2.count() > 3)
+            falta(QStringLiteral("more than 3 cards in a hand"));
+        // A card reaches the table only when no table card has its palo.
+        if (e.lamesa.count() > 7)
+            falta(QStringLiteral("%1 cards on the table").arg(e.lamesa.count()));
+        for (bool marca : e.marcas.CheckMesa)
+            if (marca)
+                falta(QStringLiteral("a table mark outlived the move"));
+        for (bool marca : e.marcas.Checkp2)
+            if (marca)
+                falta(QStringLiteral("a hand mark outlived the move"));
+    }
+
+    // When a hand is scored.
+    void alContar(const GameState &e, int cpu, int humano)
+    {
+        if (!e.player1.isEmpty() || !e.player2.isEmpty() || e.cartasRepartidas != 40)
+            falta(QStringLiteral("hand scored before it was played out"));
+        if (cpu + humano + e.lamesa.count() != 40)
+            falta(QStringLiteral("piles %1 + %2 and table %3 do not hold 40")
+                      .arg(cpu)
+                      .arg(humano)
+                      .arg(e.lamesa.count()));
+    }
+
+private:
+    QString m_falta;
+};
+
+} // namespace
+
+class TestProperty : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void randomLegalPlayKeepsEveryRule();
+
+private:
+    // Plays the games of one seed; the first broken rule, or an empty text.
+    QString jugarSesion(quint64 semilla);
+
+    std::unique_ptr<TestProgramDir> m_dir;
+    int m_manos = 0;
+    QHash<RandomHuman::Movimiento, int> m_movimientos;
+};
+
+void TestProperty::initTestCase()
+{
+    m_dir = std::make_unique<TestProgramDir>();
+    QVERIFY2(m_dir->isValid(), qPrintable(m_dir->error()));
+    QVERIFY(m_dir->escribirPreferencias(QStringLiteral("Maquina"), QStringLiteral("Ana")));
+}
+
+QString TestProperty::jugarSesion(quint64 semilla)
+{
+    FakeView vista;
+    FakeDialogs dialogos;
+    MersenneRandom azarJuego(semilla);
+    MersenneRandom azarHumano(~semilla);
+    ZelboGame juego(m_dir->path(), vista, dialogos, azarJuego);
+    RandomHuman humano(juego, azarHumano);
+    Vigilancia v;
+    vista.setAlActualizar([&] { v.tras(juego.estado()); });
+    vista.setAlContar([&](int cpu, int hum) {
+        ++m_manos;
+        v.alContar(juego.estado(), cpu, hum);
+    });
+    for (int i = 1; i < kPartidasPorSesion; ++i)
+        dialogos.responder(DialogService::Respuesta::Yes);
+    dialogos.responder(DialogService::Respuesta::No);
+
+    juego.iniciar();
+    for (int movimientos = 0; humano.puedeJugar() && v.falta().isEmpty(); ++movimientos) {
+        const GameState &e = juego.estado();
+        if (e.turno != 1 || e.player2.count() - e.player1.count() > 1)
+            v.falta(QStringLiteral("the human is to play out of turn"));
+        const int antes = vista.actualizaciones();
+        ++m_movimientos[humano.jugar()];
+        if (!juego.terminado() && vista.actualizaciones() == antes)
+            v.falta(QStringLiteral("a legal move was refused: ") + dialogos.textos().last());
+        if (movimientos > kMaxMovimientosPorPartida * kPartidasPorSesion)
+            v.falta(QStringLiteral("the games do not end"));
+    }
+    for (const FakeDialogs::Mensaje &m : dialogos.mensajes())
+        if (m.icono == DialogService::Icono::Ninguno && !kAvisosDeFinDeMano.contains(m.texto))
+            v.falta(QStringLiteral("the player was told \"%1\"").arg(m.texto));
+    if (!juego.terminado() || vista.salida() != std::optional<int>(0))
+        v.falta(QStringLiteral("the program did not end normally"));
+    for (const FakeView::Resultado &r : vista.resultados())
+        if (r.num1 != 3 || r.num2 >= 3)
+            v.falta(QStringLiteral("a game ended %1 to %2").arg(r.num1).arg(r.num2));
+    if (vista.resultados().size() != kPartidasPorSesion)
+        v.falta(QStringLiteral("%1 games were played").arg(vista.resultados().size()));
+    return v.falta();
+}
+
+void TestProperty::randomLegalPlayKeepsEveryRule()
+{
+    for (quint64 semilla = 1; semilla <= kSesiones; ++semilla) {
+        const QString falta = jugarSesion(semilla);
+        QVERIFY2(falta.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1: %2").arg(semilla).arg(falta)));
+    }
+    // Thousands of games, so that rare positions come up too, and every kind of move.
+    QVERIFY(m_manos >= kSesiones * kPartidasPorSesion * 3);
+    using M = RandomHuman::Movimiento;
+    for (M m : { M::Tirar, M::AlMonton, M::LevantarMesa, M::LevantarMonton })
+        QVERIFY(m_movimientos.value(m) > 1000);
+}
+
+QTEST_GUILESS_MAIN(TestProperty)
+#include "tst_property.moc"

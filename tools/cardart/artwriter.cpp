@@ -1,0 +1,87 @@
+#include "artwriter.h"
+
+#include "arterror.h"
+#include "cardgeometry.h"
+#include "suitstyle.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+
+ArtWriter::ArtWriter(const QString &outputDir)
+    : m_dir(outputDir)
+    , m_faces(m_emblems)
+    , m_backgrounds(m_emblems)
+    , m_icons(m_faces, m_emblems)
+{
+}
+
+void ArtWriter::writeAll() const
+{
+    writeFaces();
+    writeBack();
+    writeBackgrounds();
+    writeIcons();
+}
+
+void ArtWriter::writeFaces() const
+{
+    for (Palo palo : SuitStyle::all) {
+        for (int numero : { 1, 2, 3, 4, 5, 6, 7, 10, 11, 12 }) {
+            QImage image = cardCanvas();
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            m_faces.paint(painter, palo, numero);
+            painter.end();
+            save(image,
+                 QStringLiteral("naipes/%1%2.jpg")
+                     .arg(SuitStyle::name(palo))
+                     .arg(numero, 2, 10, QLatin1Char('0')));
+        }
+    }
+}
+
+void ArtWriter::writeBack() const
+{
+    QImage image = cardCanvas();
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_back.paint(painter);
+    painter.end();
+    save(image, QStringLiteral("dibujo.jpg"));
+}
+
+void ArtWriter::writeBackgrounds() const
+{
+    save(m_backgrounds.cloth(QSize(784, 560)), QStringLiteral("zelbofond.jpg"));
+    save(m_backgrounds.results(QSize(407, 250)), QStringLiteral("winfond.jpg"));
+}
+
+void ArtWriter::writeIcons() const
+{
+    save(m_icons.nuevo(48), QStringLiteral("icons/nuevo.png"));
+    save(m_icons.run(48), QStringLiteral("icons/run.png"));
+    save(m_icons.salir(48), QStringLiteral("icons/salir.png"));
+    save(m_icons.program(256), QStringLiteral("icons/zelbo.png"));
+    save(m_icons.program(48), QStringLiteral("icons/zelbo48.png"));
+}
+
+// A card picture has no transparency: the corners outside the rounded card take the
+// cloth's colour, which is what surrounds a card on the board.
+QImage ArtWriter::cardCanvas()
+{
+    QImage image(CardGeometry::size, QImage::Format_RGB32);
+    image.fill(BackgroundPainter::clothColour);
+    return image;
+}
+
+void ArtWriter::save(const QImage &image, const QString &name) const
+{
+    const QString path = m_dir.filePath(name);
+    if (!m_dir.mkpath(QFileInfo(name).path()))
+        throw ArtError("cannot create the folder for " + path.toStdString());
+    // Quality 92 keeps the thin frame line and the corner numbers free of JPEG ringing.
+    const bool jpeg = name.endsWith(QLatin1String(".jpg"));
+    if (!image.save(path, jpeg ? "JPG" : "PNG", jpeg ? 92 : -1))
+        throw ArtError("cannot write " + path.toStdString());
+}

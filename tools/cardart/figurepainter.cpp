@@ -1,0 +1,92 @@
+#include "figurepainter.h"
+
+#include "arttext.h"
+#include "emblempainter.h"
+#include "suitstyle.h"
+
+#include <QPainter>
+
+FigurePainter::FigurePainter(const EmblemPainter &emblems)
+    : m_emblems(emblems)
+{
+}
+
+void FigurePainter::paint(QPainter &painter, Palo palo, int numero) const
+{
+    painter.save();
+    paintPanel(painter, palo);
+    m_signs.paint(painter, numero, QPointF(panel.center().x(), panel.top() + 31));
+    paintEmblem(painter, palo);
+    paintRibbon(painter, palo, word(numero));
+    painter.restore();
+}
+
+void FigurePainter::paintPanel(QPainter &painter, Palo palo)
+{
+    const QColor ink = SuitStyle::ink(palo);
+    painter.setPen(QPen(ink, 2));
+    painter.setBrush(SuitStyle::tint(palo));
+    painter.drawRoundedRect(panel, 6, 6);
+    const QRectF inner = panel.adjusted(4, 4, -4, -4);
+    paintDiaper(painter, palo, inner);
+    painter.setPen(QPen(ink, 0.9));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(inner, 3.5, 3.5);
+    // A pale halo behind the emblem lifts it off the tinted panel.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 170));
+    painter.drawEllipse(QPointF(panel.center().x(), emblemCentreY), 68, 68);
+}
+
+// A faint diamond pattern, as on a tapestry behind the figure.
+void FigurePainter::paintDiaper(QPainter &painter, Palo palo, const QRectF &area)
+{
+    constexpr qreal step = 14;
+    painter.save();
+    painter.setClipRect(area);
+    painter.setPen(QPen(SuitStyle::tint(palo).darker(108), 1));
+    const QPointF c = area.center();
+    for (qreal d = -area.height(); d <= area.height(); d += step) {
+        painter.drawLine(QPointF(c.x() - area.height(), c.y() + d - area.height()),
+                         QPointF(c.x() + area.height(), c.y() + d + area.height()));
+        painter.drawLine(QPointF(c.x() - area.height(), c.y() + d + area.height()),
+                         QPointF(c.x() + area.height(), c.y() + d - area.height()));
+    }
+    painter.restore();
+}
+
+void FigurePainter::paintEmblem(QPainter &painter, Palo palo) const
+{
+    const QPointF centre(panel.center().x(), emblemCentreY);
+    // Swords and clubs are held slanted, as a figure holds them.
+    const bool isLong = palo == Palo::Espadas || palo == Palo::Bastos;
+    const Pip pip = isLong ? Pip { centre, 164, 32 } : Pip { centre, 130 };
+    m_emblems.paint(painter, palo, pip, SuitEmblem::Detail::Showpiece);
+}
+
+void FigurePainter::paintRibbon(QPainter &painter, Palo palo, const QString &text)
+{
+    const QRectF band(panel.left() + 14, 256, panel.width() - 28, 32);
+    // Swallow-tail ends make it read as a ribbon rather than a button.
+    QPolygonF ribbon;
+    ribbon << band.topLeft() << band.topRight() << QPointF(band.right() - 8, band.center().y())
+           << band.bottomRight() << band.bottomLeft()
+           << QPointF(band.left() + 8, band.center().y());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(SuitStyle::ink(palo));
+    painter.drawPolygon(ribbon);
+    painter.setBrush(Qt::white);
+    painter.drawPath(ArtText::centred(text, band.adjusted(16, 0, -16, 0), 21));
+}
+
+QString FigurePainter::word(int numero)
+{
+    switch (numero) {
+    case 10:
+        return QStringLiteral("Sota");
+    case 11:
+        return QStringLiteral("Caballo");
+    default:
+        return QStringLiteral("Rey");
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "palo.h"
+
+#include <QColor>
+#include <QImage>
+
+class CardFacePainter;
+class EmblemPainter;
+class QPainter;
+class QPointF;
+
+// Toolbar and program icons: flat shapes on a transparent ground, drawn for any size from
+// one design.
+class IconPainter
+{
+public:
+    IconPainter(const CardFacePainter &faces, const EmblemPainter &emblems);
+
+    // New game: two fanned cards with a plus badge.
+    QImage nuevo(int size) const;
+    // Start the external program: a play triangle in a round button.
+    QImage run(int size) const;
+    // Quit: a power sign in a red round button.
+    QImage salir(int size) const;
+    // The program: the aces of swords and coins, fanned.
+    QImage program(int size) const;
+
+private:
+    static constexpr QColor outlineColour { 0x2C, 0x28, 0x24 };
+    // Every icon is designed on a 48-unit square and scaled to the size asked for.
+    static constexpr qreal designSize = 48;
+
+    static QImage blank(int size);
+    static void begin(QPainter &painter, QImage &image);
+    static void paintRoundButton(QPainter &painter, const QColor &colour);
+    void paintMiniCard(QPainter &painter, const QPointF &centre, qreal angle, Palo palo) const;
+    void paintFace(QPainter &painter, const QPointF &centre, qreal angle, Palo palo) const;
+
+    const CardFacePainter &m_faces;
+    const EmblemPainter &m_emblems;
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// The four suits of the Spanish deck, in the order the card database lists them.
+enum class Palo { Oros, Copas, Espadas, Bastos };
