@@ -1,13 +1,14 @@
 # make run   installs what is missing, builds and starts the game
-# make test  the same set-up, then the whole test suite through CTest
+# make test  the same set-up, then the whole test suite through CTest, in the
+#            normal build and in a sanitizer build
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
             qt6-translations-l10n libgl-dev libxkbcommon-dev libbenchmark-dev \
-            clang-14 libclang-rt-14-dev
+            clang-14 libclang-rt-14-dev valgrind
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test fuzz clean
+.PHONY: all deps configure build run test fuzz memcheck clean
 
 all: build
 
@@ -31,8 +32,13 @@ build: configure
 run: build
 	./build/zelbo
 
+# The whole suite twice: the normal build, then under AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any report fails the run.
 test: build
 	ctest --preset default -j $(JOBS)
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 # make fuzz SECONDS=600   storage tests under ASan/UBSan, then each fuzzer for SECONDS seconds
 SECONDS ?= 600
@@ -49,5 +55,11 @@ fuzz: deps
 	        -artifact_prefix=build-fuzz/artifacts/ || exit 1; \
 	done
 
+# make memcheck  the simulator under valgrind: 200 checked games, no memory error, no definite leak
+memcheck: configure
+	cmake --build --preset default -j $(JOBS) --target zelbo-sim
+	valgrind --tool=memcheck --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+	    ./build/zelbo-sim --games 200 --seed 1 --check
+
 clean:
-	rm -rf build build-fuzz
+	rm -rf build build-asan build-fuzz

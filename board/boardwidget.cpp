@@ -44,7 +44,7 @@ BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
 void BoardWidget::crearCartas(PictureCache &cache)
 {
     const auto crear = [this, &cache](GrupoImagen grupo, int i, QRect twips) {
-        auto *imagen = new CardPicture(Imagen{grupo, i}, cache, this);
+        auto *imagen = new CardPicture(Imagen { grupo, i }, cache, this);
         imagen->hide();
         colocar(imagen, twips);
         return imagen;
@@ -97,7 +97,7 @@ QLabel *BoardWidget::etiquetaAjustable(const QString &texto, const QString &esti
                                        QPoint esquina)
 {
     auto *e = etiqueta(texto, estilo, puntos, QRect(esquina, QSize(1, 1)));
-    m_ajustables.append({e, esquina});
+    m_ajustables.append({ e, esquina });
     return e;
 }
 
@@ -111,9 +111,12 @@ void BoardWidget::crearEtiquetas()
     const QString titulo = QStringLiteral("background: #FFFF80; font-style: italic;") + borde;
     etiqueta(QStringLiteral("Cpu"), titulo, 8.25, BL::kTituloCpu);
     Label2 = etiqueta(QStringLiteral("Humano"), titulo, 8.25, BL::kTituloHumano);
-    const QString contador = QStringLiteral("background: white; font-weight: bold; padding: 0 2px;");
-    Contp1Lbl = etiquetaAjustable({}, contador + QStringLiteral("color: #404040;"), 9.75, BL::kContp1);
-    Contp2lbl = etiquetaAjustable({}, contador + QStringLiteral("color: black;"), 9.75, BL::kContp2);
+    const QString contador
+        = QStringLiteral("background: white; font-weight: bold; padding: 0 2px;");
+    Contp1Lbl
+        = etiquetaAjustable({}, contador + QStringLiteral("color: #404040;"), 9.75, BL::kContp1);
+    Contp2lbl
+        = etiquetaAjustable({}, contador + QStringLiteral("color: black;"), 9.75, BL::kContp2);
     Contp1Lbl->setAlignment(Qt::AlignCenter);
     Contp2lbl->setAlignment(Qt::AlignCenter);
     etiquetaAjustable(QStringLiteral(" Monton CPU"), kFuenteTitulo, 8.25, BL::kMontonCpu);
@@ -126,8 +129,9 @@ void BoardWidget::crearEtiquetas()
 
 void BoardWidget::crearMarcadores()
 {
-    const QString estilo = QStringLiteral("background: white; color: black; border: 1px solid black;"
-                                          "font-weight: bold; font-style: italic;");
+    const QString estilo
+        = QStringLiteral("background: white; color: black; border: 1px solid black;"
+                         "font-weight: bold; font-style: italic;");
     for (int i = 0; i < 2; ++i) {
         auto *marco = new QFrame(this);
         marco->setStyleSheet(QStringLiteral("background: #E0E0E0;"));
@@ -135,14 +139,14 @@ void BoardWidget::crearMarcadores()
         auto *puntaje = new QLabel(marco);
         puntaje->setStyleSheet(estilo);
         puntaje->setAlignment(Qt::AlignCenter);
-        m_enMarco.append({puntaje, BL::kPuntaje});
+        m_enMarco.append({ puntaje, BL::kPuntaje });
         (i == 0 ? Puntajep1Lbl : Puntajep2Lbl) = puntaje;
     }
 }
 
 void BoardWidget::colocar(QWidget *control, QRect twips, qreal puntos)
 {
-    m_colocados.append({control, twips, puntos});
+    m_colocados.append({ control, twips, puntos });
 }
 
 CardPicture *BoardWidget::imagen(const Imagen &imagen) const
@@ -259,7 +263,7 @@ namespace {
 bool esCarta(const QDropEvent *event)
 {
     return event->mimeData()->hasFormat(CardPicture::kTipoArrastre)
-            && qobject_cast<CardPicture *>(event->source());
+        && qobject_cast<CardPicture *>(event->source());
 }
 } // namespace
 

@@ -39,14 +39,14 @@ public:
 
     CardPicture *imagen(const Imagen &imagen) const;
     const Escala &escala() const { return m_escala; }
-    std::array<CardPicture *, 3> cartap1img{};
-    std::array<CardPicture *, 3> Image1{};
-    std::array<CardPicture *, 3> cartap2img{};
-    std::array<CardPicture *, 7> mesaimg{};
-    std::array<CardPicture *, 2> montonimg{};
-    std::array<MarkBox *, 3> Checkp2{};
-    std::array<MarkBox *, 7> CheckMesa{};
-    std::array<MarkBox *, 2> CheckMonton{};
+    std::array<CardPicture *, 3> cartap1img {};
+    std::array<CardPicture *, 3> Image1 {};
+    std::array<CardPicture *, 3> cartap2img {};
+    std::array<CardPicture *, 7> mesaimg {};
+    std::array<CardPicture *, 2> montonimg {};
+    std::array<MarkBox *, 3> Checkp2 {};
+    std::array<MarkBox *, 7> CheckMesa {};
+    std::array<MarkBox *, 2> CheckMonton {};
     QLabel *Cartellbl = nullptr;
     QLabel *Contp1Lbl = nullptr;
     QLabel *Contp2lbl = nullptr;
@@ -89,7 +89,7 @@ private:
 
     Escala m_escala;
     QPixmap m_fondo;
-    QColor m_colorFondo{224, 224, 224};
+    QColor m_colorFondo { 224, 224, 224 };
     QList<Colocado> m_colocados;
     QList<QPair<QLabel *, QPoint>> m_ajustables;
     QList<QPair<QWidget *, QRect>> m_enMarco; // score labels inside their frames

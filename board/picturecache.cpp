@@ -7,7 +7,7 @@ QPixmap PictureCache::imagen(const QString &ruta, QSize tamano)
 {
     if (ruta.isEmpty() || tamano.isEmpty())
         return {};
-    const Clave clave{ruta, tamano};
+    const Clave clave { ruta, tamano };
     if (const auto it = m_imagenes.constFind(clave); it != m_imagenes.constEnd())
         return *it;
     QImageReader lector(ruta);
@@ -18,7 +18,7 @@ QPixmap PictureCache::imagen(const QString &ruta, QSize tamano)
     QPixmap resultado;
     if (!imagen.isNull())
         resultado = QPixmap::fromImage(
-                imagen.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            imagen.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     m_imagenes.insert(clave, resultado);
     return resultado;
 }

@@ -40,8 +40,8 @@ QMessageBox::Icon iconoDe(DialogService::Icono icono)
 DialogService::Respuesta QtDialogService::mensaje(const QString &texto, const QString &titulo,
                                                   Botones botones, Icono icono)
 {
-    QMessageBox caja(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto,
-                     botonesDe(botones), m_ventana);
+    QMessageBox caja(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto, botonesDe(botones),
+                     m_ventana);
     switch (caja.exec()) {
     case QMessageBox::Ok:
         return Respuesta::Ok;
@@ -57,8 +57,8 @@ DialogService::Respuesta QtDialogService::mensaje(const QString &texto, const QS
 std::optional<QString> QtDialogService::pedirTexto(const QString &pregunta, const QString &titulo)
 {
     bool aceptado = false;
-    const QString texto =
-            QInputDialog::getText(m_ventana, titulo, pregunta, QLineEdit::Normal, {}, &aceptado);
+    const QString texto
+        = QInputDialog::getText(m_ventana, titulo, pregunta, QLineEdit::Normal, {}, &aceptado);
     if (!aceptado)
         return std::nullopt;
     return texto;

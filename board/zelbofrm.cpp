@@ -78,46 +78,48 @@ void ZelboFrm::createActions()
         return [this, orden] { jugar([orden](ZelboGame &j) { (j.*orden)(); }); };
     };
     QMenu *archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
-    archivo->addAction(accion(QStringLiteral("Nuevo"), QKeySequence::New,
-                              comando(&ZelboGame::nuevomnu_Click)));
-    archivo->addAction(accion(QStringLiteral("Abrir"), QKeySequence::Open,
-                              comando(&ZelboGame::abrirmnu_Click)));
+    archivo->addAction(
+        accion(QStringLiteral("Nuevo"), QKeySequence::New, comando(&ZelboGame::nuevomnu_Click)));
+    archivo->addAction(
+        accion(QStringLiteral("Abrir"), QKeySequence::Open, comando(&ZelboGame::abrirmnu_Click)));
     archivo->addAction(accion(QStringLiteral("Guardar"), QKeySequence::Save,
                               comando(&ZelboGame::guardarmnu_Click)));
     archivo->addSeparator();
     archivo->addAction(accion(QStringLiteral("Opciones"), {}, [this] { abrirOpciones(); }));
-    archivo->addAction(accion(QStringLiteral("Nombre Jugador"), {},
-                              comando(&ZelboGame::nombremnu_Click)));
+    archivo->addAction(
+        accion(QStringLiteral("Nombre Jugador"), {}, comando(&ZelboGame::nombremnu_Click)));
     archivo->addSeparator();
     archivo->addAction(accion(QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                               comando(&ZelboGame::salirmnu_Click)));
     QMenu *ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
-    ayuda->addAction(accion(QStringLiteral("Contenidos"), QKeySequence::HelpContents,
-                            [this] { abrirAyuda(); }));
+    ayuda->addAction(
+        accion(QStringLiteral("Contenidos"), QKeySequence::HelpContents, [this] { abrirAyuda(); }));
     ayuda->addAction(accion(QStringLiteral("Acerca de ..."), {}, [this] { abrirAcercaDe(); }));
 
     const auto boton = [this](const QString &texto, const QString &clave, const QString &ayuda) {
         auto *a = new QAction(QIcon(m_programDir + QStringLiteral("/icons/%1.png").arg(clave)),
                               texto, this);
         a->setToolTip(ayuda);
-        connect(a, &QAction::triggered, this, [this, clave] {
-            jugar([clave](ZelboGame &j) { j.Toolbar1_ButtonClick(clave); });
-        });
+        connect(a, &QAction::triggered, this,
+                [this, clave] { jugar([clave](ZelboGame &j) { j.Toolbar1_ButtonClick(clave); }); });
         m_tablero->Toolbar1->addAction(a);
     };
-    boton(QStringLiteral("Nuevo"), QStringLiteral("nuevo"), QStringLiteral("Empezar un juego nuevo"));
+    boton(QStringLiteral("Nuevo"), QStringLiteral("nuevo"),
+          QStringLiteral("Empezar un juego nuevo"));
     boton(QStringLiteral("Run"), QStringLiteral("run"), QStringLiteral("Correr una aplicacion"));
-    boton(QStringLiteral("Salir"), QStringLiteral("salir"), QStringLiteral("Salir de la aplicacion"));
+    boton(QStringLiteral("Salir"), QStringLiteral("salir"),
+          QStringLiteral("Salir de la aplicacion"));
 }
 
 void ZelboFrm::conectarTablero()
 {
     BoardWidget &t = *m_tablero;
     const auto alClic = [this](CardPicture *imagen, auto orden, bool soloDerecho) {
-        connect(imagen, &CardPicture::clicked, this, [this, imagen, orden, soloDerecho](auto boton) {
-            if (!soloDerecho || boton == Qt::RightButton)
-                jugar([&](ZelboGame &j) { (j.*orden)(imagen->imagen().indice); });
-        });
+        connect(imagen, &CardPicture::clicked, this,
+                [this, imagen, orden, soloDerecho](auto boton) {
+                    if (!soloDerecho || boton == Qt::RightButton)
+                        jugar([&](ZelboGame &j) { (j.*orden)(imagen->imagen().indice); });
+                });
     };
     for (CardPicture *imagen : t.mesaimg)
         alClic(imagen, &ZelboGame::mesaimg_Click, false);
@@ -243,8 +245,8 @@ void ZelboFrm::ResaltarCarta(const Imagen &imagen, int milisegundos)
 {
     CardPicture *carta = m_tablero->imagen(imagen);
     const bool cpu = imagen.grupo == GrupoImagen::cartap1img;
-    CardPicture *cubierta = cpu ? m_tablero->Image1.at(static_cast<std::size_t>(imagen.indice))
-                                : nullptr;
+    CardPicture *cubierta
+        = cpu ? m_tablero->Image1.at(static_cast<std::size_t>(imagen.indice)) : nullptr;
     mostrarMarcas();
     if (cpu)
         cubierta->hide();
@@ -259,7 +261,7 @@ void ZelboFrm::prepararResultados()
 {
     if (!WinnerDialogFrm::puedeCargar(m_programDir))
         throw ZelboError(QStringLiteral("No se puede cargar la imagen %1")
-                                 .arg(WinnerDialogFrm::rutaFondo(m_programDir)));
+                             .arg(WinnerDialogFrm::rutaFondo(m_programDir)));
 }
 
 void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2)

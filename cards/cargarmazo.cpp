@@ -33,8 +33,9 @@ bool aBooleano(const QVariant &valor, bool &ok)
 classNaipe leerFila(const QSqlQuery &fila, const QString &programDir, int n)
 {
     const auto error = [n](const QString &que) {
-        return CardSetError(
-                QStringLiteral("El juego de cartas está dañado: la carta %1 tiene %2.").arg(n).arg(que));
+        return CardSetError(QStringLiteral("El juego de cartas está dañado: la carta %1 tiene %2.")
+                                .arg(n)
+                                .arg(que));
     };
     bool ok = false;
     const int numero = fila.value(1).toInt(&ok);
@@ -67,7 +68,8 @@ std::vector<classNaipe> leerCartas(QSqlDatabase &db, const QString &programDir)
         throw CardSetError(db.lastError().text());
     if (db.record(kTabla).count() < 5)
         throw CardSetError(
-                QStringLiteral("El juego de cartas no tiene la tabla %1 con cinco columnas.").arg(kTabla));
+            QStringLiteral("El juego de cartas no tiene la tabla %1 con cinco columnas.")
+                .arg(kTabla));
     QSqlQuery fila(db);
     // Row order is card identity, so it must be the same on every run.
     if (!fila.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(kTabla)))
@@ -79,8 +81,8 @@ std::vector<classNaipe> leerCartas(QSqlDatabase &db, const QString &programDir)
         cartas.push_back(leerFila(fila, programDir, static_cast<int>(cartas.size()) + 1));
     }
     if (cartas.size() != Mazo::kCartas)
-        throw CardSetError(
-                QStringLiteral("El juego de cartas tiene %1 cartas en lugar de 40.").arg(cartas.size()));
+        throw CardSetError(QStringLiteral("El juego de cartas tiene %1 cartas en lugar de 40.")
+                               .arg(cartas.size()));
     return cartas;
 }
 

@@ -21,10 +21,10 @@ struct Papeles
 Papeles papeles(GameState &e, Quien quien)
 {
     if (quien == Quien::Humano)
-        return {e.player2, e.marcas.Checkp2, e.player2Lev, e.player1Lev, e.marcas.CheckMonton[0],
-                QStringLiteral("p2")};
-    return {e.player1, e.marcas.Checkp1, e.player1Lev, e.player2Lev, e.marcas.CheckMonton[1],
-            QStringLiteral("p1")};
+        return { e.player2,    e.marcas.Checkp2,        e.player2Lev,
+                 e.player1Lev, e.marcas.CheckMonton[0], QStringLiteral("p2") };
+    return { e.player1,    e.marcas.Checkp1,        e.player1Lev,
+             e.player2Lev, e.marcas.CheckMonton[1], QStringLiteral("p1") };
 }
 
 void levantarMesa(GameState &e, CardList &propia)

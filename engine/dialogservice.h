@@ -18,7 +18,8 @@ public:
     virtual ~DialogService() = default;
 
     virtual Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
-                              Icono icono) = 0;
+                              Icono icono)
+        = 0;
     // The typed text, or nothing when the box was cancelled.
     virtual std::optional<QString> pedirTexto(const QString &pregunta, const QString &titulo) = 0;
     // A file name, or an empty one when the dialog was cancelled. Filters are

@@ -4,8 +4,8 @@
 
 QString GameState::faltaDeConsistencia() const
 {
-    std::array<int, Mazo::kCartas + 1> vistas{};
-    for (const CardList *lista : {&player1, &player2, &lamesa, &player1Lev, &player2Lev}) {
+    std::array<int, Mazo::kCartas + 1> vistas {};
+    for (const CardList *lista : { &player1, &player2, &lamesa, &player1Lev, &player2Lev }) {
         for (const QString &entrada : lista->entradas()) {
             bool ok = false;
             const int n = entrada.toInt(&ok);
@@ -23,6 +23,18 @@ QString GameState::faltaDeConsistencia() const
             return QStringLiteral("la carta %1 está %2 veces").arg(n).arg(veces);
     }
     if (repartidas != cartasRepartidas)
-        return QStringLiteral("%1 cartas repartidas, cuenta %2").arg(repartidas).arg(cartasRepartidas);
+        return QStringLiteral("%1 cartas repartidas, cuenta %2")
+            .arg(repartidas)
+            .arg(cartasRepartidas);
     return {};
+}
+
+void GameState::ReiniciarMano()
+{
+    for (CardList *lista : { &player1, &player2, &player1Lev, &player2Lev, &lamesa })
+        lista->clear();
+    primerReparto = true;
+    cartasRepartidas = 0;
+    for (int i = 1; i <= Mazo::kCartas; ++i)
+        mazo.carta(i).a_repartida(false);
 }

@@ -36,6 +36,10 @@ struct GameState
     const classNaipe &carta(const QString &entrada) const { return mazo.carta(entrada.toInt()); }
     const QString &palo(const QString &entrada) const { return carta(entrada).palo(); }
 
+    // Empties the five lists and marks every card undealt, ready for the
+    // first deal of a hand. Points, the turn and the last lifter stay.
+    void ReiniciarMano();
+
     // Every dealt card stands in exactly one list and none other does, and the
     // dealt count matches. Returns the fault found, or an empty text.
     QString faltaDeConsistencia() const;

@@ -17,17 +17,16 @@ struct Marcas
     static constexpr int kMesa = 7;
     static constexpr int kMano = 3;
 
-    std::array<bool, kMesa> CheckMesa{};
-    std::array<bool, kMano> Checkp1{};
-    std::array<bool, kMano> Checkp2{};
-    std::array<bool, 2> CheckMonton{};
+    std::array<bool, kMesa> CheckMesa {};
+    std::array<bool, kMano> Checkp1 {};
+    std::array<bool, kMano> Checkp2 {};
+    std::array<bool, 2> CheckMonton {};
 
     bool &de(GrupoMarca grupo, int i);
     bool de(GrupoMarca grupo, int i) const;
 
 private:
-    template<class Self>
-    static decltype(auto) elegir(Self &self, GrupoMarca grupo, int i)
+    template<class Self> static decltype(auto) elegir(Self &self, GrupoMarca grupo, int i)
     {
         const auto n = static_cast<std::size_t>(i);
         switch (grupo) {

@@ -10,7 +10,7 @@ MersenneRandom::MersenneRandom(std::uint64_t semilla)
 std::uint64_t MersenneRandom::semillaDelReloj()
 {
     return static_cast<std::uint64_t>(
-            std::chrono::high_resolution_clock::now().time_since_epoch().count());
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
 double MersenneRandom::next()

@@ -14,5 +14,5 @@ public:
 
 private:
     std::mt19937_64 m_generador;
-    std::uniform_real_distribution<double> m_uniforme{0.0, 1.0};
+    std::uniform_real_distribution<double> m_uniforme { 0.0, 1.0 };
 };

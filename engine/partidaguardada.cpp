@@ -10,7 +10,7 @@ namespace {
 constexpr int kMaxMano = 3;
 constexpr int kMaxMesa = 7;
 constexpr int kMaxPuntos = 2; // a game ends at 3
-constexpr std::array kRepartidasValidas{10, 16, 22, 28, 34, 40};
+constexpr std::array kRepartidasValidas { 10, 16, 22, 28, 34, 40 };
 
 bool cargarLista(CardList &lista, const QStringList &entradas)
 {
@@ -27,8 +27,8 @@ bool cargarLista(CardList &lista, const QStringList &entradas)
 bool cargarListas(GameState &e, const SavedGame &p)
 {
     return cargarLista(e.lamesa, p.lamesa) && cargarLista(e.player1, p.player1)
-            && cargarLista(e.player1Lev, p.player1Lev) && cargarLista(e.player2, p.player2)
-            && cargarLista(e.player2Lev, p.player2Lev);
+        && cargarLista(e.player1Lev, p.player1Lev) && cargarLista(e.player2, p.player2)
+        && cargarLista(e.player2Lev, p.player2Lev);
 }
 
 // A game saved on the human's turn: the human holds as many cards as the CPU
@@ -38,10 +38,10 @@ bool sePuedeSeguir(const GameState &e, const SavedGame &p)
     const int cpu = e.player1.count();
     const int humano = e.player2.count();
     const bool manos = (humano == cpu || humano == cpu + 1) && humano > 0 && humano <= kMaxMano;
-    const bool reparto = std::ranges::find(kRepartidasValidas, p.cartasRepartidas)
-            != kRepartidasValidas.end();
+    const bool reparto
+        = std::ranges::find(kRepartidasValidas, p.cartasRepartidas) != kRepartidasValidas.end();
     const bool puntos = p.puntosCpu >= 0 && p.puntosCpu <= kMaxPuntos && p.puntosHumano >= 0
-            && p.puntosHumano <= kMaxPuntos;
+        && p.puntosHumano <= kMaxPuntos;
     return manos && reparto && puntos && !p.primerReparto && e.lamesa.count() <= kMaxMesa;
 }
 
@@ -74,6 +74,8 @@ SavedGame PartidaGuardada::desdeEstado(const GameState &e)
 std::optional<GameState> PartidaGuardada::aEstado(const GameState &actual, const SavedGame &p)
 {
     GameState e = actual;
+    // A selection belongs to the position it was made on.
+    e.marcas = {};
     if (!cargarListas(e, p) || p.repartidas.size() > Mazo::kCartas || !sePuedeSeguir(e, p))
         return std::nullopt;
     // A short deck section leaves the later cards' flags as they were.

@@ -7,7 +7,7 @@ constexpr int kPausaMontonRival = 1000;
 constexpr int kPausaMesa = 800;
 constexpr int kPausaCarta = 1000;
 
-const Imagen kPrimeraCarta{GrupoImagen::cartap1img, 0};
+const Imagen kPrimeraCarta { GrupoImagen::cartap1img, 0 };
 
 bool coincide(const GameState &e, const CardList &lista, int i, const QString &palo)
 {
@@ -23,24 +23,24 @@ PlanTurnoCpu PlanTurnoCpu::elegir(const GameState &estado)
     const QString &palo = estado.palo(estado.player1.at(0));
     if (coincide(estado, estado.player1Lev, 0, palo)) {
         plan.jugada = Jugada::AlMonton;
-        plan.pasos.push_back(Paso{{}, 0, kPrimeraCarta, kPausaMonton});
+        plan.pasos.push_back(Paso { {}, 0, kPrimeraCarta, kPausaMonton });
         return plan;
     }
-    plan.pasos.push_back(Paso{GrupoMarca::Checkp1, 0, {}, 0});
+    plan.pasos.push_back(Paso { GrupoMarca::Checkp1, 0, {}, 0 });
     if (coincide(estado, estado.player2Lev, 0, palo)) {
         plan.jugada = Jugada::Levantar;
-        plan.pasos.push_back(Paso{GrupoMarca::CheckMonton, 1, Imagen{GrupoImagen::montonimg, 1},
-                                  kPausaMontonRival});
+        plan.pasos.push_back(Paso { GrupoMarca::CheckMonton, 1,
+                                    Imagen { GrupoImagen::montonimg, 1 }, kPausaMontonRival });
     } else {
         // Only the seven table places of the board can be marked.
         for (int i = 0; i < estado.lamesa.count() && i < Marcas::kMesa; ++i) {
             if (coincide(estado, estado.lamesa, i, palo)) {
                 plan.jugada = Jugada::Levantar;
-                plan.pasos.push_back(
-                        Paso{GrupoMarca::CheckMesa, i, Imagen{GrupoImagen::mesaimg, i}, kPausaMesa});
+                plan.pasos.push_back(Paso { GrupoMarca::CheckMesa, i,
+                                            Imagen { GrupoImagen::mesaimg, i }, kPausaMesa });
             }
         }
     }
-    plan.pasos.push_back(Paso{{}, 0, kPrimeraCarta, kPausaCarta});
+    plan.pasos.push_back(Paso { {}, 0, kPrimeraCarta, kPausaCarta });
     return plan;
 }

@@ -61,7 +61,10 @@ std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i,
     if (jugador == QLatin1String("p2")) {
         if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, estado.palo(estado.lamesa.at(i))))
             return kMismoTipo;
-        // Either pile mark is tested against the CPU's pile top.
+        // Either pile mark is tested against the CPU's pile top; an empty pile
+        // has nothing to take.
+        if (grupo == GrupoMarca::CheckMonton && estado.player1Lev.isEmpty())
+            return std::nullopt;
         if (grupo == GrupoMarca::CheckMonton
             && !MismoPalo(estado, estado.palo(estado.player1Lev.at(0))))
             return kMismoTipo;

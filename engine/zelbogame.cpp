@@ -15,18 +15,23 @@ using Respuesta = DialogService::Respuesta;
 
 namespace {
 constexpr int kCartas = Mazo::kCartas;
-constexpr int kPuntosParaGanar = 3;
 const QString kFiltroPartidas = QStringLiteral("Archivos (*.dat)");
 } // namespace
 
 ZelboGame::ZelboGame(QString programDir, ZelboView &vista, DialogService &dialogos,
-                     RandomSource &azar)
+                     RandomSource &azar, ArchivoDePropiedades archivo)
     : m_programDir(std::move(programDir))
     , m_vista(vista)
     , m_dialogos(dialogos)
     , m_azar(azar)
     , m_propiedades(m_estado, m_preferencias, vista, dialogos)
     , m_partidas(dialogos)
+    , m_finDeMano(m_estado, vista, dialogos,
+                  [this] {
+                      SaveProperty();
+                      Salir();
+                  })
+    , m_archivo(archivo)
 {
 }
 
@@ -72,7 +77,8 @@ void ZelboGame::iniciar()
 
 void ZelboGame::NuevoJuego()
 {
-    LoadProperty(ruta(QStringLiteral("lastprop.dat")));
+    if (m_archivo == ArchivoDePropiedades::Usar)
+        LoadProperty(ruta(QStringLiteral("lastprop.dat")));
     m_vista.mostrarVentana();
     m_estado.primerReparto = true;
     m_estado.cartasRepartidas = 0;
@@ -81,17 +87,6 @@ void ZelboGame::NuevoJuego()
     CargarMazo(m_estado.mazo, m_programDir);
     CargarReversos();
     SiguienteTurno();
-}
-
-void ZelboGame::ReiniciarMano()
-{
-    for (CardList *lista : {&m_estado.player1, &m_estado.player2, &m_estado.player1Lev,
-                            &m_estado.player2Lev, &m_estado.lamesa})
-        lista->clear();
-    m_estado.primerReparto = true;
-    m_estado.cartasRepartidas = 0;
-    for (int i = 1; i <= kCartas; ++i)
-        m_estado.mazo.carta(i).a_repartida(false);
 }
 
 void ZelboGame::CargarReversos()
@@ -110,13 +105,13 @@ void ZelboGame::Salir()
     m_terminado = true;
     m_estadoSalida = 0;
     m_vista.Salir(0);
-    throw ProgramExit{0};
+    throw ProgramExit { 0 };
 }
 
 void ZelboGame::nuevomnu_Click()
 {
     ejecutar([this] {
-        ReiniciarMano();
+        m_estado.ReiniciarMano();
         NuevoJuego();
     });
 }
@@ -124,9 +119,9 @@ void ZelboGame::nuevomnu_Click()
 void ZelboGame::salirmnu_Click()
 {
     ejecutar([this] {
-        const Respuesta r = m_dialogos.mensaje(QStringLiteral("¿Salir del juego?"),
-                                               QStringLiteral("Salir"), Botones::OkCancel,
-                                               Icono::Ninguno);
+        const Respuesta r
+            = m_dialogos.mensaje(QStringLiteral("¿Salir del juego?"), QStringLiteral("Salir"),
+                                 Botones::OkCancel, Icono::Ninguno);
         if (r == Respuesta::Ok) {
             SaveProperty();
             Salir();
@@ -159,7 +154,7 @@ void ZelboGame::SiguienteTurno()
     if (e.player1.isEmpty() && e.player2.isEmpty()) {
         if (e.cartasRepartidas == kCartas) {
             aviso(QStringLiteral("Contando puntajes"));
-            if (ContarPuntajes()) {
+            if (m_finDeMano.ContarPuntajes()) {
                 NuevoJuego();
                 return;
             }
@@ -240,7 +235,7 @@ void ZelboGame::TurnoCpu()
     }
     switch (plan.jugada) {
     case PlanTurnoCpu::Jugada::AlMonton:
-        TirarAlMonton(Imagen{GrupoImagen::cartap1img, 0});
+        TirarAlMonton(Imagen { GrupoImagen::cartap1img, 0 });
         break;
     case PlanTurnoCpu::Jugada::Levantar:
         Levantar(static_cast<Captura::Quien>(m_estado.turno));
@@ -322,67 +317,8 @@ void ZelboGame::montonimg_DragDrop(int slot)
 {
     ejecutar([this, slot] {
         if (slot < m_estado.player2.count())
-            TirarAlMonton(Imagen{GrupoImagen::cartap2img, slot});
+            TirarAlMonton(Imagen { GrupoImagen::cartap2img, slot });
     });
-}
-
-bool ZelboGame::ContarPuntajes()
-{
-    if (m_estado.ultimoEnLevantar == QLatin1String("p1"))
-        Captura::RecogerMesa(m_estado, m_estado.player1Lev);
-    else if (m_estado.ultimoEnLevantar == QLatin1String("p2"))
-        Captura::RecogerMesa(m_estado, m_estado.player2Lev);
-    m_vista.mostrarContadores(m_estado.player1Lev.count(), m_estado.player2Lev.count());
-    puntuarMano();
-    classPlayer &cpu = m_estado.jugadorCpu;
-    classPlayer &humano = m_estado.jugadorHumano;
-    bool otraPartida = false;
-    if (cpu.puntos() >= kPuntosParaGanar || humano.puntos() >= kPuntosParaGanar) {
-        MostrarGanador();
-        PreguntarOtraPartida();
-        cpu.a_puntos(0);
-        humano.a_puntos(0);
-        otraPartida = true;
-    }
-    ReiniciarMano();
-    return otraPartida;
-}
-
-void ZelboGame::puntuarMano()
-{
-    const int cpu = m_estado.player1Lev.count();
-    const int humano = m_estado.player2Lev.count();
-    if (cpu > humano) {
-        aviso(QStringLiteral("Cpu gana la mano"));
-        m_estado.jugadorCpu.a_puntos(static_cast<std::int16_t>(m_estado.jugadorCpu.puntos() + 1));
-    } else if (humano > cpu) {
-        aviso(m_estado.jugadorHumano.nombre() + QStringLiteral(" gana la mano"));
-        m_estado.jugadorHumano.a_puntos(
-                static_cast<std::int16_t>(m_estado.jugadorHumano.puntos() + 1));
-    } else {
-        aviso(QStringLiteral("Mano empatada"));
-    }
-}
-
-void ZelboGame::MostrarGanador()
-{
-    const int a = m_estado.jugadorCpu.puntos();
-    const int b = m_estado.jugadorHumano.puntos();
-    if (a > b)
-        m_vista.Dialogo(m_estado.jugadorCpu.nombre(), a, b);
-    else if (a < b)
-        m_vista.Dialogo(m_estado.jugadorHumano.nombre(), b, a);
-}
-
-void ZelboGame::PreguntarOtraPartida()
-{
-    const Respuesta r = m_dialogos.mensaje(QStringLiteral("¿Jugar de nuevo?"),
-                                           QStringLiteral("Fin de Juego"), Botones::YesNo,
-                                           Icono::Pregunta);
-    if (r == Respuesta::No) {
-        SaveProperty();
-        Salir();
-    }
 }
 
 bool ZelboGame::LoadProperty(const QString &fichero)
@@ -392,6 +328,8 @@ bool ZelboGame::LoadProperty(const QString &fichero)
 
 bool ZelboGame::SaveProperty()
 {
+    if (m_archivo == ArchivoDePropiedades::Ninguno)
+        return true;
     return m_propiedades.SaveProperty(ruta(QStringLiteral("lastprop.dat")));
 }
 
@@ -433,9 +371,9 @@ void ZelboGame::guardarmnu_Click()
 void ZelboGame::abrirmnu_Click()
 {
     ejecutar([this] {
-        const Respuesta r = m_dialogos.mensaje(QStringLiteral("¿Terminar con el juego actual?"),
-                                               QStringLiteral("Abrir juego"), Botones::OkCancel,
-                                               Icono::Ninguno);
+        const Respuesta r
+            = m_dialogos.mensaje(QStringLiteral("¿Terminar con el juego actual?"),
+                                 QStringLiteral("Abrir juego"), Botones::OkCancel, Icono::Ninguno);
         if (r != Respuesta::Ok)
             return;
         const QString fichero = m_dialogos.archivoParaAbrir(kFiltroPartidas);
@@ -449,8 +387,8 @@ void ZelboGame::abrirmnu_Click()
 void ZelboGame::nombremnu_Click()
 {
     ejecutar([this] {
-        const std::optional<QString> nombre =
-                m_dialogos.pedirTexto(QStringLiteral("Nuevo Nick"), QStringLiteral("player"));
+        const std::optional<QString> nombre
+            = m_dialogos.pedirTexto(QStringLiteral("Nuevo Nick"), QStringLiteral("player"));
         if (!nombre)
             return;
         m_estado.jugadorHumano.a_nombre(*nombre);

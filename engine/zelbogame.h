@@ -2,6 +2,7 @@
 
 #include "captura.h"
 #include "dialogservice.h"
+#include "findemano.h"
 #include "gamestate.h"
 #include "imagen.h"
 #include "partidaguardada.h"
@@ -21,7 +22,13 @@
 class ZelboGame
 {
 public:
-    ZelboGame(QString programDir, ZelboView &vista, DialogService &dialogos, RandomSource &azar);
+    // Whether the game keeps its preferences in lastprop.dat beside the
+    // program. The simulator plays with the initial ones and leaves the
+    // player's file alone.
+    enum class ArchivoDePropiedades { Usar, Ninguno };
+
+    ZelboGame(QString programDir, ZelboView &vista, DialogService &dialogos, RandomSource &azar,
+              ArchivoDePropiedades archivo = ArchivoDePropiedades::Usar);
 
     // Program start: the records, then the first game.
     void iniciar();
@@ -72,7 +79,6 @@ private:
     QString ruta(const QString &nombre) const;
 
     void NuevoJuego();
-    void ReiniciarMano();
     void CargarReversos();
     [[noreturn]] void Salir();
     void UpdateForm();
@@ -82,10 +88,6 @@ private:
     void TirarAlMonton(const Imagen &fuente);
     void Levantar(Captura::Quien quien);
     bool TieneParaLevantar(int slot);
-    bool ContarPuntajes();
-    void puntuarMano();
-    void MostrarGanador();
-    void PreguntarOtraPartida();
     void marcar(GrupoMarca grupo, int indice);
 
     QString m_programDir;
@@ -96,6 +98,8 @@ private:
     Preferencias m_preferencias;
     Propiedades m_propiedades;
     PartidaGuardada m_partidas;
+    FinDeMano m_finDeMano;
+    ArchivoDePropiedades m_archivo;
     bool m_terminado = false;
     int m_estadoSalida = 0;
 };

@@ -7,6 +7,7 @@ DialogService::Respuesta AutoDialogs::mensaje(const QString &texto, const QStrin
         m_ultimoError = texto;
     switch (botones) {
     case Botones::Ok:
+        m_ultimoAviso = texto;
         if (m_alAvisar)
             m_alAvisar(texto);
         return Respuesta::Ok;

@@ -22,9 +22,13 @@ public:
     void setAlPreguntar(std::function<bool(const QString &)> f) { m_alPreguntar = std::move(f); }
     // The text of the last box that reported an error.
     const QString &ultimoError() const { return m_ultimoError; }
+    // The text of the last box with only OK: a refused move, a file that
+    // could not be read or written, a hand's verdict.
+    const QString &ultimoAviso() const { return m_ultimoAviso; }
 
 private:
     std::function<void(const QString &)> m_alAvisar;
     std::function<bool(const QString &)> m_alPreguntar;
     QString m_ultimoError;
+    QString m_ultimoAviso;
 };

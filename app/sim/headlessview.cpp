@@ -1,5 +1,12 @@
 #include "headlessview.h"
 
+void HeadlessView::UpdateForm()
+{
+    ++m_actualizaciones;
+    if (m_alActualizar)
+        m_alActualizar();
+}
+
 void HeadlessView::mostrarContadores(int cpu, int humano)
 {
     if (m_alContar)

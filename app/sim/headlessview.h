@@ -5,12 +5,13 @@
 #include <functional>
 
 // A view for playing without a window: it shows nothing and makes no pause.
-// It counts the board refreshes (every completed move makes at least one) and
-// hands the hand-end counters and the results window to whoever listens.
+// It counts the board refreshes (every completed move and every deal makes
+// one) and hands them, the hand-end counters and the results window to
+// whoever listens.
 class HeadlessView : public ZelboView
 {
 public:
-    void UpdateForm() override { ++m_actualizaciones; }
+    void UpdateForm() override;
     bool cargarReverso(const QString &) override { return true; }
     void aplicarColorFondo(qint32) override { }
     void mostrarVentana() override { }
@@ -24,11 +25,13 @@ public:
     void Salir(int) override { }
 
     int actualizaciones() const { return m_actualizaciones; }
+    void setAlActualizar(std::function<void()> f) { m_alActualizar = std::move(f); }
     void setAlContar(std::function<void(int cpu, int humano)> f) { m_alContar = std::move(f); }
     void setAlGanar(std::function<void()> f) { m_alGanar = std::move(f); }
 
 private:
     int m_actualizaciones = 0;
+    std::function<void()> m_alActualizar;
     std::function<void(int, int)> m_alContar;
     std::function<void()> m_alGanar;
 };

@@ -1,9 +1,12 @@
-// zelbo-sim: plays whole games of Zelbo without a window, the CPU against a
-// random legal human, and prints one line per hand and a summary.
+// zelbo-sim: plays the real game of Zelbo without a window, the CPU against a
+// random legal human: whole games with one line per hand and a summary, or a
+// game saved and loaded with the window's own procedures. See --help.
 
-#include "mersennerandom.h"
+#include "opcionessim.h"
 #include "simulacionerror.h"
 #include "simulador.h"
+#include "verificacionerror.h"
+#include "verificador.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,13 +16,9 @@
 
 namespace {
 
+constexpr int kFallo = 1;
 constexpr int kErrorDeUso = 2;
-
-struct Opciones
-{
-    int partidas = 1;
-    std::uint64_t semilla = 0;
-};
+constexpr int kFaltaEncontrada = 3;
 
 QString nombre(ResultadoMano::Ganador ganador)
 {
@@ -34,75 +33,73 @@ QString nombre(ResultadoMano::Ganador ganador)
     return QStringLiteral("tie");
 }
 
-void preparar(QCommandLineParser &parser)
+void simular(const OpcionesSim &o, Simulador &simulador, QTextStream &out)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays whole games of Zelbo without a window: the CPU against a player that makes\n"
-        "random legal moves. Prints one line per hand,\n"
-        "  hand <n>: cpu=<pile> human=<pile> table=<left> winner=<cpu|human|tie>\n"
-        "(piles after the table was collected; table = cards nobody took), then\n"
-        "  games=<N> hands=<H> cpu_games=<a> human_games=<b> seconds=<t>\n"
-        "The same seed gives the same games."));
-    parser.addOption(
-        { { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Shows this help.") });
-    parser.addOption({ QStringLiteral("games"),
-                       QStringLiteral("Number of games to play (default 1)."),
-                       QStringLiteral("N") });
-    parser.addOption({ QStringLiteral("seed"),
-                       QStringLiteral("Seed of the games, 0 to 18446744073709551615 (default: "
-                                      "from the clock)."),
-                       QStringLiteral("S") });
-}
-
-// The options, or the one-line reason they are wrong.
-std::optional<Opciones> leer(const QCommandLineParser &parser, QString &error)
-{
-    Opciones o;
-    o.semilla = MersenneRandom::semillaDelReloj();
-    if (!parser.positionalArguments().isEmpty()) {
-        error
-            = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
-        return std::nullopt;
-    }
-    bool ok = true;
-    if (parser.isSet(QStringLiteral("games"))) {
-        o.partidas = parser.value(QStringLiteral("games")).toInt(&ok);
-        if (!ok || o.partidas < 1) {
-            error = QStringLiteral("--games needs a whole number of at least 1");
-            return std::nullopt;
-        }
-    }
-    if (parser.isSet(QStringLiteral("seed"))) {
-        o.semilla = parser.value(QStringLiteral("seed")).toULongLong(&ok);
-        if (!ok) {
-            error = QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615");
-            return std::nullopt;
-        }
-    }
-    return o;
-}
-
-int simular(const Opciones &o, QTextStream &out)
-{
-    Simulador simulador(QCoreApplication::applicationDirPath() + QStringLiteral("/naipe40.db"),
-                        o.semilla);
+    std::optional<Verificador> verificador;
+    if (o.verificar)
+        verificador.emplace(o.semilla);
     QElapsedTimer reloj;
     reloj.start();
-    const ResumenSimulacion r = simulador.jugar(o.partidas, [&out](const ResultadoMano &m) {
+    const auto alTerminarMano = [&out](const ResultadoMano &m) {
         out << QStringLiteral("hand %1: cpu=%2 human=%3 table=%4 winner=%5\n")
                    .arg(m.numero)
                    .arg(m.cpu)
                    .arg(m.humano)
                    .arg(m.mesa)
                    .arg(nombre(m.ganador));
-    });
+    };
+    const ResumenSimulacion r
+        = simulador.jugar(o.partidas, alTerminarMano, verificador ? &*verificador : nullptr);
     out << QStringLiteral("games=%1 hands=%2 cpu_games=%3 human_games=%4 seconds=%5\n")
                .arg(r.partidas)
                .arg(r.manos)
                .arg(r.partidasCpu)
                .arg(r.partidasHumano)
                .arg(static_cast<double>(reloj.nsecsElapsed()) / 1e9, 0, 'f', 3);
-    return 0;
+    if (verificador)
+        out << QStringLiteral("checked: moves=%1 deals=%2 hands=%3\n")
+                   .arg(verificador->movimientos())
+                   .arg(verificador->repartos())
+                   .arg(verificador->manos());
+}
+
+void ejecutar(const OpcionesSim &o, QTextStream &out)
+{
+    Simulador simulador(QCoreApplication::applicationDirPath(), o.semilla);
+    QString posicion;
+    switch (o.modo) {
+    case OpcionesSim::Modo::Partidas:
+        simular(o, simulador, out);
+        break;
+    case OpcionesSim::Modo::GuardarTras:
+        posicion = simulador.guardarTras(o.movimientos, o.guardar);
+        break;
+    case OpcionesSim::Modo::Cargar:
+        posicion = simulador.cargar(o.cargar, o.guardar);
+        break;
+    }
+    if (!posicion.isEmpty())
+        out << "ok " << posicion << '\n';
+}
+
+// The options, or nothing after the help or a usage error was printed.
+std::optional<OpcionesSim> opciones(QTextStream &out, QTextStream &err, bool &ayuda)
+{
+    QCommandLineParser parser;
+    OpcionesSim::preparar(parser);
+    QString error;
+    if (!parser.parse(QCoreApplication::arguments())) {
+        error = parser.errorText();
+    } else if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        ayuda = true;
+        return std::nullopt;
+    }
+    std::optional<OpcionesSim> o
+        = error.isEmpty() ? OpcionesSim::leer(parser, error) : std::nullopt;
+    if (!o)
+        err << "zelbo-sim: " << error << " (see --help)\n";
+    return o;
 }
 
 } // namespace
@@ -113,25 +110,20 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("zelbo-sim"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QCommandLineParser parser;
-    preparar(parser);
-    QString error;
-    std::optional<Opciones> opciones;
-    if (!parser.parse(QCoreApplication::arguments()))
-        error = parser.errorText();
-    else if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
-        return 0;
-    } else
-        opciones = leer(parser, error);
-    if (!opciones) {
-        err << "zelbo-sim: " << error << " (see --help)\n";
-        return kErrorDeUso;
-    }
+    bool ayuda = false;
+    const std::optional<OpcionesSim> o = opciones(out, err, ayuda);
+    if (!o)
+        return ayuda ? 0 : kErrorDeUso;
     try {
-        return simular(*opciones, out);
-    } catch (const SimulacionError &e) {
+        ejecutar(*o, out);
+        return 0;
+    } catch (const VerificacionError &e) {
+        out.flush();
         err << "zelbo-sim: " << e.what() << '\n';
-        return 1;
+        return kFaltaEncontrada;
+    } catch (const SimulacionError &e) {
+        out.flush();
+        err << "zelbo-sim: " << e.what() << '\n';
+        return kFallo;
     }
 }

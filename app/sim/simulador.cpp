@@ -1,12 +1,12 @@
 #include "simulador.h"
 
-#include "autodialogs.h"
-#include "headlessview.h"
+#include "juegosinventana.h"
 #include "randomhuman.h"
 #include "simulacionerror.h"
-#include "zelbogame.h"
+#include "verificador.h"
 
-#include <QFile>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -30,37 +30,30 @@ std::optional<ResultadoMano::Ganador> veredicto(const QString &texto)
 // What the simulator hears from one run of the game.
 struct Simulador::Escucha
 {
-    ZelboGame &juego;
-    HeadlessView &vista;
-    AutoDialogs &dialogos;
+    JuegoSinVentana &sesion;
     const int partidas;
     const AlTerminarMano &alTerminarMano;
+    Verificador *verificador;
     ResumenSimulacion resumen;
     std::optional<ResultadoMano> pendiente; // counted, verdict not yet shown
-    QString ultimoAviso;
 };
 
-Simulador::Simulador(const QString &naipe, std::uint64_t semilla)
-    : m_azarJuego(semilla)
+Simulador::Simulador(QString programDir, std::uint64_t semilla)
+    : m_programDir(std::move(programDir))
+    , m_azarJuego(semilla)
     , m_azarHumano(semilla ^ kMezclaHumano)
 {
-    if (!m_dir.isValid() || !QFile::copy(naipe, m_dir.filePath(QStringLiteral("naipe40.db"))))
-        throw SimulacionError(QStringLiteral("cannot copy the card set ") + naipe);
 }
 
-ResumenSimulacion Simulador::jugar(int partidas, const AlTerminarMano &alTerminarMano)
+ResumenSimulacion Simulador::jugar(int partidas, const AlTerminarMano &alTerminarMano,
+                                   Verificador *verificador)
 {
-    HeadlessView vista;
-    AutoDialogs dialogos;
-    ZelboGame juego(m_dir.path(), vista, dialogos, m_azarJuego);
-    Escucha escucha { juego, vista, dialogos, partidas, alTerminarMano, {}, {}, {} };
+    JuegoSinVentana sesion(m_programDir, m_azarJuego);
+    Escucha escucha { sesion, partidas, alTerminarMano, verificador, {}, {} };
     escuchar(escucha);
-    RandomHuman humano(juego, m_azarHumano);
-    juego.iniciar();
+    RandomHuman humano(sesion.juego(), m_azarHumano);
+    sesion.iniciar();
     jugarHastaElFinal(escucha, humano);
-    if (juego.estadoSalida() != 0)
-        throw SimulacionError(QStringLiteral("the game ended with an error: ")
-                              + dialogos.ultimoError());
     if (escucha.resumen.partidas != partidas)
         throw SimulacionError(QStringLiteral("the game ended after %1 of %2 games")
                                   .arg(escucha.resumen.partidas)
@@ -70,14 +63,14 @@ ResumenSimulacion Simulador::jugar(int partidas, const AlTerminarMano &alTermina
 
 void Simulador::escuchar(Escucha &e)
 {
-    e.vista.setAlContar([&e](int cpu, int humano) {
+    const GameState &estado = e.sesion.juego().estado();
+    e.sesion.vista().setAlContar([&e, &estado](int cpu, int humano) {
+        if (e.verificador)
+            e.verificador->alContar(estado, cpu, humano);
         // After the table was collected; what is left there nobody lifted.
-        e.pendiente = ResultadoMano {
-            e.resumen.manos + 1, cpu, humano, e.juego.estado().lamesa.count(), {}
-        };
+        e.pendiente = ResultadoMano { e.resumen.manos + 1, cpu, humano, estado.lamesa.count(), {} };
     });
-    e.dialogos.setAlAvisar([&e](const QString &texto) {
-        e.ultimoAviso = texto;
+    e.sesion.dialogos().setAlAvisar([&e](const QString &texto) {
         const std::optional<ResultadoMano::Ganador> ganador = veredicto(texto);
         if (!e.pendiente || !ganador)
             return;
@@ -87,27 +80,58 @@ void Simulador::escuchar(Escucha &e)
             e.alTerminarMano(*e.pendiente);
         e.pendiente.reset();
     });
-    e.vista.setAlGanar([&e] {
-        const GameState &estado = e.juego.estado();
+    e.sesion.vista().setAlGanar([&e, &estado] {
         ++e.resumen.partidas;
         if (estado.jugadorCpu.puntos() > estado.jugadorHumano.puntos())
             ++e.resumen.partidasCpu;
         else
             ++e.resumen.partidasHumano;
+        if (e.verificador)
+            e.verificador->alTerminarPartida();
     });
-    e.dialogos.setAlPreguntar([&e](const QString &) { return e.resumen.partidas < e.partidas; });
+    e.sesion.dialogos().setAlPreguntar(
+        [&e](const QString &) { return e.resumen.partidas < e.partidas; });
+    if (e.verificador)
+        e.sesion.vista().setAlActualizar([&e, &estado] { e.verificador->trasActualizar(estado); });
 }
 
 void Simulador::jugarHastaElFinal(Escucha &e, RandomHuman &humano)
 {
+    if (e.verificador)
+        e.verificador->comprobar();
     while (humano.puedeJugar()) {
-        const int antes = e.vista.actualizaciones();
-        humano.jugar();
-        // Every move the game takes refreshes the board.
-        if (!e.juego.terminado() && e.vista.actualizaciones() == antes)
-            throw SimulacionError(QStringLiteral("the game refused a legal move: ")
-                                  + e.ultimoAviso);
+        if (e.verificador)
+            e.verificador->antesDelHumano();
+        e.sesion.jugar(humano);
+        if (e.verificador)
+            e.verificador->comprobar();
     }
-    if (!e.juego.terminado())
+    if (!e.sesion.juego().terminado())
         throw SimulacionError(QStringLiteral("the game waits with an empty hand"));
+}
+
+QString Simulador::guardarTras(int movimientos, const QString &fichero)
+{
+    JuegoSinVentana sesion(m_programDir, m_azarJuego);
+    RandomHuman humano(sesion.juego(), m_azarHumano);
+    // Games go on for as long as the moves last.
+    sesion.dialogos().setAlPreguntar([](const QString &) { return true; });
+    sesion.iniciar();
+    for (int i = 0; i < movimientos; ++i) {
+        if (!humano.puedeJugar())
+            throw SimulacionError(QStringLiteral("the game waits with an empty hand"));
+        sesion.jugar(humano);
+    }
+    sesion.guardar(fichero);
+    return sesion.posicion();
+}
+
+QString Simulador::cargar(const QString &fichero, const QString &guardarEn)
+{
+    JuegoSinVentana sesion(m_programDir, m_azarJuego);
+    sesion.iniciar();
+    sesion.cargar(fichero);
+    if (!guardarEn.isEmpty())
+        sesion.guardar(guardarEn);
+    return sesion.posicion();
 }

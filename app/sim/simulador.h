@@ -3,15 +3,12 @@
 #include "mersennerandom.h"
 
 #include <QString>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <functional>
-#include <optional>
 
-class AutoDialogs;
-class HeadlessView;
+class JuegoSinVentana;
 class RandomHuman;
-class ZelboGame;
+class Verificador;
 
 // One scored hand as the simulator reports it.
 struct ResultadoMano
@@ -33,29 +30,40 @@ struct ResumenSimulacion
     int partidasHumano = 0;
 };
 
-// Plays whole games of the real game, the CPU against a random legal human,
-// without a window or a person. It plays in a program directory of its own
-// holding a copy of the card set, so that no player's preferences are read or
-// written. The same seed plays the same games.
+// Plays the real game, the CPU against a random legal human, without a window
+// or a person, with the card set in the given program directory. The same seed
+// plays the same games.
 class Simulador
 {
 public:
     using AlTerminarMano = std::function<void(const ResultadoMano &)>;
 
-    // naipe is the card set file to copy; throws SimulacionError when it cannot be.
-    Simulador(const QString &naipe, std::uint64_t semilla);
+    Simulador(QString programDir, std::uint64_t semilla);
 
     // Plays the given number of games (answering "play again" with Yes until
-    // then), reporting every hand as it is scored. A later call goes on with
-    // the same random sources. Throws SimulacionError.
-    ResumenSimulacion jugar(int partidas, const AlTerminarMano &alTerminarMano = {});
+    // then), reporting every hand as it is scored. With a verificador, every
+    // move is checked and the first fault throws VerificacionError. A later
+    // call goes on with the same random sources. Throws SimulacionError.
+    ResumenSimulacion jugar(int partidas, const AlTerminarMano &alTerminarMano = {},
+                            Verificador *verificador = nullptr);
+
+    // Plays the human's first moves of a new game, each with the CPU's turn
+    // after it, hands and games going on as usual, then saves the game with
+    // the human to play. Returns the position saved (JuegoSinVentana::posicion).
+    // Throws SimulacionError, with the game's own text when the save fails.
+    QString guardarTras(int movimientos, const QString &fichero);
+
+    // Loads a saved game into a fresh one and, when guardarEn is not empty,
+    // saves it again there. Returns the position loaded. Throws
+    // SimulacionError, with the game's own text when the file is refused.
+    QString cargar(const QString &fichero, const QString &guardarEn);
 
 private:
     struct Escucha;
     static void escuchar(Escucha &escucha);
     static void jugarHastaElFinal(Escucha &escucha, RandomHuman &humano);
 
-    QTemporaryDir m_dir;
+    QString m_programDir;
     MersenneRandom m_azarJuego;
     MersenneRandom m_azarHumano;
 };

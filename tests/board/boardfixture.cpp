@@ -7,8 +7,8 @@
 #include <QImage>
 
 namespace {
-const char *const kPalos[] = {"oros", "copas", "espadas", "bastos"};
-constexpr int kNumeros[] = {1, 2, 3, 4, 5, 6, 7, 10, 11, 12};
+const char *const kPalos[] = { "oros", "copas", "espadas", "bastos" };
+constexpr int kNumeros[] = { 1, 2, 3, 4, 5, 6, 7, 10, 11, 12 };
 
 bool guardarImagen(const QString &ruta, QSize tamano, QColor color)
 {
@@ -30,7 +30,8 @@ void BoardFixture::crearImagenes(const QStringList &sinArchivos)
     QDir(m_dir.path()).mkpath(QStringLiteral("naipes"));
     for (int p = 0; p < 4; ++p) {
         for (int i = 0; i < 10; ++i)
-            guardarImagen(rutaCarta(p * 10 + i + 1), QSize(80, 121), QColor::fromHsv(p * 90, 200, 200));
+            guardarImagen(rutaCarta(p * 10 + i + 1), QSize(80, 121),
+                          QColor::fromHsv(p * 90, 200, 200));
     }
     const auto crear = [&](const QString &nombre, QSize tamano) {
         if (!sinArchivos.contains(nombre))
@@ -46,8 +47,8 @@ QString BoardFixture::rutaCarta(int n) const
     const int p = (n - 1) / 10;
     const int numero = kNumeros[(n - 1) % 10];
     return m_dir.ruta(QStringLiteral("naipes/%1%2.jpg")
-                              .arg(QLatin1String(kPalos[p]))
-                              .arg(numero, 2, 10, QLatin1Char('0')));
+                          .arg(QLatin1String(kPalos[p]))
+                          .arg(numero, 2, 10, QLatin1Char('0')));
 }
 
 bool BoardFixture::iniciar()

@@ -17,10 +17,10 @@ namespace {
 Posicion posicion()
 {
     Posicion p;
-    p.humano = {oros(1), copas(1)};
-    p.cpu = {espadas(1)};
-    p.mesa = {bastos(1)};
-    p.pilaCpu = {copas(5)};
+    p.humano = { oros(1), copas(1) };
+    p.cpu = { espadas(1) };
+    p.mesa = { bastos(1) };
+    p.pilaCpu = { copas(5) };
     p.tamPilaCpu = 3;
     p.tamPilaHumano = 3;
     return p;
@@ -53,9 +53,9 @@ void TstBoardInput::dropOnTheBackgroundLaysTheCard()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
     f.tablero().soltar(f.tablero().escala().punto(QPoint(3000, 6800)), 0);
-    QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({bastos(1), oros(1), espadas(1)}));
-    QCOMPARE(Posicion::numeros(f.estado().player2), QList<int>{copas(1)});
-    QCOMPARE(f.pausa().esperas(), QList<int>{1000}); // the CPU showed its card
+    QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({ bastos(1), oros(1), espadas(1) }));
+    QCOMPARE(Posicion::numeros(f.estado().player2), QList<int> { copas(1) });
+    QCOMPARE(f.pausa().esperas(), QList<int> { 1000 }); // the CPU showed its card
 }
 
 void TstBoardInput::dropOnACpuPileGoesOnTheOwnPile()
@@ -74,7 +74,8 @@ void TstBoardInput::dropOnAnyOtherControlDoesNothing()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
     BoardWidget &t = f.tablero();
-    for (QWidget *control : QList<QWidget *>{t.mesaimg[0], t.cartap2img[1], t.LevantarBtn, t.Checkp2[0], t.Cartellbl}) {
+    for (QWidget *control : QList<QWidget *> { t.mesaimg[0], t.cartap2img[1], t.LevantarBtn,
+                                               t.Checkp2[0], t.Cartellbl }) {
         t.soltar(centro(control), 0);
         QCOMPARE(f.estado().player2.count(), 2);
         QCOMPARE(f.estado().lamesa.count(), 1);
@@ -87,7 +88,7 @@ void TstBoardInput::rightClickSelectsAndTheButtonLifts()
     BoardFixture f;
     QVERIFY(f.iniciar());
     Posicion p = posicion();
-    p.mesa = {oros(2), bastos(1)};
+    p.mesa = { oros(2), bastos(1) };
     p.tamPilaHumano = 2;
     QVERIFY(f.cargar(p));
     BoardWidget &t = f.tablero();
@@ -96,12 +97,12 @@ void TstBoardInput::rightClickSelectsAndTheButtonLifts()
     QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
     QVERIFY(t.Checkp2[0]->isChecked());
     QTest::mouseClick(t.mesaimg[1], Qt::LeftButton); // bastos: another palo, refused
-    QCOMPARE(f.dialogos().textos(), QStringList{"Solo puedes levantar cartas de un mismo tipo"});
+    QCOMPARE(f.dialogos().textos(), QStringList { "Solo puedes levantar cartas de un mismo tipo" });
     QVERIFY(!t.CheckMesa[1]->isChecked());
     QTest::mouseClick(t.mesaimg[0], Qt::LeftButton);
     QVERIFY(t.CheckMesa[0]->isChecked());
     QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
-    QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 2), QList<int>({oros(2), oros(1)}));
+    QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 2), QList<int>({ oros(2), oros(1) }));
     QCOMPARE(f.estado().ultimoEnLevantar, QStringLiteral("p2"));
 }
 

@@ -31,15 +31,20 @@ void TstBoardLayout::everyPlaceLiesOnTheBoard()
 {
     const QRect tablero(0, 0, BL::kAncho, BL::kAlto);
     QList<QRect> lugares;
-    for (const auto &grupo : {BL::kCartaCpu, BL::kReverso, BL::kCartaHumano, BL::kCheckp2})
-        lugares.append({grupo[0], grupo[1], grupo[2]});
+    for (const auto &grupo : { BL::kCartaCpu, BL::kReverso, BL::kCartaHumano, BL::kCheckp2 })
+        lugares.append({ grupo[0], grupo[1], grupo[2] });
     for (int i = 0; i < 7; ++i)
         lugares << BL::kMesa[i] << BL::kCheckMesa[i];
     lugares << BL::kMonton[0] << BL::kMonton[1] << BL::kCheckMonton[0] << BL::kCheckMonton[1]
             << BL::kCartel << BL::kPuntajes << BL::kTituloCpu << BL::kTituloHumano << BL::kFrame[0]
             << BL::kFrame[1] << BL::kLevantar << BL::kToolbar;
     for (const QRect &r : lugares)
-        QVERIFY2(tablero.contains(r), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+        QVERIFY2(tablero.contains(r),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(r.x())
+                                .arg(r.y())
+                                .arg(r.width())
+                                .arg(r.height())));
 }
 
 void TstBoardLayout::coversHideTheCpuCardsAtAnySize_data()
@@ -65,7 +70,8 @@ void TstBoardLayout::coversHideTheCpuCardsAtAnySize()
         QCOMPARE(cubierta.left(), carta.left());
         // The cover lies above the card.
         const QObjectList &hijos = f.tablero().children();
-        QVERIFY(hijos.indexOf(f.tablero().Image1.at(i)) > hijos.indexOf(f.tablero().cartap1img.at(i)));
+        QVERIFY(hijos.indexOf(f.tablero().Image1.at(i))
+                > hijos.indexOf(f.tablero().cartap1img.at(i)));
     }
 }
 
@@ -90,13 +96,15 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
     QCOMPARE(menus[1]->text(), QStringLiteral("Ayuda"));
     QStringList archivo;
     for (QAction *a : menus[0]->menu()->actions())
-        archivo << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->shortcut().toString());
-    QCOMPARE(archivo, QStringList({"Nuevo|Ctrl+N", "Abrir|Ctrl+O", "Guardar|Ctrl+S", "-", "Opciones|",
-                                   "Nombre Jugador|", "-", "Salir|Ctrl+Q"}));
+        archivo << (a->isSeparator() ? QStringLiteral("-")
+                                     : a->text() + QLatin1Char('|') + a->shortcut().toString());
+    QCOMPARE(archivo,
+             QStringList({ "Nuevo|Ctrl+N", "Abrir|Ctrl+O", "Guardar|Ctrl+S", "-", "Opciones|",
+                           "Nombre Jugador|", "-", "Salir|Ctrl+Q" }));
     QStringList ayuda;
     for (QAction *a : menus[1]->menu()->actions())
         ayuda << a->text() + QLatin1Char('|') + a->shortcut().toString();
-    QCOMPARE(ayuda, QStringList({"Contenidos|F1", "Acerca de ...|"}));
+    QCOMPARE(ayuda, QStringList({ "Contenidos|F1", "Acerca de ...|" }));
     QCOMPARE(f.ventana().windowTitle(), QStringLiteral("Zelbomar"));
 }
 
@@ -106,13 +114,14 @@ void TstBoardLayout::toolbarHasItsThreeKeyedButtons()
     QStringList botones;
     for (QAction *a : f.tablero().Toolbar1->actions())
         botones << a->text() + QLatin1Char('|') + a->toolTip();
-    QCOMPARE(botones, QStringList({"Nuevo|Empezar un juego nuevo", "Run|Correr una aplicacion",
-                                   "Salir|Salir de la aplicacion"}));
+    QCOMPARE(botones,
+             QStringList({ "Nuevo|Empezar un juego nuevo", "Run|Correr una aplicacion",
+                           "Salir|Salir de la aplicacion" }));
 }
 
 void TstBoardLayout::missingBoardPictureEndsWithStatusOne()
 {
-    BoardFixture f(1, {QStringLiteral("zelbofond.jpg")});
+    BoardFixture f(1, { QStringLiteral("zelbofond.jpg") });
     QVERIFY(!f.iniciar());
     QCOMPARE(f.ventana().estadoSalida(), 1);
     QCOMPARE(f.dialogos().mensajes().size(), 1);
@@ -123,7 +132,7 @@ void TstBoardLayout::missingBoardPictureEndsWithStatusOne()
 
 void TstBoardLayout::missingResultsPictureEndsAtStart()
 {
-    BoardFixture f(1, {QStringLiteral("winfond.jpg")});
+    BoardFixture f(1, { QStringLiteral("winfond.jpg") });
     QVERIFY(!f.iniciar());
     QCOMPARE(f.ventana().estadoSalida(), 1);
     QVERIFY(f.dialogos().textos().last().contains(QStringLiteral("winfond.jpg")));

@@ -58,9 +58,9 @@ void TstBoardRefresh::oneCpuCardShowsOnePictureAndOneCover()
     BoardFixture f;
     QVERIFY(f.iniciar());
     Posicion p;
-    p.cpu = {oros(1)};
-    p.humano = {copas(1), copas(2)};
-    p.mesa = {espadas(1)};
+    p.cpu = { oros(1) };
+    p.humano = { copas(1), copas(2) };
+    p.mesa = { espadas(1) };
     p.tamPilaCpu = 20;
     p.tamPilaHumano = 16;
     QVERIFY(f.cargar(p));
@@ -76,10 +76,10 @@ void TstBoardRefresh::pileShowsItsTopAndItsSize()
     BoardFixture f;
     QVERIFY(f.iniciar());
     Posicion p;
-    p.cpu = {oros(1), oros(2)};
-    p.humano = {copas(1), copas(2)};
-    p.mesa = {espadas(1), bastos(1)};
-    p.pilaCpu = {oros(7), oros(6), oros(5), oros(4), oros(3)};
+    p.cpu = { oros(1), oros(2) };
+    p.humano = { copas(1), copas(2) };
+    p.mesa = { espadas(1), bastos(1) };
+    p.pilaCpu = { oros(7), oros(6), oros(5), oros(4), oros(3) };
     p.tamPilaHumano = 5;
     QVERIFY(f.cargar(p));
     QVERIFY(f.tablero().montonimg[0]->isVisible());
@@ -93,11 +93,11 @@ void TstBoardRefresh::refreshClearsTableAndHandMarksKeepsPileMarks()
     BoardFixture f(3);
     QVERIFY(f.iniciar());
     Posicion p;
-    p.cpu = {bastos(1), bastos(2)};
-    p.humano = {oros(1), copas(1), espadas(1)};
-    p.mesa = {oros(2), bastos(3)};
-    p.pilaCpu = {oros(3)};
-    p.pilaHumano = {copas(3)};
+    p.cpu = { bastos(1), bastos(2) };
+    p.humano = { oros(1), copas(1), espadas(1) };
+    p.mesa = { oros(2), bastos(3) };
+    p.pilaCpu = { oros(3) };
+    p.pilaHumano = { copas(3) };
     p.tamPilaCpu = 3;
     p.tamPilaHumano = 6;
     QVERIFY(f.cargar(p));
@@ -105,11 +105,11 @@ void TstBoardRefresh::refreshClearsTableAndHandMarksKeepsPileMarks()
     QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
     QTest::mouseClick(t.mesaimg[0], Qt::LeftButton);
     QTest::mouseClick(t.montonimg[0], Qt::LeftButton);
-    QVERIFY(t.Checkp2[0]->isChecked() && t.CheckMesa[0]->isChecked() && t.CheckMonton[0]->isChecked());
-    f.ventana().UpdateForm();
-    // The view shows the marks the game holds; the game clears them only at its refresh.
-    QVERIFY(t.CheckMonton[0]->isChecked());
-    QVERIFY(f.cargar(p));
+    QVERIFY(t.Checkp2[0]->isChecked() && t.CheckMesa[0]->isChecked()
+            && t.CheckMonton[0]->isChecked());
+    // A move refreshes the board: copas(1) onto the own pile, then the CPU's turn.
+    t.soltar(t.montonimg[1]->geometry().center(), 1);
+    QCOMPARE(f.estado().player2Lev.count(), 7);
     QVERIFY(!t.Checkp2[0]->isChecked());
     QVERIFY(!t.CheckMesa[0]->isChecked());
     QVERIFY(t.CheckMonton[0]->isChecked());
@@ -120,10 +120,10 @@ void TstBoardRefresh::markOfAnEmptiedPileIsCleared()
     BoardFixture f(3);
     QVERIFY(f.iniciar());
     Posicion p;
-    p.cpu = {bastos(1), bastos(2)};
-    p.humano = {oros(1), copas(1), espadas(1)};
-    p.mesa = {oros(2)};
-    p.pilaCpu = {oros(3)};
+    p.cpu = { bastos(1), bastos(2) };
+    p.humano = { oros(1), copas(1), espadas(1) };
+    p.mesa = { oros(2) };
+    p.pilaCpu = { oros(3) };
     p.tamPilaHumano = 3;
     QVERIFY(f.cargar(p));
     QTest::mouseClick(f.tablero().montonimg[0], Qt::LeftButton);
@@ -150,8 +150,8 @@ void TstBoardRefresh::cpuCardIsUncoveredAndEnlargedForThePause()
         cubiertaDurante = t.Image1[0]->isVisible();
     });
     f.pausa().limpiar();
-    f.ventana().ResaltarCarta(Imagen{GrupoImagen::cartap1img, 0}, 1000);
-    QCOMPARE(f.pausa().esperas(), QList<int>{1000});
+    f.ventana().ResaltarCarta(Imagen { GrupoImagen::cartap1img, 0 }, 1000);
+    QCOMPARE(f.pausa().esperas(), QList<int> { 1000 });
     QVERIFY(!cubiertaDurante);
     QCOMPARE(durante, QRect(antes.topLeft(), QSize(qRound(1600 / 15.0), qRound(2215 / 15.0))));
     QCOMPARE(t.cartap1img[0]->geometry(), antes);
@@ -171,7 +171,7 @@ void TstBoardRefresh::tableCardPauseChangesNoCover()
         for (CardPicture *c : t.Image1)
             cubiertas << c->isVisible();
     });
-    f.ventana().ResaltarCarta(Imagen{GrupoImagen::mesaimg, 0}, 800);
+    f.ventana().ResaltarCarta(Imagen { GrupoImagen::mesaimg, 0 }, 800);
     QCOMPARE(cubiertas, antes);
 }
 
@@ -203,9 +203,9 @@ void TstBoardRefresh::sevenTableCardsFillEveryPlace()
     BoardFixture f;
     QVERIFY(f.iniciar());
     Posicion p;
-    p.cpu = {oros(1)};
-    p.humano = {oros(2)};
-    p.mesa = {copas(1), copas(2), copas(3), espadas(1), espadas(2), bastos(1), bastos(2)};
+    p.cpu = { oros(1) };
+    p.humano = { oros(2) };
+    p.mesa = { copas(1), copas(2), copas(3), espadas(1), espadas(2), bastos(1), bastos(2) };
     p.tamPilaCpu = 20;
     p.tamPilaHumano = 11;
     QVERIFY(f.cargar(p));

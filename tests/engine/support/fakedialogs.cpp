@@ -13,9 +13,10 @@ DialogService::Respuesta FakeDialogs::mensaje(const QString &texto, const QStrin
     return botones == Botones::YesNo ? Respuesta::Yes : Respuesta::Ok;
 }
 
-std::optional<QString> FakeDialogs::pedirTexto(const QString &pregunta, const QString &)
+std::optional<QString> FakeDialogs::pedirTexto(const QString &pregunta, const QString &titulo)
 {
     m_preguntas.append(pregunta);
+    m_titulosPreguntas.append(titulo);
     return m_textos.isEmpty() ? std::nullopt : m_textos.dequeue();
 }
 
@@ -48,5 +49,6 @@ void FakeDialogs::limpiar()
 {
     m_mensajes.clear();
     m_preguntas.clear();
+    m_titulosPreguntas.clear();
     m_filtros.clear();
 }

@@ -41,6 +41,8 @@ public:
     // The texts of the message boxes, in order.
     QStringList textos() const;
     const QStringList &preguntas() const { return m_preguntas; }
+    // The titles of the input boxes, in order.
+    const QStringList &titulosPreguntas() const { return m_titulosPreguntas; }
     const QStringList &filtros() const { return m_filtros; }
     int respuestasPendientes() const { return static_cast<int>(m_respuestas.size()); }
 
@@ -50,6 +52,7 @@ public:
 private:
     QList<Mensaje> m_mensajes;
     QStringList m_preguntas;
+    QStringList m_titulosPreguntas;
     QStringList m_filtros;
     QQueue<Respuesta> m_respuestas;
     QQueue<std::optional<QString>> m_textos;

@@ -20,7 +20,10 @@ bool FakeView::cargarReverso(const QString &ruta)
     return !m_reversosCargables || m_reversosCargables->contains(ruta);
 }
 
-void FakeView::aplicarColorFondo(qint32) { }
+void FakeView::aplicarColorFondo(qint32 color)
+{
+    m_colores.append(color);
+}
 
 void FakeView::mostrarVentana()
 {
@@ -43,7 +46,10 @@ void FakeView::mostrarContadores(int cpu, int humano)
         m_alContar(cpu, humano);
 }
 
-void FakeView::mostrarNombreJugador(const QString &) { }
+void FakeView::mostrarNombreJugador(const QString &nombre)
+{
+    m_nombres.append(nombre);
+}
 
 void FakeView::ResaltarCarta(const Imagen &imagen, int milisegundos)
 {
@@ -90,6 +96,8 @@ void FakeView::limpiar()
     m_contadores.clear();
     m_reversosPedidos.clear();
     m_programas.clear();
+    m_nombres.clear();
+    m_colores.clear();
     m_salida.reset();
     m_ventanasMostradas = 0;
 }

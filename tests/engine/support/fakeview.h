@@ -63,6 +63,10 @@ public:
     const QStringList &programasIniciados() const { return m_programas; }
     std::optional<int> salida() const { return m_salida; }
     int ventanasMostradas() const { return m_ventanasMostradas; }
+    // What the heading over the human's score was set to, in order.
+    const QStringList &nombresMostrados() const { return m_nombres; }
+    // The background colours applied, in order.
+    const QList<qint32> &coloresAplicados() const { return m_colores; }
 
     // Forgets what was recorded (the settings stay).
     void limpiar();
@@ -79,6 +83,8 @@ private:
     QList<QPair<int, int>> m_contadores;
     QStringList m_reversosPedidos;
     QStringList m_programas;
+    QStringList m_nombres;
+    QList<qint32> m_colores;
     std::optional<int> m_salida;
     int m_ventanasMostradas = 0;
     std::optional<QSet<QString>> m_reversosCargables;

@@ -1,6 +1,7 @@
 #include "posicion.h"
 
 #include <QSet>
+#include <array>
 
 namespace {
 
@@ -97,6 +98,52 @@ CardList Posicion::lista(const QList<int> &numeros)
     for (int n : numeros)
         l.append(QString::number(n));
     return l;
+}
+
+namespace {
+
+template<std::size_t N> QString marcas(const std::array<bool, N> &grupo)
+{
+    QString texto;
+    for (bool marca : grupo)
+        texto += marca ? QLatin1Char('x') : QLatin1Char('.');
+    return texto;
+}
+
+} // namespace
+
+QString Posicion::texto(const GameState &e)
+{
+    QStringList partes;
+    const auto lista = [&partes](const char *nombre, const CardList &l) {
+        partes << QStringLiteral("%1 [%2]").arg(QLatin1String(nombre), l.entradas().join(u' '));
+    };
+    lista("mesa", e.lamesa);
+    lista("cpu", e.player1);
+    lista("pilaCpu", e.player1Lev);
+    lista("humano", e.player2);
+    lista("pilaHumano", e.player2Lev);
+    QStringList repartidas;
+    for (int n = 1; n <= Mazo::kCartas; ++n) {
+        if (e.mazo.carta(n).repartida())
+            repartidas << QString::number(n);
+    }
+    partes << QStringLiteral("repartidas [%1] cuenta %2 primerReparto %3")
+                  .arg(repartidas.join(u' '))
+                  .arg(static_cast<int>(e.cartasRepartidas))
+                  .arg(e.primerReparto ? 1 : 0);
+    partes << QStringLiteral("%1 %2 puntos, %3 %4 puntos")
+                  .arg(e.jugadorCpu.nombre())
+                  .arg(e.jugadorCpu.puntos())
+                  .arg(e.jugadorHumano.nombre())
+                  .arg(e.jugadorHumano.puntos());
+    partes << QStringLiteral("turno %1 ultimo \"%2\"")
+                  .arg(static_cast<int>(e.turno))
+                  .arg(e.ultimoEnLevantar);
+    partes << QStringLiteral("marcas mesa %1 p1 %2 p2 %3 monton %4")
+                  .arg(marcas(e.marcas.CheckMesa), marcas(e.marcas.Checkp1),
+                       marcas(e.marcas.Checkp2), marcas(e.marcas.CheckMonton));
+    return partes.join(QStringLiteral("; "));
 }
 
 QList<int> Posicion::numeros(const CardList &lista)

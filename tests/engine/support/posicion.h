@@ -56,4 +56,9 @@ struct Posicion
 
     static CardList lista(const QList<int> &numeros);
     static QList<int> numeros(const CardList &lista);
+
+    // Everything of a game the player could tell apart, as one text to compare
+    // two states with: the five lists in order, the dealt flags and count,
+    // primerReparto, names, points, the turn, the last lifter and the marks.
+    static QString texto(const GameState &estado);
 };

@@ -1,0 +1,141 @@
+#include "opcionessim.h"
+
+#include "mersennerandom.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+constexpr QLatin1String kGames("games");
+constexpr QLatin1String kSeed("seed");
+constexpr QLatin1String kCheck("check");
+constexpr QLatin1String kMoves("moves");
+constexpr QLatin1String kSave("save");
+constexpr QLatin1String kLoad("load");
+
+const char *const kDescripcion
+    = "Plays the real game of Zelbo without a window: the CPU against a player that makes\n"
+      "random legal moves. The same seed plays the same games.\n"
+      "\n"
+      "  zelbo-sim [--games N] [--seed S] [--check]\n"
+      "    Plays N whole games. Prints one line per hand,\n"
+      "      hand <n>: cpu=<pile> human=<pile> table=<left> winner=<cpu|human|tie>\n"
+      "    (piles after the table was collected; table = cards nobody took), then\n"
+      "      games=<N> hands=<H> cpu_games=<a> human_games=<b> seconds=<t>\n"
+      "    --check verifies after every move and deal that each of the 40 cards stands\n"
+      "    in exactly one place and that the dealt count matches, and at every hand end\n"
+      "    that the piles and the table hold 40 cards; it then adds the line\n"
+      "      checked: moves=<m> deals=<d> hands=<H>\n"
+      "    On a fault it prints the seed, the game, the hand within that game and the\n"
+      "    move within that hand, and exits with status 3.\n"
+      "\n"
+      "  zelbo-sim [--seed S] --moves K --save FILE\n"
+      "    Plays the human's first K moves of a new game (a card laid, a lift or a pile\n"
+      "    take, each followed by the CPU's turn; hands and games end as usual), then\n"
+      "    saves the game as the window does, with the human to play. Prints\n"
+      "      ok dealt=<dealt> table=<n> cpu=<hand>/<pile> human=<hand>/<pile>\n"
+      "\n"
+      "  zelbo-sim [--seed S] --load FILE [--save FILE2]\n"
+      "    Starts a fresh game, loads FILE into it as the window does and prints the\n"
+      "    same ok line; with --save, saves the loaded game to FILE2.\n"
+      "\n"
+      "The game's own preferences file is neither read nor written. Exit status: 0 done,\n"
+      "1 the game failed or refused a file (its message is printed), 2 bad command line,\n"
+      "3 --check found a fault.";
+
+bool leerEntero(const QCommandLineParser &parser, QLatin1String opcion, int minimo, int &valor)
+{
+    if (!parser.isSet(opcion))
+        return true;
+    bool ok = false;
+    valor = parser.value(opcion).toInt(&ok);
+    return ok && valor >= minimo;
+}
+
+QString leerFichero(const QCommandLineParser &parser, QLatin1String opcion, QString &fichero)
+{
+    if (!parser.isSet(opcion))
+        return {};
+    fichero = parser.value(opcion);
+    return fichero.isEmpty() ? QStringLiteral("--%1 needs a file name").arg(opcion) : QString();
+}
+
+} // namespace
+
+void OpcionesSim::preparar(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QString::fromUtf8(kDescripcion));
+    parser.addOption(
+        { { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Shows this help.") });
+    parser.addOption(
+        { kGames, QStringLiteral("Number of games to play (default 1)."), QStringLiteral("N") });
+    parser.addOption({ kSeed,
+                       QStringLiteral("Seed of the games, 0 to 18446744073709551615 (default: "
+                                      "from the clock). With --load, the seed of the fresh game."),
+                       QStringLiteral("S") });
+    parser.addOption({ kCheck, QStringLiteral("Verifies every move of the games played.") });
+    parser.addOption({ kMoves,
+                       QStringLiteral("Number of the human's moves to play before --save "
+                                      "(0 saves right after the first deal)."),
+                       QStringLiteral("K") });
+    parser.addOption({ kSave, QStringLiteral("Saves the game to FILE (with --moves or --load)."),
+                       QStringLiteral("FILE") });
+    parser.addOption(
+        { kLoad, QStringLiteral("Loads the saved game in FILE."), QStringLiteral("FILE") });
+}
+
+std::optional<OpcionesSim> OpcionesSim::leer(const QCommandLineParser &parser, QString &error)
+{
+    OpcionesSim o;
+    o.semilla = MersenneRandom::semillaDelReloj();
+    if (!parser.positionalArguments().isEmpty())
+        error
+            = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+    if (error.isEmpty())
+        error = leerNumeros(parser, o);
+    if (error.isEmpty())
+        error = leerModo(parser, o);
+    if (!error.isEmpty())
+        return std::nullopt;
+    return o;
+}
+
+QString OpcionesSim::leerNumeros(const QCommandLineParser &parser, OpcionesSim &o)
+{
+    if (!leerEntero(parser, kGames, 1, o.partidas))
+        return QStringLiteral("--games needs a whole number of at least 1");
+    if (!leerEntero(parser, kMoves, 0, o.movimientos))
+        return QStringLiteral("--moves needs a whole number of at least 0");
+    if (parser.isSet(kSeed)) {
+        bool ok = false;
+        o.semilla = parser.value(kSeed).toULongLong(&ok);
+        if (!ok)
+            return QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615");
+    }
+    return {};
+}
+
+QString OpcionesSim::leerModo(const QCommandLineParser &parser, OpcionesSim &o)
+{
+    o.verificar = parser.isSet(kCheck);
+    const bool movimientos = parser.isSet(kMoves);
+    const bool conFichero = parser.isSet(kLoad) || parser.isSet(kSave) || movimientos;
+    if (conFichero && (parser.isSet(kGames) || o.verificar))
+        return QStringLiteral("--games and --check play whole games; they do not go with "
+                              "--moves, --save or --load");
+    if (movimientos && parser.isSet(kLoad))
+        return QStringLiteral("--moves plays a new game; it does not go with --load");
+    if (movimientos && !parser.isSet(kSave))
+        return QStringLiteral("--moves needs --save FILE");
+    if (parser.isSet(kSave) && !movimientos && !parser.isSet(kLoad))
+        return QStringLiteral("--save needs --moves K or --load FILE");
+    if (QString e = leerFichero(parser, kLoad, o.cargar); !e.isEmpty())
+        return e;
+    if (QString e = leerFichero(parser, kSave, o.guardar); !e.isEmpty())
+        return e;
+    if (parser.isSet(kLoad))
+        o.modo = Modo::Cargar;
+    else if (movimientos)
+        o.modo = Modo::GuardarTras;
+    return {};
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "dialogservice.h"
+#include "gamestate.h"
+#include "zelboview.h"
+
+#include <functional>
+
+// The end of a hand: the table goes to the last lifter, the larger pile wins
+// a point, and at 3 points the game is over: the results window, then the
+// question whether to play again.
+class FinDeMano
+{
+public:
+    // terminar ends the program when the player does not play again.
+    FinDeMano(GameState &estado, ZelboView &vista, DialogService &dialogos,
+              std::function<void()> terminar);
+
+    // Scores the hand and resets it; true when a game was won and the player
+    // plays another.
+    bool ContarPuntajes();
+
+private:
+    void aviso(const QString &texto);
+    void puntuarMano();
+    void MostrarGanador();
+    void PreguntarOtraPartida();
+
+    GameState &m_estado;
+    ZelboView &m_vista;
+    DialogService &m_dialogos;
+    std::function<void()> m_terminar;
+};
