@@ -36,7 +36,10 @@ BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
     // Three captioned buttons share a narrow strip: no room to spare on padding.
     Toolbar1->setStyleSheet(QStringLiteral("QToolBar { border: none; background: transparent;"
                                            " spacing: 0; padding: 0; }"
-                                           "QToolButton { padding: 0; margin: 0; color: white; }"));
+                                           "QToolButton { padding: 0; margin: 0; color: white; }"
+                                           "QToolButton:hover, QToolButton:pressed {"
+                                           " background: rgba(0, 0, 0, 70); border: none;"
+                                           " border-radius: 4px; }"));
     colocar(Toolbar1, BL::kToolbar, 7.5);
     ordenarCapas();
 }

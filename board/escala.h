@@ -20,7 +20,9 @@ public:
     int px(int twips) const;
     QRect rect(const QRect &twips) const;
     QPoint punto(const QPoint &twips) const;
-    qreal puntos(qreal tamanoFuente) const { return tamanoFuente * m_factor; }
+    // The system's sans-serif runs about a tenth wider than the narrow face the
+    // board's boxes were sized for, so its sizes come down by that much.
+    qreal puntos(qreal tamanoFuente) const { return tamanoFuente * m_factor * 0.9; }
 
 private:
     qreal m_factor = 1.0;

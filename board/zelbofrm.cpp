@@ -1,9 +1,11 @@
 #include "zelbofrm.h"
 
 #include "aboutfrm.h"
+#include "boardlayout.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "colorvalue.h"
+#include "escala.h"
 #include "helpwindow.h"
 #include "markbox.h"
 #include "pausa.h"
@@ -30,6 +32,9 @@ ZelboFrm::ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSou
 {
     setWindowTitle(QStringLiteral("Zelbomar"));
     setCentralWidget(m_tablero);
+    // Un-maximized, the window shows the board at scale 1.
+    resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
+           qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height());
     createActions();
     conectarTablero();
     qApp->installEventFilter(this);
@@ -239,6 +244,7 @@ void ZelboFrm::mostrarContadores(int cpu, int humano)
 void ZelboFrm::mostrarNombreJugador(const QString &nombre)
 {
     m_tablero->Label2->setText(nombre);
+    m_tablero->Label2->setToolTip(nombre); // a long name does not fit its heading
 }
 
 void ZelboFrm::ResaltarCarta(const Imagen &imagen, int milisegundos)

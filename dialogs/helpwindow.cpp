@@ -1,6 +1,8 @@
 #include "helpwindow.h"
 
 #include <QFileInfo>
+#include <QKeySequence>
+#include <QShortcut>
 #include <QUrl>
 
 HelpWindow::HelpWindow(const QString &programDir, QWidget *parent)
@@ -12,6 +14,9 @@ HelpWindow::HelpWindow(const QString &programDir, QWidget *parent)
     setOpenExternalLinks(true);
     // Pictures of the page (naipes/...) are found beside the program.
     setSearchPaths({ programDir });
+    // A window of reading closes with Esc, like the game's other windows.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
 
     const QString ayuda = rutaAyuda(programDir);
     if (QFileInfo::exists(ayuda))
@@ -25,6 +30,12 @@ QString HelpWindow::rutaAyuda(const QString &programDir)
 
 void HelpWindow::mostrar()
 {
+    // The first time, over the middle of the game's window rather than a corner.
+    if (!isVisible() && parentWidget()) {
+        QRect marco = geometry();
+        marco.moveCenter(parentWidget()->window()->geometry().center());
+        move(marco.topLeft());
+    }
     show();
     raise();
     activateWindow();
