@@ -171,7 +171,17 @@ CardPicture *BoardWidget::imagen(const Imagen &imagen) const
 void BoardWidget::setFondo(const QPixmap &fondo)
 {
     m_fondo = fondo;
+    escalarFondo();
     update();
+}
+
+// Scaled once per size, not at every repaint under the cards.
+void BoardWidget::escalarFondo()
+{
+    const QRect tablero = m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto));
+    m_fondoEscalado = m_fondo.isNull() || tablero.isEmpty()
+            ? QPixmap()
+            : m_fondo.scaled(tablero.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void BoardWidget::setColorFondo(const QColor &color)
@@ -246,6 +256,7 @@ void BoardWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_escala = Escala::paraTamano(width(), height());
+    escalarFondo();
     recolocar();
 }
 
@@ -253,9 +264,7 @@ void BoardWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), m_colorFondo);
-    const QRect tablero = m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto));
-    if (!m_fondo.isNull())
-        p.drawPixmap(tablero, m_fondo);
+    p.drawPixmap(m_escala.punto(QPoint(0, 0)), m_fondoEscalado);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(20, 20, 20), std::max(1, m_escala.px(45)), Qt::SolidLine, Qt::RoundCap));
     for (const BL::Linea &linea : BL::kLineas)

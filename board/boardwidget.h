@@ -86,9 +86,11 @@ private:
     void colocar(QWidget *control, QRect twips, qreal puntos = 0);
     void recolocar();
     void ordenarCapas();
+    void escalarFondo();
 
     Escala m_escala;
     QPixmap m_fondo;
+    QPixmap m_fondoEscalado;
     QColor m_colorFondo { 224, 224, 224 };
     QList<Colocado> m_colocados;
     QList<QPair<QLabel *, QPoint>> m_ajustables;

@@ -1,41 +1,7 @@
 #include "testprogramdir.h"
 
+#include "cardsetscript.h"
 #include "preferencesfile.h"
-
-#include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUuid>
-
-namespace {
-
-QStringList sentencias(const QString &fuente)
-{
-    QString sinComentarios;
-    for (const QString &linea : fuente.split(QLatin1Char('\n'))) {
-        if (!linea.trimmed().startsWith(QLatin1String("--")))
-            sinComentarios += linea + QLatin1Char('\n');
-    }
-    QStringList resultado;
-    for (const QString &s : sinComentarios.split(QLatin1Char(';'))) {
-        if (!s.trimmed().isEmpty())
-            resultado << s.trimmed();
-    }
-    return resultado;
-}
-
-QString ejecutar(QSqlDatabase &db, const QStringList &lista)
-{
-    QSqlQuery q(db);
-    for (const QString &s : lista) {
-        if (!q.exec(s))
-            return q.lastError().text() + QStringLiteral(" in: ") + s;
-    }
-    return {};
-}
-
-} // namespace
 
 TestProgramDir::TestProgramDir(const QStringList &cambiosSql)
 {
@@ -56,24 +22,6 @@ bool TestProgramDir::escribirPreferencias(const QString &cpu, const QString &hum
 bool TestProgramDir::crearNaipe(const QString &destino, const QStringList &cambiosSql,
                                 QString &error)
 {
-    QFile sql(QStringLiteral(ZELBO_NAIPE_SQL));
-    if (!sql.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        error = QStringLiteral("cannot read ") + sql.fileName();
-        return false;
-    }
-    const QString conexion = QStringLiteral("prueba-") + QUuid::createUuid().toString();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexion);
-        db.setDatabaseName(destino);
-        if (!db.open())
-            error = db.lastError().text();
-        else if (db.transaction())
-            error = ejecutar(db, sentencias(QString::fromUtf8(sql.readAll())) + cambiosSql);
-        // One transaction: SQLite would otherwise wait for the disk after every row.
-        if (error.isEmpty() && !db.commit())
-            error = db.lastError().text();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(conexion);
+    error = CardSetScript::construir(QStringLiteral(ZELBO_NAIPE_SQL), destino, cambiosSql);
     return error.isEmpty();
 }
