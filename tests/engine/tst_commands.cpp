@@ -1,3 +1,4 @@
+#include "archivos.h"
 #include "posicion.h"
 #include "preferencesfile.h"
 #include "testgame.h"
@@ -7,6 +8,7 @@
 #include <QSet>
 #include <QTest>
 
+using Archivos::contenido;
 using namespace Naipes;
 using Respuesta = DialogService::Respuesta;
 
@@ -32,12 +34,6 @@ Posicion enJuego()
     p.nombreCpu = QStringLiteral("Rosa");
     p.nombreHumano = QStringLiteral("Tomas");
     return p;
-}
-
-QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
 }
 
 // A card named twice by the lists, or 0.

@@ -1,18 +1,17 @@
+#include "archivos.h"
 #include "posicion.h"
 #include "preferencesfile.h"
 #include "randomhuman.h"
 #include "savedgamefile.h"
 #include "testgame.h"
 
-#include <QBuffer>
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Archivos;
 using namespace Naipes;
 using Respuesta = DialogService::Respuesta;
 
@@ -28,61 +27,8 @@ const QString kPreferenciasSinGuardar = QStringLiteral("No se pudieron guardar l
 // deck flags and their terminator, and two lines for each of the six values.
 constexpr int kLineasFijas = 58;
 
-QByteArray bytesDe(const SavedGame &partida)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    SavedGameFile::write(buffer, partida);
-    return buffer.data();
-}
-
-QList<QByteArray> lineas(const QByteArray &archivo)
-{
-    QList<QByteArray> l = archivo.split('\n');
-    l.removeLast(); // after the last line end
-    for (QByteArray &linea : l)
-        linea.chop(1); // CR
-    return l;
-}
-
-QByteArray deLineas(const QList<QByteArray> &l)
-{
-    return l.isEmpty() ? QByteArray() : l.join("\r\n") + "\r\n";
-}
-
-QByteArray contenido(const QString &ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se puede leer>");
-}
-
-bool escribir(const QString &ruta, const QByteArray &bytes)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-// Everything under a folder: each entry's path and, for a file, its content's hash.
-QStringList listado(const QString &carpeta)
-{
-    QStringList l;
-    QDirIterator it(carpeta, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.nextFileInfo());
-        const QString hash = info.isDir()
-            ? QStringLiteral("<carpeta>")
-            : QString::fromLatin1(
-                QCryptographicHash::hash(contenido(info.filePath()), QCryptographicHash::Sha1)
-                    .toHex());
-        l << QDir(carpeta).relativeFilePath(info.filePath()) + QLatin1Char(' ') + hash;
-    }
-    l.sort();
-    return l;
-}
-
 // Half a hand: 22 cards dealt, three on the table and two in each hand. The
-// piles hold every other dealt card, each with its top card first.
+// piles hold the other dealt cards, each with its top card first.
 Posicion mitadDeMano()
 {
     Posicion p;
@@ -324,7 +270,7 @@ void TestPersistence::handEditedFileLoads_data()
     QTest::addColumn<Posicion>("cargada");
 
     const Posicion base = mitadDeMano();
-    const QByteArray escrito = bytesDe(base.partida());
+    const QByteArray escrito = dePartida(base.partida());
     const QList<int> inicio = iniciosDeSeccion(base.partida());
     QTest::newRow("as the game writes it") << otraMano() << escrito << base;
     // Every list entry is read by its leading number.
@@ -345,16 +291,16 @@ void TestPersistence::handEditedFileLoads_data()
     SavedGame corta = base.partida();
     corta.repartidas.resize(20);
     QTest::newRow("20 deck flags, the rest as the game has them")
-        << mismaMano << bytesDe(corta) << base;
+        << mismaMano << dePartida(corta) << base;
 
     // The limits themselves are allowed.
     Posicion siete = base;
     while (siete.mesa.size() < 7)
         siete.mesa << siete.pilaHumano.takeLast();
-    QTest::newRow("seven table cards") << otraMano() << bytesDe(siete.partida()) << siete;
+    QTest::newRow("seven table cards") << otraMano() << dePartida(siete.partida()) << siete;
     Posicion tresADos = base;
     tresADos.humano << tresADos.pilaHumano.takeLast();
-    QTest::newRow("three cards to two") << otraMano() << bytesDe(tresADos.partida()) << tresADos;
+    QTest::newRow("three cards to two") << otraMano() << dePartida(tresADos.partida()) << tresADos;
 }
 
 void TestPersistence::handEditedFileLoads()
@@ -383,7 +329,7 @@ void TestPersistence::damagedFileLeavesGameUnchanged_data()
 
     const Posicion base = mitadDeMano();
     const SavedGame partida = base.partida();
-    const QByteArray escrito = bytesDe(partida);
+    const QByteArray escrito = dePartida(partida);
     const QList<int> inicio = iniciosDeSeccion(partida);
     const auto fila = [](const char *nombre, const QByteArray &bytes) {
         QTest::newRow(nombre) << bytes << true;
@@ -402,64 +348,64 @@ void TestPersistence::damagedFileLeavesGameUnchanged_data()
 
     SavedGame p = partida;
     p.repartidas.append(false);
-    fila("41 deck flags", bytesDe(p));
+    fila("41 deck flags", dePartida(p));
     SavedGame corta = partida;
     corta.repartidas.resize(20);
-    fila("20 deck flags, and the game's own do not fit the lists", bytesDe(corta));
+    fila("20 deck flags, and the game's own do not fit the lists", dePartida(corta));
     fila("card 0 on the table", conLinea(escrito, 0, "\"0\""));
     fila("table entry without a number", conLinea(escrito, 0, "\"dos\""));
     fila("card 41 on the CPU's pile", conLinea(escrito, inicio[2], "\"41\""));
     p = partida;
     p.player1Lev.prepend(QString::number(oros(2)));
-    fila("a table card also on the CPU's pile", bytesDe(p));
+    fila("a table card also on the CPU's pile", dePartida(p));
     p = partida;
     p.repartidas[39] = true;
-    fila("card 40 dealt but in no list", bytesDe(p));
+    fila("card 40 dealt but in no list", dePartida(p));
     p = partida;
     p.repartidas[oros(2) - 1] = false;
-    fila("a table card not dealt", bytesDe(p));
+    fila("a table card not dealt", dePartida(p));
     p = partida;
     p.cartasRepartidas = 28;
-    fila("dealt count 28 for 22 cards", bytesDe(p));
+    fila("dealt count 28 for 22 cards", dePartida(p));
 
     Posicion mano = base;
     mano.humano << mano.pilaHumano.takeLast() << mano.pilaHumano.takeLast();
     mano.cpu << mano.pilaCpu.takeLast();
-    fila("a hand of 4", bytesDe(mano.partida()));
+    fila("a hand of 4", dePartida(mano.partida()));
     mano = base;
     mano.cpu << mano.pilaCpu.takeLast();
-    fila("the CPU holds more cards", bytesDe(mano.partida()));
+    fila("the CPU holds more cards", dePartida(mano.partida()));
     mano = base;
     mano.humano << mano.pilaHumano.takeLast();
     mano.pilaCpu << mano.cpu.takeLast();
-    fila("the human holds two cards more", bytesDe(mano.partida()));
+    fila("the human holds two cards more", dePartida(mano.partida()));
     mano = base;
     mano.pilaCpu << mano.cpu;
     mano.pilaHumano << mano.humano;
     mano.cpu.clear();
     mano.humano.clear();
-    fila("both hands empty", bytesDe(mano.partida()));
+    fila("both hands empty", dePartida(mano.partida()));
     mano = base;
     while (mano.mesa.size() < 8)
         mano.mesa << mano.pilaHumano.takeLast();
-    fila("8 table cards", bytesDe(mano.partida()));
+    fila("8 table cards", dePartida(mano.partida()));
 
     Posicion doce = base;
     doce.pilaCpu = doce.pilaCpu.first(2);
     doce.pilaHumano = doce.pilaHumano.first(3);
-    fila("dealt count 12", bytesDe(doce.partida()));
+    fila("dealt count 12", dePartida(doce.partida()));
     p = partida;
     p.primerReparto = true;
-    fila("primerReparto true", bytesDe(p));
+    fila("primerReparto true", dePartida(p));
     p = partida;
     p.puntosCpu = 3;
-    fila("CPU score 3", bytesDe(p));
+    fila("CPU score 3", dePartida(p));
     p = partida;
     p.puntosHumano = 3;
-    fila("human score 3", bytesDe(p));
+    fila("human score 3", dePartida(p));
     p = partida;
     p.puntosHumano = -1;
-    fila("human score -1", bytesDe(p));
+    fila("human score -1", dePartida(p));
 
     fila("garbage text", QByteArray("esto no es una partida\r\nni lo fue\r\n").repeated(10));
     fila("empty file", QByteArray());
@@ -526,7 +472,7 @@ void TestPersistence::failedSaveLeavesTheDiskAsItWas()
         break;
     case Destino::NombreDemasiadoLargo:
         fichero = carpeta.filePath(QString(250, QLatin1Char('g')));
-        QVERIFY(escribir(fichero, bytesDe(otraMano().partida())));
+        QVERIFY(escribir(fichero, dePartida(otraMano().partida())));
         break;
     }
     const QStringList antes = listado(carpeta.path());
