@@ -37,11 +37,18 @@ QMessageBox::Icon iconoDe(DialogService::Icono icono)
 
 } // namespace
 
+// Over the game's window once it is shown; before that (a message at start)
+// centred on the screen rather than where the hidden window would be.
+QWidget *QtDialogService::padre() const
+{
+    return m_ventana && m_ventana->isVisible() ? m_ventana.data() : nullptr;
+}
+
 DialogService::Respuesta QtDialogService::mensaje(const QString &texto, const QString &titulo,
                                                   Botones botones, Icono icono)
 {
     QMessageBox caja(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto, botonesDe(botones),
-                     m_ventana);
+                     padre());
     switch (caja.exec()) {
     case QMessageBox::Ok:
         return Respuesta::Ok;
@@ -58,7 +65,7 @@ std::optional<QString> QtDialogService::pedirTexto(const QString &pregunta, cons
 {
     bool aceptado = false;
     const QString texto
-        = QInputDialog::getText(m_ventana, titulo, pregunta, QLineEdit::Normal, {}, &aceptado);
+        = QInputDialog::getText(padre(), titulo, pregunta, QLineEdit::Normal, {}, &aceptado);
     if (!aceptado)
         return std::nullopt;
     return texto;
@@ -66,19 +73,19 @@ std::optional<QString> QtDialogService::pedirTexto(const QString &pregunta, cons
 
 QString QtDialogService::archivoParaAbrir(const QString &filtro)
 {
-    return QFileDialog::getOpenFileName(m_ventana, QStringLiteral("Abrir"), {}, filtro);
+    return QFileDialog::getOpenFileName(padre(), QStringLiteral("Abrir"), {}, filtro);
 }
 
 QString QtDialogService::archivoParaGuardar(const QString &filtro)
 {
     // The dialog asks before it replaces an existing file.
-    return QFileDialog::getSaveFileName(m_ventana, QStringLiteral("Guardar"), {}, filtro);
+    return QFileDialog::getSaveFileName(padre(), QStringLiteral("Guardar"), {}, filtro);
 }
 
 qint32 QtDialogService::elegirColor(qint32 inicial)
 {
     const QPalette paleta = m_ventana ? m_ventana->palette() : QPalette();
-    const QColor color = QColorDialog::getColor(ColorValue::toQColor(inicial, paleta), m_ventana,
+    const QColor color = QColorDialog::getColor(ColorValue::toQColor(inicial, paleta), padre(),
                                                 QStringLiteral("Color"));
     return color.isValid() ? ColorValue::fromQColor(color) : inicial;
 }

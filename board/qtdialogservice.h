@@ -21,5 +21,7 @@ public:
     qint32 elegirColor(qint32 inicial) override;
 
 private:
+    QWidget *padre() const;
+
     QPointer<QWidget> m_ventana;
 };

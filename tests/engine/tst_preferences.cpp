@@ -1,0 +1,226 @@
+#include "archivos.h"
+#include "posicion.h"
+#include "preferencesfile.h"
+#include "testgame.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace Archivos;
+using namespace Naipes;
+using Respuesta = DialogService::Respuesta;
+
+namespace {
+
+const QString kPropiedadesDanadas
+    = QStringLiteral("El archivo de propiedades no existe o esta dañado");
+const QString kPreferenciasSinGuardar = QStringLiteral("No se pudieron guardar las preferencias");
+
+// The end of a hand that ends the game: the human's last card goes on the own
+// pile and the CPU's larger pile wins its third point.
+Posicion finDePartida()
+{
+    Posicion p;
+    p.humano = { oros(1) };
+    p.pilaCpu = { copas(3) };
+    p.pilaHumano = { bastos(8) };
+    p.tamPilaCpu = 21;
+    p.tamPilaHumano = 18;
+    p.puntosCpu = 2;
+    p.nombreCpu = QStringLiteral("Rosa");
+    p.nombreHumano = QStringLiteral("Tomas");
+    return p;
+}
+
+void verificarAviso(const FakeDialogs::Mensaje &m, const QString &texto, DialogService::Icono icono)
+{
+    QCOMPARE(m.texto, texto);
+    QCOMPARE(m.titulo, DialogService::kTitulo);
+    QCOMPARE(m.botones, DialogService::Botones::Ok);
+    QCOMPARE(m.icono, icono);
+}
+
+enum class Salida { MenuSalir, BotonSalir, CerrarVentana, NoJugarMas };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Salida)
+
+// The preferences file as the game reads it at every new game and writes it
+// on every way out.
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void damagedPreferencesApplyUpToTheFault_data();
+    void damagedPreferencesApplyUpToTheFault();
+    void everyExitPathSavesPreferences_data();
+    void everyExitPathSavesPreferences();
+};
+
+void TestPreferences::damagedPreferencesApplyUpToTheFault_data()
+{
+    QTest::addColumn<QByteArray>("archivo");
+    QTest::addColumn<bool>("existe");
+    QTest::addColumn<QStringList>("textos"); // the two names, the program and the card back
+    QTest::addColumn<qint32>("color");
+    QTest::addColumn<bool>("aviso");
+
+    const QByteArray nombres = "\"Lola\"\r\n\"Pepe\"\r\n";
+    const QByteArray programa = "\"/usr/bin/nuevo\"\r\n";
+    const QByteArray reverso = "\"/reversos/nuevo.jpg\"\r\n";
+    const QStringList nuevos { "Lola", "Pepe", "/usr/bin/nuevo", "/reversos/nuevo.jpg" };
+    const QStringList hastaElColor { "Lola", "Pepe", "/usr/bin/nuevo", "/reversos/viejo.jpg" };
+    const QStringList soloNombres { "Lola", "Pepe", "/usr/bin/viejo", "/reversos/viejo.jpg" };
+    const QStringList viejos { "Rosa", "Tomas", "/usr/bin/viejo", "/reversos/viejo.jpg" };
+    const qint32 colorNuevo = 0x00445566;
+    const qint32 colorViejo = 0x00112233;
+
+    QTest::newRow("all five, then lines that are not read")
+        << nombres + programa + "4478310\r\n" + reverso + "\"de sobra\"\r\nbasura\r\n"
+        << true << nuevos << colorNuevo << false;
+    QTest::newRow("colour not a number") << nombres + programa + "\"azul\"\r\n" + reverso << true
+                                         << hastaElColor << colorViejo << true;
+    QTest::newRow("colour beyond 32 bits") << nombres + programa + "4294967296\r\n" + reverso
+                                           << true << hastaElColor << colorViejo << true;
+    QTest::newRow("two lines") << nombres << true << soloNombres << colorViejo << true;
+    QTest::newRow("empty file") << QByteArray() << true << viejos << colorViejo << true;
+    QTest::newRow("missing file") << QByteArray() << false << viejos << colorViejo << true;
+}
+
+// lastprop.dat is read again at every new game; what it held before its fault
+// is applied, the rest stays as the running game had it.
+void TestPreferences::damagedPreferencesApplyUpToTheFault()
+{
+    QFETCH(QByteArray, archivo);
+    QFETCH(bool, existe);
+    QFETCH(QStringList, textos);
+    QFETCH(qint32, color);
+    QFETCH(bool, aviso);
+
+    TestGame t(6);
+    QVERIFY(t.valido());
+    const QString lastprop = t.dir().ruta(QStringLiteral("lastprop.dat"));
+    PreferenceValues viejas;
+    viejas.nombreCpu = QStringLiteral("Rosa");
+    viejas.nombreHumano = QStringLiteral("Tomas");
+    viejas.aplicacion = QStringLiteral("/usr/bin/viejo");
+    viejas.colorFondo = 0x00112233;
+    viejas.reverso = QStringLiteral("/reversos/viejo.jpg");
+    QVERIFY(PreferencesFile::save(lastprop, viejas));
+    t.iniciar();
+    QVERIFY(t.dialogos().mensajes().isEmpty());
+    QVERIFY(QFile::remove(lastprop));
+    if (existe)
+        QVERIFY(escribir(lastprop, archivo));
+    t.limpiar();
+
+    t.juego().nuevomnu_Click();
+    QCOMPARE(t.estado().jugadorCpu.nombre(), textos[0]);
+    QCOMPARE(t.estado().jugadorHumano.nombre(), textos[1]);
+    QCOMPARE(t.juego().preferencias().aplicacion, textos[2]);
+    QCOMPARE(t.juego().preferencias().reverso, textos[3]);
+    QCOMPARE(t.juego().preferencias().colorFondo, color);
+    // What the player sees of them: the window's colour, the card back, the caption.
+    QVERIFY(!t.vista().coloresAplicados().isEmpty());
+    QCOMPARE(t.vista().coloresAplicados().last(), color);
+    QCOMPARE(t.vista().reversosPedidos(), QStringList { textos[3] });
+    QCOMPARE(t.vista().carteles().last(), QStringLiteral("Juega ") + textos[1]);
+    if (aviso) {
+        QCOMPARE(t.dialogos().mensajes().size(), 1);
+        const FakeDialogs::Mensaje &m = t.dialogos().mensajes().first();
+        QCOMPARE(m.texto, kPropiedadesDanadas);
+        QCOMPARE(m.titulo, QStringLiteral("Hubo un error"));
+        QCOMPARE(m.botones, DialogService::Botones::Ok);
+        QCOMPARE(m.icono, DialogService::Icono::Critico);
+    } else {
+        QVERIFY(t.dialogos().mensajes().isEmpty());
+    }
+    QCOMPARE(t.estado().cartasRepartidas, 10);
+}
+
+void TestPreferences::everyExitPathSavesPreferences_data()
+{
+    QTest::addColumn<Salida>("salida");
+    QTest::addColumn<bool>("falla");
+
+    const QList<QPair<const char *, Salida>> salidas {
+        { "quit from the menu", Salida::MenuSalir },
+        { "quit from the toolbar", Salida::BotonSalir },
+        { "window closed", Salida::CerrarVentana },
+        { "no to playing again", Salida::NoJugarMas },
+    };
+    for (const auto &[nombre, salida] : salidas) {
+        QTest::addRow("%s", nombre) << salida << false;
+        QTest::addRow("%s, preferences cannot be saved", nombre) << salida << true;
+    }
+}
+
+void TestPreferences::everyExitPathSavesPreferences()
+{
+    QFETCH(Salida, salida);
+    QFETCH(bool, falla);
+
+    TestGame t(7);
+    QVERIFY(t.valido());
+    QVERIFY(t.cargar(finDePartida()));
+    // Preferences changed in memory only: the names from the loaded game, and
+    // the others as a cancelled preferences window leaves them.
+    Preferencias otras;
+    otras.aplicacion = QStringLiteral("/usr/bin/otro programa");
+    otras.colorFondo = -2147483633;
+    otras.reverso = QStringLiteral("/reversos/otro.jpg");
+    t.juego().restaurarPreferencias(QStringLiteral("Rosa"), QStringLiteral("Tomas"), otras);
+    const QString lastprop = t.dir().ruta(QStringLiteral("lastprop.dat"));
+    if (falla) {
+        QVERIFY(QFile::remove(lastprop));
+        QVERIFY(QDir(t.dir().path()).mkdir(QStringLiteral("lastprop.dat")));
+    }
+
+    switch (salida) {
+    case Salida::MenuSalir:
+        t.dialogos().responder(Respuesta::Ok);
+        t.juego().salirmnu_Click();
+        break;
+    case Salida::BotonSalir:
+        t.dialogos().responder(Respuesta::Ok);
+        t.juego().Toolbar1_ButtonClick(QStringLiteral("salir"));
+        break;
+    case Salida::CerrarVentana:
+        t.juego().Form_Terminate();
+        break;
+    case Salida::NoJugarMas:
+        t.dialogos().responder(Respuesta::No);
+        t.juego().montonimg_DragDrop(0);
+        break;
+    }
+    QCOMPARE(t.vista().salida(), std::optional<int>(0));
+    QVERIFY(t.juego().terminado());
+    QCOMPARE(t.registro().last(), QStringLiteral("Salir 0"));
+    const QStringList textos = t.dialogos().textos();
+    if (salida == Salida::MenuSalir || salida == Salida::BotonSalir)
+        QCOMPARE(textos.first(), QStringLiteral("¿Salir del juego?"));
+    if (salida == Salida::CerrarVentana)
+        QVERIFY(!textos.contains(QStringLiteral("¿Salir del juego?")));
+    if (falla) {
+        QCOMPARE(textos.count(kPreferenciasSinGuardar), 1);
+        verificarAviso(t.dialogos().mensajes().last(), kPreferenciasSinGuardar,
+                       DialogService::Icono::Critico);
+        QCOMPARE(t.registro().at(t.registro().size() - 2),
+                 QStringLiteral("mensaje ") + kPreferenciasSinGuardar);
+        return;
+    }
+    QVERIFY(!textos.contains(kPreferenciasSinGuardar));
+    PreferenceValues guardadas;
+    QVERIFY(PreferencesFile::load(lastprop, guardadas));
+    QCOMPARE(guardadas.nombreCpu, QStringLiteral("Rosa"));
+    QCOMPARE(guardadas.nombreHumano, QStringLiteral("Tomas"));
+    QCOMPARE(guardadas.aplicacion, otras.aplicacion);
+    QCOMPARE(guardadas.colorFondo, otras.colorFondo);
+    QCOMPARE(guardadas.reverso, otras.reverso);
+}
+
+QTEST_GUILESS_MAIN(TestPreferences)
+#include "tst_preferences.moc"
