@@ -112,14 +112,6 @@ GameState tras(const GameState &partida, const GameState &reemplazada)
     return e;
 }
 
-void verificarAviso(const FakeDialogs::Mensaje &m, const QString &texto, DialogService::Icono icono)
-{
-    QCOMPARE(m.texto, texto);
-    QCOMPARE(m.titulo, DialogService::kTitulo);
-    QCOMPARE(m.botones, DialogService::Botones::Ok);
-    QCOMPARE(m.icono, icono);
-}
-
 enum class Destino { Carpeta, DentroDeUnArchivo, NombreDemasiadoLargo };
 
 } // namespace
@@ -410,7 +402,7 @@ void TestPersistence::damagedFileLeavesGameUnchanged()
     QVERIFY(!t.juego().CargarJuego(fichero));
     QCOMPARE(Posicion::texto(t.estado()), antes);
     QCOMPARE(t.dialogos().mensajes().size(), 1);
-    verificarAviso(t.dialogos().mensajes().first(), kErrorLeyendo, DialogService::Icono::Ninguno);
+    QVERIFY(t.dialogos().mensajes().first().esAviso(kErrorLeyendo, DialogService::Icono::Ninguno));
     QCOMPARE(t.vista().carteles(), QStringList());
 }
 
@@ -455,8 +447,8 @@ void TestPersistence::failedSaveLeavesTheDiskAsItWas()
     QVERIFY(!t.juego().GuardarJuego(fichero));
     QCOMPARE(listado(carpeta.path()), antes);
     QCOMPARE(t.dialogos().mensajes().size(), 1);
-    verificarAviso(t.dialogos().mensajes().first(), kErrorEscribiendo,
-                   DialogService::Icono::Ninguno);
+    QVERIFY(
+        t.dialogos().mensajes().first().esAviso(kErrorEscribiendo, DialogService::Icono::Ninguno));
     QCOMPARE(Posicion::texto(t.estado()), juego);
 }
 

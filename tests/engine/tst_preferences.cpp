@@ -33,14 +33,6 @@ Posicion finDePartida()
     return p;
 }
 
-void verificarAviso(const FakeDialogs::Mensaje &m, const QString &texto, DialogService::Icono icono)
-{
-    QCOMPARE(m.texto, texto);
-    QCOMPARE(m.titulo, DialogService::kTitulo);
-    QCOMPARE(m.botones, DialogService::Botones::Ok);
-    QCOMPARE(m.icono, icono);
-}
-
 enum class Salida { MenuSalir, BotonSalir, CerrarVentana, NoJugarMas };
 
 } // namespace
@@ -206,8 +198,8 @@ void TestPreferences::everyExitPathSavesPreferences()
         QVERIFY(!textos.contains(QStringLiteral("¿Salir del juego?")));
     if (falla) {
         QCOMPARE(textos.count(kPreferenciasSinGuardar), 1);
-        verificarAviso(t.dialogos().mensajes().last(), kPreferenciasSinGuardar,
-                       DialogService::Icono::Critico);
+        QVERIFY(t.dialogos().mensajes().last().esAviso(kPreferenciasSinGuardar,
+                                                       DialogService::Icono::Critico));
         QCOMPARE(t.registro().at(t.registro().size() - 2),
                  QStringLiteral("mensaje ") + kPreferenciasSinGuardar);
         return;

@@ -22,6 +22,13 @@ public:
         QString titulo;
         Botones botones = Botones::Ok;
         Icono icono = Icono::Ninguno;
+
+        // A box with only an OK button, the program's title, this text and icon.
+        bool esAviso(const QString &conTexto, Icono conIcono) const
+        {
+            return texto == conTexto && titulo == kTitulo && botones == Botones::Ok
+                && icono == conIcono;
+        }
     };
 
     Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
