@@ -40,7 +40,6 @@ private slots:
     void captionsAroundTheLastRound_data();
     void captionsAroundTheLastRound();
     void lastRoundCaptionOnlyOnceAllCardsAreDealt();
-    void newGameFromTheMenuDealsAfreshAndKeepsPoints();
     void missingPreferencesAreReportedAndPlayGoesOn();
     void damagedCardSetEndsTheProgramWithStatusOne();
 };
@@ -141,31 +140,6 @@ void TestTurnFlow::lastRoundCaptionOnlyOnceAllCardsAreDealt()
         for (int repartidas : repartidasAlUltima)
             QCOMPARE(repartidas, 40);
     }
-}
-
-void TestTurnFlow::newGameFromTheMenuDealsAfreshAndKeepsPoints()
-{
-    TestGame t(5);
-    QVERIFY(t.valido());
-    Posicion p = ronda(28, 2, 2);
-    p.puntosCpu = 2;
-    p.puntosHumano = 1;
-    p.nombreHumano = QStringLiteral("Rosa");
-    QVERIFY(t.cargar(p));
-
-    t.juego().nuevomnu_Click();
-    // The board as the new deal left it: nothing of the old hand is left.
-    QVERIFY(!t.fotos().isEmpty());
-    const GameState &reparto = t.fotos().first();
-    QCOMPARE(reparto.lamesa.count(), 4);
-    QCOMPARE(reparto.player1.count(), 3);
-    QCOMPARE(reparto.player2.count(), 3);
-    QVERIFY(reparto.player1Lev.isEmpty() && reparto.player2Lev.isEmpty());
-    QCOMPARE(reparto.faltaDeConsistencia(), QString());
-    QCOMPARE(t.estado().jugadorCpu.puntos(), 2);
-    QCOMPARE(t.estado().jugadorHumano.puntos(), 1);
-    // The names come from the preferences again, not from the loaded game.
-    QCOMPARE(t.vista().carteles().last(), kJuegaAna);
 }
 
 void TestTurnFlow::missingPreferencesAreReportedAndPlayGoesOn()
