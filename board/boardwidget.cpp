@@ -2,6 +2,7 @@
 
 #include "boardlayout.h"
 #include "cardpicture.h"
+#include "lugarresalte.h"
 #include "markbox.h"
 
 #include <QDragEnterEvent>
@@ -11,11 +12,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace BL = BoardLayout;
 
 namespace {
 const QString kFuenteTitulo = QStringLiteral("font-weight: bold;");
+// A marked card is lifted this much above its place.
+constexpr int kAlzada = 90;
 } // namespace
 
 BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
@@ -41,6 +45,7 @@ BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
                                            " background: rgba(0, 0, 0, 70); border: none;"
                                            " border-radius: 4px; }"));
     colocar(Toolbar1, BL::kToolbar, 7.5);
+    enlazarMarcas();
     ordenarCapas();
 }
 
@@ -56,6 +61,7 @@ void BoardWidget::crearCartas(PictureCache &cache)
         cartap1img.at(i) = crear(GrupoImagen::cartap1img, i, BL::kCartaCpu[i]);
         cartap1img.at(i)->setToolTip(QStringLiteral("Cartas de la Cpu"));
         Image1.at(i) = crear(GrupoImagen::cartap1img, i, BL::kReverso[i]);
+        Image1.at(i)->setCubierta(true);
         cartap2img.at(i) = crear(GrupoImagen::cartap2img, i, BL::kCartaHumano[i]);
         cartap2img.at(i)->setToolTip(QStringLiteral("Click derecho o arrastrar"));
         cartap2img.at(i)->setArrastrable(true);
@@ -168,26 +174,58 @@ CardPicture *BoardWidget::imagen(const Imagen &imagen) const
     return montonimg.at(i);
 }
 
-void BoardWidget::setFondo(const QPixmap &fondo)
+void BoardWidget::setFondo(const QString &ruta)
 {
-    m_fondo = fondo;
-    escalarFondo();
+    m_tapete.setRuta(ruta);
     update();
-}
-
-// Scaled once per size, not at every repaint under the cards.
-void BoardWidget::escalarFondo()
-{
-    const QRect tablero = m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto));
-    m_fondoEscalado = m_fondo.isNull() || tablero.isEmpty()
-            ? QPixmap()
-            : m_fondo.scaled(tablero.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void BoardWidget::setColorFondo(const QColor &color)
 {
-    m_colorFondo = color;
+    m_tapete.setColor(color);
     update();
+}
+
+void BoardWidget::enlazarMarcas()
+{
+    const auto enlazar = [this](MarkBox *marca, CardPicture *carta) {
+        connect(marca, &MarkBox::toggled, this,
+                [this, carta](bool marcada) { marcar(carta, marcada); });
+    };
+    for (std::size_t i = 0; i < Checkp2.size(); ++i)
+        enlazar(Checkp2.at(i), cartap2img.at(i));
+    for (std::size_t i = 0; i < CheckMesa.size(); ++i)
+        enlazar(CheckMesa.at(i), mesaimg.at(i));
+    for (std::size_t i = 0; i < CheckMonton.size(); ++i)
+        enlazar(CheckMonton.at(i), montonimg.at(i));
+}
+
+void BoardWidget::marcar(CardPicture *carta, bool marcada)
+{
+    carta->setMarcada(marcada);
+    for (const Colocado &c : std::as_const(m_colocados)) {
+        if (c.control == carta)
+            carta->setGeometry(lugar(c));
+    }
+    update(); // its shadow moves with it
+}
+
+QRect BoardWidget::lugar(const Colocado &c) const
+{
+    const auto *carta = qobject_cast<const CardPicture *>(c.control);
+    const int alzada = carta && carta->marcada() ? kAlzada : 0;
+    return m_escala.rect(c.twips.translated(0, -alzada));
+}
+
+// What an enlarged card must leave in sight: every label, the scores and the toolbar.
+QList<QRect> BoardWidget::rotulos() const
+{
+    QList<QRect> rotulos { Toolbar1->geometry() };
+    for (const QFrame *f : findChildren<QFrame *>(Qt::FindDirectChildrenOnly)) {
+        if (f->isVisible())
+            rotulos.append(f->geometry());
+    }
+    return rotulos;
 }
 
 void BoardWidget::resaltar(CardPicture *imagen, bool grande)
@@ -195,13 +233,19 @@ void BoardWidget::resaltar(CardPicture *imagen, bool grande)
     for (const Colocado &c : std::as_const(m_colocados)) {
         if (c.control != imagen)
             continue;
-        const int extra = grande ? BL::kResalte : 0;
-        imagen->setGeometry(m_escala.rect(c.twips.adjusted(0, 0, extra, extra)));
-        if (grande)
-            imagen->raise();
-        else
+        if (!grande) {
+            imagen->setGeometry(lugar(c));
             ordenarCapas();
+            continue;
+        }
+        const QSize tamano
+            = m_escala.rect(c.twips.adjusted(0, 0, BL::kResalte, BL::kResalte)).size();
+        imagen->setGeometry(LugarResalte::elegir(m_escala.rect(c.twips), tamano,
+                                                 m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto)),
+                                                 rotulos()));
+        imagen->raise();
     }
+    update();
 }
 
 void BoardWidget::ajustar(QLabel *etiqueta)
@@ -223,7 +267,7 @@ void BoardWidget::ajustar(QLabel *etiqueta)
 void BoardWidget::recolocar()
 {
     for (const Colocado &c : std::as_const(m_colocados)) {
-        c.control->setGeometry(m_escala.rect(c.twips));
+        c.control->setGeometry(lugar(c));
         if (c.puntos > 0) {
             QFont fuente = c.control->font();
             fuente.setPointSizeF(m_escala.puntos(c.puntos));
@@ -237,11 +281,26 @@ void BoardWidget::recolocar()
         fuente.setPointSizeF(m_escala.puntos(18));
         control->setFont(fuente);
     }
-    const int icono = std::max(16, m_escala.px(BL::kToolbar.height()) / 2);
-    Toolbar1->setIconSize(QSize(icono, icono));
+    ajustarBotones();
     for (const auto &par : std::as_const(m_ajustables))
         ajustar(par.first);
     ajustar(Cartellbl);
+}
+
+// The three buttons share the toolbar's width evenly at every scale, so none
+// is pushed out of it.
+void BoardWidget::ajustarBotones()
+{
+    const QSize caja = m_escala.rect(BL::kToolbar).size();
+    const int icono = std::max(8, caja.height() / 2);
+    Toolbar1->setIconSize(QSize(icono, icono));
+    const QList<QAction *> acciones = Toolbar1->actions();
+    for (QAction *accion : acciones) {
+        if (QWidget *boton = Toolbar1->widgetForAction(accion)) {
+            boton->setFont(Toolbar1->font());
+            boton->setFixedSize(caja.width() / std::max<int>(1, acciones.size()), caja.height());
+        }
+    }
 }
 
 void BoardWidget::ordenarCapas()
@@ -256,19 +315,39 @@ void BoardWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_escala = Escala::paraTamano(width(), height());
-    escalarFondo();
     recolocar();
 }
 
 void BoardWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), m_colorFondo);
-    p.drawPixmap(m_escala.punto(QPoint(0, 0)), m_fondoEscalado);
+    p.drawPixmap(0, 0, m_tapete.cubrir(size()));
     p.setRenderHint(QPainter::Antialiasing);
+    pintarSombras(p);
     p.setPen(QPen(QColor(20, 20, 20), std::max(1, m_escala.px(45)), Qt::SolidLine, Qt::RoundCap));
     for (const BL::Linea &linea : BL::kLineas)
         p.drawLine(m_escala.punto(linea.desde), m_escala.punto(linea.hasta));
+}
+
+// A soft shadow below and right of every card in sight, in a few faint layers.
+void BoardWidget::pintarSombras(QPainter &p) const
+{
+    const qreal caida = std::max(1.0, m_escala.factor() * 3);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 28));
+    for (const auto *carta : findChildren<CardPicture *>(Qt::FindDirectChildrenOnly)) {
+        if (!carta->isVisible())
+            continue;
+        const QRectF r = QRectF(carta->geometry()).translated(caida * 0.6, caida);
+        for (int capa = 0; capa < 4; ++capa) {
+            const qreal d = caida * (1.0 - capa * 0.3);
+            const QRectF sombra = r.adjusted(-d, -d, d, d);
+            p.drawRoundedRect(sombra, CardPicture::radio(sombra.width()),
+                              CardPicture::radio(sombra.width()));
+        }
+    }
+    p.restore();
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "escala.h"
 #include "imagen.h"
+#include "tapete.h"
 
 #include <QColor>
 #include <QList>
@@ -27,9 +28,11 @@ class BoardWidget : public QWidget
 public:
     BoardWidget(PictureCache &cache, QWidget *parent);
 
-    void setFondo(const QPixmap &fondo);
+    // The felt's picture file, decoded when it is first shown.
+    void setFondo(const QString &ruta);
     void setColorFondo(const QColor &color);
-    // Grows or restores a card picture by the enlargement of a pause, in place.
+    // Grows or restores a card picture by the enlargement of a pause, in place
+    // or toward the free side.
     void resaltar(CardPicture *imagen, bool grande);
     // A hand card of the given slot dropped at the point: on the background it
     // is laid on the table, on either pile picture it goes on the human's pile.
@@ -84,14 +87,17 @@ private:
     QLabel *etiquetaAjustable(const QString &texto, const QString &estilo, qreal puntos,
                               QPoint esquina);
     void colocar(QWidget *control, QRect twips, qreal puntos = 0);
+    void enlazarMarcas();
+    void marcar(CardPicture *carta, bool marcada);
+    QRect lugar(const Colocado &c) const;
+    QList<QRect> rotulos() const;
     void recolocar();
+    void ajustarBotones();
     void ordenarCapas();
-    void escalarFondo();
+    void pintarSombras(QPainter &p) const;
 
     Escala m_escala;
-    QPixmap m_fondo;
-    QPixmap m_fondoEscalado;
-    QColor m_colorFondo { 224, 224, 224 };
+    Tapete m_tapete;
     QList<Colocado> m_colocados;
     QList<QPair<QLabel *, QPoint>> m_ajustables;
     QList<QPair<QWidget *, QRect>> m_enMarco; // score labels inside their frames

@@ -8,7 +8,8 @@
 
 class PictureCache;
 
-// A picture control: paints its file scaled smoothly to its own size. A human
+// A picture control: paints its file scaled smoothly to its own size, clipped
+// to a card's rounded shape. A human
 // hand card starts a drag with the left button at once; the other pictures
 // report clicks.
 class CardPicture : public QWidget
@@ -24,6 +25,13 @@ public:
     void setRuta(const QString &ruta);
     const QString &ruta() const { return m_ruta; }
     void setArrastrable(bool arrastrable) { m_arrastrable = arrastrable; }
+    // A cover over a CPU card: with no picture it paints the built-in back.
+    void setCubierta(bool cubierta) { m_cubierta = cubierta; }
+    // A marked card is outlined so it stands out beside its check box.
+    void setMarcada(bool marcada);
+    bool marcada() const { return m_marcada; }
+    // The radius of the card's rounded corners at the given width.
+    static qreal radio(qreal ancho) { return ancho * 0.065; }
 
 signals:
     void clicked(Qt::MouseButton boton);
@@ -40,4 +48,6 @@ private:
     PictureCache &m_cache;
     QString m_ruta;
     bool m_arrastrable = false;
+    bool m_cubierta = false;
+    bool m_marcada = false;
 };

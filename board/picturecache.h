@@ -12,7 +12,7 @@ class PictureCache
 public:
     // A null pixmap when the file cannot be read.
     QPixmap imagen(const QString &ruta, QSize tamano);
-    // Whether the file can be read, without decoding the whole of it.
+    // Whether the file can be decoded: its header and its body.
     static bool legible(const QString &ruta);
     // Forgets every picture of this file (a card back that was chosen anew).
     void olvidar(const QString &ruta);

@@ -48,15 +48,14 @@ ZelboFrm::~ZelboFrm()
 bool ZelboFrm::Form_Load()
 {
     const QString fondo = m_programDir + QStringLiteral("/zelbofond.jpg");
-    const QPixmap imagen(fondo);
-    if (imagen.isNull()) {
+    if (!PictureCache::legible(fondo)) {
         m_dialogos.mensaje(QStringLiteral("No se puede cargar la imagen de fondo %1").arg(fondo),
                            DialogService::kTitulo, DialogService::Botones::Ok,
                            DialogService::Icono::Critico);
         m_falloAlCargar = true;
         return false;
     }
-    m_tablero->setFondo(imagen);
+    m_tablero->setFondo(fondo);
     jugar([](ZelboGame &juego) { juego.iniciar(); });
     return !terminado();
 }

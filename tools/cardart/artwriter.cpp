@@ -30,7 +30,7 @@ void ArtWriter::writeFaces() const
         for (int numero : { 1, 2, 3, 4, 5, 6, 7, 10, 11, 12 }) {
             QImage image = cardCanvas();
             QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
+            inCardUnits(painter);
             m_faces.paint(painter, palo, numero);
             painter.end();
             save(image,
@@ -45,7 +45,7 @@ void ArtWriter::writeBack() const
 {
     QImage image = cardCanvas();
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
+    inCardUnits(painter);
     m_back.paint(painter);
     painter.end();
     save(image, QStringLiteral("dibujo.jpg"));
@@ -53,7 +53,7 @@ void ArtWriter::writeBack() const
 
 void ArtWriter::writeBackgrounds() const
 {
-    save(m_backgrounds.cloth(QSize(784, 560)), QStringLiteral("zelbofond.jpg"));
+    save(m_backgrounds.cloth(clothSize), QStringLiteral("zelbofond.jpg"));
     save(m_backgrounds.results(QSize(407, 250)), QStringLiteral("winfond.jpg"));
 }
 
@@ -70,9 +70,16 @@ void ArtWriter::writeIcons() const
 // cloth's colour, which is what surrounds a card on the board.
 QImage ArtWriter::cardCanvas()
 {
-    QImage image(CardGeometry::size, QImage::Format_RGB32);
+    QImage image(cardSize, QImage::Format_RGB32);
     image.fill(BackgroundPainter::clothColour);
     return image;
+}
+
+// The painters draw in the card's design units, whatever size it is written at.
+void ArtWriter::inCardUnits(QPainter &painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(cardScale, cardScale);
 }
 
 void ArtWriter::save(const QImage &image, const QString &name) const

@@ -3,17 +3,26 @@
 #include "backgroundpainter.h"
 #include "cardbackpainter.h"
 #include "cardfacepainter.h"
+#include "cardgeometry.h"
 #include "emblempainter.h"
 #include "iconpainter.h"
 
 #include <QDir>
 
-class QImage;
+#include <QImage>
+#include <QPainter>
 
 // Writes every picture the game loads into the folder beside the program.
 class ArtWriter
 {
 public:
+    // Cards are drawn at this multiple of their design size, so they stay sharp
+    // on a 4K board, where they are shown at about 290 x 440.
+    static constexpr int cardScale = 2;
+    static constexpr QSize cardSize = CardGeometry::size * cardScale;
+    // The felt covers a 3840 x 2160 window without being enlarged.
+    static constexpr QSize clothSize { 3840, 2744 };
+
     explicit ArtWriter(const QString &outputDir);
 
     // Throws ArtError on the first picture that cannot be drawn or written.
@@ -25,6 +34,7 @@ private:
     void writeBackgrounds() const;
     void writeIcons() const;
     static QImage cardCanvas();
+    static void inCardUnits(QPainter &painter);
     void save(const QImage &image, const QString &name) const;
 
     QDir m_dir;

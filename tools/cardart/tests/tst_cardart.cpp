@@ -98,7 +98,7 @@ void TstCardArt::everyCardTheDatabaseNamesIsDrawn()
     for (const QRegularExpressionMatch &match : name.globalMatch(sql)) {
         const QImage image(m_dir.filePath(match.captured(1)));
         QVERIFY2(!image.isNull(), qPrintable(match.captured(1)));
-        QCOMPARE(image.size(), CardGeometry::size);
+        QCOMPARE(image.size(), ArtWriter::cardSize);
         ++count;
     }
     QCOMPARE(count, 40);
@@ -109,8 +109,8 @@ void TstCardArt::backBackgroundsAndIconsHaveTheirSizes_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("transparent");
-    QTest::newRow("back") << "dibujo.jpg" << CardGeometry::size << false;
-    QTest::newRow("board") << "zelbofond.jpg" << QSize(784, 560) << false;
+    QTest::newRow("back") << "dibujo.jpg" << ArtWriter::cardSize << false;
+    QTest::newRow("board") << "zelbofond.jpg" << ArtWriter::clothSize << false;
     QTest::newRow("results") << "winfond.jpg" << QSize(407, 250) << false;
     QTest::newRow("new game") << "icons/nuevo.png" << QSize(48, 48) << true;
     QTest::newRow("run") << "icons/run.png" << QSize(48, 48) << true;
