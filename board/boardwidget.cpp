@@ -8,6 +8,7 @@
 #include <QDragEnterEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -298,9 +299,12 @@ void BoardWidget::ajustarBotones()
     for (QAction *accion : acciones) {
         if (QWidget *boton = Toolbar1->widgetForAction(accion)) {
             boton->setFont(Toolbar1->font());
-            boton->setFixedSize(caja.width() / std::max<int>(1, acciones.size()), caja.height());
+            // The toolbar keeps a pixel of margin round its buttons.
+            boton->setFixedSize((caja.width() - 2) / std::max<int>(1, acciones.size()),
+                                caja.height() - 2);
         }
     }
+    Toolbar1->layout()->activate();
 }
 
 void BoardWidget::ordenarCapas()
