@@ -13,6 +13,7 @@
 class CardPicture;
 class MarkBox;
 class PictureCache;
+class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -93,6 +94,7 @@ private:
     QList<QRect> rotulos() const;
     void recolocar();
     void ajustarBotones();
+    static void agrandarIcono(QAction *accion, int lado);
     void ordenarCapas();
     void pintarSombras(QPainter &p) const;
 
