@@ -4,6 +4,7 @@
 #include "savedgamefile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 
 namespace {
@@ -28,6 +29,17 @@ BoardFixture::BoardFixture(std::uint64_t semilla, const QStringList &sinArchivos
 void BoardFixture::crearImagenes(const QStringList &sinArchivos)
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("naipes"));
+    // Screenshots for a person to look at take the game's own pictures instead.
+    const QString arte = qEnvironmentVariable("ZELBO_ARTE");
+    if (!arte.isEmpty()) {
+        for (const QString &nombre : QDir(arte + QStringLiteral("/naipes")).entryList(QDir::Files))
+            QFile::copy(arte + QStringLiteral("/naipes/") + nombre,
+                        m_dir.ruta(QStringLiteral("naipes/") + nombre));
+        for (const char *nombre : { "dibujo.jpg", "zelbofond.jpg", "winfond.jpg" })
+            QFile::copy(arte + QLatin1Char('/') + QLatin1String(nombre),
+                        m_dir.ruta(QLatin1String(nombre)));
+        return;
+    }
     for (int p = 0; p < 4; ++p) {
         for (int i = 0; i < 10; ++i)
             guardarImagen(rutaCarta(p * 10 + i + 1), QSize(80, 121),
