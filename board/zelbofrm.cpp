@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -48,7 +49,9 @@ ZelboFrm::~ZelboFrm()
 bool ZelboFrm::Form_Load()
 {
     const QString fondo = m_programDir + QStringLiteral("/zelbofond.jpg");
-    if (!PictureCache::legible(fondo)) {
+    // Only the header is read here: the felt is large, and it is decoded once,
+    // at the size the window shows it, when it is first painted.
+    if (!QImageReader(fondo).canRead()) {
         m_dialogos.mensaje(QStringLiteral("No se puede cargar la imagen de fondo %1").arg(fondo),
                            DialogService::kTitulo, DialogService::Botones::Ok,
                            DialogService::Icono::Critico);

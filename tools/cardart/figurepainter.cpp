@@ -32,10 +32,27 @@ void FigurePainter::paintPanel(QPainter &painter, Palo palo)
     painter.setPen(QPen(ink, 0.9));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(inner, 3.5, 3.5);
+    paintCorners(painter, ink, inner);
     // A pale halo behind the emblem lifts it off the tinted panel.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 170));
     painter.drawEllipse(QPointF(panel.center().x(), emblemCentreY), 68, 68);
+}
+
+// A small diamond in each corner of the inner frame, as on a carved panel.
+void FigurePainter::paintCorners(QPainter &painter, const QColor &ink, const QRectF &inner)
+{
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    const QRectF at = inner.adjusted(7, 7, -7, -7);
+    for (const QPointF &c : { at.topLeft(), at.topRight(), at.bottomLeft(), at.bottomRight() }) {
+        QPolygonF diamond;
+        diamond << c + QPointF(0, -3.2) << c + QPointF(3.2, 0) << c + QPointF(0, 3.2)
+                << c + QPointF(-3.2, 0);
+        painter.drawPolygon(diamond);
+    }
+    painter.restore();
 }
 
 // A faint diamond pattern, as on a tapestry behind the figure.

@@ -24,6 +24,7 @@ private:
     static constexpr qreal emblemCentreY = 178;
 
     static void paintPanel(QPainter &painter, Palo palo);
+    static void paintCorners(QPainter &painter, const QColor &ink, const QRectF &inner);
     static void paintDiaper(QPainter &painter, Palo palo, const QRectF &area);
     void paintEmblem(QPainter &painter, Palo palo) const;
     static void paintRibbon(QPainter &painter, Palo palo, const QString &word);

@@ -5,8 +5,8 @@
 
 class QPainter;
 
-// The small sign above a figure: nothing for the Sota, a horseshoe for the Caballo, a crown
-// for the Rey, drawn about 72 x 46 pixels around the given centre.
+// The small sign above a figure: a plumed cap for the Sota, a horseshoe for the Caballo, a
+// crown for the Rey, drawn about 72 x 46 pixels around the given centre.
 class RankSignPainter
 {
 public:
@@ -22,6 +22,10 @@ private:
     static constexpr QColor rubyColour { 0xC8, 0x1E, 0x2A };
     static constexpr QColor sapphireColour { 0x1F, 0x5F, 0xB8 };
 
+    static constexpr QColor capColour { 0x3B, 0x3F, 0x8C };
+    static constexpr QColor plumeColour { 0xE8, 0xE4, 0xD8 };
+
+    static void paintCap(QPainter &painter);
     static void paintCrown(QPainter &painter);
     static void paintHorseshoe(QPainter &painter);
 };
