@@ -73,6 +73,18 @@ EstadisticasFrm::EstadisticasFrm(Statistics &estadisticas, const StatisticsFile 
                        QStringLiteral("Mayor montón de una mano ganada:") } }));
     columna->addLayout(grupos);
 
+    columna->addWidget(crearUltimas());
+    columna->addLayout(crearBotones());
+
+    llenarJugadores();
+    mostrar();
+    connect(m_jugador, &QComboBox::currentIndexChanged, this, &EstadisticasFrm::mostrar);
+    connect(m_nivel, &QComboBox::currentIndexChanged, this, &EstadisticasFrm::mostrar);
+    m_jugador->setFocus();
+}
+
+QGroupBox *EstadisticasFrm::crearUltimas()
+{
     auto *ultimas
         = new QGroupBox(QStringLiteral("Últimas %1 partidas").arg(StatsRecord::kLastGames));
     auto *columnaUltimas = new QVBoxLayout(ultimas);
@@ -85,14 +97,7 @@ EstadisticasFrm::EstadisticasFrm(Statistics &estadisticas, const StatisticsFile 
     leyendas->addWidget(leyenda(QStringLiteral("Abandonada"), GameResult::Abandoned));
     leyendas->addStretch();
     columnaUltimas->addLayout(leyendas);
-    columna->addWidget(ultimas);
-    columna->addLayout(crearBotones());
-
-    llenarJugadores();
-    mostrar();
-    connect(m_jugador, &QComboBox::currentIndexChanged, this, &EstadisticasFrm::mostrar);
-    connect(m_nivel, &QComboBox::currentIndexChanged, this, &EstadisticasFrm::mostrar);
-    m_jugador->setFocus();
+    return ultimas;
 }
 
 QLayout *EstadisticasFrm::crearSeleccion()

@@ -29,6 +29,7 @@ public:
 private:
     QGroupBox *crearGrupo(const QString &titulo, const QList<std::pair<QString, QString>> &filas);
     QLayout *crearSeleccion();
+    QGroupBox *crearUltimas();
     QLayout *crearBotones();
     void llenarJugadores();
     void mostrar();
