@@ -70,7 +70,6 @@ private slots:
     void chartKeepsTheLastTwentyGames();
     void handEndedAgainReplacesIt();
     void gameCountsOnce();
-    void gameInProgressTravelsAsBytes();
     void damagedGameInProgressIsRefused_data();
     void damagedGameInProgressIsRefused();
     void seededWholeGames_data();
@@ -211,17 +210,6 @@ void TestCounting::gameCountsOnce()
     QCOMPARE(statistics.record().partidas, 0);
     QVERIFY(statistics.commit(game(kAna, Statistics::kNormal, { { 30, 10 } }), W));
     QCOMPARE(statistics.record(kAna).partidas, 1);
-}
-
-void TestCounting::gameInProgressTravelsAsBytes()
-{
-    GameInProgress g = game(QStringLiteral("Begoña"), Statistics::kDificil,
-                            { { 21, 19 }, { 20, 20 }, { 0, 40 } });
-    g.moveMade();
-    const std::optional<GameInProgress> back = GameInProgress::fromBytes(g.toBytes());
-    QVERIFY(back);
-    QVERIFY(*back == g);
-    QVERIFY(!(game(kAna, Statistics::kNormal) == game(kAna, Statistics::kNormal)));
 }
 
 void TestCounting::damagedGameInProgressIsRefused_data()

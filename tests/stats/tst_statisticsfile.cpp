@@ -1,6 +1,5 @@
 #include "gameinprogress.h"
 #include "statisticsfile.h"
-#include "userdatafolder.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -22,7 +21,6 @@ private slots:
     void damagedFileIsMovedAsideAndToldOnce();
     void folderIsCreatedWhenNeeded();
     void leftoversOfAKillAreRemoved();
-    void folderIsTheUsersDataFolder();
 
 private:
     static Statistics sample();
@@ -163,13 +161,6 @@ void TestStatisticsFile::leftoversOfAKillAreRemoved()
     QVERIFY(!m_file->load().damaged);
     QVERIFY(!QFile::exists(leftover));
     QVERIFY(QFile::exists(m_file->damagedPath()));
-}
-
-void TestStatisticsFile::folderIsTheUsersDataFolder()
-{
-    qputenv("XDG_DATA_HOME", m_dir->path().toUtf8());
-    QCOMPARE(UserDataFolder::path(), m_dir->filePath(QStringLiteral("zelbo")));
-    qunsetenv("XDG_DATA_HOME");
 }
 
 QTEST_GUILESS_MAIN(TestStatisticsFile)

@@ -20,8 +20,6 @@ class TestKeptGameStore : public QObject
 private slots:
     void init();
 
-    void keptGameComesBackWhole();
-    void datIsTheFileGuardarWrites();
     void noKeptGame_data();
     void noKeptGame();
     void removeLeavesNoKeptGame();
@@ -73,26 +71,6 @@ void TestKeptGameStore::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_store = std::make_unique<KeptGameStore>(m_dir->path());
-}
-
-void TestKeptGameStore::keptGameComesBackWhole()
-{
-    for (const int n : { 3, 4, 5 }) {
-        QVERIFY(m_store->save(keptGameSample(n)));
-        const KeptGameStore::Loaded loaded = m_store->load();
-        QCOMPARE(loaded.status, KeptGameStore::Status::Found);
-        QVERIFY(loaded.game == keptGameSample(n));
-    }
-}
-
-// The player's Ctrl+S after resuming must give the very bytes of the kept .dat.
-void TestKeptGameStore::datIsTheFileGuardarWrites()
-{
-    const KeptGame game = keptGameSample(8);
-    QVERIFY(m_store->save(game));
-    const QString guardado = m_dir->filePath(QStringLiteral("guardado.dat"));
-    QVERIFY(SavedGameFile::save(guardado, game.partida));
-    QCOMPARE(contents(m_store->datPath()), contents(guardado));
 }
 
 void TestKeptGameStore::noKeptGame_data()
