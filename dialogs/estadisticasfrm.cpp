@@ -1,0 +1,219 @@
+#include "estadisticasfrm.h"
+
+#include "dialogservice.h"
+#include "graficopartidas.h"
+#include "statistics.h"
+#include "statisticsfile.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSinDatos = QStringLiteral("—");
+
+QLabel *etiquetaConCompanero(const QString &texto, QWidget *companero)
+{
+    auto *etiqueta = new QLabel(texto);
+    etiqueta->setBuddy(companero);
+    return etiqueta;
+}
+
+QString porcentaje(const StatsRecord &r)
+{
+    const std::optional<double> parte = r.shareWon();
+    if (!parte)
+        return kSinDatos;
+    return QLocale(QLocale::Spanish, QLocale::Spain).toString(*parte * 100, 'f', 0)
+        + QStringLiteral(" %");
+}
+
+QLabel *leyenda(const QString &texto, GameResult resultado)
+{
+    auto *etiqueta = new QLabel(QStringLiteral("<span style=\"color:%1\">■</span> %2")
+                                    .arg(GraficoPartidas::color(resultado).name(), texto));
+    etiqueta->setTextFormat(Qt::RichText);
+    return etiqueta;
+}
+
+} // namespace
+
+EstadisticasFrm::EstadisticasFrm(Statistics &estadisticas, const StatisticsFile &archivo,
+                                 DialogService &dialogos, QWidget *parent)
+    : QDialog(parent)
+    , m_estadisticas(estadisticas)
+    , m_archivo(archivo)
+    , m_dialogos(dialogos)
+{
+    setWindowTitle(QStringLiteral("Estadísticas"));
+    auto *columna = new QVBoxLayout(this);
+    columna->addLayout(crearSeleccion());
+    auto *grupos = new QHBoxLayout;
+    grupos->addWidget(crearGrupo(
+        QStringLiteral("Partidas"),
+        { { QStringLiteral("partidas"), QStringLiteral("Jugadas:") },
+          { QStringLiteral("ganadas"), QStringLiteral("Ganadas:") },
+          { QStringLiteral("perdidas"), QStringLiteral("Perdidas:") },
+          { QStringLiteral("abandonadas"), QStringLiteral("Abandonadas:") },
+          { QStringLiteral("porcentaje"), QStringLiteral("Porcentaje de victorias:") },
+          { QStringLiteral("racha_actual"), QStringLiteral("Racha actual de victorias:") },
+          { QStringLiteral("racha_mas_larga"), QStringLiteral("Racha más larga:") } }));
+    grupos->addWidget(
+        crearGrupo(QStringLiteral("Manos"),
+                   { { QStringLiteral("manos_ganadas"), QStringLiteral("Ganadas:") },
+                     { QStringLiteral("manos_perdidas"), QStringLiteral("Perdidas:") },
+                     { QStringLiteral("manos_empatadas"), QStringLiteral("Empatadas:") },
+                     { QStringLiteral("mayor_monton"),
+                       QStringLiteral("Mayor montón de una mano ganada:") } }));
+    columna->addLayout(grupos);
+
+    columna->addWidget(crearUltimas());
+    columna->addLayout(crearBotones());
+
+    llenarJugadores();
+    mostrar();
+    connect(m_jugador, &QComboBox::currentIndexChanged, this, &EstadisticasFrm::mostrar);
+    connect(m_nivel, &QComboBox::currentIndexChanged, this, &EstadisticasFrm::mostrar);
+    m_jugador->setFocus();
+}
+
+QGroupBox *EstadisticasFrm::crearUltimas()
+{
+    auto *ultimas
+        = new QGroupBox(QStringLiteral("Últimas %1 partidas").arg(StatsRecord::kLastGames));
+    auto *columnaUltimas = new QVBoxLayout(ultimas);
+    m_grafico = new GraficoPartidas;
+    m_grafico->setObjectName(QStringLiteral("grafico"));
+    columnaUltimas->addWidget(m_grafico);
+    auto *leyendas = new QHBoxLayout;
+    leyendas->addWidget(leyenda(QStringLiteral("Ganada"), GameResult::Won));
+    leyendas->addWidget(leyenda(QStringLiteral("Perdida"), GameResult::Lost));
+    leyendas->addWidget(leyenda(QStringLiteral("Abandonada"), GameResult::Abandoned));
+    leyendas->addStretch();
+    columnaUltimas->addLayout(leyendas);
+    return ultimas;
+}
+
+QLayout *EstadisticasFrm::crearSeleccion()
+{
+    m_jugador = new QComboBox;
+    m_jugador->setObjectName(QStringLiteral("cboJugador"));
+    m_jugador->setAccessibleName(QStringLiteral("Jugador"));
+    m_jugador->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_nivel = new QComboBox;
+    m_nivel->setObjectName(QStringLiteral("cboNivel"));
+    m_nivel->setAccessibleName(QStringLiteral("Nivel de la CPU"));
+    m_nivel->addItem(QStringLiteral("Todos los niveles"), QString());
+    m_nivel->addItem(QStringLiteral("Normal"), Statistics::kNormal);
+    m_nivel->addItem(QStringLiteral("Difícil"), Statistics::kDificil);
+
+    auto *fila = new QHBoxLayout;
+    fila->addWidget(etiquetaConCompanero(QStringLiteral("&Jugador:"), m_jugador));
+    fila->addWidget(m_jugador);
+    fila->addSpacing(16);
+    fila->addWidget(etiquetaConCompanero(QStringLiteral("&Nivel de la CPU:"), m_nivel));
+    fila->addWidget(m_nivel);
+    fila->addStretch();
+    return fila;
+}
+
+QGroupBox *EstadisticasFrm::crearGrupo(const QString &titulo,
+                                       const QList<std::pair<QString, QString>> &filas)
+{
+    auto *grupo = new QGroupBox(titulo);
+    auto *formulario = new QFormLayout(grupo);
+    for (const auto &[clave, texto] : filas) {
+        auto *valor = new QLabel;
+        valor->setObjectName(clave);
+        // A screen reader names the figure, e.g. "Manos: Ganadas".
+        valor->setAccessibleName(titulo + QStringLiteral(": ") + texto.chopped(1));
+        valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        valor->setMinimumWidth(valor->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+        formulario->addRow(texto, valor);
+        m_cifras.insert(clave, valor);
+    }
+    return grupo;
+}
+
+QLayout *EstadisticasFrm::crearBotones()
+{
+    auto *reiniciar = new QPushButton(QStringLiteral("&Reiniciar estadísticas"));
+    reiniciar->setObjectName(QStringLiteral("cmdReiniciar"));
+    reiniciar->setAccessibleName(QStringLiteral("Reiniciar estadísticas"));
+    reiniciar->setAutoDefault(false);
+    connect(reiniciar, &QPushButton::clicked, this, &EstadisticasFrm::reiniciar);
+    auto *cerrar = new QPushButton(QStringLiteral("&Cerrar"));
+    cerrar->setObjectName(QStringLiteral("cmdCerrar"));
+    cerrar->setAccessibleName(QStringLiteral("Cerrar"));
+    cerrar->setDefault(true);
+    connect(cerrar, &QPushButton::clicked, this, &QDialog::accept);
+    auto *fila = new QHBoxLayout;
+    fila->addWidget(reiniciar);
+    fila->addStretch();
+    fila->addWidget(cerrar);
+    return fila;
+}
+
+QString EstadisticasFrm::cifra(const QString &clave) const
+{
+    const QLabel *valor = m_cifras.value(clave);
+    return valor ? valor->text() : QString();
+}
+
+void EstadisticasFrm::llenarJugadores()
+{
+    const QString elegido = m_jugador->currentData().toString();
+    const QSignalBlocker bloqueo(m_jugador);
+    m_jugador->clear();
+    m_jugador->addItem(QStringLiteral("Todos los jugadores"), QString());
+    for (const QString &nombre : m_estadisticas.players())
+        m_jugador->addItem(nombre, nombre);
+    m_jugador->setCurrentIndex(qMax(0, m_jugador->findData(elegido)));
+}
+
+void EstadisticasFrm::mostrar()
+{
+    const StatsRecord r = m_estadisticas.record(m_jugador->currentData().toString(),
+                                                m_nivel->currentData().toString());
+    const QList<std::pair<QString, int>> numeros {
+        { QStringLiteral("partidas"), r.partidas },
+        { QStringLiteral("ganadas"), r.ganadas },
+        { QStringLiteral("perdidas"), r.perdidas },
+        { QStringLiteral("abandonadas"), r.abandonadas },
+        { QStringLiteral("manos_ganadas"), r.manosGanadas },
+        { QStringLiteral("manos_perdidas"), r.manosPerdidas },
+        { QStringLiteral("manos_empatadas"), r.manosEmpatadas },
+        { QStringLiteral("racha_actual"), r.rachaActual },
+        { QStringLiteral("racha_mas_larga"), r.rachaMasLarga },
+    };
+    for (const auto &[clave, numero] : numeros)
+        m_cifras.value(clave)->setText(QString::number(numero));
+    m_cifras.value(QStringLiteral("porcentaje"))->setText(porcentaje(r));
+    m_cifras.value(QStringLiteral("mayor_monton"))
+        ->setText(r.manosGanadas > 0 ? QString::number(r.mayorMonton) : kSinDatos);
+    m_grafico->setResultados(r.ultimas);
+}
+
+void EstadisticasFrm::reiniciar()
+{
+    const auto respuesta = m_dialogos.mensaje(
+        QStringLiteral("¿Borrar las estadísticas de todos los jugadores? No se podrán recuperar."),
+        QStringLiteral("Reiniciar estadísticas"), DialogService::Botones::YesNo,
+        DialogService::Icono::Pregunta);
+    if (respuesta != DialogService::Respuesta::Yes)
+        return;
+    m_estadisticas.clear();
+    if (!m_archivo.save(m_estadisticas)) {
+        m_dialogos.mensaje(QStringLiteral("No se pudieron guardar las estadísticas."),
+                           DialogService::kTitulo, DialogService::Botones::Ok,
+                           DialogService::Icono::Critico);
+    }
+    llenarJugadores();
+    mostrar();
+}

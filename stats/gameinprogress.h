@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <optional>
+
+// The hands of the game being played, waiting to be counted with the game when it ends.
+// It travels with the kept game (toBytes), so a game kept on quitting and finished after a
+// restart is counted once, with all its hands.
+//
+// Hands are keyed by their number within the game: ending hand 2 again (after an undo
+// across its end, or after resuming a kept game saved before it ended) replaces its record
+// instead of adding one. The game carries an identity of its own, so the statistics refuse
+// to count the same game twice (e.g. when the program is killed after counting a game but
+// before its kept copy was removed).
+class GameInProgress
+{
+public:
+    enum class Hand { Won, Lost, Tied };
+
+    struct HandRecord
+    {
+        Hand result = Hand::Tied;
+        int humanPile = 0;
+        int cpuPile = 0;
+        friend bool operator==(const HandRecord &, const HandRecord &) = default;
+    };
+
+    // A fresh game of this player against this CPU level ("normal" or "dificil").
+    GameInProgress(const QString &player, const QString &level);
+
+    const QString &id() const { return m_id; }
+    const QString &player() const { return m_player; }
+    const QString &level() const { return m_level; }
+    const QMap<int, HandRecord> &hands() const { return m_hands; }
+
+    // The human made a move: from now on leaving the game abandons it.
+    void moveMade() { m_moved = true; }
+    bool moved() const { return m_moved || !m_hands.isEmpty(); }
+
+    // Hand number handNumber (1 for the game's first hand) ended with these piles, after
+    // the table was collected; the larger pile wins it.
+    void handEnded(int handNumber, int humanPile, int cpuPile);
+
+    QByteArray toBytes() const;
+    // Nothing for bytes that toBytes did not write.
+    static std::optional<GameInProgress> fromBytes(const QByteArray &bytes);
+
+    friend bool operator==(const GameInProgress &, const GameInProgress &) = default;
+
+private:
+    GameInProgress() = default;
+
+    QString m_id;
+    QString m_player;
+    QString m_level;
+    bool m_moved = false;
+    QMap<int, HandRecord> m_hands;
+};

@@ -1,0 +1,15 @@
+#include "userdatafolder.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+QString UserDataFolder::path()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/zelbo");
+}
+
+bool UserDataFolder::make(const QString &folder)
+{
+    return QDir().mkpath(folder);
+}
