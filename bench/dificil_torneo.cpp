@@ -37,9 +37,8 @@ void imprimir(const Jugador &cpu, const Jugador &humano, const Tabla &t,
     std::printf("cpu=%-9s human=%-9s games=%d cpu_wins=%.1f%% human_wins=%.1f%% hands=%d "
                 "hands_cpu=%.1f%% hands_human=%.1f%%",
                 cpu.nombre.c_str(), humano.nombre.c_str(), t.partidas,
-                100.0 * t.ganadasCpu / t.partidas,
-                100.0 * (t.partidas - t.ganadasCpu) / t.partidas, t.manos,
-                100.0 * t.manosCpu / t.manos, 100.0 * t.manosHumano / t.manos);
+                100.0 * t.ganadasCpu / t.partidas, 100.0 * (t.partidas - t.ganadasCpu) / t.partidas,
+                t.manos, 100.0 * t.manosCpu / t.manos, 100.0 * t.manosHumano / t.manos);
     if (!tiempos.empty()) {
         std::sort(tiempos.begin(), tiempos.end());
         double total = 0;
@@ -67,20 +66,20 @@ int main(int argc, char **argv)
     std::vector<double> tiempos;
     std::uint64_t semillaPartida = 0;
     const Jugador jDificil { "dificil", [&](const PosicionCompacta &p) {
-                               const auto inicio = std::chrono::steady_clock::now();
-                               const MovimientoCompacto m = dificil.elegirCompacto(
-                                   VistaDificil::desdePosicion(p, p.turno), semillaPartida);
-                               const std::chrono::duration<double, std::milli> ms
-                                   = std::chrono::steady_clock::now() - inicio;
-                               tiempos.push_back(ms.count());
-                               return m;
-                           } };
+                                const auto inicio = std::chrono::steady_clock::now();
+                                const MovimientoCompacto m = dificil.elegirCompacto(
+                                    VistaDificil::desdePosicion(p, p.turno), semillaPartida);
+                                const std::chrono::duration<double, std::milli> ms
+                                    = std::chrono::steady_clock::now() - inicio;
+                                tiempos.push_back(ms.count());
+                                return m;
+                            } };
     const Jugador jNormal { "normal", PoliticaNormal::elegir };
     const Jugador jContador { "counting", PoliticaContadora::elegir };
 
     const std::vector<std::pair<const Jugador *, const Jugador *>> asientos {
-        { &jNormal, &jNormal },     { &jContador, &jNormal }, { &jNormal, &jContador },
-        { &jDificil, &jNormal },    { &jNormal, &jDificil },
+        { &jNormal, &jNormal },  { &jContador, &jNormal }, { &jNormal, &jContador },
+        { &jDificil, &jNormal }, { &jNormal, &jDificil },
     };
     const auto palos = PartidaCompacta::palosDelMazo();
     for (const auto &[cpu, humano] : asientos) {
@@ -88,8 +87,8 @@ int main(int argc, char **argv)
         tiempos.clear();
         for (int g = 0; g < partidas; ++g) {
             semillaPartida = semilla * 1000003ULL + static_cast<std::uint64_t>(g);
-            const auto r = PartidaCompacta::jugar(palos, cpu->elector, humano->elector,
-                                                  semillaPartida);
+            const auto r
+                = PartidaCompacta::jugar(palos, cpu->elector, humano->elector, semillaPartida);
             ++t.partidas;
             t.ganadasCpu += r.ganador == PosicionCompacta::kCpu;
             t.manos += r.manos;

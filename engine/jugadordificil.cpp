@@ -41,10 +41,9 @@ MovimientoCompacto JugadorDificil::elegirCompacto(const VistaDificil &vista,
     // At most one move of each of the four kinds per hand card.
     std::array<MovimientoCompacto, 4 * PosicionCompacta::kMano> candidatos {};
     int n = 0;
-    ReglasCompactas::generar(vista.posicion, vista.yo(), ReglasCompactas::Alcance::Representativas,
-                             [&](const MovimientoCompacto &m) {
-                                 candidatos[static_cast<std::size_t>(n++)] = m;
-                             });
+    ReglasCompactas::generar(
+        vista.posicion, vista.yo(), ReglasCompactas::Alcance::Representativas,
+        [&](const MovimientoCompacto &m) { candidatos[static_cast<std::size_t>(n++)] = m; });
     if (n <= 1)
         return candidatos[0];
     std::array<double, candidatos.size()> suma {};

@@ -1,7 +1,7 @@
 #include "reglascompactas.h"
 
-std::vector<MovimientoCompacto> ReglasCompactas::movimientos(const PosicionCompacta &p,
-                                                             int asiento, Alcance alcance)
+std::vector<MovimientoCompacto> ReglasCompactas::movimientos(const PosicionCompacta &p, int asiento,
+                                                             Alcance alcance)
 {
     std::vector<MovimientoCompacto> lista;
     generar(p, asiento, alcance, [&lista](const MovimientoCompacto &m) { lista.push_back(m); });
@@ -19,8 +19,8 @@ bool ReglasCompactas::esLegal(const PosicionCompacta &p, int asiento, const Juga
 std::uint8_t ReglasCompactas::lugaresDePalo(const PosicionCompacta &p, int palo)
 {
     std::uint8_t lugares = 0;
-    const int n = p.enMesa < PosicionCompacta::kLugaresMesa ? p.enMesa
-                                                            : PosicionCompacta::kLugaresMesa;
+    const int n
+        = p.enMesa < PosicionCompacta::kLugaresMesa ? p.enMesa : PosicionCompacta::kLugaresMesa;
     for (int i = 0; i < n; ++i) {
         if (p.palo[p.mesa[i]] == palo)
             lugares = static_cast<std::uint8_t>(lugares | (1U << i));

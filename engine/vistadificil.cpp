@@ -73,8 +73,8 @@ VistaDificil VistaDificil::desdeEstado(const GameState &e, int asiento)
         copiarLista(*manos[s], p.mano[s].data(), PosicionCompacta::kMano, p.enMano[s]);
         p.tope[s] = topeDe(*pilas[s]);
         p.monton[s] = tamano(pilas[s]->count());
-        p.puntos[s] = static_cast<std::uint8_t>(s == 0 ? e.jugadorCpu.puntos()
-                                                       : e.jugadorHumano.puntos());
+        p.puntos[s]
+            = static_cast<std::uint8_t>(s == 0 ? e.jugadorCpu.puntos() : e.jugadorHumano.puntos());
     }
     copiarLista(e.lamesa, p.mesa.data(), PosicionCompacta::kCartas, p.enMesa);
     p.apiladas = mascaraDe(e.player1Lev) | mascaraDe(e.player2Lev);
@@ -82,7 +82,7 @@ VistaDificil VistaDificil::desdeEstado(const GameState &e, int asiento)
     p.ultimo = e.ultimoEnLevantar == QLatin1String("p1")
         ? PosicionCompacta::kCpu
         : (e.ultimoEnLevantar == QLatin1String("p2") ? PosicionCompacta::kHumano
-                                                      : PosicionCompacta::kNinguna);
+                                                     : PosicionCompacta::kNinguna);
     p.turno = static_cast<std::uint8_t>(asiento);
     v.ocultar();
     return v;
@@ -111,8 +111,8 @@ std::uint64_t VistaDificil::huella() const
             | std::uint64_t { p.puntos[s] } << 24;
         h = GeneradorDificil::combinar(h, paquete);
     }
-    return GeneradorDificil::combinar(h, std::uint64_t { p.repartidas } << 8
-                                          | static_cast<std::uint64_t>(p.ultimo + 1));
+    return GeneradorDificil::combinar(
+        h, std::uint64_t { p.repartidas } << 8 | static_cast<std::uint64_t>(p.ultimo + 1));
 }
 
 PosicionCompacta VistaDificil::determinizar(GeneradorDificil &azar) const
@@ -134,6 +134,7 @@ PosicionCompacta VistaDificil::determinizar(GeneradorDificil &azar) const
     const int resto = n - enSuMano;
     p.repartidas = static_cast<std::uint8_t>(PosicionCompacta::kCartas - resto);
     for (int i = 0; i < resto; ++i)
-        p.orden[static_cast<std::size_t>(p.repartidas + i)] = pool[static_cast<std::size_t>(enSuMano + i)];
+        p.orden[static_cast<std::size_t>(p.repartidas + i)]
+            = pool[static_cast<std::size_t>(enSuMano + i)];
     return p;
 }
