@@ -1,0 +1,112 @@
+#include "politicacontadora.h"
+
+#include "reglascompactas.h"
+
+#include <bit>
+
+namespace {
+
+using T = Jugada::Tipo;
+
+// What the mover knows about the opponent's next card.
+struct Cuenta
+{
+    std::array<std::uint8_t, PosicionCompacta::kCartas> porPalo {}; // unseen cards per palo
+    int ocultas = 0;
+    int cartasRival = 0; // cards the opponent will choose its next move from
+    bool ultimaJugada = false; // this move ends the hand
+
+    double riesgo(int palo) const
+    {
+        return PoliticaContadora::probabilidadDeTener(porPalo[static_cast<std::size_t>(palo)],
+                                                      ocultas, cartasRival);
+    }
+};
+
+Cuenta contar(const PosicionCompacta &p)
+{
+    const int s = p.turno;
+    const int r = 1 - s;
+    Cuenta c;
+    const std::uint64_t ocultas = p.ocultasPara(s);
+    for (std::uint64_t m = ocultas; m != 0; m &= m - 1)
+        ++c.porPalo[p.palo[static_cast<std::size_t>(std::countr_zero(m))]];
+    c.ocultas = std::popcount(ocultas);
+    const bool quedan = p.repartidas < PosicionCompacta::kCartas;
+    c.cartasRival = p.enMano[r] > 0 ? p.enMano[r] : (quedan ? PosicionCompacta::kReparto : 0);
+    c.ultimaJugada = !quedan && p.enMano[r] == 0 && p.enMano[s] == 1;
+    return c;
+}
+
+// The change in the mover's pile lead the move is expected to bring.
+double valorar(const PosicionCompacta &p, const Cuenta &c, const MovimientoCompacto &m)
+{
+    const int s = p.turno;
+    const int r = 1 - s;
+    const int palo = p.palo[p.mano[s][m.carta]];
+    const int antes = p.monton[s] - p.monton[r];
+    int mio = p.monton[s] + 1;
+    int suyo = p.monton[r];
+    int tope = palo;
+    int mesa = p.enMesa;
+    int ultimo = p.ultimo;
+    switch (m.tipo) {
+    case T::AlMonton:
+        break;
+    case T::LevantarMonton:
+        mio += suyo;
+        suyo = 0;
+        ultimo = s;
+        break;
+    case T::LevantarMesa:
+        mio += std::popcount(static_cast<unsigned>(m.mesa));
+        mesa -= std::popcount(static_cast<unsigned>(m.mesa));
+        ultimo = s;
+        break;
+    case T::Tirar:
+        --mio;
+        ++mesa;
+        tope = p.tope[s] == PosicionCompacta::kNinguna ? -1 : p.palo[p.tope[s]];
+        break;
+    }
+    double valor = (mio - suyo) - antes;
+    if (c.ultimaJugada) {
+        // The table goes to whoever lifted last, and nothing can happen after.
+        return valor + (ultimo == s ? mesa : (ultimo == r ? -mesa : 0));
+    }
+    if (tope >= 0 && mio > 0)
+        valor -= c.riesgo(tope) * (2 * mio + 1);
+    if (m.tipo == T::Tirar)
+        valor -= c.riesgo(palo) * 2;
+    return valor;
+}
+
+} // namespace
+
+double PoliticaContadora::probabilidadDeTener(int c, int u, int h)
+{
+    if (h <= 0 || c <= 0)
+        return 0.0;
+    if (u - c < h)
+        return 1.0;
+    double ninguna = 1.0;
+    for (int i = 0; i < h; ++i)
+        ninguna *= static_cast<double>(u - c - i) / (u - i);
+    return 1.0 - ninguna;
+}
+
+MovimientoCompacto PoliticaContadora::elegir(const PosicionCompacta &p)
+{
+    const Cuenta c = contar(p);
+    MovimientoCompacto mejor;
+    double mejorValor = -1e9;
+    ReglasCompactas::generar(p, p.turno, ReglasCompactas::Alcance::Representativas,
+                             [&](const MovimientoCompacto &m) {
+                                 const double v = valorar(p, c, m);
+                                 if (v > mejorValor) {
+                                     mejorValor = v;
+                                     mejor = m;
+                                 }
+                             });
+    return mejor;
+}

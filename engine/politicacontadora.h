@@ -1,0 +1,19 @@
+#pragma once
+
+#include "movimientocompacto.h"
+#include "posicioncompacta.h"
+
+// A quick player that counts cards: it weighs what a move gains in pile
+// difference now against the chance that the opponent's next card takes its
+// pile, from the palo of its pile's top among the cards it has not seen. It
+// looks at nothing a player at the table could not see, and it plays both
+// sides of the Difícil player's rollouts.
+class PoliticaContadora
+{
+public:
+    // The move for the seat to move.
+    static MovimientoCompacto elegir(const PosicionCompacta &p);
+    // The chance that h cards drawn from u unseen cards hold at least one of
+    // the c cards of a palo.
+    static double probabilidadDeTener(int c, int u, int h);
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "movimientocompacto.h"
+#include "posicioncompacta.h"
+
+// The CPU's Normal play on the compact position, for tournaments: it looks
+// only at its first hand card and takes, in this order, its own pile, the
+// opponent's pile, every markable matching table card, or lays the card.
+class PoliticaNormal
+{
+public:
+    static MovimientoCompacto elegir(const PosicionCompacta &p);
+};

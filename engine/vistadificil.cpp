@@ -1,0 +1,140 @@
+#include "vistadificil.h"
+
+#include "gamestate.h"
+
+#include <QStringList>
+#include <bit>
+
+namespace {
+
+// A list entry's card id. The one place that knows how the engine writes cards.
+std::int8_t idDeEntrada(const QString &entrada)
+{
+    return static_cast<std::int8_t>(entrada.toInt() - 1);
+}
+
+void copiarLista(const CardList &lista, std::int8_t *destino, int maximo, std::uint8_t &cuantas)
+{
+    const int n = lista.count() < maximo ? lista.count() : maximo;
+    for (int i = 0; i < n; ++i)
+        destino[i] = idDeEntrada(lista.at(i));
+    cuantas = static_cast<std::uint8_t>(n);
+}
+
+std::uint64_t mascaraDe(const CardList &lista)
+{
+    std::uint64_t m = 0;
+    for (int i = 0; i < lista.count(); ++i) {
+        const int id = idDeEntrada(lista.at(i));
+        if (id >= 0 && id < PosicionCompacta::kCartas)
+            m |= PosicionCompacta::bit(id);
+    }
+    return m;
+}
+
+std::int8_t topeDe(const CardList &pila)
+{
+    return pila.isEmpty() ? PosicionCompacta::kNinguna : idDeEntrada(pila.at(0));
+}
+
+std::uint8_t tamano(int n)
+{
+    return static_cast<std::uint8_t>(n < 255 ? n : 255);
+}
+
+} // namespace
+
+VistaDificil VistaDificil::desdePosicion(const PosicionCompacta &p, int asiento)
+{
+    VistaDificil v;
+    v.posicion = p;
+    v.posicion.turno = static_cast<std::uint8_t>(asiento);
+    v.ocultar();
+    return v;
+}
+
+VistaDificil VistaDificil::desdeEstado(const GameState &e, int asiento)
+{
+    VistaDificil v;
+    PosicionCompacta &p = v.posicion;
+    QStringList palos;
+    for (int n = 1; n <= PosicionCompacta::kCartas; ++n) {
+        const QString &nombre = e.mazo.carta(n).palo();
+        qsizetype i = palos.indexOf(nombre);
+        if (i < 0) {
+            i = palos.size();
+            palos.append(nombre);
+        }
+        p.palo[static_cast<std::size_t>(n - 1)] = static_cast<std::uint8_t>(i);
+    }
+    const CardList *manos[2] = { &e.player1, &e.player2 };
+    const CardList *pilas[2] = { &e.player1Lev, &e.player2Lev };
+    for (int s = 0; s < 2; ++s) {
+        copiarLista(*manos[s], p.mano[s].data(), PosicionCompacta::kMano, p.enMano[s]);
+        p.tope[s] = topeDe(*pilas[s]);
+        p.monton[s] = tamano(pilas[s]->count());
+        p.puntos[s]
+            = static_cast<std::uint8_t>(s == 0 ? e.jugadorCpu.puntos() : e.jugadorHumano.puntos());
+    }
+    copiarLista(e.lamesa, p.mesa.data(), PosicionCompacta::kCartas, p.enMesa);
+    p.apiladas = mascaraDe(e.player1Lev) | mascaraDe(e.player2Lev);
+    p.repartidas = e.cartasRepartidas;
+    p.ultimo = e.ultimoEnLevantar == QLatin1String("p1")
+        ? PosicionCompacta::kCpu
+        : (e.ultimoEnLevantar == QLatin1String("p2") ? PosicionCompacta::kHumano
+                                                     : PosicionCompacta::kNinguna);
+    p.turno = static_cast<std::uint8_t>(asiento);
+    v.ocultar();
+    return v;
+}
+
+void VistaDificil::ocultar()
+{
+    PosicionCompacta &p = posicion;
+    p.mano[1 - yo()].fill(PosicionCompacta::kNinguna);
+    p.orden.fill(PosicionCompacta::kNinguna);
+    ocultas = p.ocultasPara(yo());
+}
+
+std::uint64_t VistaDificil::huella() const
+{
+    const PosicionCompacta &p = posicion;
+    std::uint64_t h = GeneradorDificil::combinar(yo(), ocultas);
+    h = GeneradorDificil::combinar(h, p.apiladas);
+    for (int i = 0; i < p.enMano[yo()]; ++i)
+        h = GeneradorDificil::combinar(h, static_cast<std::uint64_t>(p.mano[yo()][i]));
+    for (int i = 0; i < p.enMesa; ++i)
+        h = GeneradorDificil::combinar(h, static_cast<std::uint64_t>(p.mesa[i]));
+    for (int s = 0; s < 2; ++s) {
+        const std::uint64_t paquete = static_cast<std::uint64_t>(p.tope[s] + 1)
+            | std::uint64_t { p.monton[s] } << 8 | std::uint64_t { p.enMano[s] } << 16
+            | std::uint64_t { p.puntos[s] } << 24;
+        h = GeneradorDificil::combinar(h, paquete);
+    }
+    return GeneradorDificil::combinar(
+        h, std::uint64_t { p.repartidas } << 8 | static_cast<std::uint64_t>(p.ultimo + 1));
+}
+
+PosicionCompacta VistaDificil::determinizar(GeneradorDificil &azar) const
+{
+    PosicionCompacta p = posicion;
+    std::array<std::int8_t, PosicionCompacta::kCartas> pool {};
+    int n = 0;
+    for (std::uint64_t m = ocultas; m != 0; m &= m - 1)
+        pool[static_cast<std::size_t>(n++)] = static_cast<std::int8_t>(std::countr_zero(m));
+    for (int i = n - 1; i > 0; --i)
+        std::swap(pool[static_cast<std::size_t>(i)],
+                  pool[static_cast<std::size_t>(azar.menorQue(i + 1))]);
+    const int rival = 1 - yo();
+    const int enSuMano = p.enMano[rival] < n ? p.enMano[rival] : n;
+    for (int i = 0; i < enSuMano; ++i)
+        p.mano[rival][i] = pool[static_cast<std::size_t>(i)];
+    p.enMano[rival] = static_cast<std::uint8_t>(enSuMano);
+    // The rest is the undealt deck, however many cards the dealt count claims.
+    const int resto = n - enSuMano;
+    p.repartidas = static_cast<std::uint8_t>(PosicionCompacta::kCartas - resto);
+    for (int i = 0; i < resto; ++i)
+        p.orden[static_cast<std::size_t>(p.repartidas + i)]
+            = pool[static_cast<std::size_t>(enSuMano + i)];
+    return p;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "generadordificil.h"
+#include "posicioncompacta.h"
+
+#include <QString>
+#include <cstdint>
+
+struct GameState;
+
+// What one seat at the table can know: its own hand, the table, the top and
+// size of each pile, the cards that went onto the piles, how many cards the
+// opponent holds, the dealt count, the last lifter and the points. The
+// opponent's cards and the undealt order are not in it: their places in
+// `posicion` hold kNinguna, and `ocultas` is the set they are drawn from.
+struct VistaDificil
+{
+    PosicionCompacta posicion; // posicion.turno is the seat that looks
+    std::uint64_t ocultas = 0; // the opponent's hand and the undealt cards
+
+    int yo() const { return posicion.turno; }
+
+    static VistaDificil desdePosicion(const PosicionCompacta &p, int asiento);
+    static VistaDificil desdeEstado(const GameState &estado, int asiento);
+
+    // A hash of everything in the view, to seed the player's own generator.
+    std::uint64_t huella() const;
+
+    // A full position consistent with the view: the hidden cards dealt at
+    // random to the opponent's hand and the undealt deck.
+    PosicionCompacta determinizar(GeneradorDificil &azar) const;
+
+private:
+    void ocultar();
+};
