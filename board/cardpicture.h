@@ -2,15 +2,18 @@
 
 #include "imagen.h"
 
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class PictureCache;
+class QPainter;
 
 // A picture control: paints its file scaled smoothly to its own size. A human
-// hand card starts a drag with the left button at once; the other pictures
-// report clicks.
+// hand card starts a drag once the mouse has moved the platform's drag distance
+// with the left button down; every picture reports clicks, a double-click as one.
 class CardPicture : public QWidget
 {
     Q_OBJECT
@@ -31,13 +34,19 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void arrastrar();
+    // A frame that reads at every board size, drawn over the card.
+    void pintarFoco(QPainter &pintor) const;
 
     Imagen m_imagen;
     PictureCache &m_cache;
     QString m_ruta;
     bool m_arrastrable = false;
+    std::optional<QPoint> m_pulsadoEn; // a left press that may still become a drag
+    bool m_dobleClic = false; // the release that ends a double-click is no new click
 };
