@@ -40,3 +40,16 @@ void Anunciador::ultimaRonda(const QString &nombre)
     if (actual() != frase)
         decir(frase);
 }
+
+void Anunciador::pista(const QString &texto)
+{
+    m_pista = texto;
+    decir(texto);
+}
+
+void Anunciador::jugadaHecha()
+{
+    if (!m_pista.isEmpty() && actual() == m_pista)
+        m_barra.clearMessage();
+    m_pista.clear();
+}

@@ -21,8 +21,12 @@ public:
     void olvidarJugadaCpu() { m_jugadaCpu.clear(); }
     // "Última ronda: juega <nombre>", once however often the sign is set.
     void ultimaRonda(const QString &nombre);
+    // A suggested move; it is taken back when a move is made.
+    void pista(const QString &texto);
+    void jugadaHecha();
 
 private:
     QStatusBar &m_barra;
     QString m_jugadaCpu;
+    QString m_pista;
 };

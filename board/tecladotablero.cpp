@@ -192,6 +192,6 @@ void TecladoTablero::darPista()
     const Jugada jugada = m_pista.elegir(e);
     const QString texto = FraseJugada::pista(e, jugada);
     m_jugar([&jugada](ZelboGame &j) { j.marcarJugada(jugada); });
-    m_anunciador.decir(texto);
+    m_anunciador.pista(texto);
     enfocar(Fila::Mano, jugada.carta);
 }

@@ -242,6 +242,7 @@ void ZelboFrm::UpdateForm()
     }
     mostrarMarcas();
     m_teclado->ajustarFoco();
+    m_anunciador->jugadaHecha();
 }
 
 void ZelboFrm::mostrarMarcas()

@@ -251,6 +251,7 @@ void TstBoardKeys::hintMarksAndSaysItsMove()
     tecla(f, Qt::Key_H); // copas(1) alone, bastos(1) on the table
     QCOMPARE(estado(f), "Tira el As de copas a la mesa (Intro)");
     tecla(f, Qt::Key_Return);
+    QCOMPARE(estado(f), "La CPU pone el 2 de espadas en su montón"); // the hint is gone
     QVERIFY(Posicion::numeros(f.estado().lamesa).contains(copas(1)));
     QCOMPARE(f.dialogos().textos(), QStringList {});
 }
