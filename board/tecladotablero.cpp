@@ -6,6 +6,7 @@
 #include "frasejugada.h"
 #include "zelbogame.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -21,6 +22,11 @@ TecladoTablero::TecladoTablero(BoardWidget &tablero, ZelboGame &juego, Anunciado
     , m_anunciador(anunciador)
     , m_jugar(std::move(jugar))
 {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *antes, QWidget *ahora) {
+        auto *carta = qobject_cast<CardPicture *>(ahora);
+        if (carta && carta->parentWidget() == &m_tablero && (!antes || antes->isVisible()))
+            m_elegida = carta;
+    });
 }
 
 QList<CardPicture *> TecladoTablero::visibles(Fila fila) const
@@ -91,7 +97,8 @@ void TecladoTablero::mover(int filas, int cartas)
 
 void TecladoTablero::ajustarFoco()
 {
-    if (enfocada())
+    CardPicture *carta = enfocada();
+    if (carta && (carta == m_elegida || !carta->window()->isActiveWindow()))
         return;
     if (!enfocar(Fila::Mano, 0))
         enfocar(Fila::Mesa, 0);

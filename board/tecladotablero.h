@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <functional>
 
 class Anunciador;
@@ -59,4 +60,7 @@ private:
     Anunciador &m_anunciador;
     Jugar m_jugar;
     Pista m_pista;
+    // The card the player last put the focus on. When it is hidden, Qt hands
+    // the focus to the next control; the hand is the better place.
+    QPointer<CardPicture> m_elegida;
 };

@@ -248,6 +248,8 @@ void TstBoardKeys::hintMarksAndSaysItsMove()
     tecla(f, Qt::Key_Return);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 3),
              QList<int>({ oros(7), oros(5), oros(10) }));
+    // The focused card left the hand: the focus stays in the hand.
+    QCOMPARE(QApplication::focusWidget(), f.tablero().cartap2img[0]);
     tecla(f, Qt::Key_H); // copas(1) alone, bastos(1) on the table
     QCOMPARE(estado(f), "Tira el As de copas a la mesa (Intro)");
     tecla(f, Qt::Key_Return);
