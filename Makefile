@@ -4,7 +4,7 @@
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
             qt6-translations-l10n libgl-dev libxkbcommon-dev libbenchmark-dev \
-            clang-14 libclang-rt-14-dev valgrind
+            clang-14 libclang-rt-14-dev valgrind qt6-base-private-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace BL = BoardLayout;
 
@@ -68,14 +69,18 @@ void BoardWidget::crearCartas(PictureCache &cache)
         cartap2img.at(i)->setToolTip(QStringLiteral("Click derecho o arrastrar"));
         cartap2img.at(i)->setArrastrable(true);
         cartap2img.at(i)->setCursor(Qt::OpenHandCursor);
+        cartap2img.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
     for (int i = 0; i < 7; ++i) {
         mesaimg.at(i) = crear(GrupoImagen::mesaimg, i, BL::kMesa[i]);
         mesaimg.at(i)->setToolTip(QStringLiteral("Click izquierdo "));
         mesaimg.at(i)->setCursor(Qt::PointingHandCursor);
+        mesaimg.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
         montonimg.at(i) = crear(GrupoImagen::montonimg, i, BL::kMonton[i]);
+        montonimg.at(i)->setFocusPolicy(Qt::StrongFocus);
+    }
     montonimg[0]->setCursor(Qt::PointingHandCursor);
 }
 
@@ -405,9 +410,13 @@ void BoardWidget::dropEvent(QDropEvent *event)
 void BoardWidget::soltar(QPoint punto, int slot)
 {
     QWidget *debajo = childAt(punto);
+    const auto enMesa = std::find(mesaimg.begin(), mesaimg.end(), debajo);
     if (!debajo)
         emit soltadaEnFondo(slot);
     else if (debajo == montonimg[0] || debajo == montonimg[1])
         emit soltadaEnMonton(slot);
-    // Any other control takes the drop and does nothing with it.
+    else if (enMesa != mesaimg.end())
+        emit soltadaEnMesa(slot, static_cast<int>(enMesa - mesaimg.begin()));
+    else
+        emit soltadaSinEfecto(slot); // any other control takes the drop and does nothing
 }

@@ -36,7 +36,8 @@ public:
     // or toward the free side.
     void resaltar(CardPicture *imagen, bool grande);
     // A hand card of the given slot dropped at the point: on the background it
-    // is laid on the table, on either pile picture it goes on the human's pile.
+    // is laid on the table, on either pile picture it goes on the human's pile,
+    // on a table card it may lift that card.
     void soltar(QPoint punto, int slot);
     // Lays out one label that grows to fit its text, after its text changed.
     void ajustar(QLabel *etiqueta);
@@ -64,6 +65,9 @@ signals:
     // A hand card dropped on the background (no control under it), or on a pile picture.
     void soltadaEnFondo(int slot);
     void soltadaEnMonton(int slot);
+    void soltadaEnMesa(int slot, int lugar);
+    // Dropped on a control that takes no card: the player is told why.
+    void soltadaSinEfecto(int slot);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -3,10 +3,12 @@
 #include "picturecache.h"
 #include "reversopropio.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 const QString CardPicture::kTipoArrastre = QStringLiteral("application/x-zelbo-carta");
 
@@ -35,10 +37,17 @@ void CardPicture::setMarcada(bool marcada)
 
 void CardPicture::paintEvent(QPaintEvent *)
 {
-    const QPixmap imagen = m_cache.imagen(m_ruta, size());
-    if (imagen.isNull() && !m_cubierta)
-        return; // a picture that cannot be read leaves its place empty
     QPainter pintor(this);
+    const QPixmap imagen = m_cache.imagen(m_ruta, size());
+    // A picture that cannot be read leaves its place empty; a cover never does.
+    if (!imagen.isNull() || m_cubierta)
+        pintarCarta(pintor, imagen);
+    if (hasFocus())
+        pintarFoco(pintor);
+}
+
+void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen) const
+{
     pintor.setRenderHint(QPainter::Antialiasing);
     const QRectF carta = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal r = radio(width());
@@ -65,19 +74,56 @@ void CardPicture::paintEvent(QPaintEvent *)
     }
 }
 
+void CardPicture::pintarFoco(QPainter &pintor) const
+{
+    // Thick enough to see on a 4K screen, with a dark inner line so it reads
+    // on a light card and on the felt alike.
+    const int grosor = std::max(3, std::min(width(), height()) / 14);
+    const QRectF exterior
+        = QRectF(rect()).adjusted(grosor / 2.0, grosor / 2.0, -grosor / 2.0, -grosor / 2.0);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setBrush(Qt::NoBrush);
+    pintor.setPen(QPen(QColor(255, 196, 0), grosor));
+    pintor.drawRect(exterior);
+    const qreal linea = std::max(1.5, grosor / 3.0);
+    pintor.setPen(QPen(QColor(20, 20, 20), linea));
+    const qreal dentro = grosor / 2.0 + linea / 2.0;
+    pintor.drawRect(exterior.adjusted(dentro, dentro, -dentro, -dentro));
+}
+
 void CardPicture::mousePressEvent(QMouseEvent *event)
 {
-    if (m_arrastrable && event->button() == Qt::LeftButton) {
-        arrastrar();
-        return;
-    }
+    if (m_arrastrable && event->button() == Qt::LeftButton)
+        m_pulsadoEn = event->position().toPoint();
     QWidget::mousePressEvent(event);
+}
+
+void CardPicture::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_pulsadoEn || !(event->buttons() & Qt::LeftButton))
+        return;
+    if ((event->position().toPoint() - *m_pulsadoEn).manhattanLength()
+        < QApplication::startDragDistance())
+        return;
+    m_pulsadoEn.reset();
+    arrastrar();
 }
 
 void CardPicture::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (rect().contains(event->position().toPoint()))
+    const bool dobleClic = std::exchange(m_dobleClic, false);
+    if (event->button() == Qt::LeftButton && m_arrastrable && !m_pulsadoEn)
+        return; // the press became a drag, or never reached this picture
+    m_pulsadoEn.reset();
+    if (!dobleClic && rect().contains(event->position().toPoint()))
         emit clicked(event->button());
+}
+
+void CardPicture::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double-click: its first click was already told.
+    m_dobleClic = true;
+    event->accept();
 }
 
 void CardPicture::arrastrar()

@@ -2,16 +2,19 @@
 
 #include "imagen.h"
 
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class PictureCache;
+class QPainter;
 
 // A picture control: paints its file scaled smoothly to its own size, clipped
-// to a card's rounded shape. A human
-// hand card starts a drag with the left button at once; the other pictures
-// report clicks.
+// to a card's rounded shape. A human hand card starts a drag once the mouse has
+// moved the platform's drag distance with the left button down; every picture
+// reports clicks, a double-click as one.
 class CardPicture : public QWidget
 {
     Q_OBJECT
@@ -39,10 +42,15 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void arrastrar();
+    // A frame that reads at every board size, drawn over the card.
+    void pintarCarta(QPainter &pintor, const QPixmap &imagen) const;
+    void pintarFoco(QPainter &pintor) const;
 
     Imagen m_imagen;
     PictureCache &m_cache;
@@ -50,4 +58,6 @@ private:
     bool m_arrastrable = false;
     bool m_cubierta = false;
     bool m_marcada = false;
+    std::optional<QPoint> m_pulsadoEn; // a left press that may still become a drag
+    bool m_dobleClic = false; // the release that ends a double-click is no new click
 };

@@ -1,5 +1,6 @@
 #include "markbox.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -34,4 +35,11 @@ void MarkBox::paintEvent(QPaintEvent *)
                   Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tick);
+}
+
+void MarkBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // A double-click is one click: its second press neither presses the box
+    // again nor lets the release that follows click it.
+    event->accept();
 }

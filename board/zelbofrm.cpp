@@ -1,18 +1,24 @@
 #include "zelbofrm.h"
 
 #include "aboutfrm.h"
+#include "anunciador.h"
 #include "boardlayout.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "colorvalue.h"
 #include "escala.h"
+#include "frasejugada.h"
 #include "helpwindow.h"
 #include "markbox.h"
+#include "nombresaccesibles.h"
 #include "pausa.h"
 #include "preferenciasfrm.h"
+#include "soltarenmesa.h"
+#include "tecladotablero.h"
 #include "winnerdialogfrm.h"
 #include "zelboerror.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -21,6 +27,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 
 ZelboFrm::ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar,
@@ -33,9 +40,18 @@ ZelboFrm::ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSou
 {
     setWindowTitle(QStringLiteral("Zelbomar"));
     setCentralWidget(m_tablero);
+    m_anunciador = std::make_unique<Anunciador>(*statusBar());
+    statusBar()->setAccessibleDescription(QStringLiteral("Mensajes del juego"));
+    m_nombres = std::make_unique<NombresAccesibles>(*m_tablero);
+    QAccessible::installFactory(&NombresAccesibles::fabrica);
+    m_teclado = new TecladoTablero(
+        *m_tablero, m_juego, *m_anunciador,
+        [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);
+    installEventFilter(m_teclado);
     // Un-maximized, the window shows the board at scale 1.
     resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
-           qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height());
+           qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
+               + statusBar()->sizeHint().height());
     createActions();
     conectarTablero();
     qApp->installEventFilter(this);
@@ -98,6 +114,7 @@ void ZelboFrm::createActions()
     archivo->addSeparator();
     archivo->addAction(accion(QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                               comando(&ZelboGame::salirmnu_Click)));
+    crearMenuJuego();
     QMenu *ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->addAction(
         accion(QStringLiteral("Contenidos"), QKeySequence::HelpContents, [this] { abrirAyuda(); }));
@@ -118,21 +135,38 @@ void ZelboFrm::createActions()
           QStringLiteral("Salir de la aplicacion"));
 }
 
+void ZelboFrm::crearMenuJuego()
+{
+    QMenu *juego = menuBar()->addMenu(QStringLiteral("Juego"));
+    const auto orden = [this, juego](const QString &texto, QList<QKeySequence> teclas,
+                                     void (TecladoTablero::*hacer)()) {
+        // Owned by the window, as every command the CPU's turn must silence.
+        auto *a = new QAction(texto, this);
+        a->setShortcuts(teclas);
+        connect(a, &QAction::triggered, this, [this, hacer] { (m_teclado->*hacer)(); });
+        juego->addAction(a);
+    };
+    orden(QStringLiteral("Pista"), { Qt::Key_H }, &TecladoTablero::darPista);
+    orden(QStringLiteral("Jugar lo marcado"), { Qt::Key_Return, Qt::Key_Enter },
+          &TecladoTablero::intro);
+    orden(QStringLiteral("Poner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
+    orden(QStringLiteral("Marcar la carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
+}
+
 void ZelboFrm::conectarTablero()
 {
     BoardWidget &t = *m_tablero;
-    const auto alClic = [this](CardPicture *imagen, auto orden, bool soloDerecho) {
-        connect(imagen, &CardPicture::clicked, this,
-                [this, imagen, orden, soloDerecho](auto boton) {
-                    if (!soloDerecho || boton == Qt::RightButton)
-                        jugar([&](ZelboGame &j) { (j.*orden)(imagen->imagen().indice); });
-                });
+    // Any button: a left click on a hand card that did not become a drag marks it too.
+    const auto alClic = [this](CardPicture *imagen, auto orden) {
+        connect(imagen, &CardPicture::clicked, this, [this, imagen, orden] {
+            jugar([&](ZelboGame &j) { (j.*orden)(imagen->imagen().indice); });
+        });
     };
     for (CardPicture *imagen : t.mesaimg)
-        alClic(imagen, &ZelboGame::mesaimg_Click, false);
+        alClic(imagen, &ZelboGame::mesaimg_Click);
     for (CardPicture *imagen : t.cartap2img)
-        alClic(imagen, &ZelboGame::cartap2img_Click, true);
-    alClic(t.montonimg[0], &ZelboGame::montonimg_Click, false);
+        alClic(imagen, &ZelboGame::cartap2img_Click);
+    alClic(t.montonimg[0], &ZelboGame::montonimg_Click);
     for (int i = 0; i < 3; ++i)
         connect(t.Checkp2.at(i), &MarkBox::clicked, this,
                 [this, i] { jugar([i](ZelboGame &j) { j.Checkp2_Click(i); }); });
@@ -144,6 +178,20 @@ void ZelboFrm::conectarTablero()
             [this](int slot) { jugar([slot](ZelboGame &j) { j.Form_DragDrop(slot); }); });
     connect(&t, &BoardWidget::soltadaEnMonton, this,
             [this](int slot) { jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(slot); }); });
+    connect(&t, &BoardWidget::soltadaEnMesa, this, [this](int slot, int lugar) {
+        const GameState &e = m_juego.estado();
+        if (m_ocupado || slot >= e.player2.count() || lugar >= e.lamesa.count())
+            return;
+        if (!SoltarEnMesa::jugada(e, slot, lugar))
+            m_anunciador->decir(SoltarEnMesa::porQueNo(e, slot, lugar));
+        jugar([slot, lugar](ZelboGame &j) { j.mesaimg_DragDrop(slot, lugar); });
+    });
+    connect(&t, &BoardWidget::soltadaSinEfecto, this, [this] {
+        if (!m_ocupado)
+            m_anunciador->decir(QStringLiteral(
+                "Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en "
+                "un montón"));
+    });
 }
 
 void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
@@ -151,6 +199,7 @@ void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
     if (m_ocupado || terminado())
         return;
     m_ocupado = true;
+    m_anunciador->olvidarJugadaCpu();
     accion(m_juego);
     m_ocupado = false;
     if (!terminado())
@@ -194,6 +243,8 @@ void ZelboFrm::UpdateForm()
         t.montonimg.at(i)->setVisible(!pila.isEmpty());
     }
     mostrarMarcas();
+    m_teclado->ajustarFoco();
+    m_anunciador->jugadaHecha();
 }
 
 void ZelboFrm::mostrarMarcas()
@@ -206,6 +257,7 @@ void ZelboFrm::mostrarMarcas()
         t.CheckMesa.at(i)->setChecked(m.CheckMesa.at(i));
     for (int i = 0; i < 2; ++i)
         t.CheckMonton.at(i)->setChecked(m.CheckMonton.at(i));
+    m_nombres->actualizar(m_juego.estado());
 }
 
 bool ZelboFrm::cargarReverso(const QString &ruta)
@@ -233,6 +285,11 @@ void ZelboFrm::setCartel(const QString &texto)
 {
     m_tablero->Cartellbl->setText(texto);
     m_tablero->ajustar(m_tablero->Cartellbl);
+    m_nombres->turno(texto);
+    // The sign does not say who plays the last round; the status bar does.
+    const GameState &e = m_juego.estado();
+    if (texto == QLatin1String("Ultima ronda"))
+        m_anunciador->ultimaRonda(e.turno == 2 ? e.jugadorCpu.nombre() : e.jugadorHumano.nombre());
 }
 
 void ZelboFrm::mostrarContadores(int cpu, int humano)
@@ -263,6 +320,11 @@ void ZelboFrm::ResaltarCarta(const Imagen &imagen, int milisegundos)
     m_tablero->resaltar(carta, false);
     if (cpu)
         cubierta->show();
+}
+
+void ZelboFrm::jugadaCpu(const Jugada &jugada, const GameState &antes)
+{
+    m_anunciador->jugadaCpu(FraseJugada::cpu(antes, jugada));
 }
 
 void ZelboFrm::prepararResultados()

@@ -9,11 +9,14 @@
 #include <functional>
 #include <memory>
 
+class Anunciador;
 class BoardWidget;
 class DialogService;
 class HelpWindow;
+class NombresAccesibles;
 class Pausa;
 class RandomSource;
+class TecladoTablero;
 
 // The main window: the board, its menus and toolbar. It shows the game and
 // hands the player's clicks, drags and commands to it. While the game is
@@ -34,6 +37,8 @@ public:
     int estadoSalida() const;
     ZelboGame &juego() { return m_juego; }
     BoardWidget &tablero() { return *m_tablero; }
+    // Keyboard play and the hint, whose chooser a harder level replaces.
+    TecladoTablero &teclado() { return *m_teclado; }
 
     void UpdateForm() override;
     bool cargarReverso(const QString &ruta) override;
@@ -43,6 +48,7 @@ public:
     void mostrarContadores(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
+    void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
     void prepararResultados() override;
     void Dialogo(const QString &nombre, int num1, int num2) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
@@ -55,6 +61,7 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void crearMenuJuego();
     void conectarTablero();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
@@ -71,6 +78,9 @@ private:
     BoardWidget *m_tablero = nullptr;
     ZelboGame m_juego;
     QPointer<HelpWindow> m_ayuda;
+    std::unique_ptr<Anunciador> m_anunciador;
+    std::unique_ptr<NombresAccesibles> m_nombres;
+    TecladoTablero *m_teclado = nullptr;
     bool m_ocupado = false;
     bool m_cierrePendiente = false;
     bool m_salido = false;

@@ -44,3 +44,18 @@ PlanTurnoCpu PlanTurnoCpu::elegir(const GameState &estado)
     plan.pasos.push_back(Paso { {}, 0, kPrimeraCarta, kPausaCarta });
     return plan;
 }
+
+::Jugada PlanTurnoCpu::comoJugada() const
+{
+    using Tipo = ::Jugada::Tipo;
+    ::Jugada j { jugada == Jugada::AlMonton ? Tipo::AlMonton : Tipo::Tirar, 0, {} };
+    for (const Paso &paso : pasos) {
+        if (paso.marca == GrupoMarca::CheckMonton)
+            j.tipo = Tipo::LevantarMonton;
+        if (paso.marca == GrupoMarca::CheckMesa) {
+            j.tipo = Tipo::LevantarMesa;
+            j.mesa.push_back(paso.indiceMarca);
+        }
+    }
+    return j;
+}

@@ -2,6 +2,7 @@
 
 #include "gamestate.h"
 #include "imagen.h"
+#include "jugada.h"
 
 #include <optional>
 #include <vector>
@@ -27,4 +28,6 @@ struct PlanTurnoCpu
     std::vector<Paso> pasos;
 
     static PlanTurnoCpu elegir(const GameState &estado);
+    // The move by places, read from the marks the plan sets.
+    ::Jugada comoJugada() const;
 };

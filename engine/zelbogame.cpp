@@ -1,9 +1,11 @@
 #include "zelbogame.h"
 
 #include "cargarmazo.h"
+#include "pista.h"
 #include "planturnocpu.h"
 #include "programexit.h"
 #include "seleccion.h"
+#include "soltarenmesa.h"
 #include "zelboerror.h"
 #include "zelbomod.h"
 
@@ -227,6 +229,7 @@ void ZelboGame::TurnoCpu()
     // A mark the human put on the own pile must not steer the CPU's choice.
     m_estado.marcas.CheckMonton[1] = false;
     const PlanTurnoCpu plan = PlanTurnoCpu::elegir(m_estado);
+    m_vista.jugadaCpu(plan.comoJugada(), m_estado);
     for (const PlanTurnoCpu::Paso &paso : plan.pasos) {
         if (paso.marca)
             m_estado.marcas.de(*paso.marca, paso.indiceMarca) = true;
@@ -319,6 +322,25 @@ void ZelboGame::montonimg_DragDrop(int slot)
         if (slot < m_estado.player2.count())
             TirarAlMonton(Imagen { GrupoImagen::cartap2img, slot });
     });
+}
+
+void ZelboGame::mesaimg_DragDrop(int slot, int lugar)
+{
+    ejecutar([this, slot, lugar] {
+        if (slot >= m_estado.player2.count() || lugar >= m_estado.lamesa.count()
+            || lugar >= Marcas::kMesa)
+            return;
+        if (const auto jugada = SoltarEnMesa::jugada(m_estado, slot, lugar)) {
+            Pista::marcar(m_estado.marcas, *jugada);
+            LevantarBtn_Click();
+        }
+    });
+}
+
+void ZelboGame::marcarJugada(const Jugada &jugada)
+{
+    if (!m_terminado && jugada.carta < m_estado.player2.count())
+        Pista::marcar(m_estado.marcas, jugada);
 }
 
 bool ZelboGame::LoadProperty(const QString &fichero)

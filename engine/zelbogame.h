@@ -5,6 +5,7 @@
 #include "findemano.h"
 #include "gamestate.h"
 #include "imagen.h"
+#include "jugada.h"
 #include "partidaguardada.h"
 #include "preferencias.h"
 #include "propiedades.h"
@@ -51,6 +52,11 @@ public:
     void LevantarBtn_Click();
     void Form_DragDrop(int slot);
     void montonimg_DragDrop(int slot);
+    // A hand card dropped on a table card of its palo lifts it, with the table
+    // cards of that palo already marked; on another palo nothing happens.
+    void mesaimg_DragDrop(int slot, int lugar);
+    // Shows a move on the board by its marks, as the hint does.
+    void marcarJugada(const Jugada &jugada);
 
     // Preferences. LoadProperty reports a damaged file itself and returns
     // whether the whole file was read; SaveProperty likewise for a failed save.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "gamestate.h"
 #include "imagen.h"
+#include "jugada.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -27,6 +29,13 @@ public:
     virtual void mostrarNombreJugador(const QString &nombre) = 0;
     // Shows the picture enlarged (a CPU card uncovered) for a pause, then as before.
     virtual void ResaltarCarta(const Imagen &imagen, int milisegundos) = 0;
+    // The CPU has chosen its move; antes is the position it is played from, so
+    // the view can name the cards. Views that do not tell moves ignore it.
+    virtual void jugadaCpu(const Jugada &jugada, const GameState &antes)
+    {
+        Q_UNUSED(jugada);
+        Q_UNUSED(antes);
+    }
     // Loads the results window, hidden; throws ZelboError when it cannot.
     virtual void prepararResultados() = 0;
     // The results window, modal: the winner's name, the winner's and the loser's points.

@@ -3,9 +3,12 @@
 #include "cardpicture.h"
 #include "markbox.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 using namespace Naipes;
@@ -31,6 +34,18 @@ QPoint centro(QWidget *w)
     return w->geometry().center();
 }
 
+// The press, release, double-click and release a double-click is made of.
+void dobleClic(QWidget *control, Qt::MouseButton boton)
+{
+    const QPoint punto = control->rect().center();
+    QTest::mousePress(control, boton, {}, punto);
+    QTest::mouseRelease(control, boton, {}, punto);
+    QMouseEvent doble(QEvent::MouseButtonDblClick, punto, control->mapToGlobal(punto), boton, boton,
+                      {});
+    QApplication::sendEvent(control, &doble);
+    QTest::mouseRelease(control, boton, {}, punto);
+}
+
 } // namespace
 
 class TstBoardInput : public QObject
@@ -41,7 +56,10 @@ private slots:
     void dropOnTheBackgroundLaysTheCard();
     void dropOnACpuPileGoesOnTheOwnPile();
     void dropOnAnyOtherControlDoesNothing();
-    void rightClickSelectsAndTheButtonLifts();
+    void eitherButtonSelectsAndTheButtonLifts();
+    void aShortMoveIsAClickNotADrag();
+    void aDoubleClickCountsOnce();
+    void dropOnATableCardOfItsPaloLifts();
     void onlyTheHumansMarksTakeDirectClicks();
     void inputDuringTheCpuTurnIsDiscarded();
     void closingDuringTheCpuTurnWaitsForItsMove();
@@ -74,16 +92,41 @@ void TstBoardInput::dropOnAnyOtherControlDoesNothing()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
     BoardWidget &t = f.tablero();
-    for (QWidget *control : QList<QWidget *> { t.mesaimg[0], t.cartap2img[1], t.LevantarBtn,
-                                               t.Checkp2[0], t.Cartellbl }) {
+    const QString antes = Posicion::texto(f.estado());
+    QStatusBar *barra = f.ventana().statusBar();
+    // A table card of another palo, then controls that take no card.
+    t.soltar(centro(t.mesaimg[0]), 0);
+    QCOMPARE(barra->currentMessage(),
+             "El As de oros no es del palo del As de bastos: no levanta nada");
+    for (QWidget *control :
+         QList<QWidget *> { t.cartap2img[1], t.LevantarBtn, t.Checkp2[0], t.Cartellbl }) {
+        barra->clearMessage();
         t.soltar(centro(control), 0);
-        QCOMPARE(f.estado().player2.count(), 2);
-        QCOMPARE(f.estado().lamesa.count(), 1);
+        QCOMPARE(Posicion::texto(f.estado()), antes);
+        QVERIFY(barra->currentMessage().startsWith(QStringLiteral("Ahí no se deja una carta")));
     }
     QVERIFY(f.dialogos().textos().isEmpty());
 }
 
-void TstBoardInput::rightClickSelectsAndTheButtonLifts()
+void TstBoardInput::dropOnATableCardOfItsPaloLifts()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    Posicion p = posicion();
+    p.mesa = { oros(2), bastos(1), oros(3), copas(2) };
+    p.tamPilaHumano = 0;
+    QVERIFY(f.cargar(p));
+    BoardWidget &t = f.tablero();
+    QTest::mouseClick(t.mesaimg[2], Qt::LeftButton); // marked before the drop: lifted with it
+    QTest::mouseClick(t.mesaimg[3], Qt::LeftButton); // another palo: stays on the table
+    t.soltar(centro(t.mesaimg[0]), 0);
+    QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 3),
+             QList<int>({ oros(3), oros(2), oros(1) }));
+    QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({ bastos(1), copas(2), espadas(1) }));
+    QVERIFY(f.dialogos().textos().isEmpty());
+}
+
+void TstBoardInput::eitherButtonSelectsAndTheButtonLifts()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
@@ -92,7 +135,9 @@ void TstBoardInput::rightClickSelectsAndTheButtonLifts()
     p.tamPilaHumano = 2;
     QVERIFY(f.cargar(p));
     BoardWidget &t = f.tablero();
-    QTest::mouseClick(t.cartap2img[0], Qt::LeftButton); // the left button drags, never selects
+    QTest::mouseClick(t.cartap2img[0], Qt::LeftButton); // a left click without a drag marks
+    QVERIFY(t.Checkp2[0]->isChecked());
+    QTest::mouseClick(t.cartap2img[0], Qt::LeftButton);
     QVERIFY(!t.Checkp2[0]->isChecked());
     QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
     QVERIFY(t.Checkp2[0]->isChecked());
@@ -104,6 +149,47 @@ void TstBoardInput::rightClickSelectsAndTheButtonLifts()
     QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 2), QList<int>({ oros(2), oros(1) }));
     QCOMPARE(f.estado().ultimoEnLevantar, QStringLiteral("p2"));
+}
+
+void TstBoardInput::aShortMoveIsAClickNotADrag()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    CardPicture *carta = f.tablero().cartap2img[1];
+    const QPoint desde = carta->rect().center();
+    const QPoint hasta = desde + QPoint(QApplication::startDragDistance() - 1, 0);
+    QTest::mousePress(carta, Qt::LeftButton, {}, desde);
+    QMouseEvent movida(QEvent::MouseMove, hasta, carta->mapToGlobal(hasta), Qt::NoButton,
+                       Qt::LeftButton, {});
+    QApplication::sendEvent(carta, &movida);
+    QTest::mouseRelease(carta, Qt::LeftButton, {}, hasta);
+    // A drag would have taken the release: the card was clicked and marked.
+    QVERIFY(f.estado().marcas.Checkp2[1]);
+    QCOMPARE(f.estado().player2.count(), 2);
+}
+
+void TstBoardInput::aDoubleClickCountsOnce()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    Posicion p = posicion();
+    p.mesa = { oros(2), bastos(1) };
+    p.tamPilaHumano = 2;
+    QVERIFY(f.cargar(p));
+    BoardWidget &t = f.tablero();
+    const Marcas &m = f.estado().marcas;
+    dobleClic(t.cartap2img[0], Qt::LeftButton);
+    QVERIFY(m.Checkp2[0]);
+    dobleClic(t.mesaimg[0], Qt::LeftButton);
+    QVERIFY(m.CheckMesa[0]);
+    dobleClic(t.cartap2img[1], Qt::RightButton);
+    QVERIFY(m.Checkp2[1]);
+    dobleClic(t.Checkp2[1], Qt::LeftButton);
+    QVERIFY(!m.Checkp2[1]);
+    dobleClic(t.CheckMonton[1], Qt::LeftButton);
+    QVERIFY(m.CheckMonton[1] && t.CheckMonton[1]->isChecked());
+    QVERIFY(f.dialogos().textos().isEmpty());
 }
 
 void TstBoardInput::onlyTheHumansMarksTakeDirectClicks()

@@ -91,9 +91,10 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
 {
     BoardFixture f;
     const QList<QAction *> menus = f.ventana().menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->text(), QStringLiteral("Archivo"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("Ayuda"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("Juego"));
+    QCOMPARE(menus[2]->text(), QStringLiteral("Ayuda"));
     QStringList archivo;
     for (QAction *a : menus[0]->menu()->actions())
         archivo << (a->isSeparator() ? QStringLiteral("-")
@@ -101,8 +102,14 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
     QCOMPARE(archivo,
              QStringList({ "Nuevo|Ctrl+N", "Abrir|Ctrl+O", "Guardar|Ctrl+S", "-", "Opciones|",
                            "Nombre Jugador|", "-", "Salir|Ctrl+Q" }));
-    QStringList ayuda;
+    QStringList juego;
     for (QAction *a : menus[1]->menu()->actions())
+        juego << a->text() + QLatin1Char('|') + a->shortcuts().value(0).toString();
+    QCOMPARE(juego,
+             QStringList({ "Pista|H", "Jugar lo marcado|Return", "Poner en tu montón|M",
+                           "Marcar la carta enfocada|Space" }));
+    QStringList ayuda;
+    for (QAction *a : menus[2]->menu()->actions())
         ayuda << a->text() + QLatin1Char('|') + a->shortcut().toString();
     QCOMPARE(ayuda, QStringList({ "Contenidos|F1", "Acerca de ...|" }));
     QCOMPARE(f.ventana().windowTitle(), QStringLiteral("Zelbomar"));

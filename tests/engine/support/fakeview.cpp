@@ -1,5 +1,13 @@
 #include "fakeview.h"
 
+#include "frasejugada.h"
+
+void FakeView::jugadaCpu(const Jugada &jugada, const GameState &antes)
+{
+    m_jugadasCpu.append(jugada);
+    m_frasesCpu.append(FraseJugada::cpu(antes, jugada));
+}
+
 void FakeView::registrar(const QString &evento)
 {
     if (m_registro)
@@ -92,6 +100,8 @@ void FakeView::limpiar()
     m_actualizaciones = 0;
     m_carteles.clear();
     m_resaltes.clear();
+    m_jugadasCpu.clear();
+    m_frasesCpu.clear();
     m_resultados.clear();
     m_contadores.clear();
     m_reversosPedidos.clear();

@@ -35,6 +35,7 @@ public:
     void mostrarContadores(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
+    void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
     void prepararResultados() override;
     void Dialogo(const QString &nombre, int num1, int num2) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
@@ -55,6 +56,9 @@ public:
     int actualizaciones() const { return m_actualizaciones; }
     const QStringList &carteles() const { return m_carteles; }
     const QList<Resalte> &resaltes() const { return m_resaltes; }
+    // The CPU's moves as chosen, and told in words from the position before each.
+    const QList<Jugada> &jugadasCpu() const { return m_jugadasCpu; }
+    const QStringList &frasesCpu() const { return m_frasesCpu; }
     // The pauses as "group(index) ms", in order.
     QStringList resaltesTexto() const;
     const QList<Resultado> &resultados() const { return m_resultados; }
@@ -79,6 +83,8 @@ private:
     int m_actualizaciones = 0;
     QStringList m_carteles;
     QList<Resalte> m_resaltes;
+    QList<Jugada> m_jugadasCpu;
+    QStringList m_frasesCpu;
     QList<Resultado> m_resultados;
     QList<QPair<int, int>> m_contadores;
     QStringList m_reversosPedidos;

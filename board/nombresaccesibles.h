@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class BoardWidget;
+class QAccessibleInterface;
+class QObject;
+class QWidget;
+struct GameState;
+
+// The board as a screen reader reads it: every card picture, mark, pile,
+// counter and the turn sign named in Spanish after what it shows now.
+class NombresAccesibles
+{
+public:
+    explicit NombresAccesibles(BoardWidget &tablero);
+
+    // Names every control after the game state; called after each refresh and
+    // each change of the marks.
+    void actualizar(const GameState &estado);
+    void turno(const QString &cartel);
+
+    // Gives the card pictures their roles: a card the player can act on is a
+    // button, the CPU's cards and the own pile are graphics.
+    static QAccessibleInterface *fabrica(const QString &clase, QObject *objeto);
+
+private:
+    void mesa(const GameState &e);
+    void manos(const GameState &e);
+    void montones(const GameState &e);
+    static void poner(QWidget *control, const QString &nombre);
+
+    BoardWidget &m_tablero;
+};

@@ -1,0 +1,204 @@
+#include "tecladotablero.h"
+
+#include "anunciador.h"
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "frasejugada.h"
+#include "zelbogame.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
+namespace {
+constexpr int kFilas = 4;
+} // namespace
+
+TecladoTablero::TecladoTablero(BoardWidget &tablero, ZelboGame &juego, Anunciador &anunciador,
+                               Jugar jugar, QObject *parent)
+    : QObject(parent)
+    , m_tablero(tablero)
+    , m_juego(juego)
+    , m_anunciador(anunciador)
+    , m_jugar(std::move(jugar))
+{
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *antes, QWidget *ahora) {
+        auto *carta = qobject_cast<CardPicture *>(ahora);
+        if (carta && carta->parentWidget() == &m_tablero && (!antes || antes->isVisible()))
+            m_elegida = carta;
+    });
+}
+
+QList<CardPicture *> TecladoTablero::visibles(Fila fila) const
+{
+    QList<CardPicture *> cartas;
+    switch (fila) {
+    case Fila::MontonCpu:
+        cartas << m_tablero.montonimg[0];
+        break;
+    case Fila::Mesa:
+        cartas = QList<CardPicture *>(m_tablero.mesaimg.begin(), m_tablero.mesaimg.end());
+        break;
+    case Fila::Mano:
+        cartas = QList<CardPicture *>(m_tablero.cartap2img.begin(), m_tablero.cartap2img.end());
+        break;
+    case Fila::MontonPropio:
+        cartas << m_tablero.montonimg[1];
+        break;
+    }
+    cartas.removeIf([](CardPicture *c) { return c->isHidden(); });
+    return cartas;
+}
+
+CardPicture *TecladoTablero::enfocada(Fila *fila, int *indice) const
+{
+    auto *carta = qobject_cast<CardPicture *>(m_tablero.focusWidget());
+    for (int f = 0; carta && f < kFilas; ++f) {
+        const int i = static_cast<int>(visibles(static_cast<Fila>(f)).indexOf(carta));
+        if (i < 0)
+            continue;
+        if (fila)
+            *fila = static_cast<Fila>(f);
+        if (indice)
+            *indice = i;
+        return carta;
+    }
+    return nullptr;
+}
+
+bool TecladoTablero::enfocar(Fila fila, int indice)
+{
+    const QList<CardPicture *> cartas = visibles(fila);
+    if (cartas.isEmpty())
+        return false;
+    cartas.at(std::clamp(indice, 0, static_cast<int>(cartas.size()) - 1))
+        ->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void TecladoTablero::mover(int filas, int cartas)
+{
+    Fila fila = Fila::Mano;
+    int indice = 0;
+    if (!enfocada(&fila, &indice)) {
+        enfocar(Fila::Mano, 0);
+        return;
+    }
+    if (cartas != 0) {
+        enfocar(fila, indice + cartas);
+        return;
+    }
+    // An empty row is passed over.
+    for (int f = static_cast<int>(fila) + filas; f >= 0 && f < kFilas; f += filas) {
+        if (enfocar(static_cast<Fila>(f), indice))
+            return;
+    }
+}
+
+void TecladoTablero::ajustarFoco()
+{
+    CardPicture *carta = enfocada();
+    if (carta && (carta == m_elegida || !carta->window()->isActiveWindow()))
+        return;
+    if (!enfocar(Fila::Mano, 0))
+        enfocar(Fila::Mesa, 0);
+}
+
+bool TecladoTablero::eventFilter(QObject *objeto, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(objeto, event);
+    auto *tecla = static_cast<QKeyEvent *>(event);
+    if (tecla->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (tecla->key()) {
+    case Qt::Key_Left:
+        mover(0, -1);
+        return true;
+    case Qt::Key_Right:
+        mover(0, 1);
+        return true;
+    case Qt::Key_Up:
+        mover(-1, 0);
+        return true;
+    case Qt::Key_Down:
+        mover(1, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TecladoTablero::espacio()
+{
+    Fila fila = Fila::Mano;
+    int i = 0;
+    if (!enfocada(&fila, &i)) {
+        ajustarFoco();
+        return;
+    }
+    switch (fila) {
+    case Fila::MontonCpu:
+        m_jugar([](ZelboGame &j) { j.montonimg_Click(0); });
+        break;
+    case Fila::Mesa:
+        m_jugar([i](ZelboGame &j) { j.mesaimg_Click(i); });
+        break;
+    case Fila::Mano:
+        m_jugar([i](ZelboGame &j) { j.cartap2img_Click(i); });
+        break;
+    case Fila::MontonPropio:
+        m_anunciador.decir(QStringLiteral(
+            "Tu montón no se marca: pon en él la carta marcada con M o arrastrándola"));
+        break;
+    }
+}
+
+int TecladoTablero::unicaMarcada() const
+{
+    const GameState &e = m_juego.estado();
+    int slot = -1;
+    for (int i = 0; i < Marcas::kMano && i < e.player2.count(); ++i) {
+        if (!e.marcas.Checkp2.at(static_cast<std::size_t>(i)))
+            continue;
+        if (slot >= 0)
+            return -1;
+        slot = i;
+    }
+    return slot;
+}
+
+void TecladoTablero::intro()
+{
+    const Marcas &m = m_juego.estado().marcas;
+    const bool mesa = std::find(m.CheckMesa.begin(), m.CheckMesa.end(), true) != m.CheckMesa.end();
+    const int slot = unicaMarcada();
+    // The mark on the own pile takes no part in a move of the human's.
+    if (slot >= 0 && !mesa && !m.CheckMonton[0])
+        m_jugar([slot](ZelboGame &j) { j.Form_DragDrop(slot); });
+    else
+        m_jugar([](ZelboGame &j) { j.LevantarBtn_Click(); });
+}
+
+void TecladoTablero::alMonton()
+{
+    const int slot = unicaMarcada();
+    if (slot < 0) {
+        m_anunciador.decir(
+            QStringLiteral("Marca una sola de tus cartas para ponerla en tu montón"));
+        return;
+    }
+    m_jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(slot); });
+}
+
+void TecladoTablero::darPista()
+{
+    const GameState &e = m_juego.estado();
+    if (m_juego.terminado() || e.player2.isEmpty())
+        return;
+    const Jugada jugada = m_pista.elegir(e);
+    const QString texto = FraseJugada::pista(e, jugada);
+    m_jugar([&jugada](ZelboGame &j) { j.marcarJugada(jugada); });
+    m_anunciador.pista(texto);
+    enfocar(Fila::Mano, jugada.carta);
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "pista.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class Anunciador;
+class BoardWidget;
+class CardPicture;
+class ZelboGame;
+
+// Play with the keyboard. The arrows move the focus among the cards of a row
+// and between the rows (the CPU's pile, the table, the hand, the own pile);
+// the commands act through the same game procedures as the mouse, so every
+// rule, message and refusal is the same.
+class TecladoTablero : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Runs a game procedure as the window runs every input: not while the
+    // game is playing, and the board shown afterwards.
+    using Jugar = std::function<void(const std::function<void(ZelboGame &)> &)>;
+
+    TecladoTablero(BoardWidget &tablero, ZelboGame &juego, Anunciador &anunciador, Jugar jugar,
+                   QObject *parent);
+
+    Pista &pista() { return m_pista; }
+
+    // Space: what a click on the focused card does (a right click on a hand card).
+    void espacio();
+    // Enter: one hand card marked and nothing else lays it; else "Levantar".
+    void intro();
+    // M: the marked hand card onto the own pile.
+    void alMonton();
+    // H: marks the suggested move and says it.
+    void darPista();
+
+    // After a refresh: a focus on a place that emptied goes to the hand.
+    void ajustarFoco();
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *event) override;
+
+private:
+    enum class Fila { MontonCpu, Mesa, Mano, MontonPropio };
+
+    QList<CardPicture *> visibles(Fila fila) const;
+    CardPicture *enfocada(Fila *fila = nullptr, int *indice = nullptr) const;
+    void mover(int filas, int cartas);
+    bool enfocar(Fila fila, int indice);
+    // The one marked hand slot that holds a card; -1 when none or several.
+    int unicaMarcada() const;
+
+    BoardWidget &m_tablero;
+    ZelboGame &m_juego;
+    Anunciador &m_anunciador;
+    Jugar m_jugar;
+    Pista m_pista;
+    // The card the player last put the focus on. When it is hidden, Qt hands
+    // the focus to the next control; the hand is the better place.
+    QPointer<CardPicture> m_elegida;
+};

@@ -1,0 +1,56 @@
+#include "frasejugada.h"
+
+#include "nombrenaipe.h"
+
+namespace FraseJugada {
+
+namespace {
+
+QString carta(const GameState &e, const CardList &mano, const Jugada &j)
+{
+    return NombreNaipe::conArticulo(e.carta(mano.at(j.carta)));
+}
+
+QString mesa(const GameState &e, const Jugada &j)
+{
+    QList<const classNaipe *> cartas;
+    for (int lugar : j.mesa)
+        cartas << &e.carta(e.lamesa.at(lugar));
+    return NombreNaipe::lista(cartas);
+}
+
+} // namespace
+
+QString cpu(const GameState &antes, const Jugada &jugada)
+{
+    const QString suya = carta(antes, antes.player1, jugada);
+    switch (jugada.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return QStringLiteral("La CPU pone %1 en su montón").arg(suya);
+    case Jugada::Tipo::LevantarMonton:
+        return QStringLiteral("La CPU se lleva tu montón con %1").arg(suya);
+    case Jugada::Tipo::LevantarMesa:
+        return QStringLiteral("La CPU levanta %1 con %2").arg(mesa(antes, jugada), suya);
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return QStringLiteral("La CPU tira %1 a la mesa").arg(suya);
+}
+
+QString pista(const GameState &antes, const Jugada &jugada)
+{
+    const QString tuya = carta(antes, antes.player2, jugada);
+    switch (jugada.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return QStringLiteral("Pon %1 en tu montón (M)").arg(tuya);
+    case Jugada::Tipo::LevantarMonton:
+        return QStringLiteral("Llévate el montón de la CPU con %1 (Intro)").arg(tuya);
+    case Jugada::Tipo::LevantarMesa:
+        return QStringLiteral("Levanta %1 con %2 (Intro)").arg(mesa(antes, jugada), tuya);
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return QStringLiteral("Tira %1 a la mesa (Intro)").arg(tuya);
+}
+
+} // namespace FraseJugada

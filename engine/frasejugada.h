@@ -1,0 +1,17 @@
+#pragma once
+
+#include "gamestate.h"
+#include "jugada.h"
+
+#include <QString>
+
+// A move in words, told from the position before it is carried out.
+namespace FraseJugada {
+
+// What the CPU does, for the status bar: "La CPU tira el 4 de bastos a la mesa".
+QString cpu(const GameState &antes, const Jugada &jugada);
+// A move suggested to the human, with the key that carries it out:
+// "Pon el 3 de copas en tu montón (M)".
+QString pista(const GameState &antes, const Jugada &jugada);
+
+} // namespace FraseJugada

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "gamestate.h"
+#include "jugada.h"
+
+#include <functional>
+
+// The move suggested to the human. The Normal rule weighs every hand card:
+// take the CPU's pile when a card matches its top; else the lift that takes
+// the most table cards; else lay a card that no table card matches. Ties go to
+// the lowest hand slot, then the lowest table place. Another player (a harder
+// level) can be asked instead by giving the hint its chooser.
+class Pista
+{
+public:
+    using Elector = std::function<Jugada(const GameState &)>;
+
+    Pista();
+
+    // An empty chooser brings back the Normal rule.
+    void setElector(Elector elector);
+    // The human's hand must hold a card.
+    Jugada elegir(const GameState &estado) const { return m_elector(estado); }
+
+    static Jugada normal(const GameState &estado);
+    // The marks a player sets for the move: its hand card and, for a lift, what
+    // it takes. Every other table, hand and CPU-pile mark is cleared.
+    static void marcar(Marcas &marcas, const Jugada &jugada);
+
+private:
+    Elector m_elector;
+};

@@ -1,0 +1,31 @@
+#include "soltarenmesa.h"
+
+#include "nombrenaipe.h"
+
+#include <algorithm>
+
+namespace SoltarEnMesa {
+
+std::optional<Jugada> jugada(const GameState &e, int slot, int lugar)
+{
+    const QString &palo = e.palo(e.player2.at(slot));
+    if (e.palo(e.lamesa.at(lugar)) != palo)
+        return std::nullopt;
+    Jugada j { Jugada::Tipo::LevantarMesa, slot, { lugar } };
+    for (int i = 0; i < e.lamesa.count() && i < Marcas::kMesa; ++i) {
+        if (i != lugar && e.marcas.de(GrupoMarca::CheckMesa, i) && e.palo(e.lamesa.at(i)) == palo)
+            j.mesa.push_back(i);
+    }
+    std::sort(j.mesa.begin(), j.mesa.end());
+    return j;
+}
+
+QString porQueNo(const GameState &e, int slot, int lugar)
+{
+    QString tuya = NombreNaipe::conArticulo(e.carta(e.player2.at(slot)));
+    tuya[0] = tuya[0].toUpper();
+    return QStringLiteral("%1 no es del palo %2: no levanta nada")
+        .arg(tuya, NombreNaipe::conDe(e.carta(e.lamesa.at(lugar))));
+}
+
+} // namespace SoltarEnMesa

@@ -1,0 +1,290 @@
+#include "anunciador.h"
+#include "boardfixture.h"
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "markbox.h"
+#include "pista.h"
+#include "winnerdialogfrm.h"
+
+#include <QApplication>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace Naipes;
+using Tipo = Jugada::Tipo;
+
+namespace {
+
+// The human holds oros(1) and copas(1); the table bastos(1) and oros(2); the
+// CPU's pile shows copas(5); the CPU holds espadas(1), which matches nothing.
+Posicion posicion()
+{
+    Posicion p;
+    p.humano = { oros(1), copas(1) };
+    p.cpu = { espadas(1), espadas(2) };
+    p.mesa = { bastos(1), oros(2) };
+    p.pilaCpu = { copas(5) };
+    p.tamPilaCpu = 3;
+    p.tamPilaHumano = 1;
+    return p;
+}
+
+// Presses a key where the player's key goes: the focused control of the
+// active window.
+void tecla(BoardFixture &f, Qt::Key clave)
+{
+    QWidget *foco = QApplication::focusWidget();
+    QTest::keyClick(foco ? foco : &f.ventana(), clave);
+}
+
+void teclas(BoardFixture &f, Qt::Key clave, int veces)
+{
+    for (int i = 0; i < veces; ++i)
+        tecla(f, clave);
+}
+
+QString estado(BoardFixture &f)
+{
+    return f.ventana().statusBar()->currentMessage();
+}
+
+// Closes the results window as the player does with Esc.
+class CierraResultados : public QObject
+{
+public:
+    CierraResultados()
+    {
+        m_reloj.setInterval(1);
+        connect(&m_reloj, &QTimer::timeout, this, [this] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (qobject_cast<WinnerDialogFrm *>(w) && w->isVisible()) {
+                    QTest::keyClick(w, Qt::Key_Escape);
+                    ++m_cerrados;
+                }
+            }
+        });
+        m_reloj.start();
+    }
+    int cerrados() const { return m_cerrados; }
+
+private:
+    QTimer m_reloj;
+    int m_cerrados = 0;
+};
+
+} // namespace
+
+class TstBoardKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholeGameWithTheKeysOnly();
+    void keysAndTheirRefusals();
+    void hintMarksAndSaysItsMove();
+    void keysDuringTheCpuTurnAreDiscarded();
+
+private:
+    bool empezar(BoardFixture &f, const Posicion *p = nullptr);
+    void irAFila(BoardFixture &f, const std::array<CardPicture *, 3> &fila);
+    void marcarConFlechas(BoardFixture &f, const Jugada &j);
+};
+
+bool TstBoardKeys::empezar(BoardFixture &f, const Posicion *p)
+{
+    if (!f.iniciar() || (p && !f.cargar(*p)))
+        return false;
+    f.ventana().activateWindow();
+    return QTest::qWaitForWindowActive(&f.ventana());
+}
+
+void TstBoardKeys::irAFila(BoardFixture &f, const std::array<CardPicture *, 3> &fila)
+{
+    teclas(f, Qt::Key_Up, 3);
+    for (int i = 0; i < 4 && !std::count(fila.begin(), fila.end(), QApplication::focusWidget());
+         ++i)
+        tecla(f, Qt::Key_Down);
+}
+
+// Marks the move as a player does with the arrows and Space.
+void TstBoardKeys::marcarConFlechas(BoardFixture &f, const Jugada &j)
+{
+    BoardWidget &t = f.tablero();
+    irAFila(f, t.cartap2img);
+    teclas(f, Qt::Key_Left, 3);
+    teclas(f, Qt::Key_Right, j.carta);
+    QCOMPARE(QApplication::focusWidget(), t.cartap2img.at(std::size_t(j.carta)));
+    tecla(f, Qt::Key_Space);
+    for (int lugar : j.mesa) {
+        irAFila(f, t.cartap2img);
+        tecla(f, Qt::Key_Up);
+        teclas(f, Qt::Key_Left, 7);
+        teclas(f, Qt::Key_Right, lugar);
+        QCOMPARE(QApplication::focusWidget(), t.mesaimg.at(std::size_t(lugar)));
+        tecla(f, Qt::Key_Space);
+    }
+    if (j.tipo == Tipo::LevantarMonton) {
+        teclas(f, Qt::Key_Up, 3);
+        QCOMPARE(QApplication::focusWidget(), t.montonimg[0]);
+        tecla(f, Qt::Key_Space);
+    }
+}
+
+// Every turn of the human is keys: the hint and Enter or M, or, every other
+// turn, the hint's move marked with the arrows and Space. The hand-end boxes
+// and "¿Jugar de nuevo?" are answered by the scripted dialogs, the results
+// window closed with Esc.
+void TstBoardKeys::wholeGameWithTheKeysOnly()
+{
+    BoardFixture f(7);
+    CierraResultados resultados;
+    f.dialogos().responder(DialogService::Respuesta::No);
+    QVERIFY(empezar(f));
+    int turnos = 0;
+    QSet<Tipo> tipos;
+    while (!f.ventana().terminado() && turnos < 500) {
+        const GameState &e = f.estado();
+        const Jugada j = Pista::normal(e);
+        tipos.insert(j.tipo);
+        const int mano = e.player2.count() + e.player2Lev.count();
+        const int repartidas = e.cartasRepartidas;
+        if (turnos % 2 == 0) {
+            tecla(f, Qt::Key_H);
+            QVERIFY(e.marcas.Checkp2.at(std::size_t(j.carta)));
+        } else {
+            marcarConFlechas(f, j);
+        }
+        if (turnos % 2 == 0)
+            QCOMPARE(estado(f).endsWith(QStringLiteral("(M)")), j.tipo == Tipo::AlMonton);
+        tecla(f, j.tipo == Tipo::AlMonton ? Qt::Key_M : Qt::Key_Return);
+        ++turnos;
+        // The move was made: the hand or the piles changed, or a new deal came.
+        QVERIFY(f.ventana().terminado()
+                || f.estado().player2.count() + f.estado().player2Lev.count() != mano
+                || f.estado().cartasRepartidas != repartidas);
+        QVERIFY2(f.estado().faltaDeConsistencia().isEmpty(),
+                 qPrintable(f.estado().faltaDeConsistencia()));
+    }
+    QVERIFY(f.ventana().terminado());
+    QCOMPARE(f.ventana().estadoSalida(), 0);
+    QCOMPARE(resultados.cerrados(), 1);
+    QCOMPARE(f.dialogos().textos().count(QStringLiteral("¿Jugar de nuevo?")), 1);
+    for (const QString &texto : f.dialogos().textos())
+        QVERIFY2(texto == QStringLiteral("Contando puntajes")
+                     || texto == QStringLiteral("¿Jugar de nuevo?")
+                     || texto == QStringLiteral("Mano empatada")
+                     || texto.endsWith(QStringLiteral(" gana la mano")),
+                 qPrintable(texto));
+    QVERIFY(tipos.contains(Tipo::LevantarMesa) && tipos.contains(Tipo::Tirar));
+}
+
+void TstBoardKeys::keysAndTheirRefusals()
+{
+    BoardFixture f;
+    const Posicion p = posicion();
+    QVERIFY(empezar(f, &p));
+    BoardWidget &t = f.tablero();
+    const auto foco = [] { return QApplication::focusWidget(); };
+    QCOMPARE(foco(), t.cartap2img[0]); // the focus starts on the hand
+    tecla(f, Qt::Key_Right);
+    tecla(f, Qt::Key_Right);
+    QCOMPARE(foco(), t.cartap2img[1]);
+    tecla(f, Qt::Key_Up);
+    QCOMPARE(foco(), t.mesaimg[1]);
+    tecla(f, Qt::Key_Up);
+    tecla(f, Qt::Key_Up);
+    QCOMPARE(foco(), t.montonimg[0]);
+    teclas(f, Qt::Key_Down, 3);
+    QCOMPARE(foco(), t.montonimg[1]);
+    tecla(f, Qt::Key_Space); // the own pile takes no mark
+    QCOMPARE(estado(f), "Tu montón no se marca: pon en él la carta marcada con M o arrastrándola");
+    tecla(f, Qt::Key_M);
+    QCOMPARE(estado(f), "Marca una sola de tus cartas para ponerla en tu montón");
+    tecla(f, Qt::Key_Return);
+    QCOMPARE(f.dialogos().textos(), QStringList { "Debes seleccionar solo una de tus cartas" });
+    tecla(f, Qt::Key_Up);
+    teclas(f, Qt::Key_Left, 2);
+    tecla(f, Qt::Key_Space);
+    QVERIFY(f.estado().marcas.Checkp2[0]);
+    tecla(f, Qt::Key_Return); // one hand card alone: laid, but oros(2) is on the table
+    QCOMPARE(f.dialogos().textos().last(), "Tienes cartas para levantar");
+    tecla(f, Qt::Key_Up);
+    QCOMPARE(foco(), t.mesaimg[0]);
+    tecla(f, Qt::Key_Space); // bastos(1): another palo
+    QCOMPARE(f.dialogos().textos().last(), "Solo puedes levantar cartas de un mismo tipo");
+    tecla(f, Qt::Key_Right);
+    tecla(f, Qt::Key_Space);
+    tecla(f, Qt::Key_Up);
+    tecla(f, Qt::Key_Space); // copas(5): another palo
+    QCOMPARE(f.dialogos().textos().size(), 4);
+    QCOMPARE(f.estado().lamesa.count(), 2);
+    QVERIFY(f.estado().marcas.CheckMesa[1] && !f.estado().marcas.CheckMonton[0]);
+    tecla(f, Qt::Key_Enter); // the keypad's Enter lifts as well
+    QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 2), QList<int>({ oros(2), oros(1) }));
+    QCOMPARE(estado(f), "La CPU tira el As de espadas a la mesa");
+    teclas(f, Qt::Key_Down, 2);
+    QCOMPARE(foco(), t.cartap2img[0]);
+    tecla(f, Qt::Key_Space);
+    tecla(f, Qt::Key_M);
+    QCOMPARE(f.estado().player2Lev.at(0), QString::number(copas(1)));
+}
+
+void TstBoardKeys::hintMarksAndSaysItsMove()
+{
+    BoardFixture f;
+    Posicion p = posicion();
+    p.mesa = { oros(5), bastos(1), oros(7) };
+    p.humano = { copas(1), oros(10) };
+    p.pilaCpu = { espadas(5) };
+    p.tamPilaHumano = 0;
+    QVERIFY(empezar(f, &p));
+    tecla(f, Qt::Key_H);
+    QCOMPARE(estado(f), "Levanta el 5 y el 7 de oros con el Rey de oros (Intro)");
+    const Marcas &m = f.estado().marcas;
+    QVERIFY(m.Checkp2[1] && !m.Checkp2[0] && m.CheckMesa[0] && m.CheckMesa[2] && !m.CheckMesa[1]);
+    QVERIFY(f.tablero().CheckMesa[2]->isChecked());
+    QCOMPARE(QApplication::focusWidget(), f.tablero().cartap2img[1]);
+    tecla(f, Qt::Key_Return);
+    QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 3),
+             QList<int>({ oros(7), oros(5), oros(10) }));
+    // The focused card left the hand: the focus stays in the hand.
+    QCOMPARE(QApplication::focusWidget(), f.tablero().cartap2img[0]);
+    tecla(f, Qt::Key_H); // copas(1) alone, bastos(1) on the table
+    QCOMPARE(estado(f), "Tira el As de copas a la mesa (Intro)");
+    tecla(f, Qt::Key_Return);
+    QCOMPARE(estado(f), "La CPU pone el 2 de espadas en su montón"); // the hint is gone
+    QVERIFY(Posicion::numeros(f.estado().lamesa).contains(copas(1)));
+    QCOMPARE(f.dialogos().textos(), QStringList {});
+}
+
+void TstBoardKeys::keysDuringTheCpuTurnAreDiscarded()
+{
+    BoardFixture f;
+    const Posicion p = posicion();
+    QVERIFY(empezar(f, &p));
+    QString antes;
+    QString despues;
+    QWidget *focoAntes = nullptr;
+    f.pausa().setDurante([&] {
+        antes = Posicion::texto(f.estado());
+        focoAntes = QApplication::focusWidget();
+        for (Qt::Key k : { Qt::Key_H, Qt::Key_M, Qt::Key_Return, Qt::Key_Space, Qt::Key_Left,
+                           Qt::Key_Up, Qt::Key_Down })
+            tecla(f, k);
+        despues = Posicion::texto(f.estado());
+        QCOMPARE(QApplication::focusWidget(), focoAntes);
+    });
+    tecla(f, Qt::Key_Right); // copas(1), which matches nothing on the table
+    tecla(f, Qt::Key_Space);
+    tecla(f, Qt::Key_Return);
+    QCOMPARE(f.pausa().esperas().size(), 1);
+    QCOMPARE(despues, antes);
+    QVERIFY(f.dialogos().textos().isEmpty());
+    QCOMPARE(estado(f), "La CPU tira el As de espadas a la mesa");
+    QCOMPARE(Posicion::numeros(f.estado().lamesa),
+             QList<int>({ bastos(1), oros(2), copas(1), espadas(1) }));
+}
+
+QTEST_MAIN(TstBoardKeys)
+#include "tst_board_keys.moc"
