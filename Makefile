@@ -1,14 +1,17 @@
 # make run   installs what is missing, builds and starts the game
 # make test  the same set-up, then the whole test suite through CTest, in the
 #            normal build and in a sanitizer build
+# make install PREFIX=P   installs the game under P (default /usr/local)
+# make package            builds the Debian package build/zelbo_<version>_<arch>.deb
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
             qt6-translations-l10n libgl-dev libxkbcommon-dev libbenchmark-dev \
-            clang-14 libclang-rt-14-dev valgrind qt6-base-private-dev
+            clang-14 libclang-rt-14-dev valgrind qt6-base-private-dev qt6-svg-dev \
+            desktop-file-utils appstream dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test fuzz memcheck clean
+.PHONY: all deps configure build run test install package fuzz memcheck clean
 
 all: build
 
@@ -39,6 +42,15 @@ test: build
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+PREFIX ?= /usr/local
+
+install: build
+	cmake --install build --prefix $(PREFIX)
+
+# dpkg-shlibdeps (dpkg-dev) works out the package's library dependencies.
+package: build
+	cmake --build --preset default --target package
 
 # make fuzz SECONDS=600   storage tests under ASan/UBSan, then each fuzzer for SECONDS seconds
 SECONDS ?= 600

@@ -73,13 +73,14 @@ std::optional<QString> QtDialogService::pedirTexto(const QString &pregunta, cons
 
 QString QtDialogService::archivoParaAbrir(const QString &filtro)
 {
-    return QFileDialog::getOpenFileName(padre(), QStringLiteral("Abrir"), {}, filtro);
+    return QFileDialog::getOpenFileName(padre(), QStringLiteral("Abrir"), m_carpetaInicial, filtro);
 }
 
 QString QtDialogService::archivoParaGuardar(const QString &filtro)
 {
     // The dialog asks before it replaces an existing file.
-    return QFileDialog::getSaveFileName(padre(), QStringLiteral("Guardar"), {}, filtro);
+    return QFileDialog::getSaveFileName(padre(), QStringLiteral("Guardar"), m_carpetaInicial,
+                                        filtro);
 }
 
 qint32 QtDialogService::elegirColor(qint32 inicial)

@@ -12,6 +12,8 @@ class QtDialogService : public DialogService
 public:
     QtDialogService() = default;
     void setVentana(QWidget *ventana) { m_ventana = ventana; }
+    // Where the file dialogs start; empty leaves it to the toolkit (the current folder).
+    void setCarpetaInicial(const QString &carpeta) { m_carpetaInicial = carpeta; }
 
     Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
                       Icono icono) override;
@@ -24,4 +26,5 @@ private:
     QWidget *padre() const;
 
     QPointer<QWidget> m_ventana;
+    QString m_carpetaInicial;
 };

@@ -32,11 +32,18 @@
 
 ZelboFrm::ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar,
                    Pausa &pausa)
-    : m_programDir(programDir)
+    : ZelboFrm(Ubicaciones::junto(programDir), dialogos, azar, pausa)
+{
+}
+
+// The window reads its pictures, help and backgrounds from the data folder.
+ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSource &azar,
+                   Pausa &pausa)
+    : m_programDir(lugares.datos())
     , m_dialogos(dialogos)
     , m_pausa(pausa)
     , m_tablero(new BoardWidget(m_cache, this))
-    , m_juego(programDir, *this, dialogos, azar)
+    , m_juego(lugares, *this, dialogos, azar)
 {
     setWindowTitle(QStringLiteral("Zelbomar"));
     setCentralWidget(m_tablero);

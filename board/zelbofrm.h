@@ -27,7 +27,9 @@ class ZelboFrm : public QMainWindow, public ZelboView
     Q_OBJECT
 
 public:
+    // The data and the player's files both in programDir, as in the build folder.
     ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar, Pausa &pausa);
+    ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSource &azar, Pausa &pausa);
     ~ZelboFrm() override;
 
     // Loads the board picture and starts the first game. False when the

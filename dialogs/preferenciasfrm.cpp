@@ -209,7 +209,7 @@ void preferenciasfrm::Command1_Click()
     // Acts on the game at once; a damaged file has already been reported by
     // the game, with the values read before the fault in force.
     const bool leido
-        = m_juego.LoadProperty(m_juego.programDir() + QStringLiteral("/pordefect.dat"));
+        = m_juego.LoadProperty(m_juego.ubicaciones().dato(QStringLiteral("pordefect.dat")));
     ValoresActuales();
     if (leido)
         aviso(QStringLiteral("Esta operacion tendra efecto cuando reinicie el juego"));

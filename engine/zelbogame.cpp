@@ -20,9 +20,15 @@ constexpr int kCartas = Mazo::kCartas;
 const QString kFiltroPartidas = QStringLiteral("Archivos (*.dat)");
 } // namespace
 
-ZelboGame::ZelboGame(QString programDir, ZelboView &vista, DialogService &dialogos,
+ZelboGame::ZelboGame(const QString &programDir, ZelboView &vista, DialogService &dialogos,
                      RandomSource &azar, ArchivoDePropiedades archivo)
-    : m_programDir(std::move(programDir))
+    : ZelboGame(Ubicaciones::junto(programDir), vista, dialogos, azar, archivo)
+{
+}
+
+ZelboGame::ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialogos,
+                     RandomSource &azar, ArchivoDePropiedades archivo)
+    : m_lugares(std::move(lugares))
     , m_vista(vista)
     , m_dialogos(dialogos)
     , m_azar(azar)
@@ -66,11 +72,6 @@ void ZelboGame::aviso(const QString &texto)
     m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Ninguno);
 }
 
-QString ZelboGame::ruta(const QString &nombre) const
-{
-    return m_programDir + QLatin1Char('/') + nombre;
-}
-
 void ZelboGame::iniciar()
 {
     // The records are members, created with the game; a start only deals.
@@ -80,20 +81,20 @@ void ZelboGame::iniciar()
 void ZelboGame::NuevoJuego()
 {
     if (m_archivo == ArchivoDePropiedades::Usar)
-        LoadProperty(ruta(QStringLiteral("lastprop.dat")));
+        LoadProperty(m_lugares.delUsuario(QStringLiteral("lastprop.dat")));
     m_vista.mostrarVentana();
     m_estado.primerReparto = true;
     m_estado.cartasRepartidas = 0;
     m_estado.turno = static_cast<std::uint8_t>(2 * m_azar.next() + 1);
     m_vista.prepararResultados();
-    CargarMazo(m_estado.mazo, m_programDir);
+    CargarMazo(m_estado.mazo, m_lugares.datos());
     CargarReversos();
     SiguienteTurno();
 }
 
 void ZelboGame::CargarReversos()
 {
-    const QString porDefecto = ruta(QStringLiteral("dibujo.jpg"));
+    const QString porDefecto = m_lugares.dato(QStringLiteral("dibujo.jpg"));
     const QString &reverso = m_preferencias.reverso;
     if (!m_vista.cargarReverso(reverso.isEmpty() ? porDefecto : reverso)) {
         // The next save of the preferences then names the default back.
@@ -352,7 +353,7 @@ bool ZelboGame::SaveProperty()
 {
     if (m_archivo == ArchivoDePropiedades::Ninguno)
         return true;
-    return m_propiedades.SaveProperty(ruta(QStringLiteral("lastprop.dat")));
+    return m_propiedades.SaveProperty(m_lugares.delUsuario(QStringLiteral("lastprop.dat")));
 }
 
 void ZelboGame::aceptarPreferencias(const Preferencias &nuevas)

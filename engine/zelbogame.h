@@ -10,6 +10,7 @@
 #include "preferencias.h"
 #include "propiedades.h"
 #include "randomsource.h"
+#include "ubicaciones.h"
 #include "zelboview.h"
 
 #include <QString>
@@ -28,7 +29,10 @@ public:
     // player's file alone.
     enum class ArchivoDePropiedades { Usar, Ninguno };
 
-    ZelboGame(QString programDir, ZelboView &vista, DialogService &dialogos, RandomSource &azar,
+    // The data and the player's files both in programDir, as in the build folder.
+    ZelboGame(const QString &programDir, ZelboView &vista, DialogService &dialogos,
+              RandomSource &azar, ArchivoDePropiedades archivo = ArchivoDePropiedades::Usar);
+    ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialogos, RandomSource &azar,
               ArchivoDePropiedades archivo = ArchivoDePropiedades::Usar);
 
     // Program start: the records, then the first game.
@@ -74,7 +78,7 @@ public:
 
     const GameState &estado() const { return m_estado; }
     const Preferencias &preferencias() const { return m_preferencias; }
-    const QString &programDir() const { return m_programDir; }
+    const Ubicaciones &ubicaciones() const { return m_lugares; }
     bool terminado() const { return m_terminado; }
     int estadoSalida() const { return m_estadoSalida; }
 
@@ -82,7 +86,6 @@ private:
     void ejecutar(const std::function<void()> &procedimiento);
     void fallo(const QString &texto);
     void aviso(const QString &texto);
-    QString ruta(const QString &nombre) const;
 
     void NuevoJuego();
     void CargarReversos();
@@ -96,7 +99,7 @@ private:
     bool TieneParaLevantar(int slot);
     void marcar(GrupoMarca grupo, int indice);
 
-    QString m_programDir;
+    Ubicaciones m_lugares;
     ZelboView &m_vista;
     DialogService &m_dialogos;
     RandomSource &m_azar;

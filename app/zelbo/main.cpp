@@ -3,6 +3,7 @@
 #include "eventlooppausa.h"
 #include "mersennerandom.h"
 #include "qtdialogservice.h"
+#include "ubicaciones.h"
 #include "zelbofrm.h"
 
 #include <QApplication>
@@ -16,6 +17,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelbo"));
     QApplication::setApplicationVersion(QStringLiteral(ZELBO_VERSION));
+    // Ties the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZELBO_APP_ID));
     // The game decides when it ends: every way out saves the preferences first.
     QApplication::setQuitOnLastWindowClosed(false);
     QTranslator traduccion;
@@ -23,12 +26,15 @@ int main(int argc, char *argv[])
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduccion);
 
-    const QString programDir = QApplication::applicationDirPath();
-    QApplication::setWindowIcon(QIcon(programDir + QStringLiteral("/icons/zelbo.png")));
+    const Ubicaciones lugares = Ubicaciones::delSistema(QApplication::applicationDirPath());
+    // A folder that cannot be made shows up as the missing preferences file.
+    lugares.prepararCarpetaDelUsuario();
+    QApplication::setWindowIcon(QIcon(lugares.dato(QStringLiteral("icons/zelbo.png"))));
     QtDialogService dialogos;
+    dialogos.setCarpetaInicial(lugares.carpetaDeArchivos());
     MersenneRandom azar(MersenneRandom::semillaDelReloj());
     EventLoopPausa pausa;
-    ZelboFrm ventana(programDir, dialogos, azar, pausa);
+    ZelboFrm ventana(lugares, dialogos, azar, pausa);
     dialogos.setVentana(&ventana);
     if (!ventana.Form_Load())
         return ventana.estadoSalida();

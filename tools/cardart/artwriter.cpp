@@ -2,6 +2,7 @@
 
 #include "arterror.h"
 #include "cardgeometry.h"
+#include "programiconwriter.h"
 #include "suitstyle.h"
 
 #include <QFileInfo>
@@ -64,6 +65,7 @@ void ArtWriter::writeIcons() const
     save(m_icons.salir(48), QStringLiteral("icons/salir.png"));
     save(m_icons.program(256), QStringLiteral("icons/zelbo.png"));
     save(m_icons.program(48), QStringLiteral("icons/zelbo48.png"));
+    ProgramIconWriter(m_icons, m_dir.filePath(QStringLiteral("icons"))).writeAll();
 }
 
 // A card picture has no transparency: the corners outside the rounded card take the

@@ -77,9 +77,14 @@ QImage IconPainter::program(int size) const
     QImage image = blank(size);
     QPainter painter;
     begin(painter, image);
+    paintProgram(painter);
+    return image;
+}
+
+void IconPainter::paintProgram(QPainter &painter) const
+{
     paintFace(painter, QPointF(17.5, 23.5), -12, Palo::Espadas);
     paintFace(painter, QPointF(30.5, 24.5), 10, Palo::Oros);
-    return image;
 }
 
 void IconPainter::paintRoundButton(QPainter &painter, const QColor &colour)

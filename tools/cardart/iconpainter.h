@@ -12,6 +12,7 @@ class QPointF;
 
 // Toolbar and program icons: flat shapes on a transparent ground, drawn for any size from
 // one design.
+// Every icon is designed on a 48-unit square (designSize) and scaled to the size asked for.
 class IconPainter
 {
 public:
@@ -25,11 +26,13 @@ public:
     QImage salir(int size) const;
     // The program: the aces of swords and coins, fanned.
     QImage program(int size) const;
+    // The same on any paint device whose coordinates span the 48-unit design square
+    // (a vector file, for one).
+    void paintProgram(QPainter &painter) const;
+    static constexpr qreal designSize = 48;
 
 private:
     static constexpr QColor outlineColour { 0x2C, 0x28, 0x24 };
-    // Every icon is designed on a 48-unit square and scaled to the size asked for.
-    static constexpr qreal designSize = 48;
 
     static QImage blank(int size);
     static void begin(QPainter &painter, QImage &image);

@@ -1,0 +1,94 @@
+# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -P checkinstall.cmake
+
+function(fail message)
+    message(FATAL_ERROR "${message}")
+endfunction()
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
+    RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    fail("cmake --install failed: ${result}")
+endif()
+
+set(expected
+    bin/zelbo
+    share/zelbo/naipe40.db
+    share/zelbo/pordefect.dat
+    share/zelbo/ayuda.html
+    share/zelbo/dibujo.jpg
+    share/zelbo/zelbofond.jpg
+    share/zelbo/winfond.jpg
+    share/zelbo/naipes/oros01.jpg
+    share/zelbo/naipes/bastos12.jpg
+    share/zelbo/icons/nuevo.png
+    share/zelbo/icons/zelbo.png
+    share/applications/${APP_ID}.desktop
+    share/metainfo/${APP_ID}.metainfo.xml
+    share/icons/hicolor/scalable/apps/${APP_ID}.svg
+    share/man/man6/zelbo.6.gz
+    share/doc/zelbo/copyright
+)
+foreach(size 16 32 48 64 128 256)
+    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+foreach(f IN LISTS expected)
+    if(NOT EXISTS "${PREFIX}/${f}")
+        fail("not installed: ${f}")
+    endif()
+endforeach()
+
+# Only the game's program; the player's own file is made at the first start, never shipped.
+file(GLOB programs RELATIVE "${PREFIX}/bin" "${PREFIX}/bin/*")
+if(NOT programs STREQUAL "zelbo")
+    fail("bin/ holds ${programs}, expected only zelbo")
+endif()
+file(GLOB_RECURSE shipped_prefs "${PREFIX}/*lastprop.dat")
+if(shipped_prefs)
+    fail("a player's file is installed: ${shipped_prefs}")
+endif()
+file(GLOB_RECURSE cards "${PREFIX}/share/zelbo/naipes/*.jpg")
+list(LENGTH cards card_count)
+if(NOT card_count EQUAL 40)
+    fail("${card_count} card pictures installed, expected 40")
+endif()
+
+# A PNG's width and height are the two big-endian words after its IHDR tag.
+foreach(size 16 32 48 64 128 256)
+    file(READ "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png" header
+        OFFSET 16 LIMIT 8 HEX)
+    string(SUBSTRING "${header}" 0 8 w)
+    string(SUBSTRING "${header}" 8 8 h)
+    math(EXPR w "0x${w}")
+    math(EXPR h "0x${h}")
+    if(NOT w EQUAL size OR NOT h EQUAL size)
+        fail("icon ${size}x${size} is ${w}x${h}")
+    endif()
+endforeach()
+file(READ "${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg" svg)
+if(NOT svg MATCHES "<svg" OR NOT svg MATCHES "<path")
+    fail("the scalable icon holds no vector drawing")
+endif()
+
+file(STRINGS "${PREFIX}/share/applications/${APP_ID}.desktop" exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=${PREFIX}/bin/zelbo")
+    fail("the desktop entry runs '${exec}', not this installation's program")
+endif()
+
+find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+find_program(APPSTREAMCLI appstreamcli)
+if(NOT DESKTOP_FILE_VALIDATE OR NOT APPSTREAMCLI)
+    fail("desktop-file-validate or appstreamcli missing: install desktop-file-utils and appstream")
+endif()
+execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} "${PREFIX}/share/applications/${APP_ID}.desktop"
+    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT result EQUAL 0 OR out MATCHES "error:")
+    fail("desktop-file-validate:\n${out}")
+endif()
+execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --no-color
+        "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml"
+    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT result EQUAL 0)
+    fail("appstreamcli validate:\n${out}")
+endif()
+message(STATUS "installed and validated in ${PREFIX}")
