@@ -157,9 +157,9 @@ void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
         m_juego.Form_Terminate();
 }
 
-QString ZelboFrm::rutaDe(const QString &entrada) const
+QString ZelboFrm::rutaDe(CardId carta) const
 {
-    return m_juego.estado().carta(entrada).imagen();
+    return m_juego.estado().carta(carta).imagen();
 }
 
 void ZelboFrm::mostrarLista(const CardList &lista, auto &imagenes)
@@ -231,6 +231,11 @@ void ZelboFrm::setCartel(const QString &texto)
 {
     m_tablero->Cartellbl->setText(texto);
     m_tablero->ajustar(m_tablero->Cartellbl);
+}
+
+void ZelboFrm::mostrarResultadoMano(const ResultadoDeMano &resultado)
+{
+    mostrarContadores(resultado.cpu, resultado.humano);
 }
 
 void ZelboFrm::mostrarContadores(int cpu, int humano)
