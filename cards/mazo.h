@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 
 // The 40 cards of the deck, numbered 1..40. A card's number is its identity:
 // every card list and every saved game refers to cards by it.
@@ -24,23 +25,30 @@ public:
     }
 
     // The dealt flag, changed at every deal without touching the palo index.
-    bool repartida(int numero) const { return carta(numero).repartida(); }
-    void a_repartida(int numero, bool valor)
-    {
-        m_cartas.at(static_cast<std::size_t>(numero - 1)).a_repartida(valor);
-    }
+    bool repartida(int numero) const { return m_cartas[indice(numero)].repartida(); }
+    void a_repartida(int numero, bool valor) { m_cartas[indice(numero)].a_repartida(valor); }
 
     // The card's palo as a small number: two cards have the same palo exactly
     // when they have the same number. The rules compare palos on every move,
     // so they compare these rather than the texts.
     std::uint8_t paloId(int numero) const
     {
+        const std::size_t i = indice(numero);
         if (!m_palosAlDia)
             indexarPalos();
-        return m_palos.at(static_cast<std::size_t>(numero - 1));
+        return m_palos[i];
     }
 
 private:
+    // Card numbers outside 1..40 throw std::out_of_range, as std::array::at does.
+    static std::size_t indice(int numero)
+    {
+        const auto i = static_cast<std::size_t>(numero - 1);
+        if (i >= kCartas)
+            throw std::out_of_range("Mazo: no card with that number");
+        return i;
+    }
+
     void indexarPalos() const
     {
         for (std::size_t i = 0; i < m_cartas.size(); ++i) {

@@ -68,8 +68,7 @@ void Levantar(GameState &estado, Quien quien)
 void PasarMonton(GameState &estado, CardList &pila, Quien quien)
 {
     CardList &destino = quien == Quien::Humano ? estado.player2Lev : estado.player1Lev;
-    for (int i = 0; i < pila.count(); ++i)
-        destino.insert(0, pila.at(i));
+    destino.insertarAlReves(pila);
     pila.clear();
 }
 

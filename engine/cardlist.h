@@ -44,6 +44,19 @@ public:
             ? m_cartas[static_cast<std::size_t>(posicion)]
             : kSinCarta;
     }
+    // Puts the cards of otra on top of this list, otra's last card topmost:
+    // what inserting them one by one at position 0 gives, in one move.
+    void insertarAlReves(const CardList &otra)
+    {
+        if (m_cuenta + otra.m_cuenta > kCapacidad)
+            throw std::length_error("CardList: more than 40 cards");
+        const auto n = static_cast<std::size_t>(otra.m_cuenta);
+        for (int i = m_cuenta - 1; i >= 0; --i)
+            m_cartas[static_cast<std::size_t>(i) + n] = m_cartas[static_cast<std::size_t>(i)];
+        for (std::size_t i = 0; i < n; ++i)
+            m_cartas[i] = otra.m_cartas[n - 1 - i];
+        m_cuenta += otra.m_cuenta;
+    }
     int count() const { return m_cuenta; }
     bool isEmpty() const { return m_cuenta == 0; }
     void clear() { m_cuenta = 0; }

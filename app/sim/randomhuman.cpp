@@ -29,11 +29,16 @@ RandomHuman::Movimientos RandomHuman::legales(const GameState &estado, int slot)
     Movimientos movimientos;
     movimientos.agregar(Movimiento::AlMonton);
     bool mesaConPalo = false;
-    for (const CardId enMesa : estado.lamesa)
-        mesaConPalo = mesaConPalo || estado.mismoPalo(enMesa, carta);
+    bool lugarConPalo = false; // among the places the board shows
+    for (int j = 0; j < estado.lamesa.count(); ++j) {
+        if (estado.mismoPalo(estado.lamesa.at(j), carta)) {
+            mesaConPalo = true;
+            lugarConPalo = lugarConPalo || j < Marcas::kMesa;
+        }
+    }
     if (!mesaConPalo)
         movimientos.agregar(Movimiento::Tirar);
-    if (coincidencias(estado, carta).n > 0)
+    if (lugarConPalo)
         movimientos.agregar(Movimiento::LevantarMesa);
     if (!estado.player1Lev.isEmpty() && estado.mismoPalo(estado.player1Lev.at(0), carta))
         movimientos.agregar(Movimiento::LevantarMonton);
