@@ -65,6 +65,8 @@ private slots:
     void buscarCartaFindsPositionOrZero_data();
     void buscarCartaFindsPositionOrZero();
     void cardListKeepsOrderAndReadsEmptyPastTheEnd();
+    void drawIsTheGeneratorsTop53BitsWithEveryLibrary();
+    void generatorStateRestoresTheSameDraws();
 
 private:
     Mazo m_mazo;
@@ -231,6 +233,43 @@ void TestDeal::cardListKeepsOrderAndReadsEmptyPastTheEnd()
     QCOMPARE(l.count(), Mazo::kCartas);
     QCOMPARE(int(l.at(0)), 40);
     QCOMPARE(int(l.at(39)), 1);
+}
+
+void TestDeal::drawIsTheGeneratorsTop53BitsWithEveryLibrary()
+{
+    // The C++ standard fixes the 10000th output of a default-seeded
+    // mt19937_64; the draw made of it must not depend on anything else.
+    MersenneRandom azar(5489);
+    for (int i = 1; i < 10000; ++i)
+        azar.next();
+    const double esperado = static_cast<double>(9981545732273789042ULL >> 11) / 9007199254740992.0;
+    QCOMPARE(azar.next(), esperado);
+    // The largest draw stays below 1, so Int(40 * Rnd) + 1 never gives 41.
+    QVERIFY(static_cast<int>(40 * (static_cast<double>((~0ULL) >> 11) / 9007199254740992.0)) + 1
+            == 40);
+}
+
+void TestDeal::generatorStateRestoresTheSameDraws()
+{
+    MersenneRandom azar(99);
+    azar.next();
+    const std::string estado = azar.estado();
+    QList<double> primeras;
+    for (int i = 0; i < 400; ++i) // past one refill of the generator's state
+        primeras.append(azar.next());
+    MersenneRandom otro(1);
+    QVERIFY(otro.restaurar(estado));
+    QList<double> segundas;
+    for (int i = 0; i < 400; ++i)
+        segundas.append(otro.next());
+    QCOMPARE(segundas, primeras);
+
+    // A damaged state is refused and changes nothing.
+    MersenneRandom intacto(1);
+    const std::string antes = intacto.estado();
+    QVERIFY(!intacto.restaurar("1 2 3"));
+    QVERIFY(!intacto.restaurar(estado + " 7"));
+    QCOMPARE(intacto.estado(), antes);
 }
 
 QTEST_GUILESS_MAIN(TestDeal)
