@@ -215,9 +215,9 @@ void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
         m_juego.Form_Terminate();
 }
 
-QString ZelboFrm::rutaDe(const QString &entrada) const
+QString ZelboFrm::rutaDe(CardId carta) const
 {
-    return m_juego.estado().carta(entrada).imagen();
+    return m_juego.estado().carta(carta).imagen();
 }
 
 void ZelboFrm::mostrarLista(const CardList &lista, auto &imagenes)
@@ -296,7 +296,12 @@ void ZelboFrm::setCartel(const QString &texto)
     // The sign does not say who plays the last round; the status bar does.
     const GameState &e = m_juego.estado();
     if (texto == QLatin1String("Ultima ronda"))
-        m_anunciador->ultimaRonda(e.turno == 2 ? e.jugadorCpu.nombre() : e.jugadorHumano.nombre());
+        m_anunciador->ultimaRonda(e.turno == Turno::Humano ? e.jugadorCpu.nombre() : e.jugadorHumano.nombre());
+}
+
+void ZelboFrm::mostrarResultadoMano(const ResultadoDeMano &resultado)
+{
+    mostrarContadores(resultado.cpu, resultado.humano);
 }
 
 void ZelboFrm::mostrarContadores(int cpu, int humano)

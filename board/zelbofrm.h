@@ -47,7 +47,7 @@ public:
     void aplicarColorFondo(qint32 color) override;
     void mostrarVentana() override;
     void setCartel(const QString &texto) override;
-    void mostrarContadores(int cpu, int humano) override;
+    void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
     void mostrarNombreJugador(const QString &nombre) override;
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
     void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
@@ -68,7 +68,8 @@ private:
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
     void mostrarLista(const CardList &lista, auto &imagenes);
-    QString rutaDe(const QString &entrada) const;
+    void mostrarContadores(int cpu, int humano);
+    QString rutaDe(CardId carta) const;
     void abrirAyuda();
     void abrirOpciones();
     void abrirAcercaDe();

@@ -75,12 +75,11 @@ std::vector<classNaipe> leerCartas(QSqlDatabase &db, const QString &programDir)
     if (!fila.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(kTabla)))
         throw CardSetError(fila.lastError().text());
     std::vector<classNaipe> cartas;
-    while (fila.next()) {
-        if (cartas.size() == Mazo::kCartas)
-            throw CardSetError(QStringLiteral("El juego de cartas tiene más de 40 cartas."));
+    // Rows past the 40th are not cards of the deck and are never read.
+    while (cartas.size() < Mazo::kCartas && fila.next()) {
         cartas.push_back(leerFila(fila, programDir, static_cast<int>(cartas.size()) + 1));
     }
-    if (cartas.size() != Mazo::kCartas)
+    if (cartas.size() < Mazo::kCartas)
         throw CardSetError(QStringLiteral("El juego de cartas tiene %1 cartas en lugar de 40.")
                                .arg(cartas.size()));
     return cartas;

@@ -3,6 +3,8 @@
 #include "classnaipe.h"
 
 #include <array>
+#include <cstdint>
+#include <stdexcept>
 
 // The 40 cards of the deck, numbered 1..40. A card's number is its identity:
 // every card list and every saved game refers to cards by it.
@@ -11,12 +13,54 @@ class Mazo
 public:
     static constexpr int kCartas = 40;
 
-    classNaipe &carta(int numero) { return m_cartas.at(static_cast<std::size_t>(numero - 1)); }
+    // Write access may change a palo, so the palo index is rebuilt at the next read.
+    classNaipe &carta(int numero)
+    {
+        m_palosAlDia = false;
+        return m_cartas.at(static_cast<std::size_t>(numero - 1));
+    }
     const classNaipe &carta(int numero) const
     {
         return m_cartas.at(static_cast<std::size_t>(numero - 1));
     }
 
+    // The dealt flag, changed at every deal without touching the palo index.
+    bool repartida(int numero) const { return m_cartas[indice(numero)].repartida(); }
+    void a_repartida(int numero, bool valor) { m_cartas[indice(numero)].a_repartida(valor); }
+
+    // The card's palo as a small number: two cards have the same palo exactly
+    // when they have the same number. The rules compare palos on every move,
+    // so they compare these rather than the texts.
+    std::uint8_t paloId(int numero) const
+    {
+        const std::size_t i = indice(numero);
+        if (!m_palosAlDia)
+            indexarPalos();
+        return m_palos[i];
+    }
+
 private:
+    // Card numbers outside 1..40 throw std::out_of_range, as std::array::at does.
+    static std::size_t indice(int numero)
+    {
+        const auto i = static_cast<std::size_t>(numero - 1);
+        if (i >= kCartas)
+            throw std::out_of_range("Mazo: no card with that number");
+        return i;
+    }
+
+    void indexarPalos() const
+    {
+        for (std::size_t i = 0; i < m_cartas.size(); ++i) {
+            std::size_t j = 0;
+            while (m_cartas[j].palo() != m_cartas[i].palo())
+                ++j;
+            m_palos[i] = j == i ? static_cast<std::uint8_t>(i) : m_palos[j];
+        }
+        m_palosAlDia = true;
+    }
+
     std::array<classNaipe, kCartas> m_cartas;
+    mutable std::array<std::uint8_t, kCartas> m_palos {};
+    mutable bool m_palosAlDia = false;
 };

@@ -2,7 +2,7 @@
 
 #include "zelbomod.h"
 
-#include <QList>
+#include <array>
 
 namespace Captura {
 
@@ -15,30 +15,31 @@ struct Papeles
     CardList &propia;
     CardList &rival;
     bool &marcaRival;
-    QString quien;
+    UltimoEnLevantar quien;
 };
 
 Papeles papeles(GameState &e, Quien quien)
 {
     if (quien == Quien::Humano)
         return { e.player2,    e.marcas.Checkp2,        e.player2Lev,
-                 e.player1Lev, e.marcas.CheckMonton[0], QStringLiteral("p2") };
+                 e.player1Lev, e.marcas.CheckMonton[0], UltimoEnLevantar::p2 };
     return { e.player1,    e.marcas.Checkp1,        e.player1Lev,
-             e.player2Lev, e.marcas.CheckMonton[1], QStringLiteral("p1") };
+             e.player2Lev, e.marcas.CheckMonton[1], UltimoEnLevantar::p1 };
 }
 
 void levantarMesa(GameState &e, CardList &propia)
 {
-    QList<std::int16_t> quitar;
+    std::array<CardId, Marcas::kMesa> quitar {};
+    std::size_t n = 0;
     for (int j = 0; j < e.lamesa.count() && j < Marcas::kMesa; ++j) {
         if (e.marcas.CheckMesa.at(static_cast<std::size_t>(j))) {
             propia.insert(0, e.lamesa.at(j));
-            quitar.append(static_cast<std::int16_t>(e.lamesa.at(j).toInt()));
+            quitar.at(n++) = e.lamesa.at(j);
         }
     }
     // Taken off only after the scan, so the marked positions stay valid.
-    for (std::int16_t carta : quitar)
-        e.lamesa.removeAt(Zelbomod::BuscarCarta(e.lamesa, carta));
+    for (std::size_t k = 0; k < n; ++k)
+        e.lamesa.removeAt(Zelbomod::BuscarCarta(e.lamesa, quitar.at(k)));
 }
 
 } // namespace
@@ -67,15 +68,14 @@ void Levantar(GameState &estado, Quien quien)
 void PasarMonton(GameState &estado, CardList &pila, Quien quien)
 {
     CardList &destino = quien == Quien::Humano ? estado.player2Lev : estado.player1Lev;
-    for (int i = 0; i < pila.count(); ++i)
-        destino.insert(0, pila.at(i));
+    destino.insertarAlReves(pila);
     pila.clear();
 }
 
 void RecogerMesa(GameState &estado, CardList &pila)
 {
-    for (const QString &entrada : estado.lamesa.entradas())
-        pila.append(entrada);
+    for (const CardId carta : estado.lamesa)
+        pila.append(carta);
     estado.lamesa.clear();
 }
 

@@ -1,24 +1,80 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <stdexcept>
 
-// An ordered list of card entries, as a list box holds them: each entry is a
-// card's number in the deck written as plain decimal text ("1" .. "40").
-// Positions count from 0; the list is never sorted. Reading at or past the end
-// gives an empty entry rather than failing.
+// A card's number in the deck, 1 .. 40; 0 is no card.
+using CardId = std::uint8_t;
+inline constexpr CardId kSinCarta = 0;
+
+// An ordered list of cards, as a list box holds them. Positions count from 0;
+// the list is never sorted. Reading at or past the end gives kSinCarta rather
+// than failing. It lives inline, so a game state copies without allocating.
 class CardList
 {
 public:
-    void append(const QString &entrada) { m_entradas.append(entrada); }
-    void insert(int posicion, const QString &entrada) { m_entradas.insert(posicion, entrada); }
-    void removeAt(int posicion) { m_entradas.removeAt(posicion); }
-    QString at(int posicion) const { return m_entradas.value(posicion); }
-    int count() const { return static_cast<int>(m_entradas.size()); }
-    bool isEmpty() const { return m_entradas.isEmpty(); }
-    void clear() { m_entradas.clear(); }
-    const QStringList &entradas() const { return m_entradas; }
+    static constexpr int kCapacidad = 40;
+
+    void append(CardId carta) { insert(m_cuenta, carta); }
+    void insert(int posicion, CardId carta)
+    {
+        if (m_cuenta == kCapacidad)
+            throw std::length_error("CardList: more than 40 cards");
+        if (posicion < 0 || posicion > m_cuenta)
+            posicion = m_cuenta;
+        for (int i = m_cuenta; i > posicion; --i)
+            m_cartas[static_cast<std::size_t>(i)] = m_cartas[static_cast<std::size_t>(i - 1)];
+        m_cartas[static_cast<std::size_t>(posicion)] = carta;
+        ++m_cuenta;
+    }
+    // A position outside the list removes nothing.
+    void removeAt(int posicion)
+    {
+        if (posicion < 0 || posicion >= m_cuenta)
+            return;
+        --m_cuenta;
+        for (int i = posicion; i < m_cuenta; ++i)
+            m_cartas[static_cast<std::size_t>(i)] = m_cartas[static_cast<std::size_t>(i + 1)];
+    }
+    CardId at(int posicion) const
+    {
+        // The capacity test is implied by the count; it lets the compiler see the bound.
+        return posicion >= 0 && posicion < m_cuenta && posicion < kCapacidad
+            ? m_cartas[static_cast<std::size_t>(posicion)]
+            : kSinCarta;
+    }
+    // Puts the cards of otra on top of this list, otra's last card topmost:
+    // what inserting them one by one at position 0 gives, in one move.
+    void insertarAlReves(const CardList &otra)
+    {
+        if (m_cuenta + otra.m_cuenta > kCapacidad)
+            throw std::length_error("CardList: more than 40 cards");
+        const auto n = static_cast<std::size_t>(otra.m_cuenta);
+        for (int i = m_cuenta - 1; i >= 0; --i)
+            m_cartas[static_cast<std::size_t>(i) + n] = m_cartas[static_cast<std::size_t>(i)];
+        for (std::size_t i = 0; i < n; ++i)
+            m_cartas[i] = otra.m_cartas[n - 1 - i];
+        m_cuenta += otra.m_cuenta;
+    }
+    int count() const { return m_cuenta; }
+    bool isEmpty() const { return m_cuenta == 0; }
+    void clear() { m_cuenta = 0; }
+
+    const CardId *begin() const { return m_cartas.data(); }
+    const CardId *end() const { return m_cartas.data() + m_cuenta; }
+
+    friend bool operator==(const CardList &a, const CardList &b)
+    {
+        if (a.m_cuenta != b.m_cuenta)
+            return false;
+        for (int i = 0; i < a.m_cuenta; ++i)
+            if (a.m_cartas[static_cast<std::size_t>(i)] != b.m_cartas[static_cast<std::size_t>(i)])
+                return false;
+        return true;
+    }
 
 private:
-    QStringList m_entradas;
+    std::array<CardId, kCapacidad> m_cartas {};
+    int m_cuenta = 0;
 };

@@ -28,12 +28,14 @@ void FinDeMano::aviso(const QString &texto)
 
 bool FinDeMano::ContarPuntajes()
 {
-    if (m_estado.ultimoEnLevantar == QLatin1String("p1"))
+    if (m_estado.ultimoEnLevantar == UltimoEnLevantar::p1)
         Captura::RecogerMesa(m_estado, m_estado.player1Lev);
-    else if (m_estado.ultimoEnLevantar == QLatin1String("p2"))
+    else if (m_estado.ultimoEnLevantar == UltimoEnLevantar::p2)
         Captura::RecogerMesa(m_estado, m_estado.player2Lev);
-    m_vista.mostrarContadores(m_estado.player1Lev.count(), m_estado.player2Lev.count());
-    puntuarMano();
+    const ResultadoDeMano resultado
+        = ResultadoDeMano::dePilas(m_estado.player1Lev.count(), m_estado.player2Lev.count());
+    m_vista.mostrarResultadoMano(resultado);
+    puntuarMano(resultado);
     classPlayer &cpu = m_estado.jugadorCpu;
     classPlayer &humano = m_estado.jugadorHumano;
     bool otraPartida = false;
@@ -48,20 +50,16 @@ bool FinDeMano::ContarPuntajes()
     return otraPartida;
 }
 
-void FinDeMano::puntuarMano()
+void FinDeMano::puntuarMano(const ResultadoDeMano &resultado)
 {
-    const int cpu = m_estado.player1Lev.count();
-    const int humano = m_estado.player2Lev.count();
-    if (cpu > humano) {
-        aviso(QStringLiteral("Cpu gana la mano"));
-        m_estado.jugadorCpu.a_puntos(static_cast<std::int16_t>(m_estado.jugadorCpu.puntos() + 1));
-    } else if (humano > cpu) {
-        aviso(m_estado.jugadorHumano.nombre() + QStringLiteral(" gana la mano"));
-        m_estado.jugadorHumano.a_puntos(
-            static_cast<std::int16_t>(m_estado.jugadorHumano.puntos() + 1));
-    } else {
-        aviso(QStringLiteral("Mano empatada"));
-    }
+    aviso(resultado.texto(m_estado.jugadorHumano.nombre()));
+    classPlayer *ganador = nullptr;
+    if (resultado.ganador == ResultadoDeMano::Ganador::Cpu)
+        ganador = &m_estado.jugadorCpu;
+    else if (resultado.ganador == ResultadoDeMano::Ganador::Humano)
+        ganador = &m_estado.jugadorHumano;
+    if (ganador)
+        ganador->a_puntos(static_cast<std::int16_t>(ganador->puntos() + 1));
 }
 
 void FinDeMano::MostrarGanador()

@@ -2,6 +2,7 @@
 
 #include "dialogservice.h"
 #include "gamestate.h"
+#include "resultadodemano.h"
 #include "zelboview.h"
 
 #include <functional>
@@ -22,7 +23,7 @@ public:
 
 private:
     void aviso(const QString &texto);
-    void puntuarMano();
+    void puntuarMano(const ResultadoDeMano &resultado);
     void MostrarGanador();
     void PreguntarOtraPartida();
 

@@ -6,18 +6,16 @@ QString GameState::faltaDeConsistencia() const
 {
     std::array<int, Mazo::kCartas + 1> vistas {};
     for (const CardList *lista : { &player1, &player2, &lamesa, &player1Lev, &player2Lev }) {
-        for (const QString &entrada : lista->entradas()) {
-            bool ok = false;
-            const int n = entrada.toInt(&ok);
-            if (!ok || n < 1 || n > Mazo::kCartas || QString::number(n) != entrada)
-                return QStringLiteral("entrada no válida \"%1\"").arg(entrada);
-            ++vistas.at(static_cast<std::size_t>(n));
+        for (const CardId carta : *lista) {
+            if (carta < 1 || carta > Mazo::kCartas)
+                return QStringLiteral("entrada no válida %1").arg(carta);
+            ++vistas.at(carta);
         }
     }
     int repartidas = 0;
     for (int n = 1; n <= Mazo::kCartas; ++n) {
         const int veces = vistas.at(static_cast<std::size_t>(n));
-        const bool repartida = mazo.carta(n).repartida();
+        const bool repartida = mazo.repartida(n);
         repartidas += repartida ? 1 : 0;
         if (veces != (repartida ? 1 : 0))
             return QStringLiteral("la carta %1 está %2 veces").arg(n).arg(veces);
@@ -36,5 +34,5 @@ void GameState::ReiniciarMano()
     primerReparto = true;
     cartasRepartidas = 0;
     for (int i = 1; i <= Mazo::kCartas; ++i)
-        mazo.carta(i).a_repartida(false);
+        mazo.a_repartida(i, false);
 }

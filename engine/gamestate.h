@@ -9,6 +9,12 @@
 #include <QString>
 #include <cstdint>
 
+// Who plays when the next turn starts.
+enum class Turno : std::uint8_t { Ninguno = 0, Cpu = 1, Humano = 2 };
+
+// Who lifted last: p1 the CPU, p2 the human; nadie until the first lift of a game.
+enum class UltimoEnLevantar : std::uint8_t { nadie, p1, p2 };
+
 // Everything a game is: the deck, the two participants, the five card lists,
 // the turn-flow variables and the selection.
 struct GameState
@@ -23,18 +29,20 @@ struct GameState
     CardList player1Lev; // the CPU's pile, top card first
     CardList player2Lev; // the human's pile, top card first
 
-    // Who plays when the next turn starts: 1 the CPU, 2 the human. The turn
-    // flow flips it as a turn starts, so it names the mover's opponent meanwhile.
-    std::uint8_t turno = 0;
+    // Who plays when the next turn starts. The turn flow flips it as a turn
+    // starts, so it names the mover's opponent meanwhile.
+    Turno turno = Turno::Ninguno;
     bool primerReparto = true; // the next deal still owes the table its cards
     std::uint8_t cartasRepartidas = 0;
-    QString ultimoEnLevantar; // "p1" the CPU, "p2" the human; empty until the first lift
+    UltimoEnLevantar ultimoEnLevantar = UltimoEnLevantar::nadie;
 
     Marcas marcas;
 
-    // The card behind a list entry.
-    const classNaipe &carta(const QString &entrada) const { return mazo.carta(entrada.toInt()); }
-    const QString &palo(const QString &entrada) const { return carta(entrada).palo(); }
+    // The card behind a list entry; kSinCarta has none and throws std::out_of_range.
+    const classNaipe &carta(CardId id) const { return mazo.carta(id); }
+    const QString &palo(CardId id) const { return carta(id).palo(); }
+    std::uint8_t paloId(CardId id) const { return mazo.paloId(id); }
+    bool mismoPalo(CardId a, CardId b) const { return paloId(a) == paloId(b); }
 
     // Empties the five lists and marks every card undealt, ready for the
     // first deal of a hand. Points, the turn and the last lifter stay.

@@ -1,6 +1,7 @@
 #include "mersennerandom.h"
 
 #include <chrono>
+#include <sstream>
 
 MersenneRandom::MersenneRandom(std::uint64_t semilla)
     : m_generador(semilla)
@@ -15,5 +16,27 @@ std::uint64_t MersenneRandom::semillaDelReloj()
 
 double MersenneRandom::next()
 {
-    return m_uniforme(m_generador);
+    constexpr double kDosALaMenos53 = 1.0 / 9007199254740992.0;
+    return static_cast<double>(m_generador() >> 11) * kDosALaMenos53;
+}
+
+std::string MersenneRandom::estado() const
+{
+    std::ostringstream texto;
+    texto << m_generador;
+    return texto.str();
+}
+
+bool MersenneRandom::restaurar(const std::string &estado)
+{
+    std::istringstream texto(estado);
+    std::mt19937_64 leido;
+    texto >> leido;
+    if (texto.fail())
+        return false;
+    texto >> std::ws;
+    if (!texto.eof())
+        return false;
+    m_generador = leido;
+    return true;
 }

@@ -4,15 +4,25 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
 
+// The game's generator. A draw is made from the generator's raw bits with
+// integer arithmetic only, so a seed gives the same draws with every C++
+// library (the standard distributions may differ between them).
 class MersenneRandom : public RandomSource
 {
 public:
     explicit MersenneRandom(std::uint64_t semilla);
     static std::uint64_t semillaDelReloj();
+    // The top 53 bits of one raw draw, scaled exactly into [0, 1).
     double next() override;
+
+    // The generator's whole state as text, and back: a game restored with it
+    // draws what the saved one would have drawn. restaurar returns false, and
+    // changes nothing, for a text that is not such a state.
+    std::string estado() const;
+    bool restaurar(const std::string &estado);
 
 private:
     std::mt19937_64 m_generador;
-    std::uniform_real_distribution<double> m_uniforme { 0.0, 1.0 };
 };

@@ -19,7 +19,7 @@ bool cargarLista(CardList &lista, const QStringList &entradas)
         const int n = entrada.toInt();
         if (n < 1 || n > Mazo::kCartas)
             return false;
-        lista.append(QString::number(n));
+        lista.append(static_cast<CardId>(n));
     }
     return true;
 }
@@ -45,6 +45,15 @@ bool sePuedeSeguir(const GameState &e, const SavedGame &p)
     return manos && reparto && puntos && !p.primerReparto && e.lamesa.count() <= kMaxMesa;
 }
 
+QStringList textos(const CardList &lista)
+{
+    QStringList entradas;
+    entradas.reserve(lista.count());
+    for (const CardId carta : lista)
+        entradas.append(QString::number(carta));
+    return entradas;
+}
+
 } // namespace
 
 PartidaGuardada::PartidaGuardada(DialogService &dialogos)
@@ -55,13 +64,13 @@ PartidaGuardada::PartidaGuardada(DialogService &dialogos)
 SavedGame PartidaGuardada::desdeEstado(const GameState &e)
 {
     SavedGame p;
-    p.lamesa = e.lamesa.entradas();
-    p.player1 = e.player1.entradas();
-    p.player1Lev = e.player1Lev.entradas();
-    p.player2 = e.player2.entradas();
-    p.player2Lev = e.player2Lev.entradas();
+    p.lamesa = textos(e.lamesa);
+    p.player1 = textos(e.player1);
+    p.player1Lev = textos(e.player1Lev);
+    p.player2 = textos(e.player2);
+    p.player2Lev = textos(e.player2Lev);
     for (int n = 1; n <= Mazo::kCartas; ++n)
-        p.repartidas.append(e.mazo.carta(n).repartida());
+        p.repartidas.append(e.mazo.repartida(n));
     p.primerReparto = e.primerReparto;
     p.cartasRepartidas = e.cartasRepartidas;
     p.nombreCpu = e.jugadorCpu.nombre();
@@ -80,7 +89,7 @@ std::optional<GameState> PartidaGuardada::aEstado(const GameState &actual, const
         return std::nullopt;
     // A short deck section leaves the later cards' flags as they were.
     for (int n = 1; n <= static_cast<int>(p.repartidas.size()); ++n)
-        e.mazo.carta(n).a_repartida(p.repartidas.at(n - 1));
+        e.mazo.a_repartida(n, p.repartidas.at(n - 1));
     e.primerReparto = p.primerReparto;
     e.cartasRepartidas = static_cast<std::uint8_t>(p.cartasRepartidas);
     e.jugadorCpu.a_nombre(p.nombreCpu);

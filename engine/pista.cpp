@@ -19,7 +19,7 @@ std::vector<int> lugaresDelPalo(const GameState &e, const QString &palo)
 // board's places.
 bool sePuedeTirar(const GameState &e, const QString &palo)
 {
-    for (const QString &entrada : e.lamesa.entradas()) {
+    for (const CardId entrada : e.lamesa) {
         if (e.palo(entrada) == palo)
             return false;
     }

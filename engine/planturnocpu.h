@@ -4,17 +4,16 @@
 #include "imagen.h"
 #include "jugada.h"
 
+#include <array>
 #include <optional>
-#include <vector>
 
-// What the CPU does on its turn, decided from its first hand card alone and a
-// fixed order of preference: onto its own pile when that pile's top matches;
-// else take the human's pile when its top matches; else lift every matching
-// table card; else lay the card on the table.
+// How the CPU shows a move before it is carried out: the marks it sets and the
+// pictures it enlarges, each for its pause. A card onto its own pile is shown
+// 1500 ms; a lift marks the hand card, then shows the human's pile 1000 ms or
+// each marked table card 800 ms, then the hand card 1000 ms; a laid card is
+// marked and shown 1000 ms.
 struct PlanTurnoCpu
 {
-    enum class Jugada { AlMonton, Levantar, TirarCarta };
-
     // One beat of the turn: a mark to set, then a picture shown enlarged.
     struct Paso
     {
@@ -24,10 +23,19 @@ struct PlanTurnoCpu
         int milisegundos = 0;
     };
 
-    Jugada jugada = Jugada::TirarCarta;
-    std::vector<Paso> pasos;
+    // The hand mark, one beat per table place, the hand card.
+    static constexpr int kMaxPasos = Marcas::kMesa + 2;
 
-    static PlanTurnoCpu elegir(const GameState &estado);
-    // The move by places, read from the marks the plan sets.
-    ::Jugada comoJugada() const;
+    // Kept inline: the CPU plans a turn at every move, and the simulator plays
+    // hundreds of thousands of them a second.
+    std::array<Paso, kMaxPasos> pasos {};
+    int numPasos = 0;
+
+    const Paso *begin() const { return pasos.data(); }
+    const Paso *end() const { return pasos.data() + numPasos; }
+
+    static PlanTurnoCpu de(const Jugada &jugada);
+
+private:
+    void agregar(const Paso &paso) { pasos.at(static_cast<std::size_t>(numPasos++)) = paso; }
 };

@@ -31,42 +31,40 @@ int mesaMarcadas(const GameState &estado)
     return n;
 }
 
-// Every marked table card, and the CPU's pile top when it is marked, has palo.
-bool todasDelPalo(const GameState &estado, const QString &palo)
+// Every marked table card, and the CPU's pile top when it is marked, has the palo of carta.
+bool todasDelPalo(const GameState &estado, CardId carta)
 {
     for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
         if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j))
-            && estado.palo(estado.lamesa.at(j)) != palo)
+            && !estado.mismoPalo(estado.lamesa.at(j), carta))
             return false;
     }
-    return !estado.marcas.CheckMonton[0] || estado.palo(estado.player1Lev.at(0)) == palo;
+    return !estado.marcas.CheckMonton[0] || estado.mismoPalo(estado.player1Lev.at(0), carta);
 }
 
 } // namespace
 
-bool MismoPalo(const GameState &estado, const QString &palo)
+bool MismoPalo(const GameState &estado, CardId carta)
 {
     const std::optional<int> slot = primeraMarcada(estado);
-    return !slot || palo == estado.palo(estado.player2.at(*slot));
+    return !slot || estado.mismoPalo(carta, estado.player2.at(*slot));
 }
 
-std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i,
-                                   const QString &jugador)
+std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, Lado jugador)
 {
     bool &marca = estado.marcas.de(grupo, i);
     if (marca) {
         marca = false;
         return std::nullopt;
     }
-    if (jugador == QLatin1String("p2")) {
-        if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, estado.palo(estado.lamesa.at(i))))
+    if (jugador == Lado::Humano) {
+        if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, estado.lamesa.at(i)))
             return kMismoTipo;
         // Either pile mark is tested against the CPU's pile top; an empty pile
         // has nothing to take.
         if (grupo == GrupoMarca::CheckMonton && estado.player1Lev.isEmpty())
             return std::nullopt;
-        if (grupo == GrupoMarca::CheckMonton
-            && !MismoPalo(estado, estado.palo(estado.player1Lev.at(0))))
+        if (grupo == GrupoMarca::CheckMonton && !MismoPalo(estado, estado.player1Lev.at(0)))
             return kMismoTipo;
     }
     marca = true;
@@ -88,7 +86,7 @@ std::optional<QString> ValidarLevantar(const GameState &estado)
         return QStringLiteral("Selecciona una carta de la mesa");
     // Marks set before the hand card, or a pile mark from an earlier turn,
     // were never tested against it.
-    if (!todasDelPalo(estado, estado.palo(estado.player2.at(*slot))))
+    if (!todasDelPalo(estado, estado.player2.at(*slot)))
         return kMismoTipo;
     return std::nullopt;
 }

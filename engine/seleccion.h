@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gamestate.h"
+#include "lado.h"
 
 #include <QString>
 #include <optional>
@@ -11,15 +12,14 @@ namespace Seleccion {
 
 extern const QString kMismoTipo;
 
-// Whether palo is the palo of the first marked human hand card; true when no
+// Whether carta has the palo of the first marked human hand card; true when no
 // hand card is marked. A mark on an empty hand slot does not count.
-bool MismoPalo(const GameState &estado, const QString &palo);
+bool MismoPalo(const GameState &estado, CardId carta);
 
-// Toggles mark i of the group. For jugador "p2" a table mark or a pile mark is
+// Toggles mark i of the group. For the human a table mark or a pile mark is
 // set only when the card it refers to passes MismoPalo; then the refusal text is
 // returned and the mark stays clear.
-std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i,
-                                   const QString &jugador);
+std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, Lado jugador);
 
 // Checks the human's marks before a lift; the refusal text, or nothing when
 // the lift may go ahead.

@@ -7,10 +7,10 @@
 
 namespace {
 
-// A list entry's card id. The one place that knows how the engine writes cards.
-std::int8_t idDeEntrada(const QString &entrada)
+// The compact position counts cards from 0; the game's lists from 1.
+std::int8_t idDeEntrada(CardId entrada)
 {
-    return static_cast<std::int8_t>(entrada.toInt() - 1);
+    return static_cast<std::int8_t>(entrada - 1);
 }
 
 void copiarLista(const CardList &lista, std::int8_t *destino, int maximo, std::uint8_t &cuantas)
@@ -79,10 +79,10 @@ VistaDificil VistaDificil::desdeEstado(const GameState &e, int asiento)
     copiarLista(e.lamesa, p.mesa.data(), PosicionCompacta::kCartas, p.enMesa);
     p.apiladas = mascaraDe(e.player1Lev) | mascaraDe(e.player2Lev);
     p.repartidas = e.cartasRepartidas;
-    p.ultimo = e.ultimoEnLevantar == QLatin1String("p1")
+    p.ultimo = e.ultimoEnLevantar == UltimoEnLevantar::p1
         ? PosicionCompacta::kCpu
-        : (e.ultimoEnLevantar == QLatin1String("p2") ? PosicionCompacta::kHumano
-                                                     : PosicionCompacta::kNinguna);
+        : (e.ultimoEnLevantar == UltimoEnLevantar::p2 ? PosicionCompacta::kHumano
+                                                      : PosicionCompacta::kNinguna);
     p.turno = static_cast<std::uint8_t>(asiento);
     v.ocultar();
     return v;

@@ -1,6 +1,6 @@
 #include "zelbogame.h"
 
-#include "cargarmazo.h"
+#include "legalidad.h"
 #include "pista.h"
 #include "planturnocpu.h"
 #include "programexit.h"
@@ -32,6 +32,7 @@ ZelboGame::ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialo
     , m_vista(vista)
     , m_dialogos(dialogos)
     , m_azar(azar)
+    , m_cacheMazo(m_lugares.datos())
     , m_propiedades(m_estado, m_preferencias, vista, dialogos)
     , m_partidas(dialogos)
     , m_finDeMano(m_estado, vista, dialogos,
@@ -85,9 +86,9 @@ void ZelboGame::NuevoJuego()
     m_vista.mostrarVentana();
     m_estado.primerReparto = true;
     m_estado.cartasRepartidas = 0;
-    m_estado.turno = static_cast<std::uint8_t>(2 * m_azar.next() + 1);
+    m_estado.turno = static_cast<Turno>(static_cast<int>(2 * m_azar.next() + 1));
     m_vista.prepararResultados();
-    CargarMazo(m_estado.mazo, m_lugares.datos());
+    m_cacheMazo.cargar(m_estado.mazo);
     CargarReversos();
     SiguienteTurno();
 }
@@ -166,19 +167,29 @@ void ZelboGame::SiguienteTurno()
                            e.primerReparto, 3, 3, 4, m_azar);
         UpdateForm();
     }
-    if (e.turno == 1) {
+    if (e.turno == Turno::Cpu) {
         m_vista.setCartel(QStringLiteral("Juega CPU"));
-        e.turno = 2;
+        e.turno = Turno::Humano;
         TurnoCpu();
-    } else if (e.turno == 2) {
-        m_vista.setCartel(QStringLiteral("Juega ") + e.jugadorHumano.nombre());
-        e.turno = 1;
+    } else if (e.turno == Turno::Humano) {
+        m_vista.setCartel(cartelHumano());
+        e.turno = Turno::Cpu;
         // The human's turn is the wait for the next event of the board.
     }
     // Runs again as each nested turn returns: the last round keeps this caption
     // while the human is to play.
     if (e.cartasRepartidas > 34)
         m_vista.setCartel(QStringLiteral("Ultima ronda"));
+}
+
+// Built again only when the name changed: the caption is shown at every turn.
+const QString &ZelboGame::cartelHumano()
+{
+    if (m_nombreEnCartel != m_estado.jugadorHumano.nombre() || m_cartelHumano.isEmpty()) {
+        m_nombreEnCartel = m_estado.jugadorHumano.nombre();
+        m_cartelHumano = QStringLiteral("Juega ") + m_nombreEnCartel;
+    }
+    return m_cartelHumano;
 }
 
 // Every move ends here: each move and turn starts with no table or hand card
@@ -221,7 +232,7 @@ void ZelboGame::Levantar(Captura::Quien quien)
 
 void ZelboGame::marcar(GrupoMarca grupo, int indice)
 {
-    if (const auto rechazo = Seleccion::MarcarCarta(m_estado, grupo, indice, QStringLiteral("p2")))
+    if (const auto rechazo = Seleccion::MarcarCarta(m_estado, grupo, indice, Lado::Humano))
         aviso(*rechazo);
 }
 
@@ -229,23 +240,27 @@ void ZelboGame::TurnoCpu()
 {
     // A mark the human put on the own pile must not steer the CPU's choice.
     m_estado.marcas.CheckMonton[1] = false;
-    const PlanTurnoCpu plan = PlanTurnoCpu::elegir(m_estado);
-    m_vista.jugadaCpu(plan.comoJugada(), m_estado);
-    for (const PlanTurnoCpu::Paso &paso : plan.pasos) {
+    const Jugada jugada = m_electorCpu->elegir(m_estado, Lado::Cpu);
+    if (!Legalidad::esLegal(m_estado, jugada, Lado::Cpu))
+        throw ZelboError(QStringLiteral("La CPU eligió una jugada no válida."));
+    const PlanTurnoCpu plan = PlanTurnoCpu::de(jugada);
+    m_vista.jugadaCpu(jugada, m_estado);
+    for (const PlanTurnoCpu::Paso &paso : plan) {
         if (paso.marca)
             m_estado.marcas.de(*paso.marca, paso.indiceMarca) = true;
         if (paso.imagen)
             m_vista.ResaltarCarta(*paso.imagen, paso.milisegundos);
     }
-    switch (plan.jugada) {
-    case PlanTurnoCpu::Jugada::AlMonton:
-        TirarAlMonton(Imagen { GrupoImagen::cartap1img, 0 });
+    switch (jugada.tipo) {
+    case Jugada::Tipo::AlMonton:
+        TirarAlMonton(Imagen { GrupoImagen::cartap1img, jugada.carta });
         break;
-    case PlanTurnoCpu::Jugada::Levantar:
-        Levantar(static_cast<Captura::Quien>(m_estado.turno));
+    case Jugada::Tipo::LevantarMonton:
+    case Jugada::Tipo::LevantarMesa:
+        Levantar(Captura::Quien::Cpu);
         break;
-    case PlanTurnoCpu::Jugada::TirarCarta:
-        TirarCarta(0, m_estado.player1);
+    case Jugada::Tipo::Tirar:
+        TirarCarta(jugada.carta, m_estado.player1);
         break;
     }
 }
@@ -299,9 +314,9 @@ void ZelboGame::LevantarBtn_Click()
 
 bool ZelboGame::TieneParaLevantar(int slot)
 {
-    const QString &palo = m_estado.palo(m_estado.player2.at(slot));
-    for (const QString &entrada : m_estado.lamesa.entradas()) {
-        if (m_estado.palo(entrada) == palo) {
+    const CardId carta = m_estado.player2.at(slot);
+    for (const CardId enMesa : m_estado.lamesa) {
+        if (m_estado.mismoPalo(enMesa, carta)) {
             aviso(QStringLiteral("Tienes cartas para levantar"));
             return true;
         }

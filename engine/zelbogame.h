@@ -1,7 +1,10 @@
 #pragma once
 
+#include "cachemazo.h"
 #include "captura.h"
 #include "dialogservice.h"
+#include "electorjugada.h"
+#include "electornormal.h"
 #include "findemano.h"
 #include "gamestate.h"
 #include "imagen.h"
@@ -76,6 +79,10 @@ public:
     bool GuardarJuego(const QString &fichero);
     bool CargarJuego(const QString &fichero);
 
+    // Who chooses the CPU's moves from now on; the specified Normal rule until
+    // this is called. The chooser must outlive the game.
+    void setElectorCpu(ElectorJugada &elector) { m_electorCpu = &elector; }
+
     const GameState &estado() const { return m_estado; }
     const Preferencias &preferencias() const { return m_preferencias; }
     const Ubicaciones &ubicaciones() const { return m_lugares; }
@@ -92,6 +99,7 @@ private:
     [[noreturn]] void Salir();
     void UpdateForm();
     void SiguienteTurno();
+    const QString &cartelHumano();
     void TurnoCpu();
     void TirarCarta(int slot, CardList &mano);
     void TirarAlMonton(const Imagen &fuente);
@@ -103,12 +111,17 @@ private:
     ZelboView &m_vista;
     DialogService &m_dialogos;
     RandomSource &m_azar;
+    CacheMazo m_cacheMazo;
+    ElectorNormal m_electorNormal;
+    ElectorJugada *m_electorCpu = &m_electorNormal;
     GameState m_estado;
     Preferencias m_preferencias;
     Propiedades m_propiedades;
     PartidaGuardada m_partidas;
     FinDeMano m_finDeMano;
     ArchivoDePropiedades m_archivo;
+    QString m_nombreEnCartel;
+    QString m_cartelHumano;
     bool m_terminado = false;
     int m_estadoSalida = 0;
 };

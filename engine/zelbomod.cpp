@@ -4,12 +4,10 @@ namespace Zelbomod {
 
 std::int16_t BuscarCarta(const CardList &lista, std::int16_t v)
 {
-    const auto numero = [&lista](int i, bool &ok) { return lista.at(i).toInt(&ok); };
-    bool ok = false;
     int i = 0;
-    while (numero(i, ok) != v && ok && i <= lista.count() - 1)
+    while (lista.at(i) != v && i <= lista.count() - 1)
         ++i;
-    return (numero(i, ok) == v && ok) ? static_cast<std::int16_t>(i) : 0;
+    return lista.at(i) == v && i < lista.count() ? static_cast<std::int16_t>(i) : 0;
 }
 
 void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, std::uint8_t total,
@@ -18,9 +16,9 @@ void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, st
 {
     while (quota1 + quota2 != 0 && repartidas < total) {
         const int k = static_cast<int>(total * azar.next()) + 1;
-        if (cartas.carta(k).repartida())
+        if (cartas.repartida(k))
             continue;
-        const QString entrada = QString::number(k);
+        const auto entrada = static_cast<CardId>(k);
         if (primero && tableQuota > 0) {
             mesa.append(entrada);
             --tableQuota;
@@ -34,7 +32,7 @@ void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, st
             }
             primero = false;
         }
-        cartas.carta(k).a_repartida(true);
+        cartas.a_repartida(k, true);
         ++repartidas;
     }
 }

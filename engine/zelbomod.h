@@ -10,7 +10,7 @@ namespace Zelbomod {
 
 // Position of card number v in the list, or 0 when it is absent (the same
 // answer as for a card at position 0: callers ask only for cards they know are
-// there). An entry that is not a number ends the search.
+// there).
 std::int16_t BuscarCarta(const CardList &lista, std::int16_t v);
 
 // Deals at random among the cards not yet dealt: while primero is set the

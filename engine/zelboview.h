@@ -3,6 +3,7 @@
 #include "gamestate.h"
 #include "imagen.h"
 #include "jugada.h"
+#include "resultadodemano.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -23,8 +24,8 @@ public:
     virtual void aplicarColorFondo(qint32 color) = 0;
     virtual void mostrarVentana() = 0;
     virtual void setCartel(const QString &texto) = 0;
-    // The pile counters, shown when a hand is scored.
-    virtual void mostrarContadores(int cpu, int humano) = 0;
+    // A hand was scored: its pile counters are shown, before the hand is announced.
+    virtual void mostrarResultadoMano(const ResultadoDeMano &resultado) = 0;
     // The heading over the human's score.
     virtual void mostrarNombreJugador(const QString &nombre) = 0;
     // Shows the picture enlarged (a CPU card uncovered) for a pause, then as before.

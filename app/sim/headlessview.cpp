@@ -7,10 +7,10 @@ void HeadlessView::UpdateForm()
         m_alActualizar();
 }
 
-void HeadlessView::mostrarContadores(int cpu, int humano)
+void HeadlessView::mostrarResultadoMano(const ResultadoDeMano &resultado)
 {
     if (m_alContar)
-        m_alContar(cpu, humano);
+        m_alContar(resultado);
 }
 
 void HeadlessView::Dialogo(const QString &, int, int)

@@ -16,7 +16,7 @@ public:
     void aplicarColorFondo(qint32) override { }
     void mostrarVentana() override { }
     void setCartel(const QString &) override { }
-    void mostrarContadores(int cpu, int humano) override;
+    void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
     void mostrarNombreJugador(const QString &) override { }
     void ResaltarCarta(const Imagen &, int) override { }
     void prepararResultados() override { }
@@ -26,12 +26,12 @@ public:
 
     int actualizaciones() const { return m_actualizaciones; }
     void setAlActualizar(std::function<void()> f) { m_alActualizar = std::move(f); }
-    void setAlContar(std::function<void(int cpu, int humano)> f) { m_alContar = std::move(f); }
+    void setAlContar(std::function<void(const ResultadoDeMano &)> f) { m_alContar = std::move(f); }
     void setAlGanar(std::function<void()> f) { m_alGanar = std::move(f); }
 
 private:
     int m_actualizaciones = 0;
     std::function<void()> m_alActualizar;
-    std::function<void(int, int)> m_alContar;
+    std::function<void(const ResultadoDeMano &)> m_alContar;
     std::function<void()> m_alGanar;
 };

@@ -12,7 +12,12 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -20,17 +25,57 @@ constexpr int kFallo = 1;
 constexpr int kErrorDeUso = 2;
 constexpr int kFaltaEncontrada = 3;
 
-QString nombre(ResultadoMano::Ganador ganador)
+const char *nombre(ResultadoMano::Ganador ganador)
 {
     switch (ganador) {
     case ResultadoMano::Ganador::Cpu:
-        return QStringLiteral("cpu");
+        return "cpu";
     case ResultadoMano::Ganador::Humano:
-        return QStringLiteral("human");
+        return "human";
     case ResultadoMano::Ganador::Empate:
         break;
     }
-    return QStringLiteral("tie");
+    return "tie";
+}
+
+void agregar(std::string &linea, const char *texto, int n)
+{
+    std::array<char, 16> cifras {};
+    const auto fin = std::to_chars(cifras.begin(), cifras.end(), n).ptr;
+    linea.append(texto).append(cifras.begin(), fin);
+}
+
+// "hand <n>: cpu=<pile> human=<pile> table=<left> winner=<who>". A long run
+// prints one per hand, so they are put together without QString's formatting,
+// which costs more than playing the hand.
+void escribirMano(std::string &linea, const ResultadoMano &m)
+{
+    linea.clear();
+    agregar(linea, "hand ", m.numero);
+    agregar(linea, ": cpu=", m.cpu);
+    agregar(linea, " human=", m.humano);
+    agregar(linea, " table=", m.mesa);
+    linea.append(" winner=").append(nombre(m.ganador)).push_back('\n');
+    std::fwrite(linea.data(), 1, linea.size(), stdout);
+}
+
+// " think_ms_p50=<x> think_ms_max=<y>" when a Difícil player was at the table.
+QString tiempos(const ResumenSimulacion &r)
+{
+    if (!r.conDificil)
+        return {};
+    std::vector<double> t = r.pensarMs;
+    double mediana = 0;
+    double maximo = 0;
+    if (!t.empty()) {
+        const auto medio = t.begin() + static_cast<std::ptrdiff_t>(t.size() / 2);
+        std::nth_element(t.begin(), medio, t.end());
+        mediana = *medio;
+        maximo = *std::max_element(t.begin(), t.end());
+    }
+    return QStringLiteral(" think_ms_p50=%1 think_ms_max=%2")
+        .arg(mediana, 0, 'f', 3)
+        .arg(maximo, 0, 'f', 3);
 }
 
 void simular(const OpcionesSim &o, Simulador &simulador, QTextStream &out)
@@ -40,22 +85,19 @@ void simular(const OpcionesSim &o, Simulador &simulador, QTextStream &out)
         verificador.emplace(o.semilla);
     QElapsedTimer reloj;
     reloj.start();
-    const auto alTerminarMano = [&out](const ResultadoMano &m) {
-        out << QStringLiteral("hand %1: cpu=%2 human=%3 table=%4 winner=%5\n")
-                   .arg(m.numero)
-                   .arg(m.cpu)
-                   .arg(m.humano)
-                   .arg(m.mesa)
-                   .arg(nombre(m.ganador));
-    };
+    std::string linea;
+    const auto alTerminarMano = [&linea](const ResultadoMano &m) { escribirMano(linea, m); };
+    out.flush();
     const ResumenSimulacion r
         = simulador.jugar(o.partidas, alTerminarMano, verificador ? &*verificador : nullptr);
-    out << QStringLiteral("games=%1 hands=%2 cpu_games=%3 human_games=%4 seconds=%5\n")
+    std::fflush(stdout);
+    out << QStringLiteral("games=%1 hands=%2 cpu_games=%3 human_games=%4 seconds=%5%6\n")
                .arg(r.partidas)
                .arg(r.manos)
                .arg(r.partidasCpu)
                .arg(r.partidasHumano)
-               .arg(static_cast<double>(reloj.nsecsElapsed()) / 1e9, 0, 'f', 3);
+               .arg(static_cast<double>(reloj.nsecsElapsed()) / 1e9, 0, 'f', 3)
+               .arg(tiempos(r));
     if (verificador)
         out << QStringLiteral("checked: moves=%1 deals=%2 hands=%3\n")
                    .arg(verificador->movimientos())
@@ -65,7 +107,7 @@ void simular(const OpcionesSim &o, Simulador &simulador, QTextStream &out)
 
 void ejecutar(const OpcionesSim &o, QTextStream &out)
 {
-    Simulador simulador(QCoreApplication::applicationDirPath(), o.semilla);
+    Simulador simulador(QCoreApplication::applicationDirPath(), o.semilla, o.jugadores);
     QString posicion;
     switch (o.modo) {
     case OpcionesSim::Modo::Partidas:

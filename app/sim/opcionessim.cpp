@@ -12,6 +12,8 @@ constexpr QLatin1String kCheck("check");
 constexpr QLatin1String kMoves("moves");
 constexpr QLatin1String kSave("save");
 constexpr QLatin1String kLoad("load");
+constexpr QLatin1String kCpu("cpu");
+constexpr QLatin1String kHuman("human");
 
 const char *const kDescripcion
     = "Plays the real game of Zelbo without a window: the CPU against a player that makes\n"
@@ -28,6 +30,12 @@ const char *const kDescripcion
       "      checked: moves=<m> deals=<d> hands=<H>\n"
       "    On a fault it prints the seed, the game, the hand within that game and the\n"
       "    move within that hand, and exits with status 3.\n"
+      "    --cpu normal|dificil sets the CPU's level (default normal); --human\n"
+      "    random|normal|dificil the player in the human's seat (default random: random\n"
+      "    legal moves; a level plays that seat by the CPU's rules of that level). With a\n"
+      "    Difícil player at the table the summary line ends with\n"
+      "      think_ms_p50=<x> think_ms_max=<y>\n"
+      "    (the Difícil player's time per choice, in milliseconds).\n"
       "\n"
       "  zelbo-sim [--seed S] --moves K --save FILE\n"
       "    Plays the human's first K moves of a new game (a card laid, a lift or a pile\n"
@@ -82,6 +90,12 @@ void OpcionesSim::preparar(QCommandLineParser &parser)
                        QStringLiteral("FILE") });
     parser.addOption(
         { kLoad, QStringLiteral("Loads the saved game in FILE."), QStringLiteral("FILE") });
+    parser.addOption({ kCpu, QStringLiteral("The CPU's level: normal (default) or dificil."),
+                       QStringLiteral("LEVEL") });
+    parser.addOption(
+        { kHuman,
+          QStringLiteral("The player in the human's seat: random (default), normal or dificil."),
+          QStringLiteral("PLAYER") });
 }
 
 std::optional<OpcionesSim> OpcionesSim::leer(const QCommandLineParser &parser, QString &error)
@@ -95,6 +109,8 @@ std::optional<OpcionesSim> OpcionesSim::leer(const QCommandLineParser &parser, Q
         error = leerNumeros(parser, o);
     if (error.isEmpty())
         error = leerModo(parser, o);
+    if (error.isEmpty())
+        error = leerJugadores(parser, o);
     if (!error.isEmpty())
         return std::nullopt;
     return o;
@@ -137,5 +153,21 @@ QString OpcionesSim::leerModo(const QCommandLineParser &parser, OpcionesSim &o)
         o.modo = Modo::Cargar;
     else if (movimientos)
         o.modo = Modo::GuardarTras;
+    return {};
+}
+
+QString OpcionesSim::leerJugadores(const QCommandLineParser &parser, OpcionesSim &o)
+{
+    if (parser.isSet(kCpu)) {
+        const std::optional<NivelCpu> nivel = NivelesCpu::deClave(parser.value(kCpu));
+        if (!nivel)
+            return QStringLiteral("--cpu needs normal or dificil");
+        o.jugadores.cpu = *nivel;
+    }
+    if (parser.isSet(kHuman) && parser.value(kHuman) != QLatin1String("random")) {
+        o.jugadores.humano = NivelesCpu::deClave(parser.value(kHuman));
+        if (!o.jugadores.humano)
+            return QStringLiteral("--human needs random, normal or dificil");
+    }
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "simulador.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -23,6 +25,7 @@ public:
     int movimientos = 0;
     QString cargar;
     QString guardar;
+    JugadoresSim jugadores;
 
     // Declares the options and the help text.
     static void preparar(QCommandLineParser &parser);
@@ -34,4 +37,5 @@ private:
     // Each returns the reason the options are wrong, or an empty text.
     static QString leerNumeros(const QCommandLineParser &parser, OpcionesSim &o);
     static QString leerModo(const QCommandLineParser &parser, OpcionesSim &o);
+    static QString leerJugadores(const QCommandLineParser &parser, OpcionesSim &o);
 };

@@ -13,29 +13,35 @@ bool RandomHuman::puedeJugar() const
     return !m_juego.terminado() && !m_juego.estado().player2.isEmpty();
 }
 
-QList<int> RandomHuman::coincidencias(const GameState &estado, const QString &palo)
+RandomHuman::Lugares RandomHuman::coincidencias(const GameState &estado, CardId carta)
 {
-    QList<int> lugares;
+    Lugares lugares;
     for (int j = 0; j < estado.lamesa.count() && j < Marcas::kMesa; ++j) {
-        if (estado.palo(estado.lamesa.at(j)) == palo)
-            lugares.append(j);
+        if (estado.mismoPalo(estado.lamesa.at(j), carta))
+            lugares.agregar(j);
     }
     return lugares;
 }
 
-QList<RandomHuman::Movimiento> RandomHuman::legales(const GameState &estado, int slot)
+RandomHuman::Movimientos RandomHuman::legales(const GameState &estado, int slot)
 {
-    const QString &palo = estado.palo(estado.player2.at(slot));
-    QList<Movimiento> movimientos { Movimiento::AlMonton };
+    const CardId carta = estado.player2.at(slot);
+    Movimientos movimientos;
+    movimientos.agregar(Movimiento::AlMonton);
     bool mesaConPalo = false;
-    for (const QString &entrada : estado.lamesa.entradas())
-        mesaConPalo = mesaConPalo || estado.palo(entrada) == palo;
+    bool lugarConPalo = false; // among the places the board shows
+    for (int j = 0; j < estado.lamesa.count(); ++j) {
+        if (estado.mismoPalo(estado.lamesa.at(j), carta)) {
+            mesaConPalo = true;
+            lugarConPalo = lugarConPalo || j < Marcas::kMesa;
+        }
+    }
     if (!mesaConPalo)
-        movimientos.append(Movimiento::Tirar);
-    if (!coincidencias(estado, palo).isEmpty())
-        movimientos.append(Movimiento::LevantarMesa);
-    if (!estado.player1Lev.isEmpty() && estado.palo(estado.player1Lev.at(0)) == palo)
-        movimientos.append(Movimiento::LevantarMonton);
+        movimientos.agregar(Movimiento::Tirar);
+    if (lugarConPalo)
+        movimientos.agregar(Movimiento::LevantarMesa);
+    if (!estado.player1Lev.isEmpty() && estado.mismoPalo(estado.player1Lev.at(0), carta))
+        movimientos.agregar(Movimiento::LevantarMonton);
     return movimientos;
 }
 
@@ -45,41 +51,73 @@ int RandomHuman::elegir(int n)
     return k < n ? k : n - 1;
 }
 
-RandomHuman::Movimiento RandomHuman::jugar()
+Jugada RandomHuman::azar()
 {
-    const int slot = elegir(m_juego.estado().player2.count());
-    const QList<Movimiento> movimientos = legales(m_juego.estado(), slot);
-    const Movimiento m = movimientos.at(elegir(static_cast<int>(movimientos.size())));
-    switch (m) {
+    const GameState &e = m_juego.estado();
+    Jugada jugada;
+    jugada.carta = elegir(e.player2.count());
+    const Movimientos movimientos = legales(e, jugada.carta);
+    switch (movimientos.at(elegir(movimientos.n))) {
     case Movimiento::Tirar:
-        m_juego.Form_DragDrop(slot);
+        jugada.tipo = Jugada::Tipo::Tirar;
         break;
     case Movimiento::AlMonton:
-        m_juego.montonimg_DragDrop(slot);
+        jugada.tipo = Jugada::Tipo::AlMonton;
         break;
-    case Movimiento::LevantarMesa:
-        levantarMesa(slot);
+    case Movimiento::LevantarMesa: {
+        jugada.tipo = Jugada::Tipo::LevantarMesa;
+        const Lugares lugares = coincidencias(e, e.player2.at(jugada.carta));
+        // Every non-empty subset of the matching places is equally likely.
+        const int mascara = 1 + elegir((1 << lugares.n) - 1);
+        for (int k = 0; k < lugares.n; ++k) {
+            if (mascara & (1 << k))
+                jugada.mesa.push_back(lugares.at(k));
+        }
         break;
+    }
     case Movimiento::LevantarMonton:
-        m_juego.cartap2img_Click(slot);
+        jugada.tipo = Jugada::Tipo::LevantarMonton;
+        break;
+    }
+    return jugada;
+}
+
+RandomHuman::Movimiento RandomHuman::jugar()
+{
+    const Jugada jugada = m_elector ? m_elector->elegir(m_juego.estado(), Lado::Humano) : azar();
+    jugar(jugada);
+    switch (jugada.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return Movimiento::AlMonton;
+    case Jugada::Tipo::LevantarMonton:
+        return Movimiento::LevantarMonton;
+    case Jugada::Tipo::LevantarMesa:
+        return Movimiento::LevantarMesa;
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return Movimiento::Tirar;
+}
+
+void RandomHuman::jugar(const Jugada &jugada)
+{
+    switch (jugada.tipo) {
+    case Jugada::Tipo::Tirar:
+        m_juego.Form_DragDrop(jugada.carta);
+        break;
+    case Jugada::Tipo::AlMonton:
+        m_juego.montonimg_DragDrop(jugada.carta);
+        break;
+    case Jugada::Tipo::LevantarMesa:
+        m_juego.cartap2img_Click(jugada.carta);
+        for (const int lugar : jugada.mesa)
+            m_juego.mesaimg_Click(lugar);
+        m_juego.LevantarBtn_Click();
+        break;
+    case Jugada::Tipo::LevantarMonton:
+        m_juego.cartap2img_Click(jugada.carta);
         m_juego.montonimg_Click(0);
         m_juego.LevantarBtn_Click();
         break;
     }
-    return m;
-}
-
-void RandomHuman::levantarMesa(int slot)
-{
-    const GameState &e = m_juego.estado();
-    const QList<int> lugares = coincidencias(e, e.palo(e.player2.at(slot)));
-    // Every non-empty subset of the matching places is equally likely.
-    const int subconjuntos = (1 << lugares.size()) - 1;
-    const int mascara = 1 + elegir(subconjuntos);
-    m_juego.cartap2img_Click(slot);
-    for (int k = 0; k < lugares.size(); ++k) {
-        if (mascara & (1 << k))
-            m_juego.mesaimg_Click(lugares.at(k));
-    }
-    m_juego.LevantarBtn_Click();
 }

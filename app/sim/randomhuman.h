@@ -1,13 +1,16 @@
 #pragma once
 
+#include "electorjugada.h"
 #include "randomsource.h"
 #include "zelbogame.h"
 
-#include <QList>
+#include <algorithm>
+#include <array>
 
-// A player that makes a random legal move whenever the human is to play: it
+// The player in the human's seat whenever the human is to play. By default it
 // picks one of its hand cards at random, then one of the moves that card
-// allows, and plays it through the board's events as a person would.
+// allows; with a chooser it plays that chooser's move instead. Either way the
+// move is played through the board's events, as a person would.
 class RandomHuman
 {
 public:
@@ -18,7 +21,21 @@ public:
         LevantarMonton, // take the CPU's pile, whose top card has its palo
     };
 
+    // A short list kept inline: the simulator asks for them at every move.
+    template<class T, int N> struct Corta
+    {
+        std::array<T, N> v {};
+        int n = 0;
+        void agregar(T x) { v.at(static_cast<std::size_t>(n++)) = x; }
+        T at(int i) const { return v.at(static_cast<std::size_t>(i)); }
+        bool contains(T x) const { return std::find(v.begin(), v.begin() + n, x) != v.begin() + n; }
+    };
+    using Movimientos = Corta<Movimiento, 4>;
+
     RandomHuman(ZelboGame &juego, RandomSource &azar);
+
+    // From now on the moves come from elector (which must outlive this player).
+    void setElector(ElectorJugada &elector) { m_elector = &elector; }
 
     // Whether the game waits for the human: not ended, and a card in the hand.
     bool puedeJugar() const;
@@ -26,15 +43,18 @@ public:
     Movimiento jugar();
 
     // The moves the card in the given hand slot allows.
-    static QList<Movimiento> legales(const GameState &estado, int slot);
+    static Movimientos legales(const GameState &estado, int slot);
 
 private:
     // A whole number from 0 to n - 1.
     int elegir(int n);
-    void levantarMesa(int slot);
-    // Table places whose card has the palo, as far as the board shows them.
-    static QList<int> coincidencias(const GameState &estado, const QString &palo);
+    Jugada azar();
+    void jugar(const Jugada &jugada);
+    // Table places whose card has the palo of carta, as far as the board shows them.
+    using Lugares = Corta<int, Marcas::kMesa>;
+    static Lugares coincidencias(const GameState &estado, CardId carta);
 
     ZelboGame &m_juego;
     RandomSource &m_azar;
+    ElectorJugada *m_elector = nullptr;
 };

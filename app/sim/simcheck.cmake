@@ -4,6 +4,8 @@
 #                  line has its documented form and adds up (40 cards a hand, 3 games)
 #   bad_arguments  each bad command line exits with status 2, a one-line error and no file
 #   help           --help exits 0 and names every option
+#   levels         --cpu normal --human random is the default; --human normal plays other
+#                  games of the same form, checked, with no think times
 #   recorded       --games 2 --seed 7 prints what RECORDED holds, seconds aside. That
 #                  file was recorded from a run; it changes, and must be recorded again,
 #                  whenever the card order, the draw, the CPU's rule or the random
@@ -103,7 +105,8 @@ function(check_bad_arguments)
             "--moves;3" "--save;${f}" "--moves;-1;--save;${f}" "--moves;x;--save;${f}"
             "--moves;2;--load;${f};--save;${f}" "--games;2;--load;${f}"
             "--check;--moves;1;--save;${f}" "--games;2;--moves;1;--save;${f}"
-            "--check;--load;${f}" "--load;" "--moves;1;--save;" "--save")
+            "--check;--load;${f}" "--load;" "--moves;1;--save;" "--save"
+            "--cpu;fuerte" "--human;normal2" "--cpu" "--human;")
         expect_failure(2 "zelbo-sim: " ${args})
         if(EXISTS ${f})
             message(FATAL_ERROR "'${args}' wrote ${f}")
@@ -111,9 +114,26 @@ function(check_bad_arguments)
     endforeach()
 endfunction()
 
+# The levels: --cpu normal --human random is the default game; the Normal rule in
+# the human's seat plays other games, in the same form, with no think times
+# (no Difícil player is at the table).
+function(check_levels)
+    run_sim(default --games 20 --seed 5)
+    run_sim(explicit --games 20 --seed 5 --cpu normal --human random)
+    if(NOT default STREQUAL explicit)
+        message(FATAL_ERROR "--cpu normal --human random differs from the default")
+    endif()
+    run_sim(normal --games 20 --seed 5 --human normal --check)
+    string(REGEX REPLACE "checked: [^\n]*\n$" "" normal "${normal}")
+    check_form("${normal}" 20)
+    if(normal STREQUAL default OR normal MATCHES "think_ms")
+        message(FATAL_ERROR "--human normal played the random human's games:\n${normal}")
+    endif()
+endfunction()
+
 function(check_help)
     run_sim(out --help)
-    foreach(option --games --seed --check --moves --save --load --help)
+    foreach(option --games --seed --check --moves --save --load --cpu --human --help)
         string(FIND "${out}" "${option}" at)
         if(at EQUAL -1)
             message(FATAL_ERROR "--help does not name ${option}:\n${out}")
@@ -297,7 +317,7 @@ elseif(MODE STREQUAL "recorded")
     if(NOT output STREQUAL expected)
         message(FATAL_ERROR "differs from ${RECORDED}:\n${output}")
     endif()
-elseif(MODE MATCHES "^(bad_arguments|help|preferences_untouched|save_load|resave|damaged|first_deal|check)$")
+elseif(MODE MATCHES "^(bad_arguments|help|levels|preferences_untouched|save_load|resave|damaged|first_deal|check)$")
     cmake_language(CALL check_${MODE})
 else()
     message(FATAL_ERROR "unknown MODE '${MODE}'")

@@ -14,15 +14,17 @@ namespace {
 // the human chooses does not change the deals, and the other way round.
 constexpr std::uint64_t kMezclaHumano = 0x9E3779B97F4A7C15ULL;
 
-std::optional<ResultadoMano::Ganador> veredicto(const QString &texto)
+ResultadoMano::Ganador ganador(ResultadoDeMano::Ganador g)
 {
-    if (texto == QLatin1String("Cpu gana la mano"))
+    switch (g) {
+    case ResultadoDeMano::Ganador::Cpu:
         return ResultadoMano::Ganador::Cpu;
-    if (texto == QLatin1String("Mano empatada"))
-        return ResultadoMano::Ganador::Empate;
-    if (texto.endsWith(QLatin1String(" gana la mano")))
+    case ResultadoDeMano::Ganador::Humano:
         return ResultadoMano::Ganador::Humano;
-    return std::nullopt;
+    case ResultadoDeMano::Ganador::Empate:
+        break;
+    }
+    return ResultadoMano::Ganador::Empate;
 }
 
 } // namespace
@@ -35,50 +37,77 @@ struct Simulador::Escucha
     const AlTerminarMano &alTerminarMano;
     Verificador *verificador;
     ResumenSimulacion resumen;
-    std::optional<ResultadoMano> pendiente; // counted, verdict not yet shown
 };
 
-Simulador::Simulador(QString programDir, std::uint64_t semilla)
+Simulador::Simulador(QString programDir, std::uint64_t semilla, const JugadoresSim &jugadores)
     : m_programDir(std::move(programDir))
     , m_azarJuego(semilla)
     , m_azarHumano(semilla ^ kMezclaHumano)
 {
+    if (jugadores.cpu != NivelCpu::Normal)
+        m_electorCpu = crear(jugadores.cpu);
+    if (jugadores.humano)
+        m_electorHumano = crear(*jugadores.humano);
+    m_conDificil = jugadores.cpu == NivelCpu::Dificil || jugadores.humano == NivelCpu::Dificil;
+}
+
+std::unique_ptr<ElectorCronometrado> Simulador::crear(NivelCpu nivel)
+{
+    std::unique_ptr<ElectorJugada> elector = NivelesCpu::crearElector(nivel);
+    if (!elector)
+        throw SimulacionError(
+            QStringLiteral("this build has no player of level %1").arg(NivelesCpu::clave(nivel)));
+    return std::make_unique<ElectorCronometrado>(std::move(elector));
+}
+
+void Simulador::sentar(ZelboGame &juego, RandomHuman &humano)
+{
+    if (m_electorCpu)
+        juego.setElectorCpu(*m_electorCpu);
+    if (m_electorHumano)
+        humano.setElector(*m_electorHumano);
+}
+
+void Simulador::anotarTiempos(ResumenSimulacion &resumen)
+{
+    resumen.conDificil = m_conDificil;
+    for (auto *elector : { m_electorCpu.get(), m_electorHumano.get() }) {
+        if (elector) {
+            const std::vector<double> tiempos = elector->tomarTiempos();
+            resumen.pensarMs.insert(resumen.pensarMs.end(), tiempos.begin(), tiempos.end());
+        }
+    }
 }
 
 ResumenSimulacion Simulador::jugar(int partidas, const AlTerminarMano &alTerminarMano,
                                    Verificador *verificador)
 {
     JuegoSinVentana sesion(m_programDir, m_azarJuego);
-    Escucha escucha { sesion, partidas, alTerminarMano, verificador, {}, {} };
+    Escucha escucha { sesion, partidas, alTerminarMano, verificador, {} };
     escuchar(escucha);
     RandomHuman humano(sesion.juego(), m_azarHumano);
+    sentar(sesion.juego(), humano);
     sesion.iniciar();
     jugarHastaElFinal(escucha, humano);
     if (escucha.resumen.partidas != partidas)
         throw SimulacionError(QStringLiteral("the game ended after %1 of %2 games")
                                   .arg(escucha.resumen.partidas)
                                   .arg(partidas));
+    anotarTiempos(escucha.resumen);
     return escucha.resumen;
 }
 
 void Simulador::escuchar(Escucha &e)
 {
     const GameState &estado = e.sesion.juego().estado();
-    e.sesion.vista().setAlContar([&e, &estado](int cpu, int humano) {
+    e.sesion.vista().setAlContar([&e, &estado](const ResultadoDeMano &r) {
         if (e.verificador)
-            e.verificador->alContar(estado, cpu, humano);
-        // After the table was collected; what is left there nobody lifted.
-        e.pendiente = ResultadoMano { e.resumen.manos + 1, cpu, humano, estado.lamesa.count(), {} };
-    });
-    e.sesion.dialogos().setAlAvisar([&e](const QString &texto) {
-        const std::optional<ResultadoMano::Ganador> ganador = veredicto(texto);
-        if (!e.pendiente || !ganador)
-            return;
-        e.pendiente->ganador = *ganador;
+            e.verificador->alContar(estado, r.cpu, r.humano);
         ++e.resumen.manos;
+        // After the table was collected; what is left there nobody lifted.
         if (e.alTerminarMano)
-            e.alTerminarMano(*e.pendiente);
-        e.pendiente.reset();
+            e.alTerminarMano(ResultadoMano { e.resumen.manos, r.cpu, r.humano,
+                                             estado.lamesa.count(), ganador(r.ganador) });
     });
     e.sesion.vista().setAlGanar([&e, &estado] {
         ++e.resumen.partidas;
@@ -114,6 +143,7 @@ QString Simulador::guardarTras(int movimientos, const QString &fichero)
 {
     JuegoSinVentana sesion(m_programDir, m_azarJuego);
     RandomHuman humano(sesion.juego(), m_azarHumano);
+    sentar(sesion.juego(), humano);
     // Games go on for as long as the moves last.
     sesion.dialogos().setAlPreguntar([](const QString &) { return true; });
     sesion.iniciar();

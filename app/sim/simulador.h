@@ -1,12 +1,18 @@
 #pragma once
 
+#include "electorcronometrado.h"
 #include "mersennerandom.h"
+#include "nivelcpu.h"
 
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
 
 class JuegoSinVentana;
+class ZelboGame;
 class RandomHuman;
 class Verificador;
 
@@ -28,17 +34,30 @@ struct ResumenSimulacion
     int manos = 0;
     int partidasCpu = 0;
     int partidasHumano = 0;
+    // Whether a Difícil player sat at the table, and how long each of its
+    // choices took in this run, in milliseconds.
+    bool conDificil = false;
+    std::vector<double> pensarMs;
 };
 
-// Plays the real game, the CPU against a random legal human, without a window
-// or a person, with the card set in the given program directory. The same seed
-// plays the same games.
+// Who sits at the table: the CPU's level, and the player in the human's seat,
+// random legal moves when no level is given.
+struct JugadoresSim
+{
+    NivelCpu cpu = NivelCpu::Normal;
+    std::optional<NivelCpu> humano;
+};
+
+// Plays the real game, the CPU against a random legal human (or a level in the
+// human's seat), without a window or a person, with the card set in the given
+// program directory. The same seed plays the same games.
 class Simulador
 {
 public:
     using AlTerminarMano = std::function<void(const ResultadoMano &)>;
 
-    Simulador(QString programDir, std::uint64_t semilla);
+    // Throws SimulacionError when this build has no player of a level asked for.
+    Simulador(QString programDir, std::uint64_t semilla, const JugadoresSim &jugadores = {});
 
     // Plays the given number of games (answering "play again" with Yes until
     // then), reporting every hand as it is scored. With a verificador, every
@@ -62,8 +81,16 @@ private:
     struct Escucha;
     static void escuchar(Escucha &escucha);
     static void jugarHastaElFinal(Escucha &escucha, RandomHuman &humano);
+    static std::unique_ptr<ElectorCronometrado> crear(NivelCpu nivel);
+    // Seats the players of the levels asked for in the session's game.
+    void sentar(ZelboGame &juego, RandomHuman &humano);
+    void anotarTiempos(ResumenSimulacion &resumen);
 
     QString m_programDir;
     MersenneRandom m_azarJuego;
     MersenneRandom m_azarHumano;
+    // The players of the levels asked for; none for the CPU's Normal and a random human.
+    std::unique_ptr<ElectorCronometrado> m_electorCpu;
+    std::unique_ptr<ElectorCronometrado> m_electorHumano;
+    bool m_conDificil = false;
 };

@@ -99,7 +99,7 @@ void TstBoardEndToEnd::guardarYVolver(BoardFixture &f)
     QTest::keyClick(&f.ventana(), Qt::Key_O, Qt::ControlModifier);
     for (const auto lista : { &GameState::lamesa, &GameState::player1, &GameState::player2,
                               &GameState::player1Lev, &GameState::player2Lev })
-        QCOMPARE((f.estado().*lista).entradas(), (guardado.*lista).entradas());
+        QCOMPARE(f.estado().*lista, guardado.*lista);
     QCOMPARE(f.estado().cartasRepartidas, guardado.cartasRepartidas);
 }
 

@@ -82,8 +82,8 @@ void TstBoardInput::dropOnACpuPileGoesOnTheOwnPile()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
     f.tablero().soltar(centro(f.tablero().montonimg[0]), 1);
-    QCOMPARE(f.estado().player2Lev.at(0), QString::number(copas(1)));
-    QCOMPARE(f.estado().player1Lev.at(0), QString::number(copas(5)));
+    QCOMPARE(int(f.estado().player2Lev.at(0)), copas(1));
+    QCOMPARE(int(f.estado().player1Lev.at(0)), copas(5));
 }
 
 void TstBoardInput::dropOnAnyOtherControlDoesNothing()
@@ -148,7 +148,7 @@ void TstBoardInput::eitherButtonSelectsAndTheButtonLifts()
     QVERIFY(t.CheckMesa[0]->isChecked());
     QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 2), QList<int>({ oros(2), oros(1) }));
-    QCOMPARE(f.estado().ultimoEnLevantar, QStringLiteral("p2"));
+    QCOMPARE(f.estado().ultimoEnLevantar, UltimoEnLevantar::p2);
 }
 
 void TstBoardInput::aShortMoveIsAClickNotADrag()

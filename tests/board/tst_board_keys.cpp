@@ -227,7 +227,7 @@ void TstBoardKeys::keysAndTheirRefusals()
     QCOMPARE(foco(), t.cartap2img[0]);
     tecla(f, Qt::Key_Space);
     tecla(f, Qt::Key_M);
-    QCOMPARE(f.estado().player2Lev.at(0), QString::number(copas(1)));
+    QCOMPARE(int(f.estado().player2Lev.at(0)), copas(1));
 }
 
 void TstBoardKeys::hintMarksAndSaysItsMove()

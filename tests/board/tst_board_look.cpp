@@ -81,7 +81,7 @@ void TstBoardLook::cpuFacesNeverShowWithoutABackPicture()
     const GameState &e = f.estado();
     QVERIFY(e.player1.count() > 0);
     for (int i = 0; i < e.player1.count(); ++i) {
-        const QColor cara = colorDeCarta(e.player1.at(i).toInt());
+        const QColor cara = colorDeCarta(e.player1.at(i));
         const QRect lugar = f.tablero().cartap1img.at(i)->geometry();
         int vistos = 0;
         for (int y = lugar.top(); y <= lugar.bottom(); ++y) {

@@ -38,11 +38,11 @@ void TstBoardRefresh::firstDealShowsTheTableAndEmptyPiles()
     for (int i = 0; i < 7; ++i) {
         QCOMPARE(t.mesaimg.at(i)->isVisible(), i < 4);
         if (i < 4)
-            QCOMPARE(t.mesaimg.at(i)->ruta(), f.rutaCarta(e.lamesa.at(i).toInt()));
+            QCOMPARE(t.mesaimg.at(i)->ruta(), f.rutaCarta(e.lamesa.at(i)));
     }
     for (int i = 0; i < 3; ++i) {
         QVERIFY(t.cartap2img.at(i)->isVisible());
-        QCOMPARE(t.cartap2img.at(i)->ruta(), f.rutaCarta(e.player2.at(i).toInt()));
+        QCOMPARE(t.cartap2img.at(i)->ruta(), f.rutaCarta(e.player2.at(i)));
         QVERIFY(t.Image1.at(i)->isVisible());
     }
     QVERIFY(!t.montonimg[0]->isVisible());

@@ -1,3 +1,4 @@
+#include "cachemazo.h"
 #include "cardseterror.h"
 #include "cargarmazo.h"
 #include "classnaipe.h"
@@ -42,6 +43,8 @@ private slots:
     void reloadMakesEveryCardUndealtAgain();
     void damagedCardSetIsRefusedAndDeckKept_data();
     void damagedCardSetIsRefusedAndDeckKept();
+    void rowsPastTheFortiethAreIgnored();
+    void cardSetIsReadAgainOnlyWhenItsFileChanged();
 };
 
 void TestCards::freshRecordsHoldInitialValues()
@@ -141,8 +144,6 @@ void TestCards::damagedCardSetIsRefusedAndDeckKept_data()
     QTest::newRow("no file") << QStringList {};
     QTest::newRow("no table") << QStringList { ninguna };
     QTest::newRow("39 rows") << QStringList { QStringLiteral("DELETE FROM naipe40 WHERE id = 40") };
-    QTest::newRow("41 rows") << QStringList { QStringLiteral(
-        "INSERT INTO naipe40 VALUES (41, 1, 'naipes/oros01.jpg', 'oros', 0)") };
     QTest::newRow("number not a number")
         << QStringList { QStringLiteral("UPDATE naipe40 SET numero = 'siete' WHERE id = 7") };
     QTest::newRow("empty palo") << QStringList { QStringLiteral(
@@ -181,6 +182,66 @@ void TestCards::damagedCardSetIsRefusedAndDeckKept()
     // No half-loaded deck: the game in progress keeps its cards.
     QCOMPARE(describir(mazo), antes);
     QCOMPARE(QFile::exists(db), !cambios.isEmpty());
+}
+
+void TestCards::rowsPastTheFortiethAreIgnored()
+{
+    // The rows past the 40th would each be refused as a card.
+    const TestProgramDir bueno;
+    const TestProgramDir largo({
+        QStringLiteral("INSERT INTO naipe40 VALUES (41, 1, 'naipes/oros01.jpg', 'oros', 0)"),
+        QStringLiteral("INSERT INTO naipe40 VALUES (42, 2, '', '', 1)"),
+        QStringLiteral("INSERT INTO naipe40 VALUES (43, 'x', 'a.jpg', 'oros', 'tal vez')"),
+    });
+    QVERIFY2(bueno.isValid() && largo.isValid(), qPrintable(bueno.error() + largo.error()));
+    Mazo esperado;
+    CargarMazo(esperado, bueno.path());
+    Mazo mazo;
+    try {
+        CargarMazo(mazo, largo.path());
+    } catch (const CardSetError &e) {
+        QFAIL(qPrintable(e.text()));
+    }
+    // The picture paths name the program directory, which differs.
+    QStringList leido = describir(mazo);
+    leido.replaceInStrings(largo.path(), bueno.path());
+    QCOMPARE(leido, describir(esperado));
+}
+
+void TestCards::cardSetIsReadAgainOnlyWhenItsFileChanged()
+{
+    const TestProgramDir dir;
+    const TestProgramDir otro({ QStringLiteral("UPDATE naipe40 SET palo = 'copas' WHERE id = 1"),
+                                QStringLiteral("UPDATE naipe40 SET palo = 'oros' WHERE id = 11") });
+    QVERIFY2(dir.isValid() && otro.isValid(), qPrintable(dir.error() + otro.error()));
+    CacheMazo cache(dir.path());
+    Mazo mazo;
+    QVERIFY(cache.cargar(mazo));
+    QCOMPARE(mazo.carta(1).palo(), QStringLiteral("oros"));
+
+    // A hand deals cards; an unchanged card set is not read, only made undealt.
+    mazo.a_repartida(1, true);
+    mazo.a_repartida(40, true);
+    QVERIFY(!cache.cargar(mazo));
+    QVERIFY(!mazo.repartida(1) && !mazo.repartida(40));
+
+    // Another deck object was never given the cards.
+    Mazo segundo;
+    QVERIFY(cache.cargar(segundo));
+    QCOMPARE(segundo.carta(1).palo(), QStringLiteral("oros"));
+
+    const QString db = dir.ruta(QStringLiteral("naipe40.db"));
+    QVERIFY(QFile::remove(db));
+    QVERIFY(QFile::copy(otro.ruta(QStringLiteral("naipe40.db")), db));
+    QVERIFY(cache.cargar(mazo));
+    QCOMPARE(mazo.carta(1).palo(), QStringLiteral("copas"));
+    QCOMPARE(mazo.carta(11).palo(), QStringLiteral("oros"));
+    QCOMPARE(mazo.paloId(1), mazo.paloId(12));
+    QVERIFY(!cache.cargar(mazo));
+
+    // A file gone is read again, and fails as a damaged card set does.
+    QVERIFY(QFile::remove(db));
+    QVERIFY_THROWS_EXCEPTION(CardSetError, cache.cargar(mazo));
 }
 
 QTEST_GUILESS_MAIN(TestCards)

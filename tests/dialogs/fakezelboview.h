@@ -13,7 +13,7 @@ public:
     void aplicarColorFondo(qint32 color) override { colores.append(color); }
     void mostrarVentana() override { }
     void setCartel(const QString &) override { }
-    void mostrarContadores(int, int) override { }
+    void mostrarResultadoMano(const ResultadoDeMano &) override { }
     void mostrarNombreJugador(const QString &) override { }
     void ResaltarCarta(const Imagen &, int) override { }
     void prepararResultados() override { }

@@ -59,7 +59,7 @@ void TestCapture::humanLiftThroughTheBoard()
     QCOMPARE(Posicion::numeros(e.lamesa), (QList<int> { copas(2), bastos(2) }));
     QCOMPARE(Posicion::numeros(e.player2Lev),
              (QList<int> { oros(3), oros(2), oros(1), bastos(1) }));
-    QCOMPARE(e.ultimoEnLevantar, QStringLiteral("p2"));
+    QCOMPARE(e.ultimoEnLevantar, UltimoEnLevantar::p2);
     // The refresh after the lift shows no card marked.
     QCOMPARE(e.marcas.CheckMesa, (std::array<bool, Marcas::kMesa> {}));
     QCOMPARE(e.marcas.Checkp2, (std::array<bool, Marcas::kMano> {}));
@@ -108,7 +108,7 @@ void TestCapture::tableLiftStacksHighestPlaceOnTop()
     QCOMPARE(Posicion::numeros(e.player2), mano);
     QCOMPARE(Posicion::numeros(e.lamesa), mesa);
     QCOMPARE(Posicion::numeros(e.player2Lev), pila);
-    QCOMPARE(e.ultimoEnLevantar, QStringLiteral("p2"));
+    QCOMPARE(e.ultimoEnLevantar, UltimoEnLevantar::p2);
 }
 
 void TestCapture::takingThePileTurnsItUnderTheHandCard_data()
@@ -142,7 +142,7 @@ void TestCapture::takingThePileTurnsItUnderTheHandCard()
     QVERIFY((humano ? e.player2 : e.player1).isEmpty());
     QCOMPARE(e.marcas.CheckMonton.at(humano ? 0 : 1), false);
     QCOMPARE(Posicion::numeros(e.lamesa), (QList<int> { 11, 12 }));
-    QCOMPARE(e.ultimoEnLevantar, ultimo);
+    QCOMPARE(Posicion::ultimo(e.ultimoEnLevantar), ultimo);
 }
 
 void TestCapture::pileMarkWinsOverTableMarks()
@@ -170,10 +170,10 @@ void TestCapture::cpuLiftRecordsTheCpuEvenWhenNothingMoves()
     p.mesa = { 11 };
     p.pilaCpu = { 31 };
     GameState e = p.estado(m_mazo);
-    e.ultimoEnLevantar = QStringLiteral("p2");
+    e.ultimoEnLevantar = UltimoEnLevantar::p2;
 
     Captura::Levantar(e, Quien::Cpu);
-    QCOMPARE(e.ultimoEnLevantar, QStringLiteral("p1"));
+    QCOMPARE(e.ultimoEnLevantar, UltimoEnLevantar::p1);
     QCOMPARE(Posicion::numeros(e.player1), (QList<int> { 1, 2 }));
     QCOMPARE(Posicion::numeros(e.player1Lev), (QList<int> { 31 }));
     QCOMPARE(Posicion::numeros(e.lamesa), (QList<int> { 11 }));

@@ -39,12 +39,12 @@ Posicion enJuego()
 // A card named twice by the lists, or 0.
 int cartaRepetida(const GameState &e)
 {
-    QSet<QString> vistas;
+    QSet<int> vistas;
     for (const CardList *l : { &e.lamesa, &e.player1, &e.player2, &e.player1Lev, &e.player2Lev }) {
-        for (const QString &entrada : l->entradas()) {
-            if (vistas.contains(entrada))
-                return entrada.toInt();
-            vistas.insert(entrada);
+        for (const CardId carta : *l) {
+            if (vistas.contains(carta))
+                return carta;
+            vistas.insert(carta);
         }
     }
     return 0;
@@ -296,7 +296,7 @@ void TestCommands::newGameInMidHandKeepsPointsAndDealsAfresh()
         }
         QCOMPARE(t.estado().jugadorCpu.puntos(), 2);
         QCOMPARE(t.estado().jugadorHumano.puntos(), 1);
-        QCOMPARE(t.estado().turno, 1);
+        QCOMPARE(t.estado().turno, Turno::Cpu);
         QCOMPARE(t.vista().carteles().last(), QStringLiteral("Juega ") + TestGame::kHumano);
     }
 }

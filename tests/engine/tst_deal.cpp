@@ -11,7 +11,7 @@ namespace {
 
 QString numeros(const CardList &lista)
 {
-    return lista.entradas().join(QLatin1Char(' '));
+    return Posicion::textos(lista).join(QLatin1Char(' '));
 }
 
 // The lists of a deal, for comparison and for a readable failure.
@@ -41,8 +41,8 @@ struct Mano
     void jugarManos()
     {
         for (CardList *mano : { &cpu, &humano }) {
-            for (const QString &e : mano->entradas())
-                apartadas.append(e);
+            for (const CardId c : *mano)
+                apartadas.append(c);
             mano->clear();
         }
     }
@@ -65,6 +65,8 @@ private slots:
     void buscarCartaFindsPositionOrZero_data();
     void buscarCartaFindsPositionOrZero();
     void cardListKeepsOrderAndReadsEmptyPastTheEnd();
+    void drawIsTheGeneratorsTop53BitsWithEveryLibrary();
+    void generatorStateRestoresTheSameDraws();
 
 private:
     Mazo m_mazo;
@@ -99,10 +101,10 @@ void TestDeal::firstDealOfAGameGivesFourToTableAndThreeToEachHand()
     QCOMPARE(e.player2.count(), 3);
     QCOMPARE(e.cartasRepartidas, 10);
     QCOMPARE(e.primerReparto, false);
-    QSet<QString> cartas;
+    QSet<int> cartas;
     for (const CardList *l : { &e.lamesa, &e.player1, &e.player2 })
-        for (const QString &entrada : l->entradas())
-            cartas.insert(entrada);
+        for (const CardId carta : *l)
+            cartas.insert(carta);
     QCOMPARE(cartas.size(), 10);
     QCOMPARE(e.faltaDeConsistencia(), QString());
 }
@@ -141,7 +143,7 @@ void TestDeal::wholeHandDealsEveryCardOnce()
             m.repartir(azar);
             m.jugarManos();
         }
-        QStringList todas = m.mesa.entradas() + m.apartadas.entradas();
+        QStringList todas = Posicion::textos(m.mesa) + Posicion::textos(m.apartadas);
         QCOMPARE(todas.size(), 40);
         QCOMPARE(QSet<QString>(todas.begin(), todas.end()).size(), 40);
         for (int n = 1; n <= Mazo::kCartas; ++n)
@@ -208,18 +210,66 @@ void TestDeal::buscarCartaFindsPositionOrZero()
 void TestDeal::cardListKeepsOrderAndReadsEmptyPastTheEnd()
 {
     CardList l = Posicion::lista({ 7, 12, 30 });
-    l.insert(1, QStringLiteral("5"));
-    QCOMPARE(l.entradas(), (QStringList { "7", "5", "12", "30" }));
+    l.insert(1, 5);
+    QCOMPARE(Posicion::numeros(l), (QList<int> { 7, 5, 12, 30 }));
     l.removeAt(2);
-    QCOMPARE(l.entradas(), (QStringList { "7", "5", "30" }));
-    l.insert(3, QStringLiteral("1"));
-    QCOMPARE(l.at(3), QStringLiteral("1"));
+    QCOMPARE(Posicion::numeros(l), (QList<int> { 7, 5, 30 }));
+    l.insert(3, 1);
+    QCOMPARE(int(l.at(3)), 1);
     QCOMPARE(l.count(), 4);
-    QCOMPARE(l.at(4), QString());
-    QCOMPARE(l.at(100), QString());
+    QCOMPARE(int(l.at(4)), int(kSinCarta));
+    QCOMPARE(int(l.at(100)), int(kSinCarta));
+    QCOMPARE(int(l.at(-1)), int(kSinCarta));
+    // A position outside the list removes nothing.
+    l.removeAt(4);
+    l.removeAt(-1);
+    QCOMPARE(Posicion::numeros(l), (QList<int> { 7, 5, 30, 1 }));
     l.clear();
-    QCOMPARE(l.at(0), QString());
+    QCOMPARE(int(l.at(0)), int(kSinCarta));
     QVERIFY(l.isEmpty());
+    // Every card of the deck fits, top first, as a pile that took them all.
+    for (int n = 1; n <= Mazo::kCartas; ++n)
+        l.insert(0, static_cast<CardId>(n));
+    QCOMPARE(l.count(), Mazo::kCartas);
+    QCOMPARE(int(l.at(0)), 40);
+    QCOMPARE(int(l.at(39)), 1);
+}
+
+void TestDeal::drawIsTheGeneratorsTop53BitsWithEveryLibrary()
+{
+    // The C++ standard fixes the 10000th output of a default-seeded
+    // mt19937_64; the draw made of it must not depend on anything else.
+    MersenneRandom azar(5489);
+    for (int i = 1; i < 10000; ++i)
+        azar.next();
+    const double esperado = static_cast<double>(9981545732273789042ULL >> 11) / 9007199254740992.0;
+    QCOMPARE(azar.next(), esperado);
+    // The largest draw stays below 1, so Int(40 * Rnd) + 1 never gives 41.
+    QVERIFY(static_cast<int>(40 * (static_cast<double>((~0ULL) >> 11) / 9007199254740992.0)) + 1
+            == 40);
+}
+
+void TestDeal::generatorStateRestoresTheSameDraws()
+{
+    MersenneRandom azar(99);
+    azar.next();
+    const std::string estado = azar.estado();
+    QList<double> primeras;
+    for (int i = 0; i < 400; ++i) // past one refill of the generator's state
+        primeras.append(azar.next());
+    MersenneRandom otro(1);
+    QVERIFY(otro.restaurar(estado));
+    QList<double> segundas;
+    for (int i = 0; i < 400; ++i)
+        segundas.append(otro.next());
+    QCOMPARE(segundas, primeras);
+
+    // A damaged state is refused and changes nothing.
+    MersenneRandom intacto(1);
+    const std::string antes = intacto.estado();
+    QVERIFY(!intacto.restaurar("1 2 3"));
+    QVERIFY(!intacto.restaurar(estado + " 7"));
+    QCOMPARE(intacto.estado(), antes);
 }
 
 QTEST_GUILESS_MAIN(TestDeal)

@@ -54,7 +54,7 @@ GameState comoEstado(const PosicionCompacta &p)
     GameState e;
     for (int n = 1; n <= PosicionCompacta::kCartas; ++n)
         e.mazo.carta(n).a_palo(kPalos.at(p.palo[static_cast<std::size_t>(n - 1)]));
-    const auto entrada = [](int id) { return QString::number(id + 1); };
+    const auto entrada = [](int id) { return static_cast<CardId>(id + 1); };
     CardList *manos[2] = { &e.player1, &e.player2 };
     CardList *pilas[2] = { &e.player1Lev, &e.player2Lev };
     std::uint64_t resto = p.apiladas;
@@ -76,7 +76,8 @@ GameState comoEstado(const PosicionCompacta &p)
         e.lamesa.append(entrada(p.mesa[i]));
     e.cartasRepartidas = p.repartidas;
     e.primerReparto = false;
-    e.ultimoEnLevantar = p.ultimo == kCpu ? "p1" : (p.ultimo == kHumano ? "p2" : "");
+    e.ultimoEnLevantar = p.ultimo == kCpu ? UltimoEnLevantar::p1
+        : (p.ultimo == kHumano ? UltimoEnLevantar::p2 : UltimoEnLevantar::nadie);
     return e;
 }
 
@@ -90,7 +91,7 @@ bool legalEnEstado(const GameState &e, int asiento, const Jugada &j)
         return false;
     const QString palo = e.palo(mano.at(j.carta));
     bool mesaTienePalo = false;
-    for (const QString &c : e.lamesa.entradas())
+    for (const CardId c : e.lamesa)
         mesaTienePalo = mesaTienePalo || e.palo(c) == palo;
     switch (j.tipo) {
     case T::AlMonton:

@@ -61,8 +61,10 @@ void TestKeptGame::everyHumanTurnComesBackWhole()
         const GameState &estado = juego.estado();
         KeptGame guardada;
         guardada.partida = PartidaGuardada::desdeEstado(estado);
-        guardada.ultimoEnLevantar = estado.ultimoEnLevantar;
-        guardada.turno = estado.turno;
+        guardada.ultimoEnLevantar = estado.ultimoEnLevantar == UltimoEnLevantar::p1
+            ? QStringLiteral("p1")
+            : (estado.ultimoEnLevantar == UltimoEnLevantar::p2 ? QStringLiteral("p2") : QString());
+        guardada.turno = static_cast<int>(estado.turno);
         guardada.numeroPartida = turnos;
         QVERIFY(store.save(guardada));
 

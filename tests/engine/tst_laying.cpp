@@ -118,7 +118,7 @@ void TestLaying::droppedOnAPileItGoesOnTheOwnPile()
     QCOMPARE(Posicion::numeros(e.player2), (QList<int> { copas(1), espadas(1) }));
     QCOMPARE(Posicion::numeros(e.lamesa), QList<int> { oros(2) });
     // Putting a card on the pile is no lift.
-    QCOMPARE(e.ultimoEnLevantar, QStringLiteral("p1"));
+    QCOMPARE(e.ultimoEnLevantar, UltimoEnLevantar::p1);
 }
 
 QTEST_GUILESS_MAIN(TestLaying)

@@ -36,7 +36,7 @@ std::unique_ptr<TestGame> juegoSinLevantar()
     for (quint64 semilla = 1; semilla < 100; ++semilla) {
         auto t = std::make_unique<TestGame>(semilla);
         t->iniciar();
-        if (t->estado().ultimoEnLevantar.isEmpty())
+        if (t->estado().ultimoEnLevantar == UltimoEnLevantar::nadie)
             return t;
     }
     return nullptr;

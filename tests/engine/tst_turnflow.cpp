@@ -64,7 +64,7 @@ void TestTurnFlow::eitherSideOpensAndTheCaptionNamesWhoPlays()
             QCOMPARE(t.estado().player1.count(), 2);
         }
         QCOMPARE(t.estado().player2.count(), 3);
-        QCOMPARE(t.estado().turno, 1);
+        QCOMPARE(t.estado().turno, Turno::Cpu);
     }
     QVERIFY(abreCpu > 0);
     QVERIFY(abreHumano > 0);

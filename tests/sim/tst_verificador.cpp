@@ -16,7 +16,7 @@ GameState primerReparto()
     for (int n = 1; n <= 10; ++n) {
         e.mazo.carta(n).a_repartida(true);
         CardList &lista = n <= 4 ? e.lamesa : n <= 7 ? e.player1 : e.player2;
-        lista.append(QString::number(n));
+        lista.append(static_cast<CardId>(n));
     }
     e.cartasRepartidas = 10;
     return e;
@@ -82,9 +82,9 @@ void TestVerificador::onlyTheFirstFaultIsKept()
 {
     Verificador v(1);
     GameState e = primerReparto();
-    e.lamesa.append(QStringLiteral("3"));
+    e.lamesa.append(3);
     v.trasActualizar(e);
-    e.lamesa.append(QStringLiteral("41"));
+    e.lamesa.append(41);
     v.antesDelHumano();
     v.trasActualizar(e);
     const QString f = falta(v);
@@ -99,7 +99,7 @@ void TestVerificador::handEndWithoutFortyCardsIsAFault()
     e.cartasRepartidas = 40;
     for (int n = 1; n <= 40; ++n) {
         e.mazo.carta(n).a_repartida(true);
-        (n <= 25 ? e.player1Lev : e.player2Lev).append(QString::number(n));
+        (n <= 25 ? e.player1Lev : e.player2Lev).append(static_cast<CardId>(n));
     }
     v.alContar(e, 25, 15);
     QCOMPARE(falta(v), QString());
@@ -118,7 +118,7 @@ void TestVerificador::faultInALaterGameNamesThatGameAndHand()
     fin.cartasRepartidas = 40;
     for (int n = 1; n <= 40; ++n) {
         fin.mazo.carta(n).a_repartida(true);
-        fin.player1Lev.append(QString::number(n));
+        fin.player1Lev.append(static_cast<CardId>(n));
     }
     for (int partida = 1; partida <= 2; ++partida) {
         for (int mano = 1; mano <= 3; ++mano)

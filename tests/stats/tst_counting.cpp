@@ -259,10 +259,10 @@ void TestCounting::seededWholeGames()
     GameInProgress current(kAna, Statistics::kNormal);
     int handNumber = 0;
     int humanWins = 0;
-    view.setAlContar([&](int cpu, int humanPile) {
-        current.handEnded(++handNumber, humanPile, cpu);
+    view.setAlContar([&](const ResultadoDeMano &hand) {
+        current.handEnded(++handNumber, hand.humano, hand.cpu);
         if (everyHandEndsTwice)
-            current.handEnded(handNumber, humanPile, cpu);
+            current.handEnded(handNumber, hand.humano, hand.cpu);
         if (restartAtEveryHand)
             current = *GameInProgress::fromBytes(current.toBytes());
     });

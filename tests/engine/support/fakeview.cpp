@@ -46,12 +46,13 @@ void FakeView::setCartel(const QString &texto)
         m_alCartel(texto);
 }
 
-void FakeView::mostrarContadores(int cpu, int humano)
+void FakeView::mostrarResultadoMano(const ResultadoDeMano &resultado)
 {
-    m_contadores.append({ cpu, humano });
-    registrar(QStringLiteral("contadores %1 %2").arg(cpu).arg(humano));
+    m_contadores.append({ resultado.cpu, resultado.humano });
+    m_resultadosMano.append(resultado);
+    registrar(QStringLiteral("contadores %1 %2").arg(resultado.cpu).arg(resultado.humano));
     if (m_alContar)
-        m_alContar(cpu, humano);
+        m_alContar(resultado);
 }
 
 void FakeView::mostrarNombreJugador(const QString &nombre)

@@ -32,7 +32,7 @@ public:
     void aplicarColorFondo(qint32 color) override;
     void mostrarVentana() override;
     void setCartel(const QString &texto) override;
-    void mostrarContadores(int cpu, int humano) override;
+    void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
     void mostrarNombreJugador(const QString &nombre) override;
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
     void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
@@ -50,8 +50,8 @@ public:
     void setAlCartel(std::function<void(const QString &)> f) { m_alCartel = std::move(f); }
     // Called at every highlight pause, after it was recorded.
     void setAlResaltar(std::function<void()> f) { m_alResaltar = std::move(f); }
-    // Called when a hand's pile counters are shown, after they were recorded.
-    void setAlContar(std::function<void(int cpu, int humano)> f) { m_alContar = std::move(f); }
+    // Called when a hand's result is shown, after it was recorded.
+    void setAlContar(std::function<void(const ResultadoDeMano &)> f) { m_alContar = std::move(f); }
 
     int actualizaciones() const { return m_actualizaciones; }
     const QStringList &carteles() const { return m_carteles; }
@@ -63,6 +63,7 @@ public:
     QStringList resaltesTexto() const;
     const QList<Resultado> &resultados() const { return m_resultados; }
     const QList<QPair<int, int>> &contadores() const { return m_contadores; }
+    const QList<ResultadoDeMano> &resultadosMano() const { return m_resultadosMano; }
     const QStringList &reversosPedidos() const { return m_reversosPedidos; }
     const QStringList &programasIniciados() const { return m_programas; }
     std::optional<int> salida() const { return m_salida; }
@@ -87,6 +88,7 @@ private:
     QStringList m_frasesCpu;
     QList<Resultado> m_resultados;
     QList<QPair<int, int>> m_contadores;
+    QList<ResultadoDeMano> m_resultadosMano;
     QStringList m_reversosPedidos;
     QStringList m_programas;
     QStringList m_nombres;
@@ -98,5 +100,5 @@ private:
     std::function<void()> m_alActualizar;
     std::function<void(const QString &)> m_alCartel;
     std::function<void()> m_alResaltar;
-    std::function<void(int, int)> m_alContar;
+    std::function<void(const ResultadoDeMano &)> m_alContar;
 };

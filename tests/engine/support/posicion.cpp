@@ -96,7 +96,7 @@ CardList Posicion::lista(const QList<int> &numeros)
 {
     CardList l;
     for (int n : numeros)
-        l.append(QString::number(n));
+        l.append(static_cast<CardId>(n));
     return l;
 }
 
@@ -116,7 +116,7 @@ QString Posicion::texto(const GameState &e)
 {
     QStringList partes;
     const auto lista = [&partes](const char *nombre, const CardList &l) {
-        partes << QStringLiteral("%1 [%2]").arg(QLatin1String(nombre), l.entradas().join(u' '));
+        partes << QStringLiteral("%1 [%2]").arg(QLatin1String(nombre), textos(l).join(u' '));
     };
     lista("mesa", e.lamesa);
     lista("cpu", e.player1);
@@ -139,7 +139,7 @@ QString Posicion::texto(const GameState &e)
                   .arg(e.jugadorHumano.puntos());
     partes << QStringLiteral("turno %1 ultimo \"%2\"")
                   .arg(static_cast<int>(e.turno))
-                  .arg(e.ultimoEnLevantar);
+                  .arg(ultimo(e.ultimoEnLevantar));
     partes << QStringLiteral("marcas mesa %1 p1 %2 p2 %3 monton %4")
                   .arg(marcas(e.marcas.CheckMesa), marcas(e.marcas.Checkp1),
                        marcas(e.marcas.Checkp2), marcas(e.marcas.CheckMonton));
@@ -149,7 +149,28 @@ QString Posicion::texto(const GameState &e)
 QList<int> Posicion::numeros(const CardList &lista)
 {
     QList<int> l;
-    for (const QString &e : lista.entradas())
-        l.append(e.toInt());
+    for (const CardId carta : lista)
+        l.append(carta);
     return l;
+}
+
+QStringList Posicion::textos(const CardList &lista)
+{
+    QStringList l;
+    for (const CardId carta : lista)
+        l.append(QString::number(carta));
+    return l;
+}
+
+QString Posicion::ultimo(UltimoEnLevantar quien)
+{
+    switch (quien) {
+    case UltimoEnLevantar::p1:
+        return QStringLiteral("p1");
+    case UltimoEnLevantar::p2:
+        return QStringLiteral("p2");
+    case UltimoEnLevantar::nadie:
+        break;
+    }
+    return {};
 }

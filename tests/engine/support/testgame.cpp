@@ -26,7 +26,7 @@ bool TestGame::cargar(const Posicion &posicion)
         iniciar();
     const QString fichero = m_dir.ruta(QStringLiteral("posicion.dat"));
     const bool ok = SavedGameFile::save(fichero, posicion.partida()) && m_juego.CargarJuego(fichero)
-        && estado().turno == 1;
+        && estado().turno == Turno::Cpu;
     limpiar();
     return ok;
 }
@@ -61,8 +61,8 @@ bool TestGame::hacerUltimoEnLevantar(Captura::Quien quien)
             return false;
         m_juego.montonimg_DragDrop(0);
     }
-    const QString esperado
-        = quien == Captura::Quien::Humano ? QStringLiteral("p2") : QStringLiteral("p1");
+    const UltimoEnLevantar esperado
+        = quien == Captura::Quien::Humano ? UltimoEnLevantar::p2 : UltimoEnLevantar::p1;
     const bool ok = estado().ultimoEnLevantar == esperado && !m_juego.terminado();
     limpiar();
     return ok;

@@ -33,7 +33,7 @@ CardList lista(std::initializer_list<int> numeros)
 {
     CardList l;
     for (int n : numeros) {
-        l.append(QString::number(n));
+        l.append(static_cast<CardId>(n));
     }
     return l;
 }
@@ -55,8 +55,8 @@ GameState enJuego()
     e.player1Lev = lista({ 18, 1, 3, 4, 5, 7, 8 });
     e.player2Lev = lista({ 39, 9, 10, 11, 12, 14, 16, 17 });
     for (const CardList *l : listas(e)) {
-        for (const QString &entrada : l->entradas()) {
-            e.mazo.carta(entrada.toInt()).a_repartida(true);
+        for (const CardId carta : *l) {
+            e.mazo.a_repartida(carta, true);
         }
     }
     e.cartasRepartidas = 22;
@@ -65,8 +65,8 @@ GameState enJuego()
     e.jugadorCpu.a_puntos(1);
     e.jugadorHumano.a_nombre(QStringLiteral("Tomas"));
     e.jugadorHumano.a_puntos(2);
-    e.turno = 1;
-    e.ultimoEnLevantar = QStringLiteral("p2");
+    e.turno = Turno::Cpu;
+    e.ultimoEnLevantar = UltimoEnLevantar::p2;
     e.marcas.Checkp2[1] = true;
     e.marcas.CheckMonton[1] = true;
     FuzzCheck::require(e.faltaDeConsistencia().isEmpty());
@@ -82,7 +82,7 @@ bool mismasMarcas(const Marcas &a, const Marcas &b)
 bool mismoJuego(const GameState &a, const GameState &b)
 {
     for (std::size_t i = 0; i < 5; ++i) {
-        if (listas(a)[i]->entradas() != listas(b)[i]->entradas()) {
+        if (!(*listas(a)[i] == *listas(b)[i])) {
             return false;
         }
     }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "electorjugada.h"
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+// A chooser that times another one: how long each choice took, in milliseconds.
+class ElectorCronometrado : public ElectorJugada
+{
+public:
+    explicit ElectorCronometrado(std::unique_ptr<ElectorJugada> elector);
+
+    Jugada elegir(const GameState &estado, Lado lado) override;
+
+    // The times of the choices since the last call, which forgets them.
+    std::vector<double> tomarTiempos() { return std::exchange(m_tiempos, {}); }
+
+private:
+    std::unique_ptr<ElectorJugada> m_elector;
+    std::vector<double> m_tiempos;
+};

@@ -1,0 +1,107 @@
+// Board refresh: the real main window at 1920 x 1080 on the offscreen
+// platform, a game played by random legal moves, and after each move the time
+// of UpdateForm plus painting the whole window into an image. Prints the
+// median and the 99th percentile.
+//   ./build/bench_refresh [refreshes]
+
+#include "autodialogs.h"
+#include "mersennerandom.h"
+#include "pausa.h"
+#include "randomhuman.h"
+#include "zelbofrm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class SinPausa : public Pausa
+{
+public:
+    void esperar(int) override { }
+};
+
+// The files a game reads, copied from beside the program, so the player's
+// lastprop.dat there is never touched.
+bool copiarPrograma(const QString &origen, const QString &destino)
+{
+    QDirIterator it(origen,
+                    { QStringLiteral("*.jpg"), QStringLiteral("*.db"), QStringLiteral("*.dat"),
+                      QStringLiteral("*.png") },
+                    QDir::Files, QDirIterator::Subdirectories);
+    bool ok = true;
+    while (it.hasNext()) {
+        const QString fichero = it.next();
+        const QString relativo = QDir(origen).relativeFilePath(fichero);
+        if (relativo.startsWith(QLatin1String(".."))
+            || relativo.contains(QLatin1String("CMakeFiles")))
+            continue;
+        QDir(destino).mkpath(QFileInfo(relativo).path());
+        ok = QFile::copy(fichero, destino + QLatin1Char('/') + relativo) && ok;
+    }
+    return ok;
+}
+
+double percentil(std::vector<double> t, double p)
+{
+    std::sort(t.begin(), t.end());
+    return t[static_cast<std::size_t>(p * static_cast<double>(t.size() - 1))];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int veces = argc > 1 ? std::atoi(argv[1]) : 2000;
+    QTemporaryDir dir;
+    if (!dir.isValid() || !copiarPrograma(QApplication::applicationDirPath(), dir.path())) {
+        std::fprintf(stderr, "bench_refresh: cannot copy the program's files\n");
+        return 1;
+    }
+    AutoDialogs dialogos;
+    dialogos.setAlPreguntar([](const QString &) { return true; });
+    MersenneRandom azar(7);
+    MersenneRandom azarHumano(8);
+    SinPausa pausa;
+    ZelboFrm ventana(dir.path(), dialogos, azar, pausa);
+    if (!ventana.Form_Load())
+        return 1;
+    ventana.showNormal();
+    ventana.setGeometry(0, 0, 1920, 1080);
+    QApplication::processEvents();
+    ZelboGame &juego = ventana.juego();
+    RandomHuman humano(juego, azarHumano);
+    QImage imagen(ventana.size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> ms;
+    ms.reserve(static_cast<std::size_t>(veces));
+    for (int i = 0; i < veces + 50; ++i) {
+        const GameState &e = juego.estado();
+        // A new game before a hand would be scored keeps the results window away.
+        if (e.cartasRepartidas == 40 && e.player2.count() <= 1)
+            juego.nuevomnu_Click();
+        else
+            humano.jugar();
+        QApplication::processEvents();
+        QElapsedTimer reloj;
+        reloj.start();
+        ventana.UpdateForm();
+        ventana.render(&imagen);
+        const double t = static_cast<double>(reloj.nsecsElapsed()) / 1e6;
+        if (i >= 50) // the first ones fill the picture cache
+            ms.push_back(t);
+    }
+    std::printf("refreshes=%d size=%dx%d median_ms=%.3f p99_ms=%.3f max_ms=%.3f\n", veces,
+                ventana.width(), ventana.height(), percentil(ms, 0.5), percentil(ms, 0.99),
+                percentil(ms, 1.0));
+    return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "gamestate.h"
+#include "jugada.h"
+#include "lado.h"
+
+// Chooses the move of whoever sits at lado, in a position where that seat is
+// to play and holds at least one card. The game carries out the move and shows
+// it with the CPU's beats; the chooser only decides. A chooser reads only what
+// that seat could know, though it is handed the whole state.
+class ElectorJugada
+{
+public:
+    virtual ~ElectorJugada() = default;
+    virtual Jugada elegir(const GameState &estado, Lado lado) = 0;
+};

@@ -1,0 +1,33 @@
+#include "electornormal.h"
+
+namespace {
+
+bool coincide(const GameState &e, const CardList &lista, int i, CardId carta)
+{
+    return i < lista.count() && e.mismoPalo(lista.at(i), carta);
+}
+
+} // namespace
+
+Jugada ElectorNormal::elegir(const GameState &estado, Lado lado)
+{
+    const bool cpu = lado == Lado::Cpu;
+    const CardList &mano = cpu ? estado.player1 : estado.player2;
+    const CardList &propia = cpu ? estado.player1Lev : estado.player2Lev;
+    const CardList &rival = cpu ? estado.player2Lev : estado.player1Lev;
+    const CardId carta = mano.at(0);
+    Jugada jugada;
+    if (coincide(estado, propia, 0, carta)) {
+        jugada.tipo = Jugada::Tipo::AlMonton;
+    } else if (coincide(estado, rival, 0, carta)) {
+        jugada.tipo = Jugada::Tipo::LevantarMonton;
+    } else {
+        // Only the seven table places of the board can be marked.
+        for (int i = 0; i < estado.lamesa.count() && i < Marcas::kMesa; ++i) {
+            if (coincide(estado, estado.lamesa, i, carta))
+                jugada.mesa.push_back(i);
+        }
+        jugada.tipo = jugada.mesa.empty() ? Jugada::Tipo::Tirar : Jugada::Tipo::LevantarMesa;
+    }
+    return jugada;
+}

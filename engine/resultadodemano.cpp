@@ -1,0 +1,22 @@
+#include "resultadodemano.h"
+
+ResultadoDeMano ResultadoDeMano::dePilas(int cpu, int humano)
+{
+    const Ganador ganador = cpu > humano ? Ganador::Cpu
+        : humano > cpu                   ? Ganador::Humano
+                                         : Ganador::Empate;
+    return { ganador, cpu, humano };
+}
+
+QString ResultadoDeMano::texto(const QString &nombreHumano) const
+{
+    switch (ganador) {
+    case Ganador::Cpu:
+        return QStringLiteral("Cpu gana la mano");
+    case Ganador::Humano:
+        return nombreHumano + QStringLiteral(" gana la mano");
+    case Ganador::Empate:
+        break;
+    }
+    return QStringLiteral("Mano empatada");
+}
