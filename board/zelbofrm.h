@@ -41,6 +41,7 @@ public:
     void mostrarVentana() override;
     void setCartel(const QString &texto) override;
     void mostrarContadores(int cpu, int humano) override;
+    void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
     void prepararResultados() override;
@@ -53,8 +54,11 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;
 
 private:
-    void createActions();
     void createMenus();
+    void createToolBar();
+    std::function<void()> comando(void (ZelboGame::*orden)());
+    QAction *accion(const QString &texto, const QKeySequence &atajo,
+                    const std::function<void()> &alElegir);
     void conectarTablero();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();

@@ -34,6 +34,8 @@ bool FinDeMano::ContarPuntajes()
         Captura::RecogerMesa(m_estado, m_estado.player2Lev);
     m_vista.mostrarContadores(m_estado.player1Lev.count(), m_estado.player2Lev.count());
     puntuarMano();
+    // The board agrees with the results window that may follow.
+    m_vista.mostrarPuntajes(m_estado.jugadorCpu.puntos(), m_estado.jugadorHumano.puntos());
     classPlayer &cpu = m_estado.jugadorCpu;
     classPlayer &humano = m_estado.jugadorHumano;
     bool otraPartida = false;

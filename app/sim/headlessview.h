@@ -17,6 +17,7 @@ public:
     void mostrarVentana() override { }
     void setCartel(const QString &) override { }
     void mostrarContadores(int cpu, int humano) override;
+    void mostrarPuntajes(int, int) override { }
     void mostrarNombreJugador(const QString &) override { }
     void ResaltarCarta(const Imagen &, int) override { }
     void prepararResultados() override { }

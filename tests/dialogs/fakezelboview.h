@@ -14,6 +14,7 @@ public:
     void mostrarVentana() override { }
     void setCartel(const QString &) override { }
     void mostrarContadores(int, int) override { }
+    void mostrarPuntajes(int, int) override { }
     void mostrarNombreJugador(const QString &) override { }
     void ResaltarCarta(const Imagen &, int) override { }
     void prepararResultados() override { }

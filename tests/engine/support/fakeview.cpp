@@ -46,6 +46,11 @@ void FakeView::mostrarContadores(int cpu, int humano)
         m_alContar(cpu, humano);
 }
 
+void FakeView::mostrarPuntajes(int cpu, int humano)
+{
+    registrar(QStringLiteral("puntajes %1 %2").arg(cpu).arg(humano));
+}
+
 void FakeView::mostrarNombreJugador(const QString &nombre)
 {
     m_nombres.append(nombre);

@@ -33,6 +33,7 @@ public:
     void mostrarVentana() override;
     void setCartel(const QString &texto) override;
     void mostrarContadores(int cpu, int humano) override;
+    void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
     void prepararResultados() override;
