@@ -82,7 +82,7 @@ SEED ?= $(shell date +%s)
 
 monkey: build
 	ZELBO_MONKEY_EVENTS=$(EVENTS) ZELBO_MONKEY_SEED=$(SEED) QT_QPA_PLATFORM=offscreen \
-	    ./build/tests/tst_board_monkey
+	    QTEST_FUNCTION_TIMEOUT=864000000 ./build/tests/tst_board_monkey
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -29,8 +29,11 @@ function(zelbo_check_packages)
                 break()
             endif()
         endforeach()
-    elseif(NOT EXISTS ${libdir}/cmake/Qt6/Qt6Config.cmake)
-        list(APPEND missing qt6-base-dev)
+    else()
+        find_file(ZELBO_QT6_CONFIG Qt6Config.cmake PATHS ${libdir}/cmake/Qt6 NO_DEFAULT_PATH)
+        if(NOT ZELBO_QT6_CONFIG)
+            list(APPEND missing qt6-base-dev)
+        endif()
     endif()
     # Run-time pieces: the card set is built at build time through the SQLite driver, and the
     # standard buttons read "Aceptar" and "Cancelar" through Qt's Spanish translation.

@@ -2,6 +2,7 @@
 
 #include "boardwidget.h"
 #include "cardpicture.h"
+#include "markbox.h"
 #include "mersennerandom.h"
 #include "savedgamefile.h"
 
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 #include <utility>
@@ -108,16 +110,17 @@ void MonkeyDriver::arrancar()
 
 QString MonkeyDriver::paso()
 {
-    const int tipo = alAzar(1000);
-    if (tipo < 400)
+    // Rare ends of the program, so that games reach their third point.
+    const int tipo = alAzar(10000);
+    if (tipo < 3000)
         clic();
-    else if (tipo < 550)
+    else if (tipo < 6000)
         arrastre();
-    else if (tipo < 700)
+    else if (tipo < 7200)
         tecla();
-    else if (tipo < 900)
+    else if (tipo < 8800)
         orden();
-    else if (tipo < 997)
+    else if (tipo < 9995)
         tamano();
     else {
         anotar(QStringLiteral("close box"));
@@ -151,6 +154,18 @@ QString MonkeyDriver::comprobar() const
     return {};
 }
 
+QString MonkeyDriver::ventanasVistas() const
+{
+    QStringList partes;
+    for (const char *texto : { "Contando puntajes", "¿Jugar de nuevo?", "Error leyendo archivo" })
+        partes << QStringLiteral("\"%1\" %2")
+                      .arg(QString::fromUtf8(texto))
+                      .arg(m_dialogos.vecesMostrado(QString::fromUtf8(texto)));
+    for (auto it = m_vistas.cbegin(); it != m_vistas.cend(); ++it)
+        partes << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    return partes.join(QStringLiteral(", "));
+}
+
 void MonkeyDriver::anotar(const QString &evento)
 {
     m_historia.append(evento);
@@ -158,9 +173,26 @@ void MonkeyDriver::anotar(const QString &evento)
         m_historia.removeFirst();
 }
 
+// Half the points fall on a control that takes input (a card, a mark, the
+// lift button): points anywhere would seldom make a move.
 QPoint MonkeyDriver::puntoAlAzar()
 {
-    const QWidget &t = m_ventana->tablero();
+    const BoardWidget &t = m_ventana->tablero();
+    QList<QWidget *> controles { t.LevantarBtn, t.CheckMonton[1] };
+    const auto agregar = [&controles](const auto &grupo) {
+        for (QWidget *control : grupo)
+            controles.append(control);
+    };
+    agregar(t.cartap2img);
+    agregar(t.mesaimg);
+    agregar(t.montonimg);
+    agregar(t.Checkp2);
+    controles.removeIf([](const QWidget *c) { return !c->isVisible(); });
+    if (!controles.isEmpty() && alAzar(2) == 0) {
+        const QRect r = controles.at(alAzar(static_cast<int>(controles.size())))->geometry();
+        return r.topLeft()
+            + QPoint(alAzar(std::max(1, r.width())), alAzar(std::max(1, r.height())));
+    }
     return { alAzar(std::max(1, t.width())), alAzar(std::max(1, t.height())) };
 }
 
@@ -188,8 +220,19 @@ void MonkeyDriver::clic()
 void MonkeyDriver::arrastre()
 {
     BoardWidget &t = m_ventana->tablero();
-    const QPoint desde = puntoAlAzar();
-    const QPoint hasta = puntoAlAzar();
+    // Mostly from a card of the human's hand, the only pictures that drag.
+    QList<QWidget *> mano;
+    for (QWidget *carta : t.cartap2img) {
+        if (carta->isVisible())
+            mano.append(carta);
+    }
+    const QPoint desde = !mano.isEmpty() && alAzar(10) < 7
+        ? mano.at(alAzar(static_cast<int>(mano.size())))->geometry().center()
+        : puntoAlAzar();
+    // Often onto a pile, where a card always goes: hands then come to their end.
+    const QPoint hasta = alAzar(10) < 4
+        ? t.montonimg.at(static_cast<std::size_t>(alAzar(2)))->geometry().center()
+        : puntoAlAzar();
     QWidget *control = t.childAt(desde);
     if (!control)
         control = &t;
@@ -204,9 +247,9 @@ void MonkeyDriver::arrastre()
         return;
     // Offscreen a drag ends at once; the drop is handed to the board as the
     // platform would hand it.
-    const auto mano = std::find(t.cartap2img.begin(), t.cartap2img.end(), control);
-    if (mano != t.cartap2img.end())
-        t.soltar(hasta, static_cast<int>(mano - t.cartap2img.begin()));
+    const auto carta = std::find(t.cartap2img.begin(), t.cartap2img.end(), control);
+    if (carta != t.cartap2img.end())
+        t.soltar(hasta, static_cast<int>(carta - t.cartap2img.begin()));
     else
         QTest::mouseRelease(control, Qt::LeftButton, {}, control->mapFrom(&t, hasta));
 }
@@ -222,6 +265,8 @@ void MonkeyDriver::tecla()
         { Qt::Key_Q, Qt::ControlModifier }, { Qt::Key_A, Qt::NoModifier },
     };
     const auto &[tecla, modificador] = kTeclas[alAzar(static_cast<int>(std::size(kTeclas)))];
+    if (tecla == Qt::Key_N && alAzar(50) > 0)
+        return; // a new game, mostly left out as in orden()
     QWidget *destino = QApplication::focusWidget();
     if (!destino || destino->window() != m_ventana.get())
         destino = m_ventana.get();
@@ -242,6 +287,9 @@ void MonkeyDriver::orden()
     if (acciones.isEmpty())
         return;
     QAction *a = acciones.at(alAzar(static_cast<int>(acciones.size())));
+    // A new game starts the hand again: mostly left out, so that hands end.
+    if (a->text() == QStringLiteral("Nuevo") && alAzar(50) > 0)
+        return;
     anotar(QStringLiteral("command ") + a->text());
     a->trigger();
 }
@@ -271,6 +319,10 @@ void MonkeyDriver::atenderModal()
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal)
         return;
+    if (modal != m_ultimoModal) {
+        m_ultimoModal = modal;
+        ++m_vistas[QString::fromLatin1(modal->metaObject()->className())];
+    }
     const int que = alAzar(10);
     if (que < 3) {
         QList<QAbstractButton *> botones;

@@ -3,6 +3,8 @@
 #include "boardfixture.h"
 #include "randomdialogs.h"
 
+#include <QMap>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -26,6 +28,8 @@ public:
     // What the last events were, newest last, for a failure report.
     QString historia() const { return m_historia.join(QStringLiteral("; ")); }
     int inicios() const { return m_inicios; }
+    // How many of each of the game's own windows were opened, e.g. "WinnerDialogFrm 12".
+    QString ventanasVistas() const;
 
 private:
     void arrancar();
@@ -51,4 +55,6 @@ private:
     QTimer m_modales;
     QStringList m_historia;
     int m_inicios = 0;
+    QPointer<QWidget> m_ultimoModal;
+    QMap<QString, int> m_vistas;
 };

@@ -13,13 +13,14 @@ DialogService::Respuesta RandomDialogs::mensaje(const QString &texto, const QStr
                                                 Botones botones, Icono)
 {
     m_ultimo = texto;
+    ++m_veces[texto];
     switch (botones) {
     case Botones::Ok:
         break;
     case Botones::OkCancel:
-        // The quit question is mostly refused, so that games get far.
-        return moneda(texto == QStringLiteral("¿Salir del juego?") ? 10 : 50) ? Respuesta::Ok
-                                                                              : Respuesta::Cancel;
+        // Quitting and opening another game are mostly refused, so that games get far.
+        return moneda(texto == QStringLiteral("¿Salir del juego?") ? 3 : 15) ? Respuesta::Ok
+                                                                             : Respuesta::Cancel;
     case Botones::YesNo:
         // Mostly another game: a "No" ends the program and the soak starts it again.
         return moneda(85) ? Respuesta::Yes : Respuesta::No;

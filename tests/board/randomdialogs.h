@@ -2,6 +2,7 @@
 
 #include "dialogservice.h"
 
+#include <QHash>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -24,6 +25,8 @@ public:
     void setArchivos(const QStringList &archivos) { m_archivos = archivos; }
     // The last message's text, for a failure report.
     const QString &ultimoMensaje() const { return m_ultimo; }
+    // How often a message was shown, to tell how far the games got.
+    int vecesMostrado(const QString &texto) const { return m_veces.value(texto); }
 
 private:
     bool moneda(int porCiento) { return static_cast<int>(m_azar.bounded(100)) < porCiento; }
@@ -32,4 +35,5 @@ private:
     QString m_carpeta;
     QStringList m_archivos;
     QString m_ultimo;
+    QHash<QString, int> m_veces;
 };

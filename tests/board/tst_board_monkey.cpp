@@ -52,6 +52,7 @@ void TstBoardMonkey::randomInputKeepsEveryCardInOnePlace()
     qInfo("monkey: seed %llu, %d events, %d programs, %.1f s, %.0f events/s",
           static_cast<unsigned long long>(semilla), eventos, mono.inicios(), segundos,
           eventos / std::max(segundos, 0.001));
+    qInfo("monkey: windows opened: %s", qPrintable(mono.ventanasVistas()));
     QVERIFY(mono.inicios() >= 1);
 }
 
