@@ -3,20 +3,36 @@
 #            normal build and in a sanitizer build
 # make install PREFIX=P   installs the game under P (default /usr/local)
 # make package            builds the Debian package build/zelbo_<version>_<arch>.deb
+# NO_DEPS=1  leaves the packages alone (CMake then names any that are missing)
 
-PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
-            qt6-translations-l10n libgl-dev libxkbcommon-dev libbenchmark-dev \
-            clang-14 libclang-rt-14-dev valgrind qt6-base-private-dev qt6-svg-dev \
-            desktop-file-utils appstream dpkg-dev file
+# What building and playing needs; each other target adds its own tools.
+RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
+                qt6-translations-l10n libgl-dev libxkbcommon-dev qt6-base-private-dev qt6-svg-dev
+# The sanitizer runtimes of the second test build, and the benchmark library so that the
+# benchmarks are built, and kept building, with the tests.
+TEST_PACKAGES := libasan8 libubsan1 libbenchmark-dev desktop-file-utils appstream
+PACKAGE_PACKAGES := dpkg-dev file
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+MEMCHECK_PACKAGES := valgrind
+
+# A target's additions reach the deps step it runs first (target-specific variables are
+# inherited by prerequisites).
+PACKAGES := $(RUN_PACKAGES)
+test: PACKAGES += $(TEST_PACKAGES)
+fuzz: PACKAGES += $(FUZZ_PACKAGES)
+memcheck: PACKAGES += $(MEMCHECK_PACKAGES)
+package: PACKAGES += $(PACKAGE_PACKAGES)
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test install package fuzz memcheck clean
+.PHONY: all deps configure build run test install package fuzz memcheck monkey clean
 
 all: build
 
 deps:
-	@missing=""; for p in $(PACKAGES); do \
+	@if [ -n "$(NO_DEPS)" ]; then echo "NO_DEPS set: no packages installed"; exit 0; fi; \
+	missing=""; for p in $(PACKAGES); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" \
 	        || missing="$$missing $$p"; \
 	done; \
@@ -72,6 +88,14 @@ memcheck: configure
 	cmake --build --preset default -j $(JOBS) --target zelbo-sim
 	valgrind --tool=memcheck --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
 	    ./build/zelbo-sim --games 200 --seed 1 --check
+
+# make monkey EVENTS=N SEED=S   the random-input soak of the main window (offscreen)
+EVENTS ?= 1000000
+SEED ?= $(shell date +%s)
+
+monkey: build
+	ZELBO_MONKEY_EVENTS=$(EVENTS) ZELBO_MONKEY_SEED=$(SEED) QT_QPA_PLATFORM=offscreen \
+	    QTEST_FUNCTION_TIMEOUT=864000000 ./build/tests/tst_board_monkey
 
 clean:
 	rm -rf build build-asan build-fuzz

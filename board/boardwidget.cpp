@@ -60,7 +60,7 @@ void BoardWidget::crearCartas(PictureCache &cache)
         colocar(imagen, twips);
         return imagen;
     };
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < static_cast<int>(cartap1img.size()); ++i) {
         cartap1img.at(i) = crear(GrupoImagen::cartap1img, i, BL::kCartaCpu[i]);
         cartap1img.at(i)->setToolTip(QStringLiteral("Cartas de la Cpu"));
         Image1.at(i) = crear(GrupoImagen::cartap1img, i, BL::kReverso[i]);
@@ -71,13 +71,13 @@ void BoardWidget::crearCartas(PictureCache &cache)
         cartap2img.at(i)->setCursor(Qt::OpenHandCursor);
         cartap2img.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < static_cast<int>(mesaimg.size()); ++i) {
         mesaimg.at(i) = crear(GrupoImagen::mesaimg, i, BL::kMesa[i]);
         mesaimg.at(i)->setToolTip(QStringLiteral("Click izquierdo "));
         mesaimg.at(i)->setCursor(Qt::PointingHandCursor);
         mesaimg.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < static_cast<int>(montonimg.size()); ++i) {
         montonimg.at(i) = crear(GrupoImagen::montonimg, i, BL::kMonton[i]);
         montonimg.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
@@ -92,9 +92,9 @@ void BoardWidget::crearMarcas()
         colocar(marca, twips);
         return marca;
     };
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < Checkp2.size(); ++i)
         Checkp2.at(i) = crear(BL::kCheckp2[i], true);
-    for (int i = 0; i < 7; ++i)
+    for (std::size_t i = 0; i < CheckMesa.size(); ++i)
         CheckMesa.at(i) = crear(BL::kCheckMesa[i], false);
     CheckMonton[0] = crear(BL::kCheckMonton[0], false);
     CheckMonton[1] = crear(BL::kCheckMonton[1], true);
@@ -148,7 +148,7 @@ void BoardWidget::crearMarcadores()
     const QString estilo
         = QStringLiteral("background: white; color: black; border: 1px solid black;"
                          "font-weight: bold; font-style: italic;");
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < std::size(BL::kFrame); ++i) {
         auto *marco = new QFrame(this);
         marco->setStyleSheet(QStringLiteral("background: #E0E0E0;"));
         colocar(marco, BL::kFrame[i]);

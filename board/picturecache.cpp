@@ -2,24 +2,45 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <algorithm>
+
+namespace {
+QPixmap decodificar(const QString &ruta, QSize tamano)
+{
+    QImageReader lector(ruta);
+    const QSize original = lector.size();
+    if (original.isValid() && original.width() > tamano.width())
+        lector.setScaledSize(original.scaled(tamano * 2, Qt::KeepAspectRatio).boundedTo(original));
+    const QImage imagen = lector.read();
+    if (imagen.isNull())
+        return {};
+    return QPixmap::fromImage(
+        imagen.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+// A failed picture is kept too, so it is not decoded again at every repaint;
+// it costs one byte.
+qsizetype coste(const QPixmap &imagen)
+{
+    return std::max<qsizetype>(1, qsizetype(imagen.width()) * imagen.height() * imagen.depth() / 8);
+}
+} // namespace
+
+PictureCache::PictureCache(qsizetype limiteBytes)
+    : m_imagenes(limiteBytes)
+{
+}
 
 QPixmap PictureCache::imagen(const QString &ruta, QSize tamano)
 {
     if (ruta.isEmpty() || tamano.isEmpty())
         return {};
     const Clave clave { ruta, tamano };
-    if (const auto it = m_imagenes.constFind(clave); it != m_imagenes.constEnd())
-        return *it;
-    QImageReader lector(ruta);
-    const QSize original = lector.size();
-    if (original.isValid() && original.width() > tamano.width())
-        lector.setScaledSize(original.scaled(tamano * 2, Qt::KeepAspectRatio).boundedTo(original));
-    QImage imagen = lector.read();
-    QPixmap resultado;
-    if (!imagen.isNull())
-        resultado = QPixmap::fromImage(
-            imagen.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    m_imagenes.insert(clave, resultado);
+    if (const QPixmap *guardada = m_imagenes.object(clave))
+        return *guardada;
+    const QPixmap resultado = decodificar(ruta, tamano);
+    // A picture larger than the whole bound is shown but not kept.
+    m_imagenes.insert(clave, new QPixmap(resultado), coste(resultado));
     return resultado;
 }
 
@@ -36,5 +57,18 @@ bool PictureCache::legible(const QString &ruta)
 
 void PictureCache::olvidar(const QString &ruta)
 {
-    m_imagenes.removeIf([&ruta](const auto &par) { return par.key().ruta == ruta; });
+    const QList<Clave> claves = m_imagenes.keys();
+    for (const Clave &clave : claves) {
+        if (clave.ruta == ruta)
+            m_imagenes.remove(clave);
+    }
+}
+
+void PictureCache::olvidarFallidas()
+{
+    const QList<Clave> claves = m_imagenes.keys();
+    for (const Clave &clave : claves) {
+        if (const QPixmap *imagen = m_imagenes.object(clave); imagen && imagen->isNull())
+            m_imagenes.remove(clave);
+    }
 }

@@ -1,21 +1,34 @@
 #pragma once
 
-#include <QHash>
+#include <QCache>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 
 // Pictures decoded once per file and shown size. A JPEG is decoded straight at
 // the size it is shown, which is both faster and sharper than scaling later.
+// The cache holds a bounded number of bytes: every window size the player
+// tries adds a set of pictures, and the least recently shown ones go first.
 class PictureCache
 {
 public:
+    // Enough for the whole deck, the backs and the enlarged cards at the
+    // largest board size, twice over.
+    static constexpr qsizetype kLimiteBytes = 64 * 1024 * 1024;
+
+    explicit PictureCache(qsizetype limiteBytes = kLimiteBytes);
+
     // A null pixmap when the file cannot be read.
     QPixmap imagen(const QString &ruta, QSize tamano);
     // Whether the file can be decoded: its header and its body.
     static bool legible(const QString &ruta);
     // Forgets every picture of this file (a card back that was chosen anew).
     void olvidar(const QString &ruta);
+    // Forgets the files that could not be read, so they are tried again (the
+    // player may have put a picture back meanwhile).
+    void olvidarFallidas();
+    // The bytes the pictures held now take.
+    qsizetype bytes() const { return m_imagenes.totalCost(); }
 
 private:
     struct Clave
@@ -29,5 +42,5 @@ private:
         return qHashMulti(semilla, clave.ruta, clave.tamano.width(), clave.tamano.height());
     }
 
-    QHash<Clave, QPixmap> m_imagenes;
+    QCache<Clave, QPixmap> m_imagenes;
 };

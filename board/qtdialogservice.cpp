@@ -1,11 +1,13 @@
 #include "qtdialogservice.h"
 
 #include "colorvalue.h"
+#include "sinescape.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -35,6 +37,13 @@ QMessageBox::Icon iconoDe(DialogService::Icono icono)
     return QMessageBox::NoIcon;
 }
 
+// "Archivos (*.dat)" -> "dat": the extension of the filter's first pattern.
+QString sufijoDe(const QString &filtro)
+{
+    const QRegularExpression patron(QStringLiteral("\\*\\.(\\w+)"));
+    return patron.match(filtro).captured(1);
+}
+
 } // namespace
 
 // Over the game's window once it is shown; before that (a message at start)
@@ -49,6 +58,9 @@ DialogService::Respuesta QtDialogService::mensaje(const QString &texto, const QS
 {
     QMessageBox caja(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto, botonesDe(botones),
                      padre());
+    // A Yes/No question has no escape answer; OK/Cancel keeps Esc as Cancel.
+    if (botones == Botones::YesNo)
+        caja.installEventFilter(new SinEscape(&caja));
     switch (caja.exec()) {
     case QMessageBox::Ok:
         return Respuesta::Ok;
@@ -78,9 +90,15 @@ QString QtDialogService::archivoParaAbrir(const QString &filtro)
 
 QString QtDialogService::archivoParaGuardar(const QString &filtro)
 {
-    // The dialog asks before it replaces an existing file.
-    return QFileDialog::getSaveFileName(padre(), QStringLiteral("Guardar"), m_carpetaInicial,
-                                        filtro);
+    QFileDialog dialogo(padre(), QStringLiteral("Guardar"), m_carpetaInicial, filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the filter's, before the dialog
+    // asks whether to replace an existing file of that name; otherwise the
+    // saved game would be hidden by the filter when the player looks for it.
+    dialogo.setDefaultSuffix(sufijoDe(filtro));
+    if (dialogo.exec() != QDialog::Accepted)
+        return {};
+    return dialogo.selectedFiles().value(0);
 }
 
 qint32 QtDialogService::elegirColor(qint32 inicial)

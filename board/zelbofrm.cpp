@@ -59,7 +59,8 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
            qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
                + statusBar()->sizeHint().height());
-    createActions();
+    createMenus();
+    createToolBar();
     conectarTablero();
     qApp->installEventFilter(this);
 }
@@ -96,17 +97,22 @@ int ZelboFrm::estadoSalida() const
     return m_falloAlCargar ? 1 : m_juego.estadoSalida();
 }
 
-void ZelboFrm::createActions()
+std::function<void()> ZelboFrm::comando(void (ZelboGame::*orden)())
 {
-    const auto accion = [this](const QString &texto, QKeySequence atajo, auto alElegir) {
-        auto *a = new QAction(texto, this);
-        a->setShortcut(atajo);
-        connect(a, &QAction::triggered, this, alElegir);
-        return a;
-    };
-    const auto comando = [this](void (ZelboGame::*orden)()) {
-        return [this, orden] { jugar([orden](ZelboGame &j) { (j.*orden)(); }); };
-    };
+    return [this, orden] { jugar([orden](ZelboGame &j) { (j.*orden)(); }); };
+}
+
+QAction *ZelboFrm::accion(const QString &texto, const QKeySequence &atajo,
+                          const std::function<void()> &alElegir)
+{
+    auto *a = new QAction(texto, this);
+    a->setShortcut(atajo);
+    connect(a, &QAction::triggered, this, alElegir);
+    return a;
+}
+
+void ZelboFrm::createMenus()
+{
     QMenu *archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
     archivo->addAction(
         accion(QStringLiteral("Nuevo"), QKeySequence::New, comando(&ZelboGame::nuevomnu_Click)));
@@ -126,20 +132,25 @@ void ZelboFrm::createActions()
     ayuda->addAction(
         accion(QStringLiteral("Contenidos"), QKeySequence::HelpContents, [this] { abrirAyuda(); }));
     ayuda->addAction(accion(QStringLiteral("Acerca de ..."), {}, [this] { abrirAcercaDe(); }));
+}
 
-    const auto boton = [this](const QString &texto, const QString &clave, const QString &ayuda) {
-        auto *a = new QAction(QIcon(m_programDir + QStringLiteral("/icons/%1.png").arg(clave)),
-                              texto, this);
+// The buttons' keys name their icons; each runs the game command of its name.
+void ZelboFrm::createToolBar()
+{
+    const auto boton = [this](const QString &texto, const QString &clave, const QString &ayuda,
+                              void (ZelboGame::*orden)()) {
+        QAction *a = accion(texto, {}, comando(orden));
+        a->setIcon(QIcon(m_programDir + QStringLiteral("/icons/%1.png").arg(clave)));
         a->setToolTip(ayuda);
-        connect(a, &QAction::triggered, this,
-                [this, clave] { jugar([clave](ZelboGame &j) { j.Toolbar1_ButtonClick(clave); }); });
+        a->setObjectName(clave);
         m_tablero->Toolbar1->addAction(a);
     };
     boton(QStringLiteral("Nuevo"), QStringLiteral("nuevo"),
-          QStringLiteral("Empezar un juego nuevo"));
-    boton(QStringLiteral("Run"), QStringLiteral("run"), QStringLiteral("Correr una aplicacion"));
+          QStringLiteral("Empezar un juego nuevo"), &ZelboGame::nuevomnu_Click);
+    boton(QStringLiteral("Run"), QStringLiteral("run"), QStringLiteral("Correr una aplicacion"),
+          &ZelboGame::ejecutarAplicacion);
     boton(QStringLiteral("Salir"), QStringLiteral("salir"),
-          QStringLiteral("Salir de la aplicacion"));
+          QStringLiteral("Salir de la aplicacion"), &ZelboGame::salirmnu_Click);
 }
 
 void ZelboFrm::crearMenuJuego()
@@ -174,7 +185,7 @@ void ZelboFrm::conectarTablero()
     for (CardPicture *imagen : t.cartap2img)
         alClic(imagen, &ZelboGame::cartap2img_Click);
     alClic(t.montonimg[0], &ZelboGame::montonimg_Click);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < static_cast<int>(t.Checkp2.size()); ++i)
         connect(t.Checkp2.at(i), &MarkBox::clicked, this,
                 [this, i] { jugar([i](ZelboGame &j) { j.Checkp2_Click(i); }); });
     connect(t.CheckMonton[1], &MarkBox::clicked, this,
@@ -235,15 +246,14 @@ void ZelboFrm::UpdateForm()
 {
     const GameState &e = m_juego.estado();
     BoardWidget &t = *m_tablero;
-    t.Puntajep1Lbl->setText(QString::number(e.jugadorCpu.puntos()));
-    t.Puntajep2Lbl->setText(QString::number(e.jugadorHumano.puntos()));
+    mostrarPuntajes(e.jugadorCpu.puntos(), e.jugadorHumano.puntos());
     mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
     mostrarLista(e.lamesa, t.mesaimg);
     mostrarLista(e.player1, t.cartap1img);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < static_cast<int>(t.Image1.size()); ++i)
         t.Image1.at(i)->setVisible(i < e.player1.count());
     mostrarLista(e.player2, t.cartap2img);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < static_cast<int>(t.montonimg.size()); ++i) {
         const CardList &pila = i == 0 ? e.player1Lev : e.player2Lev;
         if (!pila.isEmpty())
             t.montonimg.at(i)->setRuta(rutaDe(pila.at(0)));
@@ -258,17 +268,22 @@ void ZelboFrm::mostrarMarcas()
 {
     const Marcas &m = m_juego.estado().marcas;
     BoardWidget &t = *m_tablero;
-    for (int i = 0; i < 3; ++i)
-        t.Checkp2.at(i)->setChecked(m.Checkp2.at(i));
-    for (int i = 0; i < 7; ++i)
-        t.CheckMesa.at(i)->setChecked(m.CheckMesa.at(i));
-    for (int i = 0; i < 2; ++i)
-        t.CheckMonton.at(i)->setChecked(m.CheckMonton.at(i));
+    // Each box shows the mark of its place; both arrays have the same size.
+    const auto mostrar = [](const auto &cajas, const auto &marcas) {
+        for (std::size_t i = 0; i < cajas.size(); ++i)
+            cajas.at(i)->setChecked(marcas.at(i));
+    };
+    mostrar(t.Checkp2, m.Checkp2);
+    mostrar(t.CheckMesa, m.CheckMesa);
+    mostrar(t.CheckMonton, m.CheckMonton);
     m_nombres->actualizar(m_juego.estado());
 }
 
+// Called at every new game: pictures that could not be read are tried again
+// then, so a file the player put back shows without a restart.
 bool ZelboFrm::cargarReverso(const QString &ruta)
 {
+    m_cache.olvidarFallidas();
     if (!PictureCache::legible(ruta))
         return false;
     m_cache.olvidar(ruta);
@@ -310,6 +325,12 @@ void ZelboFrm::mostrarContadores(int cpu, int humano)
     m_tablero->Contp2lbl->setText(QString::number(humano));
     m_tablero->ajustar(m_tablero->Contp1Lbl);
     m_tablero->ajustar(m_tablero->Contp2lbl);
+}
+
+void ZelboFrm::mostrarPuntajes(int cpu, int humano)
+{
+    m_tablero->Puntajep1Lbl->setText(QString::number(cpu));
+    m_tablero->Puntajep2Lbl->setText(QString::number(humano));
 }
 
 void ZelboFrm::mostrarNombreJugador(const QString &nombre)

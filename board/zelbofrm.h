@@ -48,6 +48,7 @@ public:
     void mostrarVentana() override;
     void setCartel(const QString &texto) override;
     void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
+    void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
     void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
@@ -61,9 +62,12 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;
 
 private:
-    void createActions();
     void createMenus();
     void crearMenuJuego();
+    void createToolBar();
+    std::function<void()> comando(void (ZelboGame::*orden)());
+    QAction *accion(const QString &texto, const QKeySequence &atajo,
+                    const std::function<void()> &alElegir);
     void conectarTablero();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();

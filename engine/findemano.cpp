@@ -36,6 +36,8 @@ bool FinDeMano::ContarPuntajes()
         = ResultadoDeMano::dePilas(m_estado.player1Lev.count(), m_estado.player2Lev.count());
     m_vista.mostrarResultadoMano(resultado);
     puntuarMano(resultado);
+    // The board agrees with the results window that may follow.
+    m_vista.mostrarPuntajes(m_estado.jugadorCpu.puntos(), m_estado.jugadorHumano.puntos());
     classPlayer &cpu = m_estado.jugadorCpu;
     classPlayer &humano = m_estado.jugadorHumano;
     bool otraPartida = false;

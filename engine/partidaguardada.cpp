@@ -1,6 +1,7 @@
 #include "partidaguardada.h"
 
 #include "savedgamefile.h"
+#include "storagelog.h"
 
 #include <algorithm>
 #include <array>
@@ -80,13 +81,22 @@ SavedGame PartidaGuardada::desdeEstado(const GameState &e)
     return p;
 }
 
-std::optional<GameState> PartidaGuardada::aEstado(const GameState &actual, const SavedGame &p)
+std::optional<GameState> PartidaGuardada::aEstado(const GameState &actual, const SavedGame &p,
+                                                  QString *motivo)
 {
+    const auto rechazo = [motivo](const QString &texto) {
+        if (motivo)
+            *motivo = texto;
+        return std::nullopt;
+    };
     GameState e = actual;
     // A selection belongs to the position it was made on.
     e.marcas = {};
-    if (!cargarListas(e, p) || p.repartidas.size() > Mazo::kCartas || !sePuedeSeguir(e, p))
-        return std::nullopt;
+    if (!cargarListas(e, p))
+        return rechazo(QStringLiteral("a card list names no card of the deck"));
+    if (p.repartidas.size() > Mazo::kCartas || !sePuedeSeguir(e, p))
+        return rechazo(QStringLiteral("the hands, the dealt count or the points are not those "
+                                      "of a game on the human's turn"));
     // A short deck section leaves the later cards' flags as they were.
     for (int n = 1; n <= static_cast<int>(p.repartidas.size()); ++n)
         e.mazo.a_repartida(n, p.repartidas.at(n - 1));
@@ -96,8 +106,8 @@ std::optional<GameState> PartidaGuardada::aEstado(const GameState &actual, const
     e.jugadorCpu.a_puntos(static_cast<std::int16_t>(p.puntosCpu));
     e.jugadorHumano.a_nombre(p.nombreHumano);
     e.jugadorHumano.a_puntos(static_cast<std::int16_t>(p.puntosHumano));
-    if (!e.faltaDeConsistencia().isEmpty())
-        return std::nullopt;
+    if (const QString falta = e.faltaDeConsistencia(); !falta.isEmpty())
+        return rechazo(QStringLiteral("the cards do not add up: ") + falta);
     return e;
 }
 
@@ -112,8 +122,11 @@ bool PartidaGuardada::GuardarJuego(const GameState &estado, const QString &fiche
 
 bool PartidaGuardada::CargarJuego(GameState &estado, const QString &fichero)
 {
-    const std::optional<SavedGame> leida = SavedGameFile::load(fichero);
-    std::optional<GameState> nuevo = leida ? aEstado(estado, *leida) : std::nullopt;
+    m_motivo.clear();
+    const std::optional<SavedGame> leida = SavedGameFile::load(fichero, &m_motivo);
+    std::optional<GameState> nuevo = leida ? aEstado(estado, *leida, &m_motivo) : std::nullopt;
+    if (leida && !nuevo)
+        qCWarning(lcStorage).noquote() << QStringLiteral("%1: %2").arg(fichero, m_motivo);
     if (!nuevo) {
         m_dialogos.mensaje(QStringLiteral("Error leyendo archivo"), DialogService::kTitulo,
                            DialogService::Botones::Ok, DialogService::Icono::Ninguno);

@@ -20,11 +20,17 @@ public:
     // does not hold a game the game can go on from changes nothing and is
     // reported to the player.
     bool CargarJuego(GameState &estado, const QString &fichero);
+    // Why the last load was refused, for a maintainer: the file's line and item
+    // or the rule of the game it breaks. The player is told only that it failed.
+    const QString &motivoDelFallo() const { return m_motivo; }
 
     static SavedGame desdeEstado(const GameState &estado);
-    // The state the file describes, built on the current one, or nothing.
-    static std::optional<GameState> aEstado(const GameState &actual, const SavedGame &partida);
+    // The state the file describes, built on the current one, or nothing; motivo,
+    // when given, receives why.
+    static std::optional<GameState> aEstado(const GameState &actual, const SavedGame &partida,
+                                            QString *motivo = nullptr);
 
 private:
     DialogService &m_dialogos;
+    QString m_motivo;
 };

@@ -17,6 +17,8 @@ using Respuesta = DialogService::Respuesta;
 
 namespace {
 constexpr int kCartas = Mazo::kCartas;
+// Past this many dealt cards the last round is being played.
+constexpr int kUltimaRonda = 34;
 const QString kFiltroPartidas = QStringLiteral("Archivos (*.dat)");
 } // namespace
 
@@ -133,15 +135,10 @@ void ZelboGame::salirmnu_Click()
     });
 }
 
-void ZelboGame::Toolbar1_ButtonClick(const QString &clave)
+void ZelboGame::ejecutarAplicacion()
 {
-    if (clave == QLatin1String("salir"))
-        salirmnu_Click();
-    else if (clave == QLatin1String("nuevo"))
-        nuevomnu_Click();
-    else if (clave == QLatin1String("run"))
-        // A program that cannot be started is passed over without a word.
-        ejecutar([this] { m_vista.iniciarPrograma(m_preferencias.aplicacion); });
+    // A program that cannot be started is passed over without a word.
+    ejecutar([this] { m_vista.iniciarPrograma(m_preferencias.aplicacion); });
 }
 
 void ZelboGame::Form_Terminate()
@@ -178,7 +175,7 @@ void ZelboGame::SiguienteTurno()
     }
     // Runs again as each nested turn returns: the last round keeps this caption
     // while the human is to play.
-    if (e.cartasRepartidas > 34)
+    if (e.cartasRepartidas > kUltimaRonda)
         m_vista.setCartel(QStringLiteral("Ultima ronda"));
 }
 
@@ -431,6 +428,9 @@ void ZelboGame::nombremnu_Click()
             return;
         m_estado.jugadorHumano.a_nombre(*nombre);
         m_vista.mostrarNombreJugador(*nombre);
+        // The human is to play: the turn sign names the new player at once.
+        if (m_estado.cartasRepartidas <= kUltimaRonda)
+            m_vista.setCartel(QStringLiteral("Juega ") + *nombre);
         // Saved at once, so the next game keeps the name the board shows.
         SaveProperty();
     });

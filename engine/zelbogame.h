@@ -44,7 +44,8 @@ public:
     // Menu and toolbar.
     void nuevomnu_Click();
     void salirmnu_Click();
-    void Toolbar1_ButtonClick(const QString &clave);
+    // The toolbar's "run": starts the program named in the preferences.
+    void ejecutarAplicacion();
     void Form_Terminate();
     void guardarmnu_Click();
     void abrirmnu_Click();
@@ -78,6 +79,8 @@ public:
     // Saved games; each reports its own failure to the player.
     bool GuardarJuego(const QString &fichero);
     bool CargarJuego(const QString &fichero);
+    // Why the last CargarJuego failed, for a maintainer.
+    const QString &motivoDeCarga() const { return m_partidas.motivoDelFallo(); }
 
     // Who chooses the CPU's moves from now on; the specified Normal rule until
     // this is called. The chooser must outlive the game.

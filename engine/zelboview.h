@@ -26,6 +26,8 @@ public:
     virtual void setCartel(const QString &texto) = 0;
     // A hand was scored: its pile counters are shown, before the hand is announced.
     virtual void mostrarResultadoMano(const ResultadoDeMano &resultado) = 0;
+    // The two scores, as soon as a hand has changed them.
+    virtual void mostrarPuntajes(int cpu, int humano) = 0;
     // The heading over the human's score.
     virtual void mostrarNombreJugador(const QString &nombre) = 0;
     // Shows the picture enlarged (a CPU card uncovered) for a pause, then as before.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "itemreader.h"
+
+#include <QFileDevice>
 #include <QString>
 #include <stdexcept>
 
@@ -11,5 +14,18 @@ public:
     explicit ItemFileError(const QString &text)
         : std::runtime_error(text.toStdString())
     {
+    }
+
+    // The error where the reader stood ("line 4: item 5: not a boolean: x"); without a
+    // reader (the codec is missing) the error alone.
+    static QString reason(const ItemReader *reader, const ItemFileError &error)
+    {
+        const QString what = QString::fromStdString(error.what());
+        return reader ? reader->where() + QStringLiteral(": ") + what : what;
+    }
+
+    static QString cannotOpen(const QFileDevice &file)
+    {
+        return QStringLiteral("cannot be opened: ") + file.errorString();
     }
 };

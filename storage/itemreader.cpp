@@ -60,12 +60,19 @@ ItemReader::ItemReader(QIODevice &device)
 QString ItemReader::readText()
 {
     skipBlanks();
+    m_itemLine = m_line;
+    ++m_items;
     const int c = peek();
     if (c < 0) {
         throw ItemFileError(QStringLiteral("the file ends before the item asked for"));
     }
     const QByteArray bytes = c == '"' ? readQuoted() : readPlain();
     return m_decoder.decode(bytes);
+}
+
+QString ItemReader::where() const
+{
+    return QStringLiteral("line %1: item %2").arg(m_itemLine).arg(m_items);
 }
 
 bool ItemReader::readBool()
@@ -207,6 +214,7 @@ void ItemReader::skipBlanks()
 void ItemReader::skipLineEnd(int c)
 {
     next();
+    ++m_line;
     if (c == '\r' && peek() == '\n') {
         next();
     }
@@ -221,6 +229,9 @@ QByteArray ItemReader::readQuoted()
         if (c == '"') {
             skipToItemEnd();
             break;
+        }
+        if (c == '\n' || (c == '\r' && peek() != '\n')) {
+            ++m_line;
         }
         append(item, static_cast<char>(c));
     }

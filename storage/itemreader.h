@@ -49,6 +49,12 @@ public:
     // follows the sign, or the number does not fit a double.
     static std::optional<double> leadingNumber(const QString &item);
 
+    // Where the item read last (or asked for last) begins: its line, from 1, and its number
+    // among the items, from 1; "line 4: item 5" for a reason that names them.
+    int line() const { return m_itemLine; }
+    int item() const { return m_items; }
+    QString where() const;
+
 private:
     int peek();
     void next() { ++m_pos; }
@@ -65,4 +71,7 @@ private:
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     bool m_deviceDone = false;
+    int m_line = 1;
+    int m_itemLine = 0;
+    int m_items = 0;
 };

@@ -4,19 +4,25 @@
 #include "itemfileerror.h"
 #include "itemreader.h"
 #include "itemwriter.h"
+#include "storagelog.h"
 
 #include <QFile>
+#include <optional>
 
-bool PreferencesFile::read(QIODevice &device, PreferenceValues &values)
+bool PreferencesFile::read(QIODevice &device, PreferenceValues &values, QString *reason)
 {
+    std::optional<ItemReader> reader;
     try {
-        ItemReader reader(device);
-        values.nombreCpu = reader.readText();
-        values.nombreHumano = reader.readText();
-        values.aplicacion = reader.readText();
-        values.colorFondo = reader.readInt32();
-        values.reverso = reader.readText();
-    } catch (const ItemFileError &) {
+        reader.emplace(device);
+        values.nombreCpu = reader->readText();
+        values.nombreHumano = reader->readText();
+        values.aplicacion = reader->readText();
+        values.colorFondo = reader->readInt32();
+        values.reverso = reader->readText();
+    } catch (const ItemFileError &e) {
+        if (reason) {
+            *reason = ItemFileError::reason(reader ? &*reader : nullptr, e);
+        }
         return false;
     }
     return true;
@@ -35,13 +41,23 @@ void PreferencesFile::write(QIODevice &device, const PreferenceValues &values)
     }
 }
 
-bool PreferencesFile::load(const QString &path, PreferenceValues &values)
+bool PreferencesFile::load(const QString &path, PreferenceValues &values, QString *reason)
 {
+    QString why;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
+    bool ok = false;
+    if (file.open(QIODevice::ReadOnly)) {
+        ok = read(file, values, &why);
+    } else {
+        why = ItemFileError::cannotOpen(file);
     }
-    return read(file, values);
+    if (!ok) {
+        qCWarning(lcStorage).noquote() << QStringLiteral("%1: %2").arg(path, why);
+    }
+    if (reason) {
+        *reason = why;
+    }
+    return ok;
 }
 
 bool PreferencesFile::save(const QString &path, const PreferenceValues &values)

@@ -4,6 +4,7 @@
 #include "itemfileerror.h"
 #include "itemreader.h"
 #include "itemwriter.h"
+#include "storagelog.h"
 
 #include <QFile>
 #include <QLocale>
@@ -137,27 +138,41 @@ bool SavedGameFile::save(const QString &path, const SavedGame &game)
     return AtomicSave::save(path, [&game](QIODevice &device) { write(device, game); });
 }
 
-std::optional<SavedGame> SavedGameFile::read(QIODevice &device)
+std::optional<SavedGame> SavedGameFile::read(QIODevice &device, QString *reason)
 {
+    std::optional<ItemReader> reader;
     try {
-        ItemReader reader(device);
+        reader.emplace(device);
         SavedGame game;
         for (QStringList *list : cardLists(game)) {
-            *list = readList(reader);
+            *list = readList(*reader);
         }
-        game.repartidas = readFlags(reader);
-        readTail(reader, game);
+        game.repartidas = readFlags(*reader);
+        readTail(*reader, game);
         return game;
-    } catch (const ItemFileError &) {
+    } catch (const ItemFileError &e) {
+        if (reason) {
+            *reason = ItemFileError::reason(reader ? &*reader : nullptr, e);
+        }
         return std::nullopt;
     }
 }
 
-std::optional<SavedGame> SavedGameFile::load(const QString &path)
+std::optional<SavedGame> SavedGameFile::load(const QString &path, QString *reason)
 {
+    QString why;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    std::optional<SavedGame> game;
+    if (file.open(QIODevice::ReadOnly)) {
+        game = read(file, &why);
+    } else {
+        why = ItemFileError::cannotOpen(file);
     }
-    return read(file);
+    if (!game) {
+        qCWarning(lcStorage).noquote() << QStringLiteral("%1: %2").arg(path, why);
+    }
+    if (reason) {
+        *reason = why;
+    }
+    return game;
 }

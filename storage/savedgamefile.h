@@ -36,9 +36,11 @@ public:
     //   terminator of the section before). cartasRepartidas is the item's leading number
     //   rounded half away from zero, 0..255; an item without a number fails. The points are
     //   whole numbers in the 16-bit signed range.
-    // Nothing after the human's points is read.
-    static std::optional<SavedGame> read(QIODevice &device);
+    // Nothing after the human's points is read. reason, when given, receives why the file was
+    // refused ("line 12: item 12: a deck flag is not a boolean").
+    static std::optional<SavedGame> read(QIODevice &device, QString *reason = nullptr);
 
-    // As read(); nothing also when the file cannot be opened.
-    static std::optional<SavedGame> load(const QString &path);
+    // As read(); nothing also when the file cannot be opened. A failure is logged with its
+    // reason in the category zelbo.storage.
+    static std::optional<SavedGame> load(const QString &path, QString *reason = nullptr);
 };

@@ -17,6 +17,7 @@ public:
     void mostrarVentana() override { }
     void setCartel(const QString &) override { }
     void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
+    void mostrarPuntajes(int, int) override { }
     void mostrarNombreJugador(const QString &) override { }
     void ResaltarCarta(const Imagen &, int) override { }
     void prepararResultados() override { }

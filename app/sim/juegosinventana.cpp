@@ -41,7 +41,8 @@ void JuegoSinVentana::guardar(const QString &fichero)
 void JuegoSinVentana::cargar(const QString &fichero)
 {
     if (!m_juego.CargarJuego(fichero))
-        throw SimulacionError(fichero + QStringLiteral(": ") + m_dialogos.ultimoAviso());
+        throw SimulacionError(QStringLiteral("%1: %2 (%3)")
+                                  .arg(fichero, m_dialogos.ultimoAviso(), m_juego.motivoDeCarga()));
 }
 
 QString JuegoSinVentana::posicion() const

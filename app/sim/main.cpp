@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QTextStream>
 #include <algorithm>
 #include <array>
@@ -150,6 +151,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zelbo-sim"));
+    // A refused file's reason is on the error line; the log would repeat it.
+    QLoggingCategory::setFilterRules(QStringLiteral("zelbo.storage.warning=false"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     bool ayuda = false;

@@ -63,6 +63,12 @@ QString BoardFixture::rutaCarta(int n) const
                           .arg(numero, 2, 10, QLatin1Char('0')));
 }
 
+std::unique_ptr<ZelboFrm> BoardFixture::otraVentana(DialogService &dialogos, RandomSource &azar,
+                                                    Pausa &pausa) const
+{
+    return std::make_unique<ZelboFrm>(m_dir.path(), dialogos, azar, pausa);
+}
+
 bool BoardFixture::iniciar()
 {
     m_dir.escribirPreferencias(QStringLiteral("Maquina"), QStringLiteral("Ana"));

@@ -51,6 +51,10 @@ public:
     bool cargar(const Posicion &posicion);
     // The picture file of card number n.
     QString rutaCarta(int n) const;
+    // Another main window over the same program directory, with its own dialogs,
+    // chance and pause: a program started again.
+    std::unique_ptr<ZelboFrm> otraVentana(DialogService &dialogos, RandomSource &azar,
+                                          Pausa &pausa) const;
 
 private:
     void crearImagenes(const QStringList &sinArchivos);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 using namespace Naipes;
 
@@ -63,6 +64,7 @@ private slots:
     void onlyTheHumansMarksTakeDirectClicks();
     void inputDuringTheCpuTurnIsDiscarded();
     void closingDuringTheCpuTurnWaitsForItsMove();
+    void toolbarButtonsRunTheirCommands();
 };
 
 void TstBoardInput::dropOnTheBackgroundLaysTheCard()
@@ -246,6 +248,36 @@ void TstBoardInput::closingDuringTheCpuTurnWaitsForItsMove()
     QVERIFY(f.ventana().terminado());
     QCOMPARE(f.ventana().estadoSalida(), 0);
     QVERIFY(QFile::exists(f.dir().ruta(QStringLiteral("lastprop.dat"))));
+}
+
+void TstBoardInput::toolbarButtonsRunTheirCommands()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    const auto boton = [&f](const char *clave) {
+        auto *a = f.tablero().Toolbar1->findChild<QAction *>(QLatin1String(clave));
+        if (!a)
+            a = f.ventana().findChild<QAction *>(QLatin1String(clave));
+        return a;
+    };
+    QVERIFY(boton("nuevo") && boton("run") && boton("salir"));
+    const QString antes = Posicion::texto(f.estado());
+
+    // No program is configured: "run" starts nothing and says nothing.
+    boton("run")->trigger();
+    QCOMPARE(Posicion::texto(f.estado()), antes);
+    QVERIFY(f.dialogos().mensajes().isEmpty());
+
+    f.dialogos().responder(DialogService::Respuesta::Cancel);
+    boton("salir")->trigger();
+    QCOMPARE(f.dialogos().textos(), QStringList { QStringLiteral("¿Salir del juego?") });
+    QCOMPARE(Posicion::texto(f.estado()), antes);
+
+    boton("nuevo")->trigger();
+    QCOMPARE(f.estado().cartasRepartidas, 10);
+    QCOMPARE(f.dialogos().mensajes().size(), 1);
+    QVERIFY(!f.ventana().terminado());
 }
 
 QTEST_MAIN(TstBoardInput)

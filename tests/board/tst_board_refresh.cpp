@@ -3,9 +3,12 @@
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "winnerdialogfrm.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 using namespace Naipes;
 
@@ -24,6 +27,8 @@ private slots:
     void emptyCardBackSettingUsesTheDefaultAndStaysEmpty();
     void missingCardBackFallsBackSilently();
     void sevenTableCardsFillEveryPlace();
+    void thirdPointShowsBeforeTheResults();
+    void newNameShowsAtOnceWhereverTheNameStands();
 };
 
 void TstBoardRefresh::firstDealShowsTheTableAndEmptyPiles()
@@ -214,6 +219,52 @@ void TstBoardRefresh::sevenTableCardsFillEveryPlace()
     QVERIFY(f.cargar(p));
     for (CardPicture *c : f.tablero().mesaimg)
         QVERIFY(c->isVisible());
+}
+
+// The hand that gives the human the third point: the board's score says 3
+// while the results window is open, not the old 2.
+void TstBoardRefresh::thirdPointShowsBeforeTheResults()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    Posicion p;
+    p.humano = { oros(1) };
+    p.cpu = { espadas(1) };
+    p.mesa = { bastos(1) };
+    p.tamPilaCpu = 10;
+    p.tamPilaHumano = 27;
+    p.puntosCpu = 1;
+    p.puntosHumano = 2;
+    QVERIFY(f.cargar(p));
+    QStringList vistos;
+    QTimer cerrar;
+    connect(&cerrar, &QTimer::timeout, &f.ventana(), [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *resultados = qobject_cast<WinnerDialogFrm *>(w);
+            if (!resultados || !resultados->isVisible())
+                continue;
+            vistos << f.tablero().Puntajep1Lbl->text() + QLatin1Char('-')
+                    + f.tablero().Puntajep2Lbl->text();
+            resultados->close();
+        }
+    });
+    cerrar.start(1);
+
+    f.tablero().soltar(f.tablero().escala().punto(QPoint(3000, 6800)), 0);
+    QCOMPARE(vistos, QStringList { QStringLiteral("1-3") });
+    QVERIFY(f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?")));
+    QCOMPARE(f.tablero().Puntajep2Lbl->text(), QStringLiteral("0")); // the new game's
+}
+
+void TstBoardRefresh::newNameShowsAtOnceWhereverTheNameStands()
+{
+    BoardFixture f(3);
+    QVERIFY(f.iniciar());
+    QCOMPARE(f.tablero().Cartellbl->text(), QStringLiteral("Juega Ana"));
+    f.dialogos().responderTexto(QStringLiteral("Lucía"));
+    f.ventana().juego().nombremnu_Click();
+    QCOMPARE(f.tablero().Label2->text(), QStringLiteral("Lucía"));
+    QCOMPARE(f.tablero().Cartellbl->text(), QStringLiteral("Juega Lucía"));
 }
 
 QTEST_MAIN(TstBoardRefresh)

@@ -14,6 +14,7 @@ public:
     void mostrarVentana() override { }
     void setCartel(const QString &) override { }
     void mostrarResultadoMano(const ResultadoDeMano &) override { }
+    void mostrarPuntajes(int, int) override { }
     void mostrarNombreJugador(const QString &) override { }
     void ResaltarCarta(const Imagen &, int) override { }
     void prepararResultados() override { }

@@ -66,14 +66,11 @@ class TestCommands : public QObject
 private slots:
     void nameCommand_data();
     void nameCommand();
+    void newNameLeavesTheLastRoundSign();
     void typedNameStaysWhenPreferencesCannotBeSaved();
     void runStartsTheConfiguredProgramQuietly_data();
     void runStartsTheConfiguredProgramQuietly();
-    void otherToolbarKeysDoNothing_data();
-    void otherToolbarKeysDoNothing();
-    void cancelledQuitLeavesGameAsItWas_data();
     void cancelledQuitLeavesGameAsItWas();
-    void newGameInMidHandKeepsPointsAndDealsAfresh_data();
     void newGameInMidHandKeepsPointsAndDealsAfresh();
 };
 
@@ -109,6 +106,9 @@ void TestCommands::nameCommand()
     const QString nombre = confirmado ? tecleado : QStringLiteral("Tomas");
     QCOMPARE(t.estado().jugadorHumano.nombre(), nombre);
     QCOMPARE(t.vista().nombresMostrados(), confirmado ? QStringList { tecleado } : QStringList());
+    // The turn sign of the human's turn now names the new player too.
+    QCOMPARE(t.vista().carteles(),
+             confirmado ? QStringList { QStringLiteral("Juega ") + tecleado } : QStringList());
     if (confirmado) {
         PreferenceValues guardadas;
         QVERIFY(PreferencesFile::load(lastprop, guardadas));
@@ -126,6 +126,25 @@ void TestCommands::nameCommand()
     const QString guardado = confirmado ? tecleado : TestGame::kHumano;
     QCOMPARE(t.estado().jugadorHumano.nombre(), guardado);
     QCOMPARE(t.vista().carteles().last(), QStringLiteral("Juega ") + guardado);
+}
+
+void TestCommands::newNameLeavesTheLastRoundSign()
+{
+    TestGame t(4);
+    QVERIFY(t.valido());
+    Posicion p;
+    p.humano = { oros(1) };
+    p.cpu = { copas(1) };
+    p.mesa = { espadas(1) };
+    p.tamPilaCpu = 18;
+    p.tamPilaHumano = 19;
+    QVERIFY(t.cargar(p));
+    QCOMPARE(t.estado().cartasRepartidas, 40);
+    t.dialogos().responderTexto(QStringLiteral("Lucía"));
+
+    t.juego().nombremnu_Click();
+    QCOMPARE(t.vista().nombresMostrados(), QStringList { QStringLiteral("Lucía") });
+    QVERIFY(t.vista().carteles().isEmpty());
 }
 
 void TestCommands::typedNameStaysWhenPreferencesCannotBeSaved()
@@ -176,7 +195,7 @@ void TestCommands::runStartsTheConfiguredProgramQuietly()
     t.limpiar();
     const QString antes = Posicion::texto(t.estado());
 
-    t.juego().Toolbar1_ButtonClick(QStringLiteral("run"));
+    t.juego().ejecutarAplicacion();
     if (!programa.isEmpty())
         QCOMPARE(t.vista().programasIniciados(), QStringList { programa });
     QVERIFY(t.vista().programasIniciados().size() <= 1);
@@ -186,48 +205,8 @@ void TestCommands::runStartsTheConfiguredProgramQuietly()
     QVERIFY(!t.juego().terminado());
 }
 
-void TestCommands::otherToolbarKeysDoNothing_data()
-{
-    QTest::addColumn<QString>("clave");
-    // Keys are compared exactly.
-    QTest::newRow("RUN") << QStringLiteral("RUN");
-    QTest::newRow("Salir") << QStringLiteral("Salir");
-    QTest::newRow("nuevo with a blank") << QStringLiteral("nuevo ");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("ayuda") << QStringLiteral("ayuda");
-}
-
-void TestCommands::otherToolbarKeysDoNothing()
-{
-    QFETCH(QString, clave);
-
-    TestGame t(5);
-    QVERIFY(t.valido());
-    QVERIFY(t.cargar(enJuego()));
-    marcar(t);
-    const QString antes = Posicion::texto(t.estado());
-    const QByteArray preferencias = contenido(t.dir().ruta(QStringLiteral("lastprop.dat")));
-
-    t.juego().Toolbar1_ButtonClick(clave);
-    QVERIFY(t.registro().isEmpty());
-    QVERIFY(t.dialogos().mensajes().isEmpty());
-    QVERIFY(t.vista().programasIniciados().isEmpty());
-    QCOMPARE(Posicion::texto(t.estado()), antes);
-    QCOMPARE(contenido(t.dir().ruta(QStringLiteral("lastprop.dat"))), preferencias);
-    QVERIFY(!t.juego().terminado());
-}
-
-void TestCommands::cancelledQuitLeavesGameAsItWas_data()
-{
-    QTest::addColumn<bool>("desdeLaBarra");
-    QTest::newRow("menu") << false;
-    QTest::newRow("toolbar") << true;
-}
-
 void TestCommands::cancelledQuitLeavesGameAsItWas()
 {
-    QFETCH(bool, desdeLaBarra);
-
     TestGame t(6);
     QVERIFY(t.valido());
     QVERIFY(t.cargar(enJuego()));
@@ -240,10 +219,7 @@ void TestCommands::cancelledQuitLeavesGameAsItWas()
     const QByteArray preferencias = contenido(lastprop);
     t.dialogos().responder(Respuesta::Cancel);
 
-    if (desdeLaBarra)
-        t.juego().Toolbar1_ButtonClick(QStringLiteral("salir"));
-    else
-        t.juego().salirmnu_Click();
+    t.juego().salirmnu_Click();
     QCOMPARE(t.dialogos().mensajes().size(), 1);
     const FakeDialogs::Mensaje &pregunta = t.dialogos().mensajes().first();
     QCOMPARE(pregunta.texto, kSalir);
@@ -260,27 +236,15 @@ void TestCommands::cancelledQuitLeavesGameAsItWas()
     QCOMPARE(t.vista().carteles().last(), QStringLiteral("Juega Otro"));
 }
 
-void TestCommands::newGameInMidHandKeepsPointsAndDealsAfresh_data()
-{
-    QTest::addColumn<bool>("desdeLaBarra");
-    QTest::newRow("menu") << false;
-    QTest::newRow("toolbar") << true;
-}
-
 void TestCommands::newGameInMidHandKeepsPointsAndDealsAfresh()
 {
-    QFETCH(bool, desdeLaBarra);
-
     for (quint64 semilla = 1; semilla <= 10; ++semilla) {
         TestGame t(semilla);
         QVERIFY(t.valido());
         QVERIFY(t.cargar(enJuego()));
         marcar(t);
 
-        if (desdeLaBarra)
-            t.juego().Toolbar1_ButtonClick(QStringLiteral("nuevo"));
-        else
-            t.juego().nuevomnu_Click();
+        t.juego().nuevomnu_Click();
         // Asked nothing; the board first shows the new deal alone.
         QVERIFY(t.dialogos().mensajes().isEmpty());
         QVERIFY(!t.fotos().isEmpty());

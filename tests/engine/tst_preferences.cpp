@@ -33,7 +33,7 @@ Posicion finDePartida()
     return p;
 }
 
-enum class Salida { MenuSalir, BotonSalir, CerrarVentana, NoJugarMas };
+enum class Salida { MenuSalir, CerrarVentana, NoJugarMas };
 
 } // namespace
 
@@ -140,7 +140,6 @@ void TestPreferences::everyExitPathSavesPreferences_data()
 
     const QList<QPair<const char *, Salida>> salidas {
         { "quit from the menu", Salida::MenuSalir },
-        { "quit from the toolbar", Salida::BotonSalir },
         { "window closed", Salida::CerrarVentana },
         { "no to playing again", Salida::NoJugarMas },
     };
@@ -176,10 +175,6 @@ void TestPreferences::everyExitPathSavesPreferences()
         t.dialogos().responder(Respuesta::Ok);
         t.juego().salirmnu_Click();
         break;
-    case Salida::BotonSalir:
-        t.dialogos().responder(Respuesta::Ok);
-        t.juego().Toolbar1_ButtonClick(QStringLiteral("salir"));
-        break;
     case Salida::CerrarVentana:
         t.juego().Form_Terminate();
         break;
@@ -192,7 +187,7 @@ void TestPreferences::everyExitPathSavesPreferences()
     QVERIFY(t.juego().terminado());
     QCOMPARE(t.registro().last(), QStringLiteral("Salir 0"));
     const QStringList textos = t.dialogos().textos();
-    if (salida == Salida::MenuSalir || salida == Salida::BotonSalir)
+    if (salida == Salida::MenuSalir)
         QCOMPARE(textos.first(), QStringLiteral("¿Salir del juego?"));
     if (salida == Salida::CerrarVentana)
         QVERIFY(!textos.contains(QStringLiteral("¿Salir del juego?")));

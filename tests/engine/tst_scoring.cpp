@@ -135,14 +135,15 @@ void TestScoring::thirdPointEndsTheGameWithResultsAndQuestion_data()
     QTest::newRow("the human reaches 3, the CPU has 1")
         << humano
         << QStringList { "mensaje Contando puntajes", "contadores 19 21",
-                         "mensaje Ana gana la mano", "Dialogo Ana 3 1",
+                         "mensaje Ana gana la mano", "puntajes 1 3", "Dialogo Ana 3 1",
                          "mensaje ¿Jugar de nuevo?" };
     Posicion cpu = final({}, {}, 21, 18);
     cpu.puntosCpu = 2;
     QTest::newRow("the CPU reaches 3, the human has 0")
         << cpu
         << QStringList { "mensaje Contando puntajes", "contadores 21 19",
-                         "mensaje Cpu gana la mano", "Dialogo Maquina 3 0",
+                         "mensaje Cpu gana la mano", "puntajes 3 0",
+                         "Dialogo Maquina 3 0",
                          "mensaje ¿Jugar de nuevo?" };
 }
 

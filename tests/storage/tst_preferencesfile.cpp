@@ -65,6 +65,7 @@ private slots:
     void saveReplacesPreviousFile();
     void failedSaveKeepsPreviousFile_data();
     void failedSaveKeepsPreviousFile();
+    void damagedFileIsLoggedWithItsPlace();
 };
 
 void TestPreferencesFile::initialValuesGiveFiveLineFile()
@@ -225,6 +226,23 @@ void TestPreferencesFile::failedSaveKeepsPreviousFile()
              QStringList({ kept, QStringLiteral("sub") }));
     QVERIFY(QDir(dir.filePath(QStringLiteral("sub")))
                 .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void TestPreferencesFile::damagedFileIsLoggedWithItsPlace()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lastprop.dat"));
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("\"Rosa\"\r\n\"Ana\"\r\n\"\"\r\nazul\r\n\"\"\r\n");
+    out.close();
+    const QString reason = QStringLiteral("line 4: item 4: not a 32-bit whole number: azul");
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(path + QStringLiteral(": ") + reason));
+    PreferenceValues values;
+    QString given;
+    QVERIFY(!PreferencesFile::load(path, values, &given));
+    QCOMPARE(given, reason);
+    QCOMPARE(values.nombreHumano, QStringLiteral("Ana")); // read up to the fault, as before
 }
 
 QTEST_GUILESS_MAIN(TestPreferencesFile)

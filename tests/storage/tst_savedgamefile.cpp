@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
@@ -104,6 +105,8 @@ private slots:
     void saveAndLoadThroughFile();
     void loadOfMissingFileGivesNothing();
     void failedSaveKeepsPreviousGame();
+    void refusedFileIsLoggedWithItsPlace_data();
+    void refusedFileIsLoggedWithItsPlace();
 };
 
 void TestSavedGameFile::firstDealGivesSixtyEightLines()
@@ -384,6 +387,57 @@ void TestSavedGameFile::failedSaveKeepsPreviousGame()
     QVERIFY(!SavedGameFile::save(path, firstDeal()));
     QCOMPARE(contentsOf(path), fileOf(previousGame));
     QCOMPARE(QDir(dir.path()).count(), 3u); // ".", ".." and the previous game
+}
+
+void TestSavedGameFile::refusedFileIsLoggedWithItsPlace_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("empty") << QByteArray()
+                           << QStringLiteral(
+                                  "line 1: item 1: the file ends before the item asked for");
+    QTest::newRow("a deck flag") << firstDealWithLine(kFirstFlagLine, "quizas")
+                                 << QStringLiteral(
+                                        "line 16: item 16: a deck flag is not a boolean");
+    QTest::newRow("the dealt count")
+        << firstDealWithLine(kCartasLine, "muchas")
+        << QStringLiteral("line 59: item 59: the dealt-card count is not a number from 0 to 255");
+    QTest::newRow("the CPU's points")
+        << firstDealWithLine(kPuntosCpuLine, "99999")
+        << QStringLiteral("line 63: item 63: points outside the 16-bit range");
+    // A name over two lines: lines and items part ways.
+    SavedGame twoLines = firstDeal();
+    twoLines.nombreCpu = QStringLiteral("Compu\r\ntadora");
+    QList<QByteArray> lines = linesOf(fileOf(twoLines));
+    lines[kPuntosCpuLine + 1] = "x";
+    QTest::newRow("after a name of two lines")
+        << fileOfLines(lines) << QStringLiteral("line 64: item 63: not a 32-bit whole number: x");
+}
+
+// The player reads only "Error leyendo archivo"; the log tells where and what.
+void TestSavedGameFile::refusedFileIsLoggedWithItsPlace()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("partida.dat"));
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(file);
+    out.close();
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(path + QStringLiteral(": ") + reason));
+    QString given;
+    QVERIFY(!SavedGameFile::load(path, &given));
+    QCOMPARE(given, reason);
+
+    const QString missing = dir.filePath(QStringLiteral("otra.dat"));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        QRegularExpression(
+            QStringLiteral("^%1: cannot be opened: .+$").arg(QRegularExpression::escape(missing))));
+    QVERIFY(!SavedGameFile::load(missing));
 }
 
 QTEST_GUILESS_MAIN(TestSavedGameFile)

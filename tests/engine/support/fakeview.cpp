@@ -55,6 +55,11 @@ void FakeView::mostrarResultadoMano(const ResultadoDeMano &resultado)
         m_alContar(resultado);
 }
 
+void FakeView::mostrarPuntajes(int cpu, int humano)
+{
+    registrar(QStringLiteral("puntajes %1 %2").arg(cpu).arg(humano));
+}
+
 void FakeView::mostrarNombreJugador(const QString &nombre)
 {
     m_nombres.append(nombre);

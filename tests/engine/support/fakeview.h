@@ -33,6 +33,7 @@ public:
     void mostrarVentana() override;
     void setCartel(const QString &texto) override;
     void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
+    void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
     void jugadaCpu(const Jugada &jugada, const GameState &antes) override;

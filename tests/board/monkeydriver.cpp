@@ -1,0 +1,350 @@
+#include "monkeydriver.h"
+
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "markbox.h"
+#include "mersennerandom.h"
+#include "savedgamefile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <utility>
+
+using namespace Naipes;
+
+namespace {
+
+constexpr int kHistoria = 12;
+
+bool escribir(const QString &ruta, const QByteArray &bytes)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// A game on the human's turn, ten cards dealt.
+Posicion enJuego()
+{
+    Posicion p;
+    p.humano = { oros(1), copas(1) };
+    p.cpu = { espadas(1) };
+    p.mesa = { bastos(1) };
+    p.pilaCpu = { copas(5) };
+    p.tamPilaCpu = 3;
+    p.tamPilaHumano = 3;
+    return p;
+}
+
+} // namespace
+
+MonkeyDriver::MonkeyDriver(quint64 semilla)
+    : m_azar(semilla)
+    , m_fixture(semilla)
+    , m_dialogos(m_azar, m_partidas.path())
+{
+    crearArchivos();
+    m_fixture.dir().escribirPreferencias(QStringLiteral("Maquina"), QStringLiteral("Ana"));
+    connect(&m_modales, &QTimer::timeout, this, [this] { atenderModal(); });
+    m_modales.start(0);
+    arrancar();
+}
+
+MonkeyDriver::~MonkeyDriver() = default;
+
+// Saves good and damaged, pictures good and damaged, a file that is not there.
+void MonkeyDriver::crearArchivos()
+{
+    const QDir carpeta(m_partidas.path());
+    carpeta.mkdir(QStringLiteral("corpus"));
+    const auto ruta = [&carpeta](const QString &nombre) {
+        return carpeta.filePath(QStringLiteral("corpus/") + nombre);
+    };
+    const QString buena = ruta(QStringLiteral("buena.dat"));
+    SavedGameFile::save(buena, enJuego().partida());
+    QFile f(buena);
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    QStringList archivos { buena, ruta(QStringLiteral("no-existe.dat")),
+                           m_fixture.dir().ruta(QStringLiteral("dibujo.jpg")) };
+    for (int i = 0; i < 4; ++i) {
+        const QString cortada = ruta(QStringLiteral("cortada%1.dat").arg(i));
+        escribir(cortada, bytes.first(alAzar(static_cast<int>(bytes.size()))));
+        QByteArray cambiada = bytes;
+        cambiada[alAzar(static_cast<int>(bytes.size()))] = static_cast<char>(alAzar(256));
+        const QString otra = ruta(QStringLiteral("cambiada%1.dat").arg(i));
+        escribir(otra, cambiada);
+        archivos << cortada << otra;
+    }
+    const QString vacia = ruta(QStringLiteral("vacia.dat"));
+    const QString rota = ruta(QStringLiteral("rota.jpg"));
+    escribir(vacia, {});
+    escribir(rota, QByteArray("\xff\xd8\xff\xe0 roto", 10));
+    m_dialogos.setArchivos(archivos << vacia << rota);
+}
+
+// A new program over the same folder: the last one ended.
+void MonkeyDriver::arrancar()
+{
+    if (m_ventana) {
+        // The program's end asked the event loop to quit; a loop that starts
+        // and ends clears that, or every later dialog would return at once.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+        m_ventana.reset();
+    }
+    m_azarDelJuego = std::make_unique<MersenneRandom>(m_azar.generate64());
+    m_ventana = m_fixture.otraVentana(m_dialogos, *m_azarDelJuego, m_pausa);
+    ++m_inicios;
+    anotar(QStringLiteral("start"));
+    m_ventana->Form_Load();
+}
+
+QString MonkeyDriver::paso()
+{
+    // Rare ends of the program, so that games reach their third point.
+    const int tipo = alAzar(10000);
+    if (tipo < 3000)
+        clic();
+    else if (tipo < 6000)
+        arrastre();
+    else if (tipo < 7200)
+        tecla();
+    else if (tipo < 8800)
+        orden();
+    else if (tipo < 9995)
+        tamano();
+    else {
+        anotar(QStringLiteral("close box"));
+        m_ventana->close();
+    }
+    QCoreApplication::processEvents();
+    m_pausa.limpiar();
+    if (m_ventana->terminado()) {
+        if (m_ventana->estadoSalida() != 0)
+            return QStringLiteral("the program failed: ") + m_dialogos.ultimoMensaje();
+        arrancar();
+    }
+    return comprobar();
+}
+
+QString MonkeyDriver::comprobar() const
+{
+    if (m_ventana->terminado())
+        return m_ventana->estadoSalida() == 0
+            ? QString()
+            : QStringLiteral("failed at start: ") + m_dialogos.ultimoMensaje();
+    const GameState &e = m_ventana->juego().estado();
+    if (const QString falta = e.faltaDeConsistencia(); !falta.isEmpty())
+        return QStringLiteral("cards: ") + falta;
+    if (e.player1.count() > 3 || e.player2.count() > 3)
+        return QStringLiteral("a hand holds more than three cards");
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return QStringLiteral("a window stayed open: ") + modal->metaObject()->className();
+    if (QWidget *menu = QApplication::activePopupWidget())
+        return QStringLiteral("a menu stayed open: ") + menu->metaObject()->className();
+    return {};
+}
+
+QString MonkeyDriver::ventanasVistas() const
+{
+    QStringList partes;
+    for (const char *texto : { "Contando puntajes", "¿Jugar de nuevo?", "Error leyendo archivo" })
+        partes << QStringLiteral("\"%1\" %2")
+                      .arg(QString::fromUtf8(texto))
+                      .arg(m_dialogos.vecesMostrado(QString::fromUtf8(texto)));
+    for (auto it = m_vistas.cbegin(); it != m_vistas.cend(); ++it)
+        partes << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    return partes.join(QStringLiteral(", "));
+}
+
+void MonkeyDriver::anotar(const QString &evento)
+{
+    m_historia.append(evento);
+    if (m_historia.size() > kHistoria)
+        m_historia.removeFirst();
+}
+
+// Half the points fall on a control that takes input (a card, a mark, the
+// lift button): points anywhere would seldom make a move.
+QPoint MonkeyDriver::puntoAlAzar()
+{
+    const BoardWidget &t = m_ventana->tablero();
+    QList<QWidget *> controles { t.LevantarBtn, t.CheckMonton[1] };
+    const auto agregar = [&controles](const auto &grupo) {
+        for (QWidget *control : grupo)
+            controles.append(control);
+    };
+    agregar(t.cartap2img);
+    agregar(t.mesaimg);
+    agregar(t.montonimg);
+    agregar(t.Checkp2);
+    controles.removeIf([](const QWidget *c) { return !c->isVisible(); });
+    if (!controles.isEmpty() && alAzar(2) == 0) {
+        const QRect r = controles.at(alAzar(static_cast<int>(controles.size())))->geometry();
+        return r.topLeft()
+            + QPoint(alAzar(std::max(1, r.width())), alAzar(std::max(1, r.height())));
+    }
+    return { alAzar(std::max(1, t.width())), alAzar(std::max(1, t.height())) };
+}
+
+void MonkeyDriver::clic()
+{
+    BoardWidget &t = m_ventana->tablero();
+    const QPoint punto = puntoAlAzar();
+    QWidget *control = t.childAt(punto);
+    if (!control)
+        control = &t;
+    const QPoint local = control->mapFrom(&t, punto);
+    const int cual = alAzar(10);
+    const Qt::MouseButton boton = cual < 6 ? Qt::LeftButton : Qt::RightButton;
+    anotar(QStringLiteral("%1 click %2,%3 on %4")
+               .arg(cual == 9 ? QStringLiteral("double") : QString::number(boton))
+               .arg(punto.x())
+               .arg(punto.y())
+               .arg(QString::fromLatin1(control->metaObject()->className())));
+    if (cual == 9)
+        QTest::mouseDClick(control, Qt::LeftButton, {}, local);
+    else
+        QTest::mouseClick(control, boton, {}, local);
+}
+
+void MonkeyDriver::arrastre()
+{
+    BoardWidget &t = m_ventana->tablero();
+    // Mostly from a card of the human's hand, the only pictures that drag.
+    QList<QWidget *> mano;
+    for (QWidget *carta : t.cartap2img) {
+        if (carta->isVisible())
+            mano.append(carta);
+    }
+    const QPoint desde = !mano.isEmpty() && alAzar(10) < 7
+        ? mano.at(alAzar(static_cast<int>(mano.size())))->geometry().center()
+        : puntoAlAzar();
+    // Often onto a pile, where a card always goes: hands then come to their end.
+    const QPoint hasta = alAzar(10) < 4
+        ? t.montonimg.at(static_cast<std::size_t>(alAzar(2)))->geometry().center()
+        : puntoAlAzar();
+    QWidget *control = t.childAt(desde);
+    if (!control)
+        control = &t;
+    anotar(QStringLiteral("drag %1,%2 to %3,%4")
+               .arg(desde.x())
+               .arg(desde.y())
+               .arg(hasta.x())
+               .arg(hasta.y()));
+    QPointer<QWidget> vivo(control);
+    QTest::mousePress(control, Qt::LeftButton, {}, control->mapFrom(&t, desde));
+    if (!vivo || m_ventana->terminado())
+        return;
+    // Offscreen a drag ends at once; the drop is handed to the board as the
+    // platform would hand it.
+    const auto carta = std::find(t.cartap2img.begin(), t.cartap2img.end(), control);
+    if (carta != t.cartap2img.end())
+        t.soltar(hasta, static_cast<int>(carta - t.cartap2img.begin()));
+    else
+        QTest::mouseRelease(control, Qt::LeftButton, {}, control->mapFrom(&t, hasta));
+}
+
+void MonkeyDriver::tecla()
+{
+    static constexpr std::pair<Qt::Key, Qt::KeyboardModifier> kTeclas[] = {
+        { Qt::Key_Escape, Qt::NoModifier }, { Qt::Key_Return, Qt::NoModifier },
+        { Qt::Key_Space, Qt::NoModifier },  { Qt::Key_Tab, Qt::NoModifier },
+        { Qt::Key_Left, Qt::NoModifier },   { Qt::Key_Down, Qt::NoModifier },
+        { Qt::Key_F1, Qt::NoModifier },     { Qt::Key_N, Qt::ControlModifier },
+        { Qt::Key_O, Qt::ControlModifier }, { Qt::Key_S, Qt::ControlModifier },
+        { Qt::Key_Q, Qt::ControlModifier }, { Qt::Key_A, Qt::NoModifier },
+    };
+    const auto &[tecla, modificador] = kTeclas[alAzar(static_cast<int>(std::size(kTeclas)))];
+    if (tecla == Qt::Key_N && alAzar(50) > 0)
+        return; // a new game, mostly left out as in orden()
+    QWidget *destino = QApplication::focusWidget();
+    if (!destino || destino->window() != m_ventana.get())
+        destino = m_ventana.get();
+    anotar(QStringLiteral("key %1+%2 to %3")
+               .arg(modificador)
+               .arg(tecla)
+               .arg(QString::fromLatin1(destino->metaObject()->className())));
+    QTest::keyClick(destino, tecla, modificador);
+}
+
+void MonkeyDriver::orden()
+{
+    QList<QAction *> acciones;
+    for (QAction *a : m_ventana->findChildren<QAction *>()) {
+        if (!a->isSeparator() && !a->text().isEmpty() && !a->menu())
+            acciones.append(a);
+    }
+    if (acciones.isEmpty())
+        return;
+    QAction *a = acciones.at(alAzar(static_cast<int>(acciones.size())));
+    // A new game starts the hand again: mostly left out, so that hands end.
+    if (a->text() == QStringLiteral("Nuevo") && alAzar(50) > 0)
+        return;
+    anotar(QStringLiteral("command ") + a->text());
+    a->trigger();
+}
+
+void MonkeyDriver::tamano()
+{
+    if (alAzar(4) == 0) {
+        anotar(QStringLiteral("maximized"));
+        m_ventana->showMaximized();
+        return;
+    }
+    const QSize nuevo(200 + alAzar(1700), 150 + alAzar(950));
+    anotar(QStringLiteral("size %1x%2").arg(nuevo.width()).arg(nuevo.height()));
+    m_ventana->showNormal();
+    m_ventana->resize(nuevo);
+}
+
+// The game's own modal windows: a button of theirs, or closed one way or another.
+void MonkeyDriver::atenderModal()
+{
+    // A context menu (the toolbar's, a text field's) runs a loop of its own too.
+    if (QWidget *menu = QApplication::activePopupWidget()) {
+        anotar(QStringLiteral("popup closed"));
+        menu->close();
+        return;
+    }
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    if (modal != m_ultimoModal) {
+        m_ultimoModal = modal;
+        ++m_vistas[QString::fromLatin1(modal->metaObject()->className())];
+    }
+    const int que = alAzar(10);
+    if (que < 3) {
+        QList<QAbstractButton *> botones;
+        for (QAbstractButton *b : modal->findChildren<QAbstractButton *>()) {
+            if (b->isVisible() && b->isEnabled())
+                botones.append(b);
+        }
+        if (!botones.isEmpty()) {
+            QAbstractButton *b = botones.at(alAzar(static_cast<int>(botones.size())));
+            anotar(QStringLiteral("in %1: %2")
+                       .arg(QString::fromLatin1(modal->metaObject()->className()), b->text()));
+            b->click();
+            return;
+        }
+    }
+    anotar(QStringLiteral("%1 %2").arg(que < 6 ? QStringLiteral("accept") : QStringLiteral("close"),
+                                       QString::fromLatin1(modal->metaObject()->className())));
+    auto *dialogo = qobject_cast<QDialog *>(modal);
+    if (dialogo && que < 6)
+        dialogo->accept();
+    else if (dialogo && que < 8)
+        dialogo->reject();
+    else
+        modal->close();
+}

@@ -1,0 +1,123 @@
+#include "qtdialogservice.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs the given steps on the first dialog of type T once it is open, from
+// inside its own event loop, as a player would.
+template<class T> void alAbrirse(std::function<void(T *)> pasos)
+{
+    QTimer::singleShot(0, qApp, [pasos] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *dialogo = qobject_cast<T *>(w); dialogo && dialogo->isVisible()) {
+                pasos(dialogo);
+                return;
+            }
+        }
+        alAbrirse<T>(pasos); // not shown yet
+    });
+}
+
+} // namespace
+
+// The real dialogs: how a box can be answered, and what a save dialog returns.
+class TstBoardDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void yesNoQuestionIsAnsweredOnlyByItsButtons_data();
+    void yesNoQuestionIsAnsweredOnlyByItsButtons();
+    void okCancelQuestionTakesEscAsCancel();
+    void savedGameNameGetsTheFilesExtension_data();
+    void savedGameNameGetsTheFilesExtension();
+};
+
+void TstBoardDialogs::yesNoQuestionIsAnsweredOnlyByItsButtons_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("boton");
+    QTest::addColumn<DialogService::Respuesta>("respuesta");
+    QTest::newRow("Sí") << QMessageBox::Yes << DialogService::Respuesta::Yes;
+    QTest::newRow("No") << QMessageBox::No << DialogService::Respuesta::No;
+}
+
+// Esc and the close box used to count as No, which ends the program.
+void TstBoardDialogs::yesNoQuestionIsAnsweredOnlyByItsButtons()
+{
+    QFETCH(QMessageBox::StandardButton, boton);
+    QFETCH(DialogService::Respuesta, respuesta);
+
+    QtDialogService dialogos;
+    bool sigueAbierta = false;
+    alAbrirse<QMessageBox>([&sigueAbierta, boton](QMessageBox *caja) {
+        QTest::keyClick(caja, Qt::Key_Escape);
+        caja->close();
+        sigueAbierta = caja->isVisible();
+        caja->button(boton)->click();
+    });
+    const auto r
+        = dialogos.mensaje(QStringLiteral("¿Jugar de nuevo?"), QStringLiteral("Fin de Juego"),
+                           DialogService::Botones::YesNo, DialogService::Icono::Pregunta);
+    QVERIFY(sigueAbierta);
+    QCOMPARE(r, respuesta);
+}
+
+void TstBoardDialogs::okCancelQuestionTakesEscAsCancel()
+{
+    QtDialogService dialogos;
+    alAbrirse<QMessageBox>([](QMessageBox *caja) { QTest::keyClick(caja, Qt::Key_Escape); });
+    QCOMPARE(dialogos.mensaje(QStringLiteral("¿Salir del juego?"), QStringLiteral("Salir"),
+                              DialogService::Botones::OkCancel, DialogService::Icono::Ninguno),
+             DialogService::Respuesta::Cancel);
+    alAbrirse<QMessageBox>([](QMessageBox *caja) { caja->close(); });
+    QCOMPARE(dialogos.mensaje(QStringLiteral("¿Terminar con el juego actual?"),
+                              QStringLiteral("Abrir juego"), DialogService::Botones::OkCancel,
+                              DialogService::Icono::Ninguno),
+             DialogService::Respuesta::Cancel);
+}
+
+void TstBoardDialogs::savedGameNameGetsTheFilesExtension_data()
+{
+    QTest::addColumn<QString>("tecleado");
+    QTest::addColumn<QString>("guardado");
+    QTest::newRow("no extension") << QStringLiteral("partida") << QStringLiteral("partida.dat");
+    QTest::newRow("with .dat") << QStringLiteral("partida.dat") << QStringLiteral("partida.dat");
+    QTest::newRow("another extension")
+        << QStringLiteral("partida.sav") << QStringLiteral("partida.sav");
+    QTest::newRow("blanks and accents")
+        << QStringLiteral("mi partida de León") << QStringLiteral("mi partida de León.dat");
+}
+
+void TstBoardDialogs::savedGameNameGetsTheFilesExtension()
+{
+    QFETCH(QString, tecleado);
+    QFETCH(QString, guardado);
+
+    QTemporaryDir carpeta;
+    QVERIFY(carpeta.isValid());
+    const QString escrito = carpeta.filePath(tecleado);
+    QtDialogService dialogos;
+    alAbrirse<QFileDialog>([escrito](QFileDialog *dialogo) {
+        auto *nombre = dialogo->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!nombre) {
+            dialogo->reject();
+            return;
+        }
+        nombre->setText(escrito);
+        QTest::keyClick(nombre, Qt::Key_Return);
+    });
+    QCOMPARE(dialogos.archivoParaGuardar(QStringLiteral("Archivos (*.dat)")),
+             carpeta.filePath(guardado));
+}
+
+QTEST_MAIN(TstBoardDialogs)
+#include "tst_board_dialogs.moc"

@@ -1,0 +1,123 @@
+#include "boardfixture.h"
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "picturecache.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Naipes;
+
+namespace {
+
+bool escribir(const QString &ruta, const QByteArray &bytes)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QByteArray leer(const QString &ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The colour at the middle of what the control paints.
+QColor centro(QWidget *control)
+{
+    const QImage imagen = control->grab().toImage();
+    return imagen.pixelColor(imagen.rect().center());
+}
+
+bool parecido(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24
+        && qAbs(a.blue() - b.blue()) < 24;
+}
+
+} // namespace
+
+class TstBoardPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cacheStaysWithinItsBoundAcrossSizes();
+    void failedPictureIsTriedAgainOnlyWhenAsked();
+    void repairedCardPictureShowsAtTheNextNewGame();
+};
+
+// Every window size adds a set of pictures; the oldest go, the shown ones stay right.
+void TstBoardPictures::cacheStaysWithinItsBoundAcrossSizes()
+{
+    QTemporaryDir carpeta;
+    const QString ruta = carpeta.filePath(QStringLiteral("carta.jpg"));
+    QImage original(QSize(160, 240), QImage::Format_RGB32);
+    original.fill(Qt::red);
+    QVERIFY(original.save(ruta, "JPG"));
+    const qsizetype limite = 200 * 300 * 4 * 3;
+    PictureCache cache(limite);
+    for (int ancho = 20; ancho <= 200; ancho += 2) {
+        const QSize tamano(ancho, ancho * 3 / 2);
+        const QPixmap imagen = cache.imagen(ruta, tamano);
+        QCOMPARE(imagen.size(), tamano);
+        QVERIFY2(cache.bytes() <= limite, qPrintable(QString::number(cache.bytes())));
+    }
+    QVERIFY(cache.bytes() > limite / 2); // it does keep pictures
+    QVERIFY(!cache.imagen(ruta, QSize(30, 45)).isNull()); // a dropped one comes back
+}
+
+void TstBoardPictures::failedPictureIsTriedAgainOnlyWhenAsked()
+{
+    QTemporaryDir carpeta;
+    const QString ruta = carpeta.filePath(QStringLiteral("dibujo.jpg"));
+    QVERIFY(escribir(ruta, QByteArray("\xff\xd8\xff\xe0 no es una imagen", 22)));
+    PictureCache cache;
+    QVERIFY(cache.imagen(ruta, QSize(80, 120)).isNull());
+    QImage buena(QSize(80, 120), QImage::Format_RGB32);
+    buena.fill(Qt::blue);
+    QVERIFY(buena.save(ruta, "JPG"));
+    // Within a game a failed file is not decoded again at every repaint...
+    QVERIFY(cache.imagen(ruta, QSize(80, 120)).isNull());
+    cache.olvidarFallidas();
+    // ...but it is once the failures were forgotten.
+    QVERIFY(!cache.imagen(ruta, QSize(80, 120)).isNull());
+}
+
+// A card face that could not be read at start shows once the file is back and
+// a new game is started, without a restart.
+void TstBoardPictures::repairedCardPictureShowsAtTheNextNewGame()
+{
+    BoardFixture f(3);
+    QList<QByteArray> buenas;
+    for (int n = 1; n <= 40; ++n) {
+        buenas.append(leer(f.rutaCarta(n)));
+        QVERIFY(escribir(f.rutaCarta(n), QByteArray("roto")));
+    }
+    QVERIFY(f.iniciar());
+    CardPicture *lugar = f.tablero().mesaimg[0];
+    const int carta = f.estado().lamesa.at(0);
+    const QColor color = QColor::fromHsv((carta - 1) / 10 * 90, 200, 200);
+    QVERIFY(!parecido(centro(lugar), color));
+
+    for (int n = 1; n <= 40; ++n)
+        QVERIFY(escribir(f.rutaCarta(n), buenas.at(n - 1)));
+    f.ventana().juego().nuevomnu_Click();
+    // The same card in the same place as before.
+    Posicion p;
+    p.mesa = { carta };
+    const QList<int> otras
+        = carta <= 10 ? QList<int> { 21, 22, 31, 32 } : QList<int> { 1, 2, 3, 4 };
+    p.humano = { otras[0], otras[1] };
+    p.cpu = { otras[2], otras[3] };
+    p.tamPilaCpu = 2;
+    p.tamPilaHumano = 3; // ten cards dealt
+    QVERIFY(f.cargar(p));
+    QCOMPARE(lugar->ruta(), f.rutaCarta(carta));
+    QVERIFY(parecido(centro(lugar), color));
+}
+
+QTEST_MAIN(TstBoardPictures)
+#include "tst_board_pictures.moc"
