@@ -35,6 +35,16 @@ function(zelbo_check_packages)
             list(APPEND missing qt6-base-dev)
         endif()
     endif()
+    # The icon generator writes SVG; the accessibility test reaches Qt's platform layer.
+    find_file(ZELBO_QT6SVG_CONFIG Qt6SvgConfig.cmake PATHS ${libdir}/cmake/Qt6Svg NO_DEFAULT_PATH)
+    if(NOT ZELBO_QT6SVG_CONFIG)
+        list(APPEND missing qt6-svg-dev)
+    endif()
+    file(GLOB ZELBO_QTGUI_PRIVATE
+         /usr/include/${CMAKE_LIBRARY_ARCHITECTURE}/qt6/QtGui/*/QtGui/private/qguiapplication_p.h)
+    if(NOT ZELBO_QTGUI_PRIVATE)
+        list(APPEND missing qt6-base-private-dev)
+    endif()
     # Run-time pieces: the card set is built at build time through the SQLite driver, and the
     # standard buttons read "Aceptar" and "Cancelar" through Qt's Spanish translation.
     find_file(ZELBO_QSQLITE libqsqlite.so PATHS ${libdir}/qt6/plugins/sqldrivers NO_DEFAULT_PATH)
