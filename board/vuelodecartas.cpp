@@ -112,6 +112,14 @@ QRectF VueloDeCartas::posicion(CardId carta) const
     return {};
 }
 
+QRegion VueloDeCartas::zona() const
+{
+    QRegion zona;
+    for (const EnCurso &e : m_vuelos)
+        zona += e.animacion->currentValue().toRectF().toAlignedRect().adjusted(-8, -8, 8, 8);
+    return zona;
+}
+
 void VueloDeCartas::terminar()
 {
     if (m_vuelos.isEmpty())

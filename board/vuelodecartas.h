@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -48,6 +49,8 @@ public:
     // Where the card is painted now.
     QRectF posicion(CardId carta) const;
     bool enCurso() const { return !m_vuelos.isEmpty(); }
+    // What the cards in flight cover now, their shadows included.
+    QRegion zona() const;
     // Every card to its place at once.
     void terminar();
     // Shows every flight as it stands the given time after it started.
