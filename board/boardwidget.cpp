@@ -365,7 +365,7 @@ void BoardWidget::pintarSombras(QPainter &p) const
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 28));
     for (const auto *carta : findChildren<CardPicture *>(Qt::FindDirectChildrenOnly)) {
-        if (!carta->isVisible())
+        if (!carta->isVisible() || carta->vaciaEnVuelo())
             continue;
         const QRectF r = QRectF(carta->geometry()).translated(caida * 0.6, caida);
         for (int capa = 0; capa < 4; ++capa) {

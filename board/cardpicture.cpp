@@ -35,10 +35,20 @@ void CardPicture::setMarcada(bool marcada)
     update();
 }
 
+void CardPicture::mostrarMientrasVuela(std::optional<QString> ruta)
+{
+    m_mientrasVuela = std::move(ruta);
+    update();
+    if (parentWidget())
+        parentWidget()->update(geometry().adjusted(-8, -8, 8, 8)); // its shadow
+}
+
 void CardPicture::paintEvent(QPaintEvent *)
 {
     QPainter pintor(this);
-    const QPixmap imagen = m_cache.imagen(m_ruta, size());
+    if (vaciaEnVuelo())
+        return;
+    const QPixmap imagen = m_cache.imagen(m_mientrasVuela.value_or(m_ruta), size());
     // A picture that cannot be read leaves its place empty; a cover never does.
     if (!imagen.isNull() || m_cubierta)
         pintarCarta(pintor, imagen);

@@ -1,6 +1,7 @@
 #include "zelbofrm.h"
 
 #include "aboutfrm.h"
+#include "animadortablero.h"
 #include "anunciador.h"
 #include "boardlayout.h"
 #include "boardwidget.h"
@@ -55,6 +56,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         *m_tablero, m_juego, *m_anunciador,
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);
     installEventFilter(m_teclado);
+    m_animador = new AnimadorTablero(*m_tablero, m_cache, this);
     // Un-maximized, the window shows the board at scale 1.
     resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
            qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
@@ -260,6 +262,7 @@ void ZelboFrm::UpdateForm()
         t.montonimg.at(i)->setVisible(!pila.isEmpty());
     }
     mostrarMarcas();
+    m_animador->refrescado(e);
     m_teclado->ajustarFoco();
     m_anunciador->jugadaHecha();
 }
@@ -341,6 +344,8 @@ void ZelboFrm::mostrarNombreJugador(const QString &nombre)
 
 void ZelboFrm::ResaltarCarta(const Imagen &imagen, int milisegundos)
 {
+    // The CPU's beat starts once the human's card has landed.
+    m_animador->aterrizar();
     CardPicture *carta = m_tablero->imagen(imagen);
     const bool cpu = imagen.grupo == GrupoImagen::cartap1img;
     CardPicture *cubierta
@@ -435,11 +440,15 @@ bool ZelboFrm::eventFilter(QObject *objeto, QEvent *event)
 {
     // While the game plays, input to this window is dropped, not queued; the
     // dialogs the game opens meanwhile are windows of their own and work.
-    if (!m_ocupado || !esEntrada(event->type()))
+    if (!esEntrada(event->type()))
         return false;
-    if (auto *control = qobject_cast<QWidget *>(objeto))
-        return control->window() == this;
-    return objeto->parent() == this; // the window's actions and their shortcuts
+    const auto *control = qobject_cast<QWidget *>(objeto);
+    // The window's actions and their shortcuts count as the window.
+    const bool deLaVentana = control ? control->window() == this : objeto->parent() == this;
+    // Input between moves first puts every card in its place, then is handled.
+    if (!m_ocupado && deLaVentana)
+        m_animador->terminar();
+    return m_ocupado && deLaVentana;
 }
 
 void ZelboFrm::abrirAyuda()

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class AnimadorTablero;
 class Anunciador;
 class BoardWidget;
 class DialogService;
@@ -41,6 +42,7 @@ public:
     BoardWidget &tablero() { return *m_tablero; }
     // Keyboard play and the hint, whose chooser a harder level replaces.
     TecladoTablero &teclado() { return *m_teclado; }
+    AnimadorTablero &animador() { return *m_animador; }
 
     void UpdateForm() override;
     bool cargarReverso(const QString &ruta) override;
@@ -88,6 +90,7 @@ private:
     std::unique_ptr<Anunciador> m_anunciador;
     std::unique_ptr<NombresAccesibles> m_nombres;
     TecladoTablero *m_teclado = nullptr;
+    AnimadorTablero *m_animador = nullptr;
     bool m_ocupado = false;
     bool m_cierrePendiente = false;
     bool m_salido = false;

@@ -1,5 +1,6 @@
 #include "boardfixture.h"
 
+#include "animadortablero.h"
 #include "boardwidget.h"
 #include "savedgamefile.h"
 
@@ -24,6 +25,8 @@ BoardFixture::BoardFixture(std::uint64_t semilla, const QStringList &sinArchivos
 {
     crearImagenes(sinArchivos);
     m_ventana = std::make_unique<ZelboFrm>(m_dir.path(), m_dialogos, m_azar, m_pausa);
+    // Tests are quick and deterministic: no card flies unless a test asks.
+    m_ventana->animador().setDuracion(0);
 }
 
 void BoardFixture::crearImagenes(const QStringList &sinArchivos)

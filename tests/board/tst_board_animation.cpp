@@ -1,0 +1,243 @@
+#include "animadortablero.h"
+#include "boardfixture.h"
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "markbox.h"
+#include "vuelodecartas.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace Naipes;
+
+namespace {
+
+// The human to play oros(1) or copas(1); the CPU holds espadas(1), which
+// matches nothing, so its turn lays it on the table.
+Posicion posicion()
+{
+    Posicion p;
+    p.humano = { oros(1), copas(1) };
+    p.cpu = { espadas(1) };
+    p.mesa = { bastos(1) };
+    p.pilaCpu = { copas(5) };
+    p.tamPilaCpu = 3;
+    p.tamPilaHumano = 3;
+    return p;
+}
+
+QList<CardPicture *> imagenes(BoardWidget &t)
+{
+    QList<CardPicture *> todas;
+    for (const auto &grupo : { QList<CardPicture *>(t.mesaimg.begin(), t.mesaimg.end()),
+                               QList<CardPicture *>(t.cartap1img.begin(), t.cartap1img.end()),
+                               QList<CardPicture *>(t.Image1.begin(), t.Image1.end()),
+                               QList<CardPicture *>(t.cartap2img.begin(), t.cartap2img.end()),
+                               QList<CardPicture *>(t.montonimg.begin(), t.montonimg.end()) })
+        todas += grupo;
+    return todas;
+}
+
+// What every picture of the board shows: shown or not, its file, its place,
+// and whether a flight still empties it.
+QStringList vista(BoardWidget &t)
+{
+    QStringList v;
+    for (const CardPicture *c : imagenes(t)) {
+        const QRect g = c->geometry();
+        v << QStringLiteral("%1 %2 %3,%4 %5x%6 %7")
+                 .arg(c->isVisible())
+                 .arg(c->ruta().section(QLatin1Char('/'), -1))
+                 .arg(g.x())
+                 .arg(g.y())
+                 .arg(g.width())
+                 .arg(g.height())
+                 .arg(c->vaciaEnVuelo() ? QStringLiteral("vacia") : QString());
+    }
+    return v;
+}
+
+bool algunaVacia(BoardWidget &t)
+{
+    const QList<CardPicture *> todas = imagenes(t);
+    return std::any_of(todas.begin(), todas.end(),
+                       [](const CardPicture *c) { return c->vaciaEnVuelo(); });
+}
+
+// Plays oros(1) onto the table; the CPU answers by laying espadas(1).
+void jugarOros(BoardFixture &f)
+{
+    emit f.tablero().soltadaEnFondo(0);
+}
+
+} // namespace
+
+class TstBoardAnimation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void aMoveEndsWithEveryPictureAsWithoutAnimation();
+    void inputDuringAFlightLandsItAndIsHandled();
+    void dealtCardsComeFromAboveAndTheCpusFaceDown();
+    void settingsTurnFlightsOffOrScaleTheCpus_data();
+    void settingsTurnFlightsOffOrScaleTheCpus();
+    void savedSettingsDecideWhetherTheCpuMoveFlies();
+};
+
+void TstBoardAnimation::initTestCase()
+{
+    // The player's own settings are never read or written here.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).clear();
+}
+
+void TstBoardAnimation::aMoveEndsWithEveryPictureAsWithoutAnimation()
+{
+    BoardFixture animado;
+    BoardFixture quieto;
+    for (BoardFixture *f : { &animado, &quieto }) {
+        QVERIFY(f->iniciar());
+        QVERIFY(f->cargar(posicion()));
+    }
+    AnimadorTablero &a = animado.ventana().animador();
+    a.setDuracion(60);
+    jugarOros(animado);
+    jugarOros(quieto);
+    // The CPU's card is on its way from its hand, face up: it lands face up.
+    const auto laEspada = static_cast<CardId>(espadas(1));
+    QVERIFY(a.enCurso());
+    const VueloDeCartas::Vuelo *v = a.vuelos().vuelo(laEspada);
+    QVERIFY(v);
+    QCOMPARE(v->desde, animado.tablero().Image1[0]->geometry());
+    QCOMPARE(v->hasta, animado.tablero().mesaimg[2]->geometry());
+    QCOMPARE(v->ruta, animado.rutaCarta(espadas(1)));
+    QVERIFY(animado.tablero().mesaimg[2]->vaciaEnVuelo());
+    QTRY_VERIFY(!a.enCurso());
+    QCOMPARE(vista(animado.tablero()), vista(quieto.tablero()));
+    QVERIFY(!algunaVacia(animado.tablero()));
+    QVERIFY(!a.vuelos().isVisible());
+    // The CPU's beats are the same, in the same order.
+    QCOMPARE(animado.pausa().esperas(), quieto.pausa().esperas());
+}
+
+void TstBoardAnimation::inputDuringAFlightLandsItAndIsHandled()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    AnimadorTablero &a = f.ventana().animador();
+    // The human's card lands at once; the CPU's reply flies for long.
+    f.pausa().setDurante([&a] { a.setDuracion(60000); });
+    jugarOros(f);
+    QVERIFY(a.enCurso());
+    a.irA(30000);
+    const auto laEspada = static_cast<CardId>(espadas(1));
+    const QRectF enMedio = a.vuelos().posicion(laEspada);
+    const VueloDeCartas::Vuelo *v = a.vuelos().vuelo(laEspada);
+    QVERIFY(v);
+    QVERIFY(enMedio.top() > v->hasta.top() || enMedio.top() < v->hasta.top());
+    QVERIFY(QRectF(v->desde).united(QRectF(v->hasta)).contains(enMedio));
+    QVERIFY(enMedio.toRect() != v->desde && enMedio.toRect() != v->hasta);
+    if (!qEnvironmentVariableIsEmpty("ZELBO_CAPTURAS"))
+        f.ventana().grab().save(qEnvironmentVariable("ZELBO_CAPTURAS")
+                                + QStringLiteral("/carta-en-vuelo.png"));
+    // A right click on the hand card lands the flight and marks the card.
+    BoardWidget &t = f.tablero();
+    QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
+    QVERIFY(!a.enCurso());
+    QVERIFY(!algunaVacia(t));
+    QVERIFY(f.estado().marcas.Checkp2[0]);
+    QVERIFY(t.Checkp2[0]->isChecked());
+}
+
+void TstBoardAnimation::dealtCardsComeFromAboveAndTheCpusFaceDown()
+{
+    // Seed 3 lets the human open: nothing follows the first deal.
+    BoardFixture f(3);
+    AnimadorTablero &a = f.ventana().animador();
+    a.setDuracion(60000);
+    QVERIFY(f.iniciar());
+    const GameState &e = f.estado();
+    BoardWidget &t = f.tablero();
+    QVERIFY(a.enCurso());
+    for (int i = 0; i < 3; ++i) {
+        const VueloDeCartas::Vuelo *humano = a.vuelos().vuelo(e.player2.at(i));
+        QVERIFY(humano);
+        QVERIFY(humano->desde.bottom() < 0);
+        QCOMPARE(humano->hasta, t.cartap2img.at(i)->geometry());
+        QCOMPARE(humano->ruta, t.cartap2img.at(i)->ruta());
+        const VueloDeCartas::Vuelo *cpu = a.vuelos().vuelo(e.player1.at(i));
+        QVERIFY(cpu);
+        QCOMPARE(cpu->ruta, t.Image1.at(i)->ruta()); // its back, never its face
+        QVERIFY(t.cartap1img.at(i)->vaciaEnVuelo());
+        QVERIFY(t.Image1.at(i)->vaciaEnVuelo());
+    }
+    QVERIFY(a.vuelos().vuelo(e.lamesa.at(3)));
+    // The game is not held up: a key moves the focus at once, every card in place.
+    t.cartap2img[0]->setFocus();
+    QTest::keyClick(t.cartap2img[0], Qt::Key_Right);
+    QVERIFY(!a.enCurso());
+    QVERIFY(!algunaVacia(t));
+    QVERIFY(!t.cartap2img[0]->hasFocus());
+}
+
+void TstBoardAnimation::settingsTurnFlightsOffOrScaleTheCpus_data()
+{
+    QTest::addColumn<bool>("animaciones");
+    QTest::addColumn<QString>("velocidad");
+    QTest::addColumn<bool>("cpu");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("humano normal") << true << "normal" << false << 200;
+    QTest::newRow("humano sin pausas de la cpu") << true << "sinpausas" << false << 200;
+    QTest::newRow("cpu lenta") << true << "lenta" << true << 300;
+    QTest::newRow("cpu normal") << true << "normal" << true << 200;
+    QTest::newRow("cpu rapida") << true << "rapida" << true << 60;
+    QTest::newRow("cpu sin pausas") << true << "sinpausas" << true << 0;
+    QTest::newRow("cpu desconocida") << true << "turbo" << true << 200;
+    QTest::newRow("apagadas humano") << false << "normal" << false << 0;
+    QTest::newRow("apagadas cpu lenta") << false << "lenta" << true << 0;
+}
+
+void TstBoardAnimation::settingsTurnFlightsOffOrScaleTheCpus()
+{
+    QFETCH(bool, animaciones);
+    QFETCH(QString, velocidad);
+    QFETCH(bool, cpu);
+    QFETCH(int, ms);
+    QCOMPARE(AnimadorTablero::duracion(200, animaciones, velocidad, cpu), ms);
+}
+
+void TstBoardAnimation::savedSettingsDecideWhetherTheCpuMoveFlies()
+{
+    struct Caso
+    {
+        QVariant animaciones;
+        QString velocidad;
+        bool vuela;
+    };
+    for (const Caso &c : { Caso { false, QStringLiteral("normal"), false },
+                           Caso { true, QStringLiteral("sinpausas"), false },
+                           Caso { {}, QStringLiteral("lenta"), true } }) {
+        QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
+        ajustes.clear();
+        if (c.animaciones.isValid())
+            ajustes.setValue(QStringLiteral("tablero/animaciones"), c.animaciones);
+        ajustes.setValue(QStringLiteral("cpu/velocidad"), c.velocidad);
+        ajustes.sync();
+        BoardFixture f;
+        QVERIFY(f.iniciar());
+        QVERIFY(f.cargar(posicion()));
+        f.ventana().animador().setDuracion(std::nullopt);
+        jugarOros(f);
+        QCOMPARE(f.ventana().animador().enCurso(), c.vuela);
+        QCOMPARE(algunaVacia(f.tablero()), c.vuela);
+        f.ventana().animador().terminar();
+    }
+    QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).clear();
+}
+
+QTEST_MAIN(TstBoardAnimation)
+#include "tst_board_animation.moc"
