@@ -3,24 +3,36 @@
 #include <QImage>
 #include <QImageReader>
 
-QPixmap PictureCache::imagen(const QString &ruta, QSize tamano)
+QPixmap PictureCache::imagen(const QString &ruta, QSize tamano, qreal razon)
 {
     if (ruta.isEmpty() || tamano.isEmpty())
         return {};
-    const Clave clave { ruta, tamano };
+    const Clave clave { ruta, tamano, razon };
     if (const auto it = m_imagenes.constFind(clave); it != m_imagenes.constEnd())
         return *it;
+    const QSize enDispositivo = (QSizeF(tamano) * razon).toSize();
     QImageReader lector(ruta);
     const QSize original = lector.size();
-    if (original.isValid() && original.width() > tamano.width())
-        lector.setScaledSize(original.scaled(tamano * 2, Qt::KeepAspectRatio).boundedTo(original));
+    // Twice the device size leaves the smooth scaling below something to
+    // average; any larger costs decode time and memory for nothing.
+    if (original.isValid() && original.width() > enDispositivo.width())
+        lector.setScaledSize(
+            original.scaled(enDispositivo * 2, Qt::KeepAspectRatio).boundedTo(original));
     QImage imagen = lector.read();
     QPixmap resultado;
-    if (!imagen.isNull())
+    if (!imagen.isNull()) {
         resultado = QPixmap::fromImage(
-            imagen.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            imagen.scaled(enDispositivo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        resultado.setDevicePixelRatio(razon);
+    }
     m_imagenes.insert(clave, resultado);
     return resultado;
+}
+
+void PictureCache::precargar(const QStringList &rutas, QSize tamano, qreal razon)
+{
+    for (const QString &ruta : rutas)
+        imagen(ruta, tamano, razon);
 }
 
 bool PictureCache::legible(const QString &ruta)
