@@ -16,6 +16,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 namespace BL = BoardLayout;
 
@@ -57,6 +58,7 @@ void BoardWidget::crearCartas(PictureCache &cache)
     const auto crear = [this, &cache](GrupoImagen grupo, int i, QRect twips) {
         auto *imagen = new CardPicture(Imagen { grupo, i }, cache, this);
         imagen->hide();
+        imagen->installEventFilter(this);
         colocar(imagen, twips);
         return imagen;
     };
@@ -214,7 +216,6 @@ void BoardWidget::marcar(CardPicture *carta, bool marcada)
         if (c.control == carta)
             carta->setGeometry(lugar(c));
     }
-    update(); // its shadow moves with it
 }
 
 QRect BoardWidget::lugar(const Colocado &c) const
@@ -252,7 +253,6 @@ void BoardWidget::resaltar(CardPicture *imagen, bool grande)
                                                  rotulos()));
         imagen->raise();
     }
-    update();
 }
 
 void BoardWidget::ajustar(QLabel *etiqueta)
@@ -344,28 +344,74 @@ void BoardWidget::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     m_escala = Escala::paraTamano(width(), height());
     recolocar();
+    emit cartasRedimensionadas(mesaimg[0]->size(), devicePixelRatioF());
 }
 
-void BoardWidget::paintEvent(QPaintEvent *)
+void BoardWidget::paintEvent(QPaintEvent *event)
 {
+    // Only the part that changed is painted: a refresh changes a few cards,
+    // and the felt alone covers the whole window.
     QPainter p(this);
-    p.drawPixmap(0, 0, m_tapete.cubrir(size()));
+    const QRect zona = event->rect();
+    const QPixmap &tapete = m_tapete.cubrir(size(), devicePixelRatioF());
+    const qreal razon = tapete.devicePixelRatio();
+    p.drawPixmap(QRectF(zona), tapete,
+                 QRectF(zona.x() * razon, zona.y() * razon, zona.width() * razon,
+                        zona.height() * razon));
     p.setRenderHint(QPainter::Antialiasing);
-    pintarSombras(p);
+    pintarSombras(p, zona);
     p.setPen(QPen(QColor(20, 20, 20), std::max(1, m_escala.px(45)), Qt::SolidLine, Qt::RoundCap));
     for (const BL::Linea &linea : BL::kLineas)
         p.drawLine(m_escala.punto(linea.desde), m_escala.punto(linea.hasta));
 }
 
-// A soft shadow below and right of every card in sight, in a few faint layers.
-void BoardWidget::pintarSombras(QPainter &p) const
+bool BoardWidget::eventFilter(QObject *objeto, QEvent *event)
 {
-    const qreal caida = std::max(1.0, m_escala.factor() * 3);
+    const auto *carta = qobject_cast<const CardPicture *>(objeto);
+    if (!carta)
+        return false;
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+        update(conSombra(carta->geometry()));
+        break;
+    case QEvent::Move:
+        update(conSombra(QRect(static_cast<QMoveEvent *>(event)->oldPos(), carta->size())));
+        update(conSombra(carta->geometry()));
+        break;
+    case QEvent::Resize:
+        update(conSombra(QRect(carta->pos(), static_cast<QResizeEvent *>(event)->oldSize())));
+        update(conSombra(carta->geometry()));
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+// A soft shadow below and right of every card in sight, in a few faint layers.
+qreal BoardWidget::caidaSombra() const
+{
+    return std::max(1.0, m_escala.factor() * 3);
+}
+
+// Where a card's shadow may fall: the board repaints it when the card shows,
+// hides, moves or changes size.
+QRect BoardWidget::conSombra(const QRect &carta) const
+{
+    const int m = static_cast<int>(std::ceil(caidaSombra() * 2)) + 1;
+    return carta.adjusted(-m, -m, m, m);
+}
+
+void BoardWidget::pintarSombras(QPainter &p, const QRect &zona) const
+{
+    const qreal caida = caidaSombra();
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 28));
     for (const auto *carta : findChildren<CardPicture *>(Qt::FindDirectChildrenOnly)) {
-        if (!carta->isVisible() || carta->vaciaEnVuelo())
+        if (!carta->isVisible() || carta->vaciaEnVuelo()
+            || !conSombra(carta->geometry()).intersects(zona))
             continue;
         const QRectF r = QRectF(carta->geometry()).translated(caida * 0.6, caida);
         for (int capa = 0; capa < 4; ++capa) {

@@ -68,9 +68,12 @@ signals:
     void soltadaEnMesa(int slot, int lugar);
     // Dropped on a control that takes no card: the player is told why.
     void soltadaSinEfecto(int slot);
+    // The cards are shown at a new size or pixel ratio: their pictures may be decoded ahead.
+    void cartasRedimensionadas(QSize tamano, qreal razon);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *objeto, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -100,7 +103,9 @@ private:
     void ajustarBotones();
     static void agrandarIcono(QAction *accion, int lado);
     void ordenarCapas();
-    void pintarSombras(QPainter &p) const;
+    qreal caidaSombra() const;
+    QRect conSombra(const QRect &carta) const;
+    void pintarSombras(QPainter &p, const QRect &zona) const;
 
     Escala m_escala;
     Tapete m_tapete;

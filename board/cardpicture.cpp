@@ -48,7 +48,7 @@ void CardPicture::paintEvent(QPaintEvent *)
     QPainter pintor(this);
     if (vaciaEnVuelo())
         return;
-    const QPixmap imagen = m_cache.imagen(m_mientrasVuela.value_or(m_ruta), size());
+    const QPixmap imagen = m_cache.imagen(m_mientrasVuela.value_or(m_ruta), size(), devicePixelRatioF());
     // A picture that cannot be read leaves its place empty; a cover never does.
     if (!imagen.isNull() || m_cubierta)
         pintarCarta(pintor, imagen);
@@ -64,10 +64,11 @@ void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen) const
     // Filling the rounded shape with the picture as its brush keeps the edge
     // antialiased, which a clip path would not, and hides the JPEG's corners.
     if (imagen.isNull()) {
-        QPixmap propio(size());
+        QPixmap propio((QSizeF(size()) * devicePixelRatioF()).toSize());
+        propio.setDevicePixelRatio(devicePixelRatioF());
         propio.fill(Qt::white);
         QPainter reverso(&propio);
-        ReversoPropio::pintar(reverso, QRectF(propio.rect()));
+        ReversoPropio::pintar(reverso, QRectF(rect()));
         reverso.end();
         pintor.setBrush(propio);
     } else {
@@ -142,7 +143,7 @@ void CardPicture::arrastrar()
     datos->setData(kTipoArrastre, QByteArray::number(m_imagen.indice));
     auto *arrastre = new QDrag(this);
     arrastre->setMimeData(datos);
-    const QPixmap imagen = m_cache.imagen(m_ruta, size());
+    const QPixmap imagen = m_cache.imagen(m_ruta, size(), devicePixelRatioF());
     if (!imagen.isNull()) {
         arrastre->setPixmap(imagen);
         arrastre->setHotSpot(mapFromGlobal(QCursor::pos()));

@@ -5,17 +5,23 @@
 #include <algorithm>
 
 namespace {
-QPixmap decodificar(const QString &ruta, QSize tamano)
+QPixmap decodificar(const QString &ruta, QSize tamano, qreal razon)
 {
+    const QSize enDispositivo = (QSizeF(tamano) * razon).toSize();
     QImageReader lector(ruta);
     const QSize original = lector.size();
-    if (original.isValid() && original.width() > tamano.width())
-        lector.setScaledSize(original.scaled(tamano * 2, Qt::KeepAspectRatio).boundedTo(original));
+    // Twice the device size leaves the smooth scaling below something to
+    // average; any larger costs decode time and memory for nothing.
+    if (original.isValid() && original.width() > enDispositivo.width())
+        lector.setScaledSize(
+            original.scaled(enDispositivo * 2, Qt::KeepAspectRatio).boundedTo(original));
     const QImage imagen = lector.read();
     if (imagen.isNull())
         return {};
-    return QPixmap::fromImage(
-        imagen.scaled(tamano, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPixmap resultado = QPixmap::fromImage(
+        imagen.scaled(enDispositivo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    resultado.setDevicePixelRatio(razon);
+    return resultado;
 }
 
 // A failed picture is kept too, so it is not decoded again at every repaint;
@@ -31,17 +37,23 @@ PictureCache::PictureCache(qsizetype limiteBytes)
 {
 }
 
-QPixmap PictureCache::imagen(const QString &ruta, QSize tamano)
+QPixmap PictureCache::imagen(const QString &ruta, QSize tamano, qreal razon)
 {
     if (ruta.isEmpty() || tamano.isEmpty())
         return {};
-    const Clave clave { ruta, tamano };
+    const Clave clave { ruta, tamano, razon };
     if (const QPixmap *guardada = m_imagenes.object(clave))
         return *guardada;
-    const QPixmap resultado = decodificar(ruta, tamano);
+    const QPixmap resultado = decodificar(ruta, tamano, razon);
     // A picture larger than the whole bound is shown but not kept.
     m_imagenes.insert(clave, new QPixmap(resultado), coste(resultado));
     return resultado;
+}
+
+void PictureCache::precargar(const QStringList &rutas, QSize tamano, qreal razon)
+{
+    for (const QString &ruta : rutas)
+        imagen(ruta, tamano, razon);
 }
 
 bool PictureCache::legible(const QString &ruta)

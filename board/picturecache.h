@@ -4,9 +4,11 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
-// Pictures decoded once per file and shown size. A JPEG is decoded straight at
-// the size it is shown, which is both faster and sharper than scaling later.
+// Pictures decoded once per file, shown size and device pixel ratio. A JPEG is
+// decoded straight at the size it covers on the device, which is both faster
+// and sharper than scaling later, and never scaled up by the painter.
 // The cache holds a bounded number of bytes: every window size the player
 // tries adds a set of pictures, and the least recently shown ones go first.
 class PictureCache
@@ -19,7 +21,9 @@ public:
     explicit PictureCache(qsizetype limiteBytes = kLimiteBytes);
 
     // A null pixmap when the file cannot be read.
-    QPixmap imagen(const QString &ruta, QSize tamano);
+    QPixmap imagen(const QString &ruta, QSize tamano, qreal razon = 1.0);
+    // Decodes the pictures now, so that none is first decoded while the board is painted.
+    void precargar(const QStringList &rutas, QSize tamano, qreal razon);
     // Whether the file can be decoded: its header and its body.
     static bool legible(const QString &ruta);
     // Forgets every picture of this file (a card back that was chosen anew).
@@ -35,11 +39,13 @@ private:
     {
         QString ruta;
         QSize tamano;
+        qreal razon;
         bool operator==(const Clave &) const = default;
     };
     friend size_t qHash(const Clave &clave, size_t semilla)
     {
-        return qHashMulti(semilla, clave.ruta, clave.tamano.width(), clave.tamano.height());
+        return qHashMulti(semilla, clave.ruta, clave.tamano.width(), clave.tamano.height(),
+                         clave.razon);
     }
 
     QCache<Clave, QPixmap> m_imagenes;

@@ -17,9 +17,11 @@ void Tapete::setColor(const QColor &color)
     m_pintado = QPixmap();
 }
 
-const QPixmap &Tapete::cubrir(QSize tamano)
+const QPixmap &Tapete::cubrir(QSize logico, qreal razon)
 {
-    if (m_pintado.size() == tamano || m_ruta.isEmpty() || tamano.isEmpty())
+    const QSize tamano = (QSizeF(logico) * razon).toSize();
+    if ((m_pintado.size() == tamano && m_pintado.devicePixelRatio() == razon) || m_ruta.isEmpty()
+        || tamano.isEmpty())
         return m_pintado;
     QImageReader lector(m_ruta);
     const QSize original = lector.size();
@@ -39,6 +41,7 @@ const QPixmap &Tapete::cubrir(QSize tamano)
     if (m_color != kColorNeutro)
         tenir(imagen, m_color);
     m_pintado = QPixmap::fromImage(imagen);
+    m_pintado.setDevicePixelRatio(razon);
     return m_pintado;
 }
 

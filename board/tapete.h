@@ -15,8 +15,9 @@ public:
 
     void setRuta(const QString &ruta);
     void setColor(const QColor &color);
-    // Decoded at the size it is shown and kept until the size or colour changes.
-    const QPixmap &cubrir(QSize tamano);
+    // Decoded at the size it covers on the device and kept until the size,
+    // the pixel ratio or the colour changes.
+    const QPixmap &cubrir(QSize tamano, qreal razon = 1.0);
     // The felt's light and shade carried over to the colour.
     static void tenir(QImage &imagen, const QColor &color);
 

@@ -176,6 +176,14 @@ void ZelboFrm::crearMenuJuego()
 void ZelboFrm::conectarTablero()
 {
     BoardWidget &t = *m_tablero;
+    // Every face at the new size before the next refresh, so no refresh waits on a decode.
+    connect(&t, &BoardWidget::cartasRedimensionadas, this, [this](QSize tamano, qreal razon) {
+        QStringList rutas;
+        for (int carta = 1; carta <= Mazo::kCartas; ++carta)
+            rutas.append(rutaDe(static_cast<CardId>(carta)));
+        rutas.append(m_tablero->Image1[0]->ruta());
+        m_cache.precargar(rutas, tamano, razon);
+    });
     // Any button: a left click on a hand card that did not become a drag marks it too.
     const auto alClic = [this](CardPicture *imagen, auto orden) {
         connect(imagen, &CardPicture::clicked, this, [this, imagen, orden] {

@@ -60,9 +60,12 @@ void ArtWriter::writeBackgrounds() const
 
 void ArtWriter::writeIcons() const
 {
-    save(m_icons.nuevo(48), QStringLiteral("icons/nuevo.png"));
-    save(m_icons.run(48), QStringLiteral("icons/run.png"));
-    save(m_icons.salir(48), QStringLiteral("icons/salir.png"));
+    // Large enough for the biggest toolbar on a 4K screen at twice the pixel
+    // density: an icon is only ever scaled down, never up.
+    constexpr int kLadoBarra = 192;
+    save(m_icons.nuevo(kLadoBarra), QStringLiteral("icons/nuevo.png"));
+    save(m_icons.run(kLadoBarra), QStringLiteral("icons/run.png"));
+    save(m_icons.salir(kLadoBarra), QStringLiteral("icons/salir.png"));
     save(m_icons.program(256), QStringLiteral("icons/zelbo.png"));
     save(m_icons.program(48), QStringLiteral("icons/zelbo48.png"));
     ProgramIconWriter(m_icons, m_dir.filePath(QStringLiteral("icons"))).writeAll();

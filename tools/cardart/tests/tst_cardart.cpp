@@ -112,9 +112,9 @@ void TstCardArt::backBackgroundsAndIconsHaveTheirSizes_data()
     QTest::newRow("back") << "dibujo.jpg" << ArtWriter::cardSize << false;
     QTest::newRow("board") << "zelbofond.jpg" << ArtWriter::clothSize << false;
     QTest::newRow("results") << "winfond.jpg" << QSize(407, 250) << false;
-    QTest::newRow("new game") << "icons/nuevo.png" << QSize(48, 48) << true;
-    QTest::newRow("run") << "icons/run.png" << QSize(48, 48) << true;
-    QTest::newRow("quit") << "icons/salir.png" << QSize(48, 48) << true;
+    QTest::newRow("new game") << "icons/nuevo.png" << QSize(192, 192) << true;
+    QTest::newRow("run") << "icons/run.png" << QSize(192, 192) << true;
+    QTest::newRow("quit") << "icons/salir.png" << QSize(192, 192) << true;
     QTest::newRow("program") << "icons/zelbo.png" << QSize(256, 256) << true;
     QTest::newRow("about") << "icons/zelbo48.png" << QSize(48, 48) << true;
 }
