@@ -22,6 +22,12 @@ TecladoTablero::TecladoTablero(BoardWidget &tablero, ZelboGame &juego, Anunciado
     , m_anunciador(anunciador)
     , m_jugar(std::move(jugar))
 {
+    // The hint plays the level in force: at Difícil the Difícil player, from
+    // the human's seat, suggests the move.
+    m_pista.setElector([this](const GameState &e) {
+        return m_juego.nivelCpu() == NivelCpu::Dificil ? m_dificil.elegir(e, Lado::Humano)
+                                                       : Pista::normal(e);
+    });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *antes, QWidget *ahora) {
         auto *carta = qobject_cast<CardPicture *>(ahora);
         if (carta && carta->parentWidget() == &m_tablero && (!antes || antes->isVisible()))

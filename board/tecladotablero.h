@@ -1,5 +1,6 @@
 #pragma once
 
+#include "electordificil.h"
 #include "pista.h"
 
 #include <QList>
@@ -28,6 +29,7 @@ public:
     TecladoTablero(BoardWidget &tablero, ZelboGame &juego, Anunciador &anunciador, Jugar jugar,
                    QObject *parent);
 
+    // Its chooser follows the CPU's level in force until another is given.
     Pista &pista() { return m_pista; }
 
     // Space: what a click on the focused card does (a right click on a hand card).
@@ -60,6 +62,7 @@ private:
     Anunciador &m_anunciador;
     Jugar m_jugar;
     Pista m_pista;
+    ElectorDificil m_dificil;
     // The card the player last put the focus on. When it is hidden, Qt hands
     // the focus to the next control; the hand is the better place.
     QPointer<CardPicture> m_elegida;

@@ -40,7 +40,7 @@ public:
     int estadoSalida() const;
     ZelboGame &juego() { return m_juego; }
     BoardWidget &tablero() { return *m_tablero; }
-    // Keyboard play and the hint, whose chooser a harder level replaces.
+    // Keyboard play and the hint, which follows the CPU's level in force.
     TecladoTablero &teclado() { return *m_teclado; }
     AnimadorTablero &animador() { return *m_animador; }
 

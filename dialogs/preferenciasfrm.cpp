@@ -6,6 +6,8 @@
 #include "pathlabel.h"
 #include "zelbogame.h"
 
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -29,6 +31,7 @@ preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWid
     , m_nombreCpuAlAbrir(juego.estado().jugadorCpu.nombre())
     , m_nombreHumanoAlAbrir(juego.estado().jugadorHumano.nombre())
     , m_alAbrir(juego.preferencias())
+    , m_nivelAlAbrir(NivelesCpu::delAjuste())
 {
     setWindowTitle(QStringLiteral("Opciones"));
     // A window of fixed size: a title and a close box, nothing to minimize or maximize.
@@ -41,6 +44,9 @@ preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWid
     const int pestana = m_tbsOptions->addTab(crearEscritorio(), QStringLiteral("Escritorio"));
     m_tbsOptions->setTabToolTip(pestana, QStringLiteral("Opciones de escritorio"));
     m_tbsOptions->tabBar()->setTabData(pestana, QStringLiteral("Group1"));
+    const int pestanaJuego = m_tbsOptions->addTab(crearJuego(), QStringLiteral("Juego"));
+    m_tbsOptions->setTabToolTip(pestanaJuego, QStringLiteral("Opciones de la partida"));
+    m_tbsOptions->tabBar()->setTabData(pestanaJuego, QStringLiteral("Group2"));
     m_tbsOptions->installEventFilter(this);
 
     auto *principal = new QVBoxLayout(this);
@@ -72,6 +78,31 @@ QWidget *preferenciasfrm::crearEscritorio()
     columna->addLayout(fila);
     columna->addStretch();
     return pagina;
+}
+
+QWidget *preferenciasfrm::crearJuego()
+{
+    auto *pagina = new QWidget;
+    pagina->setObjectName(QStringLiteral("picOptions1"));
+    auto *filas = new QFormLayout(pagina);
+    agregarNivel(*filas);
+    return pagina;
+}
+
+void preferenciasfrm::agregarNivel(QFormLayout &filas)
+{
+    m_nivel = new QComboBox;
+    m_nivel->setObjectName(QStringLiteral("cboNivel"));
+    m_nivel->setAccessibleName(QStringLiteral("Nivel de la CPU"));
+    m_nivel->addItem(QStringLiteral("Normal"), NivelesCpu::clave(NivelCpu::Normal));
+    m_nivel->addItem(QStringLiteral("Difícil"), NivelesCpu::clave(NivelCpu::Dificil));
+    auto *etiqueta = new QLabel(QStringLiteral("&Nivel de la CPU:"));
+    etiqueta->setBuddy(m_nivel);
+    filas.addRow(etiqueta, m_nivel);
+    auto *nota = new QLabel(QStringLiteral("Un nivel nuevo se aplica desde la próxima partida."));
+    nota->setObjectName(QStringLiteral("lblNivelNota"));
+    nota->setWordWrap(true);
+    filas.addRow(nota);
 }
 
 QGroupBox *preferenciasfrm::crearCarta()
@@ -166,6 +197,20 @@ void preferenciasfrm::ValoresActuales()
     mostrarColor();
     m_label5->setRuta(actuales.aplicacion);
     m_label8->setRuta(actuales.reverso);
+    m_nivel->setCurrentIndex(m_nivel->findData(NivelesCpu::clave(NivelesCpu::delAjuste())));
+}
+
+NivelCpu preferenciasfrm::nivelElegido() const
+{
+    return NivelesCpu::deClave(m_nivel->currentData().toString()).value_or(NivelCpu::Normal);
+}
+
+void preferenciasfrm::guardarNivel(NivelCpu nivel)
+{
+    if (NivelesCpu::delAjuste() != nivel && !NivelesCpu::guardarAjuste(nivel))
+        m_dialogos.mensaje(QStringLiteral("No se pudo guardar el nivel de la CPU."),
+                           DialogService::kTitulo, DialogService::Botones::Ok,
+                           DialogService::Icono::Critico);
 }
 
 void preferenciasfrm::mostrarColor()
@@ -210,6 +255,7 @@ void preferenciasfrm::Command1_Click()
     // the game, with the values read before the fault in force.
     const bool leido
         = m_juego.LoadProperty(m_juego.ubicaciones().dato(QStringLiteral("pordefect.dat")));
+    guardarNivel(NivelCpu::Normal);
     ValoresActuales();
     if (leido)
         aviso(QStringLiteral("Esta operacion tendra efecto cuando reinicie el juego"));
@@ -222,12 +268,14 @@ void preferenciasfrm::cmdOK_Click()
     nuevas.colorFondo = m_color;
     nuevas.reverso = m_label8->ruta();
     m_juego.aceptarPreferencias(nuevas);
+    guardarNivel(nivelElegido());
     accept();
 }
 
 void preferenciasfrm::reject()
 {
     m_juego.restaurarPreferencias(m_nombreCpuAlAbrir, m_nombreHumanoAlAbrir, m_alAbrir);
+    guardarNivel(m_nivelAlAbrir);
     QDialog::reject();
 }
 

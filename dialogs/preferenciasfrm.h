@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nivelcpu.h"
 #include "preferencias.h"
 
 #include <QDialog>
@@ -8,6 +9,8 @@
 class ClickLabel;
 class DialogService;
 class PathLabel;
+class QComboBox;
+class QFormLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QPushButton;
@@ -15,9 +18,10 @@ class QTabWidget;
 class ZelboGame;
 
 // The "Opciones" window: background colour, the program the toolbar starts and
-// the card back. It edits copies that reach the game only with "Aceptar";
-// "Default" loads the default file into the game at once, and cancelling the
-// window puts back what was in force when it opened.
+// the card back; on the "Juego" tab, the CPU's level. It edits copies that
+// reach the game only with "Aceptar"; "Default" loads the default file into
+// the game and sets the Normal level at once, and cancelling the window puts
+// back what was in force when it opened.
 class preferenciasfrm : public QDialog
 {
     Q_OBJECT
@@ -42,6 +46,9 @@ protected:
 
 private:
     QWidget *crearEscritorio();
+    // The game's settings, one row each.
+    QWidget *crearJuego();
+    void agregarNivel(QFormLayout &filas);
     QGroupBox *crearCarta();
     QGroupBox *crearColor();
     QGroupBox *crearAplicacion();
@@ -49,6 +56,8 @@ private:
     void centrarEnPantalla();
     bool teclaDePestana(const QKeyEvent &tecla);
     void aviso(const QString &texto);
+    NivelCpu nivelElegido() const;
+    void guardarNivel(NivelCpu nivel);
 
     void ValoresActuales();
     void mostrarColor();
@@ -66,6 +75,7 @@ private:
     QString m_nombreCpuAlAbrir;
     QString m_nombreHumanoAlAbrir;
     Preferencias m_alAbrir;
+    NivelCpu m_nivelAlAbrir = NivelCpu::Normal;
 
     qint32 m_color = Preferencias::kColorInicial;
     bool m_frame3Pulsado = false;
@@ -75,4 +85,5 @@ private:
     PathLabel *m_label5 = nullptr;
     PathLabel *m_label8 = nullptr;
     QGroupBox *m_frame3 = nullptr;
+    QComboBox *m_nivel = nullptr;
 };

@@ -2,6 +2,12 @@
 
 #include "electornormal.h"
 
+#include <QSettings>
+
+namespace {
+const QString kAjuste = QStringLiteral("cpu/nivel");
+} // namespace
+
 namespace NivelesCpu {
 
 QString clave(NivelCpu nivel)
@@ -18,16 +24,25 @@ std::optional<NivelCpu> deClave(const QString &clave)
     return std::nullopt;
 }
 
-std::unique_ptr<ElectorJugada> crearElector(NivelCpu nivel)
+std::unique_ptr<ElectorJugada> crearElector(NivelCpu nivel, std::uint64_t semilla)
 {
-    switch (nivel) {
-    case NivelCpu::Normal:
-        return std::make_unique<ElectorNormal>();
-    case NivelCpu::Dificil:
-        // The Difícil player is built in separately; until then there is none.
-        break;
-    }
-    return nullptr;
+    if (nivel == NivelCpu::Dificil)
+        return std::make_unique<ElectorDificil>(semilla);
+    return std::make_unique<ElectorNormal>();
+}
+
+NivelCpu delAjuste()
+{
+    const QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
+    return deClave(ajustes.value(kAjuste).toString()).value_or(NivelCpu::Normal);
+}
+
+bool guardarAjuste(NivelCpu nivel)
+{
+    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
+    ajustes.setValue(kAjuste, clave(nivel));
+    ajustes.sync();
+    return ajustes.status() == QSettings::NoError;
 }
 
 } // namespace NivelesCpu

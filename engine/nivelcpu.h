@@ -1,8 +1,10 @@
 #pragma once
 
+#include "electordificil.h"
 #include "electorjugada.h"
 
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -15,8 +17,16 @@ namespace NivelesCpu {
 QString clave(NivelCpu nivel);
 std::optional<NivelCpu> deClave(const QString &clave);
 
-// A chooser of the level's moves, or nothing when this build has no player
-// of that level.
-std::unique_ptr<ElectorJugada> crearElector(NivelCpu nivel);
+// A chooser of the level's moves. The Difícil player draws from a generator
+// seeded with semilla and the position, never from the one that deals.
+std::unique_ptr<ElectorJugada> crearElector(NivelCpu nivel,
+                                            std::uint64_t semilla = ElectorDificil::kSemilla);
+
+// The level the player chose, kept in the user's settings (key cpu/nivel),
+// never in lastprop.dat or a saved game. Normal when none or an unknown word
+// is stored.
+NivelCpu delAjuste();
+// False when the settings could not be written.
+bool guardarAjuste(NivelCpu nivel);
 
 } // namespace NivelesCpu

@@ -78,7 +78,17 @@ void ZelboGame::aviso(const QString &texto)
 void ZelboGame::iniciar()
 {
     // The records are members, created with the game; a start only deals.
-    ejecutar([this] { NuevoJuego(); });
+    ejecutar([this] { empezarPartida(); });
+}
+
+void ZelboGame::empezarPartida()
+{
+    const NivelCpu nivel = m_fuenteDeNivel ? m_fuenteDeNivel() : NivelCpu::Normal;
+    if (nivel != m_nivel) {
+        m_electorNivel = NivelesCpu::crearElector(nivel);
+        m_nivel = nivel;
+    }
+    NuevoJuego();
 }
 
 void ZelboGame::NuevoJuego()
@@ -156,7 +166,7 @@ void ZelboGame::SiguienteTurno()
         if (e.cartasRepartidas == kCartas) {
             aviso(QStringLiteral("Contando puntajes"));
             if (m_finDeMano.ContarPuntajes()) {
-                NuevoJuego();
+                empezarPartida();
                 return;
             }
         }
@@ -237,7 +247,8 @@ void ZelboGame::TurnoCpu()
 {
     // A mark the human put on the own pile must not steer the CPU's choice.
     m_estado.marcas.CheckMonton[1] = false;
-    const Jugada jugada = m_electorCpu->elegir(m_estado, Lado::Cpu);
+    ElectorJugada &elector = m_electorFijo ? *m_electorFijo : *m_electorNivel;
+    const Jugada jugada = elector.elegir(m_estado, Lado::Cpu);
     if (!Legalidad::esLegal(m_estado, jugada, Lado::Cpu))
         throw ZelboError(QStringLiteral("La CPU eligió una jugada no válida."));
     const PlanTurnoCpu plan = PlanTurnoCpu::de(jugada);

@@ -4,11 +4,11 @@
 #include "captura.h"
 #include "dialogservice.h"
 #include "electorjugada.h"
-#include "electornormal.h"
 #include "findemano.h"
 #include "gamestate.h"
 #include "imagen.h"
 #include "jugada.h"
+#include "nivelcpu.h"
 #include "partidaguardada.h"
 #include "preferencias.h"
 #include "propiedades.h"
@@ -18,6 +18,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 // The game: its state and every procedure that plays it. It reaches the player
 // only through the view and the dialog service. The public procedures are the
@@ -82,9 +83,16 @@ public:
     // Why the last CargarJuego failed, for a maintainer.
     const QString &motivoDeCarga() const { return m_partidas.motivoDelFallo(); }
 
-    // Who chooses the CPU's moves from now on; the specified Normal rule until
-    // this is called. The chooser must outlive the game.
-    void setElectorCpu(ElectorJugada &elector) { m_electorCpu = &elector; }
+    // Where the CPU's level of each game comes from (the player's setting in
+    // the program); Normal until this is given. It is asked at the start of
+    // the program and of every game after "¿Jugar de nuevo?", never at
+    // "Nuevo", which deals a new hand of the same game.
+    void setFuenteDeNivel(std::function<NivelCpu()> fuente) { m_fuenteDeNivel = std::move(fuente); }
+    // The level of the game being played.
+    NivelCpu nivelCpu() const { return m_nivel; }
+    // Who chooses the CPU's moves from now on, whatever the level; the chooser
+    // must outlive the game.
+    void setElectorCpu(ElectorJugada &elector) { m_electorFijo = &elector; }
 
     const GameState &estado() const { return m_estado; }
     const Preferencias &preferencias() const { return m_preferencias; }
@@ -97,6 +105,8 @@ private:
     void fallo(const QString &texto);
     void aviso(const QString &texto);
 
+    // A game: the level asked for, then the first hand.
+    void empezarPartida();
     void NuevoJuego();
     void CargarReversos();
     [[noreturn]] void Salir();
@@ -115,8 +125,10 @@ private:
     DialogService &m_dialogos;
     RandomSource &m_azar;
     CacheMazo m_cacheMazo;
-    ElectorNormal m_electorNormal;
-    ElectorJugada *m_electorCpu = &m_electorNormal;
+    std::function<NivelCpu()> m_fuenteDeNivel;
+    NivelCpu m_nivel = NivelCpu::Normal;
+    std::unique_ptr<ElectorJugada> m_electorNivel = NivelesCpu::crearElector(NivelCpu::Normal);
+    ElectorJugada *m_electorFijo = nullptr;
     GameState m_estado;
     Preferencias m_preferencias;
     Propiedades m_propiedades;

@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-// A chooser that times another one: how long each choice took, in milliseconds.
+// A chooser that times another one: the processor time each choice took, in
+// milliseconds.
 class ElectorCronometrado : public ElectorJugada
 {
 public:

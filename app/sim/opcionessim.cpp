@@ -35,7 +35,7 @@ const char *const kDescripcion
       "    legal moves; a level plays that seat by the CPU's rules of that level). With a\n"
       "    Difícil player at the table the summary line ends with\n"
       "      think_ms_p50=<x> think_ms_max=<y>\n"
-      "    (the Difícil player's time per choice, in milliseconds).\n"
+      "    (the Difícil player's processor time per choice, in milliseconds).\n"
       "\n"
       "  zelbo-sim [--seed S] --moves K --save FILE\n"
       "    Plays the human's first K moves of a new game (a card laid, a lift or a pile\n"

@@ -5,7 +5,9 @@
 #   bad_arguments  each bad command line exits with status 2, a one-line error and no file
 #   help           --help exits 0 and names every option
 #   levels         --cpu normal --human random is the default; --human normal plays other
-#                  games of the same form, checked, with no think times
+#                  games of the same form, checked, with no think times; Difícil in either
+#                  seat plays checked games of the same form, the same for the same seed,
+#                  with think times
 #   recorded       --games 2 --seed 7 prints what RECORDED holds, seconds aside. That
 #                  file was recorded from a run; it changes, and must be recorded again,
 #                  whenever the card order, the draw, the CPU's rule or the random
@@ -116,7 +118,8 @@ endfunction()
 
 # The levels: --cpu normal --human random is the default game; the Normal rule in
 # the human's seat plays other games, in the same form, with no think times
-# (no Difícil player is at the table).
+# (no Difícil player is at the table). Difícil in either seat plays checked games
+# of that form, the same ones again from the same seed, and adds its think times.
 function(check_levels)
     run_sim(default --games 20 --seed 5)
     run_sim(explicit --games 20 --seed 5 --cpu normal --human random)
@@ -129,6 +132,25 @@ function(check_levels)
     if(normal STREQUAL default OR normal MATCHES "think_ms")
         message(FATAL_ERROR "--human normal played the random human's games:\n${normal}")
     endif()
+    run_sim(default --games 3 --seed 5)
+    set(think " think_ms_p50=[0-9]+\\.[0-9][0-9][0-9] think_ms_max=[0-9]+\\.[0-9][0-9][0-9]\n")
+    foreach(seats "--cpu;dificil;--human;random" "--cpu;normal;--human;dificil")
+        run_sim(first --games 3 --seed 5 ${seats} --check)
+        run_sim(again --games 3 --seed 5 ${seats} --check)
+        if(NOT first MATCHES "${think}")
+            message(FATAL_ERROR "'${seats}' printed no think times:\n${first}")
+        endif()
+        string(REGEX REPLACE "${think}" "\n" first "${first}")
+        string(REGEX REPLACE "${think}" "\n" again "${again}")
+        if(NOT first STREQUAL again)
+            message(FATAL_ERROR "'${seats}' played other games from the same seed")
+        endif()
+        string(REGEX REPLACE "checked: [^\n]*\n$" "" first "${first}")
+        check_form("${first}" 3)
+        if(first STREQUAL default)
+            message(FATAL_ERROR "'${seats}' played the default games:\n${first}")
+        endif()
+    endforeach()
 endfunction()
 
 function(check_help)

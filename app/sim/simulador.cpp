@@ -13,6 +13,8 @@ namespace {
 // The human's stream is kept apart from the game's, so that a change in how
 // the human chooses does not change the deals, and the other way round.
 constexpr std::uint64_t kMezclaHumano = 0x9E3779B97F4A7C15ULL;
+constexpr std::uint64_t kMezclaDificilCpu = 0xD1B54A32D192ED03ULL;
+constexpr std::uint64_t kMezclaDificilHumano = 0x8CB92BA72F3D8DD7ULL;
 
 ResultadoMano::Ganador ganador(ResultadoDeMano::Ganador g)
 {
@@ -44,20 +46,19 @@ Simulador::Simulador(QString programDir, std::uint64_t semilla, const JugadoresS
     , m_azarJuego(semilla)
     , m_azarHumano(semilla ^ kMezclaHumano)
 {
+    // The Difícil players draw from seeds of their own, one per seat, so that
+    // two of them at one table do not think alike.
     if (jugadores.cpu != NivelCpu::Normal)
-        m_electorCpu = crear(jugadores.cpu);
+        m_electorCpu = crear(jugadores.cpu, semilla ^ kMezclaDificilCpu);
     if (jugadores.humano)
-        m_electorHumano = crear(*jugadores.humano);
-    m_conDificil = jugadores.cpu == NivelCpu::Dificil || jugadores.humano == NivelCpu::Dificil;
+        m_electorHumano = crear(*jugadores.humano, semilla ^ kMezclaDificilHumano);
+    m_dificilCpu = jugadores.cpu == NivelCpu::Dificil;
+    m_dificilHumano = jugadores.humano == NivelCpu::Dificil;
 }
 
-std::unique_ptr<ElectorCronometrado> Simulador::crear(NivelCpu nivel)
+std::unique_ptr<ElectorCronometrado> Simulador::crear(NivelCpu nivel, std::uint64_t semilla)
 {
-    std::unique_ptr<ElectorJugada> elector = NivelesCpu::crearElector(nivel);
-    if (!elector)
-        throw SimulacionError(
-            QStringLiteral("this build has no player of level %1").arg(NivelesCpu::clave(nivel)));
-    return std::make_unique<ElectorCronometrado>(std::move(elector));
+    return std::make_unique<ElectorCronometrado>(NivelesCpu::crearElector(nivel, semilla));
 }
 
 void Simulador::sentar(ZelboGame &juego, RandomHuman &humano)
@@ -70,12 +71,16 @@ void Simulador::sentar(ZelboGame &juego, RandomHuman &humano)
 
 void Simulador::anotarTiempos(ResumenSimulacion &resumen)
 {
-    resumen.conDificil = m_conDificil;
-    for (auto *elector : { m_electorCpu.get(), m_electorHumano.get() }) {
-        if (elector) {
-            const std::vector<double> tiempos = elector->tomarTiempos();
+    resumen.conDificil = m_dificilCpu || m_dificilHumano;
+    // Only the Difícil player's choices are reported; a Normal seat's are dropped.
+    const std::pair<ElectorCronometrado *, bool> asientos[]
+        = { { m_electorCpu.get(), m_dificilCpu }, { m_electorHumano.get(), m_dificilHumano } };
+    for (const auto &[elector, dificil] : asientos) {
+        if (!elector)
+            continue;
+        const std::vector<double> tiempos = elector->tomarTiempos();
+        if (dificil)
             resumen.pensarMs.insert(resumen.pensarMs.end(), tiempos.begin(), tiempos.end());
-        }
     }
 }
 

@@ -56,7 +56,6 @@ class Simulador
 public:
     using AlTerminarMano = std::function<void(const ResultadoMano &)>;
 
-    // Throws SimulacionError when this build has no player of a level asked for.
     Simulador(QString programDir, std::uint64_t semilla, const JugadoresSim &jugadores = {});
 
     // Plays the given number of games (answering "play again" with Yes until
@@ -81,7 +80,7 @@ private:
     struct Escucha;
     static void escuchar(Escucha &escucha);
     static void jugarHastaElFinal(Escucha &escucha, RandomHuman &humano);
-    static std::unique_ptr<ElectorCronometrado> crear(NivelCpu nivel);
+    static std::unique_ptr<ElectorCronometrado> crear(NivelCpu nivel, std::uint64_t semilla);
     // Seats the players of the levels asked for in the session's game.
     void sentar(ZelboGame &juego, RandomHuman &humano);
     void anotarTiempos(ResumenSimulacion &resumen);
@@ -92,5 +91,6 @@ private:
     // The players of the levels asked for; none for the CPU's Normal and a random human.
     std::unique_ptr<ElectorCronometrado> m_electorCpu;
     std::unique_ptr<ElectorCronometrado> m_electorHumano;
-    bool m_conDificil = false;
+    bool m_dificilCpu = false;
+    bool m_dificilHumano = false;
 };

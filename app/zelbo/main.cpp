@@ -2,6 +2,7 @@
 
 #include "eventlooppausa.h"
 #include "mersennerandom.h"
+#include "nivelcpu.h"
 #include "qtdialogservice.h"
 #include "ubicaciones.h"
 #include "zelbofrm.h"
@@ -36,6 +37,8 @@ int main(int argc, char *argv[])
     EventLoopPausa pausa;
     ZelboFrm ventana(lugares, dialogos, azar, pausa);
     dialogos.setVentana(&ventana);
+    // Each game is played at the level the player last chose in "Opciones".
+    ventana.juego().setFuenteDeNivel(&NivelesCpu::delAjuste);
     if (!ventana.Form_Load())
         return ventana.estadoSalida();
     return QApplication::exec();

@@ -2,6 +2,7 @@
 #include "boardfixture.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
+#include "electordificil.h"
 #include "markbox.h"
 #include "pista.h"
 #include "winnerdialogfrm.h"
@@ -83,6 +84,7 @@ private slots:
     void wholeGameWithTheKeysOnly();
     void keysAndTheirRefusals();
     void hintMarksAndSaysItsMove();
+    void hintAsksTheDifficultPlayerAtThatLevel();
     void keysDuringTheCpuTurnAreDiscarded();
 
 private:
@@ -256,6 +258,32 @@ void TstBoardKeys::hintMarksAndSaysItsMove()
     QCOMPARE(estado(f), "La CPU pone el 2 de espadas en su montón"); // the hint is gone
     QVERIFY(Posicion::numeros(f.estado().lamesa).contains(copas(1)));
     QCOMPARE(f.dialogos().textos(), QStringList {});
+}
+
+// The Normal hint takes the CPU's one-card pile with copas(1); three oros lie
+// on the table for oros(10).
+void TstBoardKeys::hintAsksTheDifficultPlayerAtThatLevel()
+{
+    BoardFixture f;
+    f.ventana().juego().setFuenteDeNivel([] { return NivelCpu::Dificil; });
+    Posicion p = posicion();
+    p.humano = { copas(1), oros(10) };
+    p.mesa = { oros(5), bastos(1), oros(7), oros(3) };
+    p.pilaCpu = { copas(5) };
+    p.tamPilaCpu = 1;
+    p.tamPilaHumano = 7;
+    QVERIFY(empezar(f, &p));
+    QCOMPARE(f.ventana().juego().nivelCpu(), NivelCpu::Dificil);
+    const Jugada normal = Pista::normal(f.estado());
+    const Jugada dificil = ElectorDificil().elegir(f.estado(), Lado::Humano);
+    QVERIFY(dificil != normal);
+    tecla(f, Qt::Key_H);
+    const Marcas &m = f.estado().marcas;
+    QVERIFY(m.Checkp2.at(std::size_t(dificil.carta)) && !m.Checkp2.at(std::size_t(normal.carta)));
+    QCOMPARE(m.CheckMonton[0], dificil.tipo == Tipo::LevantarMonton);
+    for (int lugar = 0; lugar < p.mesa.size(); ++lugar)
+        QCOMPARE(m.CheckMesa.at(std::size_t(lugar)),
+                 std::find(dificil.mesa.begin(), dificil.mesa.end(), lugar) != dificil.mesa.end());
 }
 
 void TstBoardKeys::keysDuringTheCpuTurnAreDiscarded()

@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +36,7 @@ class TestPreferenciasFrm : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -53,8 +55,8 @@ private slots:
     void defaultThenCancelRestoresEarlierValues();
     void defaultThenAcceptSavesTheDefaults();
     void defaultWithMissingFileShowsOnlyTheError();
-    void tabKeysKeepTheSingleTab_data();
-    void tabKeysKeepTheSingleTab();
+    void tabKeysMoveToTheNextTabOnly_data();
+    void tabKeysMoveToTheNextTabOnly();
 
 private:
     QString enDir(const QString &nombre) const { return m_dir->filePath(nombre); }
@@ -71,6 +73,12 @@ private:
     std::unique_ptr<ZelboGame> m_juego;
     std::unique_ptr<preferenciasfrm> m_ventana;
 };
+
+void TestPreferenciasFrm::initTestCase()
+{
+    // The window reads and writes the CPU's level in the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
+}
 
 void TestPreferenciasFrm::init()
 {
@@ -136,7 +144,8 @@ void TestPreferenciasFrm::windowShowsTheValuesInForce()
     QVERIFY(m_ventana->isModal());
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
     QVERIFY(tabs);
-    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Escritorio"));
     QCOMPARE(tabs->tabToolTip(0), QStringLiteral("Opciones de escritorio"));
 
@@ -322,28 +331,32 @@ void TestPreferenciasFrm::defaultWithMissingFileShowsOnlyTheError()
     QCOMPARE(ruta("Label8")->ruta(), kEnUso.reverso);
 }
 
-void TestPreferenciasFrm::tabKeysKeepTheSingleTab_data()
+void TestPreferenciasFrm::tabKeysMoveToTheNextTabOnly_data()
 {
     QTest::addColumn<int>("tecla");
     QTest::addColumn<Qt::KeyboardModifiers>("modificadores");
+    QTest::addColumn<int>("pestana");
     QTest::newRow("Ctrl+Tab") << static_cast<int>(Qt::Key_Tab)
-                              << Qt::KeyboardModifiers(Qt::ControlModifier);
+                              << Qt::KeyboardModifiers(Qt::ControlModifier) << 1;
     QTest::newRow("Ctrl+Shift+Tab")
-        << static_cast<int>(Qt::Key_Backtab) << (Qt::ControlModifier | Qt::ShiftModifier);
+        << static_cast<int>(Qt::Key_Backtab) << (Qt::ControlModifier | Qt::ShiftModifier) << 0;
 }
 
-void TestPreferenciasFrm::tabKeysKeepTheSingleTab()
+void TestPreferenciasFrm::tabKeysMoveToTheNextTabOnly()
 {
     QFETCH(int, tecla);
     QFETCH(Qt::KeyboardModifiers, modificadores);
+    QFETCH(int, pestana);
     abrir();
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
     for (const char *conFoco : { "Label8", "cmdOK" }) {
+        tabs->setCurrentIndex(0);
         auto *foco = m_ventana->findChild<QWidget *>(QLatin1String(conFoco));
         foco->setFocus();
         QTest::keyClick(foco, static_cast<Qt::Key>(tecla), modificadores);
-        QCOMPARE(tabs->currentIndex(), 0);
-        QCOMPARE(m_ventana->focusWidget(), foco);
+        QCOMPARE(tabs->currentIndex(), pestana);
+        if (pestana == 0)
+            QCOMPARE(m_ventana->focusWidget(), foco);
         QVERIFY(m_ventana->isVisible());
     }
     QVERIFY(m_dialogos->mensajes.isEmpty());

@@ -1,5 +1,6 @@
 #include "electornormal.h"
 #include "legalidad.h"
+#include "nivelcpu.h"
 #include "posicion.h"
 #include "testgame.h"
 
@@ -68,6 +69,7 @@ private slots:
     void anyLegalMoveOfTheCpuIsShownAndCarriedOut();
     void illegalMoveOfAChooserEndsTheProgramWithAnError();
     void cardSetChangedOnDiskIsReadAtTheNextNewGameOnly();
+    void levelIsTakenAtTheStartOfEachGameOnly();
 
 private:
     Mazo m_mazo;
@@ -246,6 +248,54 @@ void TestChooser::cardSetChangedOnDiskIsReadAtTheNextNewGameOnly()
     QCOMPARE(t.estado().palo(11), QStringLiteral("oros"));
     QVERIFY(t.estado().mismoPalo(1, 12));
     QCOMPARE(t.estado().faltaDeConsistencia(), QString());
+}
+
+// The level is asked for when the program starts and when a game starts after
+// "¿Jugar de nuevo?"; "Nuevo" deals a hand of the same game at the same level.
+void TestChooser::levelIsTakenAtTheStartOfEachGameOnly()
+{
+    TestGame t;
+    NivelCpu pedido = NivelCpu::Dificil;
+    int preguntas = 0;
+    t.juego().setFuenteDeNivel([&] {
+        ++preguntas;
+        return pedido;
+    });
+    // The last round: the CPU holds espadas(1), which matches nothing, and
+    // oros(9), which takes the human's pile of 30 and wins the hand; laid, the
+    // human's last card would cover that pile. Normal lays its first card.
+    Posicion p;
+    p.humano = { copas(1), copas(2) };
+    p.cpu = { espadas(1), oros(9) };
+    p.mesa = { bastos(1) };
+    p.pilaCpu = { bastos(2) };
+    p.pilaHumano = { oros(10) };
+    p.tamPilaCpu = 5;
+    p.tamPilaHumano = 30;
+    QVERIFY(t.cargar(p));
+    QCOMPARE(preguntas, 1);
+    QCOMPARE(t.juego().nivelCpu(), NivelCpu::Dificil);
+    t.juego().Form_DragDrop(0);
+    QCOMPARE(t.vista().jugadasCpu(), QList<Jugada> { jugada(Jugada::Tipo::LevantarMonton, 1) });
+
+    pedido = NivelCpu::Normal;
+    t.juego().nuevomnu_Click();
+    QCOMPARE(preguntas, 1);
+    QCOMPARE(t.juego().nivelCpu(), NivelCpu::Dificil);
+
+    // The human's last card of the last hand wins the game 3 to 0; "Sí" starts the next.
+    Posicion fin;
+    fin.humano = { oros(1) };
+    fin.tamPilaCpu = 10;
+    fin.tamPilaHumano = 29;
+    fin.puntosHumano = 2;
+    QVERIFY(t.cargar(fin));
+    t.dialogos().responder(DialogService::Respuesta::Yes);
+    t.juego().montonimg_DragDrop(0);
+    QCOMPARE(t.dialogos().textos().count(QStringLiteral("¿Jugar de nuevo?")), 1);
+    QCOMPARE(preguntas, 2);
+    QCOMPARE(t.juego().nivelCpu(), NivelCpu::Normal);
+    QCOMPARE(t.estado().jugadorHumano.puntos(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestChooser)

@@ -1,5 +1,7 @@
+#include "electordificil.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
+#include "legalidad.h"
 #include "mersennerandom.h"
 #include "randomhuman.h"
 #include "testprogramdir.h"
@@ -9,6 +11,7 @@
 #include <QSet>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -63,6 +66,44 @@ private:
     QString m_falta;
 };
 
+// Checks each move of another chooser against the rules before the game sees
+// it, so that an illegal choice is named even where the game would refuse it
+// with a message of its own.
+class ElectorVigilado : public ElectorJugada
+{
+public:
+    ElectorVigilado(ElectorJugada &elector, Vigilancia &vigilancia)
+        : m_elector(elector)
+        , m_vigilancia(vigilancia)
+    {
+    }
+
+    Jugada elegir(const GameState &estado, Lado lado) override
+    {
+        const Jugada jugada = m_elector.elegir(estado, lado);
+        if (!Legalidad::esLegal(estado, jugada, lado))
+            m_vigilancia.falta(QStringLiteral("an illegal move of kind %1 from slot %2")
+                                   .arg(static_cast<int>(jugada.tipo))
+                                   .arg(jugada.carta));
+        ++m_elecciones;
+        return jugada;
+    }
+    int elecciones() const { return m_elecciones; }
+
+private:
+    ElectorJugada &m_elector;
+    Vigilancia &m_vigilancia;
+    int m_elecciones = 0;
+};
+
+// Who plays a session's games besides the specified CPU and the random human.
+struct Asientos
+{
+    ElectorJugada *cpu = nullptr;
+    ElectorJugada *humano = nullptr;
+    int partidas = kPartidasPorSesion;
+};
+
 } // namespace
 
 class TestProperty : public QObject
@@ -72,14 +113,17 @@ class TestProperty : public QObject
 private slots:
     void initTestCase();
     void randomLegalPlayKeepsEveryRule();
+    void difficultPlaysOnlyLegalMovesInEitherSeat_data();
+    void difficultPlaysOnlyLegalMovesInEitherSeat();
 
 private:
     // Plays the games of one seed; the first broken rule, or an empty text.
-    QString jugarSesion(quint64 semilla);
+    QString jugarSesion(quint64 semilla, const Asientos &asientos = {});
 
     std::unique_ptr<TestProgramDir> m_dir;
     int m_manos = 0;
     QHash<RandomHuman::Movimiento, int> m_movimientos;
+    int m_eleccionesDificil = 0;
 };
 
 void TestProperty::initTestCase()
@@ -89,7 +133,7 @@ void TestProperty::initTestCase()
     QVERIFY(m_dir->escribirPreferencias(QStringLiteral("Maquina"), QStringLiteral("Ana")));
 }
 
-QString TestProperty::jugarSesion(quint64 semilla)
+QString TestProperty::jugarSesion(quint64 semilla, const Asientos &asientos)
 {
     FakeView vista;
     FakeDialogs dialogos;
@@ -98,6 +142,12 @@ QString TestProperty::jugarSesion(quint64 semilla)
     ZelboGame juego(m_dir->path(), vista, dialogos, azarJuego);
     RandomHuman humano(juego, azarHumano);
     Vigilancia v;
+    std::optional<ElectorVigilado> cpu;
+    std::optional<ElectorVigilado> otroHumano;
+    if (asientos.cpu)
+        juego.setElectorCpu(cpu.emplace(*asientos.cpu, v));
+    if (asientos.humano)
+        humano.setElector(otroHumano.emplace(*asientos.humano, v));
     vista.setAlActualizar([&] { v.tras(juego.estado()); });
     // What the player may be told without a fault: the count, then each hand's result.
     QSet<QString> avisos { QStringLiteral("Contando puntajes") };
@@ -106,7 +156,7 @@ QString TestProperty::jugarSesion(quint64 semilla)
         v.alContar(juego.estado(), r.cpu, r.humano);
         avisos.insert(r.texto(juego.estado().jugadorHumano.nombre()));
     });
-    for (int i = 1; i < kPartidasPorSesion; ++i)
+    for (int i = 1; i < asientos.partidas; ++i)
         dialogos.responder(DialogService::Respuesta::Yes);
     dialogos.responder(DialogService::Respuesta::No);
 
@@ -119,7 +169,7 @@ QString TestProperty::jugarSesion(quint64 semilla)
         ++m_movimientos[humano.jugar()];
         if (!juego.terminado() && vista.actualizaciones() == antes)
             v.falta(QStringLiteral("a legal move was refused: ") + dialogos.textos().last());
-        if (movimientos > kMaxMovimientosPorPartida * kPartidasPorSesion)
+        if (movimientos > kMaxMovimientosPorPartida * asientos.partidas)
             v.falta(QStringLiteral("the games do not end"));
     }
     for (const FakeDialogs::Mensaje &m : dialogos.mensajes())
@@ -130,8 +180,10 @@ QString TestProperty::jugarSesion(quint64 semilla)
     for (const FakeView::Resultado &r : vista.resultados())
         if (r.num1 != 3 || r.num2 >= 3)
             v.falta(QStringLiteral("a game ended %1 to %2").arg(r.num1).arg(r.num2));
-    if (vista.resultados().size() != kPartidasPorSesion)
+    if (vista.resultados().size() != asientos.partidas)
         v.falta(QStringLiteral("%1 games were played").arg(vista.resultados().size()));
+    m_eleccionesDificil
+        += (cpu ? cpu->elecciones() : 0) + (otroHumano ? otroHumano->elecciones() : 0);
     return v.falta();
 }
 
@@ -147,6 +199,33 @@ void TestProperty::randomLegalPlayKeepsEveryRule()
     using M = RandomHuman::Movimiento;
     for (M m : { M::Tirar, M::AlMonton, M::LevantarMesa, M::LevantarMonton })
         QVERIFY(m_movimientos.value(m) > 1000);
+}
+
+void TestProperty::difficultPlaysOnlyLegalMovesInEitherSeat_data()
+{
+    QTest::addColumn<bool>("enLaCpu");
+    QTest::newRow("the CPU's seat, against the random human") << true;
+    QTest::newRow("the human's seat, against Normal") << false;
+}
+
+// The number of deals only weighs the moves it compares, and every move it
+// compares comes from the same rules whatever that number: a few deals a move
+// play the same kinds of positions and keep two thousand games short.
+void TestProperty::difficultPlaysOnlyLegalMovesInEitherSeat()
+{
+    QFETCH(bool, enLaCpu);
+    constexpr int kMuestras = 2;
+    m_eleccionesDificil = 0;
+    for (quint64 semilla = 1; semilla <= kSesiones; ++semilla) {
+        ElectorDificil dificil(semilla, kMuestras);
+        Asientos asientos;
+        (enLaCpu ? asientos.cpu : asientos.humano) = &dificil;
+        const QString falta = jugarSesion(semilla, asientos);
+        QVERIFY2(falta.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1: %2").arg(semilla).arg(falta)));
+    }
+    // Thousands of games in each seat, some forty choices a game at least.
+    QVERIFY(m_eleccionesDificil > kSesiones * kPartidasPorSesion * 40);
 }
 
 QTEST_GUILESS_MAIN(TestProperty)
