@@ -35,6 +35,14 @@ void CardPicture::setMarcada(bool marcada)
     update();
 }
 
+void CardPicture::setSenalada(bool senalada)
+{
+    if (senalada == m_senalada)
+        return;
+    m_senalada = senalada;
+    update();
+}
+
 void CardPicture::paintEvent(QPaintEvent *)
 {
     QPainter pintor(this);
@@ -70,6 +78,16 @@ void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen) const
         pintor.setPen(QPen(QColor(255, 196, 0), grosor));
         pintor.setBrush(Qt::NoBrush);
         const qreal m = grosor / 2;
+        pintor.drawRoundedRect(carta.adjusted(m, m, -m, -m), r, r);
+    }
+    if (m_senalada) {
+        const qreal grosor = std::max(2.0, width() / 22.0);
+        QPen pluma(QColor(0, 170, 255), grosor, Qt::DashLine);
+        pluma.setCapStyle(Qt::FlatCap);
+        pintor.setPen(pluma);
+        pintor.setBrush(Qt::NoBrush);
+        // Inside the mark's outline, so both show on one card.
+        const qreal m = grosor * 1.5 + (m_marcada ? std::max(2.0, width() / 26.0) : 0.0);
         pintor.drawRoundedRect(carta.adjusted(m, m, -m, -m), r, r);
     }
 }

@@ -33,6 +33,10 @@ public:
     // A marked card is outlined so it stands out beside its check box.
     void setMarcada(bool marcada);
     bool marcada() const { return m_marcada; }
+    // A card the CPU just played or took: a dashed blue outline, apart from
+    // the gold of a mark and of the keyboard focus.
+    void setSenalada(bool senalada);
+    bool senalada() const { return m_senalada; }
     // The radius of the card's rounded corners at the given width.
     static qreal radio(qreal ancho) { return ancho * 0.065; }
 
@@ -58,6 +62,7 @@ private:
     bool m_arrastrable = false;
     bool m_cubierta = false;
     bool m_marcada = false;
+    bool m_senalada = false;
     std::optional<QPoint> m_pulsadoEn; // a left press that may still become a drag
     bool m_dobleClic = false; // the release that ends a double-click is no new click
 };

@@ -16,6 +16,8 @@ class HelpWindow;
 class NombresAccesibles;
 class Pausa;
 class RandomSource;
+class QMenu;
+class SeguimientoPartida;
 class TecladoTablero;
 
 // The main window: the board, its menus and toolbar. It shows the game and
@@ -41,6 +43,7 @@ public:
     BoardWidget &tablero() { return *m_tablero; }
     // Keyboard play and the hint, whose chooser a harder level replaces.
     TecladoTablero &teclado() { return *m_teclado; }
+    SeguimientoPartida &seguimiento() { return *m_seguimiento; }
 
     void UpdateForm() override;
     bool cargarReverso(const QString &ruta) override;
@@ -64,6 +67,7 @@ private:
     void createActions();
     void createMenus();
     void crearMenuJuego();
+    void crearMenuPartida(QMenu &juego);
     void conectarTablero();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
@@ -84,6 +88,9 @@ private:
     std::unique_ptr<Anunciador> m_anunciador;
     std::unique_ptr<NombresAccesibles> m_nombres;
     TecladoTablero *m_teclado = nullptr;
+    SeguimientoPartida *m_seguimiento = nullptr;
+    QAction *m_deshacer = nullptr;
+    QAction *m_rehacer = nullptr;
     bool m_ocupado = false;
     bool m_cierrePendiente = false;
     bool m_salido = false;

@@ -4,8 +4,12 @@
 #include "colorvalue.h"
 #include "dialogservice.h"
 #include "pathlabel.h"
+#include "velocidadcpu.h"
 #include "zelbogame.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -13,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -20,6 +25,7 @@
 
 namespace {
 constexpr int kAnchoRuta = 320;
+const QString kAnimaciones = QStringLiteral("tablero/animaciones");
 } // namespace
 
 preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWidget *parent)
@@ -41,6 +47,7 @@ preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWid
     const int pestana = m_tbsOptions->addTab(crearEscritorio(), QStringLiteral("Escritorio"));
     m_tbsOptions->setTabToolTip(pestana, QStringLiteral("Opciones de escritorio"));
     m_tbsOptions->tabBar()->setTabData(pestana, QStringLiteral("Group1"));
+    m_tbsOptions->addTab(crearJuego(), QStringLiteral("Juego"));
     m_tbsOptions->installEventFilter(this);
 
     auto *principal = new QVBoxLayout(this);
@@ -72,6 +79,51 @@ QWidget *preferenciasfrm::crearEscritorio()
     columna->addLayout(fila);
     columna->addStretch();
     return pagina;
+}
+
+// The settings of play, kept in QSettings; they take effect with "Aceptar".
+QWidget *preferenciasfrm::crearJuego()
+{
+    auto *pagina = new QWidget;
+    pagina->setObjectName(QStringLiteral("picOptionsJuego"));
+    auto *filas = new QFormLayout(pagina);
+    m_velocidad = new QComboBox(pagina);
+    m_velocidad->setObjectName(QStringLiteral("velocidadCpu"));
+    m_velocidad->setAccessibleName(QStringLiteral("Velocidad de la CPU"));
+    const std::pair<VelocidadCpu, QString> velocidades[] = {
+        { VelocidadCpu::Lenta, QStringLiteral("Lenta") },
+        { VelocidadCpu::Normal, QStringLiteral("Normal") },
+        { VelocidadCpu::Rapida, QStringLiteral("Rápida") },
+        { VelocidadCpu::SinPausas, QStringLiteral("Sin pausas") },
+    };
+    for (const auto &[velocidad, texto] : velocidades)
+        m_velocidad->addItem(texto, VelocidadesCpu::clave(velocidad));
+    m_velocidad->setCurrentIndex(
+        m_velocidad->findData(VelocidadesCpu::clave(VelocidadesCpu::leer())));
+    filas->addRow(QStringLiteral("&Velocidad de la CPU:"), m_velocidad);
+    m_animaciones = new QCheckBox(QStringLiteral("&Animaciones"), pagina);
+    m_animaciones->setObjectName(QStringLiteral("animaciones"));
+    m_animaciones->setAccessibleName(QStringLiteral("Animaciones"));
+    m_animaciones->setChecked(QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"))
+                                  .value(kAnimaciones, true)
+                                  .toBool());
+    filas->addRow(m_animaciones);
+    return pagina;
+}
+
+void preferenciasfrm::juegoPorDefecto()
+{
+    m_velocidad->setCurrentIndex(
+        m_velocidad->findData(VelocidadesCpu::clave(VelocidadCpu::Normal)));
+    m_animaciones->setChecked(true);
+}
+
+void preferenciasfrm::aceptarJuego()
+{
+    const auto velocidad = VelocidadesCpu::deClave(m_velocidad->currentData().toString());
+    VelocidadesCpu::guardar(velocidad.value_or(VelocidadCpu::Normal));
+    QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"))
+        .setValue(kAnimaciones, m_animaciones->isChecked());
 }
 
 QGroupBox *preferenciasfrm::crearCarta()
@@ -211,6 +263,7 @@ void preferenciasfrm::Command1_Click()
     const bool leido
         = m_juego.LoadProperty(m_juego.ubicaciones().dato(QStringLiteral("pordefect.dat")));
     ValoresActuales();
+    juegoPorDefecto();
     if (leido)
         aviso(QStringLiteral("Esta operacion tendra efecto cuando reinicie el juego"));
 }
@@ -222,6 +275,7 @@ void preferenciasfrm::cmdOK_Click()
     nuevas.colorFondo = m_color;
     nuevas.reverso = m_label8->ruta();
     m_juego.aceptarPreferencias(nuevas);
+    aceptarJuego();
     accept();
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 
 class ClickLabel;
+class QCheckBox;
+class QComboBox;
 class DialogService;
 class PathLabel;
 class QGroupBox;
@@ -15,9 +17,9 @@ class QTabWidget;
 class ZelboGame;
 
 // The "Opciones" window: background colour, the program the toolbar starts and
-// the card back. It edits copies that reach the game only with "Aceptar";
-// "Default" loads the default file into the game at once, and cancelling the
-// window puts back what was in force when it opened.
+// the card back; on its "Juego" tab the CPU's speed and the animations. It edits copies that reach
+// the game only with "Aceptar"; "Default" loads the default file into the game at once, and
+// cancelling the window puts back what was in force when it opened.
 class preferenciasfrm : public QDialog
 {
     Q_OBJECT
@@ -42,6 +44,9 @@ protected:
 
 private:
     QWidget *crearEscritorio();
+    QWidget *crearJuego();
+    void juegoPorDefecto();
+    void aceptarJuego();
     QGroupBox *crearCarta();
     QGroupBox *crearColor();
     QGroupBox *crearAplicacion();
@@ -75,4 +80,6 @@ private:
     PathLabel *m_label5 = nullptr;
     PathLabel *m_label8 = nullptr;
     QGroupBox *m_frame3 = nullptr;
+    QComboBox *m_velocidad = nullptr;
+    QCheckBox *m_animaciones = nullptr;
 };
