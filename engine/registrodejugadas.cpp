@@ -33,8 +33,9 @@ void RegistroDeJugadas::jugadaHumano(const GameState &antes, const Jugada &jugad
 void RegistroDeJugadas::levantamientoHumano(const GameState &antes)
 {
     Jugada jugada;
-    for (int i = 0; i < Marcas::kMano; ++i) {
-        if (antes.marcas.Checkp2.at(static_cast<std::size_t>(i)))
+    // A mark over an empty hand slot takes no part in the lift.
+    for (int i = antes.player2.count() - 1; i >= 0; --i) {
+        if (i < Marcas::kMano && antes.marcas.Checkp2.at(static_cast<std::size_t>(i)))
             jugada.carta = i;
     }
     if (antes.marcas.CheckMonton[0]) {

@@ -6,8 +6,12 @@
 #include "preferenciasfrm.h"
 #include "zelbogame.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,8 +57,9 @@ private slots:
     void defaultThenCancelRestoresEarlierValues();
     void defaultThenAcceptSavesTheDefaults();
     void defaultWithMissingFileShowsOnlyTheError();
-    void tabKeysKeepTheSingleTab_data();
-    void tabKeysKeepTheSingleTab();
+    void tabKeysMoveRoundTheTabs_data();
+    void tabKeysMoveRoundTheTabs();
+    void gameTabKeepsItsSettingsOnlyOnAccept();
 
 private:
     QString enDir(const QString &nombre) const { return m_dir->filePath(nombre); }
@@ -92,6 +97,39 @@ void TestPreferenciasFrm::cleanup()
 {
     m_ventana.reset();
     m_juego.reset();
+}
+
+void TestPreferenciasFrm::gameTabKeepsItsSettingsOnlyOnAccept()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
+    ajustes.setValue(QStringLiteral("cpu/velocidad"), QStringLiteral("lenta"));
+    ajustes.setValue(QStringLiteral("tablero/animaciones"), false);
+    ajustes.sync();
+    abrir();
+    auto *velocidad = m_ventana->findChild<QComboBox *>(QStringLiteral("velocidadCpu"));
+    auto *animaciones = m_ventana->findChild<QCheckBox *>(QStringLiteral("animaciones"));
+    QVERIFY(velocidad && animaciones);
+    QCOMPARE(velocidad->currentText(), QStringLiteral("Lenta"));
+    QVERIFY(!animaciones->isChecked());
+    QCOMPARE(velocidad->accessibleName(), QStringLiteral("Velocidad de la CPU"));
+    velocidad->setCurrentIndex(velocidad->findText(QStringLiteral("Sin pausas")));
+    pulsar("cmdCancel");
+    ajustes.sync();
+    QCOMPARE(ajustes.value(QStringLiteral("cpu/velocidad")).toString(), QStringLiteral("lenta"));
+
+    abrir();
+    pulsar("Command1");
+    velocidad = m_ventana->findChild<QComboBox *>(QStringLiteral("velocidadCpu"));
+    animaciones = m_ventana->findChild<QCheckBox *>(QStringLiteral("animaciones"));
+    QCOMPARE(velocidad->currentText(), QStringLiteral("Normal"));
+    QVERIFY(animaciones->isChecked());
+    velocidad->setCurrentIndex(velocidad->findText(QStringLiteral("Rápida")));
+    pulsar("cmdOK");
+    ajustes.sync();
+    QCOMPARE(ajustes.value(QStringLiteral("cpu/velocidad")).toString(), QStringLiteral("rapida"));
+    QCOMPARE(ajustes.value(QStringLiteral("tablero/animaciones")).toBool(), true);
+    ajustes.clear();
 }
 
 void TestPreferenciasFrm::abrir()
@@ -136,8 +174,9 @@ void TestPreferenciasFrm::windowShowsTheValuesInForce()
     QVERIFY(m_ventana->isModal());
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
     QVERIFY(tabs);
-    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Escritorio"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Juego"));
     QCOMPARE(tabs->tabToolTip(0), QStringLiteral("Opciones de escritorio"));
 
     QCOMPARE(ruta("Label5")->ruta(), kEnUso.aplicacion);
@@ -322,7 +361,7 @@ void TestPreferenciasFrm::defaultWithMissingFileShowsOnlyTheError()
     QCOMPARE(ruta("Label8")->ruta(), kEnUso.reverso);
 }
 
-void TestPreferenciasFrm::tabKeysKeepTheSingleTab_data()
+void TestPreferenciasFrm::tabKeysMoveRoundTheTabs_data()
 {
     QTest::addColumn<int>("tecla");
     QTest::addColumn<Qt::KeyboardModifiers>("modificadores");
@@ -332,18 +371,23 @@ void TestPreferenciasFrm::tabKeysKeepTheSingleTab_data()
         << static_cast<int>(Qt::Key_Backtab) << (Qt::ControlModifier | Qt::ShiftModifier);
 }
 
-void TestPreferenciasFrm::tabKeysKeepTheSingleTab()
+// Ctrl+Tab goes to the next tab, round to the first; Ctrl+Shift+Tab does nothing.
+void TestPreferenciasFrm::tabKeysMoveRoundTheTabs()
 {
     QFETCH(int, tecla);
     QFETCH(Qt::KeyboardModifiers, modificadores);
     abrir();
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
+    int esperada = 0;
     for (const char *conFoco : { "Label8", "cmdOK" }) {
         auto *foco = m_ventana->findChild<QWidget *>(QLatin1String(conFoco));
         foco->setFocus();
         QTest::keyClick(foco, static_cast<Qt::Key>(tecla), modificadores);
-        QCOMPARE(tabs->currentIndex(), 0);
-        QCOMPARE(m_ventana->focusWidget(), foco);
+        if (tecla == Qt::Key_Tab)
+            esperada = (esperada + 1) % tabs->count();
+        else
+            QCOMPARE(m_ventana->focusWidget(), foco);
+        QCOMPARE(tabs->currentIndex(), esperada);
         QVERIFY(m_ventana->isVisible());
     }
     QVERIFY(m_dialogos->mensajes.isEmpty());
