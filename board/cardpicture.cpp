@@ -43,6 +43,14 @@ void CardPicture::mostrarMientrasVuela(std::optional<QString> ruta)
         parentWidget()->update(geometry().adjusted(-8, -8, 8, 8)); // its shadow
 }
 
+void CardPicture::setSenalada(bool senalada)
+{
+    if (senalada == m_senalada)
+        return;
+    m_senalada = senalada;
+    update();
+}
+
 void CardPicture::paintEvent(QPaintEvent *)
 {
     QPainter pintor(this);
@@ -81,6 +89,16 @@ void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen) const
         pintor.setPen(QPen(QColor(255, 196, 0), grosor));
         pintor.setBrush(Qt::NoBrush);
         const qreal m = grosor / 2;
+        pintor.drawRoundedRect(carta.adjusted(m, m, -m, -m), r, r);
+    }
+    if (m_senalada) {
+        const qreal grosor = std::max(2.0, width() / 22.0);
+        QPen pluma(QColor(0, 170, 255), grosor, Qt::DashLine);
+        pluma.setCapStyle(Qt::FlatCap);
+        pintor.setPen(pluma);
+        pintor.setBrush(Qt::NoBrush);
+        // Inside the mark's outline, so both show on one card.
+        const qreal m = grosor * 1.5 + (m_marcada ? std::max(2.0, width() / 26.0) : 0.0);
         pintor.drawRoundedRect(carta.adjusted(m, m, -m, -m), r, r);
     }
 }

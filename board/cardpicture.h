@@ -37,6 +37,10 @@ public:
     // empty; nullopt shows its own again.
     void mostrarMientrasVuela(std::optional<QString> ruta);
     bool vaciaEnVuelo() const { return m_mientrasVuela && m_mientrasVuela->isEmpty(); }
+    // A card the CPU just played or took: a dashed blue outline, apart from
+    // the gold of a mark and of the keyboard focus.
+    void setSenalada(bool senalada);
+    bool senalada() const { return m_senalada; }
     // The radius of the card's rounded corners at the given width.
     static qreal radio(qreal ancho) { return ancho * 0.065; }
 
@@ -63,6 +67,7 @@ private:
     bool m_cubierta = false;
     bool m_marcada = false;
     std::optional<QString> m_mientrasVuela;
+    bool m_senalada = false;
     std::optional<QPoint> m_pulsadoEn; // a left press that may still become a drag
     bool m_dobleClic = false; // the release that ends a double-click is no new click
 };

@@ -14,8 +14,10 @@
 #include "nombresaccesibles.h"
 #include "pausa.h"
 #include "preferenciasfrm.h"
+#include "seguimientopartida.h"
 #include "soltarenmesa.h"
 #include "tecladotablero.h"
+#include "velocidadcpu.h"
 #include "winnerdialogfrm.h"
 #include "zelboerror.h"
 
@@ -57,6 +59,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);
     installEventFilter(m_teclado);
     m_animador = new AnimadorTablero(*m_tablero, m_cache, this);
+    m_seguimiento = new SeguimientoPartida(*this, *m_tablero);
     // Un-maximized, the window shows the board at scale 1.
     resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
            qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
@@ -171,6 +174,29 @@ void ZelboFrm::crearMenuJuego()
           &TecladoTablero::intro);
     orden(QStringLiteral("Poner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
     orden(QStringLiteral("Marcar la carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
+    crearMenuPartida(*juego);
+}
+
+void ZelboFrm::crearMenuPartida(QMenu &juego)
+{
+    const auto orden = [this, &juego](const QString &texto, const QKeySequence &teclas,
+                                      void (ZelboGame::*hacer)()) {
+        auto *a = new QAction(texto, this);
+        a->setShortcut(teclas);
+        connect(a, &QAction::triggered, this,
+                [this, hacer] { jugar([hacer](ZelboGame &j) { (j.*hacer)(); }); });
+        juego.addAction(a);
+        return a;
+    };
+    juego.addSeparator();
+    m_deshacer = orden(QStringLiteral("Deshacer"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                       &ZelboGame::deshacer);
+    m_rehacer = orden(QStringLiteral("Rehacer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                      &ZelboGame::rehacer);
+    orden(QStringLiteral("Elegir partida…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+          &ZelboGame::elegirpartidamnu_Click);
+    juego.addSeparator();
+    juego.addAction(m_seguimiento->accionHistorial());
 }
 
 void ZelboFrm::conectarTablero()
@@ -228,10 +254,15 @@ void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
         return;
     m_ocupado = true;
     m_anunciador->olvidarJugadaCpu();
+    m_seguimiento->olvidarCpu(m_juego.estado());
     accion(m_juego);
     m_ocupado = false;
-    if (!terminado())
+    if (!terminado()) {
         mostrarMarcas();
+        m_seguimiento->actualizar(m_juego);
+        m_deshacer->setEnabled(m_juego.puedeDeshacer());
+        m_rehacer->setEnabled(m_juego.puedeRehacer());
+    }
     if (m_cierrePendiente && !terminado())
         m_juego.Form_Terminate();
 }
@@ -273,6 +304,7 @@ void ZelboFrm::UpdateForm()
     m_animador->refrescado(e);
     m_teclado->ajustarFoco();
     m_anunciador->jugadaHecha();
+    m_seguimiento->actualizar(m_juego);
 }
 
 void ZelboFrm::mostrarMarcas()
@@ -322,7 +354,8 @@ void ZelboFrm::setCartel(const QString &texto)
     // The sign does not say who plays the last round; the status bar does.
     const GameState &e = m_juego.estado();
     if (texto == QLatin1String("Ultima ronda"))
-        m_anunciador->ultimaRonda(e.turno == Turno::Humano ? e.jugadorCpu.nombre() : e.jugadorHumano.nombre());
+        m_anunciador->ultimaRonda(e.turno == Turno::Humano ? e.jugadorCpu.nombre()
+                                                           : e.jugadorHumano.nombre());
 }
 
 void ZelboFrm::mostrarResultadoMano(const ResultadoDeMano &resultado)
@@ -362,7 +395,7 @@ void ZelboFrm::ResaltarCarta(const Imagen &imagen, int milisegundos)
     if (cpu)
         cubierta->hide();
     m_tablero->resaltar(carta, true);
-    m_pausa.esperar(milisegundos);
+    m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, VelocidadesCpu::leer()));
     m_tablero->resaltar(carta, false);
     if (cpu)
         cubierta->show();
@@ -371,6 +404,7 @@ void ZelboFrm::ResaltarCarta(const Imagen &imagen, int milisegundos)
 void ZelboFrm::jugadaCpu(const Jugada &jugada, const GameState &antes)
 {
     m_anunciador->jugadaCpu(FraseJugada::cpu(antes, jugada));
+    m_seguimiento->cpuJugo(jugada, antes);
 }
 
 void ZelboFrm::prepararResultados()

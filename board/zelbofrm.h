@@ -17,6 +17,8 @@ class HelpWindow;
 class NombresAccesibles;
 class Pausa;
 class RandomSource;
+class QMenu;
+class SeguimientoPartida;
 class TecladoTablero;
 
 // The main window: the board, its menus and toolbar. It shows the game and
@@ -43,6 +45,7 @@ public:
     // Keyboard play and the hint, which follows the CPU's level in force.
     TecladoTablero &teclado() { return *m_teclado; }
     AnimadorTablero &animador() { return *m_animador; }
+    SeguimientoPartida &seguimiento() { return *m_seguimiento; }
 
     void UpdateForm() override;
     bool cargarReverso(const QString &ruta) override;
@@ -70,6 +73,7 @@ private:
     std::function<void()> comando(void (ZelboGame::*orden)());
     QAction *accion(const QString &texto, const QKeySequence &atajo,
                     const std::function<void()> &alElegir);
+    void crearMenuPartida(QMenu &juego);
     void conectarTablero();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
@@ -91,6 +95,9 @@ private:
     std::unique_ptr<NombresAccesibles> m_nombres;
     TecladoTablero *m_teclado = nullptr;
     AnimadorTablero *m_animador = nullptr;
+    SeguimientoPartida *m_seguimiento = nullptr;
+    QAction *m_deshacer = nullptr;
+    QAction *m_rehacer = nullptr;
     bool m_ocupado = false;
     bool m_cierrePendiente = false;
     bool m_salido = false;

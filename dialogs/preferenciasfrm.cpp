@@ -4,8 +4,10 @@
 #include "colorvalue.h"
 #include "dialogservice.h"
 #include "pathlabel.h"
+#include "velocidadcpu.h"
 #include "zelbogame.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -15,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -22,6 +25,7 @@
 
 namespace {
 constexpr int kAnchoRuta = 320;
+const QString kAnimaciones = QStringLiteral("tablero/animaciones");
 } // namespace
 
 preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWidget *parent)
@@ -80,12 +84,14 @@ QWidget *preferenciasfrm::crearEscritorio()
     return pagina;
 }
 
+// The settings of play, kept in QSettings; they take effect with "Aceptar".
 QWidget *preferenciasfrm::crearJuego()
 {
     auto *pagina = new QWidget;
     pagina->setObjectName(QStringLiteral("picOptions1"));
     auto *filas = new QFormLayout(pagina);
     agregarNivel(*filas);
+    agregarVelocidad(*filas);
     return pagina;
 }
 
@@ -103,6 +109,46 @@ void preferenciasfrm::agregarNivel(QFormLayout &filas)
     nota->setObjectName(QStringLiteral("lblNivelNota"));
     nota->setWordWrap(true);
     filas.addRow(nota);
+}
+
+void preferenciasfrm::agregarVelocidad(QFormLayout &filas)
+{
+    m_velocidad = new QComboBox;
+    m_velocidad->setObjectName(QStringLiteral("velocidadCpu"));
+    m_velocidad->setAccessibleName(QStringLiteral("Velocidad de la CPU"));
+    const std::pair<VelocidadCpu, QString> velocidades[] = {
+        { VelocidadCpu::Lenta, QStringLiteral("Lenta") },
+        { VelocidadCpu::Normal, QStringLiteral("Normal") },
+        { VelocidadCpu::Rapida, QStringLiteral("Rápida") },
+        { VelocidadCpu::SinPausas, QStringLiteral("Sin pausas") },
+    };
+    for (const auto &[velocidad, texto] : velocidades)
+        m_velocidad->addItem(texto, VelocidadesCpu::clave(velocidad));
+    m_velocidad->setCurrentIndex(
+        m_velocidad->findData(VelocidadesCpu::clave(VelocidadesCpu::leer())));
+    filas.addRow(QStringLiteral("&Velocidad de la CPU:"), m_velocidad);
+    m_animaciones = new QCheckBox(QStringLiteral("&Animaciones"));
+    m_animaciones->setObjectName(QStringLiteral("animaciones"));
+    m_animaciones->setAccessibleName(QStringLiteral("Animaciones"));
+    m_animaciones->setChecked(QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"))
+                                  .value(kAnimaciones, true)
+                                  .toBool());
+    filas.addRow(m_animaciones);
+}
+
+void preferenciasfrm::juegoPorDefecto()
+{
+    m_velocidad->setCurrentIndex(
+        m_velocidad->findData(VelocidadesCpu::clave(VelocidadCpu::Normal)));
+    m_animaciones->setChecked(true);
+}
+
+void preferenciasfrm::aceptarJuego()
+{
+    const auto velocidad = VelocidadesCpu::deClave(m_velocidad->currentData().toString());
+    VelocidadesCpu::guardar(velocidad.value_or(VelocidadCpu::Normal));
+    QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"))
+        .setValue(kAnimaciones, m_animaciones->isChecked());
 }
 
 QGroupBox *preferenciasfrm::crearCarta()
@@ -257,6 +303,7 @@ void preferenciasfrm::Command1_Click()
         = m_juego.LoadProperty(m_juego.ubicaciones().dato(QStringLiteral("pordefect.dat")));
     guardarNivel(NivelCpu::Normal);
     ValoresActuales();
+    juegoPorDefecto();
     if (leido)
         aviso(QStringLiteral("Esta operacion tendra efecto cuando reinicie el juego"));
 }
@@ -269,6 +316,7 @@ void preferenciasfrm::cmdOK_Click()
     nuevas.reverso = m_label8->ruta();
     m_juego.aceptarPreferencias(nuevas);
     guardarNivel(nivelElegido());
+    aceptarJuego();
     accept();
 }
 

@@ -7,6 +7,8 @@
 #include <QString>
 
 class ClickLabel;
+class QCheckBox;
+class QComboBox;
 class DialogService;
 class PathLabel;
 class QComboBox;
@@ -18,10 +20,10 @@ class QTabWidget;
 class ZelboGame;
 
 // The "Opciones" window: background colour, the program the toolbar starts and
-// the card back; on the "Juego" tab, the CPU's level. It edits copies that
-// reach the game only with "Aceptar"; "Default" loads the default file into
-// the game and sets the Normal level at once, and cancelling the window puts
-// back what was in force when it opened.
+// the card back; on the "Juego" tab, the CPU's level and speed and the animations. It
+// edits copies that reach the game only with "Aceptar"; "Default" loads the default file
+// into the game and sets the Normal level at once, and cancelling the window puts back
+// what was in force when it opened.
 class preferenciasfrm : public QDialog
 {
     Q_OBJECT
@@ -49,6 +51,9 @@ private:
     // The game's settings, one row each.
     QWidget *crearJuego();
     void agregarNivel(QFormLayout &filas);
+    void agregarVelocidad(QFormLayout &filas);
+    void juegoPorDefecto();
+    void aceptarJuego();
     QGroupBox *crearCarta();
     QGroupBox *crearColor();
     QGroupBox *crearAplicacion();
@@ -86,4 +91,6 @@ private:
     PathLabel *m_label8 = nullptr;
     QGroupBox *m_frame3 = nullptr;
     QComboBox *m_nivel = nullptr;
+    QComboBox *m_velocidad = nullptr;
+    QCheckBox *m_animaciones = nullptr;
 };

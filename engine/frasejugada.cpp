@@ -37,6 +37,22 @@ QString cpu(const GameState &antes, const Jugada &jugada)
     return QStringLiteral("La CPU tira %1 a la mesa").arg(suya);
 }
 
+QString humano(const GameState &antes, const Jugada &jugada)
+{
+    const QString tuya = carta(antes, antes.player2, jugada);
+    switch (jugada.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return QStringLiteral("Pones %1 en tu montón").arg(tuya);
+    case Jugada::Tipo::LevantarMonton:
+        return QStringLiteral("Te llevas el montón de la CPU con %1").arg(tuya);
+    case Jugada::Tipo::LevantarMesa:
+        return QStringLiteral("Levantas %1 con %2").arg(mesa(antes, jugada), tuya);
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return QStringLiteral("Tiras %1 a la mesa").arg(tuya);
+}
+
 QString pista(const GameState &antes, const Jugada &jugada)
 {
     const QString tuya = carta(antes, antes.player2, jugada);

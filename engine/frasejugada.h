@@ -10,6 +10,8 @@ namespace FraseJugada {
 
 // What the CPU does, for the status bar: "La CPU tira el 4 de bastos a la mesa".
 QString cpu(const GameState &antes, const Jugada &jugada);
+// What the human did, for the history: "Levantas el 5 de oros con el Rey de oros".
+QString humano(const GameState &antes, const Jugada &jugada);
 // A move suggested to the human, with the key that carries it out:
 // "Pon el 3 de copas en tu montón (M)".
 QString pista(const GameState &antes, const Jugada &jugada);

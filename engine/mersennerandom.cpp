@@ -20,6 +20,11 @@ double MersenneRandom::next()
     return static_cast<double>(m_generador() >> 11) * kDosALaMenos53;
 }
 
+void MersenneRandom::sembrar(std::uint64_t semilla)
+{
+    m_generador.seed(semilla);
+}
+
 std::string MersenneRandom::estado() const
 {
     std::ostringstream texto;

@@ -16,12 +16,13 @@ public:
     static std::uint64_t semillaDelReloj();
     // The top 53 bits of one raw draw, scaled exactly into [0, 1).
     double next() override;
+    void sembrar(std::uint64_t semilla) override;
 
     // The generator's whole state as text, and back: a game restored with it
     // draws what the saved one would have drawn. restaurar returns false, and
     // changes nothing, for a text that is not such a state.
-    std::string estado() const;
-    bool restaurar(const std::string &estado);
+    std::string estado() const override;
+    bool restaurar(const std::string &estado) override;
 
 private:
     std::mt19937_64 m_generador;

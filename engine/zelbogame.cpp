@@ -78,17 +78,95 @@ void ZelboGame::aviso(const QString &texto)
 void ZelboGame::iniciar()
 {
     // The records are members, created with the game; a start only deals.
-    ejecutar([this] { empezarPartida(); });
+    ejecutar([this] { empezarPartida(m_partidaInicial); });
 }
 
-void ZelboGame::empezarPartida()
+// A game: the level asked for, its number, then the first hand.
+void ZelboGame::empezarPartida(std::optional<int> numero)
 {
     const NivelCpu nivel = m_fuenteDeNivel ? m_fuenteDeNivel() : NivelCpu::Normal;
     if (nivel != m_nivel) {
         m_electorNivel = NivelesCpu::crearElector(nivel);
         m_nivel = nivel;
     }
+    if (!numero && m_sorteo)
+        numero = 1 + static_cast<int>(m_sorteo->next() * kMaxPartida);
+    if (numero) {
+        m_numeroPartida = *numero;
+        m_azar.sembrar(static_cast<std::uint64_t>(*numero));
+    }
+    m_deshacer.olvidar();
+    m_registro.nuevaPartida(m_numeroPartida);
     NuevoJuego();
+}
+
+void ZelboGame::elegirPartida(int numero)
+{
+    ejecutar([this, numero] {
+        m_estado.ReiniciarMano();
+        m_estado.jugadorCpu.a_puntos(0);
+        m_estado.jugadorHumano.a_puntos(0);
+        // From nothing, as at the program's start, so the number alone makes the game.
+        m_estado.ultimoEnLevantar = UltimoEnLevantar::nadie;
+        empezarPartida(numero);
+    });
+}
+
+void ZelboGame::elegirpartidamnu_Click()
+{
+    std::optional<int> numero;
+    ejecutar([this, &numero] {
+        const QString pregunta
+            = QStringLiteral("Número de la partida (del 1 al %1):").arg(kMaxPartida);
+        const std::optional<QString> texto
+            = m_dialogos.pedirTexto(pregunta, QStringLiteral("Elegir partida"));
+        if (!texto)
+            return;
+        bool ok = false;
+        const int n = texto->trimmed().toInt(&ok);
+        if (ok && n >= 1 && n <= kMaxPartida)
+            numero = n;
+        else
+            aviso(QStringLiteral("«%1» no es un número de partida: escribe un número entero "
+                                 "del 1 al %2.")
+                      .arg(texto->trimmed())
+                      .arg(kMaxPartida));
+    });
+    if (numero)
+        elegirPartida(*numero);
+}
+
+// Where the human's turn begins: the position undo comes back to.
+void ZelboGame::anotarTurnoHumano()
+{
+    m_deshacer.anotar({ m_estado, m_azar.estado(), m_registro.lineas() });
+}
+
+void ZelboGame::deshacer()
+{
+    ejecutar([this] { volverA(m_deshacer.deshacer()); });
+}
+
+void ZelboGame::rehacer()
+{
+    ejecutar([this] { volverA(m_deshacer.rehacer()); });
+}
+
+void ZelboGame::volverA(const HistorialDeshacer::Foto *foto)
+{
+    if (!foto)
+        return;
+    // A name changed since stays: it is the player's, not the position's.
+    const classPlayer cpu = m_estado.jugadorCpu;
+    const classPlayer humano = m_estado.jugadorHumano;
+    m_estado = foto->estado;
+    m_estado.jugadorCpu.a_nombre(cpu.nombre());
+    m_estado.jugadorHumano.a_nombre(humano.nombre());
+    m_azar.restaurar(foto->azar);
+    m_registro.setLineas(foto->jugadas);
+    UpdateForm();
+    m_vista.setCartel(m_estado.cartasRepartidas > 34 ? QStringLiteral("Ultima ronda")
+                                                     : cartelHumano());
 }
 
 void ZelboGame::NuevoJuego()
@@ -127,6 +205,7 @@ void ZelboGame::Salir()
 void ZelboGame::nuevomnu_Click()
 {
     ejecutar([this] {
+        m_deshacer.olvidar();
         m_estado.ReiniciarMano();
         NuevoJuego();
     });
@@ -165,11 +244,14 @@ void ZelboGame::SiguienteTurno()
     if (e.player1.isEmpty() && e.player2.isEmpty()) {
         if (e.cartasRepartidas == kCartas) {
             aviso(QStringLiteral("Contando puntajes"));
+            m_registro.finDeMano(e);
             if (m_finDeMano.ContarPuntajes()) {
-                empezarPartida();
+                empezarPartida(std::nullopt);
                 return;
             }
         }
+        if (e.primerReparto)
+            m_registro.nuevaMano();
         Zelbomod::Repartir(e.lamesa, e.player1, e.player2, e.mazo, kCartas, e.cartasRepartidas,
                            e.primerReparto, 3, 3, 4, m_azar);
         UpdateForm();
@@ -181,6 +263,7 @@ void ZelboGame::SiguienteTurno()
     } else if (e.turno == Turno::Humano) {
         m_vista.setCartel(cartelHumano());
         e.turno = Turno::Cpu;
+        anotarTurnoHumano();
         // The human's turn is the wait for the next event of the board.
     }
     // Runs again as each nested turn returns: the last round keeps this caption
@@ -252,6 +335,7 @@ void ZelboGame::TurnoCpu()
     if (!Legalidad::esLegal(m_estado, jugada, Lado::Cpu))
         throw ZelboError(QStringLiteral("La CPU eligió una jugada no válida."));
     const PlanTurnoCpu plan = PlanTurnoCpu::de(jugada);
+    m_registro.jugadaCpu(m_estado, jugada);
     m_vista.jugadaCpu(jugada, m_estado);
     for (const PlanTurnoCpu::Paso &paso : plan) {
         if (paso.marca)
@@ -315,8 +399,10 @@ void ZelboGame::LevantarBtn_Click()
     ejecutar([this] {
         if (const auto rechazo = Seleccion::ValidarLevantar(m_estado))
             aviso(*rechazo);
-        else
+        else {
+            m_registro.levantamientoHumano(m_estado);
             Levantar(Captura::Quien::Humano);
+        }
     });
 }
 
@@ -335,16 +421,20 @@ bool ZelboGame::TieneParaLevantar(int slot)
 void ZelboGame::Form_DragDrop(int slot)
 {
     ejecutar([this, slot] {
-        if (slot < m_estado.player2.count() && !TieneParaLevantar(slot))
+        if (slot < m_estado.player2.count() && !TieneParaLevantar(slot)) {
+            m_registro.jugadaHumano(m_estado, Jugada { Jugada::Tipo::Tirar, slot, {} });
             TirarCarta(slot, m_estado.player2);
+        }
     });
 }
 
 void ZelboGame::montonimg_DragDrop(int slot)
 {
     ejecutar([this, slot] {
-        if (slot < m_estado.player2.count())
+        if (slot < m_estado.player2.count()) {
+            m_registro.jugadaHumano(m_estado, Jugada { Jugada::Tipo::AlMonton, slot, {} });
             TirarAlMonton(Imagen { GrupoImagen::cartap2img, slot });
+        }
     });
 }
 
@@ -402,7 +492,13 @@ bool ZelboGame::GuardarJuego(const QString &fichero)
 
 bool ZelboGame::CargarJuego(const QString &fichero)
 {
-    return m_partidas.CargarJuego(m_estado, fichero);
+    if (!m_partidas.CargarJuego(m_estado, fichero))
+        return false;
+    // The loaded position is the first one undo can come back to.
+    m_deshacer.olvidar();
+    m_registro.partidaAbierta();
+    anotarTurnoHumano();
+    return true;
 }
 
 void ZelboGame::guardarmnu_Click()

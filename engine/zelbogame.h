@@ -6,6 +6,7 @@
 #include "electorjugada.h"
 #include "findemano.h"
 #include "gamestate.h"
+#include "historialdeshacer.h"
 #include "imagen.h"
 #include "jugada.h"
 #include "nivelcpu.h"
@@ -13,12 +14,14 @@
 #include "preferencias.h"
 #include "propiedades.h"
 #include "randomsource.h"
+#include "registrodejugadas.h"
 #include "ubicaciones.h"
 #include "zelboview.h"
 
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The game: its state and every procedure that plays it. It reaches the player
 // only through the view and the dialog service. The public procedures are the
@@ -41,6 +44,27 @@ public:
 
     // Program start: the records, then the first game.
     void iniciar();
+
+    // Numbered games: the number seeds the dealing generator. With a drawer
+    // set, every new game draws its number from it; without one (tests, the
+    // simulator) the dealing generator goes on as it was given.
+    static constexpr int kMaxPartida = 999999;
+    void setSorteoDePartidas(RandomSource &sorteo) { m_sorteo = &sorteo; }
+    // The game the program starts with, instead of a drawn one.
+    void setPartidaInicial(int numero) { m_partidaInicial = numero; }
+    // 0 while no game was numbered.
+    int numeroPartida() const { return m_numeroPartida; }
+    // Starts game numero at 0-0.
+    void elegirPartida(int numero);
+    void elegirpartidamnu_Click();
+
+    // Undo and redo: the human's last move with the CPU's reply.
+    void deshacer();
+    void rehacer();
+    bool puedeDeshacer() const { return m_deshacer.puedeDeshacer(); }
+    bool puedeRehacer() const { return m_deshacer.puedeRehacer(); }
+    // Every move of the game in words, newest last.
+    const QStringList &historial() const { return m_registro.lineas(); }
 
     // Menu and toolbar.
     void nuevomnu_Click();
@@ -105,8 +129,10 @@ private:
     void fallo(const QString &texto);
     void aviso(const QString &texto);
 
-    // A game: the level asked for, then the first hand.
-    void empezarPartida();
+    // A game: the level asked for, its number, then the first hand.
+    void empezarPartida(std::optional<int> numero);
+    void anotarTurnoHumano();
+    void volverA(const HistorialDeshacer::Foto *foto);
     void NuevoJuego();
     void CargarReversos();
     [[noreturn]] void Salir();
@@ -137,6 +163,11 @@ private:
     ArchivoDePropiedades m_archivo;
     QString m_nombreEnCartel;
     QString m_cartelHumano;
+    RandomSource *m_sorteo = nullptr;
+    std::optional<int> m_partidaInicial;
+    int m_numeroPartida = 0;
+    HistorialDeshacer m_deshacer;
+    RegistroDeJugadas m_registro;
     bool m_terminado = false;
     int m_estadoSalida = 0;
 };

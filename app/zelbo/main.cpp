@@ -8,10 +8,41 @@
 #include "zelbofrm.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
+#include <optional>
+
+namespace {
+// The game asked for with --partida, or nothing; exits with a message on a bad number.
+std::optional<int> partidaPedida(const QApplication &app)
+{
+    QCommandLineParser opciones;
+    opciones.setApplicationDescription(QStringLiteral("Juego de naipes contra la CPU."));
+    opciones.addHelpOption();
+    opciones.addVersionOption();
+    const QCommandLineOption partida(
+        QStringLiteral("partida"),
+        QStringLiteral("Empieza la partida número N (del 1 al %1).").arg(ZelboGame::kMaxPartida),
+        QStringLiteral("N"));
+    opciones.addOption(partida);
+    opciones.process(app);
+    if (!opciones.isSet(partida))
+        return std::nullopt;
+    bool ok = false;
+    const int n = opciones.value(partida).toInt(&ok);
+    if (!ok || n < 1 || n > ZelboGame::kMaxPartida) {
+        const QString error = QStringLiteral("zelbo: --partida espera un número del 1 al %1\n")
+                                  .arg(ZelboGame::kMaxPartida);
+        std::fputs(error.toLocal8Bit().constData(), stderr);
+        std::exit(2);
+    }
+    return n;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -27,15 +58,22 @@ int main(int argc, char *argv[])
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduccion);
 
+    const std::optional<int> partida = partidaPedida(app);
+
     const Ubicaciones lugares = Ubicaciones::delSistema(QApplication::applicationDirPath());
     // A folder that cannot be made shows up as the missing preferences file.
     lugares.prepararCarpetaDelUsuario();
     QApplication::setWindowIcon(QIcon(lugares.dato(QStringLiteral("icons/zelbo.png"))));
     QtDialogService dialogos;
     dialogos.setCarpetaInicial(lugares.carpetaDeArchivos());
+    // Each game's number seeds the deal; the numbers come from a generator of their own.
     MersenneRandom azar(MersenneRandom::semillaDelReloj());
+    MersenneRandom sorteo(MersenneRandom::semillaDelReloj());
     EventLoopPausa pausa;
     ZelboFrm ventana(lugares, dialogos, azar, pausa);
+    ventana.juego().setSorteoDePartidas(sorteo);
+    if (partida)
+        ventana.juego().setPartidaInicial(*partida);
     dialogos.setVentana(&ventana);
     // Each game is played at the level the player last chose in "Opciones".
     ventana.juego().setFuenteDeNivel(&NivelesCpu::delAjuste);

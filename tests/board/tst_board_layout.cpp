@@ -105,9 +105,11 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
     QStringList juego;
     for (QAction *a : menus[1]->menu()->actions())
         juego << a->text() + QLatin1Char('|') + a->shortcuts().value(0).toString();
-    QCOMPARE(juego,
-             QStringList({ "Pista|H", "Jugar lo marcado|Return", "Poner en tu montón|M",
-                           "Marcar la carta enfocada|Space" }));
+    QCOMPARE(
+        juego,
+        QStringList({ "Pista|H", "Jugar lo marcado|Return", "Poner en tu montón|M",
+                      "Marcar la carta enfocada|Space", "|", "Deshacer|Ctrl+Z",
+                      "Rehacer|Ctrl+Shift+Z", "Elegir partida…|Ctrl+P", "|", "Historial|Ctrl+L" }));
     QStringList ayuda;
     for (QAction *a : menus[2]->menu()->actions())
         ayuda << a->text() + QLatin1Char('|') + a->shortcut().toString();

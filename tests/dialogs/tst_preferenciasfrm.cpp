@@ -6,8 +6,11 @@
 #include "preferenciasfrm.h"
 #include "zelbogame.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -57,6 +60,7 @@ private slots:
     void defaultWithMissingFileShowsOnlyTheError();
     void tabKeysMoveToTheNextTabOnly_data();
     void tabKeysMoveToTheNextTabOnly();
+    void gameTabKeepsItsSettingsOnlyOnAccept();
 
 private:
     QString enDir(const QString &nombre) const { return m_dir->filePath(nombre); }
@@ -360,6 +364,39 @@ void TestPreferenciasFrm::tabKeysMoveToTheNextTabOnly()
         QVERIFY(m_ventana->isVisible());
     }
     QVERIFY(m_dialogos->mensajes.isEmpty());
+}
+
+void TestPreferenciasFrm::gameTabKeepsItsSettingsOnlyOnAccept()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
+    ajustes.setValue(QStringLiteral("cpu/velocidad"), QStringLiteral("lenta"));
+    ajustes.setValue(QStringLiteral("tablero/animaciones"), false);
+    ajustes.sync();
+    abrir();
+    auto *velocidad = m_ventana->findChild<QComboBox *>(QStringLiteral("velocidadCpu"));
+    auto *animaciones = m_ventana->findChild<QCheckBox *>(QStringLiteral("animaciones"));
+    QVERIFY(velocidad && animaciones);
+    QCOMPARE(velocidad->currentText(), QStringLiteral("Lenta"));
+    QVERIFY(!animaciones->isChecked());
+    QCOMPARE(velocidad->accessibleName(), QStringLiteral("Velocidad de la CPU"));
+    velocidad->setCurrentIndex(velocidad->findText(QStringLiteral("Sin pausas")));
+    pulsar("cmdCancel");
+    ajustes.sync();
+    QCOMPARE(ajustes.value(QStringLiteral("cpu/velocidad")).toString(), QStringLiteral("lenta"));
+
+    abrir();
+    pulsar("Command1");
+    velocidad = m_ventana->findChild<QComboBox *>(QStringLiteral("velocidadCpu"));
+    animaciones = m_ventana->findChild<QCheckBox *>(QStringLiteral("animaciones"));
+    QCOMPARE(velocidad->currentText(), QStringLiteral("Normal"));
+    QVERIFY(animaciones->isChecked());
+    velocidad->setCurrentIndex(velocidad->findText(QStringLiteral("Rápida")));
+    pulsar("cmdOK");
+    ajustes.sync();
+    QCOMPARE(ajustes.value(QStringLiteral("cpu/velocidad")).toString(), QStringLiteral("rapida"));
+    QCOMPARE(ajustes.value(QStringLiteral("tablero/animaciones")).toBool(), true);
+    ajustes.clear();
 }
 
 QTEST_MAIN(TestPreferenciasFrm)

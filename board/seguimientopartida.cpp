@@ -1,0 +1,104 @@
+#include "seguimientopartida.h"
+
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "zelbogame.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <algorithm>
+
+SeguimientoPartida::SeguimientoPartida(QMainWindow &ventana, BoardWidget &tablero)
+    : QObject(&ventana)
+    , m_tablero(tablero)
+    , m_dock(new QDockWidget(QStringLiteral("Historial"), &ventana))
+    , m_lista(new QListWidget(m_dock))
+    , m_numero(new QLabel(&ventana))
+{
+    m_dock->setObjectName(QStringLiteral("historial"));
+    m_dock->setAccessibleName(QStringLiteral("Historial de la partida"));
+    m_lista->setAccessibleName(QStringLiteral("Jugadas de la partida"));
+    m_lista->setAccessibleDescription(
+        QStringLiteral("Cada jugada de los dos jugadores, la más reciente al final"));
+    m_lista->setWordWrap(true);
+    m_lista->setMinimumWidth(260);
+    m_dock->setWidget(m_lista);
+    ventana.addDockWidget(Qt::RightDockWidgetArea, m_dock);
+    m_dock->hide();
+    m_numero->setAccessibleName(QStringLiteral("Número de partida"));
+    ventana.statusBar()->addPermanentWidget(m_numero);
+    QAction *mostrar = m_dock->toggleViewAction();
+    mostrar->setText(QStringLiteral("Historial"));
+    mostrar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    // The list takes the focus when the dock opens, so the keyboard reaches it.
+    connect(mostrar, &QAction::toggled, this, [this](bool visible) {
+        if (visible)
+            m_lista->setFocus();
+    });
+}
+
+QAction *SeguimientoPartida::accionHistorial() const
+{
+    return m_dock->toggleViewAction();
+}
+
+void SeguimientoPartida::cpuJugo(const Jugada &jugada, const GameState &antes)
+{
+    m_cpu.clear();
+    m_cpu.push_back(antes.player1.at(jugada.carta));
+    if (jugada.tipo == Jugada::Tipo::LevantarMonton) {
+        for (const CardId c : antes.player2Lev)
+            m_cpu.push_back(c);
+    }
+    for (const int lugar : jugada.mesa)
+        m_cpu.push_back(antes.lamesa.at(lugar));
+}
+
+void SeguimientoPartida::olvidarCpu(const GameState &estado)
+{
+    m_cpu.clear();
+    senalar(estado);
+}
+
+void SeguimientoPartida::actualizar(const ZelboGame &juego)
+{
+    const int numero = juego.numeroPartida();
+    m_numero->setText(numero > 0 ? QStringLiteral("Partida %1").arg(numero) : QString());
+    const QStringList &lineas = juego.historial();
+    // The history grows at its end and shrinks there on undo; lines above stay.
+    int comunes = 0;
+    while (comunes < m_lista->count() && comunes < lineas.size()
+           && m_lista->item(comunes)->text() == lineas.at(comunes))
+        ++comunes;
+    while (m_lista->count() > comunes)
+        delete m_lista->takeItem(m_lista->count() - 1);
+    for (int i = comunes; i < lineas.size(); ++i) {
+        auto *linea = new QListWidgetItem(lineas.at(i), m_lista);
+        // Headings of games and hands, and results, stand out from the moves.
+        if (lineas.at(i).startsWith(QLatin1String("Mano"))
+            || lineas.at(i).startsWith(QLatin1String("Partida"))) {
+            QFont negrita = linea->font();
+            negrita.setBold(true);
+            linea->setFont(negrita);
+        }
+    }
+    if (m_lista->count() > 0)
+        m_lista->scrollToBottom();
+    senalar(juego.estado());
+}
+
+void SeguimientoPartida::senalar(const GameState &estado)
+{
+    const auto delCpu
+        = [this](CardId c) { return std::find(m_cpu.begin(), m_cpu.end(), c) != m_cpu.end(); };
+    for (int i = 0; i < static_cast<int>(m_tablero.mesaimg.size()); ++i)
+        m_tablero.mesaimg.at(static_cast<std::size_t>(i))
+            ->setSenalada(i < estado.lamesa.count() && delCpu(estado.lamesa.at(i)));
+    m_tablero.montonimg[0]->setSenalada(!estado.player1Lev.isEmpty()
+                                        && delCpu(estado.player1Lev.at(0)));
+    m_tablero.montonimg[1]->setSenalada(false);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "cardlist.h"
+#include "gamestate.h"
+#include "jugada.h"
+
+#include <QObject>
+#include <vector>
+
+class BoardWidget;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QListWidget;
+class QMainWindow;
+class ZelboGame;
+
+// Helps the player follow the game: the game's number in the status bar, the
+// cards the CPU just played or took outlined until the player acts again, and
+// the "Historial" dock with every move in words.
+class SeguimientoPartida : public QObject
+{
+    Q_OBJECT
+
+public:
+    SeguimientoPartida(QMainWindow &ventana, BoardWidget &tablero);
+
+    // Shows and hides the dock; checkable, for the "Juego" menu.
+    QAction *accionHistorial() const;
+    QDockWidget *dock() const { return m_dock; }
+    QListWidget *lista() const { return m_lista; }
+
+    void cpuJugo(const Jugada &jugada, const GameState &antes);
+    // The player acts: the CPU's cards are no longer outlined.
+    void olvidarCpu(const GameState &estado);
+    // Everything from the game: number, history, outlines.
+    void actualizar(const ZelboGame &juego);
+
+private:
+    void senalar(const GameState &estado);
+
+    BoardWidget &m_tablero;
+    QDockWidget *m_dock = nullptr;
+    QListWidget *m_lista = nullptr;
+    QLabel *m_numero = nullptr;
+    std::vector<CardId> m_cpu;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "gamestate.h"
+
+#include <QStringList>
+#include <string>
+#include <vector>
+
+// The positions where the human's turns began, back to the start of the
+// current game, for undo and redo. Each keeps everything the game will go on
+// from, the dealing generator's state too, so a position taken back plays on
+// exactly as it did: the same move brings the same reply and the same deal.
+class HistorialDeshacer
+{
+public:
+    struct Foto
+    {
+        GameState estado;
+        std::string azar;
+        QStringList jugadas;
+    };
+
+    void olvidar();
+    // A human turn reached by play: the positions undone before it are gone.
+    void anotar(Foto foto);
+    bool puedeDeshacer() const { return m_actual > 0; }
+    bool puedeRehacer() const { return m_actual + 1 < m_fotos.size(); }
+    // The position to go back (or forward) to; nothing when there is none.
+    const Foto *deshacer();
+    const Foto *rehacer();
+
+private:
+    std::vector<Foto> m_fotos;
+    std::size_t m_actual = 0;
+};

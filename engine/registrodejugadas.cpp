@@ -1,0 +1,76 @@
+#include "registrodejugadas.h"
+
+#include "captura.h"
+#include "frasejugada.h"
+
+void RegistroDeJugadas::nuevaPartida(int numero)
+{
+    m_manos = 0;
+    m_lineas << (numero > 0 ? QStringLiteral("Partida %1").arg(numero)
+                            : QStringLiteral("Partida nueva"));
+}
+
+void RegistroDeJugadas::partidaAbierta()
+{
+    m_lineas << QStringLiteral("Partida abierta de un archivo");
+}
+
+void RegistroDeJugadas::nuevaMano()
+{
+    m_lineas << QStringLiteral("Mano %1").arg(++m_manos);
+}
+
+void RegistroDeJugadas::jugadaCpu(const GameState &antes, const Jugada &jugada)
+{
+    m_lineas << FraseJugada::cpu(antes, jugada);
+}
+
+void RegistroDeJugadas::jugadaHumano(const GameState &antes, const Jugada &jugada)
+{
+    m_lineas << FraseJugada::humano(antes, jugada);
+}
+
+void RegistroDeJugadas::levantamientoHumano(const GameState &antes)
+{
+    Jugada jugada;
+    // A mark over an empty hand slot takes no part in the lift.
+    for (int i = antes.player2.count() - 1; i >= 0; --i) {
+        if (i < Marcas::kMano && antes.marcas.Checkp2.at(static_cast<std::size_t>(i)))
+            jugada.carta = i;
+    }
+    if (antes.marcas.CheckMonton[0]) {
+        jugada.tipo = Jugada::Tipo::LevantarMonton;
+    } else {
+        jugada.tipo = Jugada::Tipo::LevantarMesa;
+        for (int i = 0; i < antes.lamesa.count() && i < Marcas::kMesa; ++i) {
+            if (antes.marcas.CheckMesa.at(static_cast<std::size_t>(i)))
+                jugada.mesa.push_back(i);
+        }
+    }
+    jugadaHumano(antes, jugada);
+}
+
+void RegistroDeJugadas::finDeMano(const GameState &antes)
+{
+    // The table goes to the last lifter before the piles are compared.
+    int cpu = antes.player1Lev.count();
+    int humano = antes.player2Lev.count();
+    if (antes.ultimoEnLevantar == UltimoEnLevantar::p1)
+        cpu += antes.lamesa.count();
+    else if (antes.ultimoEnLevantar == UltimoEnLevantar::p2)
+        humano += antes.lamesa.count();
+    m_lineas << resultado(ResultadoDeMano::dePilas(cpu, humano), antes.jugadorHumano.nombre());
+}
+
+QString RegistroDeJugadas::resultado(const ResultadoDeMano &r, const QString &nombreHumano)
+{
+    switch (r.ganador) {
+    case ResultadoDeMano::Ganador::Cpu:
+        return QStringLiteral("Mano para la CPU: %1 a %2").arg(r.cpu).arg(r.humano);
+    case ResultadoDeMano::Ganador::Humano:
+        return QStringLiteral("Mano para %1: %2 a %3").arg(nombreHumano).arg(r.humano).arg(r.cpu);
+    case ResultadoDeMano::Ganador::Empate:
+        break;
+    }
+    return QStringLiteral("Mano empatada: %1 a %2").arg(r.cpu).arg(r.humano);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "gamestate.h"
+#include "jugada.h"
+#include "resultadodemano.h"
+
+#include <QStringList>
+
+// The game told in words, newest last: a heading for each game and hand, every
+// move of both players, and each hand's result with both piles. Undo puts back
+// the lines of the position it returns to.
+class RegistroDeJugadas
+{
+public:
+    const QStringList &lineas() const { return m_lineas; }
+    void setLineas(const QStringList &lineas) { m_lineas = lineas; }
+
+    void nuevaPartida(int numero);
+    void partidaAbierta();
+    // Called before the first deal of a hand.
+    void nuevaMano();
+    // The moves, told from the position before them.
+    void jugadaCpu(const GameState &antes, const Jugada &jugada);
+    void jugadaHumano(const GameState &antes, const Jugada &jugada);
+    // The human's lift as the marks set it up (already validated).
+    void levantamientoHumano(const GameState &antes);
+    // Called before the hand is scored: the table still lies where it lay.
+    void finDeMano(const GameState &antes);
+
+    static QString resultado(const ResultadoDeMano &r, const QString &nombreHumano);
+
+private:
+    QStringList m_lineas;
+    int m_manos = 0;
+};
