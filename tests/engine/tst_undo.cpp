@@ -1,3 +1,4 @@
+#include "electordificil.h"
 #include "electorjugada.h"
 #include "jugadordificil.h"
 #include "mersennerandom.h"
@@ -43,21 +44,6 @@ struct Repartos
 
 private:
     int m_ultimo = -1;
-};
-
-// The Difícil player, seeded for the test, as the CPU or the hint.
-class ElectorDificil : public ElectorJugada
-{
-public:
-    Jugada elegir(const GameState &estado, Lado lado) override
-    {
-        const int asiento = lado == Lado::Cpu ? PosicionCompacta::kCpu : PosicionCompacta::kHumano;
-        return m_jugador.elegir(estado, asiento, ++m_semilla);
-    }
-
-private:
-    JugadorDificil m_jugador { 4 };
-    std::uint64_t m_semilla = 0;
 };
 
 } // namespace
@@ -229,7 +215,7 @@ void TestUndo::hintAndDificilDoNotChangeTheDeals()
     const auto repartos = [](Modo modo) {
         TestGame t(1);
         t.juego().setPartidaInicial(777);
-        ElectorDificil dificil;
+        ElectorDificil dificil(ElectorDificil::kSemilla, 4);
         Pista pista;
         if (modo == Modo::Dificil)
             t.juego().setElectorCpu(dificil);
