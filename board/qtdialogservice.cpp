@@ -49,6 +49,9 @@ DialogService::Respuesta QtDialogService::mensaje(const QString &texto, const QS
 {
     QMessageBox caja(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto, botonesDe(botones),
                      padre());
+    // Enter answers Sí to every question the game asks ("¿Continuar la partida anterior?").
+    if (botones == Botones::YesNo)
+        caja.setDefaultButton(QMessageBox::Yes);
     switch (caja.exec()) {
     case QMessageBox::Ok:
         return Respuesta::Ok;

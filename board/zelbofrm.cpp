@@ -7,6 +7,7 @@
 #include "cardpicture.h"
 #include "colorvalue.h"
 #include "escala.h"
+#include "estadisticasfrm.h"
 #include "frasejugada.h"
 #include "helpwindow.h"
 #include "markbox.h"
@@ -158,6 +159,11 @@ void ZelboFrm::crearMenuJuego()
           &TecladoTablero::intro);
     orden(QStringLiteral("Poner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
     orden(QStringLiteral("Marcar la carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
+    juego->addSeparator();
+    auto *estadisticas = new QAction(QStringLiteral("&Estadísticas…"), this);
+    estadisticas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(estadisticas, &QAction::triggered, this, [this] { abrirEstadisticas(); });
+    juego->addAction(estadisticas);
 }
 
 void ZelboFrm::conectarTablero()
@@ -436,6 +442,16 @@ void ZelboFrm::abrirOpciones()
         return;
     preferenciasfrm opciones(m_juego, m_dialogos, this);
     opciones.exec();
+}
+
+void ZelboFrm::abrirEstadisticas()
+{
+    PartidaConservada *conservada = m_juego.conservada();
+    if (m_ocupado || terminado() || !conservada)
+        return;
+    EstadisticasFrm ventana(conservada->estadisticas(), conservada->archivoEstadisticas(),
+                            m_dialogos, this);
+    ventana.exec();
 }
 
 void ZelboFrm::abrirAcercaDe()

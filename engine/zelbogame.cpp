@@ -37,11 +37,22 @@ ZelboGame::ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialo
     , m_partidas(dialogos)
     , m_finDeMano(m_estado, vista, dialogos,
                   [this] {
+                      if (m_conservada)
+                          m_conservada->partidaCerrada();
                       SaveProperty();
                       Salir();
                   })
     , m_archivo(archivo)
 {
+    m_finDeMano.setAlTerminar(
+        [this] {
+            if (m_conservada)
+                m_conservada->manoTerminada(m_estado);
+        },
+        [this] {
+            if (m_conservada)
+                m_conservada->partidaTerminada(m_estado);
+        });
 }
 
 // Every entry point runs through here: the end of the program unwinds to it,
@@ -75,8 +86,12 @@ void ZelboGame::aviso(const QString &texto)
 
 void ZelboGame::iniciar()
 {
-    // The records are members, created with the game; a start only deals.
-    ejecutar([this] { NuevoJuego(); });
+    // The records are members, created with the game; a start only deals, unless the
+    // game kept from the last run goes on.
+    ejecutar([this] {
+        if (!reanudar())
+            NuevoJuego();
+    });
 }
 
 void ZelboGame::NuevoJuego()
@@ -87,10 +102,56 @@ void ZelboGame::NuevoJuego()
     m_estado.primerReparto = true;
     m_estado.cartasRepartidas = 0;
     m_estado.turno = static_cast<Turno>(static_cast<int>(2 * m_azar.next() + 1));
+    prepararPartida();
+    SiguienteTurno();
+}
+
+void ZelboGame::prepararPartida()
+{
     m_vista.prepararResultados();
     m_cacheMazo.cargar(m_estado.mazo);
     CargarReversos();
-    SiguienteTurno();
+}
+
+// The kept game, when the player takes it up: the board as it was left, the human to play.
+bool ZelboGame::reanudar()
+{
+    if (!m_conservada)
+        return false;
+    const std::optional<KeptGame> guardada = m_conservada->alIniciar();
+    if (!guardada)
+        return false;
+    if (m_archivo == ArchivoDePropiedades::Usar)
+        LoadProperty(m_lugares.delUsuario(QStringLiteral("lastprop.dat")));
+    prepararPartida();
+    if (!m_conservada->reanudar(m_estado, *guardada)) {
+        aviso(QStringLiteral("Error leyendo archivo"));
+        m_conservada->partidaCerrada();
+        return false;
+    }
+    m_vista.mostrarVentana();
+    m_vista.mostrarNombreJugador(m_estado.jugadorHumano.nombre());
+    UpdateForm();
+    m_vista.setCartel(cartelHumano());
+    if (m_estado.cartasRepartidas > 34)
+        m_vista.setCartel(QStringLiteral("Ultima ronda"));
+    return true;
+}
+
+void ZelboGame::jugadaHumana()
+{
+    if (m_conservada)
+        m_conservada->jugadaHumana(m_estado);
+}
+
+// Another game replaces the one in progress: it ends here, abandoned.
+void ZelboGame::abandonar()
+{
+    if (m_conservada) {
+        m_conservada->abandonar();
+        m_estado.numeroDeMano = m_estado.jugadorCpu.puntos() + m_estado.jugadorHumano.puntos() + 1;
+        m_conservada->turnoHumano(m_estado);
+    }
 }
 
 void ZelboGame::CargarReversos()
@@ -127,6 +188,8 @@ void ZelboGame::salirmnu_Click()
             = m_dialogos.mensaje(QStringLiteral("¿Salir del juego?"), QStringLiteral("Salir"),
                                  Botones::OkCancel, Icono::Ninguno);
         if (r == Respuesta::Ok) {
+            if (m_conservada)
+                m_conservada->alSalir(m_estado);
             SaveProperty();
             Salir();
         }
@@ -147,6 +210,8 @@ void ZelboGame::Toolbar1_ButtonClick(const QString &clave)
 void ZelboGame::Form_Terminate()
 {
     ejecutar([this] {
+        if (m_conservada)
+            m_conservada->alSalir(m_estado);
         SaveProperty();
         Salir();
     });
@@ -175,6 +240,8 @@ void ZelboGame::SiguienteTurno()
         m_vista.setCartel(cartelHumano());
         e.turno = Turno::Cpu;
         // The human's turn is the wait for the next event of the board.
+        if (m_conservada)
+            m_conservada->turnoHumano(e);
     }
     // Runs again as each nested turn returns: the last round keeps this caption
     // while the human is to play.
@@ -206,6 +273,8 @@ void ZelboGame::UpdateForm()
 
 void ZelboGame::TirarCarta(int slot, CardList &mano)
 {
+    if (&mano == &m_estado.player2)
+        jugadaHumana();
     m_estado.lamesa.append(mano.at(slot));
     mano.removeAt(slot);
     UpdateForm();
@@ -217,6 +286,8 @@ void ZelboGame::TirarAlMonton(const Imagen &fuente)
     const bool humano = fuente.grupo == GrupoImagen::cartap2img;
     CardList &mano = humano ? m_estado.player2 : m_estado.player1;
     CardList &monton = humano ? m_estado.player2Lev : m_estado.player1Lev;
+    if (humano)
+        jugadaHumana();
     monton.insert(0, mano.at(fuente.indice));
     mano.removeAt(fuente.indice);
     UpdateForm();
@@ -225,6 +296,8 @@ void ZelboGame::TirarAlMonton(const Imagen &fuente)
 
 void ZelboGame::Levantar(Captura::Quien quien)
 {
+    if (quien == Captura::Quien::Humano)
+        jugadaHumana();
     Captura::Levantar(m_estado, quien);
     UpdateForm();
     SiguienteTurno();
@@ -417,7 +490,8 @@ void ZelboGame::abrirmnu_Click()
         const QString fichero = m_dialogos.archivoParaAbrir(kFiltroPartidas);
         if (fichero.isEmpty())
             return;
-        CargarJuego(fichero);
+        if (CargarJuego(fichero))
+            abandonar();
         UpdateForm();
     });
 }

@@ -9,6 +9,7 @@
 #include "gamestate.h"
 #include "imagen.h"
 #include "jugada.h"
+#include "partidaconservada.h"
 #include "partidaguardada.h"
 #include "preferencias.h"
 #include "propiedades.h"
@@ -82,6 +83,10 @@ public:
     // Who chooses the CPU's moves from now on; the specified Normal rule until
     // this is called. The chooser must outlive the game.
     void setElectorCpu(ElectorJugada &elector) { m_electorCpu = &elector; }
+    // Keeps the game between runs and counts it when it ends; without one (tests, the
+    // simulator) nothing is kept or counted. Set before iniciar; it must outlive the game.
+    void setConservada(PartidaConservada *conservada) { m_conservada = conservada; }
+    PartidaConservada *conservada() const { return m_conservada; }
 
     const GameState &estado() const { return m_estado; }
     const Preferencias &preferencias() const { return m_preferencias; }
@@ -95,6 +100,10 @@ private:
     void aviso(const QString &texto);
 
     void NuevoJuego();
+    void prepararPartida();
+    bool reanudar();
+    void jugadaHumana();
+    void abandonar();
     void CargarReversos();
     [[noreturn]] void Salir();
     void UpdateForm();
@@ -114,6 +123,7 @@ private:
     CacheMazo m_cacheMazo;
     ElectorNormal m_electorNormal;
     ElectorJugada *m_electorCpu = &m_electorNormal;
+    PartidaConservada *m_conservada = nullptr;
     GameState m_estado;
     Preferencias m_preferencias;
     Propiedades m_propiedades;

@@ -2,8 +2,10 @@
 
 #include "eventlooppausa.h"
 #include "mersennerandom.h"
+#include "partidaconservada.h"
 #include "qtdialogservice.h"
 #include "ubicaciones.h"
+#include "userdatafolder.h"
 #include "zelbofrm.h"
 
 #include <QApplication>
@@ -36,6 +38,9 @@ int main(int argc, char *argv[])
     EventLoopPausa pausa;
     ZelboFrm ventana(lugares, dialogos, azar, pausa);
     dialogos.setVentana(&ventana);
+    // Installed or not, the statistics and the kept game are the player's own files.
+    PartidaConservada conservada(UserDataFolder::path(), dialogos, &azar);
+    ventana.juego().setConservada(&conservada);
     if (!ventana.Form_Load())
         return ventana.estadoSalida();
     return QApplication::exec();
