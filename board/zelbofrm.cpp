@@ -160,7 +160,7 @@ void ZelboFrm::crearMenuJuego()
     orden(QStringLiteral("Poner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
     orden(QStringLiteral("Marcar la carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
     juego->addSeparator();
-    auto *estadisticas = new QAction(QStringLiteral("&Estadísticas…"), this);
+    auto *estadisticas = new QAction(QStringLiteral("Estadísticas…"), this);
     estadisticas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(estadisticas, &QAction::triggered, this, [this] { abrirEstadisticas(); });
     juego->addAction(estadisticas);

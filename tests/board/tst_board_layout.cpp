@@ -107,7 +107,7 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
         juego << a->text() + QLatin1Char('|') + a->shortcuts().value(0).toString();
     QCOMPARE(juego,
              QStringList({ "Pista|H", "Jugar lo marcado|Return", "Poner en tu montón|M",
-                           "Marcar la carta enfocada|Space" }));
+                           "Marcar la carta enfocada|Space", "|", "Estadísticas…|Ctrl+E" }));
     QStringList ayuda;
     for (QAction *a : menus[2]->menu()->actions())
         ayuda << a->text() + QLatin1Char('|') + a->shortcut().toString();
