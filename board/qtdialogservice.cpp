@@ -61,6 +61,9 @@ DialogService::Respuesta QtDialogService::mensaje(const QString &texto, const QS
     // A Yes/No question has no escape answer; OK/Cancel keeps Esc as Cancel.
     if (botones == Botones::YesNo)
         caja.installEventFilter(new SinEscape(&caja));
+    // Enter answers Sí to every question the game asks ("¿Continuar la partida anterior?").
+    if (botones == Botones::YesNo)
+        caja.setDefaultButton(QMessageBox::Yes);
     switch (caja.exec()) {
     case QMessageBox::Ok:
         return Respuesta::Ok;

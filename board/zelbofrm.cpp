@@ -8,6 +8,7 @@
 #include "cardpicture.h"
 #include "colorvalue.h"
 #include "escala.h"
+#include "estadisticasfrm.h"
 #include "frasejugada.h"
 #include "helpwindow.h"
 #include "markbox.h"
@@ -197,6 +198,10 @@ void ZelboFrm::crearMenuPartida(QMenu &juego)
           &ZelboGame::elegirpartidamnu_Click);
     juego.addSeparator();
     juego.addAction(m_seguimiento->accionHistorial());
+    auto *estadisticas = new QAction(QStringLiteral("Estadísticas…"), this);
+    estadisticas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(estadisticas, &QAction::triggered, this, [this] { abrirEstadisticas(); });
+    juego.addAction(estadisticas);
 }
 
 void ZelboFrm::conectarTablero()
@@ -508,6 +513,16 @@ void ZelboFrm::abrirOpciones()
         return;
     preferenciasfrm opciones(m_juego, m_dialogos, this);
     opciones.exec();
+}
+
+void ZelboFrm::abrirEstadisticas()
+{
+    PartidaConservada *conservada = m_juego.conservada();
+    if (m_ocupado || terminado() || !conservada)
+        return;
+    EstadisticasFrm ventana(conservada->estadisticas(), conservada->archivoEstadisticas(),
+                            m_dialogos, this);
+    ventana.exec();
 }
 
 void ZelboFrm::abrirAcercaDe()

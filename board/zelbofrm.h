@@ -83,6 +83,7 @@ private:
     void abrirAyuda();
     void abrirOpciones();
     void abrirAcercaDe();
+    void abrirEstadisticas();
 
     QString m_programDir;
     DialogService &m_dialogos;

@@ -38,16 +38,21 @@ bool FinDeMano::ContarPuntajes()
     puntuarMano(resultado);
     // The board agrees with the results window that may follow.
     m_vista.mostrarPuntajes(m_estado.jugadorCpu.puntos(), m_estado.jugadorHumano.puntos());
+    if (m_alTerminarMano)
+        m_alTerminarMano();
     classPlayer &cpu = m_estado.jugadorCpu;
     classPlayer &humano = m_estado.jugadorHumano;
     bool otraPartida = false;
     if (cpu.puntos() >= kPuntosParaGanar || humano.puntos() >= kPuntosParaGanar) {
+        if (m_alTerminarPartida)
+            m_alTerminarPartida();
         MostrarGanador();
         PreguntarOtraPartida();
         cpu.a_puntos(0);
         humano.a_puntos(0);
         otraPartida = true;
     }
+    m_estado.numeroDeMano = otraPartida ? 1 : m_estado.numeroDeMano + 1;
     m_estado.ReiniciarMano();
     return otraPartida;
 }

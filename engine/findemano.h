@@ -21,6 +21,14 @@ public:
     // plays another.
     bool ContarPuntajes();
 
+    // Told of every hand once scored (its table collected), and of every game won before
+    // the results window.
+    void setAlTerminar(std::function<void()> mano, std::function<void()> partida)
+    {
+        m_alTerminarMano = std::move(mano);
+        m_alTerminarPartida = std::move(partida);
+    }
+
 private:
     void aviso(const QString &texto);
     void puntuarMano(const ResultadoDeMano &resultado);
@@ -31,4 +39,6 @@ private:
     ZelboView &m_vista;
     DialogService &m_dialogos;
     std::function<void()> m_terminar;
+    std::function<void()> m_alTerminarMano;
+    std::function<void()> m_alTerminarPartida;
 };

@@ -35,6 +35,9 @@ struct GameState
     bool primerReparto = true; // the next deal still owes the table its cards
     std::uint8_t cartasRepartidas = 0;
     UltimoEnLevantar ultimoEnLevantar = UltimoEnLevantar::nadie;
+    // The hand in play within the game, 1 for its first. Part of the position, so a
+    // position taken back before a hand's end ends that same hand again.
+    int numeroDeMano = 1;
 
     Marcas marcas;
 

@@ -39,11 +39,22 @@ ZelboGame::ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialo
     , m_partidas(dialogos)
     , m_finDeMano(m_estado, vista, dialogos,
                   [this] {
+                      if (m_conservada)
+                          m_conservada->partidaCerrada();
                       SaveProperty();
                       Salir();
                   })
     , m_archivo(archivo)
 {
+    m_finDeMano.setAlTerminar(
+        [this] {
+            if (m_conservada)
+                m_conservada->manoTerminada(m_estado);
+        },
+        [this] {
+            if (m_conservada)
+                m_conservada->partidaTerminada(m_estado);
+        });
 }
 
 // Every entry point runs through here: the end of the program unwinds to it,
@@ -77,8 +88,12 @@ void ZelboGame::aviso(const QString &texto)
 
 void ZelboGame::iniciar()
 {
-    // The records are members, created with the game; a start only deals.
-    ejecutar([this] { empezarPartida(m_partidaInicial); });
+    // The records are members, created with the game; a start only deals, unless the
+    // game kept from the last run goes on.
+    ejecutar([this] {
+        if (!reanudar())
+            empezarPartida(m_partidaInicial);
+    });
 }
 
 // A game: the level asked for, its number, then the first hand.
@@ -103,6 +118,7 @@ void ZelboGame::empezarPartida(std::optional<int> numero)
 void ZelboGame::elegirPartida(int numero)
 {
     ejecutar([this, numero] {
+        abandonar();
         m_estado.ReiniciarMano();
         m_estado.jugadorCpu.a_puntos(0);
         m_estado.jugadorHumano.a_puntos(0);
@@ -177,10 +193,61 @@ void ZelboGame::NuevoJuego()
     m_estado.primerReparto = true;
     m_estado.cartasRepartidas = 0;
     m_estado.turno = static_cast<Turno>(static_cast<int>(2 * m_azar.next() + 1));
+    prepararPartida();
+    SiguienteTurno();
+}
+
+void ZelboGame::prepararPartida()
+{
     m_vista.prepararResultados();
     m_cacheMazo.cargar(m_estado.mazo);
     CargarReversos();
-    SiguienteTurno();
+}
+
+// The kept game, when the player takes it up: the board as it was left, the human to play.
+bool ZelboGame::reanudar()
+{
+    if (!m_conservada)
+        return false;
+    // A game chosen by its number replaces the kept one without a question.
+    const std::optional<KeptGame> guardada = m_conservada->alIniciar(!m_partidaInicial);
+    if (!guardada)
+        return false;
+    if (m_archivo == ArchivoDePropiedades::Usar)
+        LoadProperty(m_lugares.delUsuario(QStringLiteral("lastprop.dat")));
+    prepararPartida();
+    if (!m_conservada->reanudar(m_estado, *guardada)) {
+        aviso(QStringLiteral("Error leyendo archivo"));
+        m_conservada->partidaCerrada();
+        return false;
+    }
+    m_numeroPartida = static_cast<int>(guardada->numeroPartida);
+    m_deshacer.olvidar();
+    m_registro.nuevaPartida(m_numeroPartida);
+    anotarTurnoHumano();
+    m_vista.mostrarVentana();
+    m_vista.mostrarNombreJugador(m_estado.jugadorHumano.nombre());
+    UpdateForm();
+    m_vista.setCartel(cartelHumano());
+    if (m_estado.cartasRepartidas > 34)
+        m_vista.setCartel(QStringLiteral("Ultima ronda"));
+    return true;
+}
+
+void ZelboGame::jugadaHumana()
+{
+    if (m_conservada)
+        m_conservada->jugadaHumana(m_estado);
+}
+
+// Another game replaces the one in progress: it ends here, abandoned.
+void ZelboGame::abandonar()
+{
+    if (m_conservada) {
+        m_conservada->abandonar();
+        m_estado.numeroDeMano = m_estado.jugadorCpu.puntos() + m_estado.jugadorHumano.puntos() + 1;
+        m_conservada->turnoHumano(m_estado);
+    }
 }
 
 void ZelboGame::CargarReversos()
@@ -218,6 +285,8 @@ void ZelboGame::salirmnu_Click()
             = m_dialogos.mensaje(QStringLiteral("¿Salir del juego?"), QStringLiteral("Salir"),
                                  Botones::OkCancel, Icono::Ninguno);
         if (r == Respuesta::Ok) {
+            if (m_conservada)
+                m_conservada->alSalir(m_estado);
             SaveProperty();
             Salir();
         }
@@ -233,6 +302,8 @@ void ZelboGame::ejecutarAplicacion()
 void ZelboGame::Form_Terminate()
 {
     ejecutar([this] {
+        if (m_conservada)
+            m_conservada->alSalir(m_estado);
         SaveProperty();
         Salir();
     });
@@ -265,6 +336,8 @@ void ZelboGame::SiguienteTurno()
         e.turno = Turno::Cpu;
         anotarTurnoHumano();
         // The human's turn is the wait for the next event of the board.
+        if (m_conservada)
+            m_conservada->turnoHumano(e);
     }
     // Runs again as each nested turn returns: the last round keeps this caption
     // while the human is to play.
@@ -296,6 +369,8 @@ void ZelboGame::UpdateForm()
 
 void ZelboGame::TirarCarta(int slot, CardList &mano)
 {
+    if (&mano == &m_estado.player2)
+        jugadaHumana();
     m_estado.lamesa.append(mano.at(slot));
     mano.removeAt(slot);
     UpdateForm();
@@ -307,6 +382,8 @@ void ZelboGame::TirarAlMonton(const Imagen &fuente)
     const bool humano = fuente.grupo == GrupoImagen::cartap2img;
     CardList &mano = humano ? m_estado.player2 : m_estado.player1;
     CardList &monton = humano ? m_estado.player2Lev : m_estado.player1Lev;
+    if (humano)
+        jugadaHumana();
     monton.insert(0, mano.at(fuente.indice));
     mano.removeAt(fuente.indice);
     UpdateForm();
@@ -315,6 +392,8 @@ void ZelboGame::TirarAlMonton(const Imagen &fuente)
 
 void ZelboGame::Levantar(Captura::Quien quien)
 {
+    if (quien == Captura::Quien::Humano)
+        jugadaHumana();
     Captura::Levantar(m_estado, quien);
     UpdateForm();
     SiguienteTurno();
@@ -521,7 +600,8 @@ void ZelboGame::abrirmnu_Click()
         const QString fichero = m_dialogos.archivoParaAbrir(kFiltroPartidas);
         if (fichero.isEmpty())
             return;
-        CargarJuego(fichero);
+        if (CargarJuego(fichero))
+            abandonar();
         UpdateForm();
     });
 }

@@ -10,6 +10,7 @@
 #include "imagen.h"
 #include "jugada.h"
 #include "nivelcpu.h"
+#include "partidaconservada.h"
 #include "partidaguardada.h"
 #include "preferencias.h"
 #include "propiedades.h"
@@ -117,6 +118,10 @@ public:
     // Who chooses the CPU's moves from now on, whatever the level; the chooser
     // must outlive the game.
     void setElectorCpu(ElectorJugada &elector) { m_electorFijo = &elector; }
+    // Keeps the game between runs and counts it when it ends; without one (tests, the
+    // simulator) nothing is kept or counted. Set before iniciar; it must outlive the game.
+    void setConservada(PartidaConservada *conservada) { m_conservada = conservada; }
+    PartidaConservada *conservada() const { return m_conservada; }
 
     const GameState &estado() const { return m_estado; }
     const Preferencias &preferencias() const { return m_preferencias; }
@@ -134,6 +139,10 @@ private:
     void anotarTurnoHumano();
     void volverA(const HistorialDeshacer::Foto *foto);
     void NuevoJuego();
+    void prepararPartida();
+    bool reanudar();
+    void jugadaHumana();
+    void abandonar();
     void CargarReversos();
     [[noreturn]] void Salir();
     void UpdateForm();
@@ -155,6 +164,7 @@ private:
     NivelCpu m_nivel = NivelCpu::Normal;
     std::unique_ptr<ElectorJugada> m_electorNivel = NivelesCpu::crearElector(NivelCpu::Normal);
     ElectorJugada *m_electorFijo = nullptr;
+    PartidaConservada *m_conservada = nullptr;
     GameState m_estado;
     Preferencias m_preferencias;
     Propiedades m_propiedades;

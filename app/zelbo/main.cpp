@@ -3,8 +3,10 @@
 #include "eventlooppausa.h"
 #include "mersennerandom.h"
 #include "nivelcpu.h"
+#include "partidaconservada.h"
 #include "qtdialogservice.h"
 #include "ubicaciones.h"
+#include "userdatafolder.h"
 #include "zelbofrm.h"
 
 #include <QApplication>
@@ -77,6 +79,10 @@ int main(int argc, char *argv[])
     dialogos.setVentana(&ventana);
     // Each game is played at the level the player last chose in "Opciones".
     ventana.juego().setFuenteDeNivel(&NivelesCpu::delAjuste);
+    // Installed or not, the statistics and the kept game are the player's own files.
+    PartidaConservada conservada(UserDataFolder::path(), dialogos, &azar);
+    conservada.setNumeroPartida([&ventana] { return qint64(ventana.juego().numeroPartida()); });
+    ventana.juego().setConservada(&conservada);
     if (!ventana.Form_Load())
         return ventana.estadoSalida();
     return QApplication::exec();

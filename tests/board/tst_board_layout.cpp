@@ -109,7 +109,8 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
         juego,
         QStringList({ "Pista|H", "Jugar lo marcado|Return", "Poner en tu montón|M",
                       "Marcar la carta enfocada|Space", "|", "Deshacer|Ctrl+Z",
-                      "Rehacer|Ctrl+Shift+Z", "Elegir partida…|Ctrl+P", "|", "Historial|Ctrl+L" }));
+                      "Rehacer|Ctrl+Shift+Z", "Elegir partida…|Ctrl+P", "|", "Historial|Ctrl+L",
+                      "Estadísticas…|Ctrl+E" }));
     QStringList ayuda;
     for (QAction *a : menus[2]->menu()->actions())
         ayuda << a->text() + QLatin1Char('|') + a->shortcut().toString();

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "dialogservice.h"
+#include "gameinprogress.h"
+#include "gamestate.h"
+#include "keptgame.h"
+#include "keptgamestore.h"
+#include "resultadodemano.h"
+#include "statistics.h"
+#include "statisticsfile.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class MersenneRandom;
+
+// The game in progress as it outlives the program, and the statistics it ends in. The game
+// tells it of its few moments (a human turn begins, a human move, a hand or a game ends, a
+// game is abandoned, the program ends); it keeps the position then, and counts the game
+// once when it ends. Both files live in the folder handed in.
+class PartidaConservada
+{
+public:
+    // generador: the dealing generator whose state travels with the kept game, so a resumed
+    // game deals what it would have dealt; nothing for a source that cannot be restored.
+    PartidaConservada(const QString &carpeta, DialogService &dialogos, MersenneRandom *generador,
+                      QString nivelCpu = Statistics::kNormal);
+
+    // The game number and the undo history kept with the game; 0 and nothing until set.
+    void setNumeroPartida(std::function<qint64()> fuente) { m_numeroPartida = std::move(fuente); }
+    void setDeshacer(std::function<QByteArray()> fuente) { m_deshacer = std::move(fuente); }
+
+    // Program start: reads the statistics (a damaged file is told once), then offers the
+    // kept game. Returns the game to resume when the player says Sí; otherwise a new game
+    // follows, the kept one counted as abandoned.
+    std::optional<KeptGame> alIniciar(bool preguntar = true);
+    // Puts back in `estado` (already loaded with the deck and preferences) the game that
+    // alIniciar returned, the turn waiting for the human. False when it cannot be played.
+    bool reanudar(GameState &estado, const KeptGame &guardada);
+    // The game number and undo history the resumed game was kept with.
+    const std::optional<KeptGame> &reanudada() const { return m_reanudada; }
+
+    void turnoHumano(const GameState &estado);
+    void jugadaHumana(const GameState &estado);
+    // After the table was collected and the hand scored, before any result window.
+    void manoTerminada(const GameState &estado);
+    // Someone reached the points of a game: it is counted before the player is asked.
+    void partidaTerminada(const GameState &estado);
+    // The player plays no more: nothing is left to resume.
+    void partidaCerrada();
+    // Abrir, or another game chosen: the one in progress counts as abandoned.
+    void abandonar();
+    // Salir and closing the window: kept to be resumed, not counted.
+    void alSalir(const GameState &estado);
+
+    Statistics &estadisticas() { return m_estadisticas; }
+    const StatisticsFile &archivoEstadisticas() const { return m_archivo; }
+    const KeptGameStore &almacen() const { return m_almacen; }
+    const std::optional<GameInProgress> &actual() const { return m_actual; }
+
+private:
+    GameInProgress &enCurso(const GameState &estado);
+    void conservar(const GameState &estado);
+    void contar(GameResult resultado);
+    void aviso(const QString &texto);
+
+    StatisticsFile m_archivo;
+    KeptGameStore m_almacen;
+    DialogService &m_dialogos;
+    MersenneRandom *m_generador;
+    QString m_nivelCpu;
+    Statistics m_estadisticas;
+    std::optional<GameInProgress> m_actual;
+    std::optional<KeptGame> m_reanudada;
+    std::function<qint64()> m_numeroPartida;
+    std::function<QByteArray()> m_deshacer;
+};
