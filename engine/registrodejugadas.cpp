@@ -22,16 +22,22 @@ void RegistroDeJugadas::nuevaMano()
 
 void RegistroDeJugadas::jugadaCpu(const GameState &antes, const Jugada &jugada)
 {
+    if (!m_activo)
+        return;
     m_lineas << FraseJugada::cpu(antes, jugada);
 }
 
 void RegistroDeJugadas::jugadaHumano(const GameState &antes, const Jugada &jugada)
 {
+    if (!m_activo)
+        return;
     m_lineas << FraseJugada::humano(antes, jugada);
 }
 
 void RegistroDeJugadas::levantamientoHumano(const GameState &antes)
 {
+    if (!m_activo)
+        return;
     Jugada jugada;
     // A mark over an empty hand slot takes no part in the lift.
     for (int i = antes.player2.count() - 1; i >= 0; --i) {
@@ -52,6 +58,8 @@ void RegistroDeJugadas::levantamientoHumano(const GameState &antes)
 
 void RegistroDeJugadas::finDeMano(const GameState &antes)
 {
+    if (!m_activo)
+        return;
     // The table goes to the last lifter before the piles are compared.
     int cpu = antes.player1Lev.count();
     int humano = antes.player2Lev.count();

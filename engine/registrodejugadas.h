@@ -14,6 +14,8 @@ class RegistroDeJugadas
 public:
     const QStringList &lineas() const { return m_lineas; }
     void setLineas(const QStringList &lineas) { m_lineas = lineas; }
+    // A log nobody reads (the simulator's) writes no sentence.
+    void setActivo(bool activo) { m_activo = activo; }
 
     void nuevaPartida(int numero);
     void partidaAbierta();
@@ -32,4 +34,5 @@ public:
 private:
     QStringList m_lineas;
     int m_manos = 0;
+    bool m_activo = true;
 };

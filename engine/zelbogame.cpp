@@ -155,7 +155,8 @@ void ZelboGame::elegirpartidamnu_Click()
 // Where the human's turn begins: the position undo comes back to.
 void ZelboGame::anotarTurnoHumano()
 {
-    m_deshacer.anotar({ m_estado, m_azar.estado(), m_registro.lineas() });
+    if (m_conDeshacer)
+        m_deshacer.anotar({ m_estado, m_azar.estado(), m_registro.lineas() });
 }
 
 void ZelboGame::deshacer()

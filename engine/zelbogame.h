@@ -51,6 +51,14 @@ public:
     // simulator) the dealing generator goes on as it was given.
     static constexpr int kMaxPartida = 999999;
     void setSorteoDePartidas(RandomSource &sorteo) { m_sorteo = &sorteo; }
+    // Whether the game keeps its history: a snapshot of each human turn for
+    // Deshacer and a sentence for each move. A game nobody follows or takes
+    // back (the simulator's) skips their cost.
+    void setConHistorial(bool conHistorial)
+    {
+        m_conDeshacer = conHistorial;
+        m_registro.setActivo(conHistorial);
+    }
     // The game the program starts with, instead of a drawn one.
     void setPartidaInicial(int numero) { m_partidaInicial = numero; }
     // 0 while no game was numbered.
@@ -176,6 +184,7 @@ private:
     RandomSource *m_sorteo = nullptr;
     std::optional<int> m_partidaInicial;
     int m_numeroPartida = 0;
+    bool m_conDeshacer = true;
     HistorialDeshacer m_deshacer;
     RegistroDeJugadas m_registro;
     bool m_terminado = false;

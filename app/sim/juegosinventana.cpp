@@ -5,6 +5,7 @@
 JuegoSinVentana::JuegoSinVentana(const QString &programDir, RandomSource &azar)
     : m_juego(programDir, m_vista, m_dialogos, azar, ZelboGame::ArchivoDePropiedades::Ninguno)
 {
+    m_juego.setConHistorial(false);
 }
 
 void JuegoSinVentana::comprobarSalida() const
