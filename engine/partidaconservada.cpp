@@ -105,7 +105,7 @@ bool PartidaConservada::reanudar(GameState &estado, const KeptGame &guardada)
 GameInProgress &PartidaConservada::enCurso(const GameState &estado)
 {
     if (!m_actual)
-        m_actual.emplace(estado.jugadorHumano.nombre(), m_nivelCpu);
+        m_actual.emplace(estado.jugadorHumano.nombre(), m_nivel ? m_nivel() : m_nivelCpu);
     return *m_actual;
 }
 
@@ -116,7 +116,7 @@ void PartidaConservada::conservar(const GameState &estado)
     guardada.ultimoEnLevantar = clave(estado.ultimoEnLevantar);
     guardada.turno = static_cast<int>(estado.turno);
     guardada.numeroPartida = m_numeroPartida();
-    guardada.nivelCpu = m_nivelCpu;
+    guardada.nivelCpu = m_actual ? m_actual->level() : m_nivelCpu;
     if (m_generador)
         guardada.generador = QString::fromStdString(m_generador->estado());
     guardada.deshacer = m_deshacer();

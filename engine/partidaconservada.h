@@ -31,6 +31,9 @@ public:
     // The game number and the undo history kept with the game; 0 and nothing until set.
     void setNumeroPartida(std::function<qint64()> fuente) { m_numeroPartida = std::move(fuente); }
     void setDeshacer(std::function<QByteArray()> fuente) { m_deshacer = std::move(fuente); }
+    // The CPU's level of the game in progress ("normal" or "dificil"); the one given at
+    // construction until set.
+    void setNivel(std::function<QString()> fuente) { m_nivel = std::move(fuente); }
 
     // Program start: reads the statistics (a damaged file is told once), then offers the
     // kept game. Returns the game to resume when the player says Sí; otherwise a new game
@@ -71,6 +74,7 @@ private:
     DialogService &m_dialogos;
     MersenneRandom *m_generador;
     QString m_nivelCpu;
+    std::function<QString()> m_nivel;
     Statistics m_estadisticas;
     std::optional<GameInProgress> m_actual;
     std::optional<KeptGame> m_reanudada;

@@ -99,11 +99,7 @@ void ZelboGame::iniciar()
 // A game: the level asked for, its number, then the first hand.
 void ZelboGame::empezarPartida(std::optional<int> numero)
 {
-    const NivelCpu nivel = m_fuenteDeNivel ? m_fuenteDeNivel() : NivelCpu::Normal;
-    if (nivel != m_nivel) {
-        m_electorNivel = NivelesCpu::crearElector(nivel);
-        m_nivel = nivel;
-    }
+    usarNivel(m_fuenteDeNivel ? m_fuenteDeNivel() : NivelCpu::Normal);
     if (!numero && m_sorteo)
         numero = 1 + static_cast<int>(m_sorteo->next() * kMaxPartida);
     if (numero) {
@@ -113,6 +109,14 @@ void ZelboGame::empezarPartida(std::optional<int> numero)
     m_deshacer.olvidar();
     m_registro.nuevaPartida(m_numeroPartida);
     NuevoJuego();
+}
+
+void ZelboGame::usarNivel(NivelCpu nivel)
+{
+    if (nivel != m_nivel) {
+        m_electorNivel = NivelesCpu::crearElector(nivel);
+        m_nivel = nivel;
+    }
 }
 
 void ZelboGame::elegirPartida(int numero)
@@ -222,6 +226,8 @@ bool ZelboGame::reanudar()
         m_conservada->partidaCerrada();
         return false;
     }
+    // The kept game goes on at the level it was started with.
+    usarNivel(NivelesCpu::deClave(guardada->nivelCpu).value_or(NivelCpu::Normal));
     m_numeroPartida = static_cast<int>(guardada->numeroPartida);
     m_deshacer.olvidar();
     m_registro.nuevaPartida(m_numeroPartida);

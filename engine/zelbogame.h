@@ -144,6 +144,7 @@ private:
 
     // A game: the level asked for, its number, then the first hand.
     void empezarPartida(std::optional<int> numero);
+    void usarNivel(NivelCpu nivel);
     void anotarTurnoHumano();
     void volverA(const HistorialDeshacer::Foto *foto);
     void NuevoJuego();
