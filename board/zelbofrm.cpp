@@ -167,7 +167,7 @@ void ZelboFrm::crearMenuJuego()
         // Owned by the window, as every command the CPU's turn must silence.
         auto *a = new QAction(texto, this);
         a->setShortcuts(teclas);
-        connect(a, &QAction::triggered, this, [this, hacer] { (m_teclado->*hacer)(); });
+        connect(a, &QAction::triggered, m_teclado, hacer);
         juego->addAction(a);
     };
     orden(QStringLiteral("Pista"), { Qt::Key_H }, &TecladoTablero::darPista);
