@@ -4,6 +4,7 @@
 #include "cardpicture.h"
 #include "markbox.h"
 #include "mersennerandom.h"
+#include "raton.h"
 #include "savedgamefile.h"
 
 #include <QAbstractButton>
@@ -200,10 +201,7 @@ void MonkeyDriver::clic()
 {
     BoardWidget &t = m_ventana->tablero();
     const QPoint punto = puntoAlAzar();
-    QWidget *control = t.childAt(punto);
-    if (!control)
-        control = &t;
-    const QPoint local = control->mapFrom(&t, punto);
+    QWidget *control = Raton::controlEn(t, punto);
     const int cual = alAzar(10);
     const Qt::MouseButton boton = cual < 6 ? Qt::LeftButton : Qt::RightButton;
     anotar(QStringLiteral("%1 click %2,%3 on %4")
@@ -211,10 +209,7 @@ void MonkeyDriver::clic()
                .arg(punto.x())
                .arg(punto.y())
                .arg(QString::fromLatin1(control->metaObject()->className())));
-    if (cual == 9)
-        QTest::mouseDClick(control, Qt::LeftButton, {}, local);
-    else
-        QTest::mouseClick(control, boton, {}, local);
+    Raton::clicEn(t, control, punto, cual == 9 ? Qt::LeftButton : boton, cual == 9);
 }
 
 void MonkeyDriver::arrastre()
@@ -227,31 +222,18 @@ void MonkeyDriver::arrastre()
             mano.append(carta);
     }
     const QPoint desde = !mano.isEmpty() && alAzar(10) < 7
-        ? mano.at(alAzar(static_cast<int>(mano.size())))->geometry().center()
+        ? Raton::centro(mano.at(alAzar(static_cast<int>(mano.size()))))
         : puntoAlAzar();
     // Often onto a pile, where a card always goes: hands then come to their end.
     const QPoint hasta = alAzar(10) < 4
-        ? t.montonimg.at(static_cast<std::size_t>(alAzar(2)))->geometry().center()
+        ? Raton::centro(t.montonimg.at(static_cast<std::size_t>(alAzar(2))))
         : puntoAlAzar();
-    QWidget *control = t.childAt(desde);
-    if (!control)
-        control = &t;
     anotar(QStringLiteral("drag %1,%2 to %3,%4")
                .arg(desde.x())
                .arg(desde.y())
                .arg(hasta.x())
                .arg(hasta.y()));
-    QPointer<QWidget> vivo(control);
-    QTest::mousePress(control, Qt::LeftButton, {}, control->mapFrom(&t, desde));
-    if (!vivo || m_ventana->terminado())
-        return;
-    // Offscreen a drag ends at once; the drop is handed to the board as the
-    // platform would hand it.
-    const auto carta = std::find(t.cartap2img.begin(), t.cartap2img.end(), control);
-    if (carta != t.cartap2img.end())
-        t.soltar(hasta, static_cast<int>(carta - t.cartap2img.begin()));
-    else
-        QTest::mouseRelease(control, Qt::LeftButton, {}, control->mapFrom(&t, hasta));
+    Raton::arrastrar(t, desde, hasta);
 }
 
 void MonkeyDriver::tecla()

@@ -2,6 +2,7 @@
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "raton.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -130,13 +131,13 @@ void TstBoardAccess::aStatusMessageRaisesANameChange()
     QVERIFY(f.cargar(posicion()));
     QStatusBar *barra = f.ventana().statusBar();
     g_cambios.clear();
-    f.tablero().soltar(f.tablero().Cartellbl->geometry().center(), 0); // a drop that does nothing
+    Raton::soltarEn(f.tablero(), 0, f.tablero().Cartellbl); // a drop that does nothing
     QCOMPARE(g_cambios.count(barra), 1);
     QCOMPARE(nombre(barra), barra->currentMessage());
     QVERIFY(barra->currentMessage().startsWith(QStringLiteral("Ahí no se deja una carta")));
-    f.tablero().soltar(f.tablero().Cartellbl->geometry().center(), 0); // the same words again
+    Raton::soltarEn(f.tablero(), 0, f.tablero().Cartellbl); // the same words again
     QCOMPARE(g_cambios.count(barra), 2);
-    f.tablero().soltar(f.tablero().mesaimg[0]->geometry().center(), 0);
+    Raton::soltarEn(f.tablero(), 0, f.tablero().mesaimg[0]);
     QCOMPARE(g_cambios.count(barra), 3);
     QCOMPARE(nombre(barra), "El Rey de oros no es del palo del As de bastos: no levanta nada");
 }

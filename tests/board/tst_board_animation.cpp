@@ -3,6 +3,7 @@
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "raton.h"
 #include "vuelodecartas.h"
 
 #include <QSettings>
@@ -68,7 +69,7 @@ bool algunaVacia(BoardWidget &t)
 // Plays oros(1) onto the table; the CPU answers by laying espadas(1).
 void jugarOros(BoardFixture &f)
 {
-    emit f.tablero().soltadaEnFondo(0);
+    Raton::soltarEnFondo(f.tablero(), 0);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "boardfixture.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
+#include "raton.h"
 #include "winnerdialogfrm.h"
 
 #include <QApplication>
@@ -82,9 +83,9 @@ void TstBoardEndToEnd::jugarTurno(BoardFixture &f)
     if (levanta)
         QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
     else if (t.montonimg[1]->isVisible())
-        t.soltar(t.montonimg[1]->geometry().center(), 0);
+        Raton::soltarEn(t, 0, t.montonimg[1]);
     else
-        t.soltar(t.escala().punto(QPoint(3000, 6800)), 0);
+        Raton::soltarEnFondo(t, 0);
 }
 
 void TstBoardEndToEnd::guardarYVolver(BoardFixture &f)

@@ -2,6 +2,7 @@
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "raton.h"
 
 #include <QApplication>
 #include <QFile>
@@ -30,23 +31,6 @@ Posicion posicion()
     return p;
 }
 
-QPoint centro(QWidget *w)
-{
-    return w->geometry().center();
-}
-
-// The press, release, double-click and release a double-click is made of.
-void dobleClic(QWidget *control, Qt::MouseButton boton)
-{
-    const QPoint punto = control->rect().center();
-    QTest::mousePress(control, boton, {}, punto);
-    QTest::mouseRelease(control, boton, {}, punto);
-    QMouseEvent doble(QEvent::MouseButtonDblClick, punto, control->mapToGlobal(punto), boton, boton,
-                      {});
-    QApplication::sendEvent(control, &doble);
-    QTest::mouseRelease(control, boton, {}, punto);
-}
-
 } // namespace
 
 class TstBoardInput : public QObject
@@ -72,7 +56,7 @@ void TstBoardInput::dropOnTheBackgroundLaysTheCard()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
-    f.tablero().soltar(f.tablero().escala().punto(QPoint(3000, 6800)), 0);
+    Raton::soltarEnFondo(f.tablero(), 0);
     QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({ bastos(1), oros(1), espadas(1) }));
     QCOMPARE(Posicion::numeros(f.estado().player2), QList<int> { copas(1) });
     QCOMPARE(f.pausa().esperas(), QList<int> { 1000 }); // the CPU showed its card
@@ -83,7 +67,7 @@ void TstBoardInput::dropOnACpuPileGoesOnTheOwnPile()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
-    f.tablero().soltar(centro(f.tablero().montonimg[0]), 1);
+    Raton::soltarEn(f.tablero(), 1, f.tablero().montonimg[0]);
     QCOMPARE(int(f.estado().player2Lev.at(0)), copas(1));
     QCOMPARE(int(f.estado().player1Lev.at(0)), copas(5));
 }
@@ -97,13 +81,13 @@ void TstBoardInput::dropOnAnyOtherControlDoesNothing()
     const QString antes = Posicion::texto(f.estado());
     QStatusBar *barra = f.ventana().statusBar();
     // A table card of another palo, then controls that take no card.
-    t.soltar(centro(t.mesaimg[0]), 0);
+    Raton::soltarEn(t, 0, t.mesaimg[0]);
     QCOMPARE(barra->currentMessage(),
              "El As de oros no es del palo del As de bastos: no levanta nada");
     for (QWidget *control :
          QList<QWidget *> { t.cartap2img[1], t.LevantarBtn, t.Checkp2[0], t.Cartellbl }) {
         barra->clearMessage();
-        t.soltar(centro(control), 0);
+        Raton::soltarEn(t, 0, control);
         QCOMPARE(Posicion::texto(f.estado()), antes);
         QVERIFY(barra->currentMessage().startsWith(QStringLiteral("Ahí no se deja una carta")));
     }
@@ -121,7 +105,7 @@ void TstBoardInput::dropOnATableCardOfItsPaloLifts()
     BoardWidget &t = f.tablero();
     QTest::mouseClick(t.mesaimg[2], Qt::LeftButton); // marked before the drop: lifted with it
     QTest::mouseClick(t.mesaimg[3], Qt::LeftButton); // another palo: stays on the table
-    t.soltar(centro(t.mesaimg[0]), 0);
+    Raton::soltarEn(t, 0, t.mesaimg[0]);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 3),
              QList<int>({ oros(3), oros(2), oros(1) }));
     QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({ bastos(1), copas(2), espadas(1) }));
@@ -181,15 +165,15 @@ void TstBoardInput::aDoubleClickCountsOnce()
     QVERIFY(f.cargar(p));
     BoardWidget &t = f.tablero();
     const Marcas &m = f.estado().marcas;
-    dobleClic(t.cartap2img[0], Qt::LeftButton);
+    Raton::dobleClic(t.cartap2img[0], Qt::LeftButton);
     QVERIFY(m.Checkp2[0]);
-    dobleClic(t.mesaimg[0], Qt::LeftButton);
+    Raton::dobleClic(t.mesaimg[0], Qt::LeftButton);
     QVERIFY(m.CheckMesa[0]);
-    dobleClic(t.cartap2img[1], Qt::RightButton);
+    Raton::dobleClic(t.cartap2img[1], Qt::RightButton);
     QVERIFY(m.Checkp2[1]);
-    dobleClic(t.Checkp2[1], Qt::LeftButton);
+    Raton::dobleClic(t.Checkp2[1], Qt::LeftButton);
     QVERIFY(!m.Checkp2[1]);
-    dobleClic(t.CheckMonton[1], Qt::LeftButton);
+    Raton::dobleClic(t.CheckMonton[1], Qt::LeftButton);
     QVERIFY(m.CheckMonton[1] && t.CheckMonton[1]->isChecked());
     QVERIFY(f.dialogos().textos().isEmpty());
 }
@@ -223,7 +207,7 @@ void TstBoardInput::inputDuringTheCpuTurnIsDiscarded()
         QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
         QTest::keyClick(&f.ventana(), Qt::Key_N, Qt::ControlModifier);
     });
-    t.soltar(t.escala().punto(QPoint(3000, 6800)), 0);
+    Raton::soltarEnFondo(t, 0);
     QCOMPARE(f.pausa().esperas().size(), 1);
     QVERIFY(f.dialogos().textos().isEmpty()); // the lift button was never pressed
     QVERIFY(!f.estado().marcas.Checkp2[0] && !f.estado().marcas.Checkp2[1]);
@@ -241,7 +225,7 @@ void TstBoardInput::closingDuringTheCpuTurnWaitsForItsMove()
         f.ventana().close();
         terminadoDurante = f.ventana().terminado();
     });
-    f.tablero().soltar(f.tablero().escala().punto(QPoint(3000, 6800)), 0);
+    Raton::soltarEnFondo(f.tablero(), 0);
     QVERIFY(!terminadoDurante);
     // The CPU's card reached the table before the program ended.
     QCOMPARE(f.estado().lamesa.count(), 3);

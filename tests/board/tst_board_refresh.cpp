@@ -3,6 +3,7 @@
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "raton.h"
 #include "winnerdialogfrm.h"
 
 #include <QApplication>
@@ -113,7 +114,7 @@ void TstBoardRefresh::refreshClearsTableAndHandMarksKeepsPileMarks()
     QVERIFY(t.Checkp2[0]->isChecked() && t.CheckMesa[0]->isChecked()
             && t.CheckMonton[0]->isChecked());
     // A move refreshes the board: copas(1) onto the own pile, then the CPU's turn.
-    t.soltar(t.montonimg[1]->geometry().center(), 1);
+    Raton::soltarEn(t, 1, t.montonimg[1]);
     QCOMPARE(f.estado().player2Lev.count(), 7);
     QVERIFY(!t.Checkp2[0]->isChecked());
     QVERIFY(!t.CheckMesa[0]->isChecked());
@@ -250,7 +251,7 @@ void TstBoardRefresh::thirdPointShowsBeforeTheResults()
     });
     cerrar.start(1);
 
-    f.tablero().soltar(f.tablero().escala().punto(QPoint(3000, 6800)), 0);
+    Raton::soltarEnFondo(f.tablero(), 0);
     QCOMPARE(vistos, QStringList { QStringLiteral("1-3") });
     QVERIFY(f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?")));
     QCOMPARE(f.tablero().Puntajep2Lbl->text(), QStringLiteral("0")); // the new game's
