@@ -49,6 +49,7 @@ QAction *SeguimientoPartida::accionHistorial() const
 void SeguimientoPartida::cpuJugo(const Jugada &jugada, const GameState &antes)
 {
     m_cpu.clear();
+    m_manoCpu = antes.numeroDeMano;
     m_cpu.push_back(antes.player1.at(jugada.carta));
     if (jugada.tipo == Jugada::Tipo::LevantarMonton) {
         for (const CardId c : antes.player2Lev)
@@ -93,6 +94,10 @@ void SeguimientoPartida::actualizar(const ZelboGame &juego)
 
 void SeguimientoPartida::senalar(const GameState &estado)
 {
+    // A new deal reuses the cards of the hand before: the CPU's last move of
+    // that hand would otherwise outline the cards that come back on the table.
+    if (estado.numeroDeMano != m_manoCpu)
+        m_cpu.clear();
     const auto delCpu
         = [this](CardId c) { return std::find(m_cpu.begin(), m_cpu.end(), c) != m_cpu.end(); };
     for (int i = 0; i < static_cast<int>(m_tablero.mesaimg.size()); ++i)

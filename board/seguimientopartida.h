@@ -44,4 +44,5 @@ private:
     QListWidget *m_lista = nullptr;
     QLabel *m_numero = nullptr;
     std::vector<CardId> m_cpu;
+    int m_manoCpu = 0; // the hand those cards were played in
 };
