@@ -10,8 +10,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 
 using namespace Naipes;
 
@@ -196,6 +196,11 @@ void TstBoardFollow::noOutlineOutlivesTheHandItWasIn()
     QVERIFY(f.cargar(p));
     Raton::soltarEnFondo(f.tablero(), 0);
     QCOMPARE(f.estado().cartasRepartidas, 10);
+    QCOMPARE(f.estado().player1.count(), 3); // the human opens: the CPU has not played
+    // Only these five cards were not the CPU's at the last hand's end.
+    const QList<int> ajenas { oros(1), oros(2), oros(3), copas(5), bastos(1) };
+    const QList<int> mesa = Posicion::numeros(f.estado().lamesa);
+    QVERIFY(std::any_of(mesa.begin(), mesa.end(), [&](int c) { return !ajenas.contains(c); }));
     QVERIFY(senaladas(f.tablero()).isEmpty());
     const QString visto = contornoVisto(f.tablero(), {});
     QVERIFY2(visto.isEmpty(), qPrintable(visto));
