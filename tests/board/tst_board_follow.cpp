@@ -106,6 +106,13 @@ QAction *accion(BoardFixture &f, const QString &texto)
     return nullptr;
 }
 
+// For a person to look at: the window as it is, when ZELBO_CAPTURAS names a folder.
+void capturar(BoardFixture &f, const QString &nombre)
+{
+    if (!qEnvironmentVariableIsEmpty("ZELBO_CAPTURAS"))
+        f.ventana().grab().save(qEnvironmentVariable("ZELBO_CAPTURAS") + QLatin1Char('/') + nombre);
+}
+
 QStringList lineasDelDock(BoardFixture &f)
 {
     const QListWidget *lista = f.ventana().seguimiento().lista();
@@ -168,6 +175,7 @@ void TstBoardFollow::cpuCardsStayOutlinedUntilThePlayerActs()
         esperadas << t.montonimg[0];
     }
     QCOMPARE(senaladas(t), esperadas);
+    capturar(f, QStringLiteral("contorno-%1.png").arg(respuesta));
     const QString visto = contornoVisto(t, esperadas);
     QVERIFY2(visto.isEmpty(), qPrintable(visto));
 
@@ -262,6 +270,7 @@ void TstBoardFollow::historyDockTellsTheHandAndUndoTakesItsLinesBack()
     QCOMPARE(lineas.size(), alFinal.size() + 1);
     QVERIFY2(lineas.last().startsWith(QStringLiteral("La CPU tira ")), qPrintable(lineas.last()));
     QCOMPARE(lineas, f.ventana().juego().historial());
+    capturar(f, QStringLiteral("historial.png"));
 
     QTest::keyClick(&f.ventana(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(lineasDelDock(f), tiradas);
