@@ -1,5 +1,6 @@
 #include "monkeydriver.h"
 
+#include "animadortablero.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "markbox.h"
@@ -25,6 +26,8 @@ using namespace Naipes;
 namespace {
 
 constexpr int kHistoria = 12;
+// Milliseconds a card flies in the soak.
+constexpr int kVuelo = 4;
 
 bool escribir(const QString &ruta, const QByteArray &bytes)
 {
@@ -106,6 +109,10 @@ void MonkeyDriver::arrancar()
     m_ventana = m_fixture.otraVentana(m_dialogos, *m_azarDelJuego, m_pausa);
     ++m_inicios;
     anotar(QStringLiteral("start"));
+    // Cards still fly, so input lands on flights, but the CPU's turn waits on
+    // each landing in real time: at the player's speed the soak would take
+    // most of its time waiting.
+    m_ventana->animador().setDuracion(kVuelo);
     m_ventana->Form_Load();
 }
 
