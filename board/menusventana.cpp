@@ -38,28 +38,26 @@ void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
 
 void MenusVentana::crearMenuArchivo()
 {
-    QMenu *archivo = m_ventana.menuBar()->addMenu(QStringLiteral("Archivo"));
+    QMenu *archivo = m_ventana.menuBar()->addMenu(tr("Archivo"));
     archivo->addAction(
-        accion(QStringLiteral("Nuevo"), QKeySequence::New, delJuego(&ZelboGame::nuevomnu_Click)));
+        accion(tr("Nuevo"), QKeySequence::New, delJuego(&ZelboGame::nuevomnu_Click)));
     archivo->addAction(
-        accion(QStringLiteral("Abrir"), QKeySequence::Open, delJuego(&ZelboGame::abrirmnu_Click)));
-    archivo->addAction(accion(QStringLiteral("Guardar"), QKeySequence::Save,
-                              delJuego(&ZelboGame::guardarmnu_Click)));
+        accion(tr("Abrir"), QKeySequence::Open, delJuego(&ZelboGame::abrirmnu_Click)));
+    archivo->addAction(
+        accion(tr("Guardar"), QKeySequence::Save, delJuego(&ZelboGame::guardarmnu_Click)));
     archivo->addSeparator();
-    archivo->addAction(accion(QStringLiteral("Opciones"), {}, m_ordenes.opciones));
-    archivo->addAction(
-        accion(QStringLiteral("Nombre Jugador"), {}, delJuego(&ZelboGame::nombremnu_Click)));
+    archivo->addAction(accion(tr("Opciones"), {}, m_ordenes.opciones));
+    archivo->addAction(accion(tr("Nombre Jugador"), {}, delJuego(&ZelboGame::nombremnu_Click)));
     archivo->addSeparator();
-    archivo->addAction(accion(QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+    archivo->addAction(accion(tr("Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                               delJuego(&ZelboGame::salirmnu_Click)));
 }
 
 void MenusVentana::crearMenuAyuda()
 {
-    QMenu *ayuda = m_ventana.menuBar()->addMenu(QStringLiteral("Ayuda"));
-    ayuda->addAction(
-        accion(QStringLiteral("Contenidos"), QKeySequence::HelpContents, m_ordenes.ayuda));
-    ayuda->addAction(accion(QStringLiteral("Acerca de ..."), {}, m_ordenes.acercaDe));
+    QMenu *ayuda = m_ventana.menuBar()->addMenu(tr("Ayuda"));
+    ayuda->addAction(accion(tr("Contenidos"), QKeySequence::HelpContents, m_ordenes.ayuda));
+    ayuda->addAction(accion(tr("Acerca de ..."), {}, m_ordenes.acercaDe));
 }
 
 // Each button runs the game command of its name.
@@ -73,17 +71,17 @@ void MenusVentana::crearBarra(QToolBar &barra, const QString &carpetaIconos)
         a->setObjectName(clave);
         barra.addAction(a);
     };
-    boton(QStringLiteral("Nuevo"), QStringLiteral("nuevo"),
-          QStringLiteral("Empezar un juego nuevo"), &ZelboGame::nuevomnu_Click);
-    boton(QStringLiteral("Run"), QStringLiteral("run"), QStringLiteral("Correr una aplicacion"),
+    boton(tr("Nuevo"), QStringLiteral("nuevo"), tr("Empezar un juego nuevo"),
+          &ZelboGame::nuevomnu_Click);
+    boton(tr("Run"), QStringLiteral("run"), tr("Correr una aplicacion"),
           &ZelboGame::ejecutarAplicacion);
-    boton(QStringLiteral("Salir"), QStringLiteral("salir"),
-          QStringLiteral("Salir de la aplicacion"), &ZelboGame::salirmnu_Click);
+    boton(tr("Salir"), QStringLiteral("salir"), tr("Salir de la aplicacion"),
+          &ZelboGame::salirmnu_Click);
 }
 
 void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
 {
-    QMenu *juego = m_ventana.menuBar()->addMenu(QStringLiteral("Juego"));
+    QMenu *juego = m_ventana.menuBar()->addMenu(tr("Juego"));
     const auto orden = [this, juego, &teclado](const QString &texto, QList<QKeySequence> teclas,
                                                void (TecladoTablero::*hacer)()) {
         auto *a = new QAction(texto, &m_ventana);
@@ -91,11 +89,10 @@ void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
         QObject::connect(a, &QAction::triggered, &teclado, hacer);
         juego->addAction(a);
     };
-    orden(QStringLiteral("Pista"), { Qt::Key_H }, &TecladoTablero::darPista);
-    orden(QStringLiteral("Jugar lo marcado"), { Qt::Key_Return, Qt::Key_Enter },
-          &TecladoTablero::intro);
-    orden(QStringLiteral("Poner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
-    orden(QStringLiteral("Marcar la carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
+    orden(tr("Pista"), { Qt::Key_H }, &TecladoTablero::darPista);
+    orden(tr("Jugar lo marcado"), { Qt::Key_Return, Qt::Key_Enter }, &TecladoTablero::intro);
+    orden(tr("Poner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
+    orden(tr("Marcar la carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
     crearMenuPartida(*juego, historial);
 }
 
@@ -108,14 +105,13 @@ void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
               return a;
           };
     juego.addSeparator();
-    m_deshacer = orden(QStringLiteral("Deshacer"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-                       &ZelboGame::deshacer);
-    m_rehacer = orden(QStringLiteral("Rehacer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                      &ZelboGame::rehacer);
-    orden(QStringLiteral("Elegir partida…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    m_deshacer = orden(tr("Deshacer"), QKeySequence(Qt::CTRL | Qt::Key_Z), &ZelboGame::deshacer);
+    m_rehacer
+        = orden(tr("Rehacer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &ZelboGame::rehacer);
+    orden(tr("Elegir partida…"), QKeySequence(Qt::CTRL | Qt::Key_P),
           &ZelboGame::elegirpartidamnu_Click);
     juego.addSeparator();
     juego.addAction(&historial);
-    juego.addAction(accion(QStringLiteral("Estadísticas…"), QKeySequence(Qt::CTRL | Qt::Key_E),
-                           m_ordenes.estadisticas));
+    juego.addAction(
+        accion(tr("Estadísticas…"), QKeySequence(Qt::CTRL | Qt::Key_E), m_ordenes.estadisticas));
 }

@@ -51,7 +51,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     setWindowTitle(QStringLiteral("Zelbomar"));
     setCentralWidget(m_tablero);
     m_anunciador = std::make_unique<Anunciador>(*statusBar());
-    statusBar()->setAccessibleDescription(QStringLiteral("Mensajes del juego"));
+    statusBar()->setAccessibleDescription(tr("Mensajes del juego"));
     m_nombres = std::make_unique<NombresAccesibles>(*m_tablero);
     QAccessible::installFactory(&NombresAccesibles::fabrica);
     m_teclado = new TecladoTablero(
@@ -82,7 +82,7 @@ bool ZelboFrm::Form_Load()
     // Only the header is read here: the felt is large, and it is decoded once,
     // at the size the window shows it, when it is first painted.
     if (!QImageReader(fondo).canRead()) {
-        m_dialogos.mensaje(QStringLiteral("No se puede cargar la imagen de fondo %1").arg(fondo),
+        m_dialogos.mensaje(tr("No se puede cargar la imagen de fondo %1").arg(fondo),
                            DialogService::kTitulo, DialogService::Botones::Ok,
                            DialogService::Icono::Critico);
         m_falloAlCargar = true;
@@ -159,9 +159,9 @@ void ZelboFrm::conectarTablero()
     });
     connect(&t, &BoardWidget::soltadaSinEfecto, this, [this] {
         if (!m_ocupado)
-            m_anunciador->decir(QStringLiteral(
-                "Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en "
-                "un montón"));
+            m_anunciador->decir(
+                tr("Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en "
+                   "un montón"));
     });
 }
 
@@ -270,7 +270,7 @@ void ZelboFrm::setCartel(const QString &texto)
     m_nombres->turno(texto);
     // The sign does not say who plays the last round; the status bar does.
     const GameState &e = m_juego.estado();
-    if (texto == QLatin1String("Ultima ronda"))
+    if (texto == ZelboGame::cartelUltimaRonda())
         m_anunciador->ultimaRonda(e.turno == Turno::Humano ? e.jugadorCpu.nombre()
                                                            : e.jugadorHumano.nombre());
 }
@@ -327,8 +327,8 @@ void ZelboFrm::jugadaCpu(const Jugada &jugada, const GameState &antes)
 void ZelboFrm::prepararResultados()
 {
     if (!WinnerDialogFrm::puedeCargar(m_programDir))
-        throw ZelboError(QStringLiteral("No se puede cargar la imagen %1")
-                             .arg(WinnerDialogFrm::rutaFondo(m_programDir)));
+        throw ZelboError(
+            tr("No se puede cargar la imagen %1").arg(WinnerDialogFrm::rutaFondo(m_programDir)));
 }
 
 void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2)
