@@ -6,6 +6,7 @@
 #include "statisticsfile.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -90,12 +91,9 @@ QGroupBox *EstadisticasFrm::crearUltimas()
     m_grafico->setObjectName(QStringLiteral("grafico"));
     columnaUltimas->addWidget(m_grafico);
     auto *leyendas = new QHBoxLayout;
-    leyendas->addWidget(
-        leyenda(QCoreApplication::translate("EstadisticasFrm", "Ganada"), GameResult::Won));
-    leyendas->addWidget(
-        leyenda(QCoreApplication::translate("EstadisticasFrm", "Perdida"), GameResult::Lost));
-    leyendas->addWidget(leyenda(QCoreApplication::translate("EstadisticasFrm", "Abandonada"),
-                                GameResult::Abandoned));
+    leyendas->addWidget(leyenda(tr("Ganada"), GameResult::Won));
+    leyendas->addWidget(leyenda(tr("Perdida"), GameResult::Lost));
+    leyendas->addWidget(leyenda(tr("Abandonada"), GameResult::Abandoned));
     leyendas->addStretch();
     columnaUltimas->addLayout(leyendas);
     return ultimas;

@@ -3,8 +3,10 @@
 #include "estadisticasfrm.h"
 #include "helpwindow.h"
 #include "preferenciasfrm.h"
+#include "seguimientopartida.h"
 #include "statistics.h"
 #include "statisticsfile.h"
+#include "tecladotablero.h"
 #include "winnerdialogfrm.h"
 
 #include <QAbstractButton>
