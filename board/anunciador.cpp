@@ -34,7 +34,7 @@ void Anunciador::jugadaCpu(const QString &frase)
 
 void Anunciador::ultimaRonda(const QString &nombre)
 {
-    const QString ronda = QStringLiteral("Última ronda: juega ") + nombre;
+    const QString ronda = tr("Última ronda: juega %1").arg(nombre);
     const QString frase
         = m_jugadaCpu.isEmpty() ? ronda : m_jugadaCpu + QStringLiteral(". ") + ronda;
     if (actual() != frase)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QStatusBar;
@@ -9,6 +10,8 @@ class QStatusBar;
 // follows that object reads it (Qt 6.4 has no announcement event).
 class Anunciador
 {
+    Q_DECLARE_TR_FUNCTIONS(Anunciador)
+
 public:
     explicit Anunciador(QStatusBar &barra);
 

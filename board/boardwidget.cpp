@@ -34,8 +34,8 @@ BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
     crearMarcas();
     crearEtiquetas();
     crearMarcadores();
-    LevantarBtn = new QPushButton(QStringLiteral("Levantar"), this);
-    LevantarBtn->setToolTip(QStringLiteral("Click para levantar"));
+    LevantarBtn = new QPushButton(tr("Levantar"), this);
+    LevantarBtn->setToolTip(tr("Click para levantar"));
     LevantarBtn->setStyleSheet(kFuenteTitulo);
     colocar(LevantarBtn, BL::kLevantar, 8.25);
     Toolbar1 = new QToolBar(this);
@@ -64,18 +64,18 @@ void BoardWidget::crearCartas(PictureCache &cache)
     };
     for (int i = 0; i < static_cast<int>(cartap1img.size()); ++i) {
         cartap1img.at(i) = crear(GrupoImagen::cartap1img, i, BL::kCartaCpu[i]);
-        cartap1img.at(i)->setToolTip(QStringLiteral("Cartas de la Cpu"));
+        cartap1img.at(i)->setToolTip(tr("Cartas de la Cpu"));
         Image1.at(i) = crear(GrupoImagen::cartap1img, i, BL::kReverso[i]);
         Image1.at(i)->setCubierta(true);
         cartap2img.at(i) = crear(GrupoImagen::cartap2img, i, BL::kCartaHumano[i]);
-        cartap2img.at(i)->setToolTip(QStringLiteral("Click derecho o arrastrar"));
+        cartap2img.at(i)->setToolTip(tr("Click derecho o arrastrar"));
         cartap2img.at(i)->setArrastrable(true);
         cartap2img.at(i)->setCursor(Qt::OpenHandCursor);
         cartap2img.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
     for (int i = 0; i < static_cast<int>(mesaimg.size()); ++i) {
         mesaimg.at(i) = crear(GrupoImagen::mesaimg, i, BL::kMesa[i]);
-        mesaimg.at(i)->setToolTip(QStringLiteral("Click izquierdo "));
+        mesaimg.at(i)->setToolTip(tr("Click izquierdo "));
         mesaimg.at(i)->setCursor(Qt::PointingHandCursor);
         mesaimg.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
@@ -125,10 +125,10 @@ void BoardWidget::crearEtiquetas()
     Cartellbl = etiqueta({}, QStringLiteral("background: #C0C0FF;") + borde, 12, BL::kCartel);
     Cartellbl->setAlignment(Qt::AlignCenter);
     Cartellbl->setWordWrap(true);
-    etiqueta(QStringLiteral("Puntajes"), borde, 12, BL::kPuntajes)->setAlignment(Qt::AlignCenter);
+    etiqueta(tr("Puntajes"), borde, 12, BL::kPuntajes)->setAlignment(Qt::AlignCenter);
     const QString titulo = QStringLiteral("background: #FFFF80; font-style: italic;") + borde;
-    etiqueta(QStringLiteral("Cpu"), titulo, 8.25, BL::kTituloCpu);
-    Label2 = etiqueta(QStringLiteral("Humano"), titulo, 8.25, BL::kTituloHumano);
+    etiqueta(tr("Cpu"), titulo, 8.25, BL::kTituloCpu);
+    Label2 = etiqueta(tr("Humano"), titulo, 8.25, BL::kTituloHumano);
     const QString contador
         = QStringLiteral("background: white; font-weight: bold; padding: 0 2px;");
     Contp1Lbl
@@ -137,12 +137,11 @@ void BoardWidget::crearEtiquetas()
         = etiquetaAjustable({}, contador + QStringLiteral("color: black;"), 9.75, BL::kContp2);
     Contp1Lbl->setAlignment(Qt::AlignCenter);
     Contp2lbl->setAlignment(Qt::AlignCenter);
-    etiquetaAjustable(QStringLiteral(" Monton CPU"), kFuenteTitulo, 8.25, BL::kMontonCpu);
-    etiquetaAjustable(QStringLiteral("Tu Monton"), kFuenteTitulo, 8.25, BL::kTuMonton);
+    etiquetaAjustable(tr(" Monton CPU"), kFuenteTitulo, 8.25, BL::kMontonCpu);
+    etiquetaAjustable(tr("Tu Monton"), kFuenteTitulo, 8.25, BL::kTuMonton);
     const QString pie = QStringLiteral("color: #F0F0E0;");
-    etiquetaAjustable(QStringLiteral("Zelbo, un juego de naipes para una persona"), pie, 8.25,
-                      BL::kCredito);
-    etiquetaAjustable(QStringLiteral("Sugerencias: zelbo@example.org"), pie, 8.25, BL::kContacto);
+    etiquetaAjustable(tr("Zelbo, un juego de naipes para una persona"), pie, 8.25, BL::kCredito);
+    etiquetaAjustable(tr("Sugerencias: zelbo@example.org"), pie, 8.25, BL::kContacto);
 }
 
 void BoardWidget::crearMarcadores()

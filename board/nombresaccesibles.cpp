@@ -18,7 +18,8 @@ QString marcada(bool marca, const QString &sufijo)
 
 QString cartas(int n)
 {
-    return n == 1 ? QStringLiteral("1 carta") : QStringLiteral("%1 cartas").arg(n);
+    return n == 1 ? QCoreApplication::translate("NombresAccesibles", "1 carta")
+                  : QCoreApplication::translate("NombresAccesibles", "%1 cartas").arg(n);
 }
 
 } // namespace
@@ -40,17 +41,15 @@ void NombresAccesibles::actualizar(const GameState &e)
     mesa(e);
     manos(e);
     montones(e);
-    poner(m_tablero.Contp1Lbl,
-          QStringLiteral("Montón de la CPU: %1").arg(cartas(e.player1Lev.count())));
-    poner(m_tablero.Contp2lbl, QStringLiteral("Tu montón: %1").arg(cartas(e.player2Lev.count())));
-    poner(m_tablero.Puntajep1Lbl,
-          QStringLiteral("Puntos de la CPU: %1").arg(e.jugadorCpu.puntos()));
-    poner(m_tablero.Puntajep2Lbl, QStringLiteral("Tus puntos: %1").arg(e.jugadorHumano.puntos()));
+    poner(m_tablero.Contp1Lbl, tr("Montón de la CPU: %1").arg(cartas(e.player1Lev.count())));
+    poner(m_tablero.Contp2lbl, tr("Tu montón: %1").arg(cartas(e.player2Lev.count())));
+    poner(m_tablero.Puntajep1Lbl, tr("Puntos de la CPU: %1").arg(e.jugadorCpu.puntos()));
+    poner(m_tablero.Puntajep2Lbl, tr("Tus puntos: %1").arg(e.jugadorHumano.puntos()));
 }
 
 void NombresAccesibles::turno(const QString &cartel)
 {
-    poner(m_tablero.Cartellbl, QStringLiteral("Turno: ") + cartel);
+    poner(m_tablero.Cartellbl, tr("Turno: %1").arg(cartel));
 }
 
 void NombresAccesibles::mesa(const GameState &e)
@@ -61,14 +60,13 @@ void NombresAccesibles::mesa(const GameState &e)
         if (i < e.lamesa.count()) {
             const classNaipe &carta = e.carta(e.lamesa.at(i));
             poner(m_tablero.mesaimg.at(n),
-                  NombreNaipe::nombre(carta) + QStringLiteral(", en la mesa")
-                      + marcada(marca, QStringLiteral(", marcada")));
+                  tr("%1, en la mesa").arg(NombreNaipe::nombre(carta))
+                      + marcada(marca, tr(", marcada")));
             poner(m_tablero.CheckMesa.at(n),
-                  QStringLiteral("Marca %1, en la mesa").arg(NombreNaipe::conDe(carta)));
+                  tr("Marca %1, en la mesa").arg(NombreNaipe::conDe(carta)));
         } else {
-            poner(m_tablero.mesaimg.at(n), QStringLiteral("Lugar %1 de la mesa, vacío").arg(i + 1));
-            poner(m_tablero.CheckMesa.at(n),
-                  QStringLiteral("Marca del lugar %1 de la mesa, vacío").arg(i + 1));
+            poner(m_tablero.mesaimg.at(n), tr("Lugar %1 de la mesa, vacío").arg(i + 1));
+            poner(m_tablero.CheckMesa.at(n), tr("Marca del lugar %1 de la mesa, vacío").arg(i + 1));
         }
     }
 }
@@ -78,38 +76,35 @@ void NombresAccesibles::manos(const GameState &e)
     for (int i = 0; i < static_cast<int>(m_tablero.cartap2img.size()); ++i) {
         const auto n = static_cast<std::size_t>(i);
         const QString cpu = i < e.player1.count()
-            ? QStringLiteral("Carta de la CPU, boca abajo")
-            : QStringLiteral("Lugar %1 de la mano de la CPU, vacío").arg(i + 1);
+            ? tr("Carta de la CPU, boca abajo")
+            : tr("Lugar %1 de la mano de la CPU, vacío").arg(i + 1);
         poner(m_tablero.cartap1img.at(n), cpu);
         poner(m_tablero.Image1.at(n), cpu);
         if (i < e.player2.count()) {
             const classNaipe &carta = e.carta(e.player2.at(i));
             poner(m_tablero.cartap2img.at(n),
-                  NombreNaipe::nombre(carta) + QStringLiteral(", en tu mano")
-                      + marcada(e.marcas.Checkp2.at(n), QStringLiteral(", marcada")));
+                  tr("%1, en tu mano").arg(NombreNaipe::nombre(carta))
+                      + marcada(e.marcas.Checkp2.at(n), tr(", marcada")));
             poner(m_tablero.Checkp2.at(n),
-                  QStringLiteral("Marca %1, en tu mano").arg(NombreNaipe::conDe(carta)));
+                  tr("Marca %1, en tu mano").arg(NombreNaipe::conDe(carta)));
         } else {
-            poner(m_tablero.cartap2img.at(n),
-                  QStringLiteral("Lugar %1 de tu mano, vacío").arg(i + 1));
-            poner(m_tablero.Checkp2.at(n),
-                  QStringLiteral("Marca del lugar %1 de tu mano, vacío").arg(i + 1));
+            poner(m_tablero.cartap2img.at(n), tr("Lugar %1 de tu mano, vacío").arg(i + 1));
+            poner(m_tablero.Checkp2.at(n), tr("Marca del lugar %1 de tu mano, vacío").arg(i + 1));
         }
     }
 }
 
 void NombresAccesibles::montones(const GameState &e)
 {
-    const QString titulos[] = { QStringLiteral("Montón de la CPU"), QStringLiteral("Tu montón") };
-    const QString marcas[]
-        = { QStringLiteral("Marca del montón de la CPU"), QStringLiteral("Marca de tu montón") };
+    const QString titulos[] = { tr("Montón de la CPU"), tr("Tu montón") };
+    const QString marcas[] = { tr("Marca del montón de la CPU"), tr("Marca de tu montón") };
     const CardList *pilas[] = { &e.player1Lev, &e.player2Lev };
     for (std::size_t i = 0; i < 2; ++i) {
         const CardList &pila = *pilas[i];
-        const QString marca = marcada(e.marcas.CheckMonton.at(i), QStringLiteral(", marcado"));
+        const QString marca = marcada(e.marcas.CheckMonton.at(i), tr(", marcado"));
         poner(m_tablero.montonimg.at(i),
-              pila.isEmpty() ? titulos[i] + QStringLiteral(", vacío")
-                             : QStringLiteral("%1, %2, arriba %3%4")
+              pila.isEmpty() ? tr("%1, vacío").arg(titulos[i])
+                             : tr("%1, %2, arriba %3%4")
                                    .arg(titulos[i], cartas(pila.count()),
                                         NombreNaipe::conArticulo(e.carta(pila.at(0))), marca));
         poner(m_tablero.CheckMonton.at(i), marcas[i]);

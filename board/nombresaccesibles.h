@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class BoardWidget;
@@ -12,6 +13,8 @@ struct GameState;
 // counter and the turn sign named in Spanish after what it shows now.
 class NombresAccesibles
 {
+    Q_DECLARE_TR_FUNCTIONS(NombresAccesibles)
+
 public:
     explicit NombresAccesibles(BoardWidget &tablero);
 

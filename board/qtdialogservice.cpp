@@ -88,12 +88,12 @@ std::optional<QString> QtDialogService::pedirTexto(const QString &pregunta, cons
 
 QString QtDialogService::archivoParaAbrir(const QString &filtro)
 {
-    return QFileDialog::getOpenFileName(padre(), QStringLiteral("Abrir"), m_carpetaInicial, filtro);
+    return QFileDialog::getOpenFileName(padre(), tr("Abrir"), m_carpetaInicial, filtro);
 }
 
 QString QtDialogService::archivoParaGuardar(const QString &filtro)
 {
-    QFileDialog dialogo(padre(), QStringLiteral("Guardar"), m_carpetaInicial, filtro);
+    QFileDialog dialogo(padre(), tr("Guardar"), m_carpetaInicial, filtro);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an extension gets the filter's, before the dialog
     // asks whether to replace an existing file of that name; otherwise the
@@ -107,7 +107,7 @@ QString QtDialogService::archivoParaGuardar(const QString &filtro)
 qint32 QtDialogService::elegirColor(qint32 inicial)
 {
     const QPalette paleta = m_ventana ? m_ventana->palette() : QPalette();
-    const QColor color = QColorDialog::getColor(ColorValue::toQColor(inicial, paleta), padre(),
-                                                QStringLiteral("Color"));
+    const QColor color
+        = QColorDialog::getColor(ColorValue::toQColor(inicial, paleta), padre(), tr("Color"));
     return color.isValid() ? ColorValue::fromQColor(color) : inicial;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogservice.h"
+#include <QCoreApplication>
 
 #include <QPointer>
 #include <QWidget>
@@ -9,6 +10,8 @@
 // dialogs, each over the given window.
 class QtDialogService : public DialogService
 {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogService)
+
 public:
     QtDialogService() = default;
     void setVentana(QWidget *ventana) { m_ventana = ventana; }

@@ -15,24 +15,24 @@
 SeguimientoPartida::SeguimientoPartida(QMainWindow &ventana, BoardWidget &tablero)
     : QObject(&ventana)
     , m_tablero(tablero)
-    , m_dock(new QDockWidget(QStringLiteral("Historial"), &ventana))
+    , m_dock(new QDockWidget(tr("Historial"), &ventana))
     , m_lista(new QListWidget(m_dock))
     , m_numero(new QLabel(&ventana))
 {
     m_dock->setObjectName(QStringLiteral("historial"));
-    m_dock->setAccessibleName(QStringLiteral("Historial de la partida"));
-    m_lista->setAccessibleName(QStringLiteral("Jugadas de la partida"));
+    m_dock->setAccessibleName(tr("Historial de la partida"));
+    m_lista->setAccessibleName(tr("Jugadas de la partida"));
     m_lista->setAccessibleDescription(
-        QStringLiteral("Cada jugada de los dos jugadores, la más reciente al final"));
+        tr("Cada jugada de los dos jugadores, la más reciente al final"));
     m_lista->setWordWrap(true);
     m_lista->setMinimumWidth(260);
     m_dock->setWidget(m_lista);
     ventana.addDockWidget(Qt::RightDockWidgetArea, m_dock);
     m_dock->hide();
-    m_numero->setAccessibleName(QStringLiteral("Número de partida"));
+    m_numero->setAccessibleName(tr("Número de partida"));
     ventana.statusBar()->addPermanentWidget(m_numero);
     QAction *mostrar = m_dock->toggleViewAction();
-    mostrar->setText(QStringLiteral("Historial"));
+    mostrar->setText(tr("Historial"));
     mostrar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     // The list takes the focus when the dock opens, so the keyboard reaches it.
     connect(mostrar, &QAction::toggled, this, [this](bool visible) {
@@ -68,7 +68,7 @@ void SeguimientoPartida::olvidarCpu(const GameState &estado)
 void SeguimientoPartida::actualizar(const ZelboGame &juego)
 {
     const int numero = juego.numeroPartida();
-    m_numero->setText(numero > 0 ? QStringLiteral("Partida %1").arg(numero) : QString());
+    m_numero->setText(numero > 0 ? tr("Partida %1").arg(numero) : QString());
     const QStringList &lineas = juego.historial();
     // The history grows at its end and shrinks there on undo; lines above stay.
     int comunes = 0;
@@ -80,8 +80,9 @@ void SeguimientoPartida::actualizar(const ZelboGame &juego)
     for (int i = comunes; i < lineas.size(); ++i) {
         auto *linea = new QListWidgetItem(lineas.at(i), m_lista);
         // Headings of games and hands, and results, stand out from the moves.
-        if (lineas.at(i).startsWith(QLatin1String("Mano"))
-            || lineas.at(i).startsWith(QLatin1String("Partida"))) {
+        if (lineas.at(i).startsWith(tr("Mano", "first word of a hand's lines in the history"))
+            || lineas.at(i).startsWith(
+                tr("Partida", "first word of a game's lines in the history"))) {
             QFont negrita = linea->font();
             negrita.setBold(true);
             linea->setFont(negrita);

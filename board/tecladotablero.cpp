@@ -154,8 +154,8 @@ void TecladoTablero::espacio()
         m_jugar([i](ZelboGame &j) { j.cartap2img_Click(i); });
         break;
     case Fila::MontonPropio:
-        m_anunciador.decir(QStringLiteral(
-            "Tu montón no se marca: pon en él la carta marcada con M o arrastrándola"));
+        m_anunciador.decir(
+            tr("Tu montón no se marca: pon en él la carta marcada con M o arrastrándola"));
         break;
     }
 }
@@ -190,8 +190,7 @@ void TecladoTablero::alMonton()
 {
     const int slot = unicaMarcada();
     if (slot < 0) {
-        m_anunciador.decir(
-            QStringLiteral("Marca una sola de tus cartas para ponerla en tu montón"));
+        m_anunciador.decir(tr("Marca una sola de tus cartas para ponerla en tu montón"));
         return;
     }
     m_jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(slot); });

@@ -32,7 +32,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QToolBar>
 
 ZelboFrm::ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar,
                    Pausa &pausa)
@@ -52,7 +51,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     setWindowTitle(QStringLiteral("Zelbomar"));
     setCentralWidget(m_tablero);
     m_anunciador = std::make_unique<Anunciador>(*statusBar());
-    statusBar()->setAccessibleDescription(QStringLiteral("Mensajes del juego"));
+    statusBar()->setAccessibleDescription(tr("Mensajes del juego"));
     m_nombres = std::make_unique<NombresAccesibles>(*m_tablero);
     QAccessible::installFactory(&NombresAccesibles::fabrica);
     m_teclado = new TecladoTablero(
@@ -65,8 +64,9 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
            qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
                + statusBar()->sizeHint().height());
-    createMenus();
-    createToolBar();
+    m_menus = std::make_unique<MenusVentana>(*this, ordenesDeMenu());
+    m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
+    m_menus->crearBarra(*m_tablero->Toolbar1, m_programDir + QStringLiteral("/icons"));
     conectarTablero();
     qApp->installEventFilter(this);
 }
@@ -82,7 +82,7 @@ bool ZelboFrm::Form_Load()
     // Only the header is read here: the felt is large, and it is decoded once,
     // at the size the window shows it, when it is first painted.
     if (!QImageReader(fondo).canRead()) {
-        m_dialogos.mensaje(QStringLiteral("No se puede cargar la imagen de fondo %1").arg(fondo),
+        m_dialogos.mensaje(tr("No se puede cargar la imagen de fondo %1").arg(fondo),
                            DialogService::kTitulo, DialogService::Botones::Ok,
                            DialogService::Icono::Critico);
         m_falloAlCargar = true;
@@ -103,105 +103,17 @@ int ZelboFrm::estadoSalida() const
     return m_falloAlCargar ? 1 : m_juego.estadoSalida();
 }
 
-std::function<void()> ZelboFrm::comando(void (ZelboGame::*orden)())
+MenusVentana::Ordenes ZelboFrm::ordenesDeMenu()
 {
-    return [this, orden] { jugar([orden](ZelboGame &j) { (j.*orden)(); }); };
-}
-
-QAction *ZelboFrm::accion(const QString &texto, const QKeySequence &atajo,
-                          const std::function<void()> &alElegir)
-{
-    auto *a = new QAction(texto, this);
-    a->setShortcut(atajo);
-    connect(a, &QAction::triggered, this, alElegir);
-    return a;
-}
-
-void ZelboFrm::createMenus()
-{
-    QMenu *archivo = menuBar()->addMenu(QStringLiteral("Archivo"));
-    archivo->addAction(
-        accion(QStringLiteral("Nuevo"), QKeySequence::New, comando(&ZelboGame::nuevomnu_Click)));
-    archivo->addAction(
-        accion(QStringLiteral("Abrir"), QKeySequence::Open, comando(&ZelboGame::abrirmnu_Click)));
-    archivo->addAction(accion(QStringLiteral("Guardar"), QKeySequence::Save,
-                              comando(&ZelboGame::guardarmnu_Click)));
-    archivo->addSeparator();
-    archivo->addAction(accion(QStringLiteral("Opciones"), {}, [this] { abrirOpciones(); }));
-    archivo->addAction(
-        accion(QStringLiteral("Nombre Jugador"), {}, comando(&ZelboGame::nombremnu_Click)));
-    archivo->addSeparator();
-    archivo->addAction(accion(QStringLiteral("Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-                              comando(&ZelboGame::salirmnu_Click)));
-    crearMenuJuego();
-    QMenu *ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
-    ayuda->addAction(
-        accion(QStringLiteral("Contenidos"), QKeySequence::HelpContents, [this] { abrirAyuda(); }));
-    ayuda->addAction(accion(QStringLiteral("Acerca de ..."), {}, [this] { abrirAcercaDe(); }));
-}
-
-// The buttons' keys name their icons; each runs the game command of its name.
-void ZelboFrm::createToolBar()
-{
-    const auto boton = [this](const QString &texto, const QString &clave, const QString &ayuda,
-                              void (ZelboGame::*orden)()) {
-        QAction *a = accion(texto, {}, comando(orden));
-        a->setIcon(QIcon(m_programDir + QStringLiteral("/icons/%1.png").arg(clave)));
-        a->setToolTip(ayuda);
-        a->setObjectName(clave);
-        m_tablero->Toolbar1->addAction(a);
+    MenusVentana::Ordenes ordenes;
+    ordenes.juego = [this](MenusVentana::OrdenDelJuego orden) {
+        jugar([orden](ZelboGame &j) { (j.*orden)(); });
     };
-    boton(QStringLiteral("Nuevo"), QStringLiteral("nuevo"),
-          QStringLiteral("Empezar un juego nuevo"), &ZelboGame::nuevomnu_Click);
-    boton(QStringLiteral("Run"), QStringLiteral("run"), QStringLiteral("Correr una aplicacion"),
-          &ZelboGame::ejecutarAplicacion);
-    boton(QStringLiteral("Salir"), QStringLiteral("salir"),
-          QStringLiteral("Salir de la aplicacion"), &ZelboGame::salirmnu_Click);
-}
-
-void ZelboFrm::crearMenuJuego()
-{
-    QMenu *juego = menuBar()->addMenu(QStringLiteral("Juego"));
-    const auto orden = [this, juego](const QString &texto, QList<QKeySequence> teclas,
-                                     void (TecladoTablero::*hacer)()) {
-        // Owned by the window, as every command the CPU's turn must silence.
-        auto *a = new QAction(texto, this);
-        a->setShortcuts(teclas);
-        connect(a, &QAction::triggered, m_teclado, hacer);
-        juego->addAction(a);
-    };
-    orden(QStringLiteral("Pista"), { Qt::Key_H }, &TecladoTablero::darPista);
-    orden(QStringLiteral("Jugar lo marcado"), { Qt::Key_Return, Qt::Key_Enter },
-          &TecladoTablero::intro);
-    orden(QStringLiteral("Poner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
-    orden(QStringLiteral("Marcar la carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
-    crearMenuPartida(*juego);
-}
-
-void ZelboFrm::crearMenuPartida(QMenu &juego)
-{
-    const auto orden = [this, &juego](const QString &texto, const QKeySequence &teclas,
-                                      void (ZelboGame::*hacer)()) {
-        auto *a = new QAction(texto, this);
-        a->setShortcut(teclas);
-        connect(a, &QAction::triggered, this,
-                [this, hacer] { jugar([hacer](ZelboGame &j) { (j.*hacer)(); }); });
-        juego.addAction(a);
-        return a;
-    };
-    juego.addSeparator();
-    m_deshacer = orden(QStringLiteral("Deshacer"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-                       &ZelboGame::deshacer);
-    m_rehacer = orden(QStringLiteral("Rehacer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                      &ZelboGame::rehacer);
-    orden(QStringLiteral("Elegir partida…"), QKeySequence(Qt::CTRL | Qt::Key_P),
-          &ZelboGame::elegirpartidamnu_Click);
-    juego.addSeparator();
-    juego.addAction(m_seguimiento->accionHistorial());
-    auto *estadisticas = new QAction(QStringLiteral("Estadísticas…"), this);
-    estadisticas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(estadisticas, &QAction::triggered, this, [this] { abrirEstadisticas(); });
-    juego.addAction(estadisticas);
+    ordenes.opciones = [this] { abrirOpciones(); };
+    ordenes.ayuda = [this] { abrirAyuda(); };
+    ordenes.acercaDe = [this] { abrirAcercaDe(); };
+    ordenes.estadisticas = [this] { abrirEstadisticas(); };
+    return ordenes;
 }
 
 void ZelboFrm::conectarTablero()
@@ -247,9 +159,9 @@ void ZelboFrm::conectarTablero()
     });
     connect(&t, &BoardWidget::soltadaSinEfecto, this, [this] {
         if (!m_ocupado)
-            m_anunciador->decir(QStringLiteral(
-                "Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en "
-                "un montón"));
+            m_anunciador->decir(
+                tr("Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en "
+                   "un montón"));
     });
 }
 
@@ -265,8 +177,8 @@ void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
     if (!terminado()) {
         mostrarMarcas();
         m_seguimiento->actualizar(m_juego);
-        m_deshacer->setEnabled(m_juego.puedeDeshacer());
-        m_rehacer->setEnabled(m_juego.puedeRehacer());
+        m_menus->deshacer()->setEnabled(m_juego.puedeDeshacer());
+        m_menus->rehacer()->setEnabled(m_juego.puedeRehacer());
     }
     if (m_cierrePendiente && !terminado())
         m_juego.Form_Terminate();
@@ -358,7 +270,7 @@ void ZelboFrm::setCartel(const QString &texto)
     m_nombres->turno(texto);
     // The sign does not say who plays the last round; the status bar does.
     const GameState &e = m_juego.estado();
-    if (texto == QLatin1String("Ultima ronda"))
+    if (texto == ZelboGame::cartelUltimaRonda())
         m_anunciador->ultimaRonda(e.turno == Turno::Humano ? e.jugadorCpu.nombre()
                                                            : e.jugadorHumano.nombre());
 }
@@ -415,8 +327,8 @@ void ZelboFrm::jugadaCpu(const Jugada &jugada, const GameState &antes)
 void ZelboFrm::prepararResultados()
 {
     if (!WinnerDialogFrm::puedeCargar(m_programDir))
-        throw ZelboError(QStringLiteral("No se puede cargar la imagen %1")
-                             .arg(WinnerDialogFrm::rutaFondo(m_programDir)));
+        throw ZelboError(
+            tr("No se puede cargar la imagen %1").arg(WinnerDialogFrm::rutaFondo(m_programDir)));
 }
 
 void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menusventana.h"
 #include "picturecache.h"
 #include "zelbogame.h"
 #include "zelboview.h"
@@ -17,7 +18,6 @@ class HelpWindow;
 class NombresAccesibles;
 class Pausa;
 class RandomSource;
-class QMenu;
 class SeguimientoPartida;
 class TecladoTablero;
 
@@ -67,13 +67,7 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;
 
 private:
-    void createMenus();
-    void crearMenuJuego();
-    void createToolBar();
-    std::function<void()> comando(void (ZelboGame::*orden)());
-    QAction *accion(const QString &texto, const QKeySequence &atajo,
-                    const std::function<void()> &alElegir);
-    void crearMenuPartida(QMenu &juego);
+    MenusVentana::Ordenes ordenesDeMenu();
     void conectarTablero();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
@@ -94,11 +88,10 @@ private:
     QPointer<HelpWindow> m_ayuda;
     std::unique_ptr<Anunciador> m_anunciador;
     std::unique_ptr<NombresAccesibles> m_nombres;
+    std::unique_ptr<MenusVentana> m_menus;
     TecladoTablero *m_teclado = nullptr;
     AnimadorTablero *m_animador = nullptr;
     SeguimientoPartida *m_seguimiento = nullptr;
-    QAction *m_deshacer = nullptr;
-    QAction *m_rehacer = nullptr;
     bool m_ocupado = false;
     bool m_cierrePendiente = false;
     bool m_salido = false;

@@ -1,5 +1,7 @@
 #include "cargarmazo.h"
 
+#include <QCoreApplication>
+
 #include "cardseterror.h"
 
 #include <QSqlDatabase>
@@ -33,26 +35,28 @@ bool aBooleano(const QVariant &valor, bool &ok)
 classNaipe leerFila(const QSqlQuery &fila, const QString &programDir, int n)
 {
     const auto error = [n](const QString &que) {
-        return CardSetError(QStringLiteral("El juego de cartas está dañado: la carta %1 tiene %2.")
-                                .arg(n)
-                                .arg(que));
+        return CardSetError(
+            QCoreApplication::translate("CargarMazo",
+                                        "El juego de cartas está dañado: la carta %1 tiene %2.")
+                .arg(n)
+                .arg(que));
     };
     bool ok = false;
     const int numero = fila.value(1).toInt(&ok);
     if (!ok || numero < std::numeric_limits<std::int16_t>::min()
         || numero > std::numeric_limits<std::int16_t>::max())
-        throw error(QStringLiteral("un número no válido"));
+        throw error(QCoreApplication::translate("CargarMazo", "un número no válido"));
     const QString imagen = fila.value(2).toString();
     const QString palo = fila.value(3).toString();
     if (imagen.isEmpty())
-        throw error(QStringLiteral("la imagen vacía"));
+        throw error(QCoreApplication::translate("CargarMazo", "la imagen vacía"));
     if (palo.isEmpty())
-        throw error(QStringLiteral("el palo vacío"));
+        throw error(QCoreApplication::translate("CargarMazo", "el palo vacío"));
     const bool repartida = aBooleano(fila.value(4), ok);
     if (!ok)
-        throw error(QStringLiteral("una marca de repartida no válida"));
+        throw error(QCoreApplication::translate("CargarMazo", "una marca de repartida no válida"));
     if (repartida)
-        throw error(QStringLiteral("la marca de repartida puesta"));
+        throw error(QCoreApplication::translate("CargarMazo", "la marca de repartida puesta"));
 
     classNaipe carta;
     carta.a_numero(static_cast<std::int16_t>(numero));
@@ -68,7 +72,8 @@ std::vector<classNaipe> leerCartas(QSqlDatabase &db, const QString &programDir)
         throw CardSetError(db.lastError().text());
     if (db.record(kTabla).count() < 5)
         throw CardSetError(
-            QStringLiteral("El juego de cartas no tiene la tabla %1 con cinco columnas.")
+            QCoreApplication::translate(
+                "CargarMazo", "El juego de cartas no tiene la tabla %1 con cinco columnas.")
                 .arg(kTabla));
     QSqlQuery fila(db);
     // Row order is card identity, so it must be the same on every run.
@@ -80,7 +85,8 @@ std::vector<classNaipe> leerCartas(QSqlDatabase &db, const QString &programDir)
         cartas.push_back(leerFila(fila, programDir, static_cast<int>(cartas.size()) + 1));
     }
     if (cartas.size() < Mazo::kCartas)
-        throw CardSetError(QStringLiteral("El juego de cartas tiene %1 cartas en lugar de 40.")
+        throw CardSetError(QCoreApplication::translate(
+                               "CargarMazo", "El juego de cartas tiene %1 cartas en lugar de 40.")
                                .arg(cartas.size()));
     return cartas;
 }

@@ -7,7 +7,6 @@
 void classPlayer::a_puntos(const std::int16_t &modifica)
 {
     if (modifica < 0 || modifica > std::numeric_limits<std::uint8_t>::max())
-        throw OverflowError(
-            QStringLiteral("Desbordamiento: %1 no cabe en los puntos").arg(modifica));
+        throw OverflowError(tr("Desbordamiento: %1 no cabe en los puntos").arg(modifica));
     m_puntos = static_cast<std::uint8_t>(modifica);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 
 // One participant: a display name and the hands won in the current game.
 class classPlayer
 {
+    Q_DECLARE_TR_FUNCTIONS(classPlayer)
+
 public:
     const QString &nombre() const { return m_nombre; }
     // The stored byte, widened without sign.

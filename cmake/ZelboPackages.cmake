@@ -40,6 +40,16 @@ function(zelbo_check_packages)
     if(NOT ZELBO_QT6SVG_CONFIG)
         list(APPEND missing qt6-svg-dev)
     endif()
+    # The translations are compiled by lrelease; CMake reaches it through Qt6LinguistTools.
+    find_program(ZELBO_LRELEASE lrelease PATHS /usr/lib/qt6/bin NO_DEFAULT_PATH)
+    if(NOT ZELBO_LRELEASE)
+        list(APPEND missing qt6-l10n-tools)
+    endif()
+    find_file(ZELBO_QT6LINGUIST_CONFIG Qt6LinguistToolsConfig.cmake
+              PATHS ${libdir}/cmake/Qt6LinguistTools NO_DEFAULT_PATH)
+    if(NOT ZELBO_QT6LINGUIST_CONFIG)
+        list(APPEND missing qt6-tools-dev)
+    endif()
     file(GLOB ZELBO_QTGUI_PRIVATE
          /usr/include/${CMAKE_LIBRARY_ARCHITECTURE}/qt6/QtGui/*/QtGui/private/qguiapplication_p.h)
     if(NOT ZELBO_QTGUI_PRIVATE)

@@ -40,18 +40,18 @@ QFrame *linea(const QColor &color)
 Aboutfrm::Aboutfrm(const QString &programDir, QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Acerca de ") + DialogService::kTitulo);
+    setWindowTitle(tr("Acerca de %1").arg(DialogService::kTitulo));
     // A window of fixed size: a title and a close box, nothing to minimize or maximize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
 
-    auto *lblDisclaimer = new QLabel(QStringLiteral("Hecho con cariño por el equipo de Zelbo"));
+    auto *lblDisclaimer = new QLabel(tr("Hecho con cariño por el equipo de Zelbo"));
     lblDisclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
-    auto *label1 = new QLabel(QStringLiteral("contacto: zelbo@example.org"));
+    auto *label1 = new QLabel(tr("contacto: zelbo@example.org"));
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto *cmdOK = new QPushButton(QStringLiteral("Aceptar"));
+    auto *cmdOK = new QPushButton(tr("Aceptar"));
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setMinimumWidth(96);
@@ -123,7 +123,7 @@ QWidget *Aboutfrm::crearSeparador()
 QString Aboutfrm::textoVersion(const QString &version)
 {
     const QVersionNumber numero = QVersionNumber::fromString(version);
-    return QStringLiteral("Versión %1.%2.%3")
+    return tr("Versión %1.%2.%3")
         .arg(numero.majorVersion())
         .arg(numero.minorVersion())
         .arg(numero.microVersion());

@@ -6,6 +6,7 @@
 #include "statisticsfile.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,8 +31,8 @@ QString porcentaje(const StatsRecord &r)
     const std::optional<double> parte = r.shareWon();
     if (!parte)
         return kSinDatos;
-    return QLocale(QLocale::Spanish, QLocale::Spain).toString(*parte * 100, 'f', 0)
-        + QStringLiteral(" %");
+    return QCoreApplication::translate("EstadisticasFrm", "%1 %")
+        .arg(QLocale(QLocale::Spanish, QLocale::Spain).toString(*parte * 100, 'f', 0));
 }
 
 QLabel *leyenda(const QString &texto, GameResult resultado)
@@ -51,26 +52,25 @@ EstadisticasFrm::EstadisticasFrm(Statistics &estadisticas, const StatisticsFile 
     , m_archivo(archivo)
     , m_dialogos(dialogos)
 {
-    setWindowTitle(QStringLiteral("Estadísticas"));
+    setWindowTitle(tr("Estadísticas"));
     auto *columna = new QVBoxLayout(this);
     columna->addLayout(crearSeleccion());
     auto *grupos = new QHBoxLayout;
-    grupos->addWidget(crearGrupo(
-        QStringLiteral("Partidas"),
-        { { QStringLiteral("partidas"), QStringLiteral("Jugadas:") },
-          { QStringLiteral("ganadas"), QStringLiteral("Ganadas:") },
-          { QStringLiteral("perdidas"), QStringLiteral("Perdidas:") },
-          { QStringLiteral("abandonadas"), QStringLiteral("Abandonadas:") },
-          { QStringLiteral("porcentaje"), QStringLiteral("Porcentaje de victorias:") },
-          { QStringLiteral("racha_actual"), QStringLiteral("Racha actual de victorias:") },
-          { QStringLiteral("racha_mas_larga"), QStringLiteral("Racha más larga:") } }));
     grupos->addWidget(
-        crearGrupo(QStringLiteral("Manos"),
-                   { { QStringLiteral("manos_ganadas"), QStringLiteral("Ganadas:") },
-                     { QStringLiteral("manos_perdidas"), QStringLiteral("Perdidas:") },
-                     { QStringLiteral("manos_empatadas"), QStringLiteral("Empatadas:") },
-                     { QStringLiteral("mayor_monton"),
-                       QStringLiteral("Mayor montón de una mano ganada:") } }));
+        crearGrupo(tr("Partidas"),
+                   { { QStringLiteral("partidas"), tr("Jugadas:") },
+                     { QStringLiteral("ganadas"), tr("Ganadas:") },
+                     { QStringLiteral("perdidas"), tr("Perdidas:") },
+                     { QStringLiteral("abandonadas"), tr("Abandonadas:") },
+                     { QStringLiteral("porcentaje"), tr("Porcentaje de victorias:") },
+                     { QStringLiteral("racha_actual"), tr("Racha actual de victorias:") },
+                     { QStringLiteral("racha_mas_larga"), tr("Racha más larga:") } }));
+    grupos->addWidget(
+        crearGrupo(tr("Manos"),
+                   { { QStringLiteral("manos_ganadas"), tr("Ganadas:") },
+                     { QStringLiteral("manos_perdidas"), tr("Perdidas:") },
+                     { QStringLiteral("manos_empatadas"), tr("Empatadas:") },
+                     { QStringLiteral("mayor_monton"), tr("Mayor montón de una mano ganada:") } }));
     columna->addLayout(grupos);
 
     columna->addWidget(crearUltimas());
@@ -85,16 +85,15 @@ EstadisticasFrm::EstadisticasFrm(Statistics &estadisticas, const StatisticsFile 
 
 QGroupBox *EstadisticasFrm::crearUltimas()
 {
-    auto *ultimas
-        = new QGroupBox(QStringLiteral("Últimas %1 partidas").arg(StatsRecord::kLastGames));
+    auto *ultimas = new QGroupBox(tr("Últimas %1 partidas").arg(StatsRecord::kLastGames));
     auto *columnaUltimas = new QVBoxLayout(ultimas);
     m_grafico = new GraficoPartidas;
     m_grafico->setObjectName(QStringLiteral("grafico"));
     columnaUltimas->addWidget(m_grafico);
     auto *leyendas = new QHBoxLayout;
-    leyendas->addWidget(leyenda(QStringLiteral("Ganada"), GameResult::Won));
-    leyendas->addWidget(leyenda(QStringLiteral("Perdida"), GameResult::Lost));
-    leyendas->addWidget(leyenda(QStringLiteral("Abandonada"), GameResult::Abandoned));
+    leyendas->addWidget(leyenda(tr("Ganada"), GameResult::Won));
+    leyendas->addWidget(leyenda(tr("Perdida"), GameResult::Lost));
+    leyendas->addWidget(leyenda(tr("Abandonada"), GameResult::Abandoned));
     leyendas->addStretch();
     columnaUltimas->addLayout(leyendas);
     return ultimas;
@@ -104,20 +103,20 @@ QLayout *EstadisticasFrm::crearSeleccion()
 {
     m_jugador = new QComboBox;
     m_jugador->setObjectName(QStringLiteral("cboJugador"));
-    m_jugador->setAccessibleName(QStringLiteral("Jugador"));
+    m_jugador->setAccessibleName(tr("Jugador"));
     m_jugador->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_nivel = new QComboBox;
     m_nivel->setObjectName(QStringLiteral("cboNivel"));
-    m_nivel->setAccessibleName(QStringLiteral("Nivel de la CPU"));
-    m_nivel->addItem(QStringLiteral("Todos los niveles"), QString());
-    m_nivel->addItem(QStringLiteral("Normal"), Statistics::kNormal);
-    m_nivel->addItem(QStringLiteral("Difícil"), Statistics::kDificil);
+    m_nivel->setAccessibleName(tr("Nivel de la CPU"));
+    m_nivel->addItem(tr("Todos los niveles"), QString());
+    m_nivel->addItem(tr("Normal"), Statistics::kNormal);
+    m_nivel->addItem(tr("Difícil"), Statistics::kDificil);
 
     auto *fila = new QHBoxLayout;
-    fila->addWidget(etiquetaConCompanero(QStringLiteral("&Jugador:"), m_jugador));
+    fila->addWidget(etiquetaConCompanero(tr("&Jugador:"), m_jugador));
     fila->addWidget(m_jugador);
     fila->addSpacing(16);
-    fila->addWidget(etiquetaConCompanero(QStringLiteral("&Nivel de la CPU:"), m_nivel));
+    fila->addWidget(etiquetaConCompanero(tr("&Nivel de la CPU:"), m_nivel));
     fila->addWidget(m_nivel);
     fila->addStretch();
     return fila;
@@ -143,14 +142,14 @@ QGroupBox *EstadisticasFrm::crearGrupo(const QString &titulo,
 
 QLayout *EstadisticasFrm::crearBotones()
 {
-    auto *reiniciar = new QPushButton(QStringLiteral("&Reiniciar estadísticas"));
+    auto *reiniciar = new QPushButton(tr("&Reiniciar estadísticas"));
     reiniciar->setObjectName(QStringLiteral("cmdReiniciar"));
-    reiniciar->setAccessibleName(QStringLiteral("Reiniciar estadísticas"));
+    reiniciar->setAccessibleName(tr("Reiniciar estadísticas"));
     reiniciar->setAutoDefault(false);
     connect(reiniciar, &QPushButton::clicked, this, &EstadisticasFrm::reiniciar);
-    auto *cerrar = new QPushButton(QStringLiteral("&Cerrar"));
+    auto *cerrar = new QPushButton(tr("&Cerrar"));
     cerrar->setObjectName(QStringLiteral("cmdCerrar"));
-    cerrar->setAccessibleName(QStringLiteral("Cerrar"));
+    cerrar->setAccessibleName(tr("Cerrar"));
     cerrar->setDefault(true);
     connect(cerrar, &QPushButton::clicked, this, &QDialog::accept);
     auto *fila = new QHBoxLayout;
@@ -171,7 +170,7 @@ void EstadisticasFrm::llenarJugadores()
     const QString elegido = m_jugador->currentData().toString();
     const QSignalBlocker bloqueo(m_jugador);
     m_jugador->clear();
-    m_jugador->addItem(QStringLiteral("Todos los jugadores"), QString());
+    m_jugador->addItem(tr("Todos los jugadores"), QString());
     for (const QString &nombre : m_estadisticas.players())
         m_jugador->addItem(nombre, nombre);
     m_jugador->setCurrentIndex(qMax(0, m_jugador->findData(elegido)));
@@ -203,16 +202,15 @@ void EstadisticasFrm::mostrar()
 void EstadisticasFrm::reiniciar()
 {
     const auto respuesta = m_dialogos.mensaje(
-        QStringLiteral("¿Borrar las estadísticas de todos los jugadores? No se podrán recuperar."),
-        QStringLiteral("Reiniciar estadísticas"), DialogService::Botones::YesNo,
+        tr("¿Borrar las estadísticas de todos los jugadores? No se podrán recuperar."),
+        tr("Reiniciar estadísticas"), DialogService::Botones::YesNo,
         DialogService::Icono::Pregunta);
     if (respuesta != DialogService::Respuesta::Yes)
         return;
     m_estadisticas.clear();
     if (!m_archivo.save(m_estadisticas)) {
-        m_dialogos.mensaje(QStringLiteral("No se pudieron guardar las estadísticas."),
-                           DialogService::kTitulo, DialogService::Botones::Ok,
-                           DialogService::Icono::Critico);
+        m_dialogos.mensaje(tr("No se pudieron guardar las estadísticas."), DialogService::kTitulo,
+                           DialogService::Botones::Ok, DialogService::Icono::Critico);
     }
     llenarJugadores();
     mostrar();

@@ -13,7 +13,7 @@ constexpr int kAnchoMinimo = 14;
 GraficoPartidas::GraficoPartidas(QWidget *parent)
     : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Gráfico de las últimas partidas"));
+    setAccessibleName(tr("Gráfico de las últimas partidas"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     describir();
 }
@@ -74,7 +74,7 @@ void GraficoPartidas::paintEvent(QPaintEvent *)
     pintor.drawRect(rect().adjusted(0, 0, -1, -1));
     if (m_resultados.isEmpty()) {
         pintor.setPen(palette().color(QPalette::PlaceholderText));
-        pintor.drawText(rect(), Qt::AlignCenter, QStringLiteral("Todavía no hay partidas."));
+        pintor.drawText(rect(), Qt::AlignCenter, tr("Todavía no hay partidas."));
         return;
     }
     pintor.setPen(palette().color(QPalette::Mid));
@@ -86,23 +86,23 @@ void GraficoPartidas::paintEvent(QPaintEvent *)
 void GraficoPartidas::describir()
 {
     if (m_resultados.isEmpty()) {
-        setAccessibleDescription(QStringLiteral("Todavía no hay partidas."));
+        setAccessibleDescription(tr("Todavía no hay partidas."));
         return;
     }
     QStringList nombres;
     for (const GameResult resultado : m_resultados) {
         switch (resultado) {
         case GameResult::Won:
-            nombres << QStringLiteral("ganada");
+            nombres << tr("ganada");
             break;
         case GameResult::Lost:
-            nombres << QStringLiteral("perdida");
+            nombres << tr("perdida");
             break;
         case GameResult::Abandoned:
-            nombres << QStringLiteral("abandonada");
+            nombres << tr("abandonada");
             break;
         }
     }
-    setAccessibleDescription(QStringLiteral("De la más antigua a la más reciente: ")
-                             + nombres.join(QStringLiteral(", ")) + u'.');
+    setAccessibleDescription(
+        tr("De la más antigua a la más reciente: %1.").arg(nombres.join(QStringLiteral(", "))));
 }

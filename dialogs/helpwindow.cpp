@@ -9,7 +9,7 @@ HelpWindow::HelpWindow(const QString &programDir, QWidget *parent)
     : QTextBrowser(parent)
 {
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("Ayuda de Zelbo"));
+    setWindowTitle(tr("Ayuda de Zelbo"));
     resize(720, 600);
     setOpenExternalLinks(true);
     // Pictures of the page (naipes/...) are found beside the program.
@@ -25,7 +25,9 @@ HelpWindow::HelpWindow(const QString &programDir, QWidget *parent)
 
 QString HelpWindow::rutaAyuda(const QString &programDir)
 {
-    return programDir + QStringLiteral("/ayuda.html");
+    // Each language names its own page; Spanish is the page of the specification.
+    return programDir + QLatin1Char('/')
+        + tr("ayuda.html", "file name of the help page in this language");
 }
 
 void HelpWindow::mostrar()

@@ -38,7 +38,7 @@ void PathLabel::mostrar()
     setForegroundRole(m_ruta.isEmpty() ? QPalette::PlaceholderText : QPalette::Text);
     if (m_ruta.isEmpty()) {
         setText(m_textoVacio);
-        setToolTip(QStringLiteral("Haz clic para elegir un archivo"));
+        setToolTip(tr("Haz clic para elegir un archivo"));
         return;
     }
     const QString nativa = QDir::toNativeSeparators(m_ruta);

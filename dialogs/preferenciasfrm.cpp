@@ -37,7 +37,7 @@ preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWid
     , m_alAbrir(juego.preferencias())
     , m_nivelAlAbrir(NivelesCpu::delAjuste())
 {
-    setWindowTitle(QStringLiteral("Opciones"));
+    setWindowTitle(tr("Opciones"));
     // A window of fixed size: a title and a close box, nothing to minimize or maximize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
@@ -45,11 +45,11 @@ preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWid
 
     m_tbsOptions = new QTabWidget(this);
     m_tbsOptions->setObjectName(QStringLiteral("tbsOptions"));
-    const int pestana = m_tbsOptions->addTab(crearEscritorio(), QStringLiteral("Escritorio"));
-    m_tbsOptions->setTabToolTip(pestana, QStringLiteral("Opciones de escritorio"));
+    const int pestana = m_tbsOptions->addTab(crearEscritorio(), tr("Escritorio"));
+    m_tbsOptions->setTabToolTip(pestana, tr("Opciones de escritorio"));
     m_tbsOptions->tabBar()->setTabData(pestana, QStringLiteral("Group1"));
-    const int pestanaJuego = m_tbsOptions->addTab(crearJuego(), QStringLiteral("Juego"));
-    m_tbsOptions->setTabToolTip(pestanaJuego, QStringLiteral("Opciones de la partida"));
+    const int pestanaJuego = m_tbsOptions->addTab(crearJuego(), tr("Juego"));
+    m_tbsOptions->setTabToolTip(pestanaJuego, tr("Opciones de la partida"));
     m_tbsOptions->tabBar()->setTabData(pestanaJuego, QStringLiteral("Group2"));
     m_tbsOptions->installEventFilter(this);
 
@@ -71,10 +71,10 @@ QWidget *preferenciasfrm::crearEscritorio()
     columna->addWidget(crearColor());
     columna->addWidget(crearAplicacion());
 
-    auto *command1 = new QPushButton(QStringLiteral("Default"), pagina);
+    auto *command1 = new QPushButton(tr("Default"), pagina);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setAutoDefault(false);
-    command1->setToolTip(QStringLiteral("Vuelve a las preferencias de fábrica"));
+    command1->setToolTip(tr("Vuelve a las preferencias de fábrica"));
     connect(command1, &QPushButton::clicked, this, &preferenciasfrm::Command1_Click);
     auto *fila = new QHBoxLayout;
     fila->addStretch();
@@ -99,13 +99,13 @@ void preferenciasfrm::agregarNivel(QFormLayout &filas)
 {
     m_nivel = new QComboBox;
     m_nivel->setObjectName(QStringLiteral("cboNivel"));
-    m_nivel->setAccessibleName(QStringLiteral("Nivel de la CPU"));
-    m_nivel->addItem(QStringLiteral("Normal"), NivelesCpu::clave(NivelCpu::Normal));
-    m_nivel->addItem(QStringLiteral("Difícil"), NivelesCpu::clave(NivelCpu::Dificil));
-    auto *etiqueta = new QLabel(QStringLiteral("&Nivel de la CPU:"));
+    m_nivel->setAccessibleName(tr("Nivel de la CPU"));
+    m_nivel->addItem(tr("Normal"), NivelesCpu::clave(NivelCpu::Normal));
+    m_nivel->addItem(tr("Difícil"), NivelesCpu::clave(NivelCpu::Dificil));
+    auto *etiqueta = new QLabel(tr("&Nivel de la CPU:"));
     etiqueta->setBuddy(m_nivel);
     filas.addRow(etiqueta, m_nivel);
-    auto *nota = new QLabel(QStringLiteral("Un nivel nuevo se aplica desde la próxima partida."));
+    auto *nota = new QLabel(tr("Un nivel nuevo se aplica desde la próxima partida."));
     nota->setObjectName(QStringLiteral("lblNivelNota"));
     nota->setWordWrap(true);
     filas.addRow(nota);
@@ -115,21 +115,21 @@ void preferenciasfrm::agregarVelocidad(QFormLayout &filas)
 {
     m_velocidad = new QComboBox;
     m_velocidad->setObjectName(QStringLiteral("velocidadCpu"));
-    m_velocidad->setAccessibleName(QStringLiteral("Velocidad de la CPU"));
+    m_velocidad->setAccessibleName(tr("Velocidad de la CPU"));
     const std::pair<VelocidadCpu, QString> velocidades[] = {
-        { VelocidadCpu::Lenta, QStringLiteral("Lenta") },
-        { VelocidadCpu::Normal, QStringLiteral("Normal") },
-        { VelocidadCpu::Rapida, QStringLiteral("Rápida") },
-        { VelocidadCpu::SinPausas, QStringLiteral("Sin pausas") },
+        { VelocidadCpu::Lenta, tr("Lenta") },
+        { VelocidadCpu::Normal, tr("Normal") },
+        { VelocidadCpu::Rapida, tr("Rápida") },
+        { VelocidadCpu::SinPausas, tr("Sin pausas") },
     };
     for (const auto &[velocidad, texto] : velocidades)
         m_velocidad->addItem(texto, VelocidadesCpu::clave(velocidad));
     m_velocidad->setCurrentIndex(
         m_velocidad->findData(VelocidadesCpu::clave(VelocidadesCpu::leer())));
-    filas.addRow(QStringLiteral("&Velocidad de la CPU:"), m_velocidad);
-    m_animaciones = new QCheckBox(QStringLiteral("&Animaciones"));
+    filas.addRow(tr("&Velocidad de la CPU:"), m_velocidad);
+    m_animaciones = new QCheckBox(tr("&Animaciones"));
     m_animaciones->setObjectName(QStringLiteral("animaciones"));
-    m_animaciones->setAccessibleName(QStringLiteral("Animaciones"));
+    m_animaciones->setAccessibleName(tr("Animaciones"));
     m_animaciones->setChecked(QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"))
                                   .value(kAnimaciones, true)
                                   .toBool());
@@ -153,11 +153,11 @@ void preferenciasfrm::aceptarJuego()
 
 QGroupBox *preferenciasfrm::crearCarta()
 {
-    auto *frame2 = new QGroupBox(QStringLiteral("Carta"));
+    auto *frame2 = new QGroupBox(tr("Carta"));
     frame2->setObjectName(QStringLiteral("Frame2"));
-    auto *label9 = new QLabel(QStringLiteral("Reverso"), frame2);
+    auto *label9 = new QLabel(tr("Reverso"), frame2);
     label9->setObjectName(QStringLiteral("Label9"));
-    m_label8 = new PathLabel(QStringLiteral("(por defecto)"), frame2);
+    m_label8 = new PathLabel(tr("(por defecto)"), frame2);
     m_label8->setObjectName(QStringLiteral("Label8"));
     m_label8->setMinimumWidth(kAnchoRuta);
     label9->setBuddy(m_label8);
@@ -171,16 +171,16 @@ QGroupBox *preferenciasfrm::crearCarta()
 
 QGroupBox *preferenciasfrm::crearColor()
 {
-    auto *frame1 = new QGroupBox(QStringLiteral("Color"));
+    auto *frame1 = new QGroupBox(tr("Color"));
     frame1->setObjectName(QStringLiteral("Frame1"));
     m_label1 = new ClickLabel(frame1);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setFixedSize(64, 24);
     m_label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_label1->setAutoFillBackground(true);
-    m_label1->setToolTip(QStringLiteral("Haz clic para elegir el color de fondo"));
+    m_label1->setToolTip(tr("Haz clic para elegir el color de fondo"));
     connect(m_label1, &ClickLabel::clicked, this, &preferenciasfrm::Label1_Click);
-    auto *label2 = new QLabel(QStringLiteral("Fondo"), frame1);
+    auto *label2 = new QLabel(tr("Fondo"), frame1);
     label2->setObjectName(QStringLiteral("Label2"));
 
     auto *fila = new QHBoxLayout(frame1);
@@ -191,10 +191,10 @@ QGroupBox *preferenciasfrm::crearColor()
 
 QGroupBox *preferenciasfrm::crearAplicacion()
 {
-    m_frame3 = new QGroupBox(QStringLiteral("Aplicacion de fondo"));
+    m_frame3 = new QGroupBox(tr("Aplicacion de fondo"));
     m_frame3->setObjectName(QStringLiteral("Frame3"));
     m_frame3->installEventFilter(this);
-    m_label5 = new PathLabel(QStringLiteral("(ninguno)"), m_frame3);
+    m_label5 = new PathLabel(tr("(ninguno)"), m_frame3);
     m_label5->setObjectName(QStringLiteral("Label5"));
     m_label5->setMinimumWidth(kAnchoRuta);
     connect(m_label5, &ClickLabel::clicked, this, &preferenciasfrm::Label5_Click);
@@ -206,11 +206,11 @@ QGroupBox *preferenciasfrm::crearAplicacion()
 
 QHBoxLayout *preferenciasfrm::crearBotones()
 {
-    auto *cmdOK = new QPushButton(QStringLiteral("Aceptar"), this);
+    auto *cmdOK = new QPushButton(tr("Aceptar"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &preferenciasfrm::cmdOK_Click);
-    auto *cmdCancel = new QPushButton(QStringLiteral("Cancelar"), this);
+    auto *cmdCancel = new QPushButton(tr("Cancelar"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
     connect(cmdCancel, &QPushButton::clicked, this, &preferenciasfrm::reject);
@@ -254,9 +254,8 @@ NivelCpu preferenciasfrm::nivelElegido() const
 void preferenciasfrm::guardarNivel(NivelCpu nivel)
 {
     if (NivelesCpu::delAjuste() != nivel && !NivelesCpu::guardarAjuste(nivel))
-        m_dialogos.mensaje(QStringLiteral("No se pudo guardar el nivel de la CPU."),
-                           DialogService::kTitulo, DialogService::Botones::Ok,
-                           DialogService::Icono::Critico);
+        m_dialogos.mensaje(tr("No se pudo guardar el nivel de la CPU."), DialogService::kTitulo,
+                           DialogService::Botones::Ok, DialogService::Icono::Critico);
 }
 
 void preferenciasfrm::mostrarColor()
@@ -275,7 +274,7 @@ void preferenciasfrm::Label1_Click()
 
 void preferenciasfrm::Label5_Click()
 {
-    const QString fichero = m_dialogos.archivoParaAbrir(kFiltroProgramas);
+    const QString fichero = m_dialogos.archivoParaAbrir(tr(kFiltroProgramas));
     // A cancelled dialog keeps the program chosen before.
     if (!fichero.isEmpty())
         m_label5->setRuta(fichero);
@@ -288,11 +287,11 @@ void preferenciasfrm::Frame3_Click()
 
 void preferenciasfrm::Label8_Click()
 {
-    const QString fichero = m_dialogos.archivoParaAbrir(kFiltroImagenes);
+    const QString fichero = m_dialogos.archivoParaAbrir(tr(kFiltroImagenes));
     if (fichero.isEmpty())
         return;
     m_label8->setRuta(fichero);
-    aviso(QStringLiteral("Este cambio tendra efecto cuando reinicie el juego"));
+    aviso(tr("Este cambio tendra efecto cuando reinicie el juego"));
 }
 
 void preferenciasfrm::Command1_Click()
@@ -305,7 +304,7 @@ void preferenciasfrm::Command1_Click()
     ValoresActuales();
     juegoPorDefecto();
     if (leido)
-        aviso(QStringLiteral("Esta operacion tendra efecto cuando reinicie el juego"));
+        aviso(tr("Esta operacion tendra efecto cuando reinicie el juego"));
 }
 
 void preferenciasfrm::cmdOK_Click()

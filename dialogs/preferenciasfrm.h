@@ -29,13 +29,16 @@ class preferenciasfrm : public QDialog
     Q_OBJECT
 
 public:
+    // Source texts; the dialogs show them translated.
 #ifdef Q_OS_WIN
-    static inline const QString kFiltroProgramas
-        = QStringLiteral("(*.exe);;(*.bat);;(*.com);;Todos (*.*)");
+    static constexpr const char *kFiltroProgramas
+        = QT_TRANSLATE_NOOP("preferenciasfrm", "(*.exe);;(*.bat);;(*.com);;Todos (*.*)");
 #else
-    static inline const QString kFiltroProgramas = QStringLiteral("Programas (*);;Todos (*)");
+    static constexpr const char *kFiltroProgramas
+        = QT_TRANSLATE_NOOP("preferenciasfrm", "Programas (*);;Todos (*)");
 #endif
-    static inline const QString kFiltroImagenes = QStringLiteral("Imagenes (*.jpg *.bmp)");
+    static constexpr const char *kFiltroImagenes
+        = QT_TRANSLATE_NOOP("preferenciasfrm", "Imagenes (*.jpg *.bmp)");
 
     preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWidget *parent = nullptr);
 

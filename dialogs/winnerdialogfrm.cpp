@@ -41,7 +41,7 @@ WinnerDialogFrm::WinnerDialogFrm(const QString &programDir, QWidget *parent)
     , m_label2(crearPuntos(px(600), QStringLiteral("Frame1"), QStringLiteral("Label2")))
     , m_label3(crearPuntos(px(3360), QStringLiteral("Frame2"), QStringLiteral("Label3")))
 {
-    setWindowTitle(QStringLiteral("Resultados"));
+    setWindowTitle(tr("Resultados"));
     // A window of fixed size: a title and a close box, nothing to minimize or maximize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
@@ -93,7 +93,7 @@ bool WinnerDialogFrm::puedeCargar(const QString &programDir)
 
 void WinnerDialogFrm::mostrarResultado(const QString &nombre, int num1, int num2)
 {
-    const QString texto = QStringLiteral("Ganador ") + nombre;
+    const QString texto = tr("Ganador %1").arg(nombre);
     // The label grows with the name up to the window's edge; a longer name is
     // shortened on screen and shown whole in the tool tip.
     const QMargins margenes = m_label1->contentsMargins();

@@ -81,9 +81,8 @@ void FinDeMano::MostrarGanador()
 
 void FinDeMano::PreguntarOtraPartida()
 {
-    const Respuesta r
-        = m_dialogos.mensaje(QStringLiteral("¿Jugar de nuevo?"), QStringLiteral("Fin de Juego"),
-                             Botones::YesNo, Icono::Pregunta);
+    const Respuesta r = m_dialogos.mensaje(tr("¿Jugar de nuevo?"), tr("Fin de Juego"),
+                                           Botones::YesNo, Icono::Pregunta);
     if (r == Respuesta::No)
         m_terminar();
 }

@@ -4,6 +4,7 @@
 #include "gamestate.h"
 #include "resultadodemano.h"
 #include "zelboview.h"
+#include <QCoreApplication>
 
 #include <functional>
 
@@ -12,6 +13,8 @@
 // question whether to play again.
 class FinDeMano
 {
+    Q_DECLARE_TR_FUNCTIONS(FinDeMano)
+
 public:
     // terminar ends the program when the player does not play again.
     FinDeMano(GameState &estado, ZelboView &vista, DialogService &dialogos,

@@ -2,6 +2,8 @@
 
 #include "nombrenaipe.h"
 
+#include <QCoreApplication>
+
 namespace FraseJugada {
 
 namespace {
@@ -26,15 +28,17 @@ QString cpu(const GameState &antes, const Jugada &jugada)
     const QString suya = carta(antes, antes.player1, jugada);
     switch (jugada.tipo) {
     case Jugada::Tipo::AlMonton:
-        return QStringLiteral("La CPU pone %1 en su montón").arg(suya);
+        return QCoreApplication::translate("FraseJugada", "La CPU pone %1 en su montón").arg(suya);
     case Jugada::Tipo::LevantarMonton:
-        return QStringLiteral("La CPU se lleva tu montón con %1").arg(suya);
+        return QCoreApplication::translate("FraseJugada", "La CPU se lleva tu montón con %1")
+            .arg(suya);
     case Jugada::Tipo::LevantarMesa:
-        return QStringLiteral("La CPU levanta %1 con %2").arg(mesa(antes, jugada), suya);
+        return QCoreApplication::translate("FraseJugada", "La CPU levanta %1 con %2")
+            .arg(mesa(antes, jugada), suya);
     case Jugada::Tipo::Tirar:
         break;
     }
-    return QStringLiteral("La CPU tira %1 a la mesa").arg(suya);
+    return QCoreApplication::translate("FraseJugada", "La CPU tira %1 a la mesa").arg(suya);
 }
 
 QString humano(const GameState &antes, const Jugada &jugada)
@@ -42,15 +46,17 @@ QString humano(const GameState &antes, const Jugada &jugada)
     const QString tuya = carta(antes, antes.player2, jugada);
     switch (jugada.tipo) {
     case Jugada::Tipo::AlMonton:
-        return QStringLiteral("Pones %1 en tu montón").arg(tuya);
+        return QCoreApplication::translate("FraseJugada", "Pones %1 en tu montón").arg(tuya);
     case Jugada::Tipo::LevantarMonton:
-        return QStringLiteral("Te llevas el montón de la CPU con %1").arg(tuya);
+        return QCoreApplication::translate("FraseJugada", "Te llevas el montón de la CPU con %1")
+            .arg(tuya);
     case Jugada::Tipo::LevantarMesa:
-        return QStringLiteral("Levantas %1 con %2").arg(mesa(antes, jugada), tuya);
+        return QCoreApplication::translate("FraseJugada", "Levantas %1 con %2")
+            .arg(mesa(antes, jugada), tuya);
     case Jugada::Tipo::Tirar:
         break;
     }
-    return QStringLiteral("Tiras %1 a la mesa").arg(tuya);
+    return QCoreApplication::translate("FraseJugada", "Tiras %1 a la mesa").arg(tuya);
 }
 
 QString pista(const GameState &antes, const Jugada &jugada)
@@ -58,15 +64,18 @@ QString pista(const GameState &antes, const Jugada &jugada)
     const QString tuya = carta(antes, antes.player2, jugada);
     switch (jugada.tipo) {
     case Jugada::Tipo::AlMonton:
-        return QStringLiteral("Pon %1 en tu montón (M)").arg(tuya);
+        return QCoreApplication::translate("FraseJugada", "Pon %1 en tu montón (M)").arg(tuya);
     case Jugada::Tipo::LevantarMonton:
-        return QStringLiteral("Llévate el montón de la CPU con %1 (Intro)").arg(tuya);
+        return QCoreApplication::translate("FraseJugada",
+                                           "Llévate el montón de la CPU con %1 (Intro)")
+            .arg(tuya);
     case Jugada::Tipo::LevantarMesa:
-        return QStringLiteral("Levanta %1 con %2 (Intro)").arg(mesa(antes, jugada), tuya);
+        return QCoreApplication::translate("FraseJugada", "Levanta %1 con %2 (Intro)")
+            .arg(mesa(antes, jugada), tuya);
     case Jugada::Tipo::Tirar:
         break;
     }
-    return QStringLiteral("Tira %1 a la mesa (Intro)").arg(tuya);
+    return QCoreApplication::translate("FraseJugada", "Tira %1 a la mesa (Intro)").arg(tuya);
 }
 
 } // namespace FraseJugada

@@ -59,19 +59,19 @@ std::optional<KeptGame> PartidaConservada::alIniciar(bool preguntar)
     StatisticsFile::Loaded estadisticas = m_archivo.load();
     m_estadisticas = std::move(estadisticas.statistics);
     if (estadisticas.damaged)
-        aviso(QStringLiteral("El archivo de estadísticas estaba dañado. Se ha apartado como "
-                             "«estadisticas.json.dañado» y las estadísticas empiezan de cero."));
+        aviso(tr("El archivo de estadísticas estaba dañado. Se ha apartado como "
+                 "«estadisticas.json.dañado» y las estadísticas empiezan de cero."));
     const KeptGameStore::Loaded guardada = m_almacen.load();
     if (guardada.status == KeptGameStore::Status::Damaged) {
-        aviso(QStringLiteral("Error leyendo archivo"));
+        aviso(tr("Error leyendo archivo"));
         m_almacen.remove();
         return std::nullopt;
     }
     if (guardada.status != KeptGameStore::Status::Found)
         return std::nullopt;
     const Respuesta r = preguntar
-        ? m_dialogos.mensaje(QStringLiteral("¿Continuar la partida anterior?"),
-                             DialogService::kTitulo, Botones::YesNo, Icono::Pregunta)
+        ? m_dialogos.mensaje(tr("¿Continuar la partida anterior?"), DialogService::kTitulo,
+                             Botones::YesNo, Icono::Pregunta)
         : Respuesta::No;
     if (r == Respuesta::Yes)
         return guardada.game;

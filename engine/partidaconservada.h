@@ -8,6 +8,7 @@
 #include "resultadodemano.h"
 #include "statistics.h"
 #include "statisticsfile.h"
+#include <QCoreApplication>
 
 #include <QByteArray>
 #include <QString>
@@ -22,6 +23,8 @@ class MersenneRandom;
 // once when it ends. Both files live in the folder handed in.
 class PartidaConservada
 {
+    Q_DECLARE_TR_FUNCTIONS(PartidaConservada)
+
 public:
     // generador: the dealing generator whose state travels with the kept game, so a resumed
     // game deals what it would have dealt; nothing for a source that cannot be restored.

@@ -115,7 +115,7 @@ bool PartidaGuardada::GuardarJuego(const GameState &estado, const QString &fiche
 {
     if (SavedGameFile::save(fichero, desdeEstado(estado)))
         return true;
-    m_dialogos.mensaje(QStringLiteral("Error escribiendo archivo"), DialogService::kTitulo,
+    m_dialogos.mensaje(tr("Error escribiendo archivo"), DialogService::kTitulo,
                        DialogService::Botones::Ok, DialogService::Icono::Ninguno);
     return false;
 }
@@ -128,7 +128,7 @@ bool PartidaGuardada::CargarJuego(GameState &estado, const QString &fichero)
     if (leida && !nuevo)
         qCWarning(lcStorage).noquote() << QStringLiteral("%1: %2").arg(fichero, m_motivo);
     if (!nuevo) {
-        m_dialogos.mensaje(QStringLiteral("Error leyendo archivo"), DialogService::kTitulo,
+        m_dialogos.mensaje(tr("Error leyendo archivo"), DialogService::kTitulo,
                            DialogService::Botones::Ok, DialogService::Icono::Ninguno);
         return false;
     }

@@ -3,6 +3,7 @@
 #include "dialogservice.h"
 #include "gamestate.h"
 #include "savedgame.h"
+#include <QCoreApplication>
 
 #include <QString>
 #include <optional>
@@ -11,6 +12,8 @@
 // not part of a saved game: a loaded game keeps the ones in force.
 class PartidaGuardada
 {
+    Q_DECLARE_TR_FUNCTIONS(PartidaGuardada)
+
 public:
     explicit PartidaGuardada(DialogService &dialogos);
 

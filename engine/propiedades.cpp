@@ -33,8 +33,8 @@ bool Propiedades::LoadProperty(const QString &fichero)
     m_preferencias.reverso = valores.reverso;
     m_vista.aplicarColorFondo(m_preferencias.colorFondo);
     if (!completo)
-        m_dialogos.mensaje(QStringLiteral("El archivo de propiedades no existe o esta dañado"),
-                           QStringLiteral("Hubo un error"), DialogService::Botones::Ok,
+        m_dialogos.mensaje(tr("El archivo de propiedades no existe o esta dañado"),
+                           tr("Hubo un error"), DialogService::Botones::Ok,
                            DialogService::Icono::Critico);
     return completo;
 }
@@ -43,8 +43,7 @@ bool Propiedades::SaveProperty(const QString &fichero)
 {
     if (PreferencesFile::save(fichero, actuales()))
         return true;
-    m_dialogos.mensaje(QStringLiteral("No se pudieron guardar las preferencias"),
-                       DialogService::kTitulo, DialogService::Botones::Ok,
-                       DialogService::Icono::Critico);
+    m_dialogos.mensaje(tr("No se pudieron guardar las preferencias"), DialogService::kTitulo,
+                       DialogService::Botones::Ok, DialogService::Icono::Critico);
     return false;
 }

@@ -5,6 +5,7 @@
 #include "preferencevalues.h"
 #include "preferencias.h"
 #include "zelboview.h"
+#include <QCoreApplication>
 
 #include <QString>
 
@@ -12,6 +13,8 @@
 // background colour and the card back.
 class Propiedades
 {
+    Q_DECLARE_TR_FUNCTIONS(Propiedades)
+
 public:
     Propiedades(GameState &estado, Preferencias &preferencias, ZelboView &vista,
                 DialogService &dialogos);

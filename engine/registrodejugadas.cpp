@@ -6,18 +6,17 @@
 void RegistroDeJugadas::nuevaPartida(int numero)
 {
     m_manos = 0;
-    m_lineas << (numero > 0 ? QStringLiteral("Partida %1").arg(numero)
-                            : QStringLiteral("Partida nueva"));
+    m_lineas << (numero > 0 ? tr("Partida %1").arg(numero) : tr("Partida nueva"));
 }
 
 void RegistroDeJugadas::partidaAbierta()
 {
-    m_lineas << QStringLiteral("Partida abierta de un archivo");
+    m_lineas << tr("Partida abierta de un archivo");
 }
 
 void RegistroDeJugadas::nuevaMano()
 {
-    m_lineas << QStringLiteral("Mano %1").arg(++m_manos);
+    m_lineas << tr("Mano %1").arg(++m_manos);
 }
 
 void RegistroDeJugadas::jugadaCpu(const GameState &antes, const Jugada &jugada)
@@ -74,11 +73,11 @@ QString RegistroDeJugadas::resultado(const ResultadoDeMano &r, const QString &no
 {
     switch (r.ganador) {
     case ResultadoDeMano::Ganador::Cpu:
-        return QStringLiteral("Mano para la CPU: %1 a %2").arg(r.cpu).arg(r.humano);
+        return tr("Mano para la CPU: %1 a %2").arg(r.cpu).arg(r.humano);
     case ResultadoDeMano::Ganador::Humano:
-        return QStringLiteral("Mano para %1: %2 a %3").arg(nombreHumano).arg(r.humano).arg(r.cpu);
+        return tr("Mano para %1: %2 a %3").arg(nombreHumano).arg(r.humano).arg(r.cpu);
     case ResultadoDeMano::Ganador::Empate:
         break;
     }
-    return QStringLiteral("Mano empatada: %1 a %2").arg(r.cpu).arg(r.humano);
+    return tr("Mano empatada: %1 a %2").arg(r.cpu).arg(r.humano);
 }

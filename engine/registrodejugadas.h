@@ -3,6 +3,7 @@
 #include "gamestate.h"
 #include "jugada.h"
 #include "resultadodemano.h"
+#include <QCoreApplication>
 
 #include <QStringList>
 
@@ -11,6 +12,8 @@
 // the lines of the position it returns to.
 class RegistroDeJugadas
 {
+    Q_DECLARE_TR_FUNCTIONS(RegistroDeJugadas)
+
 public:
     const QStringList &lineas() const { return m_lineas; }
     void setLineas(const QStringList &lineas) { m_lineas = lineas; }

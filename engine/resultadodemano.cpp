@@ -12,11 +12,11 @@ QString ResultadoDeMano::texto(const QString &nombreHumano) const
 {
     switch (ganador) {
     case Ganador::Cpu:
-        return QStringLiteral("Cpu gana la mano");
+        return tr("Cpu gana la mano");
     case Ganador::Humano:
-        return nombreHumano + QStringLiteral(" gana la mano");
+        return tr("%1 gana la mano").arg(nombreHumano);
     case Ganador::Empate:
         break;
     }
-    return QStringLiteral("Mano empatada");
+    return tr("Mano empatada");
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // How a hand ended, as the view is told and the announcement is worded: the
 // piles after the table was collected, and who won by them.
 struct ResultadoDeMano
 {
+    Q_DECLARE_TR_FUNCTIONS(ResultadoDeMano)
+
+public:
     enum class Ganador { Cpu, Humano, Empate };
 
     Ganador ganador = Ganador::Empate;

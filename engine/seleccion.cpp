@@ -1,8 +1,13 @@
 #include "seleccion.h"
 
+#include <QCoreApplication>
+
 namespace Seleccion {
 
-const QString kMismoTipo = QStringLiteral("Solo puedes levantar cartas de un mismo tipo");
+QString mismoTipo()
+{
+    return QCoreApplication::translate("Seleccion", "Solo puedes levantar cartas de un mismo tipo");
+}
 
 namespace {
 
@@ -59,13 +64,13 @@ std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, L
     }
     if (jugador == Lado::Humano) {
         if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, estado.lamesa.at(i)))
-            return kMismoTipo;
+            return mismoTipo();
         // Either pile mark is tested against the CPU's pile top; an empty pile
         // has nothing to take.
         if (grupo == GrupoMarca::CheckMonton && estado.player1Lev.isEmpty())
             return std::nullopt;
         if (grupo == GrupoMarca::CheckMonton && !MismoPalo(estado, estado.player1Lev.at(0)))
-            return kMismoTipo;
+            return mismoTipo();
     }
     marca = true;
     return std::nullopt;
@@ -76,18 +81,19 @@ std::optional<QString> ValidarLevantar(const GameState &estado)
     int manoMarcadas = 0;
     const std::optional<int> slot = primeraMarcada(estado, &manoMarcadas);
     if (manoMarcadas != 1)
-        return QStringLiteral("Debes seleccionar solo una de tus cartas");
+        return QCoreApplication::translate("Seleccion", "Debes seleccionar solo una de tus cartas");
     const int mesa = mesaMarcadas(estado);
     const bool monton = estado.marcas.CheckMonton[0];
     if (monton && mesa > 0)
-        return QStringLiteral("No puedes levantar cartas y el monton a la vez");
+        return QCoreApplication::translate("Seleccion",
+                                           "No puedes levantar cartas y el monton a la vez");
     // A mark left on a pile that has since been emptied lifts nothing.
     if ((!monton && mesa == 0) || (monton && estado.player1Lev.isEmpty()))
-        return QStringLiteral("Selecciona una carta de la mesa");
+        return QCoreApplication::translate("Seleccion", "Selecciona una carta de la mesa");
     // Marks set before the hand card, or a pile mark from an earlier turn,
     // were never tested against it.
     if (!todasDelPalo(estado, estado.player2.at(*slot)))
-        return kMismoTipo;
+        return mismoTipo();
     return std::nullopt;
 }
 

@@ -10,7 +10,7 @@
 // marks make a lift. Refusals come back as the text to show the player.
 namespace Seleccion {
 
-extern const QString kMismoTipo;
+QString mismoTipo();
 
 // Whether carta has the palo of the first marked human hand card; true when no
 // hand card is marked. A mark on an empty hand slot does not count.

@@ -1,5 +1,7 @@
 #include "soltarenmesa.h"
 
+#include <QCoreApplication>
+
 #include "nombrenaipe.h"
 
 #include <algorithm>
@@ -24,7 +26,7 @@ QString porQueNo(const GameState &e, int slot, int lugar)
 {
     QString tuya = NombreNaipe::conArticulo(e.carta(e.player2.at(slot)));
     tuya[0] = tuya[0].toUpper();
-    return QStringLiteral("%1 no es del palo %2: no levanta nada")
+    return QCoreApplication::translate("SoltarEnMesa", "%1 no es del palo %2: no levanta nada")
         .arg(tuya, NombreNaipe::conDe(e.carta(e.lamesa.at(lugar))));
 }
 

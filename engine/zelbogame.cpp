@@ -19,8 +19,12 @@ namespace {
 constexpr int kCartas = Mazo::kCartas;
 // Past this many dealt cards the last round is being played.
 constexpr int kUltimaRonda = 34;
-const QString kFiltroPartidas = QStringLiteral("Archivos (*.dat)");
 } // namespace
+
+QString ZelboGame::cartelUltimaRonda()
+{
+    return tr("Ultima ronda");
+}
 
 ZelboGame::ZelboGame(const QString &programDir, ZelboView &vista, DialogService &dialogos,
                      RandomSource &azar, ArchivoDePropiedades archivo)
@@ -136,10 +140,8 @@ void ZelboGame::elegirpartidamnu_Click()
 {
     std::optional<int> numero;
     ejecutar([this, &numero] {
-        const QString pregunta
-            = QStringLiteral("Número de la partida (del 1 al %1):").arg(kMaxPartida);
-        const std::optional<QString> texto
-            = m_dialogos.pedirTexto(pregunta, QStringLiteral("Elegir partida"));
+        const QString pregunta = tr("Número de la partida (del 1 al %1):").arg(kMaxPartida);
+        const std::optional<QString> texto = m_dialogos.pedirTexto(pregunta, tr("Elegir partida"));
         if (!texto)
             return;
         bool ok = false;
@@ -147,8 +149,8 @@ void ZelboGame::elegirpartidamnu_Click()
         if (ok && n >= 1 && n <= kMaxPartida)
             numero = n;
         else
-            aviso(QStringLiteral("«%1» no es un número de partida: escribe un número entero "
-                                 "del 1 al %2.")
+            aviso(tr("«%1» no es un número de partida: escribe un número entero "
+                     "del 1 al %2.")
                       .arg(texto->trimmed())
                       .arg(kMaxPartida));
     });
@@ -186,8 +188,7 @@ void ZelboGame::volverA(const HistorialDeshacer::Foto *foto)
     m_azar.restaurar(foto->azar);
     m_registro.setLineas(foto->jugadas);
     UpdateForm();
-    m_vista.setCartel(m_estado.cartasRepartidas > 34 ? QStringLiteral("Ultima ronda")
-                                                     : cartelHumano());
+    m_vista.setCartel(m_estado.cartasRepartidas > 34 ? cartelUltimaRonda() : cartelHumano());
 }
 
 void ZelboGame::NuevoJuego()
@@ -222,7 +223,7 @@ bool ZelboGame::reanudar()
         LoadProperty(m_lugares.delUsuario(QStringLiteral("lastprop.dat")));
     prepararPartida();
     if (!m_conservada->reanudar(m_estado, *guardada)) {
-        aviso(QStringLiteral("Error leyendo archivo"));
+        aviso(tr("Error leyendo archivo"));
         m_conservada->partidaCerrada();
         return false;
     }
@@ -237,7 +238,7 @@ bool ZelboGame::reanudar()
     UpdateForm();
     m_vista.setCartel(cartelHumano());
     if (m_estado.cartasRepartidas > 34)
-        m_vista.setCartel(QStringLiteral("Ultima ronda"));
+        m_vista.setCartel(cartelUltimaRonda());
     return true;
 }
 
@@ -288,9 +289,8 @@ void ZelboGame::nuevomnu_Click()
 void ZelboGame::salirmnu_Click()
 {
     ejecutar([this] {
-        const Respuesta r
-            = m_dialogos.mensaje(QStringLiteral("¿Salir del juego?"), QStringLiteral("Salir"),
-                                 Botones::OkCancel, Icono::Ninguno);
+        const Respuesta r = m_dialogos.mensaje(tr("¿Salir del juego?"), tr("Salir"),
+                                               Botones::OkCancel, Icono::Ninguno);
         if (r == Respuesta::Ok) {
             if (m_conservada)
                 m_conservada->alSalir(m_estado);
@@ -321,7 +321,7 @@ void ZelboGame::SiguienteTurno()
     GameState &e = m_estado;
     if (e.player1.isEmpty() && e.player2.isEmpty()) {
         if (e.cartasRepartidas == kCartas) {
-            aviso(QStringLiteral("Contando puntajes"));
+            aviso(tr("Contando puntajes"));
             m_registro.finDeMano(e);
             if (m_finDeMano.ContarPuntajes()) {
                 empezarPartida(std::nullopt);
@@ -335,7 +335,7 @@ void ZelboGame::SiguienteTurno()
         UpdateForm();
     }
     if (e.turno == Turno::Cpu) {
-        m_vista.setCartel(QStringLiteral("Juega CPU"));
+        m_vista.setCartel(tr("Juega CPU"));
         e.turno = Turno::Humano;
         TurnoCpu();
     } else if (e.turno == Turno::Humano) {
@@ -349,7 +349,7 @@ void ZelboGame::SiguienteTurno()
     // Runs again as each nested turn returns: the last round keeps this caption
     // while the human is to play.
     if (e.cartasRepartidas > kUltimaRonda)
-        m_vista.setCartel(QStringLiteral("Ultima ronda"));
+        m_vista.setCartel(cartelUltimaRonda());
 }
 
 // Built again only when the name changed: the caption is shown at every turn.
@@ -357,7 +357,7 @@ const QString &ZelboGame::cartelHumano()
 {
     if (m_nombreEnCartel != m_estado.jugadorHumano.nombre() || m_cartelHumano.isEmpty()) {
         m_nombreEnCartel = m_estado.jugadorHumano.nombre();
-        m_cartelHumano = QStringLiteral("Juega ") + m_nombreEnCartel;
+        m_cartelHumano = tr("Juega %1").arg(m_nombreEnCartel);
     }
     return m_cartelHumano;
 }
@@ -419,7 +419,7 @@ void ZelboGame::TurnoCpu()
     ElectorJugada &elector = m_electorFijo ? *m_electorFijo : *m_electorNivel;
     const Jugada jugada = elector.elegir(m_estado, Lado::Cpu);
     if (!Legalidad::esLegal(m_estado, jugada, Lado::Cpu))
-        throw ZelboError(QStringLiteral("La CPU eligió una jugada no válida."));
+        throw ZelboError(tr("La CPU eligió una jugada no válida."));
     const PlanTurnoCpu plan = PlanTurnoCpu::de(jugada);
     m_registro.jugadaCpu(m_estado, jugada);
     m_vista.jugadaCpu(jugada, m_estado);
@@ -497,7 +497,7 @@ bool ZelboGame::TieneParaLevantar(int slot)
     const CardId carta = m_estado.player2.at(slot);
     for (const CardId enMesa : m_estado.lamesa) {
         if (m_estado.mismoPalo(enMesa, carta)) {
-            aviso(QStringLiteral("Tienes cartas para levantar"));
+            aviso(tr("Tienes cartas para levantar"));
             return true;
         }
     }
@@ -590,7 +590,7 @@ bool ZelboGame::CargarJuego(const QString &fichero)
 void ZelboGame::guardarmnu_Click()
 {
     ejecutar([this] {
-        const QString fichero = m_dialogos.archivoParaGuardar(kFiltroPartidas);
+        const QString fichero = m_dialogos.archivoParaGuardar(tr("Archivos (*.dat)"));
         if (!fichero.isEmpty())
             GuardarJuego(fichero);
     });
@@ -600,11 +600,11 @@ void ZelboGame::abrirmnu_Click()
 {
     ejecutar([this] {
         const Respuesta r
-            = m_dialogos.mensaje(QStringLiteral("¿Terminar con el juego actual?"),
-                                 QStringLiteral("Abrir juego"), Botones::OkCancel, Icono::Ninguno);
+            = m_dialogos.mensaje(tr("¿Terminar con el juego actual?"), tr("Abrir juego"),
+                                 Botones::OkCancel, Icono::Ninguno);
         if (r != Respuesta::Ok)
             return;
-        const QString fichero = m_dialogos.archivoParaAbrir(kFiltroPartidas);
+        const QString fichero = m_dialogos.archivoParaAbrir(tr("Archivos (*.dat)"));
         if (fichero.isEmpty())
             return;
         if (CargarJuego(fichero))
@@ -617,14 +617,14 @@ void ZelboGame::nombremnu_Click()
 {
     ejecutar([this] {
         const std::optional<QString> nombre
-            = m_dialogos.pedirTexto(QStringLiteral("Nuevo Nick"), QStringLiteral("player"));
+            = m_dialogos.pedirTexto(tr("Nuevo Nick"), QStringLiteral("player"));
         if (!nombre)
             return;
         m_estado.jugadorHumano.a_nombre(*nombre);
         m_vista.mostrarNombreJugador(*nombre);
         // The human is to play: the turn sign names the new player at once.
         if (m_estado.cartasRepartidas <= kUltimaRonda)
-            m_vista.setCartel(QStringLiteral("Juega ") + *nombre);
+            m_vista.setCartel(tr("Juega %1").arg(*nombre));
         // Saved at once, so the next game keeps the name the board shows.
         SaveProperty();
     });

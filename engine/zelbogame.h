@@ -18,6 +18,7 @@
 #include "registrodejugadas.h"
 #include "ubicaciones.h"
 #include "zelboview.h"
+#include <QCoreApplication>
 
 #include <QString>
 #include <functional>
@@ -31,6 +32,8 @@
 // move, so one event can play a whole round, deal, score a hand or end a game.
 class ZelboGame
 {
+    Q_DECLARE_TR_FUNCTIONS(ZelboGame)
+
 public:
     // Whether the game keeps its preferences in lastprop.dat beside the
     // program. The simulator plays with the initial ones and leaves the
@@ -50,6 +53,8 @@ public:
     // set, every new game draws its number from it; without one (tests, the
     // simulator) the dealing generator goes on as it was given.
     static constexpr int kMaxPartida = 999999;
+    // The turn sign of the last round, in the language the player reads.
+    static QString cartelUltimaRonda();
     void setSorteoDePartidas(RandomSource &sorteo) { m_sorteo = &sorteo; }
     // Whether the game keeps its history: a snapshot of each human turn for
     // Deshacer and a sentence for each move. A game nobody follows or takes

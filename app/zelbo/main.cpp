@@ -1,6 +1,7 @@
 // The game's program: the main window over the board, playing against the CPU.
 
 #include "eventlooppausa.h"
+#include "idiomadeljuego.h"
 #include "mersennerandom.h"
 #include "nivelcpu.h"
 #include "partidaconservada.h"
@@ -14,7 +15,6 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <optional>
 
@@ -23,12 +23,14 @@ namespace {
 std::optional<int> partidaPedida(const QApplication &app)
 {
     QCommandLineParser opciones;
-    opciones.setApplicationDescription(QStringLiteral("Juego de naipes contra la CPU."));
+    opciones.setApplicationDescription(
+        QCoreApplication::translate("main", "Juego de naipes contra la CPU."));
     opciones.addHelpOption();
     opciones.addVersionOption();
     const QCommandLineOption partida(
         QStringLiteral("partida"),
-        QStringLiteral("Empieza la partida número N (del 1 al %1).").arg(ZelboGame::kMaxPartida),
+        QCoreApplication::translate("main", "Empieza la partida número N (del 1 al %1).")
+            .arg(ZelboGame::kMaxPartida),
         QStringLiteral("N"));
     opciones.addOption(partida);
     opciones.process(app);
@@ -37,8 +39,9 @@ std::optional<int> partidaPedida(const QApplication &app)
     bool ok = false;
     const int n = opciones.value(partida).toInt(&ok);
     if (!ok || n < 1 || n > ZelboGame::kMaxPartida) {
-        const QString error = QStringLiteral("zelbo: --partida espera un número del 1 al %1\n")
-                                  .arg(ZelboGame::kMaxPartida);
+        const QString error
+            = QCoreApplication::translate("main", "zelbo: --partida espera un número del 1 al %1\n")
+                  .arg(ZelboGame::kMaxPartida);
         std::fputs(error.toLocal8Bit().constData(), stderr);
         std::exit(2);
     }
@@ -55,14 +58,15 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(ZELBO_APP_ID));
     // The game decides when it ends: every way out saves the preferences first.
     QApplication::setQuitOnLastWindowClosed(false);
-    QTranslator traduccion;
-    if (traduccion.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduccion);
+    const Ubicaciones lugares = Ubicaciones::delSistema(QApplication::applicationDirPath());
+    // A missing translation leaves the game in Spanish, as it was made.
+    IdiomaDelJuego idioma;
+    idioma.instalar(IdiomaDelJuego::elegir(QLocale::system().uiLanguages()),
+                    lugares.dato(QStringLiteral("translations")),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     const std::optional<int> partida = partidaPedida(app);
 
-    const Ubicaciones lugares = Ubicaciones::delSistema(QApplication::applicationDirPath());
     // A folder that cannot be made shows up as the missing preferences file.
     lugares.prepararCarpetaDelUsuario();
     QApplication::setWindowIcon(QIcon(lugares.dato(QStringLiteral("icons/zelbo.png"))));

@@ -235,9 +235,11 @@ void TestPreferenciasFrm::applicationChosenFromLabelOrFrame()
     abrir();
     m_dialogos->archivos = QStringList { QStringLiteral("/opt/juegos/mi programa") };
     pulsar(control.toLatin1().constData());
-    QCOMPARE(m_dialogos->filtrosAbrir, QStringList { preferenciasfrm::kFiltroProgramas });
+    QCOMPARE(m_dialogos->filtrosAbrir,
+             QStringList { QString::fromUtf8(preferenciasfrm::kFiltroProgramas) });
 #ifndef Q_OS_WIN
-    QCOMPARE(preferenciasfrm::kFiltroProgramas, QStringLiteral("Programas (*);;Todos (*)"));
+    QCOMPARE(QString::fromUtf8(preferenciasfrm::kFiltroProgramas),
+             QStringLiteral("Programas (*);;Todos (*)"));
 #endif
     QVERIFY(m_dialogos->mensajes.isEmpty());
     QCOMPARE(m_juego->preferencias().aplicacion, kEnUso.aplicacion);

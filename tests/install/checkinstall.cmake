@@ -16,6 +16,8 @@ set(expected
     share/zelbo/naipe40.db
     share/zelbo/pordefect.dat
     share/zelbo/ayuda.html
+    share/zelbo/ayuda_en.html
+    share/zelbo/translations/zelbo_en.qm
     share/zelbo/dibujo.jpg
     share/zelbo/zelbofond.jpg
     share/zelbo/winfond.jpg

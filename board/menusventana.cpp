@@ -1,0 +1,117 @@
+#include "menusventana.h"
+
+#include "tecladotablero.h"
+#include "zelbogame.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QToolBar>
+#include <utility>
+
+MenusVentana::MenusVentana(QMainWindow &ventana, Ordenes ordenes)
+    : m_ventana(ventana)
+    , m_ordenes(std::move(ordenes))
+{
+}
+
+QAction *MenusVentana::accion(const QString &texto, const QKeySequence &atajo,
+                              const std::function<void()> &alElegir)
+{
+    auto *a = new QAction(texto, &m_ventana);
+    a->setShortcut(atajo);
+    QObject::connect(a, &QAction::triggered, &m_ventana, alElegir);
+    return a;
+}
+
+std::function<void()> MenusVentana::delJuego(OrdenDelJuego orden) const
+{
+    return [juego = m_ordenes.juego, orden] { juego(orden); };
+}
+
+void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
+{
+    crearMenuArchivo();
+    crearMenuJuego(teclado, historial);
+    crearMenuAyuda();
+}
+
+void MenusVentana::crearMenuArchivo()
+{
+    QMenu *archivo = m_ventana.menuBar()->addMenu(tr("Archivo"));
+    archivo->addAction(
+        accion(tr("Nuevo"), QKeySequence::New, delJuego(&ZelboGame::nuevomnu_Click)));
+    archivo->addAction(
+        accion(tr("Abrir"), QKeySequence::Open, delJuego(&ZelboGame::abrirmnu_Click)));
+    archivo->addAction(
+        accion(tr("Guardar"), QKeySequence::Save, delJuego(&ZelboGame::guardarmnu_Click)));
+    archivo->addSeparator();
+    archivo->addAction(accion(tr("Opciones"), {}, m_ordenes.opciones));
+    archivo->addAction(accion(tr("Nombre Jugador"), {}, delJuego(&ZelboGame::nombremnu_Click)));
+    archivo->addSeparator();
+    archivo->addAction(accion(tr("Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+                              delJuego(&ZelboGame::salirmnu_Click)));
+}
+
+void MenusVentana::crearMenuAyuda()
+{
+    QMenu *ayuda = m_ventana.menuBar()->addMenu(tr("Ayuda"));
+    ayuda->addAction(accion(tr("Contenidos"), QKeySequence::HelpContents, m_ordenes.ayuda));
+    ayuda->addAction(accion(tr("Acerca de ..."), {}, m_ordenes.acercaDe));
+}
+
+// Each button runs the game command of its name.
+void MenusVentana::crearBarra(QToolBar &barra, const QString &carpetaIconos)
+{
+    const auto boton = [this, &barra, &carpetaIconos](const QString &texto, const QString &clave,
+                                                      const QString &ayuda, OrdenDelJuego orden) {
+        QAction *a = accion(texto, {}, delJuego(orden));
+        a->setIcon(QIcon(carpetaIconos + QStringLiteral("/%1.png").arg(clave)));
+        a->setToolTip(ayuda);
+        a->setObjectName(clave);
+        barra.addAction(a);
+    };
+    boton(tr("Nuevo"), QStringLiteral("nuevo"), tr("Empezar un juego nuevo"),
+          &ZelboGame::nuevomnu_Click);
+    boton(tr("Run"), QStringLiteral("run"), tr("Correr una aplicacion"),
+          &ZelboGame::ejecutarAplicacion);
+    boton(tr("Salir"), QStringLiteral("salir"), tr("Salir de la aplicacion"),
+          &ZelboGame::salirmnu_Click);
+}
+
+void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
+{
+    QMenu *juego = m_ventana.menuBar()->addMenu(tr("Juego"));
+    const auto orden = [this, juego, &teclado](const QString &texto, QList<QKeySequence> teclas,
+                                               void (TecladoTablero::*hacer)()) {
+        auto *a = new QAction(texto, &m_ventana);
+        a->setShortcuts(teclas);
+        QObject::connect(a, &QAction::triggered, &teclado, hacer);
+        juego->addAction(a);
+    };
+    orden(tr("Pista"), { Qt::Key_H }, &TecladoTablero::darPista);
+    orden(tr("Jugar lo marcado"), { Qt::Key_Return, Qt::Key_Enter }, &TecladoTablero::intro);
+    orden(tr("Poner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
+    orden(tr("Marcar la carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
+    crearMenuPartida(*juego, historial);
+}
+
+void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
+{
+    const auto orden
+        = [this, &juego](const QString &texto, const QKeySequence &teclas, OrdenDelJuego hacer) {
+              QAction *a = accion(texto, teclas, delJuego(hacer));
+              juego.addAction(a);
+              return a;
+          };
+    juego.addSeparator();
+    m_deshacer = orden(tr("Deshacer"), QKeySequence(Qt::CTRL | Qt::Key_Z), &ZelboGame::deshacer);
+    m_rehacer
+        = orden(tr("Rehacer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &ZelboGame::rehacer);
+    orden(tr("Elegir partida…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+          &ZelboGame::elegirpartidamnu_Click);
+    juego.addSeparator();
+    juego.addAction(&historial);
+    juego.addAction(
+        accion(tr("Estadísticas…"), QKeySequence(Qt::CTRL | Qt::Key_E), m_ordenes.estadisticas));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+class TecladoTablero;
+class ZelboGame;
+
+// The main window's menus and toolbar. Every action is owned by the window, so
+// the window's input filter silences them all while the CPU plays.
+class MenusVentana
+{
+    Q_DECLARE_TR_FUNCTIONS(MenusVentana)
+
+public:
+    using OrdenDelJuego = void (ZelboGame::*)();
+
+    // What the actions do, handed in by the window.
+    struct Ordenes
+    {
+        std::function<void(OrdenDelJuego)> juego;
+        std::function<void()> opciones;
+        std::function<void()> ayuda;
+        std::function<void()> acercaDe;
+        std::function<void()> estadisticas;
+    };
+
+    MenusVentana(QMainWindow &ventana, Ordenes ordenes);
+
+    // The menu bar; "Juego" holds the keyboard commands and the history dock's action.
+    void crearMenus(TecladoTablero &teclado, QAction &historial);
+    // The buttons' keys name their icons under carpetaIconos.
+    void crearBarra(QToolBar &barra, const QString &carpetaIconos);
+
+    QAction *deshacer() const { return m_deshacer; }
+    QAction *rehacer() const { return m_rehacer; }
+
+private:
+    QAction *accion(const QString &texto, const QKeySequence &atajo,
+                    const std::function<void()> &alElegir);
+    std::function<void()> delJuego(OrdenDelJuego orden) const;
+    void crearMenuArchivo();
+    void crearMenuJuego(TecladoTablero &teclado, QAction &historial);
+    void crearMenuPartida(QMenu &juego, QAction &historial);
+    void crearMenuAyuda();
+
+    QMainWindow &m_ventana;
+    Ordenes m_ordenes;
+    QAction *m_deshacer = nullptr;
+    QAction *m_rehacer = nullptr;
+};

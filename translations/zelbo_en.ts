@@ -1,0 +1,1052 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="es_ES">
+<context>
+    <name>Aboutfrm</name>
+    <message>
+        <source>Acerca de %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>Hecho con cariño por el equipo de Zelbo</source>
+        <translation>Made with care by the Zelbo team</translation>
+    </message>
+    <message>
+        <source>contacto: zelbo@example.org</source>
+        <translation>contact: zelbo@example.org</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Versión %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>Anunciador</name>
+    <message>
+        <source>Última ronda: juega %1</source>
+        <translation>Last round: %1 plays</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWidget</name>
+    <message>
+        <source>Levantar</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Click para levantar</source>
+        <translation>Click to take the marked cards</translation>
+    </message>
+    <message>
+        <source>Cartas de la Cpu</source>
+        <translation>The CPU&apos;s cards</translation>
+    </message>
+    <message>
+        <source>Click derecho o arrastrar</source>
+        <translation>Right-click or drag</translation>
+    </message>
+    <message>
+        <source>Click izquierdo </source>
+        <translation>Left-click</translation>
+    </message>
+    <message>
+        <source>Puntajes</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>Cpu</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Humano</source>
+        <translation>Human</translation>
+    </message>
+    <message>
+        <source> Monton CPU</source>
+        <translation> CPU pile</translation>
+    </message>
+    <message>
+        <source>Tu Monton</source>
+        <translation>Your pile</translation>
+    </message>
+    <message>
+        <source>Zelbo, un juego de naipes para una persona</source>
+        <translation>Zelbo, a card game for one player</translation>
+    </message>
+    <message>
+        <source>Sugerencias: zelbo@example.org</source>
+        <translation>Suggestions: zelbo@example.org</translation>
+    </message>
+</context>
+<context>
+    <name>CargarMazo</name>
+    <message>
+        <source>El juego de cartas está dañado: la carta %1 tiene %2.</source>
+        <translation>The card set is damaged: card %1 has %2.</translation>
+    </message>
+    <message>
+        <source>un número no válido</source>
+        <translation>an invalid number</translation>
+    </message>
+    <message>
+        <source>la imagen vacía</source>
+        <translation>an empty picture</translation>
+    </message>
+    <message>
+        <source>el palo vacío</source>
+        <translation>an empty suit</translation>
+    </message>
+    <message>
+        <source>una marca de repartida no válida</source>
+        <translation>an invalid dealt flag</translation>
+    </message>
+    <message>
+        <source>la marca de repartida puesta</source>
+        <translation>its dealt flag set</translation>
+    </message>
+    <message>
+        <source>El juego de cartas no tiene la tabla %1 con cinco columnas.</source>
+        <translation>The card set has no table %1 with five columns.</translation>
+    </message>
+    <message>
+        <source>El juego de cartas tiene %1 cartas en lugar de 40.</source>
+        <translation>The card set has %1 cards instead of 40.</translation>
+    </message>
+</context>
+<context>
+    <name>EstadisticasFrm</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Estadísticas</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Partidas</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>Jugadas:</source>
+        <translation>Played:</translation>
+    </message>
+    <message>
+        <source>Ganadas:</source>
+        <translation>Won:</translation>
+    </message>
+    <message>
+        <source>Perdidas:</source>
+        <translation>Lost:</translation>
+    </message>
+    <message>
+        <source>Abandonadas:</source>
+        <translation>Abandoned:</translation>
+    </message>
+    <message>
+        <source>Porcentaje de victorias:</source>
+        <translation>Win percentage:</translation>
+    </message>
+    <message>
+        <source>Racha actual de victorias:</source>
+        <translation>Current winning streak:</translation>
+    </message>
+    <message>
+        <source>Racha más larga:</source>
+        <translation>Longest winning streak:</translation>
+    </message>
+    <message>
+        <source>Manos</source>
+        <translation>Hands</translation>
+    </message>
+    <message>
+        <source>Empatadas:</source>
+        <translation>Tied:</translation>
+    </message>
+    <message>
+        <source>Mayor montón de una mano ganada:</source>
+        <translation>Largest pile of a hand won:</translation>
+    </message>
+    <message>
+        <source>Últimas %1 partidas</source>
+        <translation>Last %1 games</translation>
+    </message>
+    <message>
+        <source>Ganada</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>Perdida</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>Abandonada</source>
+        <translation>Abandoned</translation>
+    </message>
+    <message>
+        <source>Jugador</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Nivel de la CPU</source>
+        <translation>CPU level</translation>
+    </message>
+    <message>
+        <source>Todos los niveles</source>
+        <translation>All levels</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Difícil</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>&amp;Jugador:</source>
+        <translation>&amp;Player:</translation>
+    </message>
+    <message>
+        <source>&amp;Nivel de la CPU:</source>
+        <translation>CPU &amp;level:</translation>
+    </message>
+    <message>
+        <source>&amp;Reiniciar estadísticas</source>
+        <translation>&amp;Reset statistics</translation>
+    </message>
+    <message>
+        <source>Reiniciar estadísticas</source>
+        <translation>Reset statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Cerrar</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Todos los jugadores</source>
+        <translation>All players</translation>
+    </message>
+    <message>
+        <source>¿Borrar las estadísticas de todos los jugadores? No se podrán recuperar.</source>
+        <translation>Delete the statistics of every player? They cannot be recovered.</translation>
+    </message>
+    <message>
+        <source>No se pudieron guardar las estadísticas.</source>
+        <translation>The statistics could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>FinDeMano</name>
+    <message>
+        <source>¿Jugar de nuevo?</source>
+        <translation>Play again?</translation>
+    </message>
+    <message>
+        <source>Fin de Juego</source>
+        <translation>Game Over</translation>
+    </message>
+</context>
+<context>
+    <name>FraseJugada</name>
+    <message>
+        <source>La CPU pone %1 en su montón</source>
+        <translation>The CPU puts %1 on its pile</translation>
+    </message>
+    <message>
+        <source>La CPU se lleva tu montón con %1</source>
+        <translation>The CPU takes your pile with %1</translation>
+    </message>
+    <message>
+        <source>La CPU levanta %1 con %2</source>
+        <translation>The CPU takes %1 with %2</translation>
+    </message>
+    <message>
+        <source>La CPU tira %1 a la mesa</source>
+        <translation>The CPU lays %1 on the table</translation>
+    </message>
+    <message>
+        <source>Pones %1 en tu montón</source>
+        <translation>You put %1 on your pile</translation>
+    </message>
+    <message>
+        <source>Te llevas el montón de la CPU con %1</source>
+        <translation>You take the CPU&apos;s pile with %1</translation>
+    </message>
+    <message>
+        <source>Levantas %1 con %2</source>
+        <translation>You take %1 with %2</translation>
+    </message>
+    <message>
+        <source>Tiras %1 a la mesa</source>
+        <translation>You lay %1 on the table</translation>
+    </message>
+    <message>
+        <source>Pon %1 en tu montón (M)</source>
+        <translation>Put %1 on your pile (M)</translation>
+    </message>
+    <message>
+        <source>Llévate el montón de la CPU con %1 (Intro)</source>
+        <translation>Take the CPU&apos;s pile with %1 (Enter)</translation>
+    </message>
+    <message>
+        <source>Levanta %1 con %2 (Intro)</source>
+        <translation>Take %1 with %2 (Enter)</translation>
+    </message>
+    <message>
+        <source>Tira %1 a la mesa (Intro)</source>
+        <translation>Lay %1 on the table (Enter)</translation>
+    </message>
+</context>
+<context>
+    <name>GraficoPartidas</name>
+    <message>
+        <source>Gráfico de las últimas partidas</source>
+        <translation>Chart of the last games</translation>
+    </message>
+    <message>
+        <source>Todavía no hay partidas.</source>
+        <translation>No games yet.</translation>
+    </message>
+    <message>
+        <source>ganada</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <source>perdida</source>
+        <translation>lost</translation>
+    </message>
+    <message>
+        <source>abandonada</source>
+        <translation>abandoned</translation>
+    </message>
+    <message>
+        <source>De la más antigua a la más reciente: %1.</source>
+        <translation>From the oldest to the newest: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Ayuda de Zelbo</source>
+        <translation>Zelbo Help</translation>
+    </message>
+    <message>
+        <source>ayuda.html</source>
+        <comment>file name of the help page in this language</comment>
+        <translation>ayuda_en.html</translation>
+    </message>
+</context>
+<context>
+    <name>MenusVentana</name>
+    <message>
+        <source>Archivo</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Nuevo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Opciones</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Nombre Jugador</source>
+        <translation>Player Name</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Ayuda</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Contenidos</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Acerca de ...</source>
+        <translation>About ...</translation>
+    </message>
+    <message>
+        <source>Empezar un juego nuevo</source>
+        <translation>Start a new game</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Correr una aplicacion</source>
+        <translation>Run an application</translation>
+    </message>
+    <message>
+        <source>Salir de la aplicacion</source>
+        <translation>Quit the application</translation>
+    </message>
+    <message>
+        <source>Juego</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Pista</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Jugar lo marcado</source>
+        <translation>Play the marked cards</translation>
+    </message>
+    <message>
+        <source>Poner en tu montón</source>
+        <translation>Put on your pile</translation>
+    </message>
+    <message>
+        <source>Marcar la carta enfocada</source>
+        <translation>Mark the focused card</translation>
+    </message>
+    <message>
+        <source>Deshacer</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Rehacer</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Elegir partida…</source>
+        <translation>Choose game…</translation>
+    </message>
+    <message>
+        <source>Estadísticas…</source>
+        <translation>Statistics…</translation>
+    </message>
+</context>
+<context>
+    <name>NombreNaipe</name>
+    <message>
+        <source>oros</source>
+        <translation>Coins</translation>
+    </message>
+    <message>
+        <source>copas</source>
+        <translation>Cups</translation>
+    </message>
+    <message>
+        <source>espadas</source>
+        <translation>Swords</translation>
+    </message>
+    <message>
+        <source>bastos</source>
+        <translation>Clubs</translation>
+    </message>
+    <message>
+        <source>%1 de %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>la %1</source>
+        <translation>the %1</translation>
+    </message>
+    <message>
+        <source>el %1</source>
+        <translation>the %1</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>As</source>
+        <translation>Ace</translation>
+    </message>
+    <message>
+        <source>Sota</source>
+        <translation>Jack</translation>
+    </message>
+    <message>
+        <source>Caballo</source>
+        <translation>Knight</translation>
+    </message>
+    <message>
+        <source>Rey</source>
+        <translation>King</translation>
+    </message>
+    <message>
+        <source>de la %1</source>
+        <translation>of the %1</translation>
+    </message>
+    <message>
+        <source>del %1</source>
+        <translation>of the %1</translation>
+    </message>
+</context>
+<context>
+    <name>NombresAccesibles</name>
+    <message>
+        <source>1 carta</source>
+        <translation>1 card</translation>
+    </message>
+    <message>
+        <source>%1 cartas</source>
+        <translation>%1 cards</translation>
+    </message>
+    <message>
+        <source>Montón de la CPU: %1</source>
+        <translation>CPU&apos;s pile: %1</translation>
+    </message>
+    <message>
+        <source>Tu montón: %1</source>
+        <translation>Your pile: %1</translation>
+    </message>
+    <message>
+        <source>Puntos de la CPU: %1</source>
+        <translation>CPU&apos;s points: %1</translation>
+    </message>
+    <message>
+        <source>Tus puntos: %1</source>
+        <translation>Your points: %1</translation>
+    </message>
+    <message>
+        <source>Turno: %1</source>
+        <translation>Turn: %1</translation>
+    </message>
+    <message>
+        <source>%1, en la mesa</source>
+        <translation>%1, on the table</translation>
+    </message>
+    <message>
+        <source>, marcada</source>
+        <translation>, marked</translation>
+    </message>
+    <message>
+        <source>Marca %1, en la mesa</source>
+        <translation>Mark %1, on the table</translation>
+    </message>
+    <message>
+        <source>Lugar %1 de la mesa, vacío</source>
+        <translation>Table place %1, empty</translation>
+    </message>
+    <message>
+        <source>Marca del lugar %1 de la mesa, vacío</source>
+        <translation>Mark of table place %1, empty</translation>
+    </message>
+    <message>
+        <source>Carta de la CPU, boca abajo</source>
+        <translation>CPU&apos;s card, face down</translation>
+    </message>
+    <message>
+        <source>Lugar %1 de la mano de la CPU, vacío</source>
+        <translation>Place %1 of the CPU&apos;s hand, empty</translation>
+    </message>
+    <message>
+        <source>%1, en tu mano</source>
+        <translation>%1, in your hand</translation>
+    </message>
+    <message>
+        <source>Marca %1, en tu mano</source>
+        <translation>Mark %1, in your hand</translation>
+    </message>
+    <message>
+        <source>Lugar %1 de tu mano, vacío</source>
+        <translation>Place %1 of your hand, empty</translation>
+    </message>
+    <message>
+        <source>Marca del lugar %1 de tu mano, vacío</source>
+        <translation>Mark of place %1 of your hand, empty</translation>
+    </message>
+    <message>
+        <source>Montón de la CPU</source>
+        <translation>CPU&apos;s pile</translation>
+    </message>
+    <message>
+        <source>Tu montón</source>
+        <translation>Your pile</translation>
+    </message>
+    <message>
+        <source>Marca del montón de la CPU</source>
+        <translation>Mark of the CPU&apos;s pile</translation>
+    </message>
+    <message>
+        <source>Marca de tu montón</source>
+        <translation>Mark of your pile</translation>
+    </message>
+    <message>
+        <source>, marcado</source>
+        <translation>, marked</translation>
+    </message>
+    <message>
+        <source>%1, vacío</source>
+        <translation>%1, empty</translation>
+    </message>
+    <message>
+        <source>%1, %2, arriba %3%4</source>
+        <translation>%1, %2, %3 on top%4</translation>
+    </message>
+</context>
+<context>
+    <name>PartidaConservada</name>
+    <message>
+        <source>El archivo de estadísticas estaba dañado. Se ha apartado como «estadisticas.json.dañado» y las estadísticas empiezan de cero.</source>
+        <translation>The statistics file was damaged. It has been set aside as “estadisticas.json.dañado” and the statistics start again from zero.</translation>
+    </message>
+    <message>
+        <source>Error leyendo archivo</source>
+        <translation>Error reading file</translation>
+    </message>
+    <message>
+        <source>¿Continuar la partida anterior?</source>
+        <translation>Continue the previous game?</translation>
+    </message>
+</context>
+<context>
+    <name>PartidaGuardada</name>
+    <message>
+        <source>Error escribiendo archivo</source>
+        <translation>Error writing file</translation>
+    </message>
+    <message>
+        <source>Error leyendo archivo</source>
+        <translation>Error reading file</translation>
+    </message>
+</context>
+<context>
+    <name>PathLabel</name>
+    <message>
+        <source>Haz clic para elegir un archivo</source>
+        <translation>Click to choose a file</translation>
+    </message>
+</context>
+<context>
+    <name>Propiedades</name>
+    <message>
+        <source>El archivo de propiedades no existe o esta dañado</source>
+        <translation>The preferences file is missing or damaged</translation>
+    </message>
+    <message>
+        <source>Hubo un error</source>
+        <translation>An error occurred</translation>
+    </message>
+    <message>
+        <source>No se pudieron guardar las preferencias</source>
+        <translation>The preferences could not be saved</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogService</name>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>RegistroDeJugadas</name>
+    <message>
+        <source>Partida %1</source>
+        <translation>Game %1</translation>
+    </message>
+    <message>
+        <source>Partida nueva</source>
+        <translation>Game (new)</translation>
+    </message>
+    <message>
+        <source>Partida abierta de un archivo</source>
+        <translation>Game opened from a file</translation>
+    </message>
+    <message>
+        <source>Mano %1</source>
+        <translation>Hand %1</translation>
+    </message>
+    <message>
+        <source>Mano para la CPU: %1 a %2</source>
+        <translation>Hand to the CPU: %1 to %2</translation>
+    </message>
+    <message>
+        <source>Mano para %1: %2 a %3</source>
+        <translation>Hand to %1: %2 to %3</translation>
+    </message>
+    <message>
+        <source>Mano empatada: %1 a %2</source>
+        <translation>Hand tied: %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultadoDeMano</name>
+    <message>
+        <source>Cpu gana la mano</source>
+        <translation>The CPU wins the hand</translation>
+    </message>
+    <message>
+        <source>%1 gana la mano</source>
+        <translation>%1 wins the hand</translation>
+    </message>
+    <message>
+        <source>Mano empatada</source>
+        <translation>The hand is tied</translation>
+    </message>
+</context>
+<context>
+    <name>SeguimientoPartida</name>
+    <message>
+        <source>Historial</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Historial de la partida</source>
+        <translation>Game history</translation>
+    </message>
+    <message>
+        <source>Jugadas de la partida</source>
+        <translation>The game&apos;s moves</translation>
+    </message>
+    <message>
+        <source>Cada jugada de los dos jugadores, la más reciente al final</source>
+        <translation>Every move of both players, the newest last</translation>
+    </message>
+    <message>
+        <source>Número de partida</source>
+        <translation>Game number</translation>
+    </message>
+    <message>
+        <source>Partida %1</source>
+        <translation>Game %1</translation>
+    </message>
+    <message>
+        <source>Mano</source>
+        <comment>first word of a hand&apos;s lines in the history</comment>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Partida</source>
+        <comment>first word of a game&apos;s lines in the history</comment>
+        <translation>Game</translation>
+    </message>
+</context>
+<context>
+    <name>Seleccion</name>
+    <message>
+        <source>Solo puedes levantar cartas de un mismo tipo</source>
+        <translation>You can only take cards of one suit</translation>
+    </message>
+    <message>
+        <source>Debes seleccionar solo una de tus cartas</source>
+        <translation>Select only one of your cards</translation>
+    </message>
+    <message>
+        <source>No puedes levantar cartas y el monton a la vez</source>
+        <translation>You cannot take table cards and the pile at once</translation>
+    </message>
+    <message>
+        <source>Selecciona una carta de la mesa</source>
+        <translation>Select a card on the table</translation>
+    </message>
+</context>
+<context>
+    <name>SoltarEnMesa</name>
+    <message>
+        <source>%1 no es del palo %2: no levanta nada</source>
+        <translation>%1 does not share the suit %2: it takes nothing</translation>
+    </message>
+</context>
+<context>
+    <name>TecladoTablero</name>
+    <message>
+        <source>Tu montón no se marca: pon en él la carta marcada con M o arrastrándola</source>
+        <translation>Your pile is not marked: put the marked card on it with M or by dragging it</translation>
+    </message>
+    <message>
+        <source>Marca una sola de tus cartas para ponerla en tu montón</source>
+        <translation>Mark just one of your cards to put it on your pile</translation>
+    </message>
+</context>
+<context>
+    <name>WinnerDialogFrm</name>
+    <message>
+        <source>Resultados</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Ganador %1</source>
+        <translation>Winner %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZelboFrm</name>
+    <message>
+        <source>Mensajes del juego</source>
+        <translation>Game messages</translation>
+    </message>
+    <message>
+        <source>No se puede cargar la imagen de fondo %1</source>
+        <translation>Cannot load the background picture %1</translation>
+    </message>
+    <message>
+        <source>Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en un montón</source>
+        <translation>A card cannot be dropped there: drop it on the table, on a card of its suit or on a pile</translation>
+    </message>
+    <message>
+        <source>No se puede cargar la imagen %1</source>
+        <translation>Cannot load the picture %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZelboGame</name>
+    <message>
+        <source>Ultima ronda</source>
+        <translation>Last round</translation>
+    </message>
+    <message>
+        <source>Número de la partida (del 1 al %1):</source>
+        <translation>Game number (1 to %1):</translation>
+    </message>
+    <message>
+        <source>Elegir partida</source>
+        <translation>Choose game</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número de partida: escribe un número entero del 1 al %2.</source>
+        <translation>“%1” is not a game number: type a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>Error leyendo archivo</source>
+        <translation>Error reading file</translation>
+    </message>
+    <message>
+        <source>¿Salir del juego?</source>
+        <translation>Quit the game?</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Contando puntajes</source>
+        <translation>Counting scores</translation>
+    </message>
+    <message>
+        <source>Juega CPU</source>
+        <translation>CPU plays</translation>
+    </message>
+    <message>
+        <source>Juega %1</source>
+        <translation>%1 plays</translation>
+    </message>
+    <message>
+        <source>La CPU eligió una jugada no válida.</source>
+        <translation>The CPU chose an invalid move.</translation>
+    </message>
+    <message>
+        <source>Tienes cartas para levantar</source>
+        <translation>You have cards to take</translation>
+    </message>
+    <message>
+        <source>Archivos (*.dat)</source>
+        <translation>Files (*.dat)</translation>
+    </message>
+    <message>
+        <source>¿Terminar con el juego actual?</source>
+        <translation>End the current game?</translation>
+    </message>
+    <message>
+        <source>Abrir juego</source>
+        <translation>Open game</translation>
+    </message>
+    <message>
+        <source>Nuevo Nick</source>
+        <translation>New nickname</translation>
+    </message>
+</context>
+<context>
+    <name>classPlayer</name>
+    <message>
+        <source>Desbordamiento: %1 no cabe en los puntos</source>
+        <translation>Overflow: %1 does not fit in the points</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Juego de naipes contra la CPU.</source>
+        <translation>A card game against the CPU.</translation>
+    </message>
+    <message>
+        <source>Empieza la partida número N (del 1 al %1).</source>
+        <translation>Starts game number N (1 to %1).</translation>
+    </message>
+    <message>
+        <source>zelbo: --partida espera un número del 1 al %1
+</source>
+        <translation>zelbo: --partida expects a number from 1 to %1
+</translation>
+    </message>
+</context>
+<context>
+    <name>preferenciasfrm</name>
+    <message>
+        <source>Opciones</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Escritorio</source>
+        <translation>Desktop</translation>
+    </message>
+    <message>
+        <source>Opciones de escritorio</source>
+        <translation>Desktop options</translation>
+    </message>
+    <message>
+        <source>Juego</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Opciones de la partida</source>
+        <translation>Game options</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Vuelve a las preferencias de fábrica</source>
+        <translation>Go back to the factory preferences</translation>
+    </message>
+    <message>
+        <source>Nivel de la CPU</source>
+        <translation>CPU level</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Difícil</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>&amp;Nivel de la CPU:</source>
+        <translation>CPU &amp;level:</translation>
+    </message>
+    <message>
+        <source>Un nivel nuevo se aplica desde la próxima partida.</source>
+        <translation>A new level applies from the next game on.</translation>
+    </message>
+    <message>
+        <source>Velocidad de la CPU</source>
+        <translation>CPU speed</translation>
+    </message>
+    <message>
+        <source>Lenta</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>Rápida</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Sin pausas</source>
+        <translation>No pauses</translation>
+    </message>
+    <message>
+        <source>&amp;Velocidad de la CPU:</source>
+        <translation>CPU &amp;speed:</translation>
+    </message>
+    <message>
+        <source>&amp;Animaciones</source>
+        <translation>&amp;Animations</translation>
+    </message>
+    <message>
+        <source>Animaciones</source>
+        <translation>Animations</translation>
+    </message>
+    <message>
+        <source>Carta</source>
+        <translation>Card</translation>
+    </message>
+    <message>
+        <source>Reverso</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>(por defecto)</source>
+        <translation>(default)</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Haz clic para elegir el color de fondo</source>
+        <translation>Click to choose the background color</translation>
+    </message>
+    <message>
+        <source>Fondo</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Aplicacion de fondo</source>
+        <translation>Background application</translation>
+    </message>
+    <message>
+        <source>(ninguno)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el nivel de la CPU.</source>
+        <translation>The CPU level could not be saved.</translation>
+    </message>
+    <message>
+        <source>Este cambio tendra efecto cuando reinicie el juego</source>
+        <translation>This change takes effect when you restart the game</translation>
+    </message>
+    <message>
+        <source>Esta operacion tendra efecto cuando reinicie el juego</source>
+        <translation>This operation takes effect when you restart the game</translation>
+    </message>
+    <message>
+        <source>(*.exe);;(*.bat);;(*.com);;Todos (*.*)</source>
+        <translation>(*.exe);;(*.bat);;(*.com);;All (*.*)</translation>
+    </message>
+    <message>
+        <source>Programas (*);;Todos (*)</source>
+        <translation>Programs (*);;All (*)</translation>
+    </message>
+    <message>
+        <source>Imagenes (*.jpg *.bmp)</source>
+        <translation>Images (*.jpg *.bmp)</translation>
+    </message>
+</context>
+</TS>
