@@ -59,6 +59,8 @@ void BoardWidget::crearCartas(PictureCache &cache)
         auto *imagen = new CardPicture(Imagen { grupo, i }, cache, this);
         imagen->hide();
         imagen->installEventFilter(this);
+        connect(imagen, &CardPicture::sombraCambiada, this,
+                [this, imagen] { update(conSombra(imagen->geometry())); });
         colocar(imagen, twips);
         return imagen;
     };
@@ -184,13 +186,13 @@ CardPicture *BoardWidget::imagen(const Imagen &imagen) const
 
 void BoardWidget::setFondo(const QString &ruta)
 {
-    m_tapete.setRuta(ruta);
+    m_fondo.setRuta(ruta);
     update();
 }
 
 void BoardWidget::setColorFondo(const QColor &color)
 {
-    m_tapete.setColor(color);
+    m_fondo.setColor(color);
     update();
 }
 
@@ -220,8 +222,17 @@ void BoardWidget::marcar(CardPicture *carta, bool marcada)
 QRect BoardWidget::lugar(const Colocado &c) const
 {
     const auto *carta = qobject_cast<const CardPicture *>(c.control);
-    const int alzada = carta && carta->marcada() ? kAlzada : 0;
-    return m_escala.rect(c.twips.translated(0, -alzada));
+    if (!carta)
+        return m_escala.rect(c.twips);
+    const int alzada = carta->marcada() ? kAlzada : 0;
+    return QRect(m_escala.punto(c.twips.topLeft() - QPoint(0, alzada)), tamanoCarta(c.twips));
+}
+
+// Cards of one size in twips show at one size in pixels wherever they lie,
+// so each picture is prepared once for all the places of its size.
+QSize BoardWidget::tamanoCarta(const QRect &twips) const
+{
+    return { m_escala.px(twips.width()), m_escala.px(twips.height()) };
 }
 
 // What an enlarged card must leave in sight: every label, the scores and the toolbar.
@@ -245,9 +256,8 @@ void BoardWidget::resaltar(CardPicture *imagen, bool grande)
             ordenarCapas();
             continue;
         }
-        const QSize tamano
-            = m_escala.rect(c.twips.adjusted(0, 0, BL::kResalte, BL::kResalte)).size();
-        imagen->setGeometry(LugarResalte::elegir(m_escala.rect(c.twips), tamano,
+        const QSize tamano = tamanoCarta(c.twips.adjusted(0, 0, BL::kResalte, BL::kResalte));
+        imagen->setGeometry(LugarResalte::elegir(lugar(c), tamano,
                                                  m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto)),
                                                  rotulos()));
         imagen->raise();
@@ -343,7 +353,12 @@ void BoardWidget::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     m_escala = Escala::paraTamano(width(), height());
     recolocar();
-    emit cartasRedimensionadas(mesaimg[0]->size(), devicePixelRatioF());
+    QList<QSize> tamanos;
+    for (const CardPicture *cara : { mesaimg[0], cartap2img[0], montonimg[0], montonimg[1] }) {
+        if (!tamanos.contains(cara->size()))
+            tamanos.append(cara->size());
+    }
+    emit cartasRedimensionadas(tamanos, devicePixelRatioF());
 }
 
 void BoardWidget::paintEvent(QPaintEvent *event)
@@ -352,16 +367,12 @@ void BoardWidget::paintEvent(QPaintEvent *event)
     // and the felt alone covers the whole window.
     QPainter p(this);
     const QRect zona = event->rect();
-    const QPixmap &tapete = m_tapete.cubrir(size(), devicePixelRatioF());
-    const qreal razon = tapete.devicePixelRatio();
-    p.drawPixmap(QRectF(zona), tapete,
+    const QPixmap &fondo = m_fondo.de(size(), devicePixelRatioF(), m_escala);
+    const qreal razon = fondo.devicePixelRatio();
+    p.drawPixmap(QRectF(zona), fondo,
                  QRectF(zona.x() * razon, zona.y() * razon, zona.width() * razon,
                         zona.height() * razon));
-    p.setRenderHint(QPainter::Antialiasing);
     pintarSombras(p, zona);
-    p.setPen(QPen(QColor(20, 20, 20), std::max(1, m_escala.px(45)), Qt::SolidLine, Qt::RoundCap));
-    for (const BL::Linea &linea : BL::kLineas)
-        p.drawLine(m_escala.punto(linea.desde), m_escala.punto(linea.hasta));
 }
 
 bool BoardWidget::eventFilter(QObject *objeto, QEvent *event)
@@ -388,7 +399,7 @@ bool BoardWidget::eventFilter(QObject *objeto, QEvent *event)
     return false;
 }
 
-// A soft shadow below and right of every card in sight, in a few faint layers.
+// How far the cards' shadows fall: further on a larger board.
 qreal BoardWidget::caidaSombra() const
 {
     return std::max(1.0, m_escala.factor() * 3);
@@ -398,29 +409,18 @@ qreal BoardWidget::caidaSombra() const
 // hides, moves or changes size.
 QRect BoardWidget::conSombra(const QRect &carta) const
 {
-    const int m = static_cast<int>(std::ceil(caidaSombra() * 2)) + 1;
+    const int m = SombraDeCarta::margen(caidaSombra());
     return carta.adjusted(-m, -m, m, m);
 }
 
-void BoardWidget::pintarSombras(QPainter &p, const QRect &zona) const
+void BoardWidget::pintarSombras(QPainter &p, const QRect &zona)
 {
     const qreal caida = caidaSombra();
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 28));
     for (const auto *carta : findChildren<CardPicture *>(Qt::FindDirectChildrenOnly)) {
-        if (!carta->isVisible() || carta->vaciaEnVuelo()
-            || !conSombra(carta->geometry()).intersects(zona))
-            continue;
-        const QRectF r = QRectF(carta->geometry()).translated(caida * 0.6, caida);
-        for (int capa = 0; capa < 4; ++capa) {
-            const qreal d = caida * (1.0 - capa * 0.3);
-            const QRectF sombra = r.adjusted(-d, -d, d, d);
-            p.drawRoundedRect(sombra, CardPicture::radio(sombra.width()),
-                              CardPicture::radio(sombra.width()));
-        }
+        if (carta->isVisible() && !carta->vaciaEnVuelo()
+            && conSombra(carta->geometry()).intersects(zona))
+            m_sombra.pintar(p, carta->geometry(), caida);
     }
-    p.restore();
 }
 
 namespace {

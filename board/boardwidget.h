@@ -1,8 +1,9 @@
 #pragma once
 
 #include "escala.h"
+#include "fondotablero.h"
 #include "imagen.h"
-#include "tapete.h"
+#include "sombradecarta.h"
 
 #include <QColor>
 #include <QList>
@@ -68,8 +69,9 @@ signals:
     void soltadaEnMesa(int slot, int lugar);
     // Dropped on a control that takes no card: the player is told why.
     void soltadaSinEfecto(int slot);
-    // The cards are shown at a new size or pixel ratio: their pictures may be decoded ahead.
-    void cartasRedimensionadas(QSize tamano, qreal razon);
+    // The card faces are shown at new sizes or a new pixel ratio: their pictures
+    // may be prepared ahead.
+    void cartasRedimensionadas(const QList<QSize> &tamanos, qreal razon);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -98,6 +100,7 @@ private:
     void enlazarMarcas();
     void marcar(CardPicture *carta, bool marcada);
     QRect lugar(const Colocado &c) const;
+    QSize tamanoCarta(const QRect &twips) const;
     QList<QRect> rotulos() const;
     void recolocar();
     void ajustarBotones();
@@ -105,10 +108,11 @@ private:
     void ordenarCapas();
     qreal caidaSombra() const;
     QRect conSombra(const QRect &carta) const;
-    void pintarSombras(QPainter &p, const QRect &zona) const;
+    void pintarSombras(QPainter &p, const QRect &zona);
 
     Escala m_escala;
-    Tapete m_tapete;
+    FondoTablero m_fondo;
+    SombraDeCarta m_sombra;
     QList<Colocado> m_colocados;
     QList<QPair<QLabel *, QPoint>> m_ajustables;
     QList<QPair<QWidget *, QRect>> m_enMarco; // score labels inside their frames

@@ -39,8 +39,7 @@ void CardPicture::mostrarMientrasVuela(std::optional<QString> ruta)
 {
     m_mientrasVuela = std::move(ruta);
     update();
-    if (parentWidget())
-        parentWidget()->update(geometry().adjusted(-8, -8, 8, 8)); // its shadow
+    emit sombraCambiada();
 }
 
 void CardPicture::setSenalada(bool senalada)
@@ -64,60 +63,88 @@ void CardPicture::paintEvent(QPaintEvent *)
         pintarFoco(pintor);
 }
 
-void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen) const
+void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen)
 {
-    pintor.setRenderHint(QPainter::Antialiasing);
-    const QRectF carta = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const qreal r = radio(width());
-    // Filling the rounded shape with the picture as its brush keeps the edge
-    // antialiased, which a clip path would not, and hides the JPEG's corners.
-    if (imagen.isNull()) {
-        QPixmap propio((QSizeF(size()) * devicePixelRatioF()).toSize());
-        propio.setDevicePixelRatio(devicePixelRatioF());
-        propio.fill(Qt::white);
-        QPainter reverso(&propio);
-        ReversoPropio::pintar(reverso, QRectF(rect()));
-        reverso.end();
-        pintor.setBrush(propio);
-    } else {
-        pintor.setBrush(imagen);
+    if (imagen.isNull())
+        pintarReverso(pintor);
+    else
+        pintor.drawPixmap(0, 0, imagen); // rounded and edged by the cache
+    if (!m_marcada && !m_senalada)
+        return;
+    // The outlines are kept drawn: a dashed curve costs more to draw than the card.
+    const Contornos contornos { size(), devicePixelRatioF(), m_marcada, m_senalada };
+    if (m_contornos.isNull() || !(contornos == m_aspectoContornos)) {
+        m_aspectoContornos = contornos;
+        m_contornos = dibujarContornos(contornos);
     }
-    pintor.setPen(QPen(QColor(0, 0, 0, 110), 1.0));
-    pintor.drawRoundedRect(carta, r, r);
-    if (m_marcada) {
-        const qreal grosor = std::max(2.0, width() / 26.0);
-        pintor.setPen(QPen(QColor(255, 196, 0), grosor));
-        pintor.setBrush(Qt::NoBrush);
-        const qreal m = grosor / 2;
+    pintor.drawPixmap(0, 0, m_contornos);
+}
+
+QPixmap CardPicture::dibujarContornos(const Contornos &c)
+{
+    QPixmap pintado((QSizeF(c.tamano) * c.razon).toSize());
+    pintado.setDevicePixelRatio(c.razon);
+    pintado.fill(Qt::transparent);
+    QPainter pintor(&pintado);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setBrush(Qt::NoBrush);
+    const qreal ancho = c.tamano.width();
+    const QRectF carta = QRectF(QPointF(0, 0), QSizeF(c.tamano)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal r = radio(ancho);
+    const qreal grosorMarca = std::max(2.0, ancho / 26.0);
+    if (c.marcada) {
+        pintor.setPen(QPen(QColor(255, 196, 0), grosorMarca));
+        const qreal m = grosorMarca / 2;
         pintor.drawRoundedRect(carta.adjusted(m, m, -m, -m), r, r);
     }
-    if (m_senalada) {
-        const qreal grosor = std::max(2.0, width() / 22.0);
+    if (c.senalada) {
+        const qreal grosor = std::max(2.0, ancho / 22.0);
         QPen pluma(QColor(0, 170, 255), grosor, Qt::DashLine);
         pluma.setCapStyle(Qt::FlatCap);
         pintor.setPen(pluma);
-        pintor.setBrush(Qt::NoBrush);
         // Inside the mark's outline, so both show on one card.
-        const qreal m = grosor * 1.5 + (m_marcada ? std::max(2.0, width() / 26.0) : 0.0);
+        const qreal m = grosor * 1.5 + (c.marcada ? grosorMarca : 0.0);
         pintor.drawRoundedRect(carta.adjusted(m, m, -m, -m), r, r);
     }
+    return pintado;
+}
+
+void CardPicture::pintarReverso(QPainter &pintor) const
+{
+    pintor.setRenderHint(QPainter::Antialiasing);
+    QPixmap propio((QSizeF(size()) * devicePixelRatioF()).toSize());
+    propio.setDevicePixelRatio(devicePixelRatioF());
+    propio.fill(Qt::white);
+    QPainter reverso(&propio);
+    ReversoPropio::pintar(reverso, QRectF(rect()));
+    reverso.end();
+    pintor.setBrush(propio);
+    pintor.setPen(QPen(QColor(0, 0, 0, 110), 1.0));
+    const qreal r = radio(width());
+    pintor.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), r, r);
 }
 
 void CardPicture::pintarFoco(QPainter &pintor) const
 {
     // Thick enough to see on a 4K screen, with a dark inner line so it reads
-    // on a light card and on the felt alike.
+    // on a light card and on the felt alike. Bands of whole pixels: filled,
+    // not stroked, as the focus moves at every key.
     const int grosor = std::max(3, std::min(width(), height()) / 14);
-    const QRectF exterior
-        = QRectF(rect()).adjusted(grosor / 2.0, grosor / 2.0, -grosor / 2.0, -grosor / 2.0);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    pintor.setBrush(Qt::NoBrush);
-    pintor.setPen(QPen(QColor(255, 196, 0), grosor));
-    pintor.drawRect(exterior);
-    const qreal linea = std::max(1.5, grosor / 3.0);
-    pintor.setPen(QPen(QColor(20, 20, 20), linea));
-    const qreal dentro = grosor / 2.0 + linea / 2.0;
-    pintor.drawRect(exterior.adjusted(dentro, dentro, -dentro, -dentro));
+    const int linea = std::max(2, grosor / 3);
+    pintarMarco(pintor, rect(), grosor, QColor(255, 196, 0));
+    pintarMarco(pintor, rect().adjusted(grosor, grosor, -grosor, -grosor), linea,
+                QColor(20, 20, 20));
+}
+
+void CardPicture::pintarMarco(QPainter &pintor, const QRect &exterior, int grosor,
+                              const QColor &color)
+{
+    const QRect r = exterior;
+    pintor.fillRect(QRect(r.left(), r.top(), r.width(), grosor), color);
+    pintor.fillRect(QRect(r.left(), r.bottom() + 1 - grosor, r.width(), grosor), color);
+    pintor.fillRect(QRect(r.left(), r.top() + grosor, grosor, r.height() - 2 * grosor), color);
+    pintor.fillRect(QRect(r.right() + 1 - grosor, r.top() + grosor, grosor, r.height() - 2 * grosor),
+                    color);
 }
 
 void CardPicture::mousePressEvent(QMouseEvent *event)

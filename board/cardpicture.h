@@ -2,6 +2,7 @@
 
 #include "imagen.h"
 
+#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -46,6 +47,8 @@ public:
 
 signals:
     void clicked(Qt::MouseButton boton);
+    // The card's shadow shows or goes: it lies on the board, which paints it.
+    void sombraCambiada();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -57,8 +60,24 @@ protected:
 private:
     void arrastrar();
     // A frame that reads at every board size, drawn over the card.
-    void pintarCarta(QPainter &pintor, const QPixmap &imagen) const;
+    void pintarCarta(QPainter &pintor, const QPixmap &imagen);
+    // The built-in back, when a cover has no picture to show.
+    void pintarReverso(QPainter &pintor) const;
     void pintarFoco(QPainter &pintor) const;
+    // A frame of the given width inside the rectangle.
+    static void pintarMarco(QPainter &pintor, const QRect &exterior, int grosor,
+                            const QColor &color);
+
+    // The look of the mark's and the CPU's outlines, drawn over the card.
+    struct Contornos
+    {
+        QSize tamano;
+        qreal razon = 1.0;
+        bool marcada = false;
+        bool senalada = false;
+        bool operator==(const Contornos &) const = default;
+    };
+    static QPixmap dibujarContornos(const Contornos &contornos);
 
     Imagen m_imagen;
     PictureCache &m_cache;
@@ -70,4 +89,6 @@ private:
     bool m_senalada = false;
     std::optional<QPoint> m_pulsadoEn; // a left press that may still become a drag
     bool m_dobleClic = false; // the release that ends a double-click is no new click
+    Contornos m_aspectoContornos;
+    QPixmap m_contornos;
 };

@@ -16,17 +16,32 @@ MarkBox::MarkBox(QWidget *parent)
 
 void MarkBox::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
+    // Drawn once for each look and kept: a refresh repaints every mark that
+    // lies over a card it changed.
+    const Aspecto aspecto { size(), devicePixelRatioF(), isEnabled(), isChecked() };
+    if (m_pintado.isNull() || !(aspecto == m_aspecto)) {
+        m_aspecto = aspecto;
+        m_pintado = dibujar(aspecto);
+    }
+    QPainter(this).drawPixmap(0, 0, m_pintado);
+}
+
+QPixmap MarkBox::dibujar(const Aspecto &aspecto)
+{
+    QPixmap pintado((QSizeF(aspecto.tamano) * aspecto.razon).toSize());
+    pintado.setDevicePixelRatio(aspecto.razon);
+    pintado.fill(Qt::transparent);
+    QPainter p(&pintado);
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal lado = std::min(width(), height());
+    const qreal lado = std::min(aspecto.tamano.width(), aspecto.tamano.height());
     const QRectF caja(0.5, 0.5, lado - 1.0, lado - 1.0);
     const qreal borde = std::max(1.0, lado / 12.0);
-    p.setPen(QPen(isEnabled() ? QColor(40, 40, 40) : QColor(110, 110, 110), borde));
-    p.setBrush(isEnabled() ? QColor(250, 250, 250) : QColor(224, 224, 224));
+    p.setPen(QPen(aspecto.activa ? QColor(40, 40, 40) : QColor(110, 110, 110), borde));
+    p.setBrush(aspecto.activa ? QColor(250, 250, 250) : QColor(224, 224, 224));
     p.drawRoundedRect(caja.adjusted(borde / 2, borde / 2, -borde / 2, -borde / 2), lado / 6,
                       lado / 6);
-    if (!isChecked())
-        return;
+    if (!aspecto.marcada)
+        return pintado;
     QPainterPath tick;
     tick.moveTo(caja.left() + lado * 0.22, caja.top() + lado * 0.52);
     tick.lineTo(caja.left() + lado * 0.42, caja.top() + lado * 0.72);
@@ -35,6 +50,7 @@ void MarkBox::paintEvent(QPaintEvent *)
                   Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(tick);
+    return pintado;
 }
 
 void MarkBox::mouseDoubleClickEvent(QMouseEvent *event)

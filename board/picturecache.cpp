@@ -1,27 +1,60 @@
 #include "picturecache.h"
 
+#include "cardpicture.h"
+
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <algorithm>
 
 namespace {
-QPixmap decodificar(const QString &ruta, QSize tamano, qreal razon)
+// The card's rounded shape and its faint edge, drawn once here rather than at
+// every paint and every frame of a flight: the corners turn transparent and
+// the picture is then shown by a plain copy. Filling the shape with the
+// picture as its brush keeps the edge antialiased, which a clip would not.
+QImage redondear(const QImage &imagen, qreal razon)
 {
-    const QSize enDispositivo = (QSizeF(tamano) * razon).toSize();
+    QImage carta(imagen.size(), QImage::Format_ARGB32_Premultiplied);
+    carta.fill(Qt::transparent);
+    QPainter pintor(&carta);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    const qreal radio = CardPicture::radio(carta.width());
+    const qreal mitad = razon / 2;
+    pintor.setBrush(imagen);
+    pintor.setPen(QPen(QColor(0, 0, 0, 110), razon));
+    pintor.drawRoundedRect(QRectF(carta.rect()).adjusted(mitad, mitad, -mitad, -mitad), radio,
+                           radio);
+    pintor.end();
+    return carta;
+}
+
+// Read at twice the device size, which leaves the smooth scaling to the
+// final size something to average; any larger costs decode time and memory
+// for nothing.
+QImage leer(const QString &ruta, QSize enDispositivo)
+{
     QImageReader lector(ruta);
     const QSize original = lector.size();
-    // Twice the device size leaves the smooth scaling below something to
-    // average; any larger costs decode time and memory for nothing.
     if (original.isValid() && original.width() > enDispositivo.width())
         lector.setScaledSize(
             original.scaled(enDispositivo * 2, Qt::KeepAspectRatio).boundedTo(original));
-    const QImage imagen = lector.read();
-    if (imagen.isNull())
+    return lector.read();
+}
+
+QPixmap terminar(const QImage &leida, QSize enDispositivo, qreal razon)
+{
+    if (leida.isNull())
         return {};
-    QPixmap resultado = QPixmap::fromImage(
-        imagen.scaled(enDispositivo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPixmap resultado = QPixmap::fromImage(redondear(
+        leida.scaled(enDispositivo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), razon));
     resultado.setDevicePixelRatio(razon);
     return resultado;
+}
+
+QSize enDispositivo(QSize tamano, qreal razon)
+{
+    return (QSizeF(tamano) * razon).toSize();
 }
 
 // A failed picture is kept too, so it is not decoded again at every repaint;
@@ -44,16 +77,37 @@ QPixmap PictureCache::imagen(const QString &ruta, QSize tamano, qreal razon)
     const Clave clave { ruta, tamano, razon };
     if (const QPixmap *guardada = m_imagenes.object(clave))
         return *guardada;
-    const QPixmap resultado = decodificar(ruta, tamano, razon);
-    // A picture larger than the whole bound is shown but not kept.
-    m_imagenes.insert(clave, new QPixmap(resultado), coste(resultado));
+    const QPixmap resultado
+        = terminar(leer(ruta, enDispositivo(tamano, razon)), enDispositivo(tamano, razon), razon);
+    guardar(clave, resultado);
     return resultado;
 }
 
-void PictureCache::precargar(const QStringList &rutas, QSize tamano, qreal razon)
+void PictureCache::guardar(const Clave &clave, const QPixmap &imagen)
 {
-    for (const QString &ruta : rutas)
-        imagen(ruta, tamano, razon);
+    // A picture larger than the whole bound is shown but not kept.
+    m_imagenes.insert(clave, new QPixmap(imagen), coste(imagen));
+}
+
+void PictureCache::precargar(const QStringList &rutas, const QList<QSize> &tamanos, qreal razon)
+{
+    for (const QString &ruta : rutas) {
+        QList<QSize> faltan;
+        QSize mayor;
+        for (const QSize &tamano : tamanos) {
+            if (ruta.isEmpty() || tamano.isEmpty() || m_imagenes.contains({ ruta, tamano, razon }))
+                continue;
+            faltan.append(tamano);
+            if (tamano.width() > mayor.width())
+                mayor = tamano;
+        }
+        if (faltan.isEmpty())
+            continue;
+        // One decode serves every size: the smaller ones are scaled from it.
+        const QImage leida = leer(ruta, enDispositivo(mayor, razon));
+        for (const QSize &tamano : std::as_const(faltan))
+            guardar({ ruta, tamano, razon }, terminar(leida, enDispositivo(tamano, razon), razon));
+    }
 }
 
 bool PictureCache::legible(const QString &ruta)
@@ -65,6 +119,20 @@ bool PictureCache::legible(const QString &ruta)
     if (original.isValid())
         lector.setScaledSize(original.scaled(QSize(64, 64), Qt::KeepAspectRatio));
     return !lector.read().isNull();
+}
+
+bool PictureCache::renovar(const QString &ruta)
+{
+    const QFileInfo fichero(ruta);
+    const Huella huella { fichero.exists() ? fichero.size() : -1, fichero.lastModified() };
+    if (m_leidas.value(ruta) == huella && huella.tamano >= 0)
+        return true;
+    olvidar(ruta);
+    m_leidas.remove(ruta);
+    if (!legible(ruta))
+        return false;
+    m_leidas.insert(ruta, huella);
+    return true;
 }
 
 void PictureCache::olvidar(const QString &ruta)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QCache>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -8,7 +11,8 @@
 
 // Pictures decoded once per file, shown size and device pixel ratio. A JPEG is
 // decoded straight at the size it covers on the device, which is both faster
-// and sharper than scaling later, and never scaled up by the painter.
+// and sharper than scaling later, and never scaled up by the painter. Each is
+// kept as the finished card: rounded, with its edge, ready to be copied.
 // The cache holds a bounded number of bytes: every window size the player
 // tries adds a set of pictures, and the least recently shown ones go first.
 class PictureCache
@@ -22,12 +26,15 @@ public:
 
     // A null pixmap when the file cannot be read.
     QPixmap imagen(const QString &ruta, QSize tamano, qreal razon = 1.0);
-    // Decodes the pictures now, so that none is first decoded while the board is painted.
-    void precargar(const QStringList &rutas, QSize tamano, qreal razon);
+    // Prepares the pictures at every size now, so that none is first decoded
+    // while the board is painted.
+    void precargar(const QStringList &rutas, const QList<QSize> &tamanos, qreal razon);
     // Whether the file can be decoded: its header and its body.
     static bool legible(const QString &ruta);
-    // Forgets every picture of this file (a card back that was chosen anew).
-    void olvidar(const QString &ruta);
+    // Whether the file can be shown; when it changed on disk since the last
+    // call (a card back the player replaced between games), it is read again
+    // and its pictures are forgotten.
+    bool renovar(const QString &ruta);
     // Forgets the files that could not be read, so they are tried again (the
     // player may have put a picture back meanwhile).
     void olvidarFallidas();
@@ -47,6 +54,18 @@ private:
         return qHashMulti(semilla, clave.ruta, clave.tamano.width(), clave.tamano.height(),
                          clave.razon);
     }
+
+    void guardar(const Clave &clave, const QPixmap &imagen);
+    void olvidar(const QString &ruta);
+
+    // What tells a file changed: its size and its time of change.
+    struct Huella
+    {
+        qint64 tamano = -1;
+        QDateTime cambio;
+        bool operator==(const Huella &) const = default;
+    };
+    QHash<QString, Huella> m_leidas; // files found readable, as they were then
 
     QCache<Clave, QPixmap> m_imagenes;
 };

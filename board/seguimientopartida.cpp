@@ -36,8 +36,10 @@ SeguimientoPartida::SeguimientoPartida(QMainWindow &ventana, BoardWidget &tabler
     mostrar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     // The list takes the focus when the dock opens, so the keyboard reaches it.
     connect(mostrar, &QAction::toggled, this, [this](bool visible) {
-        if (visible)
-            m_lista->setFocus();
+        if (!visible)
+            return;
+        m_lista->scrollToBottom();
+        m_lista->setFocus();
     });
 }
 
@@ -88,7 +90,9 @@ void SeguimientoPartida::actualizar(const ZelboGame &juego)
             linea->setFont(negrita);
         }
     }
-    if (m_lista->count() > 0)
+    // Scrolling lays out every line again: only for new lines, and only where
+    // they can be seen (the dock scrolls down when it opens).
+    if (lineas.size() > comunes && m_dock->isVisible())
         m_lista->scrollToBottom();
     senalar(juego.estado());
 }

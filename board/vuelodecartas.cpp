@@ -43,14 +43,14 @@ void VueloDeCartas::volar(Vuelo vuelo, int milisegundos)
     setGeometry(parentWidget()->rect());
     raise();
     show();
-    update(inicio.adjusted(-8, -8, 8, 8));
+    update(conSombra(inicio));
     animacion->start();
 }
 
 // Only the strip the card leaves and the one it covers are painted again.
 void VueloDeCartas::alAvanzar(const QRect &antes, const QRectF &ahora)
 {
-    update(antes.united(ahora.toAlignedRect()).adjusted(-8, -8, 8, 8));
+    update(conSombra(antes).united(conSombra(ahora)));
 }
 
 void VueloDeCartas::alLlegar(QVariantAnimation *animacion)
@@ -64,7 +64,7 @@ void VueloDeCartas::alLlegar(QVariantAnimation *animacion)
     m_vuelos.erase(it);
     animacion->deleteLater();
     descubrir(vuelo);
-    update(vuelo.hasta.adjusted(-8, -8, 8, 8));
+    update(conSombra(vuelo.hasta));
     if (m_vuelos.isEmpty()) {
         hide();
         emit aterrizado();
@@ -85,7 +85,7 @@ void VueloDeCartas::quitar(CardId carta)
         if (it->vuelo.carta != carta)
             continue;
         QVariantAnimation *animacion = it->animacion;
-        update(posicion(carta).toAlignedRect().adjusted(-8, -8, 8, 8));
+        update(conSombra(posicion(carta)));
         descubrir(it->vuelo);
         m_vuelos.erase(it);
         animacion->stop();
@@ -116,7 +116,7 @@ QRegion VueloDeCartas::zona() const
 {
     QRegion zona;
     for (const EnCurso &e : m_vuelos)
-        zona += e.animacion->currentValue().toRectF().toAlignedRect().adjusted(-8, -8, 8, 8);
+        zona += conSombra(e.animacion->currentValue().toRectF());
     return zona;
 }
 
@@ -142,11 +142,21 @@ void VueloDeCartas::irA(int milisegundos)
     }
 }
 
+// Lifted off the felt, a card's shadow falls further than at rest.
+qreal VueloDeCartas::caida(qreal ancho)
+{
+    return std::max(1.0, ancho * 0.05);
+}
+
+QRect VueloDeCartas::conSombra(const QRectF &carta)
+{
+    const int m = SombraDeCarta::margen(caida(carta.width()));
+    return carta.toAlignedRect().adjusted(-m, -m, m, m);
+}
+
 void VueloDeCartas::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
     // Cards that vanish under a pile go first: the pile's new top covers them.
     for (const bool aterriza : { false, true }) {
         for (const EnCurso &e : std::as_const(m_vuelos)) {
@@ -158,25 +168,20 @@ void VueloDeCartas::paintEvent(QPaintEvent *)
 
 void VueloDeCartas::pintarVuelo(QPainter &p, const Vuelo &vuelo, const QRectF &r)
 {
-    const QPixmap imagen = m_cache.imagen(vuelo.ruta, vuelo.hasta.size());
-    const qreal radio = CardPicture::radio(r.width());
-    // Lifted off the felt: a soft shadow a little further away than at rest.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 50));
-    p.drawRoundedRect(r.translated(r.width() * 0.04, r.width() * 0.06), radio, radio);
-    p.save();
-    p.translate(r.topLeft());
-    const QSizeF lado = imagen.isNull() ? QSizeF(r.size()) : QSizeF(imagen.size());
-    p.scale(r.width() / lado.width(), r.height() / lado.height());
-    const QRectF carta(QPointF(0, 0), lado);
+    const QPixmap imagen = m_cache.imagen(vuelo.ruta, vuelo.hasta.size(), devicePixelRatioF());
+    // A card of its final size flies on whole pixels: each frame is then a
+    // plain copy of the finished card, with no scaling to pay for.
+    const QRect aqui(r.topLeft().toPoint(), r.size().toSize());
+    m_sombra.pintar(p, aqui, caida(r.width()));
     if (imagen.isNull()) {
-        p.setClipRect(carta);
-        ReversoPropio::pintar(p, carta);
+        p.save();
+        p.setClipRect(aqui);
+        ReversoPropio::pintar(p, QRectF(aqui));
+        p.restore();
+    } else if (aqui.size() == vuelo.hasta.size()) {
+        p.drawPixmap(aqui.topLeft(), imagen);
     } else {
-        p.setBrush(imagen);
-        p.setPen(QPen(QColor(0, 0, 0, 110), 1.0));
-        const qreal rl = CardPicture::radio(lado.width());
-        p.drawRoundedRect(carta.adjusted(0.5, 0.5, -0.5, -0.5), rl, rl);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(r, imagen, QRectF(imagen.rect()));
     }
-    p.restore();
 }

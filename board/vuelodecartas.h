@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardlist.h"
+#include "sombradecarta.h"
 
 #include <QList>
 #include <QPointer>
@@ -73,7 +74,11 @@ private:
     void alLlegar(QVariantAnimation *animacion);
     void descubrir(const Vuelo &vuelo);
     void pintarVuelo(QPainter &p, const Vuelo &vuelo, const QRectF &r);
+    static qreal caida(qreal ancho);
+    // A card's place with all that its shadow may reach.
+    static QRect conSombra(const QRectF &carta);
 
     PictureCache &m_cache;
+    SombraDeCarta m_sombra;
     QList<EnCurso> m_vuelos;
 };

@@ -119,14 +119,16 @@ MenusVentana::Ordenes ZelboFrm::ordenesDeMenu()
 void ZelboFrm::conectarTablero()
 {
     BoardWidget &t = *m_tablero;
-    // Every face at the new size before the next refresh, so no refresh waits on a decode.
-    connect(&t, &BoardWidget::cartasRedimensionadas, this, [this](QSize tamano, qreal razon) {
-        QStringList rutas;
-        for (int carta = 1; carta <= Mazo::kCartas; ++carta)
-            rutas.append(rutaDe(static_cast<CardId>(carta)));
-        rutas.append(m_tablero->Image1[0]->ruta());
-        m_cache.precargar(rutas, tamano, razon);
-    });
+    // Every face at the new sizes before the next refresh, so no refresh waits on a decode.
+    connect(&t, &BoardWidget::cartasRedimensionadas, this,
+            [this](const QList<QSize> &tamanos, qreal razon) {
+                QStringList caras;
+                for (int carta = 1; carta <= Mazo::kCartas; ++carta)
+                    caras.append(rutaDe(static_cast<CardId>(carta)));
+                m_cache.precargar(caras, tamanos, razon);
+                m_cache.precargar({ m_tablero->Image1[0]->ruta() },
+                                  tamanos + QList<QSize> { m_tablero->Image1[0]->size() }, razon);
+            });
     // Any button: a left click on a hand card that did not become a drag marks it too.
     const auto alClic = [this](CardPicture *imagen, auto orden) {
         connect(imagen, &CardPicture::clicked, this, [this, imagen, orden] {
@@ -244,9 +246,8 @@ void ZelboFrm::mostrarMarcas()
 bool ZelboFrm::cargarReverso(const QString &ruta)
 {
     m_cache.olvidarFallidas();
-    if (!PictureCache::legible(ruta))
+    if (!m_cache.renovar(ruta))
         return false;
-    m_cache.olvidar(ruta);
     for (CardPicture *cubierta : m_tablero->Image1)
         cubierta->setRuta(ruta);
     return true;

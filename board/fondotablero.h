@@ -1,0 +1,27 @@
+#pragma once
+
+#include "tapete.h"
+
+#include <QPixmap>
+
+class Escala;
+
+// What never moves on the board: the felt and the dark lines between the
+// places, drawn into one picture for each board size, so that a repaint only
+// copies the part it needs.
+class FondoTablero
+{
+public:
+    void setRuta(const QString &ruta);
+    void setColor(const QColor &color);
+    // The picture of a board of this size, drawn anew when the size, the
+    // pixel ratio, the felt or its colour changed.
+    const QPixmap &de(QSize tamano, qreal razon, const Escala &escala);
+
+private:
+    void dibujar(QSize tamano, qreal razon, const Escala &escala);
+
+    Tapete m_tapete;
+    QPixmap m_pintado;
+    qint64 m_delTapete = 0; // the felt's picture the board was drawn from
+};

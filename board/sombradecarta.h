@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+
+class QPainter;
+
+// A card's soft shadow, below and right of it in a few faint layers. Each
+// size of shadow is drawn once and kept: the board shows one under every card
+// in sight at every repaint, and a flight at every frame.
+class SombraDeCarta
+{
+public:
+    // The margin round a card that its shadow may reach, for a fall of this length.
+    static int margen(qreal caida);
+    // The shadow of a card lying at the given place, falling this far.
+    void pintar(QPainter &pintor, const QRect &carta, qreal caida);
+
+private:
+    struct Clave
+    {
+        QSize carta;
+        qreal caida;
+        qreal razon;
+        bool operator==(const Clave &) const = default;
+    };
+    friend size_t qHash(const Clave &clave, size_t semilla)
+    {
+        return qHashMulti(semilla, clave.carta.width(), clave.carta.height(), clave.caida,
+                          clave.razon);
+    }
+
+    static QPixmap dibujar(const Clave &clave);
+
+    QHash<Clave, QPixmap> m_sombras;
+};
