@@ -303,23 +303,6 @@ void BoardWidget::recolocar()
     ajustar(Cartellbl);
 }
 
-// An icon drawn smaller than it is shown would stay small: it is enlarged from
-// its largest picture, kept aside so repeated resizes never blur it.
-void BoardWidget::agrandarIcono(QAction *accion, int lado)
-{
-    static const char *const kOriginal = "iconoOriginal";
-    if (!accion->property(kOriginal).isValid())
-        accion->setProperty(kOriginal, accion->icon());
-    const QIcon original = accion->property(kOriginal).value<QIcon>();
-    const QList<QSize> tamanos = original.availableSizes();
-    if (tamanos.isEmpty() || tamanos.last().height() >= lado) {
-        accion->setIcon(original);
-        return;
-    }
-    accion->setIcon(QIcon(original.pixmap(tamanos.last())
-                              .scaled(lado, lado, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-}
-
 // The three buttons share the toolbar's width evenly at every scale, so none
 // is pushed out of it.
 void BoardWidget::ajustarBotones()
@@ -329,7 +312,6 @@ void BoardWidget::ajustarBotones()
     Toolbar1->setIconSize(QSize(icono, icono));
     const QList<QAction *> acciones = Toolbar1->actions();
     for (QAction *accion : acciones) {
-        agrandarIcono(accion, icono);
         if (QWidget *boton = Toolbar1->widgetForAction(accion)) {
             boton->setFont(Toolbar1->font());
             // The toolbar keeps a pixel of margin round its buttons.

@@ -14,7 +14,6 @@
 class CardPicture;
 class MarkBox;
 class PictureCache;
-class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -104,7 +103,6 @@ private:
     QList<QRect> rotulos() const;
     void recolocar();
     void ajustarBotones();
-    static void agrandarIcono(QAction *accion, int lado);
     void ordenarCapas();
     qreal caidaSombra() const;
     QRect conSombra(const QRect &carta) const;

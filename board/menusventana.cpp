@@ -66,7 +66,7 @@ void MenusVentana::crearBarra(QToolBar &barra, const QString &carpetaIconos)
     const auto boton = [this, &barra, &carpetaIconos](const QString &texto, const QString &clave,
                                                       const QString &ayuda, OrdenDelJuego orden) {
         QAction *a = accion(texto, {}, delJuego(orden));
-        a->setIcon(QIcon(carpetaIconos + QStringLiteral("/%1.png").arg(clave)));
+        a->setIcon(QIcon(carpetaIconos + QStringLiteral("/%1.svg").arg(clave)));
         a->setToolTip(ayuda);
         a->setObjectName(clave);
         barra.addAction(a);

@@ -23,7 +23,7 @@ set(expected
     share/zelbo/winfond.jpg
     share/zelbo/naipes/oros01.jpg
     share/zelbo/naipes/bastos12.jpg
-    share/zelbo/icons/nuevo.png
+    share/zelbo/icons/nuevo.svg
     share/zelbo/icons/zelbo.png
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml

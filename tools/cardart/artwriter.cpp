@@ -3,6 +3,7 @@
 #include "arterror.h"
 #include "cardgeometry.h"
 #include "programiconwriter.h"
+#include "svgicon.h"
 #include "suitstyle.h"
 
 #include <QFileInfo>
@@ -60,12 +61,13 @@ void ArtWriter::writeBackgrounds() const
 
 void ArtWriter::writeIcons() const
 {
-    // Large enough for the biggest toolbar on a 4K screen at twice the pixel
-    // density: an icon is only ever scaled down, never up.
-    constexpr int kLadoBarra = 192;
-    save(m_icons.nuevo(kLadoBarra), QStringLiteral("icons/nuevo.png"));
-    save(m_icons.run(kLadoBarra), QStringLiteral("icons/run.png"));
-    save(m_icons.salir(kLadoBarra), QStringLiteral("icons/salir.png"));
+    // The toolbar's, as vectors: sharp at every board size and pixel density.
+    SvgIcon::write(m_dir.filePath(QStringLiteral("icons/nuevo.svg")), QStringLiteral("Nuevo"),
+                   [this](QPainter &painter) { m_icons.paintNuevo(painter); });
+    SvgIcon::write(m_dir.filePath(QStringLiteral("icons/run.svg")), QStringLiteral("Run"),
+                   &IconPainter::paintRun);
+    SvgIcon::write(m_dir.filePath(QStringLiteral("icons/salir.svg")), QStringLiteral("Salir"),
+                   &IconPainter::paintSalir);
     save(m_icons.program(256), QStringLiteral("icons/zelbo.png"));
     save(m_icons.program(48), QStringLiteral("icons/zelbo48.png"));
     ProgramIconWriter(m_icons, m_dir.filePath(QStringLiteral("icons"))).writeAll();

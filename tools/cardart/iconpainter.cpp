@@ -13,25 +13,8 @@ IconPainter::IconPainter(const CardFacePainter &faces, const EmblemPainter &embl
 {
 }
 
-void IconPainter::begin(QPainter &painter, QImage &image)
+void IconPainter::paintNuevo(QPainter &painter) const
 {
-    painter.begin(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(image.width() / designSize, image.height() / designSize);
-}
-
-QImage IconPainter::blank(int size)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-QImage IconPainter::nuevo(int size) const
-{
-    QImage image = blank(size);
-    QPainter painter;
-    begin(painter, image);
     paintMiniCard(painter, QPointF(16, 22), -16, Palo::Copas);
     paintMiniCard(painter, QPointF(27, 21), 10, Palo::Oros);
 
@@ -41,42 +24,35 @@ QImage IconPainter::nuevo(int size) const
     painter.setPen(QPen(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QPointF(36, 31), QPointF(36, 41));
     painter.drawLine(QPointF(31, 36), QPointF(41, 36));
-    return image;
 }
 
-QImage IconPainter::run(int size) const
+void IconPainter::paintRun(QPainter &painter)
 {
-    QImage image = blank(size);
-    QPainter painter;
-    begin(painter, image);
     paintRoundButton(painter, QColor(0x2F, 0x6F, 0xD6));
     QPolygonF play;
     play << QPointF(19, 14) << QPointF(35, 24) << QPointF(19, 34);
     painter.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::white);
     painter.drawPolygon(play);
-    return image;
 }
 
-QImage IconPainter::salir(int size) const
+void IconPainter::paintSalir(QPainter &painter)
 {
-    QImage image = blank(size);
-    QPainter painter;
-    begin(painter, image);
     paintRoundButton(painter, QColor(0xD6, 0x3A, 0x30));
     painter.setPen(QPen(Qt::white, 3.8, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     // The power sign: a ring open at the top with a bar through the gap.
     painter.drawArc(QRectF(14, 15, 20, 20), 125 * 16, 290 * 16);
     painter.drawLine(QPointF(24, 12), QPointF(24, 24));
-    return image;
 }
 
 QImage IconPainter::program(int size) const
 {
-    QImage image = blank(size);
-    QPainter painter;
-    begin(painter, image);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / designSize, size / designSize);
     paintProgram(painter);
     return image;
 }

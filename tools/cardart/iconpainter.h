@@ -18,24 +18,23 @@ class IconPainter
 public:
     IconPainter(const CardFacePainter &faces, const EmblemPainter &emblems);
 
+    // Each icon on any paint device whose coordinates span the 48-unit design
+    // square (a vector file, for one).
     // New game: two fanned cards with a plus badge.
-    QImage nuevo(int size) const;
+    void paintNuevo(QPainter &painter) const;
     // Start the external program: a play triangle in a round button.
-    QImage run(int size) const;
+    static void paintRun(QPainter &painter);
     // Quit: a power sign in a red round button.
-    QImage salir(int size) const;
+    static void paintSalir(QPainter &painter);
     // The program: the aces of swords and coins, fanned.
-    QImage program(int size) const;
-    // The same on any paint device whose coordinates span the 48-unit design square
-    // (a vector file, for one).
     void paintProgram(QPainter &painter) const;
+    // The program's icon as a picture of the given side.
+    QImage program(int size) const;
     static constexpr qreal designSize = 48;
 
 private:
     static constexpr QColor outlineColour { 0x2C, 0x28, 0x24 };
 
-    static QImage blank(int size);
-    static void begin(QPainter &painter, QImage &image);
     static void paintRoundButton(QPainter &painter, const QColor &colour);
     void paintMiniCard(QPainter &painter, const QPointF &centre, qreal angle, Palo palo) const;
     void paintFace(QPainter &painter, const QPointF &centre, qreal angle, Palo palo) const;

@@ -2,11 +2,10 @@
 
 #include "arterror.h"
 #include "iconpainter.h"
+#include "svgicon.h"
 
 #include <QFileInfo>
 #include <QImage>
-#include <QPainter>
-#include <QSvgGenerator>
 
 ProgramIconWriter::ProgramIconWriter(const IconPainter &icons, const QString &outputDir)
     : m_icons(icons)
@@ -28,23 +27,11 @@ void ProgramIconWriter::writePng(int size) const
         throw ArtError("cannot write " + path.toStdString());
 }
 
-// Drawn with the same strokes as the pictures, so the vector icon is the same design
-// and stays sharp at any size the desktop shows it.
 void ProgramIconWriter::writeSvg() const
 {
-    const QString path = prepare(QStringLiteral("hicolor/scalable/apps/zelbo.svg"));
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(QSize(256, 256));
-    svg.setViewBox(QRectF(0, 0, IconPainter::designSize, IconPainter::designSize));
-    svg.setTitle(QStringLiteral("Zelbo"));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        throw ArtError("cannot write " + path.toStdString());
-    painter.setRenderHint(QPainter::Antialiasing);
-    m_icons.paintProgram(painter);
-    if (!painter.end() || QFileInfo(path).size() == 0)
-        throw ArtError("cannot write " + path.toStdString());
+    SvgIcon::write(prepare(QStringLiteral("hicolor/scalable/apps/zelbo.svg")),
+                   QStringLiteral("Zelbo"),
+                   [this](QPainter &painter) { m_icons.paintProgram(painter); });
 }
 
 QString ProgramIconWriter::prepare(const QString &name) const
