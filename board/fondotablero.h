@@ -2,7 +2,9 @@
 
 #include "tapete.h"
 
+#include <QColor>
 #include <QPixmap>
+#include <QString>
 
 class Escala;
 
@@ -21,7 +23,7 @@ public:
 private:
     void dibujar(QSize tamano, qreal razon, const Escala &escala);
 
-    Tapete m_tapete;
+    QString m_ruta;
+    QColor m_color = Tapete::kColorNeutro;
     QPixmap m_pintado;
-    qint64 m_delTapete = 0; // the felt's picture the board was drawn from
 };

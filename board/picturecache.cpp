@@ -77,10 +77,35 @@ QPixmap PictureCache::imagen(const QString &ruta, QSize tamano, qreal razon)
     const Clave clave { ruta, tamano, razon };
     if (const QPixmap *guardada = m_imagenes.object(clave))
         return *guardada;
-    const QPixmap resultado
-        = terminar(leer(ruta, enDispositivo(tamano, razon)), enDispositivo(tamano, razon), razon);
+    QPixmap resultado = reducir(clave);
+    if (resultado.isNull())
+        resultado = terminar(leer(ruta, enDispositivo(tamano, razon)), enDispositivo(tamano, razon),
+                             razon);
     guardar(clave, resultado);
     return resultado;
+}
+
+// The board shows cards at a few sizes a little apart: a smaller one is
+// scaled from a larger one already kept, which costs a fraction of a decode.
+QPixmap PictureCache::reducir(const Clave &buscada)
+{
+    const QList<Clave> claves = m_imagenes.keys();
+    for (const Clave &clave : claves) {
+        if (clave.ruta != buscada.ruta || clave.razon != buscada.razon
+            || clave.tamano.width() < buscada.tamano.width()
+            || clave.tamano.height() < buscada.tamano.height()
+            || clave.tamano.width() > buscada.tamano.width() * 3 / 2)
+            continue;
+        const QPixmap *mayor = m_imagenes.object(clave);
+        if (!mayor || mayor->isNull())
+            continue;
+        QPixmap reducida = QPixmap::fromImage(
+            mayor->toImage().scaled(enDispositivo(buscada.tamano, buscada.razon),
+                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        reducida.setDevicePixelRatio(buscada.razon);
+        return reducida;
+    }
+    return {};
 }
 
 void PictureCache::guardar(const Clave &clave, const QPixmap &imagen)
@@ -91,23 +116,13 @@ void PictureCache::guardar(const Clave &clave, const QPixmap &imagen)
 
 void PictureCache::precargar(const QStringList &rutas, const QList<QSize> &tamanos, qreal razon)
 {
-    for (const QString &ruta : rutas) {
-        QList<QSize> faltan;
-        QSize mayor;
-        for (const QSize &tamano : tamanos) {
-            if (ruta.isEmpty() || tamano.isEmpty() || m_imagenes.contains({ ruta, tamano, razon }))
-                continue;
-            faltan.append(tamano);
-            if (tamano.width() > mayor.width())
-                mayor = tamano;
-        }
-        if (faltan.isEmpty())
-            continue;
-        // One decode serves every size: the smaller ones are scaled from it.
-        const QImage leida = leer(ruta, enDispositivo(mayor, razon));
-        for (const QSize &tamano : std::as_const(faltan))
-            guardar({ ruta, tamano, razon }, terminar(leida, enDispositivo(tamano, razon), razon));
+    QSize mayor;
+    for (const QSize &tamano : tamanos) {
+        if (tamano.width() > mayor.width())
+            mayor = tamano;
     }
+    for (const QString &ruta : rutas)
+        imagen(ruta, mayor, razon);
 }
 
 bool PictureCache::legible(const QString &ruta)

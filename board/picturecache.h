@@ -26,8 +26,9 @@ public:
 
     // A null pixmap when the file cannot be read.
     QPixmap imagen(const QString &ruta, QSize tamano, qreal razon = 1.0);
-    // Prepares the pictures at every size now, so that none is first decoded
-    // while the board is painted.
+    // Decodes the pictures now at the largest of the sizes, so that none is
+    // decoded while the board is painted: the smaller sizes are scaled from it
+    // when first shown.
     void precargar(const QStringList &rutas, const QList<QSize> &tamanos, qreal razon);
     // Whether the file can be decoded: its header and its body.
     static bool legible(const QString &ruta);
@@ -55,6 +56,7 @@ private:
                          clave.razon);
     }
 
+    QPixmap reducir(const Clave &buscada);
     void guardar(const Clave &clave, const QPixmap &imagen);
     void olvidar(const QString &ruta);
 

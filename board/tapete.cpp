@@ -3,46 +3,28 @@
 #include <QImageReader>
 #include <algorithm>
 
-void Tapete::setRuta(const QString &ruta)
+QImage Tapete::cubrir(const QString &ruta, const QColor &color, QSize tamano)
 {
-    m_ruta = ruta;
-    m_pintado = QPixmap();
-}
-
-void Tapete::setColor(const QColor &color)
-{
-    if (color == m_color)
-        return;
-    m_color = color;
-    m_pintado = QPixmap();
-}
-
-const QPixmap &Tapete::cubrir(QSize logico, qreal razon)
-{
-    const QSize tamano = (QSizeF(logico) * razon).toSize();
-    if ((m_pintado.size() == tamano && m_pintado.devicePixelRatio() == razon) || m_ruta.isEmpty()
-        || tamano.isEmpty())
-        return m_pintado;
-    QImageReader lector(m_ruta);
+    if (ruta.isEmpty() || tamano.isEmpty())
+        return {};
+    QImageReader lector(ruta);
     const QSize original = lector.size();
     if (!original.isValid())
-        return m_pintado;
+        return {};
     const QSize cubierto = original.scaled(tamano, Qt::KeepAspectRatioByExpanding);
     lector.setScaledSize(cubierto);
     QImage imagen = lector.read();
     if (imagen.isNull())
-        return m_pintado;
+        return {};
     if (imagen.size() != cubierto)
         imagen = imagen.scaled(cubierto, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     imagen = imagen
                  .copy((cubierto.width() - tamano.width()) / 2,
                        (cubierto.height() - tamano.height()) / 2, tamano.width(), tamano.height())
                  .convertToFormat(QImage::Format_RGB32);
-    if (m_color != kColorNeutro)
-        tenir(imagen, m_color);
-    m_pintado = QPixmap::fromImage(imagen);
-    m_pintado.setDevicePixelRatio(razon);
-    return m_pintado;
+    if (color != kColorNeutro)
+        tenir(imagen, color);
+    return imagen;
 }
 
 void Tapete::tenir(QImage &imagen, const QColor &color)

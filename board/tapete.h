@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPixmap>
 #include <QString>
 
 // The felt under the board: its picture scaled to cover a whole area, centred,
@@ -13,16 +12,9 @@ public:
     // The colour that leaves the felt as it was drawn.
     static inline const QColor kColorNeutro { 224, 224, 224 };
 
-    void setRuta(const QString &ruta);
-    void setColor(const QColor &color);
-    // Decoded at the size it covers on the device and kept until the size,
-    // the pixel ratio or the colour changes.
-    const QPixmap &cubrir(QSize tamano, qreal razon = 1.0);
+    // The felt of the file, decoded at the size it covers on the device; a
+    // null image when the file cannot be read.
+    static QImage cubrir(const QString &ruta, const QColor &color, QSize enDispositivo);
     // The felt's light and shade carried over to the colour.
     static void tenir(QImage &imagen, const QColor &color);
-
-private:
-    QString m_ruta;
-    QColor m_color = kColorNeutro;
-    QPixmap m_pintado;
 };
