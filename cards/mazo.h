@@ -34,31 +34,24 @@ public:
     std::uint8_t paloId(int numero) const
     {
         const std::size_t i = indice(numero);
-        if (!m_palosAlDia)
+        if (!m_palosAlDia) [[unlikely]]
             indexarPalos();
         return m_palos[i];
     }
 
 private:
     // Card numbers outside 1..40 throw std::out_of_range, as std::array::at does.
+    // The throw and the indexing live out of line: kept here they made the
+    // compiler call paloId rather than inline it, at every palo compared.
     static std::size_t indice(int numero)
     {
         const auto i = static_cast<std::size_t>(numero - 1);
-        if (i >= kCartas)
-            throw std::out_of_range("Mazo: no card with that number");
+        if (i >= kCartas) [[unlikely]]
+            fueraDeRango();
         return i;
     }
-
-    void indexarPalos() const
-    {
-        for (std::size_t i = 0; i < m_cartas.size(); ++i) {
-            std::size_t j = 0;
-            while (m_cartas[j].palo() != m_cartas[i].palo())
-                ++j;
-            m_palos[i] = j == i ? static_cast<std::uint8_t>(i) : m_palos[j];
-        }
-        m_palosAlDia = true;
-    }
+    [[noreturn]] static void fueraDeRango();
+    void indexarPalos() const;
 
     std::array<classNaipe, kCartas> m_cartas;
     mutable std::array<std::uint8_t, kCartas> m_palos {};

@@ -11,12 +11,20 @@ bool coincide(const GameState &e, const CardList &lista, int i, CardId carta)
 
 Jugada ElectorNormal::elegir(const GameState &estado, Lado lado)
 {
+    Jugada jugada;
+    elegirEn(estado, lado, jugada);
+    return jugada;
+}
+
+void ElectorNormal::elegirEn(const GameState &estado, Lado lado, Jugada &jugada)
+{
     const bool cpu = lado == Lado::Cpu;
     const CardList &mano = cpu ? estado.player1 : estado.player2;
     const CardList &propia = cpu ? estado.player1Lev : estado.player2Lev;
     const CardList &rival = cpu ? estado.player2Lev : estado.player1Lev;
     const CardId carta = mano.at(0);
-    Jugada jugada;
+    jugada.carta = 0;
+    jugada.mesa.clear();
     if (coincide(estado, propia, 0, carta)) {
         jugada.tipo = Jugada::Tipo::AlMonton;
     } else if (coincide(estado, rival, 0, carta)) {
@@ -29,5 +37,4 @@ Jugada ElectorNormal::elegir(const GameState &estado, Lado lado)
         }
         jugada.tipo = jugada.mesa.empty() ? Jugada::Tipo::Tirar : Jugada::Tipo::LevantarMesa;
     }
-    return jugada;
 }

@@ -11,22 +11,20 @@ constexpr int kPausaCarta = 1000;
 
 PlanTurnoCpu PlanTurnoCpu::de(const Jugada &jugada)
 {
-    using Paso = PlanTurnoCpu::Paso;
     PlanTurnoCpu plan;
     const Imagen carta { GrupoImagen::cartap1img, jugada.carta };
     if (jugada.tipo == Jugada::Tipo::AlMonton) {
-        plan.agregar(Paso { {}, 0, carta, kPausaMonton });
+        plan.agregar({}, 0, carta, kPausaMonton);
         return plan;
     }
-    plan.agregar(Paso { GrupoMarca::Checkp1, jugada.carta, {}, 0 });
+    plan.agregar(GrupoMarca::Checkp1, jugada.carta, {}, 0);
     if (jugada.tipo == Jugada::Tipo::LevantarMonton) {
-        plan.agregar(Paso { GrupoMarca::CheckMonton, 1, Imagen { GrupoImagen::montonimg, 1 },
-                            kPausaMontonRival });
+        plan.agregar(GrupoMarca::CheckMonton, 1, Imagen { GrupoImagen::montonimg, 1 },
+                     kPausaMontonRival);
     } else if (jugada.tipo == Jugada::Tipo::LevantarMesa) {
         for (const int i : jugada.mesa)
-            plan.agregar(
-                Paso { GrupoMarca::CheckMesa, i, Imagen { GrupoImagen::mesaimg, i }, kPausaMesa });
+            plan.agregar(GrupoMarca::CheckMesa, i, Imagen { GrupoImagen::mesaimg, i }, kPausaMesa);
     }
-    plan.agregar(Paso { {}, 0, carta, kPausaCarta });
+    plan.agregar({}, 0, carta, kPausaCarta);
     return plan;
 }

@@ -27,8 +27,9 @@ struct PlanTurnoCpu
     static constexpr int kMaxPasos = Marcas::kMesa + 2;
 
     // Kept inline: the CPU plans a turn at every move, and the simulator plays
-    // hundreds of thousands of them a second.
-    std::array<Paso, kMaxPasos> pasos {};
+    // hundreds of thousands of them a second. Left uninitialised past numPasos:
+    // clearing all of it on every turn cost more than the turn's own rules.
+    std::array<Paso, kMaxPasos> pasos;
     int numPasos = 0;
 
     const Paso *begin() const { return pasos.data(); }
@@ -37,5 +38,15 @@ struct PlanTurnoCpu
     static PlanTurnoCpu de(const Jugada &jugada);
 
 private:
-    void agregar(const Paso &paso) { pasos.at(static_cast<std::size_t>(numPasos++)) = paso; }
+    // Written in place, field by field: a whole Paso built aside and copied in
+    // stalled on its own partial writes.
+    void agregar(std::optional<GrupoMarca> marca, int indiceMarca, std::optional<Imagen> imagen,
+                 int milisegundos)
+    {
+        Paso &paso = pasos.at(static_cast<std::size_t>(numPasos++));
+        paso.marca = marca;
+        paso.indiceMarca = indiceMarca;
+        paso.imagen = imagen;
+        paso.milisegundos = milisegundos;
+    }
 };

@@ -6,18 +6,25 @@
 void RegistroDeJugadas::nuevaPartida(int numero)
 {
     m_manos = 0;
+    if (!m_activo)
+        return;
     m_lineas << (numero > 0 ? QStringLiteral("Partida %1").arg(numero)
                             : QStringLiteral("Partida nueva"));
 }
 
 void RegistroDeJugadas::partidaAbierta()
 {
+    if (!m_activo)
+        return;
     m_lineas << QStringLiteral("Partida abierta de un archivo");
 }
 
 void RegistroDeJugadas::nuevaMano()
 {
-    m_lineas << QStringLiteral("Mano %1").arg(++m_manos);
+    ++m_manos;
+    if (!m_activo)
+        return;
+    m_lineas << QStringLiteral("Mano %1").arg(m_manos);
 }
 
 void RegistroDeJugadas::jugadaCpu(const GameState &antes, const Jugada &jugada)
