@@ -15,9 +15,7 @@ void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, st
               std::uint8_t tableQuota, RandomSource &azar)
 {
     // Bit k - 1 for card k dealt: the draws skip them without a look at the deck.
-    std::uint64_t dadas = 0;
-    for (int n = 1; n <= total; ++n)
-        dadas |= static_cast<std::uint64_t>(cartas.repartida(n)) << (n - 1);
+    std::uint64_t dadas = cartas.repartidas();
     while (quota1 + quota2 != 0 && repartidas < total) {
         const int k = azar.enteroFuera(total, dadas) + 1;
         const auto entrada = static_cast<CardId>(k);
@@ -35,7 +33,7 @@ void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, st
             primero = false;
         }
         cartas.a_repartida(k, true);
-        dadas |= std::uint64_t { 1 } << (k - 1);
+        dadas = cartas.repartidas();
         ++repartidas;
     }
 }

@@ -51,10 +51,11 @@ int RandomHuman::elegir(int n)
     return k < n ? k : n - 1;
 }
 
-Jugada RandomHuman::azar()
+void RandomHuman::azar()
 {
     const GameState &e = m_juego.estado();
-    Jugada jugada;
+    Jugada &jugada = m_jugada;
+    jugada.mesa.clear();
     jugada.carta = elegir(e.player2.count());
     const Movimientos movimientos = legales(e, jugada.carta);
     switch (movimientos.at(elegir(movimientos.n))) {
@@ -79,12 +80,15 @@ Jugada RandomHuman::azar()
         jugada.tipo = Jugada::Tipo::LevantarMonton;
         break;
     }
-    return jugada;
 }
 
 RandomHuman::Movimiento RandomHuman::jugar()
 {
-    const Jugada jugada = m_elector ? m_elector->elegir(m_juego.estado(), Lado::Humano) : azar();
+    if (m_elector)
+        m_elector->elegirEn(m_juego.estado(), Lado::Humano, m_jugada);
+    else
+        azar();
+    const Jugada &jugada = m_jugada;
     jugar(jugada);
     switch (jugada.tipo) {
     case Jugada::Tipo::AlMonton:
