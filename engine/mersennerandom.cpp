@@ -1,7 +1,6 @@
 #include "mersennerandom.h"
 
 #include <chrono>
-#include <sstream>
 
 MersenneRandom::MersenneRandom(std::uint64_t semilla)
     : m_generador(semilla)
@@ -27,26 +26,15 @@ int MersenneRandom::enteroFuera(int n, std::uint64_t excluidos)
 
 void MersenneRandom::sembrar(std::uint64_t semilla)
 {
-    m_generador.seed(semilla);
+    m_generador.sembrar(semilla);
 }
 
 std::string MersenneRandom::estado() const
 {
-    std::ostringstream texto;
-    texto << m_generador;
-    return texto.str();
+    return m_generador.estado();
 }
 
 bool MersenneRandom::restaurar(const std::string &estado)
 {
-    std::istringstream texto(estado);
-    std::mt19937_64 leido;
-    texto >> leido;
-    if (texto.fail())
-        return false;
-    texto >> std::ws;
-    if (!texto.eof())
-        return false;
-    m_generador = leido;
-    return true;
+    return m_generador.restaurar(estado);
 }

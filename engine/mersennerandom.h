@@ -1,9 +1,9 @@
 #pragma once
 
+#include "generadormt64.h"
 #include "randomsource.h"
 
 #include <cstdint>
-#include <random>
 #include <string>
 
 // The game's generator. A draw is made from the generator's raw bits with
@@ -32,5 +32,5 @@ private:
         return static_cast<double>(m_generador() >> 11) * kDosALaMenos53;
     }
 
-    std::mt19937_64 m_generador;
+    GeneradorMt64 m_generador;
 };
