@@ -1,7 +1,5 @@
 #include "captura.h"
 
-#include "zelbomod.h"
-
 #include <array>
 
 namespace Captura {
@@ -27,19 +25,20 @@ Papeles papeles(GameState &e, Quien quien)
              e.player2Lev, e.marcas.CheckMonton[1], UltimoEnLevantar::p1 };
 }
 
+// The marked table cards go onto the pile one by one in table order, so the
+// highest marked place ends on top. They are put there in one move, and the
+// table closes its gaps in one pass, rather than shifting the pile and the
+// table once per card.
 void levantarMesa(GameState &e, CardList &propia)
 {
-    std::array<CardId, Marcas::kMesa> quitar {};
-    std::size_t n = 0;
-    for (int j = 0; j < e.lamesa.count() && j < Marcas::kMesa; ++j) {
-        if (e.marcas.CheckMesa.at(static_cast<std::size_t>(j))) {
-            propia.insert(0, e.lamesa.at(j));
-            quitar.at(n++) = e.lamesa.at(j);
-        }
+    CardList levantadas;
+    CardList quedan;
+    for (int j = 0; j < e.lamesa.count(); ++j) {
+        const bool marcada = j < Marcas::kMesa && e.marcas.CheckMesa.at(static_cast<std::size_t>(j));
+        (marcada ? levantadas : quedan).append(e.lamesa.at(j));
     }
-    // Taken off only after the scan, so the marked positions stay valid.
-    for (std::size_t k = 0; k < n; ++k)
-        e.lamesa.removeAt(Zelbomod::BuscarCarta(e.lamesa, quitar.at(k)));
+    propia.insertarAlReves(levantadas);
+    e.lamesa = quedan;
 }
 
 } // namespace

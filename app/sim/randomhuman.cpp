@@ -26,12 +26,13 @@ RandomHuman::Lugares RandomHuman::coincidencias(const GameState &estado, CardId 
 RandomHuman::Movimientos RandomHuman::legales(const GameState &estado, int slot)
 {
     const CardId carta = estado.player2.at(slot);
+    const std::uint8_t palo = estado.paloId(carta);
     Movimientos movimientos;
     movimientos.agregar(Movimiento::AlMonton);
     bool mesaConPalo = false;
     bool lugarConPalo = false; // among the places the board shows
     for (int j = 0; j < estado.lamesa.count(); ++j) {
-        if (estado.mismoPalo(estado.lamesa.at(j), carta)) {
+        if (estado.paloId(estado.lamesa.at(j)) == palo) {
             mesaConPalo = true;
             lugarConPalo = lugarConPalo || j < Marcas::kMesa;
         }
@@ -40,7 +41,7 @@ RandomHuman::Movimientos RandomHuman::legales(const GameState &estado, int slot)
         movimientos.agregar(Movimiento::Tirar);
     if (lugarConPalo)
         movimientos.agregar(Movimiento::LevantarMesa);
-    if (!estado.player1Lev.isEmpty() && estado.mismoPalo(estado.player1Lev.at(0), carta))
+    if (!estado.player1Lev.isEmpty() && estado.paloId(estado.player1Lev.at(0)) == palo)
         movimientos.agregar(Movimiento::LevantarMonton);
     return movimientos;
 }
