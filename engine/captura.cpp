@@ -25,19 +25,15 @@ Papeles papeles(GameState &e, Quien quien)
              e.player2Lev, e.marcas.CheckMonton[1], UltimoEnLevantar::p1 };
 }
 
-// The marked table cards go onto the pile one by one in table order, so the
-// highest marked place ends on top. They are put there in one move, and the
-// table closes its gaps in one pass, rather than shifting the pile and the
-// table once per card.
-void levantarMesa(GameState &e, CardList &propia)
+// Takes the marked table cards off the table, in table order, onto arriba;
+// the table closes its gaps in one pass.
+void levantarMesa(GameState &e, CardList &arriba)
 {
-    CardList levantadas;
     CardList quedan;
     for (int j = 0; j < e.lamesa.count(); ++j) {
         const bool marcada = j < Marcas::kMesa && e.marcas.CheckMesa.at(static_cast<std::size_t>(j));
-        (marcada ? levantadas : quedan).append(e.lamesa.at(j));
+        (marcada ? arriba : quedan).append(e.lamesa.at(j));
     }
-    propia.insertarAlReves(levantadas);
     e.lamesa = quedan;
 }
 
@@ -52,16 +48,21 @@ void Levantar(GameState &estado, Quien quien)
         PasarMonton(estado, p.rival, quien);
         montonTomado = true;
     }
+    // The cards that go onto the pile, in the order they are put there one by
+    // one (the last ends on top): the hand card, then any table cards. They
+    // are put there in one move rather than shifting the pile once per card.
+    CardList arriba;
     for (int i = 0; i < p.mano.count() && i < Marcas::kMano; ++i) {
         if (p.marcasMano.at(static_cast<std::size_t>(i))) {
-            p.propia.insert(0, p.mano.at(i));
+            arriba.append(p.mano.at(i));
             p.mano.removeAt(i);
             break;
         }
     }
     estado.ultimoEnLevantar = p.quien;
     if (!montonTomado)
-        levantarMesa(estado, p.propia);
+        levantarMesa(estado, arriba);
+    p.propia.insertarAlReves(arriba);
 }
 
 void PasarMonton(GameState &estado, CardList &pila, Quien quien)
