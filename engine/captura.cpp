@@ -31,7 +31,8 @@ void levantarMesa(GameState &e, CardList &arriba)
 {
     CardList quedan;
     for (int j = 0; j < e.lamesa.count(); ++j) {
-        const bool marcada = j < Marcas::kMesa && e.marcas.CheckMesa.at(static_cast<std::size_t>(j));
+        const bool marcada
+            = j < Marcas::kMesa && e.marcas.CheckMesa.at(static_cast<std::size_t>(j));
         (marcada ? arriba : quedan).append(e.lamesa.at(j));
     }
     e.lamesa = quedan;
