@@ -25,7 +25,7 @@ BucleMinimo::BucleMinimo(std::uint64_t semilla)
 {
 }
 
-double BucleMinimo::rnd(std::mt19937_64 &g)
+double BucleMinimo::rnd(GeneradorMt64 &g)
 {
     return static_cast<double>(g() >> 11) * (1.0 / 9007199254740992.0);
 }

@@ -43,8 +43,7 @@ bool CacheMazo::cargar(Mazo &mazo)
 {
     const std::optional<Identidad> ahora = identidad();
     if (ahora && ahora == m_leida && m_entregado == &mazo) {
-        for (int n = 1; n <= Mazo::kCartas; ++n)
-            mazo.a_repartida(n, false);
+        mazo.olvidarRepartidas();
         return false;
     }
     m_leida.reset();

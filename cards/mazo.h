@@ -13,10 +13,11 @@ class Mazo
 public:
     static constexpr int kCartas = 40;
 
-    // Write access may change a palo, so the palo index is rebuilt at the next read.
+    // Write access may change a palo or a dealt flag, so the indexes are rebuilt
+    // at the next read.
     classNaipe &carta(int numero)
     {
-        m_palosAlDia = false;
+        m_alDia = false;
         return m_cartas.at(static_cast<std::size_t>(numero - 1));
     }
     const classNaipe &carta(int numero) const
@@ -24,9 +25,30 @@ public:
         return m_cartas.at(static_cast<std::size_t>(numero - 1));
     }
 
-    // The dealt flag, changed at every deal without touching the palo index.
+    // The dealt flag, changed at every deal; the index of dealt cards follows it.
     bool repartida(int numero) const { return m_cartas[indice(numero)].repartida(); }
-    void a_repartida(int numero, bool valor) { m_cartas[indice(numero)].a_repartida(valor); }
+    void a_repartida(int numero, bool valor)
+    {
+        const std::size_t i = indice(numero);
+        m_cartas[i].a_repartida(valor);
+        const std::uint64_t bit = std::uint64_t { 1 } << i;
+        m_repartidas = valor ? m_repartidas | bit : m_repartidas & ~bit;
+    }
+    // Every card undealt, as at the start of a hand.
+    void olvidarRepartidas()
+    {
+        for (classNaipe &c : m_cartas)
+            c.a_repartida(false);
+        m_repartidas = 0;
+    }
+    // Bit n - 1 set for each dealt card n: the deal draws against it rather
+    // than asking card by card.
+    std::uint64_t repartidas() const
+    {
+        if (!m_alDia) [[unlikely]]
+            indexar();
+        return m_repartidas;
+    }
 
     // The card's palo as a small number: two cards have the same palo exactly
     // when they have the same number. The rules compare palos on every move,
@@ -34,33 +56,27 @@ public:
     std::uint8_t paloId(int numero) const
     {
         const std::size_t i = indice(numero);
-        if (!m_palosAlDia)
-            indexarPalos();
+        if (!m_alDia) [[unlikely]]
+            indexar();
         return m_palos[i];
     }
 
 private:
     // Card numbers outside 1..40 throw std::out_of_range, as std::array::at does.
+    // The throw and the indexing live out of line: kept here they made the
+    // compiler call paloId rather than inline it, at every palo compared.
     static std::size_t indice(int numero)
     {
         const auto i = static_cast<std::size_t>(numero - 1);
-        if (i >= kCartas)
-            throw std::out_of_range("Mazo: no card with that number");
+        if (i >= kCartas) [[unlikely]]
+            fueraDeRango();
         return i;
     }
-
-    void indexarPalos() const
-    {
-        for (std::size_t i = 0; i < m_cartas.size(); ++i) {
-            std::size_t j = 0;
-            while (m_cartas[j].palo() != m_cartas[i].palo())
-                ++j;
-            m_palos[i] = j == i ? static_cast<std::uint8_t>(i) : m_palos[j];
-        }
-        m_palosAlDia = true;
-    }
+    [[noreturn]] static void fueraDeRango();
+    void indexar() const;
 
     std::array<classNaipe, kCartas> m_cartas;
     mutable std::array<std::uint8_t, kCartas> m_palos {};
-    mutable bool m_palosAlDia = false;
+    mutable std::uint64_t m_repartidas = 0;
+    mutable bool m_alDia = false;
 };

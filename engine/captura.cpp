@@ -1,7 +1,5 @@
 #include "captura.h"
 
-#include "zelbomod.h"
-
 #include <array>
 
 namespace Captura {
@@ -27,19 +25,17 @@ Papeles papeles(GameState &e, Quien quien)
              e.player2Lev, e.marcas.CheckMonton[1], UltimoEnLevantar::p1 };
 }
 
-void levantarMesa(GameState &e, CardList &propia)
+// Takes the marked table cards off the table, in table order, onto arriba;
+// the table closes its gaps in one pass.
+void levantarMesa(GameState &e, CardList &arriba)
 {
-    std::array<CardId, Marcas::kMesa> quitar {};
-    std::size_t n = 0;
-    for (int j = 0; j < e.lamesa.count() && j < Marcas::kMesa; ++j) {
-        if (e.marcas.CheckMesa.at(static_cast<std::size_t>(j))) {
-            propia.insert(0, e.lamesa.at(j));
-            quitar.at(n++) = e.lamesa.at(j);
-        }
+    CardList quedan;
+    for (int j = 0; j < e.lamesa.count(); ++j) {
+        const bool marcada
+            = j < Marcas::kMesa && e.marcas.CheckMesa.at(static_cast<std::size_t>(j));
+        (marcada ? arriba : quedan).append(e.lamesa.at(j));
     }
-    // Taken off only after the scan, so the marked positions stay valid.
-    for (std::size_t k = 0; k < n; ++k)
-        e.lamesa.removeAt(Zelbomod::BuscarCarta(e.lamesa, quitar.at(k)));
+    e.lamesa = quedan;
 }
 
 } // namespace
@@ -53,16 +49,21 @@ void Levantar(GameState &estado, Quien quien)
         PasarMonton(estado, p.rival, quien);
         montonTomado = true;
     }
+    // The cards that go onto the pile, in the order they are put there one by
+    // one (the last ends on top): the hand card, then any table cards. They
+    // are put there in one move rather than shifting the pile once per card.
+    CardList arriba;
     for (int i = 0; i < p.mano.count() && i < Marcas::kMano; ++i) {
         if (p.marcasMano.at(static_cast<std::size_t>(i))) {
-            p.propia.insert(0, p.mano.at(i));
+            arriba.append(p.mano.at(i));
             p.mano.removeAt(i);
             break;
         }
     }
     estado.ultimoEnLevantar = p.quien;
     if (!montonTomado)
-        levantarMesa(estado, p.propia);
+        levantarMesa(estado, arriba);
+    p.propia.insertarAlReves(arriba);
 }
 
 void PasarMonton(GameState &estado, CardList &pila, Quien quien)

@@ -16,11 +16,16 @@ class CardList
 public:
     static constexpr int kCapacidad = 40;
 
-    void append(CardId carta) { insert(m_cuenta, carta); }
+    void append(CardId carta)
+    {
+        if (m_cuenta == kCapacidad) [[unlikely]]
+            demasiadas();
+        m_cartas[static_cast<std::size_t>(m_cuenta++)] = carta;
+    }
     void insert(int posicion, CardId carta)
     {
-        if (m_cuenta == kCapacidad)
-            throw std::length_error("CardList: more than 40 cards");
+        if (m_cuenta == kCapacidad) [[unlikely]]
+            demasiadas();
         if (posicion < 0 || posicion > m_cuenta)
             posicion = m_cuenta;
         for (int i = m_cuenta; i > posicion; --i)
@@ -48,8 +53,8 @@ public:
     // what inserting them one by one at position 0 gives, in one move.
     void insertarAlReves(const CardList &otra)
     {
-        if (m_cuenta + otra.m_cuenta > kCapacidad)
-            throw std::length_error("CardList: more than 40 cards");
+        if (m_cuenta + otra.m_cuenta > kCapacidad) [[unlikely]]
+            demasiadas();
         const auto n = static_cast<std::size_t>(otra.m_cuenta);
         for (int i = m_cuenta - 1; i >= 0; --i)
             m_cartas[static_cast<std::size_t>(i) + n] = m_cartas[static_cast<std::size_t>(i)];
@@ -75,6 +80,10 @@ public:
     }
 
 private:
+    // Throws std::length_error; out of line, so the list's operations stay
+    // small enough to inline in the rules' loops.
+    [[noreturn]] static void demasiadas();
+
     std::array<CardId, kCapacidad> m_cartas {};
     int m_cuenta = 0;
 };

@@ -13,4 +13,11 @@ class ElectorJugada
 public:
     virtual ~ElectorJugada() = default;
     virtual Jugada elegir(const GameState &estado, Lado lado) = 0;
+    // The same choice written into jugada, whose storage a chooser may reuse:
+    // the game asks at every CPU turn, and a lift's places would otherwise be
+    // allocated each time.
+    virtual void elegirEn(const GameState &estado, Lado lado, Jugada &jugada)
+    {
+        jugada = elegir(estado, lado);
+    }
 };

@@ -11,4 +11,5 @@ class ElectorNormal : public ElectorJugada
 {
 public:
     Jugada elegir(const GameState &estado, Lado lado) override;
+    void elegirEn(const GameState &estado, Lado lado, Jugada &jugada) override;
 };

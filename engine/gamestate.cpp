@@ -33,6 +33,5 @@ void GameState::ReiniciarMano()
         lista->clear();
     primerReparto = true;
     cartasRepartidas = 0;
-    for (int i = 1; i <= Mazo::kCartas; ++i)
-        mazo.a_repartida(i, false);
+    mazo.olvidarRepartidas();
 }

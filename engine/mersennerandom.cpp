@@ -1,7 +1,6 @@
 #include "mersennerandom.h"
 
 #include <chrono>
-#include <sstream>
 
 MersenneRandom::MersenneRandom(std::uint64_t semilla)
     : m_generador(semilla)
@@ -14,34 +13,28 @@ std::uint64_t MersenneRandom::semillaDelReloj()
         std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-double MersenneRandom::next()
+// The base class's loop with the draw inlined: the deal makes most of the
+// game's draws here.
+int MersenneRandom::enteroFuera(int n, std::uint64_t excluidos)
 {
-    constexpr double kDosALaMenos53 = 1.0 / 9007199254740992.0;
-    return static_cast<double>(m_generador() >> 11) * kDosALaMenos53;
+    for (;;) {
+        const int k = static_cast<int>(n * siguiente());
+        if (((excluidos >> k) & 1U) == 0)
+            return k;
+    }
 }
 
 void MersenneRandom::sembrar(std::uint64_t semilla)
 {
-    m_generador.seed(semilla);
+    m_generador.sembrar(semilla);
 }
 
 std::string MersenneRandom::estado() const
 {
-    std::ostringstream texto;
-    texto << m_generador;
-    return texto.str();
+    return m_generador.estado();
 }
 
 bool MersenneRandom::restaurar(const std::string &estado)
 {
-    std::istringstream texto(estado);
-    std::mt19937_64 leido;
-    texto >> leido;
-    if (texto.fail())
-        return false;
-    texto >> std::ws;
-    if (!texto.eof())
-        return false;
-    m_generador = leido;
-    return true;
+    return m_generador.restaurar(estado);
 }

@@ -1,21 +1,22 @@
 #pragma once
 
+#include "generadormt64.h"
 #include "randomsource.h"
 
 #include <cstdint>
-#include <random>
 #include <string>
 
 // The game's generator. A draw is made from the generator's raw bits with
 // integer arithmetic only, so a seed gives the same draws with every C++
 // library (the standard distributions may differ between them).
-class MersenneRandom : public RandomSource
+class MersenneRandom final : public RandomSource
 {
 public:
     explicit MersenneRandom(std::uint64_t semilla);
     static std::uint64_t semillaDelReloj();
     // The top 53 bits of one raw draw, scaled exactly into [0, 1).
-    double next() override;
+    double next() override { return siguiente(); }
+    int enteroFuera(int n, std::uint64_t excluidos) override;
     void sembrar(std::uint64_t semilla) override;
 
     // The generator's whole state as text, and back: a game restored with it
@@ -25,5 +26,11 @@ public:
     bool restaurar(const std::string &estado) override;
 
 private:
-    std::mt19937_64 m_generador;
+    double siguiente()
+    {
+        constexpr double kDosALaMenos53 = 1.0 / 9007199254740992.0;
+        return static_cast<double>(m_generador() >> 11) * kDosALaMenos53;
+    }
+
+    GeneradorMt64 m_generador;
 };

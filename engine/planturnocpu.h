@@ -4,7 +4,7 @@
 #include "imagen.h"
 #include "jugada.h"
 
-#include <array>
+#include <cstdint>
 #include <optional>
 
 // How the CPU shows a move before it is carried out: the marks it sets and the
@@ -12,8 +12,13 @@
 // 1500 ms; a lift marks the hand card, then shows the human's pile 1000 ms or
 // each marked table card 800 ms, then the hand card 1000 ms; a laid card is
 // marked and shown 1000 ms.
-struct PlanTurnoCpu
+//
+// The plan keeps only what the move is (its kind, hand slot and table places)
+// and works each beat out when it is reached: the CPU plans a turn at every
+// move, and a table of beats filled in advance cost more than the turn's rules.
+class PlanTurnoCpu
 {
+public:
     // One beat of the turn: a mark to set, then a picture shown enlarged.
     struct Paso
     {
@@ -26,16 +31,39 @@ struct PlanTurnoCpu
     // The hand mark, one beat per table place, the hand card.
     static constexpr int kMaxPasos = Marcas::kMesa + 2;
 
-    // Kept inline: the CPU plans a turn at every move, and the simulator plays
-    // hundreds of thousands of them a second.
-    std::array<Paso, kMaxPasos> pasos {};
-    int numPasos = 0;
-
-    const Paso *begin() const { return pasos.data(); }
-    const Paso *end() const { return pasos.data() + numPasos; }
-
+    // For a legal move: its table places are ascending and on the board.
     static PlanTurnoCpu de(const Jugada &jugada);
 
+    int numPasos() const { return m_numPasos; }
+    // Beat i, from 0 to numPasos() - 1.
+    Paso paso(int i) const;
+
+    class Iterador
+    {
+    public:
+        Iterador(const PlanTurnoCpu &plan, int i)
+            : m_plan(&plan)
+            , m_i(i)
+        {
+        }
+        Paso operator*() const { return m_plan->paso(m_i); }
+        Iterador &operator++()
+        {
+            ++m_i;
+            return *this;
+        }
+        bool operator==(const Iterador &otro) const = default;
+
+    private:
+        const PlanTurnoCpu *m_plan;
+        int m_i;
+    };
+    Iterador begin() const { return { *this, 0 }; }
+    Iterador end() const { return { *this, m_numPasos }; }
+
 private:
-    void agregar(const Paso &paso) { pasos.at(static_cast<std::size_t>(numPasos++)) = paso; }
+    Jugada::Tipo m_tipo = Jugada::Tipo::Tirar;
+    int m_carta = 0;
+    std::uint8_t m_lugares = 0; // bit i: table place i is lifted
+    int m_numPasos = 0;
 };

@@ -6,17 +6,24 @@
 void RegistroDeJugadas::nuevaPartida(int numero)
 {
     m_manos = 0;
+    if (!m_activo)
+        return;
     m_lineas << (numero > 0 ? tr("Partida %1").arg(numero) : tr("Partida nueva"));
 }
 
 void RegistroDeJugadas::partidaAbierta()
 {
+    if (!m_activo)
+        return;
     m_lineas << tr("Partida abierta de un archivo");
 }
 
 void RegistroDeJugadas::nuevaMano()
 {
-    m_lineas << tr("Mano %1").arg(++m_manos);
+    ++m_manos;
+    if (!m_activo)
+        return;
+    m_lineas << tr("Mano %1").arg(m_manos);
 }
 
 void RegistroDeJugadas::jugadaCpu(const GameState &antes, const Jugada &jugada)

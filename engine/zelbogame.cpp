@@ -63,7 +63,7 @@ ZelboGame::ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialo
 
 // Every entry point runs through here: the end of the program unwinds to it,
 // and any other failure is shown and ends the program with status 1.
-void ZelboGame::ejecutar(const std::function<void()> &procedimiento)
+template<class Procedimiento> void ZelboGame::ejecutar(const Procedimiento &procedimiento)
 {
     if (m_terminado)
         return;
@@ -417,7 +417,12 @@ void ZelboGame::TurnoCpu()
     // A mark the human put on the own pile must not steer the CPU's choice.
     m_estado.marcas.CheckMonton[1] = false;
     ElectorJugada &elector = m_electorFijo ? *m_electorFijo : *m_electorNivel;
-    const Jugada jugada = elector.elegir(m_estado, Lado::Cpu);
+    elector.elegirEn(m_estado, Lado::Cpu, m_jugadaCpu);
+    const Jugada &jugada = m_jugadaCpu;
+    // Another CPU turn may choose into m_jugadaCpu while this one shows its
+    // beats or carries out its move: past the plan only these copies are read.
+    const Jugada::Tipo tipo = jugada.tipo;
+    const int carta = jugada.carta;
     if (!Legalidad::esLegal(m_estado, jugada, Lado::Cpu))
         throw ZelboError(tr("La CPU eligió una jugada no válida."));
     const PlanTurnoCpu plan = PlanTurnoCpu::de(jugada);
@@ -429,16 +434,16 @@ void ZelboGame::TurnoCpu()
         if (paso.imagen)
             m_vista.ResaltarCarta(*paso.imagen, paso.milisegundos);
     }
-    switch (jugada.tipo) {
+    switch (tipo) {
     case Jugada::Tipo::AlMonton:
-        TirarAlMonton(Imagen { GrupoImagen::cartap1img, jugada.carta });
+        TirarAlMonton(Imagen { GrupoImagen::cartap1img, carta });
         break;
     case Jugada::Tipo::LevantarMonton:
     case Jugada::Tipo::LevantarMesa:
         Levantar(Captura::Quien::Cpu);
         break;
     case Jugada::Tipo::Tirar:
-        TirarCarta(jugada.carta, m_estado.player1);
+        TirarCarta(carta, m_estado.player1);
         break;
     }
 }

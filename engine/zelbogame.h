@@ -143,7 +143,8 @@ public:
     int estadoSalida() const { return m_estadoSalida; }
 
 private:
-    void ejecutar(const std::function<void()> &procedimiento);
+    // A template rather than a std::function: every click and drop runs through it.
+    template<class Procedimiento> void ejecutar(const Procedimiento &procedimiento);
     void fallo(const QString &texto);
     void aviso(const QString &texto);
 
@@ -178,6 +179,9 @@ private:
     NivelCpu m_nivel = NivelCpu::Normal;
     std::unique_ptr<ElectorJugada> m_electorNivel = NivelesCpu::crearElector(NivelCpu::Normal);
     ElectorJugada *m_electorFijo = nullptr;
+    // The CPU's move of the turn being played, kept so its places are not
+    // allocated again at every turn.
+    Jugada m_jugadaCpu;
     PartidaConservada *m_conservada = nullptr;
     GameState m_estado;
     Preferencias m_preferencias;

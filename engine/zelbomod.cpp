@@ -14,10 +14,10 @@ void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, st
               std::uint8_t &repartidas, bool &primero, std::uint8_t quota1, std::uint8_t quota2,
               std::uint8_t tableQuota, RandomSource &azar)
 {
+    // Bit k - 1 for card k dealt: the draws skip them without a look at the deck.
+    std::uint64_t dadas = cartas.repartidas();
     while (quota1 + quota2 != 0 && repartidas < total) {
-        const int k = static_cast<int>(total * azar.next()) + 1;
-        if (cartas.repartida(k))
-            continue;
+        const int k = azar.enteroFuera(total, dadas) + 1;
         const auto entrada = static_cast<CardId>(k);
         if (primero && tableQuota > 0) {
             mesa.append(entrada);
@@ -33,6 +33,7 @@ void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, st
             primero = false;
         }
         cartas.a_repartida(k, true);
+        dadas = cartas.repartidas();
         ++repartidas;
     }
 }

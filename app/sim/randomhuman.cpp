@@ -26,12 +26,13 @@ RandomHuman::Lugares RandomHuman::coincidencias(const GameState &estado, CardId 
 RandomHuman::Movimientos RandomHuman::legales(const GameState &estado, int slot)
 {
     const CardId carta = estado.player2.at(slot);
+    const std::uint8_t palo = estado.paloId(carta);
     Movimientos movimientos;
     movimientos.agregar(Movimiento::AlMonton);
     bool mesaConPalo = false;
     bool lugarConPalo = false; // among the places the board shows
     for (int j = 0; j < estado.lamesa.count(); ++j) {
-        if (estado.mismoPalo(estado.lamesa.at(j), carta)) {
+        if (estado.paloId(estado.lamesa.at(j)) == palo) {
             mesaConPalo = true;
             lugarConPalo = lugarConPalo || j < Marcas::kMesa;
         }
@@ -40,7 +41,7 @@ RandomHuman::Movimientos RandomHuman::legales(const GameState &estado, int slot)
         movimientos.agregar(Movimiento::Tirar);
     if (lugarConPalo)
         movimientos.agregar(Movimiento::LevantarMesa);
-    if (!estado.player1Lev.isEmpty() && estado.mismoPalo(estado.player1Lev.at(0), carta))
+    if (!estado.player1Lev.isEmpty() && estado.paloId(estado.player1Lev.at(0)) == palo)
         movimientos.agregar(Movimiento::LevantarMonton);
     return movimientos;
 }
@@ -51,10 +52,11 @@ int RandomHuman::elegir(int n)
     return k < n ? k : n - 1;
 }
 
-Jugada RandomHuman::azar()
+void RandomHuman::azar()
 {
     const GameState &e = m_juego.estado();
-    Jugada jugada;
+    Jugada &jugada = m_jugada;
+    jugada.mesa.clear();
     jugada.carta = elegir(e.player2.count());
     const Movimientos movimientos = legales(e, jugada.carta);
     switch (movimientos.at(elegir(movimientos.n))) {
@@ -79,12 +81,15 @@ Jugada RandomHuman::azar()
         jugada.tipo = Jugada::Tipo::LevantarMonton;
         break;
     }
-    return jugada;
 }
 
 RandomHuman::Movimiento RandomHuman::jugar()
 {
-    const Jugada jugada = m_elector ? m_elector->elegir(m_juego.estado(), Lado::Humano) : azar();
+    if (m_elector)
+        m_elector->elegirEn(m_juego.estado(), Lado::Humano, m_jugada);
+    else
+        azar();
+    const Jugada &jugada = m_jugada;
     jugar(jugada);
     switch (jugada.tipo) {
     case Jugada::Tipo::AlMonton:

@@ -48,7 +48,8 @@ public:
 private:
     // A whole number from 0 to n - 1.
     int elegir(int n);
-    Jugada azar();
+    // Fills m_jugada, whose places are kept from move to move.
+    void azar();
     void jugar(const Jugada &jugada);
     // Table places whose card has the palo of carta, as far as the board shows them.
     using Lugares = Corta<int, Marcas::kMesa>;
@@ -57,4 +58,5 @@ private:
     ZelboGame &m_juego;
     RandomSource &m_azar;
     ElectorJugada *m_elector = nullptr;
+    Jugada m_jugada;
 };

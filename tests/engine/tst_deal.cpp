@@ -1,4 +1,5 @@
 #include "cargarmazo.h"
+#include "generadormt64.h"
 #include "mersennerandom.h"
 #include "posicion.h"
 #include "testgame.h"
@@ -6,6 +7,8 @@
 
 #include <QSet>
 #include <QTest>
+#include <random>
+#include <sstream>
 
 namespace {
 
@@ -67,6 +70,9 @@ private slots:
     void cardListKeepsOrderAndReadsEmptyPastTheEnd();
     void drawIsTheGeneratorsTop53BitsWithEveryLibrary();
     void generatorStateRestoresTheSameDraws();
+    void blockGeneratorMatchesTheLibrarysEngine_data();
+    void blockGeneratorMatchesTheLibrarysEngine();
+    void drawOutsideASetMakesTheDrawsOfThePlainLoop();
 
 private:
     Mazo m_mazo;
@@ -270,6 +276,72 @@ void TestDeal::generatorStateRestoresTheSameDraws()
     QVERIFY(!intacto.restaurar("1 2 3"));
     QVERIFY(!intacto.restaurar(estado + " 7"));
     QCOMPARE(intacto.estado(), antes);
+}
+
+void TestDeal::blockGeneratorMatchesTheLibrarysEngine_data()
+{
+    QTest::addColumn<quint64>("semilla");
+    QTest::newRow("0") << quint64 { 0 };
+    QTest::newRow("default 5489") << quint64 { 5489 };
+    QTest::newRow("game 999999") << quint64 { 999999 };
+    QTest::newRow("all ones") << ~quint64 { 0 };
+}
+
+// The game's generator replaces the library's std::mt19937_64 for speed; it
+// must give the same numbers, and write and read the same state text, which a
+// game kept between runs stores.
+void TestDeal::blockGeneratorMatchesTheLibrarysEngine()
+{
+    QFETCH(quint64, semilla);
+    std::mt19937_64 biblioteca(semilla);
+    GeneradorMt64 bloque(semilla);
+    const auto textoDe = [](const std::mt19937_64 &g) {
+        std::ostringstream texto;
+        texto << g;
+        return texto.str();
+    };
+    // Past several blocks of 312, with the state compared inside and at their edges.
+    for (int i = 0; i < 1300; ++i) {
+        if (i % 104 == 0)
+            QCOMPARE(bloque.estado(), textoDe(biblioteca));
+        QCOMPARE(bloque(), biblioteca());
+    }
+    // A state the library wrote in mid-block is taken up where it was.
+    for (int i = 0; i < 77; ++i)
+        biblioteca();
+    GeneradorMt64 restaurado(1);
+    QVERIFY(restaurado.restaurar(textoDe(biblioteca)));
+    for (int i = 0; i < 700; ++i)
+        QCOMPARE(restaurado(), biblioteca());
+    // And the library takes up the state the game's generator wrote.
+    std::istringstream texto(restaurado.estado());
+    std::mt19937_64 leido;
+    texto >> leido;
+    QVERIFY(!texto.fail());
+    QVERIFY(leido == biblioteca);
+}
+
+// The deal draws int(40 * next()) until it finds an undealt card; the
+// generator's one-call version of that loop must make the very same draws,
+// and leave the generator where the loop would.
+void TestDeal::drawOutsideASetMakesTheDrawsOfThePlainLoop()
+{
+    MersenneRandom rapido(2024);
+    MersenneRandom plano(2024);
+    std::uint64_t excluidos = 0;
+    for (int carta = 0; carta < Mazo::kCartas; ++carta) {
+        int k = 0;
+        do
+            k = static_cast<int>(Mazo::kCartas * plano.next());
+        while ((excluidos >> k) & 1U);
+        QCOMPARE(rapido.enteroFuera(Mazo::kCartas, excluidos), k);
+        excluidos |= std::uint64_t { 1 } << k;
+    }
+    QCOMPARE(rapido.next(), plano.next());
+    // The base class's version, which another generator would inherit, draws alike.
+    MersenneRandom base(2024);
+    QCOMPARE(base.RandomSource::enteroFuera(Mazo::kCartas, 0xFFFFFFFF0ULL),
+             MersenneRandom(2024).enteroFuera(Mazo::kCartas, 0xFFFFFFFF0ULL));
 }
 
 QTEST_GUILESS_MAIN(TestDeal)

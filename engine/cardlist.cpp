@@ -1,0 +1,6 @@
+#include "cardlist.h"
+
+void CardList::demasiadas()
+{
+    throw std::length_error("CardList: more than 40 cards");
+}
