@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cards in flight: the real main window at 1920 x 1080 on the offscreen
 // platform, a game played by random legal moves with flights of 250 ms. After
 // each move (with the CPU's reply, and the deal when one follows) its flights

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The simulator against the minimal loop of the same rules: both play the same
 // games from the same seed on one thread, the hands are checked to be the
 // same, and the hands per second of each and their ratio are printed.

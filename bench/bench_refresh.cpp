@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Board refresh: the real main window at 1920 x 1080 on the offscreen
 // platform, a game played by random legal moves, and after each move the time
 // of UpdateForm plus what a screen shows of the move: the repaint of what

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hands per second of the simulator's loop: whole games of the real game, the
 // CPU against a random legal human, without a window, on one thread.
 

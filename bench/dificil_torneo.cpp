@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tournaments of the Difícil player against the Normal play on the compact
 // position, in both seatings, with its thinking time per move. Run by hand:
 //   taskset -c 0 ./build/bench/dificil_torneo [partidas] [muestras] [semilla]

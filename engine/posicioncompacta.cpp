@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "posicioncompacta.h"
 
 std::uint64_t PosicionCompacta::mascaraMano(int asiento) const

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reglascompactas.h"
 
 std::vector<MovimientoCompacto> ReglasCompactas::movimientos(const PosicionCompacta &p, int asiento,

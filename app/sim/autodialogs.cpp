@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "autodialogs.h"
 
 DialogService::Respuesta AutoDialogs::mensaje(const QString &texto, const QString &,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zelbo-sim: plays the real game of Zelbo without a window, the CPU against a
 // random legal human: whole games with one line per hand and a summary, or a
 // game saved and loaded with the window's own procedures. See --help.

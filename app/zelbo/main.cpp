@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's program: the main window over the board, playing against the CPU.
 
 #include "eventlooppausa.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The soak check's fault path: a run that never breaks a rule cannot show that
 // a broken one is caught and told where it happened, so states are broken here by hand.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test helper: keeps kept games numbered from argv[2] on, one after another, in the folder
 // argv[1], and prints each number once its save returned; it runs until it is killed.
 #include "keptgamesample.h"

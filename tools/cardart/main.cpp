@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zelbo-cardart: draws the card faces, the card back, the board and results backgrounds
 // and the icons into the folder given on the command line. The build runs it; it needs no
 // display.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds the card set database from its SQL source:
 //   zelbo-dbgen SOURCE.sql OUTPUT.db
 // The output is written anew each time, so a changed source never mixes with old rows.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "fakedialogs.h"
 
 DialogService::Respuesta FakeDialogs::mensaje(const QString &texto, const QString &titulo,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads the input as a saved game onto a game in progress, as the "Abrir" command does. A game
 // the engine accepts must be one that play can go on from, and must save and load again to the
 // same game; a game it refuses leaves the game in progress as it was.

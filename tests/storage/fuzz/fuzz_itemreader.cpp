@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads every item of the input as text and checks what the reader promises about it: no item
 // longer than the limit, conversions that agree with each other, and text that reads back as
 // it was after the writer wrote it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads the input as a saved game. Whatever reads must hold values a game can hold, and must
 // read back equal once written again (names as the writer stores them).
 
