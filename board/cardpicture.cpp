@@ -2,6 +2,7 @@
 
 #include "cardpicture.h"
 
+#include "lienzo.h"
 #include "picturecache.h"
 #include "reversopropio.h"
 
@@ -84,9 +85,7 @@ void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen)
 
 QPixmap CardPicture::dibujarContornos(const Contornos &c)
 {
-    QPixmap pintado((QSizeF(c.tamano) * c.razon).toSize());
-    pintado.setDevicePixelRatio(c.razon);
-    pintado.fill(Qt::transparent);
+    QPixmap pintado = Lienzo::transparente(c.tamano, c.razon);
     QPainter pintor(&pintado);
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setBrush(Qt::NoBrush);

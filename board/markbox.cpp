@@ -2,6 +2,8 @@
 
 #include "markbox.h"
 
+#include "lienzo.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -30,9 +32,7 @@ void MarkBox::paintEvent(QPaintEvent *)
 
 QPixmap MarkBox::dibujar(const Aspecto &aspecto)
 {
-    QPixmap pintado((QSizeF(aspecto.tamano) * aspecto.razon).toSize());
-    pintado.setDevicePixelRatio(aspecto.razon);
-    pintado.fill(Qt::transparent);
+    QPixmap pintado = Lienzo::transparente(aspecto.tamano, aspecto.razon);
     QPainter p(&pintado);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal lado = std::min(aspecto.tamano.width(), aspecto.tamano.height());

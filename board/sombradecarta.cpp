@@ -3,6 +3,7 @@
 #include "sombradecarta.h"
 
 #include "cardpicture.h"
+#include "lienzo.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -36,9 +37,7 @@ QPixmap SombraDeCarta::dibujar(const Clave &clave)
 {
     const int m = margen(clave.caida);
     const QSize lado = clave.carta + QSize(2 * m, 2 * m);
-    QPixmap sombra((QSizeF(lado) * clave.razon).toSize());
-    sombra.setDevicePixelRatio(clave.razon);
-    sombra.fill(Qt::transparent);
+    QPixmap sombra = Lienzo::transparente(lado, clave.razon);
     QPainter p(&sombra);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
