@@ -11,21 +11,12 @@
 //   ./build/bench_animacion [moves]
 
 #include "animadortablero.h"
-#include "autodialogs.h"
+#include "bancotablero.h"
 #include "boardwidget.h"
-#include "mersennerandom.h"
-#include "pausa.h"
-#include "randomhuman.h"
 #include "vuelodecartas.h"
-#include "zelbofrm.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -33,39 +24,6 @@ namespace {
 
 constexpr int kDuracion = 250;
 constexpr int kFotograma = 16;
-
-class SinPausa : public Pausa
-{
-public:
-    void esperar(int) override { }
-};
-
-// The files a game reads, copied from beside the program, so the player's
-// lastprop.dat there is never touched.
-bool copiarPrograma(const QString &origen, const QString &destino)
-{
-    QDirIterator it(origen,
-                    { QStringLiteral("*.jpg"), QStringLiteral("*.db"), QStringLiteral("*.dat"),
-                      QStringLiteral("*.png") },
-                    QDir::Files, QDirIterator::Subdirectories);
-    bool ok = true;
-    while (it.hasNext()) {
-        const QString fichero = it.next();
-        const QString relativo = QDir(origen).relativeFilePath(fichero);
-        if (relativo.startsWith(QLatin1String(".."))
-            || relativo.contains(QLatin1String("CMakeFiles")))
-            continue;
-        QDir(destino).mkpath(QFileInfo(relativo).path());
-        ok = QFile::copy(fichero, destino + QLatin1Char('/') + relativo) && ok;
-    }
-    return ok;
-}
-
-double percentil(std::vector<double> t, double p)
-{
-    std::sort(t.begin(), t.end());
-    return t[static_cast<std::size_t>(p * static_cast<double>(t.size() - 1))];
-}
 
 struct Tiempos
 {
@@ -107,25 +65,12 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int jugadas = argc > 1 ? std::atoi(argv[1]) : 60;
-    QTemporaryDir dir;
-    if (!dir.isValid() || !copiarPrograma(QApplication::applicationDirPath(), dir.path())) {
-        std::fprintf(stderr, "bench_animacion: cannot copy the program's files\n");
+    BancoTablero banco;
+    if (!banco.abrir("bench_animacion"))
         return 1;
-    }
-    AutoDialogs dialogos;
-    dialogos.setAlPreguntar([](const QString &) { return true; });
-    MersenneRandom azar(7);
-    MersenneRandom azarHumano(8);
-    SinPausa pausa;
-    ZelboFrm ventana(dir.path(), dialogos, azar, pausa);
-    ventana.animador().setDuracion(0);
-    if (!ventana.Form_Load())
-        return 1;
-    ventana.showNormal();
-    ventana.setGeometry(0, 0, 1920, 1080);
-    QApplication::processEvents();
+    ZelboFrm &ventana = banco.ventana();
     ZelboGame &juego = ventana.juego();
-    RandomHuman humano(juego, azarHumano);
+    RandomHuman &humano = banco.humano();
     QImage imagen(ventana.size(), QImage::Format_ARGB32_Premultiplied);
     // The first moves fill the picture cache at this size.
     for (int i = 0; i < 10; ++i)
@@ -145,7 +90,7 @@ int main(int argc, char *argv[])
                 ventana.height());
     for (const auto &[nombre, t] :
          { std::pair { "flights_region", &ms.zona }, std::pair { "whole_window", &ms.ventana } })
-        std::printf("%s median_ms=%.3f p99_ms=%.3f max_ms=%.3f\n", nombre, percentil(*t, 0.5),
-                    percentil(*t, 0.99), percentil(*t, 1.0));
+        std::printf("%s median_ms=%.3f p99_ms=%.3f max_ms=%.3f\n", nombre, BancoTablero::percentil(*t, 0.5),
+                    BancoTablero::percentil(*t, 0.99), BancoTablero::percentil(*t, 1.0));
     return 0;
 }

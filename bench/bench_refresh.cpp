@@ -9,51 +9,15 @@
 //   ./build/bench_refresh [refreshes]
 
 #include "animadortablero.h"
-#include "autodialogs.h"
+#include "bancotablero.h"
 #include "boardwidget.h"
-#include "mersennerandom.h"
-#include "pausa.h"
-#include "randomhuman.h"
-#include "zelbofrm.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-class SinPausa : public Pausa
-{
-public:
-    void esperar(int) override { }
-};
-
-// The files a game reads, copied from beside the program, so the player's
-// lastprop.dat there is never touched.
-bool copiarPrograma(const QString &origen, const QString &destino)
-{
-    QDirIterator it(origen,
-                    { QStringLiteral("*.jpg"), QStringLiteral("*.db"), QStringLiteral("*.dat"),
-                      QStringLiteral("*.png") },
-                    QDir::Files, QDirIterator::Subdirectories);
-    bool ok = true;
-    while (it.hasNext()) {
-        const QString fichero = it.next();
-        const QString relativo = QDir(origen).relativeFilePath(fichero);
-        if (relativo.startsWith(QLatin1String(".."))
-            || relativo.contains(QLatin1String("CMakeFiles")))
-            continue;
-        QDir(destino).mkpath(QFileInfo(relativo).path());
-        ok = QFile::copy(fichero, destino + QLatin1Char('/') + relativo) && ok;
-    }
-    return ok;
-}
 
 // Counts the paints of the board, to show that the timed repaint did happen.
 class ContadorPintadas : public QObject
@@ -70,12 +34,6 @@ protected:
     }
 };
 
-double percentil(std::vector<double> t, double p)
-{
-    std::sort(t.begin(), t.end());
-    return t[static_cast<std::size_t>(p * static_cast<double>(t.size() - 1))];
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -84,26 +42,12 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int veces = argc > 1 ? std::atoi(argv[1]) : 2000;
-    QTemporaryDir dir;
-    if (!dir.isValid() || !copiarPrograma(QApplication::applicationDirPath(), dir.path())) {
-        std::fprintf(stderr, "bench_refresh: cannot copy the program's files\n");
+    BancoTablero banco;
+    if (!banco.abrir("bench_refresh"))
         return 1;
-    }
-    AutoDialogs dialogos;
-    dialogos.setAlPreguntar([](const QString &) { return true; });
-    MersenneRandom azar(7);
-    MersenneRandom azarHumano(8);
-    SinPausa pausa;
-    ZelboFrm ventana(dir.path(), dialogos, azar, pausa);
-    if (!ventana.Form_Load())
-        return 1;
-    // Flights have a benchmark of their own; here every card lands at once.
-    ventana.animador().setDuracion(0);
-    ventana.showNormal();
-    ventana.setGeometry(0, 0, 1920, 1080);
-    QApplication::processEvents();
+    ZelboFrm &ventana = banco.ventana();
     ZelboGame &juego = ventana.juego();
-    RandomHuman humano(juego, azarHumano);
+    RandomHuman &humano = banco.humano();
     QImage imagen(ventana.size(), QImage::Format_ARGB32_Premultiplied);
     ContadorPintadas contador;
     ventana.tablero().installEventFilter(&contador);
@@ -139,9 +83,9 @@ int main(int argc, char *argv[])
     }
     std::printf("refreshes=%d size=%dx%d median_ms=%.3f p99_ms=%.3f max_ms=%.3f"
                 " board_paints=%d\n",
-                veces, ventana.width(), ventana.height(), percentil(ms, 0.5), percentil(ms, 0.99),
-                percentil(ms, 1.0), pintadas);
-    std::printf("whole_window_render median_ms=%.3f p99_ms=%.3f\n", percentil(entero, 0.5),
-                percentil(entero, 0.99));
+                veces, ventana.width(), ventana.height(), BancoTablero::percentil(ms, 0.5), BancoTablero::percentil(ms, 0.99),
+                BancoTablero::percentil(ms, 1.0), pintadas);
+    std::printf("whole_window_render median_ms=%.3f p99_ms=%.3f\n", BancoTablero::percentil(entero, 0.5),
+                BancoTablero::percentil(entero, 0.99));
     return 0;
 }

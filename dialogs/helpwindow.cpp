@@ -27,7 +27,7 @@ HelpWindow::HelpWindow(const QString &programDir, QWidget *parent)
 
 QString HelpWindow::rutaAyuda(const QString &programDir)
 {
-    // Each language names its own page; Spanish is the page of the specification.
+    // Each language names its own page; the Spanish one is the game's own.
     return programDir + QLatin1Char('/')
         + tr("ayuda.html", "file name of the help page in this language");
 }

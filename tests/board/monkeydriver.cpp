@@ -37,19 +37,6 @@ bool escribir(const QString &ruta, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
-// A game on the human's turn, ten cards dealt.
-Posicion enJuego()
-{
-    Posicion p;
-    p.humano = { oros(1), copas(1) };
-    p.cpu = { espadas(1) };
-    p.mesa = { bastos(1) };
-    p.pilaCpu = { copas(5) };
-    p.tamPilaCpu = 3;
-    p.tamPilaHumano = 3;
-    return p;
-}
-
 } // namespace
 
 MonkeyDriver::MonkeyDriver(quint64 semilla)
@@ -75,7 +62,7 @@ void MonkeyDriver::crearArchivos()
         return carpeta.filePath(QStringLiteral("corpus/") + nombre);
     };
     const QString buena = ruta(QStringLiteral("buena.dat"));
-    SavedGameFile::save(buena, enJuego().partida());
+    SavedGameFile::save(buena, Posicion::primeraJugada().partida());
     QFile f(buena);
     f.open(QIODevice::ReadOnly);
     const QByteArray bytes = f.readAll();

@@ -16,20 +16,6 @@ using namespace Naipes;
 
 namespace {
 
-// The human to play oros(1) or copas(1); the CPU holds espadas(1), which
-// matches nothing, so its turn lays it on the table.
-Posicion posicion()
-{
-    Posicion p;
-    p.humano = { oros(1), copas(1) };
-    p.cpu = { espadas(1) };
-    p.mesa = { bastos(1) };
-    p.pilaCpu = { copas(5) };
-    p.tamPilaCpu = 3;
-    p.tamPilaHumano = 3;
-    return p;
-}
-
 QList<CardPicture *> imagenes(BoardWidget &t)
 {
     QList<CardPicture *> todas;
@@ -103,7 +89,7 @@ void TstBoardAnimation::aMoveEndsWithEveryPictureAsWithoutAnimation()
     BoardFixture quieto;
     for (BoardFixture *f : { &animado, &quieto }) {
         QVERIFY(f->iniciar());
-        QVERIFY(f->cargar(posicion()));
+        QVERIFY(f->cargar(Posicion::primeraJugada()));
     }
     AnimadorTablero &a = animado.ventana().animador();
     a.setDuracion(60);
@@ -130,7 +116,7 @@ void TstBoardAnimation::inputDuringAFlightLandsItAndIsHandled()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(posicion()));
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
     AnimadorTablero &a = f.ventana().animador();
     // The human's card lands at once; the CPU's reply flies for long.
     f.pausa().setDurante([&a] { a.setDuracion(60000); });
@@ -232,7 +218,7 @@ void TstBoardAnimation::savedSettingsDecideWhetherTheCpuMoveFlies()
         ajustes.sync();
         BoardFixture f;
         QVERIFY(f.iniciar());
-        QVERIFY(f.cargar(posicion()));
+        QVERIFY(f.cargar(Posicion::primeraJugada()));
         f.ventana().animador().setDuracion(std::nullopt);
         jugarOros(f);
         QCOMPARE(f.ventana().animador().enCurso(), c.vuela);

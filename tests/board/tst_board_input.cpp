@@ -17,24 +17,6 @@
 
 using namespace Naipes;
 
-namespace {
-
-// The human to play oros(1) or copas(1); the CPU holds espadas(1), which
-// matches nothing, so its turn lays it on the table.
-Posicion posicion()
-{
-    Posicion p;
-    p.humano = { oros(1), copas(1) };
-    p.cpu = { espadas(1) };
-    p.mesa = { bastos(1) };
-    p.pilaCpu = { copas(5) };
-    p.tamPilaCpu = 3;
-    p.tamPilaHumano = 3;
-    return p;
-}
-
-} // namespace
-
 class TstBoardInput : public QObject
 {
     Q_OBJECT
@@ -57,7 +39,7 @@ void TstBoardInput::dropOnTheBackgroundLaysTheCard()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(posicion()));
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
     Raton::soltarEnFondo(f.tablero(), 0);
     QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({ bastos(1), oros(1), espadas(1) }));
     QCOMPARE(Posicion::numeros(f.estado().player2), QList<int> { copas(1) });
@@ -68,7 +50,7 @@ void TstBoardInput::dropOnACpuPileGoesOnTheOwnPile()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(posicion()));
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
     Raton::soltarEn(f.tablero(), 1, f.tablero().montonimg[0]);
     QCOMPARE(int(f.estado().player2Lev.at(0)), copas(1));
     QCOMPARE(int(f.estado().player1Lev.at(0)), copas(5));
@@ -78,7 +60,7 @@ void TstBoardInput::dropOnAnyOtherControlDoesNothing()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(posicion()));
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
     BoardWidget &t = f.tablero();
     const QString antes = Posicion::texto(f.estado());
     QStatusBar *barra = f.ventana().statusBar();
@@ -100,7 +82,7 @@ void TstBoardInput::dropOnATableCardOfItsPaloLifts()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    Posicion p = posicion();
+    Posicion p = Posicion::primeraJugada();
     p.mesa = { oros(2), bastos(1), oros(3), copas(2) };
     p.tamPilaHumano = 0;
     QVERIFY(f.cargar(p));
@@ -118,7 +100,7 @@ void TstBoardInput::eitherButtonSelectsAndTheButtonLifts()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    Posicion p = posicion();
+    Posicion p = Posicion::primeraJugada();
     p.mesa = { oros(2), bastos(1) };
     p.tamPilaHumano = 2;
     QVERIFY(f.cargar(p));
@@ -143,7 +125,7 @@ void TstBoardInput::aShortMoveIsAClickNotADrag()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(posicion()));
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
     CardPicture *carta = f.tablero().cartap2img[1];
     const QPoint desde = carta->rect().center();
     const QPoint hasta = desde + QPoint(QApplication::startDragDistance() - 1, 0);
@@ -161,7 +143,7 @@ void TstBoardInput::aDoubleClickCountsOnce()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    Posicion p = posicion();
+    Posicion p = Posicion::primeraJugada();
     p.mesa = { oros(2), bastos(1) };
     p.tamPilaHumano = 2;
     QVERIFY(f.cargar(p));
@@ -184,7 +166,7 @@ void TstBoardInput::onlyTheHumansMarksTakeDirectClicks()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(posicion()));
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
     BoardWidget &t = f.tablero();
     QTest::mouseClick(t.CheckMesa[0], Qt::LeftButton);
     QTest::mouseClick(t.CheckMonton[0], Qt::LeftButton);
@@ -201,7 +183,7 @@ void TstBoardInput::inputDuringTheCpuTurnIsDiscarded()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(posicion()));
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
     BoardWidget &t = f.tablero();
     f.pausa().setDurante([&] {
         QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
@@ -220,7 +202,7 @@ void TstBoardInput::closingDuringTheCpuTurnWaitsForItsMove()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(posicion()));
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
     QFile::remove(f.dir().ruta(QStringLiteral("lastprop.dat")));
     bool terminadoDurante = true;
     f.pausa().setDurante([&] {
@@ -240,7 +222,7 @@ void TstBoardInput::toolbarButtonsRunTheirCommands()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(posicion()));
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
     const auto boton = [&f](const char *clave) {
         auto *a = f.tablero().Toolbar1->findChild<QAction *>(QLatin1String(clave));
         if (!a)

@@ -94,6 +94,19 @@ SavedGame Posicion::partida() const
     return s;
 }
 
+Posicion Posicion::primeraJugada()
+{
+    using namespace Naipes;
+    Posicion p;
+    p.humano = { oros(1), copas(1) };
+    p.cpu = { espadas(1) };
+    p.mesa = { bastos(1) };
+    p.pilaCpu = { copas(5) };
+    p.tamPilaCpu = 3;
+    p.tamPilaHumano = 3;
+    return p;
+}
+
 CardList Posicion::lista(const QList<int> &numeros)
 {
     CardList l;

@@ -56,6 +56,11 @@ struct Posicion
     // The same position as a saved game.
     SavedGame partida() const;
 
+    // A first move of the human's, ten cards dealt: the human to play oros(1)
+    // or copas(1), and the CPU holds espadas(1), which matches nothing, so its
+    // turn lays it on the table.
+    static Posicion primeraJugada();
+
     static CardList lista(const QList<int> &numeros);
     static QList<int> numeros(const CardList &lista);
     // The entries as the saved-game file writes them, and the last lifter as "p1", "p2" or "".
