@@ -2,8 +2,10 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 // A card's number in the deck, 1 .. 40; 0 is no card.
@@ -57,11 +59,9 @@ public:
     {
         if (m_cuenta + otra.m_cuenta > kCapacidad) [[unlikely]]
             demasiadas();
-        const auto n = static_cast<std::size_t>(otra.m_cuenta);
-        for (int i = m_cuenta - 1; i >= 0; --i)
-            m_cartas[static_cast<std::size_t>(i) + n] = m_cartas[static_cast<std::size_t>(i)];
-        for (std::size_t i = 0; i < n; ++i)
-            m_cartas[i] = otra.m_cartas[n - 1 - i];
+        CardId *const inicio = m_cartas.data();
+        std::memmove(inicio + otra.m_cuenta, inicio, static_cast<std::size_t>(m_cuenta));
+        std::reverse_copy(otra.begin(), otra.end(), inicio);
         m_cuenta += otra.m_cuenta;
     }
     int count() const { return m_cuenta; }

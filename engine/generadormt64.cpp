@@ -27,6 +27,36 @@ std::uint64_t templado(std::uint64_t z)
     return z ^ (z >> 43);
 }
 
+// The block loops are built twice, for 256-bit vectors and for any x86-64;
+// the loader picks the one the machine runs.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define ZELBO_VECTORES_ANCHOS __attribute__((target_clones("avx2", "default")))
+#else
+#define ZELBO_VECTORES_ANCHOS
+#endif
+
+ZELBO_VECTORES_ANCHOS void girarBloque(std::uint64_t *x)
+{
+    constexpr std::size_t kN = GeneradorMt64::kN;
+    constexpr std::size_t kM = GeneradorMt64::kM;
+    for (std::size_t k = 0; k < kN - kM; ++k)
+        x[k] = torcer(x[k], x[k + 1], x[k + kM]);
+    // An even count of words in each loop lets the compiler take them in pairs
+    // with nothing left over; the last two follow one by one.
+    for (std::size_t k = kN - kM; k < kN - 2; ++k)
+        x[k] = torcer(x[k], x[k + 1], x[k + kM - kN]);
+    x[kN - 2] = torcer(x[kN - 2], x[kN - 1], x[kM - 2]);
+    x[kN - 1] = torcer(x[kN - 1], x[0], x[kM - 1]);
+}
+
+ZELBO_VECTORES_ANCHOS void templarBloque(const std::uint64_t *estado, std::uint64_t *templados)
+{
+    for (std::size_t i = 0; i < GeneradorMt64::kN; ++i)
+        templados[i] = templado(estado[i]);
+}
+
+#undef ZELBO_VECTORES_ANCHOS
+
 } // namespace
 
 GeneradorMt64::GeneradorMt64(std::uint64_t semilla)
@@ -44,23 +74,14 @@ void GeneradorMt64::sembrar(std::uint64_t semilla)
 
 void GeneradorMt64::girar()
 {
-    std::uint64_t *x = m_estado.data();
-    for (std::size_t k = 0; k < kN - kM; ++k)
-        x[k] = torcer(x[k], x[k + 1], x[k + kM]);
-    // An even count of words in each loop lets the compiler take them in pairs
-    // with nothing left over; the last two follow one by one.
-    for (std::size_t k = kN - kM; k < kN - 2; ++k)
-        x[k] = torcer(x[k], x[k + 1], x[k + kM - kN]);
-    x[kN - 2] = torcer(x[kN - 2], x[kN - 1], x[kM - 2]);
-    x[kN - 1] = torcer(x[kN - 1], x[0], x[kM - 1]);
+    girarBloque(m_estado.data());
     templar();
     m_posicion = 0;
 }
 
 void GeneradorMt64::templar()
 {
-    for (std::size_t i = 0; i < kN; ++i)
-        m_templados[i] = templado(m_estado[i]);
+    templarBloque(m_estado.data(), m_templados.data());
 }
 
 std::string GeneradorMt64::estado() const

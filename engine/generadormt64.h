@@ -17,6 +17,10 @@
 class GeneradorMt64
 {
 public:
+    // The words of the state, and the distance of the word each one is twisted with.
+    static constexpr std::size_t kN = 312;
+    static constexpr std::size_t kM = 156;
+
     explicit GeneradorMt64(std::uint64_t semilla);
 
     void sembrar(std::uint64_t semilla);
@@ -33,9 +37,6 @@ public:
     bool restaurar(const std::string &texto);
 
 private:
-    static constexpr std::size_t kN = 312;
-    static constexpr std::size_t kM = 156;
-
     void girar();
     void templar();
 

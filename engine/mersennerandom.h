@@ -18,7 +18,7 @@ public:
     static std::uint64_t semillaDelReloj();
     // The top 53 bits of one raw draw, scaled exactly into [0, 1).
     double next() override { return siguiente(); }
-    int enteroFuera(int n, std::uint64_t excluidos) override;
+    void enterosFuera(int n, std::uint64_t excluidos, int cuantos, int *salida) override;
     void sembrar(std::uint64_t semilla) override;
 
     // The generator's whole state as text, and back: a game restored with it
@@ -28,11 +28,9 @@ public:
     bool restaurar(const std::string &estado) override;
 
 private:
-    double siguiente()
-    {
-        constexpr double kDosALaMenos53 = 1.0 / 9007199254740992.0;
-        return static_cast<double>(m_generador() >> 11) * kDosALaMenos53;
-    }
+    static constexpr double kDosALaMenos53 = 1.0 / 9007199254740992.0;
+
+    double siguiente() { return static_cast<double>(m_generador() >> 11) * kDosALaMenos53; }
 
     GeneradorMt64 m_generador;
 };

@@ -14,18 +14,22 @@ class RandomSource
 public:
     virtual ~RandomSource() = default;
     virtual double next() = 0;
-    // A whole number from 0 to n - 1 (n at most 64) whose bit is clear in
-    // excluidos, drawn as int(n * next()) again and again until one is: the
-    // very draws of that loop, in one call. The deal draws most of its cards
-    // several times over; a generator may override this to spare the call per
-    // draw, but must keep the draws. (n * next() stays below n: a value below
-    // 1 times n never rounds up to n.)
-    virtual int enteroFuera(int n, std::uint64_t excluidos)
+    // cuantos different whole numbers from 0 to n - 1 (n at most 64) whose
+    // bits are clear in excluidos, into salida: each drawn as int(n * next())
+    // again and again until it is neither excluded nor drawn before. These are
+    // the very draws of that loop, in one call: a deal draws most of its cards
+    // several times over, and a generator may override this to spare the call
+    // per draw and the guess at each repeat, but must keep the draws.
+    // (n * next() stays below n: a value below 1 times n never rounds up to n.)
+    virtual void enterosFuera(int n, std::uint64_t excluidos, int cuantos, int *salida)
     {
-        for (;;) {
-            const int k = static_cast<int>(n * next());
-            if (((excluidos >> k) & 1U) == 0)
-                return k;
+        for (int i = 0; i < cuantos; ++i) {
+            int k = 0;
+            do
+                k = static_cast<int>(n * next());
+            while ((excluidos >> k) & 1U);
+            salida[i] = k;
+            excluidos |= std::uint64_t { 1 } << k;
         }
     }
     // Starts the sequence of the given seed (a numbered game's).

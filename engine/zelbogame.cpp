@@ -190,7 +190,7 @@ void ZelboGame::volverA(const HistorialDeshacer::Foto *foto)
     m_azar.restaurar(foto->azar);
     m_registro.setLineas(foto->jugadas);
     UpdateForm();
-    m_vista.setCartel(m_estado.cartasRepartidas > 34 ? cartelUltimaRonda() : cartelHumano());
+    m_vista.setCartel(m_estado.cartasRepartidas > 34 ? m_cartelUltimaRonda : cartelHumano());
 }
 
 void ZelboGame::NuevoJuego()
@@ -240,7 +240,7 @@ bool ZelboGame::reanudar()
     UpdateForm();
     m_vista.setCartel(cartelHumano());
     if (m_estado.cartasRepartidas > 34)
-        m_vista.setCartel(cartelUltimaRonda());
+        m_vista.setCartel(m_cartelUltimaRonda);
     return true;
 }
 
@@ -323,7 +323,7 @@ void ZelboGame::SiguienteTurno()
     GameState &e = m_estado;
     if (e.player1.isEmpty() && e.player2.isEmpty()) {
         if (e.cartasRepartidas == kCartas) {
-            aviso(tr("Contando puntajes"));
+            aviso(m_contandoPuntajes);
             m_registro.finDeMano(e);
             if (m_finDeMano.ContarPuntajes()) {
                 empezarPartida(std::nullopt);
@@ -337,7 +337,7 @@ void ZelboGame::SiguienteTurno()
         UpdateForm();
     }
     if (e.turno == Turno::Cpu) {
-        m_vista.setCartel(tr("Juega CPU"));
+        m_vista.setCartel(m_cartelCpu);
         e.turno = Turno::Humano;
         TurnoCpu();
     } else if (e.turno == Turno::Humano) {
@@ -351,14 +351,19 @@ void ZelboGame::SiguienteTurno()
     // Runs again as each nested turn returns: the last round keeps this caption
     // while the human is to play.
     if (e.cartasRepartidas > kUltimaRonda)
-        m_vista.setCartel(cartelUltimaRonda());
+        m_vista.setCartel(m_cartelUltimaRonda);
 }
 
 // Built again only when the name changed: the caption is shown at every turn.
+// The name kept here shares its text with the player's until the name is
+// changed, so the same text is told without comparing the letters.
 const QString &ZelboGame::cartelHumano()
 {
-    if (m_nombreEnCartel != m_estado.jugadorHumano.nombre() || m_cartelHumano.isEmpty()) {
-        m_nombreEnCartel = m_estado.jugadorHumano.nombre();
+    const QString &nombre = m_estado.jugadorHumano.nombre();
+    const bool mismo = m_nombreEnCartel.constData() == nombre.constData()
+        && m_nombreEnCartel.size() == nombre.size();
+    if (m_cartelHumano.isEmpty() || (!mismo && m_nombreEnCartel != nombre)) {
+        m_nombreEnCartel = nombre;
         m_cartelHumano = tr("Juega %1").arg(m_nombreEnCartel);
     }
     return m_cartelHumano;

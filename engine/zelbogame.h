@@ -193,6 +193,11 @@ private:
     ArchivoDePropiedades m_archivo;
     QString m_nombreEnCartel;
     QString m_cartelHumano;
+    // The texts shown at every turn or hand, translated once: the language is
+    // chosen before the game is made.
+    const QString m_cartelCpu = tr("Juega CPU");
+    const QString m_cartelUltimaRonda = cartelUltimaRonda();
+    const QString m_contandoPuntajes = tr("Contando puntajes");
     RandomSource *m_sorteo = nullptr;
     std::optional<int> m_partidaInicial;
     int m_numeroPartida = 0;

@@ -2,6 +2,9 @@
 
 #include "zelbomod.h"
 
+#include <algorithm>
+#include <array>
+
 namespace Zelbomod {
 
 std::int16_t BuscarCarta(const CardList &lista, std::int16_t v)
@@ -16,10 +19,16 @@ void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, st
               std::uint8_t &repartidas, bool &primero, std::uint8_t quota1, std::uint8_t quota2,
               std::uint8_t tableQuota, RandomSource &azar)
 {
+    // The deal stops when both hands have their cards or the deck is out; the
+    // table's cards of a first deal come before the hands'.
+    const int pedidas = quota1 + quota2 == 0
+        ? 0
+        : std::min({ (primero ? tableQuota : 0) + quota1 + quota2, total - repartidas, Mazo::kCartas });
     // Bit k - 1 for card k dealt: the draws skip them without a look at the deck.
-    std::uint64_t dadas = cartas.repartidas();
-    while (quota1 + quota2 != 0 && repartidas < total) {
-        const int k = azar.enteroFuera(total, dadas) + 1;
+    std::array<int, Mazo::kCartas> sacadas {};
+    azar.enterosFuera(total, cartas.repartidas(), pedidas, sacadas.data());
+    for (int i = 0; i < pedidas; ++i) {
+        const int k = sacadas[static_cast<std::size_t>(i)] + 1;
         const auto entrada = static_cast<CardId>(k);
         if (primero && tableQuota > 0) {
             mesa.append(entrada);
@@ -35,7 +44,6 @@ void Repartir(CardList &mesa, CardList &mano1, CardList &mano2, Mazo &cartas, st
             primero = false;
         }
         cartas.a_repartida(k, true);
-        dadas = cartas.repartidas();
         ++repartidas;
     }
 }

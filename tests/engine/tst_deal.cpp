@@ -9,6 +9,7 @@
 
 #include <QSet>
 #include <QTest>
+#include <array>
 #include <random>
 #include <sstream>
 
@@ -323,27 +324,34 @@ void TestDeal::blockGeneratorMatchesTheLibrarysEngine()
     QVERIFY(leido == biblioteca);
 }
 
-// The deal draws int(40 * next()) until it finds an undealt card; the
-// generator's one-call version of that loop must make the very same draws,
-// and leave the generator where the loop would.
+// The deal draws int(40 * next()) until it finds a card neither dealt nor
+// drawn; the generator's one-call version of that loop must make the very same
+// draws, and leave the generator where the loop would.
 void TestDeal::drawOutsideASetMakesTheDrawsOfThePlainLoop()
 {
-    MersenneRandom rapido(2024);
     MersenneRandom plano(2024);
-    std::uint64_t excluidos = 0;
-    for (int carta = 0; carta < Mazo::kCartas; ++carta) {
+    const std::uint64_t yaDadas = 0x5A5ULL;
+    std::uint64_t excluidos = yaDadas;
+    std::array<int, Mazo::kCartas> esperadas {};
+    const int cuantas = Mazo::kCartas - 6;
+    for (int i = 0; i < cuantas; ++i) {
         int k = 0;
         do
             k = static_cast<int>(Mazo::kCartas * plano.next());
         while ((excluidos >> k) & 1U);
-        QCOMPARE(rapido.enteroFuera(Mazo::kCartas, excluidos), k);
+        esperadas[static_cast<std::size_t>(i)] = k;
         excluidos |= std::uint64_t { 1 } << k;
     }
+    MersenneRandom rapido(2024);
+    std::array<int, Mazo::kCartas> sacadas {};
+    rapido.enterosFuera(Mazo::kCartas, yaDadas, cuantas, sacadas.data());
+    QCOMPARE(sacadas, esperadas);
     QCOMPARE(rapido.next(), plano.next());
     // The base class's version, which another generator would inherit, draws alike.
     MersenneRandom base(2024);
-    QCOMPARE(base.RandomSource::enteroFuera(Mazo::kCartas, 0xFFFFFFFF0ULL),
-             MersenneRandom(2024).enteroFuera(Mazo::kCartas, 0xFFFFFFFF0ULL));
+    std::array<int, Mazo::kCartas> heredadas {};
+    base.RandomSource::enterosFuera(Mazo::kCartas, yaDadas, cuantas, heredadas.data());
+    QCOMPARE(heredadas, esperadas);
 }
 
 QTEST_GUILESS_MAIN(TestDeal)
