@@ -11,14 +11,15 @@
 #include <algorithm>
 #include <cstdio>
 
-bool BancoTablero::abrir(const char *nombre)
+bool BancoTablero::abrir(const char *nombre, Pausa *pausa)
 {
     if (!m_dir.isValid() || !copiarPrograma(QApplication::applicationDirPath(), m_dir.path())) {
         std::fprintf(stderr, "%s: cannot copy the program's files\n", nombre);
         return false;
     }
     m_dialogos.setAlPreguntar([](const QString &) { return true; });
-    m_ventana = std::make_unique<ZelboFrm>(m_dir.path(), m_dialogos, m_azar, m_pausa);
+    m_ventana = std::make_unique<ZelboFrm>(m_dir.path(), m_dialogos, m_azar,
+                                          pausa ? *pausa : m_pausa);
     m_ventana->animador().setDuracion(0);
     if (!m_ventana->Form_Load()) {
         std::fprintf(stderr, "%s: the game did not start\n", nombre);

@@ -14,14 +14,15 @@
 
 // The real main window as the board benchmarks play it: the program's files
 // copied into a folder of its own (the player's lastprop.dat beside the
-// program is never touched), every question answered yes, no pause, fixed
-// seeds, cards landing at once, shown at 1920 x 1080, and a random human.
+// program is never touched), every question answered yes, no pause unless
+// one is given, fixed seeds, cards landing at once, shown at 1920 x 1080, and
+// a random human.
 class BancoTablero
 {
 public:
     // False, with the reason printed under the benchmark's name, when the
-    // window cannot start.
-    bool abrir(const char *nombre);
+    // window cannot start. The CPU's beats wait with pausa when one is given.
+    bool abrir(const char *nombre, Pausa *pausa = nullptr);
     ZelboFrm &ventana() { return *m_ventana; }
     RandomHuman &humano() { return *m_humano; }
 

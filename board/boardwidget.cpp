@@ -6,6 +6,7 @@
 #include "cardpicture.h"
 #include "lugarresalte.h"
 #include "markbox.h"
+#include "tiras.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -31,6 +32,8 @@ constexpr int kAlzada = 90;
 BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
     : QWidget(parent)
 {
+    // The felt covers every pixel: nothing behind the board is painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setAcceptDrops(true);
     crearCartas(cache);
     crearMarcas();
@@ -350,13 +353,16 @@ void BoardWidget::paintEvent(QPaintEvent *event)
     // Only the part that changed is painted: a refresh changes a few cards,
     // and the felt alone covers the whole window.
     QPainter p(this);
-    const QRect zona = event->rect();
     const QPixmap &fondo = m_fondo.de(size(), devicePixelRatioF(), m_escala);
     const qreal razon = fondo.devicePixelRatio();
-    p.drawPixmap(QRectF(zona), fondo,
-                 QRectF(zona.x() * razon, zona.y() * razon, zona.width() * razon,
-                        zona.height() * razon));
-    pintarSombras(p, zona);
+    // Piece by piece of the region: a copy of its bounding box would cross its
+    // gaps on every row, in as many pieces as the engine shares out.
+    for (const QRect &zona : event->region()) {
+        const QRectF fuente(zona.x() * razon, zona.y() * razon, zona.width() * razon,
+                            zona.height() * razon);
+        Tiras::dibujar(p, zona, fondo, fuente.toRect());
+    }
+    pintarSombras(p, event->region());
 }
 
 bool BoardWidget::eventFilter(QObject *objeto, QEvent *event)
@@ -397,13 +403,15 @@ QRect BoardWidget::conSombra(const QRect &carta) const
     return carta.adjusted(-m, -m, m, m);
 }
 
-void BoardWidget::pintarSombras(QPainter &p, const QRect &zona)
+// Only the shadows in the region: its bounding box would take in nearly every
+// card after a move that changed cards at both ends of the board.
+void BoardWidget::pintarSombras(QPainter &p, const QRegion &zona)
 {
     const qreal caida = caidaSombra();
     for (const auto *carta : findChildren<CardPicture *>(Qt::FindDirectChildrenOnly)) {
         if (carta->isVisible() && !carta->vaciaEnVuelo()
-            && conSombra(carta->geometry()).intersects(zona))
-            m_sombra.pintar(p, carta->geometry(), caida);
+            && zona.intersects(conSombra(carta->geometry())))
+            m_sombra.pintar(p, carta->geometry(), caida, zona);
     }
 }
 

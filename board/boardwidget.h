@@ -108,7 +108,7 @@ private:
     void ordenarCapas();
     qreal caidaSombra() const;
     QRect conSombra(const QRect &carta) const;
-    void pintarSombras(QPainter &p, const QRect &zona);
+    void pintarSombras(QPainter &p, const QRegion &zona);
 
     Escala m_escala;
     FondoTablero m_fondo;

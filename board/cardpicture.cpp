@@ -5,6 +5,7 @@
 #include "lienzo.h"
 #include "picturecache.h"
 #include "reversopropio.h"
+#include "tiras.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -71,7 +72,7 @@ void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen)
     if (imagen.isNull())
         pintarReverso(pintor);
     else
-        pintor.drawPixmap(0, 0, imagen); // rounded and edged by the cache
+        Tiras::dibujar(pintor, QPoint(0, 0), imagen); // rounded and edged by the cache
     if (!m_marcada && !m_senalada)
         return;
     // The outlines are kept drawn: a dashed curve costs more to draw than the card.
@@ -80,7 +81,7 @@ void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen)
         m_aspectoContornos = contornos;
         m_contornos = dibujarContornos(contornos);
     }
-    pintor.drawPixmap(0, 0, m_contornos);
+    Tiras::dibujar(pintor, QPoint(0, 0), m_contornos);
 }
 
 QPixmap CardPicture::dibujarContornos(const Contornos &c)

@@ -4,6 +4,7 @@
 
 #include "cardpicture.h"
 #include "lienzo.h"
+#include "tiras.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -13,6 +14,10 @@ namespace {
 // A board at one size shows cards of two sizes (at rest and enlarged), with
 // a second fall for flights; every new board size starts the set again.
 constexpr qsizetype kGuardadas = 8;
+// The shadow falls this much to the right for each unit it falls down, and its
+// widest layer spreads this many units round the fallen card.
+constexpr qreal kDesvio = 0.6;
+constexpr qreal kAnchoCapas = 1.0;
 } // namespace
 
 int SombraDeCarta::margen(qreal caida)
@@ -20,7 +25,7 @@ int SombraDeCarta::margen(qreal caida)
     return static_cast<int>(std::ceil(caida * 2)) + 1;
 }
 
-void SombraDeCarta::pintar(QPainter &pintor, const QRect &carta, qreal caida)
+void SombraDeCarta::pintar(QPainter &pintor, const QRect &carta, qreal caida, const QRegion &zona)
 {
     const Clave clave { carta.size(), caida, pintor.device()->devicePixelRatioF() };
     auto guardada = m_sombras.constFind(clave);
@@ -30,7 +35,38 @@ void SombraDeCarta::pintar(QPainter &pintor, const QRect &carta, qreal caida)
         guardada = m_sombras.insert(clave, dibujar(clave));
     }
     const int m = margen(caida);
-    pintor.drawPixmap(carta.topLeft() - QPoint(m, m), *guardada);
+    const QPoint esquina = carta.topLeft() - QPoint(m, m);
+    const qreal razon = guardada->devicePixelRatio();
+    // Pieces cut on whole pixels only: at a fractional ratio their seams
+    // would show as lines in the shadow.
+    if (razon != std::floor(razon)) {
+        pintor.drawPixmap(esquina, *guardada);
+        return;
+    }
+    const int r = static_cast<int>(razon);
+    // Piece by piece of what is painted: a piece crossing the gaps of the
+    // region would reach the engine in as many pieces on every row.
+    for (const QRect &trozo : visible(carta, caida) & zona) {
+        const QRect fuente = trozo.translated(-esquina);
+        Tiras::dibujar(pintor, trozo, *guardada, QRect(fuente.topLeft() * r, fuente.size() * r));
+    }
+}
+
+// The card hides its shadow but for its rounded corners and the soft pixel of
+// its edge, and the shadow reaches only as far as its widest layer falls: the
+// rest is never blended, which spares most of it.
+QRegion SombraDeCarta::visible(const QRect &carta, qreal caida)
+{
+    const qreal ancho = caida * kAnchoCapas;
+    const QRect alcance = QRectF(carta)
+                              .translated(caida * kDesvio, caida)
+                              .adjusted(-ancho - 1, -ancho - 1, ancho + 1, ancho + 1)
+                              .toAlignedRect();
+    const int curva = static_cast<int>(std::ceil(CardPicture::radio(carta.width())));
+    QRegion zona(alcance);
+    zona -= QRegion(carta.adjusted(curva, 1, -curva, -1));
+    zona -= QRegion(carta.adjusted(1, curva, -1, -curva));
+    return zona;
 }
 
 QPixmap SombraDeCarta::dibujar(const Clave &clave)
@@ -43,9 +79,9 @@ QPixmap SombraDeCarta::dibujar(const Clave &clave)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 28));
     const QRectF r = QRectF(QPointF(m, m), QSizeF(clave.carta))
-                         .translated(clave.caida * 0.6, clave.caida);
+                         .translated(clave.caida * kDesvio, clave.caida);
     for (int capa = 0; capa < 4; ++capa) {
-        const qreal d = clave.caida * (1.0 - capa * 0.3);
+        const qreal d = clave.caida * (kAnchoCapas - capa * 0.3);
         const QRectF capaR = r.adjusted(-d, -d, d, d);
         const qreal radio = CardPicture::radio(capaR.width());
         p.drawRoundedRect(capaR, radio, radio);

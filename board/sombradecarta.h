@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QPixmap>
+#include <QRegion>
 
 class QPainter;
 
@@ -15,8 +16,9 @@ class SombraDeCarta
 public:
     // The margin round a card that its shadow may reach, for a fall of this length.
     static int margen(qreal caida);
-    // The shadow of a card lying at the given place, falling this far.
-    void pintar(QPainter &pintor, const QRect &carta, qreal caida);
+    // The shadow of a card lying at the given place, falling this far, where
+    // it meets zona (the part being painted); the card is painted over it.
+    void pintar(QPainter &pintor, const QRect &carta, qreal caida, const QRegion &zona);
 
 private:
     struct Clave
@@ -33,6 +35,7 @@ private:
     }
 
     static QPixmap dibujar(const Clave &clave);
+    static QRegion visible(const QRect &carta, qreal caida);
 
     QHash<Clave, QPixmap> m_sombras;
 };

@@ -5,8 +5,10 @@
 #include "cardpicture.h"
 #include "picturecache.h"
 #include "reversopropio.h"
+#include "tiras.h"
 
 #include <QEasingCurve>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVariantAnimation>
 #include <algorithm>
@@ -156,32 +158,33 @@ QRect VueloDeCartas::conSombra(const QRectF &carta)
     return carta.toAlignedRect().adjusted(-m, -m, m, m);
 }
 
-void VueloDeCartas::paintEvent(QPaintEvent *)
+void VueloDeCartas::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     // Cards that vanish under a pile go first: the pile's new top covers them.
     for (const bool aterriza : { false, true }) {
         for (const EnCurso &e : std::as_const(m_vuelos)) {
             if (e.vuelo.aterriza == aterriza)
-                pintarVuelo(p, e.vuelo, e.animacion->currentValue().toRectF());
+                pintarVuelo(p, e.vuelo, e.animacion->currentValue().toRectF(), event->region());
         }
     }
 }
 
-void VueloDeCartas::pintarVuelo(QPainter &p, const Vuelo &vuelo, const QRectF &r)
+void VueloDeCartas::pintarVuelo(QPainter &p, const Vuelo &vuelo, const QRectF &r,
+                                const QRegion &pintada)
 {
     const QPixmap imagen = m_cache.imagen(vuelo.ruta, vuelo.hasta.size(), devicePixelRatioF());
     // A card of its final size flies on whole pixels: each frame is then a
     // plain copy of the finished card, with no scaling to pay for.
     const QRect aqui(r.topLeft().toPoint(), r.size().toSize());
-    m_sombra.pintar(p, aqui, caida(r.width()));
+    m_sombra.pintar(p, aqui, caida(r.width()), pintada);
     if (imagen.isNull()) {
         p.save();
         p.setClipRect(aqui);
         ReversoPropio::pintar(p, QRectF(aqui));
         p.restore();
     } else if (aqui.size() == vuelo.hasta.size()) {
-        p.drawPixmap(aqui.topLeft(), imagen);
+        Tiras::dibujar(p, aqui.topLeft(), imagen);
     } else {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(r, imagen, QRectF(imagen.rect()));

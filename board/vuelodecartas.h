@@ -75,7 +75,7 @@ private:
     void alAvanzar(const QRect &antes, const QRectF &ahora);
     void alLlegar(QVariantAnimation *animacion);
     void descubrir(const Vuelo &vuelo);
-    void pintarVuelo(QPainter &p, const Vuelo &vuelo, const QRectF &r);
+    void pintarVuelo(QPainter &p, const Vuelo &vuelo, const QRectF &r, const QRegion &pintada);
     static qreal caida(qreal ancho);
     // A card's place with all that its shadow may reach.
     static QRect conSombra(const QRectF &carta);
