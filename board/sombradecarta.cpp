@@ -32,7 +32,7 @@ void SombraDeCarta::pintar(QPainter &pintor, const QRect &carta, qreal caida, co
     if (guardada == m_sombras.constEnd()) {
         if (m_sombras.size() >= kGuardadas)
             m_sombras.clear();
-        guardada = m_sombras.insert(clave, dibujar(clave));
+        guardada = m_sombras.insert(clave, entera(clave.carta, clave.caida, clave.razon));
     }
     const int m = margen(caida);
     const QPoint esquina = carta.topLeft() - QPoint(m, m);
@@ -69,19 +69,19 @@ QRegion SombraDeCarta::visible(const QRect &carta, qreal caida)
     return zona;
 }
 
-QPixmap SombraDeCarta::dibujar(const Clave &clave)
+QPixmap SombraDeCarta::entera(QSize carta, qreal caida, qreal razon)
 {
-    const int m = margen(clave.caida);
-    const QSize lado = clave.carta + QSize(2 * m, 2 * m);
-    QPixmap sombra = Lienzo::transparente(lado, clave.razon);
+    const int m = margen(caida);
+    const QSize lado = carta + QSize(2 * m, 2 * m);
+    QPixmap sombra = Lienzo::transparente(lado, razon);
     QPainter p(&sombra);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 28));
-    const QRectF r = QRectF(QPointF(m, m), QSizeF(clave.carta))
-                         .translated(clave.caida * kDesvio, clave.caida);
+    const QRectF r = QRectF(QPointF(m, m), QSizeF(carta))
+                         .translated(caida * kDesvio, caida);
     for (int capa = 0; capa < 4; ++capa) {
-        const qreal d = clave.caida * (kAnchoCapas - capa * 0.3);
+        const qreal d = caida * (kAnchoCapas - capa * 0.3);
         const QRectF capaR = r.adjusted(-d, -d, d, d);
         const qreal radio = CardPicture::radio(capaR.width());
         p.drawRoundedRect(capaR, radio, radio);

@@ -19,6 +19,9 @@ public:
     // The shadow of a card lying at the given place, falling this far, where
     // it meets zona (the part being painted); the card is painted over it.
     void pintar(QPainter &pintor, const QRect &carta, qreal caida, const QRegion &zona);
+    // The whole shadow of a card of this size, from margen() above and left of
+    // the card, at the given pixel ratio.
+    static QPixmap entera(QSize carta, qreal caida, qreal razon);
 
 private:
     struct Clave
@@ -34,7 +37,6 @@ private:
                           clave.razon);
     }
 
-    static QPixmap dibujar(const Clave &clave);
     static QRegion visible(const QRect &carta, qreal caida);
 
     QHash<Clave, QPixmap> m_sombras;

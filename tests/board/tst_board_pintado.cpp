@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The board's shortcuts in painting must not change a pixel: copies made in
+// strips, and a card's shadow painted only where the card leaves it seen.
+
+#include "picturecache.h"
+#include "sombradecarta.h"
+#include "tiras.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Pixels of every colour and opacity, so any misplaced row or column shows.
+QImage ruido(QSize tamano, quint32 semilla)
+{
+    QImage imagen(tamano, QImage::Format_ARGB32_Premultiplied);
+    QRandomGenerator azar(semilla);
+    for (int y = 0; y < imagen.height(); ++y) {
+        auto *fila = reinterpret_cast<QRgb *>(imagen.scanLine(y));
+        for (int x = 0; x < imagen.width(); ++x) {
+            const QRgb c = azar.generate();
+            fila[x] = qPremultiply(c);
+        }
+    }
+    return imagen;
+}
+
+// A board-like background for a painting at the given pixel ratio.
+QImage fondo(QSize tamano, qreal razon)
+{
+    QImage imagen = ruido(tamano * static_cast<int>(razon), 7).convertToFormat(QImage::Format_RGB32);
+    imagen.setDevicePixelRatio(razon);
+    return imagen;
+}
+
+} // namespace
+
+class TstBoardPintado : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stripsCopyWhatOneCopyWould_data();
+    void stripsCopyWhatOneCopyWould();
+    void shadowShowsAroundTheCardAsAWholeOne_data();
+    void shadowShowsAroundTheCardAsAWholeOne();
+};
+
+void TstBoardPintado::stripsCopyWhatOneCopyWould_data()
+{
+    QTest::addColumn<qreal>("razon");
+    QTest::addColumn<bool>("recortada");
+    QTest::newRow("1x") << 1.0 << false;
+    QTest::newRow("2x") << 2.0 << false;
+    QTest::newRow("1x, a region of pieces") << 1.0 << true;
+    QTest::newRow("2x, a region of pieces") << 2.0 << true;
+    QTest::newRow("1.5x, in one piece") << 1.5 << false;
+}
+
+void TstBoardPintado::stripsCopyWhatOneCopyWould()
+{
+    QFETCH(qreal, razon);
+    QFETCH(bool, recortada);
+    QPixmap imagen = QPixmap::fromImage(ruido(QSize(420, 700), 3));
+    imagen.setDevicePixelRatio(razon);
+    // Several strips and a last short one, from inside the picture.
+    const QRect destino(13, 21, 150, 233);
+    const QRect fuente(QPoint(9, 17) * static_cast<int>(razon), destino.size() * razon);
+    QRegion recorte(QRect(0, 0, 400, 400));
+    if (recortada)
+        recorte = QRegion(10, 10, 60, 300) + QRegion(100, 40, 90, 90) + QRegion(20, 200, 200, 30);
+    QImage una = fondo(QSize(400, 400), razon);
+    QImage tiras = una;
+    {
+        QPainter p(&una);
+        p.setClipRegion(recorte);
+        p.drawPixmap(destino, imagen, fuente);
+    }
+    {
+        QPainter p(&tiras);
+        p.setClipRegion(recorte);
+        Tiras::dibujar(p, destino, imagen, fuente);
+    }
+    QCOMPARE(tiras, una);
+}
+
+void TstBoardPintado::shadowShowsAroundTheCardAsAWholeOne_data()
+{
+    QTest::addColumn<qreal>("razon");
+    QTest::addColumn<QSize>("carta");
+    QTest::newRow("1x, a table card") << 1.0 << QSize(163, 254);
+    QTest::newRow("1x, a small card") << 1.0 << QSize(71, 109);
+    QTest::newRow("2x, an enlarged card") << 2.0 << QSize(213, 304);
+}
+
+void TstBoardPintado::shadowShowsAroundTheCardAsAWholeOne()
+{
+    QFETCH(qreal, razon);
+    QFETCH(QSize, carta);
+    // The card as the board paints it: the cache's rounded and edged face.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString ruta = dir.filePath(QStringLiteral("carta.jpg"));
+    QVERIFY(ruido(QSize(300, 460), 5).convertToFormat(QImage::Format_RGB32).save(ruta));
+    PictureCache cache;
+    const QPixmap cara = cache.imagen(ruta, carta, razon);
+    QVERIFY(!cara.isNull());
+    const qreal caida = 9.5;
+    const int m = SombraDeCarta::margen(caida);
+    const QRect lugar(QPoint(40, 30), carta);
+    const QSize lado = carta + QSize(120, 120);
+
+    QImage entera = fondo(lado, razon);
+    QImage recortada = entera;
+    {
+        QPainter p(&entera);
+        p.drawPixmap(lugar.topLeft() - QPoint(m, m), SombraDeCarta::entera(carta, caida, razon));
+        p.drawPixmap(lugar.topLeft(), cara);
+    }
+    {
+        // Painted in two parts, as two paint events of the board would.
+        SombraDeCarta sombra;
+        QPainter p(&recortada);
+        const QRegion todo(QRect(QPoint(0, 0), lado));
+        const QRegion arriba(QRect(0, 0, lado.width(), lugar.center().y()));
+        for (const QRegion &parte : { arriba, todo - arriba }) {
+            p.setClipRegion(parte);
+            sombra.pintar(p, lugar, caida, parte);
+        }
+        p.setClipping(false);
+        p.drawPixmap(lugar.topLeft(), cara);
+    }
+    QCOMPARE(recortada, entera);
+}
+
+QTEST_MAIN(TstBoardPintado)
+#include "tst_board_pintado.moc"
