@@ -4,6 +4,7 @@
 
 #include "boardlayout.h"
 #include "cardpicture.h"
+#include "etiquetaguardada.h"
 #include "lugarresalte.h"
 #include "markbox.h"
 #include "tiras.h"
@@ -112,7 +113,7 @@ void BoardWidget::crearMarcas()
 QLabel *BoardWidget::etiqueta(const QString &texto, const QString &estilo, qreal puntos,
                               QRect twips)
 {
-    auto *e = new QLabel(texto, this);
+    auto *e = new EtiquetaGuardada(texto, this);
     e->setStyleSheet(estilo);
     colocar(e, twips, puntos);
     return e;
@@ -160,7 +161,7 @@ void BoardWidget::crearMarcadores()
         auto *marco = new QFrame(this);
         marco->setStyleSheet(QStringLiteral("background: #E0E0E0;"));
         colocar(marco, BL::kFrame[i]);
-        auto *puntaje = new QLabel(marco);
+        auto *puntaje = new EtiquetaGuardada({}, marco);
         puntaje->setStyleSheet(estilo);
         puntaje->setAlignment(Qt::AlignCenter);
         m_enMarco.append({ puntaje, BL::kPuntaje });

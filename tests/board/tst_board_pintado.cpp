@@ -3,16 +3,19 @@
 // The board's shortcuts in painting must not change a pixel: copies made in
 // strips, and a card's shadow painted only where the card leaves it seen.
 
+#include "etiquetaguardada.h"
 #include "picturecache.h"
 #include "sombradecarta.h"
 #include "tiras.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -50,6 +53,7 @@ private slots:
     void stripsCopyWhatOneCopyWould();
     void shadowShowsAroundTheCardAsAWholeOne_data();
     void shadowShowsAroundTheCardAsAWholeOne();
+    void keptLabelLooksAsAPlainOneThroughItsChanges();
 };
 
 void TstBoardPintado::stripsCopyWhatOneCopyWould_data()
@@ -137,6 +141,43 @@ void TstBoardPintado::shadowShowsAroundTheCardAsAWholeOne()
         p.drawPixmap(lugar.topLeft(), cara);
     }
     QCOMPARE(recortada, entera);
+}
+
+void TstBoardPintado::keptLabelLooksAsAPlainOneThroughItsChanges()
+{
+    QWidget tablero;
+    tablero.resize(400, 300);
+    EtiquetaGuardada guardada(QStringLiteral("Juega CPU"), &tablero);
+    QLabel simple(QStringLiteral("Juega CPU"), &tablero);
+    for (QLabel *e : { static_cast<QLabel *>(&guardada), &simple }) {
+        e->setStyleSheet(QStringLiteral("background: #C0C0FF; border: 1px solid black;"
+                                        " font-weight: bold; padding: 0 2px;"));
+        e->setAlignment(Qt::AlignCenter);
+        e->setWordWrap(true);
+        e->setGeometry(10, 10, 160, 60);
+    }
+    tablero.show();
+    const auto igual = [&] { return guardada.grab().toImage() == simple.grab().toImage(); };
+    QVERIFY(igual());
+    // Each change the board makes to a label shows at once.
+    const QList<std::function<void(QLabel &)>> cambios {
+        [](QLabel &e) { e.setText(QStringLiteral("Juega Ana, que tiene un nombre largo")); },
+        [](QLabel &e) { e.resize(120, 90); },
+        [](QLabel &e) {
+            QFont fuente = e.font();
+            fuente.setPointSizeF(fuente.pointSizeF() * 1.5);
+            e.setFont(fuente);
+        },
+        [](QLabel &e) { e.setStyleSheet(QStringLiteral("background: white; font-style: italic;")); },
+        [](QLabel &e) { e.setEnabled(false); },
+    };
+    for (qsizetype i = 0; i < cambios.size(); ++i) {
+        const QImage antes = guardada.grab().toImage();
+        cambios[i](guardada);
+        cambios[i](simple);
+        QVERIFY2(igual(), qPrintable(QString::number(i)));
+        QVERIFY2(guardada.grab().toImage() != antes, qPrintable(QString::number(i)));
+    }
 }
 
 QTEST_MAIN(TstBoardPintado)
