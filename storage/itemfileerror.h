@@ -18,12 +18,10 @@ public:
     {
     }
 
-    // The error where the reader stood ("line 4: item 5: not a boolean: x"); without a
-    // reader (the codec is missing) the error alone.
-    static QString reason(const ItemReader *reader, const ItemFileError &error)
+    // The error where the reader stood ("line 4: item 5: not a boolean: x").
+    static QString reason(const ItemReader &reader, const ItemFileError &error)
     {
-        const QString what = QString::fromStdString(error.what());
-        return reader ? reader->where() + QStringLiteral(": ") + what : what;
+        return reader.where() + QStringLiteral(": ") + QString::fromStdString(error.what());
     }
 
     static QString cannotOpen(const QFileDevice &file)

@@ -3,6 +3,7 @@
 #include "itemreader.h"
 
 #include "itemfileerror.h"
+#include "windows1252.h"
 
 #include <QIODevice>
 #include <algorithm>
@@ -52,11 +53,7 @@ QString excerpt(const QString &item)
 
 ItemReader::ItemReader(QIODevice &device)
     : m_device(device)
-    , m_decoder("windows-1252")
 {
-    if (!m_decoder.isValid()) {
-        throw ItemFileError(QStringLiteral("the Windows-1252 codec is not available"));
-    }
 }
 
 QString ItemReader::readText()
@@ -69,7 +66,7 @@ QString ItemReader::readText()
         throw ItemFileError(QStringLiteral("the file ends before the item asked for"));
     }
     const QByteArray bytes = c == '"' ? readQuoted() : readPlain();
-    return m_decoder.decode(bytes);
+    return Windows1252::decode(bytes);
 }
 
 QString ItemReader::where() const

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringDecoder>
 #include <QtGlobal>
 #include <optional>
 
@@ -28,7 +27,6 @@ class ItemReader
 public:
     static constexpr qsizetype kMaxItemBytes = 64 * 1024;
 
-    // Throws ItemFileError when Qt lacks the Windows-1252 codec (a build without ICU).
     explicit ItemReader(QIODevice &device);
 
     // The next item as text, exactly as the rules above cut it.
@@ -69,7 +67,6 @@ private:
     static void append(QByteArray &item, char c);
 
     QIODevice &m_device;
-    QStringDecoder m_decoder;
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     bool m_deviceDone = false;

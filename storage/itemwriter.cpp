@@ -2,21 +2,15 @@
 
 #include "itemwriter.h"
 
+#include "windows1252.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
 
-namespace {
-// What the encoder puts in place of a character it cannot write.
-constexpr char kEncoderSubstitute = '\x1a';
-} // namespace
-
 ItemWriter::ItemWriter(QIODevice &device)
     : m_device(device)
-    , m_encoder("windows-1252")
-    // Without the codec (a Qt built without ICU) every accented name would come out wrong;
-    // refusing to write is better than a file that reads back different.
-    , m_ok(device.isWritable() && m_encoder.isValid())
+    , m_ok(device.isWritable())
 {
 }
 
@@ -24,8 +18,8 @@ void ItemWriter::writeText(const QString &text)
 {
     QString stored = text;
     stored.replace(QLatin1Char('"'), QLatin1Char('\''));
-    QByteArray bytes = m_encoder.encode(stored);
-    bytes.replace(kEncoderSubstitute, '?');
+    QByteArray bytes = Windows1252::encode(stored);
+    bytes.replace(Windows1252::kSustituto, '?');
     writeLine('"' + bytes + '"');
 }
 

@@ -2,7 +2,6 @@
 
 #pragma once
 
-#include <QStringEncoder>
 #include <QtGlobal>
 
 class QByteArray;
@@ -31,6 +30,5 @@ private:
     void writeLine(QByteArray line);
 
     QIODevice &m_device;
-    QStringEncoder m_encoder;
     bool m_ok;
 };

@@ -9,21 +9,19 @@
 #include "storagelog.h"
 
 #include <QFile>
-#include <optional>
 
 bool PreferencesFile::read(QIODevice &device, PreferenceValues &values, QString *reason)
 {
-    std::optional<ItemReader> reader;
+    ItemReader reader(device);
     try {
-        reader.emplace(device);
-        values.nombreCpu = reader->readText();
-        values.nombreHumano = reader->readText();
-        values.aplicacion = reader->readText();
-        values.colorFondo = reader->readInt32();
-        values.reverso = reader->readText();
+        values.nombreCpu = reader.readText();
+        values.nombreHumano = reader.readText();
+        values.aplicacion = reader.readText();
+        values.colorFondo = reader.readInt32();
+        values.reverso = reader.readText();
     } catch (const ItemFileError &e) {
         if (reason) {
-            *reason = ItemFileError::reason(reader ? &*reader : nullptr, e);
+            *reason = ItemFileError::reason(reader, e);
         }
         return false;
     }

@@ -142,19 +142,18 @@ bool SavedGameFile::save(const QString &path, const SavedGame &game)
 
 std::optional<SavedGame> SavedGameFile::read(QIODevice &device, QString *reason)
 {
-    std::optional<ItemReader> reader;
+    ItemReader reader(device);
     try {
-        reader.emplace(device);
         SavedGame game;
         for (QStringList *list : cardLists(game)) {
-            *list = readList(*reader);
+            *list = readList(reader);
         }
-        game.repartidas = readFlags(*reader);
-        readTail(*reader, game);
+        game.repartidas = readFlags(reader);
+        readTail(reader, game);
         return game;
     } catch (const ItemFileError &e) {
         if (reason) {
-            *reason = ItemFileError::reason(reader ? &*reader : nullptr, e);
+            *reason = ItemFileError::reason(reader, e);
         }
         return std::nullopt;
     }
