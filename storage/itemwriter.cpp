@@ -19,7 +19,7 @@ void ItemWriter::writeText(const QString &text)
     QString stored = text;
     stored.replace(QLatin1Char('"'), QLatin1Char('\''));
     QByteArray bytes = Windows1252::encode(stored);
-    bytes.replace(Windows1252::kSustituto, '?');
+    bytes.replace(Windows1252::kSubstitute, '?');
     writeLine('"' + bytes + '"');
 }
 

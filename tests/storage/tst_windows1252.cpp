@@ -45,23 +45,23 @@ void TestWindows1252::everyByteDecodesAsIcuDecodesIt()
 // written wrong; then the whole plane and the supplementary planes in one text each.
 void TestWindows1252::everyCharacterEncodesAsIcuEncodesIt()
 {
-    QString plano;
+    QString basicPlane;
     for (char32_t c = 0; c <= 0xFFFF; ++c) {
         if (QChar::isSurrogate(c))
             continue;
-        const QString texto = QStringLiteral("a") + QChar(char16_t(c)) + QStringLiteral("b");
-        const QByteArray ours = Windows1252::encode(texto);
-        if (ours != QByteArray(m_icuEncoder.encode(texto)))
+        const QString text = QStringLiteral("a") + QChar(char16_t(c)) + QStringLiteral("b");
+        const QByteArray ours = Windows1252::encode(text);
+        if (ours != QByteArray(m_icuEncoder.encode(text)))
             QFAIL(qPrintable(QStringLiteral("U+%1 is written differently").arg(uint(c), 4, 16)));
-        plano.append(QChar(char16_t(c)));
+        basicPlane.append(QChar(char16_t(c)));
     }
-    QCOMPARE(Windows1252::encode(plano), QByteArray(m_icuEncoder.encode(plano)));
-    QString resto;
+    QCOMPARE(Windows1252::encode(basicPlane), QByteArray(m_icuEncoder.encode(basicPlane)));
+    QString otherPlanes;
     for (char32_t c = 0x10000; c <= 0x10FFFF; c += 7)
-        resto.append(QString::fromUcs4(&c, 1));
+        otherPlanes.append(QString::fromUcs4(&c, 1));
     for (const char32_t c : { U'\U0001BCA0', U'\U0001D17A', U'\U000E0001', U'\U000E0FFF' })
-        resto.append(QString::fromUcs4(&c, 1));
-    QCOMPARE(Windows1252::encode(resto), QByteArray(m_icuEncoder.encode(resto)));
+        otherPlanes.append(QString::fromUcs4(&c, 1));
+    QCOMPARE(Windows1252::encode(otherPlanes), QByteArray(m_icuEncoder.encode(otherPlanes)));
 }
 
 // Text typed into the game never holds a lone surrogate, but a damaged one could: each is
@@ -69,37 +69,37 @@ void TestWindows1252::everyCharacterEncodesAsIcuEncodesIt()
 // writes three substitutes for a lone high surrogate before a pair.
 void TestWindows1252::loneSurrogatesAreOneSubstituteEach_data()
 {
-    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("comoIcu");
-    const QChar alto(char16_t(0xD83D));
-    const QChar bajo(char16_t(0xDE00));
+    QTest::addColumn<bool>("asIcu");
+    const QChar high(char16_t(0xD83D));
+    const QChar low(char16_t(0xDE00));
     const QString a = QStringLiteral("a");
     const QString b = QStringLiteral("b");
-    QTest::newRow("pair") << a + alto + bajo + b
+    QTest::newRow("pair") << a + high + low + b
                           << QByteArray("a\x1a"
                                         "b")
                           << true;
-    QTest::newRow("high alone") << a + alto + b
+    QTest::newRow("high alone") << a + high + b
                                 << QByteArray("a\x1a"
                                               "b")
                                 << true;
-    QTest::newRow("low alone") << a + bajo + b
+    QTest::newRow("low alone") << a + low + b
                                << QByteArray("a\x1a"
                                              "b")
                                << true;
-    QTest::newRow("high at the end") << a + alto << QByteArray("a\x1a") << false;
+    QTest::newRow("high at the end") << a + high << QByteArray("a\x1a") << false;
     QTest::newRow("high before a pair")
-        << QString(alto) + alto + bajo << QByteArray("\x1a\x1a") << false;
+        << QString(high) + high + low << QByteArray("\x1a\x1a") << false;
 }
 
 void TestWindows1252::loneSurrogatesAreOneSubstituteEach()
 {
-    QFETCH(QString, texto);
+    QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, comoIcu);
-    QCOMPARE(Windows1252::encode(texto), bytes);
-    QCOMPARE(QByteArray(m_icuEncoder.encode(texto)) == bytes, comoIcu);
+    QFETCH(bool, asIcu);
+    QCOMPARE(Windows1252::encode(text), bytes);
+    QCOMPARE(QByteArray(m_icuEncoder.encode(text)) == bytes, asIcu);
 }
 
 QTEST_APPLESS_MAIN(TestWindows1252)
