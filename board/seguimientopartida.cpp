@@ -74,14 +74,23 @@ void SeguimientoPartida::actualizar(const ZelboGame &juego)
     const int numero = juego.numeroPartida();
     m_numero->setText(numero > 0 ? tr("Partida %1").arg(numero) : QString());
     const QStringList &lineas = juego.historial();
-    // The history grows at its end and shrinks there on undo; lines above stay.
-    int comunes = 0;
-    while (comunes < m_lista->count() && comunes < lineas.size()
-           && m_lista->item(comunes)->text() == lineas.at(comunes))
+    if (!lineas.isSharedWith(m_mostradas))
+        mostrar(lineas);
+    senalar(juego.estado());
+}
+
+void SeguimientoPartida::mostrar(const QStringList &lineas)
+{
+    // The history grows at its end and shrinks there on undo; the lines above
+    // stay, the very same texts: comparing them costs little, where reading
+    // them back from the list's items cost more than painting the board.
+    qsizetype comunes = 0;
+    const qsizetype ambas = std::min(m_mostradas.size(), lineas.size());
+    while (comunes < ambas && m_mostradas.at(comunes) == lineas.at(comunes))
         ++comunes;
     while (m_lista->count() > comunes)
         delete m_lista->takeItem(m_lista->count() - 1);
-    for (int i = comunes; i < lineas.size(); ++i) {
+    for (qsizetype i = comunes; i < lineas.size(); ++i) {
         auto *linea = new QListWidgetItem(lineas.at(i), m_lista);
         // Headings of games and hands, and results, stand out from the moves.
         if (lineas.at(i).startsWith(tr("Mano", "first word of a hand's lines in the history"))
@@ -92,11 +101,11 @@ void SeguimientoPartida::actualizar(const ZelboGame &juego)
             linea->setFont(negrita);
         }
     }
+    m_mostradas = lineas;
     // Scrolling lays out every line again: only for new lines, and only where
     // they can be seen (the dock scrolls down when it opens).
     if (lineas.size() > comunes && m_dock->isVisible())
         m_lista->scrollToBottom();
-    senalar(juego.estado());
 }
 
 void SeguimientoPartida::senalar(const GameState &estado)

@@ -7,6 +7,7 @@
 #include "jugada.h"
 
 #include <QObject>
+#include <QStringList>
 #include <vector>
 
 class BoardWidget;
@@ -39,12 +40,14 @@ public:
     void actualizar(const ZelboGame &juego);
 
 private:
+    void mostrar(const QStringList &lineas);
     void senalar(const GameState &estado);
 
     BoardWidget &m_tablero;
     QDockWidget *m_dock = nullptr;
     QListWidget *m_lista = nullptr;
     QLabel *m_numero = nullptr;
+    QStringList m_mostradas; // the lines in the list
     std::vector<CardId> m_cpu;
     int m_manoCpu = 0; // the hand those cards were played in
 };
