@@ -280,6 +280,16 @@ void TstBoardFollow::historyDockTellsTheHandAndUndoTakesItsLinesBack()
     QCOMPARE(lineasDelDock(f), alAbrir);
     QTest::keyClick(&f.ventana(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(lineasDelDock(f), tiradas);
+
+    // Taken back, and another move in its place: its lines replace the old ones.
+    QTest::keyClick(&f.ventana(), Qt::Key_Z, Qt::ControlModifier);
+    Raton::soltarEn(t, 1, t.montonimg[1]);
+    const QStringList otra = lineasDelDock(f);
+    QCOMPARE(otra, f.ventana().juego().historial());
+    QCOMPARE(otra.mid(0, alAbrir.size()), alAbrir);
+    QCOMPARE(otra.mid(alAbrir.size()),
+             QStringList({ "Pones el As de copas en tu montón",
+                           "La CPU tira el As de espadas a la mesa" }));
 }
 
 QTEST_MAIN(TstBoardFollow)
