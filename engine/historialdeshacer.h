@@ -19,7 +19,7 @@ public:
     {
         GameState estado;
         std::string azar;
-        QStringList jugadas;
+        QStringList jugadas; // the history lines of the current game
     };
 
     void olvidar();

@@ -10,6 +10,7 @@ void RegistroDeJugadas::nuevaPartida(int numero)
     m_manos = 0;
     if (!m_activo)
         return;
+    m_inicioPartida = m_lineas.size();
     m_lineas << (numero > 0 ? tr("Partida %1").arg(numero) : tr("Partida nueva"));
 }
 
@@ -17,7 +18,13 @@ void RegistroDeJugadas::partidaAbierta()
 {
     if (!m_activo)
         return;
+    m_inicioPartida = m_lineas.size();
     m_lineas << tr("Partida abierta de un archivo");
+}
+
+void RegistroDeJugadas::setLineasDeLaPartida(const QStringList &lineas)
+{
+    m_lineas = m_lineas.first(m_inicioPartida) + lineas;
 }
 
 void RegistroDeJugadas::nuevaMano()

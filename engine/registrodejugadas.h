@@ -18,7 +18,12 @@ class RegistroDeJugadas
 
 public:
     const QStringList &lineas() const { return m_lineas; }
-    void setLineas(const QStringList &lineas) { m_lineas = lineas; }
+    // The current game's lines, from its heading on: what undo keeps of a
+    // position. The games before never change, and a long session would make
+    // every kept copy longer.
+    QStringList lineasDeLaPartida() const { return m_lineas.mid(m_inicioPartida); }
+    // Puts back the current game's lines as lineasDeLaPartida() gave them.
+    void setLineasDeLaPartida(const QStringList &lineas);
     // A log nobody reads (the simulator's) writes no sentence.
     void setActivo(bool activo) { m_activo = activo; }
 
@@ -38,6 +43,7 @@ public:
 
 private:
     QStringList m_lineas;
+    qsizetype m_inicioPartida = 0; // where the current game's heading stands
     int m_manos = 0;
     bool m_activo = true;
 };

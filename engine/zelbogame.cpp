@@ -164,7 +164,7 @@ void ZelboGame::elegirpartidamnu_Click()
 void ZelboGame::anotarTurnoHumano()
 {
     if (m_conDeshacer)
-        m_deshacer.anotar({ m_estado, m_azar.estado(), m_registro.lineas() });
+        m_deshacer.anotar({ m_estado, m_azar.estado(), m_registro.lineasDeLaPartida() });
 }
 
 void ZelboGame::deshacer()
@@ -188,7 +188,7 @@ void ZelboGame::volverA(const HistorialDeshacer::Foto *foto)
     m_estado.jugadorCpu.a_nombre(cpu.nombre());
     m_estado.jugadorHumano.a_nombre(humano.nombre());
     m_azar.restaurar(foto->azar);
-    m_registro.setLineas(foto->jugadas);
+    m_registro.setLineasDeLaPartida(foto->jugadas);
     UpdateForm();
     m_vista.setCartel(m_estado.cartasRepartidas > 34 ? m_cartelUltimaRonda : cartelHumano());
 }

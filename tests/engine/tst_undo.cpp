@@ -7,6 +7,7 @@
 #include "pista.h"
 #include "posicioncompacta.h"
 #include "randomhuman.h"
+#include "registrodejugadas.h"
 #include "testgame.h"
 
 #include <QFile>
@@ -69,6 +70,7 @@ private slots:
     void historyTellsEachHandsResult_data();
     void historyTellsEachHandsResult();
     void undoTakesItsMovesOutOfTheHistory();
+    void undoKeepsOnlyTheCurrentGamesLines();
 };
 
 void TestUndo::undoRedoAndTheSameMoveAgainGiveTheSameGame_data()
@@ -409,6 +411,46 @@ void TestUndo::undoTakesItsMovesOutOfTheHistory()
     QCOMPARE(t.juego().historial(), inicio);
     t.juego().rehacer();
     QCOMPARE(t.juego().historial(), una);
+
+    // In a later game the lines of the games before stay as they are.
+    const QString otra = t.dir().ruta(QStringLiteral("otra.dat"));
+    QVERIFY(t.juego().GuardarJuego(otra));
+    t.dialogos().responder(DialogService::Respuesta::Ok);
+    t.dialogos().responderArchivo(otra);
+    t.juego().abrirmnu_Click();
+    const QStringList abierta = t.juego().historial();
+    QCOMPARE(abierta.mid(0, una.size()), una);
+    QCOMPARE(abierta.last(), QStringLiteral("Partida abierta de un archivo"));
+    humano.jugar();
+    const QStringList jugada = t.juego().historial();
+    humano.jugar();
+    t.juego().deshacer();
+    QCOMPARE(t.juego().historial(), jugada);
+    t.juego().deshacer();
+    QCOMPARE(t.juego().historial(), abierta);
+    t.juego().rehacer();
+    t.juego().rehacer();
+    QCOMPARE(t.juego().historial().mid(0, jugada.size()), jugada);
+}
+
+// A long session must not make every position kept for undo longer.
+void TestUndo::undoKeepsOnlyTheCurrentGamesLines()
+{
+    RegistroDeJugadas registro;
+    registro.nuevaPartida(12);
+    registro.nuevaMano();
+    QCOMPARE(registro.lineasDeLaPartida(), registro.lineas());
+    registro.nuevaPartida(0);
+    registro.nuevaMano();
+    const QStringList segunda { QStringLiteral("Partida nueva"), QStringLiteral("Mano 1") };
+    QCOMPARE(registro.lineasDeLaPartida(), segunda);
+    registro.partidaAbierta();
+    QCOMPARE(registro.lineasDeLaPartida(), QStringList { "Partida abierta de un archivo" });
+    registro.setLineasDeLaPartida(
+        { QStringLiteral("Partida abierta de un archivo"), QStringLiteral("x") });
+    QCOMPARE(registro.lineas(),
+             QStringList({ "Partida 12", "Mano 1", "Partida nueva", "Mano 1",
+                           "Partida abierta de un archivo", "x" }));
 }
 
 QTEST_GUILESS_MAIN(TestUndo)
