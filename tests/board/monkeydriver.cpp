@@ -7,8 +7,10 @@
 #include "cardpicture.h"
 #include "markbox.h"
 #include "mersennerandom.h"
+#include "nivelcpu.h"
 #include "raton.h"
 #include "savedgamefile.h"
+#include "velocidadcpu.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -16,6 +18,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -84,7 +87,29 @@ void MonkeyDriver::crearArchivos()
     m_dialogos.setArchivos(archivos << vacia << rota);
 }
 
-// A new program over the same folder: the last one ended.
+// The CPU's speed and the language, as the player may have changed them
+// between two runs of the program.
+void MonkeyDriver::elegirAjustes()
+{
+    static constexpr VelocidadCpu kVelocidades[]
+        = { VelocidadCpu::Lenta, VelocidadCpu::Normal, VelocidadCpu::Rapida,
+            VelocidadCpu::SinPausas };
+    const VelocidadCpu velocidad = kVelocidades[alAzar(static_cast<int>(std::size(kVelocidades)))];
+    VelocidadesCpu::guardar(velocidad);
+    // Destroying the translators takes them out of the application: Spanish again.
+    m_idioma.reset();
+    const bool ingles = alAzar(4) == 0;
+    if (ingles) {
+        m_idioma = std::make_unique<IdiomaDelJuego>();
+        m_idioma->instalar(IdiomaDelJuego::Idioma::Ingles, QStringLiteral(ZELBO_TRANSLATIONS_DIR),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    anotar(QStringLiteral("start, speed %1%2")
+               .arg(VelocidadesCpu::clave(velocidad),
+                    ingles ? QStringLiteral(", English") : QString()));
+}
+
+// A new program over the same folders: the last one ended.
 void MonkeyDriver::arrancar()
 {
     if (m_ventana) {
@@ -93,11 +118,22 @@ void MonkeyDriver::arrancar()
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
         m_ventana.reset();
+        m_conservada.reset();
     }
+    elegirAjustes();
     m_azarDelJuego = std::make_unique<MersenneRandom>(m_azar.generate64());
     m_ventana = m_fixture.otraVentana(m_dialogos, *m_azarDelJuego, m_pausa);
+    // The kept game and the statistics live in a folder of the player's own.
+    m_conservada = std::make_unique<PartidaConservada>(
+        QDir(m_partidas.path()).filePath(QStringLiteral("usuario")), m_dialogos,
+        m_azarDelJuego.get());
+    ZelboGame &juego = m_ventana->juego();
+    m_conservada->setNumeroPartida([&juego] { return qint64(juego.numeroPartida()); });
+    m_conservada->setNivel([&juego] { return NivelesCpu::clave(juego.nivelCpu()); });
+    juego.setConservada(m_conservada.get());
+    juego.setFuenteDeNivel(
+        [this] { return alAzar(2) == 0 ? NivelCpu::Normal : NivelCpu::Dificil; });
     ++m_inicios;
-    anotar(QStringLiteral("start"));
     // Cards still fly, so input lands on flights, but the CPU's turn waits on
     // each landing in real time: at the player's speed the soak would take
     // most of its time waiting.
@@ -234,22 +270,37 @@ void MonkeyDriver::arrastre()
 
 void MonkeyDriver::tecla()
 {
-    static constexpr std::pair<Qt::Key, Qt::KeyboardModifier> kTeclas[] = {
-        { Qt::Key_Escape, Qt::NoModifier }, { Qt::Key_Return, Qt::NoModifier },
-        { Qt::Key_Space, Qt::NoModifier },  { Qt::Key_Tab, Qt::NoModifier },
-        { Qt::Key_Left, Qt::NoModifier },   { Qt::Key_Down, Qt::NoModifier },
-        { Qt::Key_F1, Qt::NoModifier },     { Qt::Key_N, Qt::ControlModifier },
-        { Qt::Key_O, Qt::ControlModifier }, { Qt::Key_S, Qt::ControlModifier },
-        { Qt::Key_Q, Qt::ControlModifier }, { Qt::Key_A, Qt::NoModifier },
+    static constexpr std::pair<Qt::Key, Qt::KeyboardModifiers::Int> kTeclas[] = {
+        { Qt::Key_Escape, Qt::NoModifier },
+        { Qt::Key_Return, Qt::NoModifier },
+        { Qt::Key_Space, Qt::NoModifier },
+        { Qt::Key_Tab, Qt::NoModifier },
+        { Qt::Key_Left, Qt::NoModifier },
+        { Qt::Key_Right, Qt::NoModifier },
+        { Qt::Key_Up, Qt::NoModifier },
+        { Qt::Key_Down, Qt::NoModifier },
+        { Qt::Key_H, Qt::NoModifier },
+        { Qt::Key_M, Qt::NoModifier },
+        { Qt::Key_F1, Qt::NoModifier },
+        { Qt::Key_N, Qt::ControlModifier },
+        { Qt::Key_O, Qt::ControlModifier },
+        { Qt::Key_S, Qt::ControlModifier },
+        { Qt::Key_Q, Qt::ControlModifier },
+        { Qt::Key_Z, Qt::ControlModifier },
+        { Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier },
+        { Qt::Key_L, Qt::ControlModifier },
+        { Qt::Key_E, Qt::ControlModifier },
+        { Qt::Key_A, Qt::NoModifier },
     };
-    const auto &[tecla, modificador] = kTeclas[alAzar(static_cast<int>(std::size(kTeclas)))];
+    const auto &[tecla, teclas] = kTeclas[alAzar(static_cast<int>(std::size(kTeclas)))];
+    const auto modificador = Qt::KeyboardModifiers(teclas);
     if (tecla == Qt::Key_N && alAzar(50) > 0)
         return; // a new game, mostly left out as in orden()
     QWidget *destino = QApplication::focusWidget();
     if (!destino || destino->window() != m_ventana.get())
         destino = m_ventana.get();
     anotar(QStringLiteral("key %1+%2 to %3")
-               .arg(modificador)
+               .arg(modificador.toInt())
                .arg(tecla)
                .arg(QString::fromLatin1(destino->metaObject()->className())));
     QTest::keyClick(destino, tecla, modificador);
@@ -266,7 +317,7 @@ void MonkeyDriver::orden()
         return;
     QAction *a = acciones.at(alAzar(static_cast<int>(acciones.size())));
     // A new game starts the hand again: mostly left out, so that hands end.
-    if (a->text() == QStringLiteral("Nuevo") && alAzar(50) > 0)
+    if (a->text() == QCoreApplication::translate("MenusVentana", "Nuevo") && alAzar(50) > 0)
         return;
     anotar(QStringLiteral("command ") + a->text());
     a->trigger();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "boardfixture.h"
+#include "idiomadeljuego.h"
+#include "partidaconservada.h"
 #include "randomdialogs.h"
 
 #include <QMap>
@@ -16,9 +18,11 @@
 // Random input to the real main window: clicks, right-clicks and double-clicks
 // at any point of the board, drags from one point dropped at another, keys,
 // menu and toolbar commands, window sizes, the close box. Dialogs answer at
-// random, the game's own windows (results, options, About) are closed or
-// played with at random. When the program ends, a new one starts over the same
-// folder. Everything comes from one seed, so a run can be repeated.
+// random, the game's own windows (results, options, statistics, About) are
+// closed or played with at random. When the program ends, a new one starts over
+// the same folders, as the player starts it again: it offers the kept game,
+// reads the statistics, and plays at a level, a CPU speed and in a language
+// drawn anew. Everything comes from one seed, so a run can be repeated.
 class MonkeyDriver : public QObject
 {
 public:
@@ -36,6 +40,7 @@ public:
 private:
     void arrancar();
     void crearArchivos();
+    void elegirAjustes();
     QString comprobar() const;
     void anotar(const QString &evento);
     QPoint puntoAlAzar();
@@ -52,7 +57,9 @@ private:
     QTemporaryDir m_partidas;
     RandomDialogs m_dialogos;
     FakePausa m_pausa;
-    std::unique_ptr<RandomSource> m_azarDelJuego;
+    std::unique_ptr<MersenneRandom> m_azarDelJuego;
+    std::unique_ptr<IdiomaDelJuego> m_idioma;
+    std::unique_ptr<PartidaConservada> m_conservada;
     std::unique_ptr<ZelboFrm> m_ventana;
     QTimer m_modales;
     QStringList m_historia;
