@@ -334,10 +334,11 @@ void ZelboFrm::prepararResultados()
             tr("No se puede cargar la imagen %1").arg(WinnerDialogFrm::rutaFondo(m_programDir)));
 }
 
-void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2)
+void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2,
+                       ResultadoDeMano::Ganador ganador)
 {
     WinnerDialogFrm resultados(m_programDir, this);
-    resultados.Dialogo(nombre, num1, num2);
+    resultados.Dialogo(nombre, num1, num2, ganador);
 }
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)
