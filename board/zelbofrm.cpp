@@ -28,7 +28,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -81,9 +80,9 @@ ZelboFrm::~ZelboFrm()
 bool ZelboFrm::Form_Load()
 {
     const QString fondo = m_programDir + QStringLiteral("/zelbofond.jpg");
-    // Only the header is read here: the felt is large, and it is decoded once,
-    // at the size the window shows it, when it is first painted.
-    if (!QImageReader(fondo).canRead()) {
+    // A good header says nothing of the body: the felt is read through here, at
+    // a small size, and decoded at the size the window shows it when first painted.
+    if (!PictureCache::legible(fondo)) {
         m_dialogos.mensaje(tr("No se puede cargar la imagen de fondo %1").arg(fondo),
                            DialogService::kTitulo, DialogService::Botones::Ok,
                            DialogService::Icono::Critico);

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QTest>
 #include <QToolBar>
@@ -23,6 +24,8 @@ class TstBoardLook : public QObject
 private slots:
     void cpuFacesNeverShowWithoutABackPicture_data();
     void cpuFacesNeverShowWithoutABackPicture();
+    void damagedFeltEndsAsAMissingOne_data();
+    void damagedFeltEndsAsAMissingOne();
     void enlargedCardStaysOnTheBoardAndClearOfLabels_data();
     void enlargedCardStaysOnTheBoardAndClearOfLabels();
     void feltCoversTheWindowAndTakesTheChosenColour();
@@ -102,6 +105,41 @@ void TstBoardLook::cpuFacesNeverShowWithoutABackPicture()
         }
         QCOMPARE(vistos, 0);
     }
+}
+
+void TstBoardLook::damagedFeltEndsAsAMissingOne_data()
+{
+    QTest::addColumn<bool>("cuerpoRoto");
+    QTest::newRow("zelbofond.jpg missing") << false;
+    QTest::newRow("zelbofond.jpg with a good header and a broken body") << true;
+}
+
+// A felt whose body cannot be decoded used to pass the header check and leave
+// the board without its picture; it ends the start as a missing one does.
+void TstBoardLook::damagedFeltEndsAsAMissingOne()
+{
+    QFETCH(bool, cuerpoRoto);
+    BoardFixture f;
+    const QString fondo = f.dir().ruta(QStringLiteral("zelbofond.jpg"));
+    if (cuerpoRoto) {
+        QFile archivo(fondo);
+        QVERIFY(archivo.open(QIODevice::ReadWrite));
+        QByteArray bytes = archivo.readAll();
+        bytes.replace(300, bytes.size() - 300, QByteArray(bytes.size() - 300, '\0'));
+        QVERIFY(archivo.seek(0));
+        QCOMPARE(archivo.write(bytes), bytes.size());
+        archivo.close();
+        QVERIFY(QImageReader(fondo).canRead()); // the header is good
+    } else {
+        QVERIFY(QFile::remove(fondo));
+    }
+    QVERIFY(!f.iniciar());
+    QCOMPARE(f.ventana().estadoSalida(), 1);
+    QCOMPARE(f.dialogos().mensajes().size(), 1);
+    const FakeDialogs::Mensaje aviso = f.dialogos().mensajes().first();
+    QVERIFY(aviso.esAviso(QStringLiteral("No se puede cargar la imagen de fondo ") + fondo,
+                          DialogService::Icono::Critico));
+    QVERIFY(!f.ventana().isVisible());
 }
 
 void TstBoardLook::enlargedCardStaysOnTheBoardAndClearOfLabels_data()
