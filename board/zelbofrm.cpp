@@ -333,8 +333,7 @@ void ZelboFrm::prepararResultados()
             tr("No se puede cargar la imagen %1").arg(WinnerDialogFrm::rutaFondo(m_programDir)));
 }
 
-void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2,
-                       ResultadoDeMano::Ganador ganador)
+void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador)
 {
     WinnerDialogFrm resultados(m_programDir, this);
     resultados.Dialogo(nombre, num1, num2, ganador);
