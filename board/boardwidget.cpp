@@ -5,6 +5,7 @@
 #include "boardlayout.h"
 #include "cardpicture.h"
 #include "etiquetaguardada.h"
+#include "focovisible.h"
 #include "lugarresalte.h"
 #include "markbox.h"
 #include "tiras.h"
@@ -57,6 +58,7 @@ BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
     colocar(Toolbar1, BL::kToolbar, 7.5);
     enlazarMarcas();
     ordenarCapas();
+    new FocoVisible(*this);
 }
 
 void BoardWidget::crearCartas(PictureCache &cache)

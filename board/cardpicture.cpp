@@ -54,16 +54,26 @@ void CardPicture::setSenalada(bool senalada)
     update();
 }
 
+void CardPicture::setFocoVisible(bool visible)
+{
+    if (visible == m_focoVisible)
+        return;
+    m_focoVisible = visible;
+    if (hasFocus())
+        update();
+}
+
 void CardPicture::paintEvent(QPaintEvent *)
 {
     QPainter pintor(this);
     if (vaciaEnVuelo())
         return;
-    const QPixmap imagen = m_cache.imagen(m_mientrasVuela.value_or(m_ruta), size(), devicePixelRatioF());
+    const QPixmap imagen
+        = m_cache.imagen(m_mientrasVuela.value_or(m_ruta), size(), devicePixelRatioF());
     // A picture that cannot be read leaves its place empty; a cover never does.
     if (!imagen.isNull() || m_cubierta)
         pintarCarta(pintor, imagen);
-    if (hasFocus())
+    if (muestraFoco())
         pintarFoco(pintor);
 }
 
@@ -95,7 +105,8 @@ QPixmap CardPicture::dibujarContornos(const Contornos &c)
     const qreal r = radio(ancho);
     const qreal grosorMarca = std::max(2.0, ancho / 26.0);
     if (c.marcada) {
-        pintor.setPen(QPen(QColor(255, 196, 0), grosorMarca));
+        // Not the focus frame's yellow: a marked card and a focused one never look alike.
+        pintor.setPen(QPen(kColorMarca, grosorMarca));
         const qreal m = grosorMarca / 2;
         pintor.drawRoundedRect(carta.adjusted(m, m, -m, -m), r, r);
     }
@@ -133,7 +144,7 @@ void CardPicture::pintarFoco(QPainter &pintor) const
     // not stroked, as the focus moves at every key.
     const int grosor = std::max(3, std::min(width(), height()) / 14);
     const int linea = std::max(2, grosor / 3);
-    pintarMarco(pintor, rect(), grosor, QColor(255, 196, 0));
+    pintarMarco(pintor, rect(), grosor, kColorFoco);
     pintarMarco(pintor, rect().adjusted(grosor, grosor, -grosor, -grosor), linea,
                 QColor(20, 20, 20));
 }
@@ -145,8 +156,8 @@ void CardPicture::pintarMarco(QPainter &pintor, const QRect &exterior, int groso
     pintor.fillRect(QRect(r.left(), r.top(), r.width(), grosor), color);
     pintor.fillRect(QRect(r.left(), r.bottom() + 1 - grosor, r.width(), grosor), color);
     pintor.fillRect(QRect(r.left(), r.top() + grosor, grosor, r.height() - 2 * grosor), color);
-    pintor.fillRect(QRect(r.right() + 1 - grosor, r.top() + grosor, grosor, r.height() - 2 * grosor),
-                    color);
+    pintor.fillRect(
+        QRect(r.right() + 1 - grosor, r.top() + grosor, grosor, r.height() - 2 * grosor), color);
 }
 
 void CardPicture::mousePressEvent(QMouseEvent *event)

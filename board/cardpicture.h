@@ -24,6 +24,9 @@ class CardPicture : public QWidget
 
 public:
     static const QString kTipoArrastre;
+    // The outline of a marked card, and the outer band of the focus frame.
+    static constexpr QColor kColorMarca { 220, 0, 150 };
+    static constexpr QColor kColorFoco { 255, 196, 0 };
 
     CardPicture(Imagen imagen, PictureCache &cache, QWidget *parent);
 
@@ -41,9 +44,14 @@ public:
     void mostrarMientrasVuela(std::optional<QString> ruta);
     bool vaciaEnVuelo() const { return m_mientrasVuela && m_mientrasVuela->isEmpty(); }
     // A card the CPU just played or took: a dashed blue outline, apart from
-    // the gold of a mark and of the keyboard focus.
+    // the magenta of a mark and the yellow and black of the keyboard focus.
     void setSenalada(bool senalada);
     bool senalada() const { return m_senalada; }
+    // Whether the focus frame is drawn on the focused card: only for a player
+    // who uses the keyboard.
+    void setFocoVisible(bool visible);
+    // The card has the focus and shows its frame.
+    bool muestraFoco() const { return m_focoVisible && hasFocus(); }
     // The radius of the card's rounded corners at the given width.
     static qreal radio(qreal ancho) { return ancho * 0.065; }
 
@@ -89,6 +97,7 @@ private:
     bool m_marcada = false;
     std::optional<QString> m_mientrasVuela;
     bool m_senalada = false;
+    bool m_focoVisible = false;
     std::optional<QPoint> m_pulsadoEn; // a left press that may still become a drag
     bool m_dobleClic = false; // the release that ends a double-click is no new click
     Contornos m_aspectoContornos;

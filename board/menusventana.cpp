@@ -3,6 +3,7 @@
 #include "menusventana.h"
 
 #include "tecladotablero.h"
+#include "teclasdemenu.h"
 #include "zelbogame.h"
 
 #include <QAction>
@@ -36,6 +37,11 @@ void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
     crearMenuArchivo();
     crearMenuJuego(teclado, historial);
     crearMenuAyuda();
+    QMenuBar *barra = m_ventana.menuBar();
+    auto *teclas = new TeclasDeMenu(barra);
+    barra->installEventFilter(teclas);
+    for (QMenu *menu : barra->findChildren<QMenu *>())
+        menu->installEventFilter(teclas);
 }
 
 void MenusVentana::crearMenuArchivo()

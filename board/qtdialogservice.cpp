@@ -56,16 +56,21 @@ QWidget *QtDialogService::padre() const
 }
 
 DialogService::Respuesta QtDialogService::mensaje(const QString &texto, const QString &titulo,
-                                                  Botones botones, Icono icono)
+                                                  Botones botones, Icono icono,
+                                                  const OpcionesMensaje &opciones)
 {
     QMessageBox caja(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto, botonesDe(botones),
                      padre());
-    // A Yes/No question has no escape answer; OK/Cancel keeps Esc as Cancel.
-    if (botones == Botones::YesNo)
-        caja.installEventFilter(new SinEscape(&caja));
-    // Enter answers Sí to every question the game asks ("¿Continuar la partida anterior?").
-    if (botones == Botones::YesNo)
-        caja.setDefaultButton(QMessageBox::Yes);
+    caja.setInformativeText(opciones.informativo);
+    if (botones == Botones::YesNo) {
+        caja.setDefaultButton(opciones.noPorDefecto ? QMessageBox::No : QMessageBox::Yes);
+        // A question that ends the program must be answered with a button; one
+        // that may be dismissed takes Esc and the close box as No.
+        if (opciones.escapeEsNo)
+            caja.setEscapeButton(QMessageBox::No);
+        else
+            caja.installEventFilter(new SinEscape(&caja));
+    }
     switch (caja.exec()) {
     case QMessageBox::Ok:
         return Respuesta::Ok;

@@ -20,8 +20,8 @@ public:
     // Where the file dialogs start; empty leaves it to the toolkit (the current folder).
     void setCarpetaInicial(const QString &carpeta) { m_carpetaInicial = carpeta; }
 
-    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
-                      Icono icono) override;
+    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono,
+                      const OpcionesMensaje &opciones = {}) override;
     std::optional<QString> pedirTexto(const QString &pregunta, const QString &titulo) override;
     QString archivoParaAbrir(const QString &filtro) override;
     QString archivoParaGuardar(const QString &filtro) override;

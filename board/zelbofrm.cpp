@@ -28,7 +28,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -81,9 +80,9 @@ ZelboFrm::~ZelboFrm()
 bool ZelboFrm::Form_Load()
 {
     const QString fondo = m_programDir + QStringLiteral("/zelbofond.jpg");
-    // Only the header is read here: the felt is large, and it is decoded once,
-    // at the size the window shows it, when it is first painted.
-    if (!QImageReader(fondo).canRead()) {
+    // A good header says nothing of the body: the felt is read through here, at
+    // a small size, and decoded at the size the window shows it when first painted.
+    if (!PictureCache::legible(fondo)) {
         m_dialogos.mensaje(tr("No se puede cargar la imagen de fondo %1").arg(fondo),
                            DialogService::kTitulo, DialogService::Botones::Ok,
                            DialogService::Icono::Critico);
@@ -334,10 +333,10 @@ void ZelboFrm::prepararResultados()
             tr("No se puede cargar la imagen %1").arg(WinnerDialogFrm::rutaFondo(m_programDir)));
 }
 
-void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2)
+void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador)
 {
     WinnerDialogFrm resultados(m_programDir, this);
-    resultados.Dialogo(nombre, num1, num2);
+    resultados.Dialogo(nombre, num1, num2, ganador);
 }
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)

@@ -60,7 +60,8 @@ public:
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
     void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
     void prepararResultados() override;
-    void Dialogo(const QString &nombre, int num1, int num2) override;
+    void Dialogo(const QString &nombre, int num1, int num2,
+                 ResultadoDeMano::Ganador ganador) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
     void Salir(int estado) override;
 

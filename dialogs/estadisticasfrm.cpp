@@ -203,10 +203,14 @@ void EstadisticasFrm::mostrar()
 
 void EstadisticasFrm::reiniciar()
 {
+    // Nothing can be undone here: Enter, Esc and the close box keep the figures.
+    OpcionesMensaje opciones;
+    opciones.noPorDefecto = true;
+    opciones.escapeEsNo = true;
     const auto respuesta = m_dialogos.mensaje(
         tr("¿Borrar las estadísticas de todos los jugadores? No se podrán recuperar."),
-        tr("Reiniciar estadísticas"), DialogService::Botones::YesNo,
-        DialogService::Icono::Pregunta);
+        tr("Reiniciar estadísticas"), DialogService::Botones::YesNo, DialogService::Icono::Pregunta,
+        opciones);
     if (respuesta != DialogService::Respuesta::Yes)
         return;
     m_estadisticas.clear();

@@ -23,6 +23,16 @@ QFont fuenteNombre()
     return f;
 }
 
+// The purple and white of the winner's name, for every line of words on the picture.
+void pintarComoNombre(QLabel *label)
+{
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, QColor(0x80, 0, 0x80));
+    p.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(p);
+}
+
 QFont fuentePuntos()
 {
     QFont f;
@@ -42,6 +52,9 @@ WinnerDialogFrm::WinnerDialogFrm(const QString &programDir, QWidget *parent)
     , m_label1(new QLabel(this))
     , m_label2(crearPuntos(px(600), QStringLiteral("Frame1"), QStringLiteral("Label2")))
     , m_label3(crearPuntos(px(3360), QStringLiteral("Frame2"), QStringLiteral("Label3")))
+    , m_veredicto(new QLabel(this))
+    , m_lado2(crearRotulo(QStringLiteral("lblLado2"), m_label2))
+    , m_lado3(crearRotulo(QStringLiteral("lblLado3"), m_label3))
 {
     setWindowTitle(tr("Resultados"));
     // A window of fixed size: a title and a close box, nothing to minimize or maximize.
@@ -52,12 +65,31 @@ WinnerDialogFrm::WinnerDialogFrm(const QString &programDir, QWidget *parent)
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setFont(fuenteNombre());
     m_label1->setContentsMargins(3, 0, 3, 0);
-    m_label1->setAutoFillBackground(true);
-    QPalette p = m_label1->palette();
-    p.setColor(QPalette::Window, QColor(0x80, 0, 0x80));
-    p.setColor(QPalette::WindowText, Qt::white);
-    m_label1->setPalette(p);
+    pintarComoNombre(m_label1);
     m_label1->move(px(3000), px(240));
+
+    // Under the scores, across the window.
+    m_veredicto->setObjectName(QStringLiteral("lblVeredicto"));
+    m_veredicto->setFont(fuenteNombre());
+    m_veredicto->setAlignment(Qt::AlignCenter);
+    pintarComoNombre(m_veredicto);
+    const int arriba = m_lado2->geometry().bottom() + 6;
+    m_veredicto->setGeometry(m_lado2->x(), arriba, m_lado3->geometry().right() - m_lado2->x() + 1,
+                             m_veredicto->sizeHint().height());
+}
+
+// The side's name right under its score box.
+QLabel *WinnerDialogFrm::crearRotulo(const QString &nombre, QLabel *puntos)
+{
+    auto *rotulo = new QLabel(this);
+    rotulo->setObjectName(nombre);
+    rotulo->setAlignment(Qt::AlignCenter);
+    pintarComoNombre(rotulo);
+    const QWidget *caja = puntos->parentWidget();
+    rotulo->setGeometry(caja->x(), caja->geometry().bottom() + 4, caja->width(),
+                        rotulo->sizeHint().height());
+    rotulo->setBuddy(puntos);
+    return rotulo;
 }
 
 QLabel *WinnerDialogFrm::crearPuntos(int left, const QString &nombreCaja,
@@ -93,7 +125,8 @@ bool WinnerDialogFrm::puedeCargar(const QString &programDir)
     return !lector.read().isNull();
 }
 
-void WinnerDialogFrm::mostrarResultado(const QString &nombre, int num1, int num2)
+void WinnerDialogFrm::mostrarResultado(const QString &nombre, int num1, int num2,
+                                       ResultadoDeMano::Ganador ganador)
 {
     const QString texto = tr("Ganador %1").arg(nombre);
     // The label grows with the name up to the window's edge; a longer name is
@@ -110,11 +143,25 @@ void WinnerDialogFrm::mostrarResultado(const QString &nombre, int num1, int num2
 
     m_label2->setNum(num1);
     m_label3->setNum(num2);
+    mostrarLados(ganador == ResultadoDeMano::Ganador::Humano);
 }
 
-void WinnerDialogFrm::Dialogo(const QString &nombre, int num1, int num2)
+// The winner's points are on the left: each box is named after whose they are.
+void WinnerDialogFrm::mostrarLados(bool ganaHumano)
 {
-    mostrarResultado(nombre, num1, num2);
+    const QString cpu = tr("Puntos de la CPU");
+    const QString humano = tr("Tus puntos");
+    m_veredicto->setText(ganaHumano ? tr("Has ganado la partida") : tr("La CPU gana la partida"));
+    m_lado2->setText(ganaHumano ? humano : cpu);
+    m_lado3->setText(ganaHumano ? cpu : humano);
+    m_label2->setAccessibleName(m_lado2->text());
+    m_label3->setAccessibleName(m_lado3->text());
+}
+
+void WinnerDialogFrm::Dialogo(const QString &nombre, int num1, int num2,
+                              ResultadoDeMano::Ganador ganador)
+{
+    mostrarResultado(nombre, num1, num2, ganador);
     exec();
 }
 

@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "resultadodemano.h"
+
 #include <QDialog>
 #include <QPixmap>
 #include <QString>
@@ -10,7 +12,8 @@ class QFrame;
 class QLabel;
 
 // The results window: the winner's name over both scores, on the picture
-// winfond.jpg. It has no buttons; the close box (or Esc) ends it.
+// winfond.jpg, and in words who won, as both names may be the same ("Player").
+// Each score is named by its side. It has no buttons; the close box (or Esc) ends it.
 class WinnerDialogFrm : public QDialog
 {
     Q_OBJECT
@@ -26,19 +29,26 @@ public:
     // Whether the background picture can be read: the game does not start without it.
     static bool puedeCargar(const QString &programDir);
 
-    // Fills in the winner's name, the winner's and the loser's points.
-    void mostrarResultado(const QString &nombre, int num1, int num2);
+    // Fills in the winner's name, the winner's and the loser's points, and the
+    // side that won (Cpu or Humano).
+    void mostrarResultado(const QString &nombre, int num1, int num2,
+                          ResultadoDeMano::Ganador ganador);
     // As mostrarResultado, then shows the window modally until the player closes it.
-    void Dialogo(const QString &nombre, int num1, int num2);
+    void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QLabel *crearPuntos(int left, const QString &nombreCaja, const QString &nombreEtiqueta);
+    QLabel *crearRotulo(const QString &nombre, QLabel *puntos);
+    void mostrarLados(bool ganaHumano);
 
     QPixmap m_fondo;
     QLabel *m_label1;
     QLabel *m_label2;
     QLabel *m_label3;
+    QLabel *m_veredicto;
+    QLabel *m_lado2;
+    QLabel *m_lado3;
 };

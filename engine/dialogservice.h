@@ -6,6 +6,18 @@
 #include <QtGlobal>
 #include <optional>
 
+// How a message box is shown beyond its text, title, buttons and icon.
+struct OpcionesMensaje
+{
+    // Smaller words under the text ("23 cartas contra 17"); empty for none.
+    QString informativo;
+    // What Enter answers to a Yes/No question.
+    bool noPorDefecto = false;
+    // Whether Esc and the close box answer No to a Yes/No question; otherwise it
+    // must be answered with one of its buttons ("¿Jugar de nuevo?").
+    bool escapeEsNo = false;
+};
+
 // Every dialog the game opens goes through here, so a test can answer them.
 class DialogService
 {
@@ -19,8 +31,10 @@ public:
 
     virtual ~DialogService() = default;
 
+    // Every implementation repeats the default of opciones, so a call through
+    // any type of the service means the same box.
     virtual Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
-                              Icono icono)
+                              Icono icono, const OpcionesMensaje &opciones = {})
         = 0;
     // The typed text, or nothing when the box was cancelled.
     virtual std::optional<QString> pedirTexto(const QString &pregunta, const QString &titulo) = 0;

@@ -23,9 +23,21 @@ FinDeMano::FinDeMano(GameState &estado, ZelboView &vista, DialogService &dialogo
 {
 }
 
-void FinDeMano::aviso(const QString &texto)
+void FinDeMano::aviso(const QString &texto, const QString &informativo)
 {
-    m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Ninguno);
+    OpcionesMensaje opciones;
+    opciones.informativo = informativo;
+    m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Ninguno, opciones);
+}
+
+// The piles in the order the verdict names the sides: the winner's first, so
+// under "Cpu gana la mano" the first count is the CPU's; a tie starts with the human's.
+QString FinDeMano::cartasDeMano(const ResultadoDeMano &resultado)
+{
+    const bool cpuPrimero = resultado.ganador == ResultadoDeMano::Ganador::Cpu;
+    const int primero = cpuPrimero ? resultado.cpu : resultado.humano;
+    const int segundo = cpuPrimero ? resultado.humano : resultado.cpu;
+    return tr("%1 cartas contra %2").arg(primero).arg(segundo);
 }
 
 bool FinDeMano::ContarPuntajes()
@@ -61,7 +73,7 @@ bool FinDeMano::ContarPuntajes()
 
 void FinDeMano::puntuarMano(const ResultadoDeMano &resultado)
 {
-    aviso(resultado.texto(m_estado.jugadorHumano.nombre()));
+    aviso(resultado.texto(m_estado.jugadorHumano.nombre()), cartasDeMano(resultado));
     classPlayer *ganador = nullptr;
     if (resultado.ganador == ResultadoDeMano::Ganador::Cpu)
         ganador = &m_estado.jugadorCpu;
@@ -76,9 +88,9 @@ void FinDeMano::MostrarGanador()
     const int a = m_estado.jugadorCpu.puntos();
     const int b = m_estado.jugadorHumano.puntos();
     if (a > b)
-        m_vista.Dialogo(m_estado.jugadorCpu.nombre(), a, b);
+        m_vista.Dialogo(m_estado.jugadorCpu.nombre(), a, b, ResultadoDeMano::Ganador::Cpu);
     else if (a < b)
-        m_vista.Dialogo(m_estado.jugadorHumano.nombre(), b, a);
+        m_vista.Dialogo(m_estado.jugadorHumano.nombre(), b, a, ResultadoDeMano::Ganador::Humano);
 }
 
 void FinDeMano::PreguntarOtraPartida()

@@ -35,7 +35,8 @@ public:
     }
 
 private:
-    void aviso(const QString &texto);
+    void aviso(const QString &texto, const QString &informativo);
+    static QString cartasDeMano(const ResultadoDeMano &resultado);
     void puntuarMano(const ResultadoDeMano &resultado);
     void MostrarGanador();
     void PreguntarOtraPartida();

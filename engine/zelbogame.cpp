@@ -634,9 +634,10 @@ void ZelboGame::nombremnu_Click()
             return;
         m_estado.jugadorHumano.a_nombre(*nombre);
         m_vista.mostrarNombreJugador(*nombre);
-        // The human is to play: the turn sign names the new player at once.
-        if (m_estado.cartasRepartidas <= kUltimaRonda)
-            m_vista.setCartel(tr("Juega %1").arg(*nombre));
+        // The human is to play: the turn sign names the new player at once, and in
+        // the last round, whose sign names nobody, the status bar does.
+        m_vista.setCartel(m_estado.cartasRepartidas > kUltimaRonda ? m_cartelUltimaRonda
+                                                                   : cartelHumano());
         // Saved at once, so the next game keeps the name the board shows.
         SaveProperty();
     });

@@ -43,8 +43,11 @@ public:
     }
     // Loads the results window, hidden; throws ZelboError when it cannot.
     virtual void prepararResultados() = 0;
-    // The results window, modal: the winner's name, the winner's and the loser's points.
-    virtual void Dialogo(const QString &nombre, int num1, int num2) = 0;
+    // The results window, modal: the winner's name, the winner's and the loser's points,
+    // and which side won (Cpu or Humano), as the names alone may be the same.
+    virtual void Dialogo(const QString &nombre, int num1, int num2,
+                         ResultadoDeMano::Ganador ganador)
+        = 0;
     // Starts another program without waiting; false when it cannot be started.
     virtual bool iniciarPrograma(const QString &lineaDeOrdenes) = 0;
     // The program ends with this status; no game procedure runs after it.

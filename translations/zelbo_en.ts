@@ -254,6 +254,10 @@
         <source>Fin de Juego</source>
         <translation>Game Over</translation>
     </message>
+    <message>
+        <source>%1 cartas contra %2</source>
+        <translation>%1 cards to %2</translation>
+    </message>
 </context>
 <context>
     <name>FraseJugada</name>
@@ -794,6 +798,22 @@
     <message>
         <source>Ganador %1</source>
         <translation>Winner %1</translation>
+    </message>
+    <message>
+        <source>Puntos de la CPU</source>
+        <translation>The CPU&apos;s points</translation>
+    </message>
+    <message>
+        <source>Tus puntos</source>
+        <translation>Your points</translation>
+    </message>
+    <message>
+        <source>Has ganado la partida</source>
+        <translation>You won the game</translation>
+    </message>
+    <message>
+        <source>La CPU gana la partida</source>
+        <translation>The CPU wins the game</translation>
     </message>
 </context>
 <context>

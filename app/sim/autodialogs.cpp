@@ -3,7 +3,7 @@
 #include "autodialogs.h"
 
 DialogService::Respuesta AutoDialogs::mensaje(const QString &texto, const QString &,
-                                              Botones botones, Icono icono)
+                                              Botones botones, Icono icono, const OpcionesMensaje &)
 {
     if (icono == Icono::Critico)
         m_ultimoError = texto;

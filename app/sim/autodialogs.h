@@ -12,8 +12,8 @@
 class AutoDialogs : public DialogService
 {
 public:
-    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
-                      Icono icono) override;
+    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono,
+                      const OpcionesMensaje &opciones = {}) override;
     std::optional<QString> pedirTexto(const QString &, const QString &) override { return {}; }
     QString archivoParaAbrir(const QString &) override { return {}; }
     QString archivoParaGuardar(const QString &) override { return {}; }

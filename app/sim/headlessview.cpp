@@ -15,7 +15,7 @@ void HeadlessView::mostrarResultadoMano(const ResultadoDeMano &resultado)
         m_alContar(resultado);
 }
 
-void HeadlessView::Dialogo(const QString &, int, int)
+void HeadlessView::Dialogo(const QString &, int, int, ResultadoDeMano::Ganador)
 {
     if (m_alGanar)
         m_alGanar();

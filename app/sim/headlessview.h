@@ -23,7 +23,8 @@ public:
     void mostrarNombreJugador(const QString &) override { }
     void ResaltarCarta(const Imagen &, int) override { }
     void prepararResultados() override { }
-    void Dialogo(const QString &nombre, int num1, int num2) override;
+    void Dialogo(const QString &nombre, int num1, int num2,
+                 ResultadoDeMano::Ganador ganador) override;
     bool iniciarPrograma(const QString &) override { return false; }
     void Salir(int) override { }
 

@@ -12,7 +12,7 @@ RandomDialogs::RandomDialogs(QRandomGenerator &azar, QString carpeta)
 }
 
 DialogService::Respuesta RandomDialogs::mensaje(const QString &texto, const QString &,
-                                                Botones botones, Icono)
+                                                Botones botones, Icono, const OpcionesMensaje &)
 {
     m_ultimo = texto;
     ++m_veces[texto];

@@ -17,8 +17,8 @@ class RandomDialogs : public DialogService
 public:
     RandomDialogs(QRandomGenerator &azar, QString carpeta);
 
-    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
-                      Icono icono) override;
+    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono,
+                      const OpcionesMensaje &opciones = {}) override;
     std::optional<QString> pedirTexto(const QString &pregunta, const QString &titulo) override;
     QString archivoParaAbrir(const QString &filtro) override;
     QString archivoParaGuardar(const QString &filtro) override;

@@ -61,6 +61,7 @@ private slots:
     void namesAndRolesOfADealtBoard();
     void namesFollowTheMarksAndTheMoves();
     void aStatusMessageRaisesANameChange();
+    void renameInTheLastRoundIsToldAtOnce();
 };
 
 void TstBoardAccess::initTestCase()
@@ -142,6 +143,39 @@ void TstBoardAccess::aStatusMessageRaisesANameChange()
     Raton::soltarEn(f.tablero(), 0, f.tablero().mesaimg[0]);
     QCOMPARE(g_cambios.count(barra), 3);
     QCOMPARE(nombre(barra), "El Rey de oros no es del palo del As de bastos: no levanta nada");
+}
+
+// In the last round the sign reads "Ultima ronda" and the status bar names who
+// plays; a new name used to wait for the next turn there.
+void TstBoardAccess::renameInTheLastRoundIsToldAtOnce()
+{
+    using namespace Naipes;
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    // The human's last card of the fifth deal goes on the own pile; the last
+    // deal follows.
+    Posicion p;
+    p.humano = { oros(1) };
+    p.mesa = { copas(3) };
+    p.pilaCpu = { copas(5) };
+    p.pilaHumano = { bastos(8) };
+    p.tamPilaCpu = 16;
+    p.tamPilaHumano = 16;
+    QCOMPARE(p.completa().repartidas(), 34);
+    QVERIFY(f.cargar(p));
+    f.ventana().juego().montonimg_DragDrop(0);
+    QCOMPARE(f.estado().cartasRepartidas, 40);
+    QStatusBar *barra = f.ventana().statusBar();
+    QCOMPARE(f.tablero().Cartellbl->text(), QStringLiteral("Ultima ronda"));
+    QVERIFY2(barra->currentMessage().endsWith(QStringLiteral("Última ronda: juega Ana")),
+             qPrintable(barra->currentMessage()));
+
+    f.dialogos().responderTexto(QStringLiteral("Lucía"));
+    f.ventana().juego().nombremnu_Click();
+    QCOMPARE(f.tablero().Label2->text(), QStringLiteral("Lucía"));
+    QCOMPARE(f.tablero().Cartellbl->text(), QStringLiteral("Ultima ronda"));
+    QVERIFY2(barra->currentMessage().endsWith(QStringLiteral("Última ronda: juega Lucía")),
+             qPrintable(barra->currentMessage()));
 }
 
 QTEST_MAIN(TstBoardAccess)

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "estadisticasfrm.h"
+#include "gameinprogress.h"
 #include "qtdialogservice.h"
+#include "statistics.h"
+#include "statisticsfile.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -40,6 +44,10 @@ private slots:
     void yesNoQuestionIsAnsweredOnlyByItsButtons_data();
     void yesNoQuestionIsAnsweredOnlyByItsButtons();
     void okCancelQuestionTakesEscAsCancel();
+    void continuingQuestionTakesEnterAsYes();
+    void clearingStatisticsTakesEnterEscAndCloseAsNo_data();
+    void clearingStatisticsTakesEnterEscAndCloseAsNo();
+    void informativeTextGoesUnderTheText();
     void savedGameNameGetsTheFilesExtension_data();
     void savedGameNameGetsTheFilesExtension();
 };
@@ -85,6 +93,85 @@ void TstBoardDialogs::okCancelQuestionTakesEscAsCancel()
                               QStringLiteral("Abrir juego"), DialogService::Botones::OkCancel,
                               DialogService::Icono::Ninguno),
              DialogService::Respuesta::Cancel);
+}
+
+// The continuing question keeps Sí as the answer to Enter.
+void TstBoardDialogs::continuingQuestionTakesEnterAsYes()
+{
+    QtDialogService dialogos;
+    alAbrirse<QMessageBox>([](QMessageBox *caja) { QTest::keyClick(caja, Qt::Key_Return); });
+    QCOMPARE(dialogos.mensaje(QStringLiteral("¿Continuar la partida anterior?"),
+                              QStringLiteral("Zelbo"), DialogService::Botones::YesNo,
+                              DialogService::Icono::Pregunta),
+             DialogService::Respuesta::Yes);
+}
+
+void TstBoardDialogs::clearingStatisticsTakesEnterEscAndCloseAsNo_data()
+{
+    QTest::addColumn<QString>("gesto");
+    QTest::addColumn<bool>("borra");
+    for (const char *gesto : { "Enter", "Esc", "close" })
+        QTest::newRow(gesto) << QString::fromLatin1(gesto) << false;
+    QTest::newRow("Sí") << QStringLiteral("Sí") << true;
+}
+
+// Clearing every player's figures cannot be undone: a player who presses Enter
+// or Esc, or closes the box, keeps them.
+void TstBoardDialogs::clearingStatisticsTakesEnterEscAndCloseAsNo()
+{
+    QFETCH(QString, gesto);
+    QFETCH(bool, borra);
+
+    QTemporaryDir carpeta;
+    QVERIFY(carpeta.isValid());
+    const StatisticsFile archivo(carpeta.path());
+    Statistics estadisticas;
+    GameInProgress partida(QStringLiteral("Ana"), Statistics::kNormal);
+    partida.moveMade();
+    partida.handEnded(1, 24, 16);
+    QVERIFY(estadisticas.commit(partida, GameResult::Won));
+    QtDialogService dialogos;
+    EstadisticasFrm ventana(estadisticas, archivo, dialogos);
+
+    QString pregunta;
+    bool sigueAbierta = true;
+    alAbrirse<QMessageBox>([&](QMessageBox *caja) {
+        pregunta = caja->text();
+        if (gesto == QLatin1String("Enter"))
+            QTest::keyClick(caja, Qt::Key_Return);
+        else if (gesto == QLatin1String("Esc"))
+            QTest::keyClick(caja, Qt::Key_Escape);
+        else if (gesto == QLatin1String("close"))
+            caja->close();
+        else
+            caja->button(QMessageBox::Yes)->click();
+        sigueAbierta = caja->isVisible();
+        if (sigueAbierta) // refused the gesture: let the test go on
+            caja->button(QMessageBox::No)->click();
+    });
+    ventana.findChild<QPushButton *>(QStringLiteral("cmdReiniciar"))->click();
+
+    QVERIFY(pregunta.startsWith(QStringLiteral("¿Borrar las estadísticas")));
+    QVERIFY(!sigueAbierta);
+    QCOMPARE(estadisticas.isEmpty(), borra);
+}
+
+void TstBoardDialogs::informativeTextGoesUnderTheText()
+{
+    QtDialogService dialogos;
+    QString texto;
+    QString informativo;
+    alAbrirse<QMessageBox>([&](QMessageBox *caja) {
+        texto = caja->text();
+        informativo = caja->informativeText();
+        caja->accept();
+    });
+    OpcionesMensaje opciones;
+    opciones.informativo = QStringLiteral("23 cartas contra 17");
+    dialogos.mensaje(QStringLiteral("Cpu gana la mano"), DialogService::kTitulo,
+                     DialogService::Botones::Ok, DialogService::Icono::Ninguno, opciones);
+    QCOMPARE(texto, QStringLiteral("Cpu gana la mano"));
+    QCOMPARE(informativo, QStringLiteral("23 cartas contra 17"));
 }
 
 void TstBoardDialogs::savedGameNameGetsTheFilesExtension_data()

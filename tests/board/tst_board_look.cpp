@@ -7,7 +7,9 @@
 #include "markbox.h"
 #include "picturecache.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QTest>
 #include <QToolBar>
@@ -22,15 +24,22 @@ class TstBoardLook : public QObject
 private slots:
     void cpuFacesNeverShowWithoutABackPicture_data();
     void cpuFacesNeverShowWithoutABackPicture();
+    void damagedFeltEndsAsAMissingOne_data();
+    void damagedFeltEndsAsAMissingOne();
     void enlargedCardStaysOnTheBoardAndClearOfLabels_data();
     void enlargedCardStaysOnTheBoardAndClearOfLabels();
     void feltCoversTheWindowAndTakesTheChosenColour();
     void toolbarButtonsFitAtEverySize_data();
     void toolbarButtonsFitAtEverySize();
     void markedCardIsLiftedAndOutlined();
+    void focusFrameShowsAfterAKeyAndGoesAtAClick();
+    void markedCardAndFocusedCardNeverLookAlike();
 
 private:
     static void agregarTamanos();
+    static bool empezarConTeclado(BoardFixture &f);
+    static QColor borde(CardPicture *carta);
+    static QList<CardPicture *> conMarcoDeFoco(BoardWidget &t);
     static QColor colorDeCarta(int numero);
 };
 
@@ -96,6 +105,41 @@ void TstBoardLook::cpuFacesNeverShowWithoutABackPicture()
         }
         QCOMPARE(vistos, 0);
     }
+}
+
+void TstBoardLook::damagedFeltEndsAsAMissingOne_data()
+{
+    QTest::addColumn<bool>("cuerpoRoto");
+    QTest::newRow("zelbofond.jpg missing") << false;
+    QTest::newRow("zelbofond.jpg with a good header and a broken body") << true;
+}
+
+// A felt whose body cannot be decoded used to pass the header check and leave
+// the board without its picture; it ends the start as a missing one does.
+void TstBoardLook::damagedFeltEndsAsAMissingOne()
+{
+    QFETCH(bool, cuerpoRoto);
+    BoardFixture f;
+    const QString fondo = f.dir().ruta(QStringLiteral("zelbofond.jpg"));
+    if (cuerpoRoto) {
+        QFile archivo(fondo);
+        QVERIFY(archivo.open(QIODevice::ReadWrite));
+        QByteArray bytes = archivo.readAll();
+        bytes.replace(300, bytes.size() - 300, QByteArray(bytes.size() - 300, '\0'));
+        QVERIFY(archivo.seek(0));
+        QCOMPARE(archivo.write(bytes), bytes.size());
+        archivo.close();
+        QVERIFY(QImageReader(fondo).canRead()); // the header is good
+    } else {
+        QVERIFY(QFile::remove(fondo));
+    }
+    QVERIFY(!f.iniciar());
+    QCOMPARE(f.ventana().estadoSalida(), 1);
+    QCOMPARE(f.dialogos().mensajes().size(), 1);
+    const FakeDialogs::Mensaje aviso = f.dialogos().mensajes().first();
+    QVERIFY(aviso.esAviso(QStringLiteral("No se puede cargar la imagen de fondo ") + fondo,
+                          DialogService::Icono::Critico));
+    QVERIFY(!f.ventana().isVisible());
 }
 
 void TstBoardLook::enlargedCardStaysOnTheBoardAndClearOfLabels_data()
@@ -238,6 +282,95 @@ void TstBoardLook::markedCardIsLiftedAndOutlined()
     QTest::mouseClick(t.Checkp2[1], Qt::LeftButton);
     QVERIFY(!carta->marcada());
     QCOMPARE(carta->geometry(), enSuLugar);
+}
+
+bool TstBoardLook::empezarConTeclado(BoardFixture &f)
+{
+    if (!f.iniciar())
+        return false;
+    f.tablero().resize(1568, 1120); // scale 2
+    f.ventana().activateWindow();
+    return QTest::qWaitForWindowActive(&f.ventana());
+}
+
+// The colour at the middle of the card's left edge, where the focus frame's
+// outer band lies.
+QColor TstBoardLook::borde(CardPicture *carta)
+{
+    const QImage imagen = carta->grab().toImage();
+    return imagen.pixelColor(1, imagen.height() / 2);
+}
+
+QList<CardPicture *> TstBoardLook::conMarcoDeFoco(BoardWidget &t)
+{
+    QList<CardPicture *> cartas;
+    for (CardPicture *carta : t.findChildren<CardPicture *>()) {
+        if (carta->muestraFoco() || borde(carta) == CardPicture::kColorFoco)
+            cartas.append(carta);
+    }
+    return cartas;
+}
+
+// A mouse player sees only the marks; the frame comes with the first key and
+// goes with the next click, as a browser's focus-visible does.
+void TstBoardLook::focusFrameShowsAfterAKeyAndGoesAtAClick()
+{
+    BoardFixture f;
+    QVERIFY(empezarConTeclado(f));
+    BoardWidget &t = f.tablero();
+    auto *foco = qobject_cast<CardPicture *>(QApplication::focusWidget());
+    QVERIFY(foco);
+    QVERIFY(conMarcoDeFoco(t).isEmpty()); // nothing pressed yet
+
+    QTest::keyClick(foco, Qt::Key_Right);
+    foco = qobject_cast<CardPicture *>(QApplication::focusWidget());
+    QVERIFY(foco);
+    QCOMPARE(conMarcoDeFoco(t), QList<CardPicture *> { foco });
+
+    QTest::mouseClick(t.mesaimg[0], Qt::LeftButton);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(conMarcoDeFoco(t), QList<CardPicture *> {});
+
+    // A modifier alone (Shift before a letter) is no keyboard play yet.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Shift);
+    QCOMPARE(conMarcoDeFoco(t), QList<CardPicture *> {});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    foco = qobject_cast<CardPicture *>(QApplication::focusWidget());
+    QVERIFY(foco);
+    QCOMPARE(conMarcoDeFoco(t), QList<CardPicture *> { foco });
+}
+
+void TstBoardLook::markedCardAndFocusedCardNeverLookAlike()
+{
+    BoardFixture f;
+    QVERIFY(empezarConTeclado(f));
+    BoardWidget &t = f.tablero();
+    QTest::mouseClick(t.Checkp2[1], Qt::LeftButton);
+    QVERIFY(t.cartap2img[1]->marcada());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    CardPicture *enfocada = t.cartap2img[0];
+    QCOMPARE(QApplication::focusWidget(), enfocada);
+    QVERIFY(enfocada->muestraFoco() && !enfocada->marcada());
+
+    const auto pixeles = [](CardPicture *carta, const QColor &color) {
+        const QImage imagen = carta->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < imagen.height(); ++y) {
+            for (int x = 0; x < imagen.width(); ++x)
+                n += imagen.pixelColor(x, y) == color ? 1 : 0;
+        }
+        return n;
+    };
+    const QColor marca = CardPicture::kColorMarca;
+    const QColor foco = CardPicture::kColorFoco;
+    QVERIFY(marca != foco);
+    QVERIFY(pixeles(t.cartap2img[1], marca) > 0);
+    QCOMPARE(pixeles(t.cartap2img[1], foco), 0);
+    QVERIFY(pixeles(enfocada, foco) > 0);
+    QCOMPARE(pixeles(enfocada, marca), 0);
 }
 
 QTEST_MAIN(TstBoardLook)

@@ -18,12 +18,13 @@ public:
         QString titulo;
         Botones botones;
         Icono icono;
+        OpcionesMensaje opciones;
     };
 
-    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
-                      Icono icono) override
+    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono,
+                      const OpcionesMensaje &opciones = {}) override
     {
-        mensajes.append({ texto, titulo, botones, icono });
+        mensajes.append({ texto, titulo, botones, icono, opciones });
         return botones == Botones::YesNo ? Respuesta::Yes : Respuesta::Ok;
     }
 

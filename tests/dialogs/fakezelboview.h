@@ -20,7 +20,7 @@ public:
     void mostrarNombreJugador(const QString &) override { }
     void ResaltarCarta(const Imagen &, int) override { }
     void prepararResultados() override { }
-    void Dialogo(const QString &, int, int) override { }
+    void Dialogo(const QString &, int, int, ResultadoDeMano::Ganador) override { }
     bool iniciarPrograma(const QString &) override { return true; }
     void Salir(int) override { }
 

@@ -185,6 +185,9 @@ void TestEstadisticasFrm::resetAsksFirst()
     const FakeDialogs::Mensaje pregunta = m_dialogos.mensajes().first();
     QCOMPARE(pregunta.titulo, QStringLiteral("Reiniciar estadísticas"));
     QCOMPARE(pregunta.botones, DialogService::Botones::YesNo);
+    // Nothing brings the figures back: Enter, Esc and the close box keep them.
+    QVERIFY(pregunta.opciones.noPorDefecto);
+    QVERIFY(pregunta.opciones.escapeEsNo);
     QCOMPARE(ventana.cifra("partidas"), si ? QStringLiteral("0") : QStringLiteral("3"));
     QCOMPARE(m_estadisticas.isEmpty(), si);
     QCOMPARE(m_archivo->load().statistics.isEmpty(), si);

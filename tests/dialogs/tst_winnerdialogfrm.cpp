@@ -17,6 +17,8 @@ class TestWinnerDialogFrm : public QObject
 
 private slots:
     void resultFillsTheThreeLabels();
+    void wordsAndBoxesSayWhichSideWon_data();
+    void wordsAndBoxesSayWhichSideWon();
     void dialogoWaitsUntilClosed();
     void longNameStaysInsideTheWindow();
     void backgroundMustLoad_data();
@@ -37,15 +39,69 @@ void TestWinnerDialogFrm::resultFillsTheThreeLabels()
 {
     WinnerDialogFrm ventana(QStringLiteral("/nonexistent"));
     QCOMPARE(ventana.windowTitle(), QStringLiteral("Resultados"));
-    ventana.mostrarResultado(QStringLiteral("Bruno"), 3, 1);
+    ventana.mostrarResultado(QStringLiteral("Bruno"), 3, 1, ResultadoDeMano::Ganador::Humano);
     QCOMPARE(texto(ventana, "Label1"), QStringLiteral("Ganador Bruno"));
     QCOMPARE(texto(ventana, "Label2"), QStringLiteral("3"));
     QCOMPARE(texto(ventana, "Label3"), QStringLiteral("1"));
 
     // The same window shows the next game's result, nothing of the last.
-    ventana.mostrarResultado(QStringLiteral("Cpu"), 3, 0);
+    ventana.mostrarResultado(QStringLiteral("Cpu"), 3, 0, ResultadoDeMano::Ganador::Cpu);
     QCOMPARE(texto(ventana, "Label1"), QStringLiteral("Ganador Cpu"));
     QCOMPARE(texto(ventana, "Label3"), QStringLiteral("0"));
+}
+
+void TestWinnerDialogFrm::wordsAndBoxesSayWhichSideWon_data()
+{
+    QTest::addColumn<ResultadoDeMano::Ganador>("ganador");
+    QTest::addColumn<QString>("veredicto");
+    QTest::addColumn<QString>("izquierda");
+    QTest::addColumn<QString>("derecha");
+    const QString cpu = QStringLiteral("Puntos de la CPU");
+    const QString humano = QStringLiteral("Tus puntos");
+    QTest::newRow("the CPU won") << ResultadoDeMano::Ganador::Cpu
+                                 << QStringLiteral("La CPU gana la partida") << cpu << humano;
+    QTest::newRow("the player won") << ResultadoDeMano::Ganador::Humano
+                                    << QStringLiteral("Has ganado la partida") << humano << cpu;
+}
+
+// Both sides are called "Player" until the player picks a name: the caption
+// alone read "Ganador Player 3 1" after a loss, and was taken for a win.
+void TestWinnerDialogFrm::wordsAndBoxesSayWhichSideWon()
+{
+    QFETCH(ResultadoDeMano::Ganador, ganador);
+    QFETCH(QString, veredicto);
+    QFETCH(QString, izquierda);
+    QFETCH(QString, derecha);
+
+    WinnerDialogFrm ventana(QStringLiteral("/nonexistent"));
+    // The other side's result first: nothing of it may stay.
+    const auto otro = ganador == ResultadoDeMano::Ganador::Cpu ? ResultadoDeMano::Ganador::Humano
+                                                               : ResultadoDeMano::Ganador::Cpu;
+    ventana.mostrarResultado(QStringLiteral("Player"), 3, 2, otro);
+    ventana.mostrarResultado(QStringLiteral("Player"), 3, 1, ganador);
+    ventana.show();
+    QCOMPARE(texto(ventana, "Label1"), QStringLiteral("Ganador Player"));
+    QCOMPARE(texto(ventana, "lblVeredicto"), veredicto);
+    QCOMPARE(texto(ventana, "lblLado2"), izquierda);
+    QCOMPARE(texto(ventana, "lblLado3"), derecha);
+
+    const QRect dentro(0, 0, WinnerDialogFrm::kAncho, WinnerDialogFrm::kAlto);
+    for (const char *caja : { "Frame1", "Frame2" }) {
+        const auto *frame = ventana.findChild<QWidget *>(QLatin1String(caja));
+        QVERIFY(frame);
+        for (const char *rotulo : { "Label1", "lblVeredicto", "lblLado2", "lblLado3" }) {
+            const auto *label = ventana.findChild<QLabel *>(QLatin1String(rotulo));
+            QVERIFY2(label->isVisible() && dentro.contains(label->geometry()), rotulo);
+            QVERIFY2(!label->geometry().intersects(frame->geometry()), rotulo);
+        }
+    }
+    // A screen reader names each score by its side, as the words under it do.
+    const auto *puntos2 = ventana.findChild<QLabel *>(QStringLiteral("Label2"));
+    const auto *puntos3 = ventana.findChild<QLabel *>(QStringLiteral("Label3"));
+    QCOMPARE(puntos2->accessibleName(), izquierda);
+    QCOMPARE(puntos3->accessibleName(), derecha);
+    QCOMPARE(puntos2->text(), QStringLiteral("3"));
+    QCOMPARE(puntos3->text(), QStringLiteral("1"));
 }
 
 void TestWinnerDialogFrm::dialogoWaitsUntilClosed()
@@ -60,7 +116,7 @@ void TestWinnerDialogFrm::dialogoWaitsUntilClosed()
         QVERIFY(ventana.findChildren<QAbstractButton *>().isEmpty());
         QTest::keyClick(&ventana, Qt::Key_Escape);
     });
-    ventana.Dialogo(QStringLiteral("Ana"), 3, 2);
+    ventana.Dialogo(QStringLiteral("Ana"), 3, 2, ResultadoDeMano::Ganador::Humano);
     QVERIFY(mostrada);
     QCOMPARE(nombreMostrado, QStringLiteral("Ganador Ana"));
     QVERIFY(!ventana.isVisible());
@@ -72,7 +128,7 @@ void TestWinnerDialogFrm::longNameStaysInsideTheWindow()
 {
     WinnerDialogFrm ventana(QStringLiteral("/nonexistent"));
     const QString nombre(60, QLatin1Char('W'));
-    ventana.mostrarResultado(nombre, 3, 0);
+    ventana.mostrarResultado(nombre, 3, 0, ResultadoDeMano::Ganador::Humano);
     const auto *label = ventana.findChild<QLabel *>(QStringLiteral("Label1"));
     QVERIFY(label->geometry().right() < WinnerDialogFrm::kAncho);
     QVERIFY(label->text().startsWith(QStringLiteral("Ganador ")));
@@ -120,7 +176,7 @@ void TestWinnerDialogFrm::backgroundPictureIsPainted()
     QVERIFY(fondo.save(WinnerDialogFrm::rutaFondo(dir.path()), "PNG"));
 
     WinnerDialogFrm ventana(dir.path());
-    ventana.mostrarResultado(QStringLiteral("Ana"), 3, 1);
+    ventana.mostrarResultado(QStringLiteral("Ana"), 3, 1, ResultadoDeMano::Ganador::Humano);
     const QImage pantalla = ventana.grab().toImage();
     // Bottom left corner: no label or box there, only the picture.
     QCOMPARE(QColor(pantalla.pixel(5, pantalla.height() - 5)), QColor(0, 200, 0));

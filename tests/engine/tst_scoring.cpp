@@ -57,6 +57,10 @@ private slots:
     void biggerPileWinsTheHand();
     void thirdPointEndsTheGameWithResultsAndQuestion_data();
     void thirdPointEndsTheGameWithResultsAndQuestion();
+    void handBoxAddsThePilesWinnerFirst_data();
+    void handBoxAddsThePilesWinnerFirst();
+    void resultsWindowIsToldWhichSideWonUnderTheSameNames_data();
+    void resultsWindowIsToldWhichSideWonUnderTheSameNames();
     void playingAgainStartsANewGameFromNothing();
     void notPlayingAgainSavesPreferencesAndEnds();
 };
@@ -135,18 +139,15 @@ void TestScoring::thirdPointEndsTheGameWithResultsAndQuestion_data()
     humano.puntosCpu = 1;
     humano.puntosHumano = 2;
     QTest::newRow("the human reaches 3, the CPU has 1")
-        << humano
-        << QStringList { "mensaje Contando puntajes", "contadores 19 21",
-                         "mensaje Ana gana la mano", "puntajes 1 3", "Dialogo Ana 3 1",
-                         "mensaje ¿Jugar de nuevo?" };
+        << humano << QStringList { "mensaje Contando puntajes", "contadores 19 21",
+                                   "mensaje Ana gana la mano",  "puntajes 1 3",
+                                   "Dialogo Ana 3 1",           "mensaje ¿Jugar de nuevo?" };
     Posicion cpu = final({}, {}, 21, 18);
     cpu.puntosCpu = 2;
     QTest::newRow("the CPU reaches 3, the human has 0")
-        << cpu
-        << QStringList { "mensaje Contando puntajes", "contadores 21 19",
-                         "mensaje Cpu gana la mano", "puntajes 3 0",
-                         "Dialogo Maquina 3 0",
-                         "mensaje ¿Jugar de nuevo?" };
+        << cpu << QStringList { "mensaje Contando puntajes", "contadores 21 19",
+                                "mensaje Cpu gana la mano",  "puntajes 3 0",
+                                "Dialogo Maquina 3 0",       "mensaje ¿Jugar de nuevo?" };
 }
 
 void TestScoring::thirdPointEndsTheGameWithResultsAndQuestion()
@@ -165,6 +166,77 @@ void TestScoring::thirdPointEndsTheGameWithResultsAndQuestion()
     QCOMPARE(pregunta.titulo, QStringLiteral("Fin de Juego"));
     QCOMPARE(pregunta.botones, DialogService::Botones::YesNo);
     QCOMPARE(pregunta.icono, DialogService::Icono::Pregunta);
+}
+
+void TestScoring::handBoxAddsThePilesWinnerFirst_data()
+{
+    QTest::addColumn<Posicion>("posicion");
+    QTest::addColumn<QString>("veredicto");
+    QTest::addColumn<QString>("cartas");
+    QTest::newRow("the CPU wins 23 to 17")
+        << final({}, {}, 23, 16) << QStringLiteral("Cpu gana la mano")
+        << QStringLiteral("23 cartas contra 17");
+    QTest::newRow("the human wins 22 to 18")
+        << final({}, {}, 18, 21) << QStringLiteral("Ana gana la mano")
+        << QStringLiteral("22 cartas contra 18");
+    QTest::newRow("a tie") << final({}, {}, 20, 19) << QStringLiteral("Mano empatada")
+                           << QStringLiteral("20 cartas contra 20");
+}
+
+// The verdict keeps its words; the piles go under them, the winner's first.
+void TestScoring::handBoxAddsThePilesWinnerFirst()
+{
+    QFETCH(Posicion, posicion);
+    QFETCH(QString, veredicto);
+    QFETCH(QString, cartas);
+
+    TestGame t(1);
+    QVERIFY(t.valido());
+    QVERIFY(t.cargar(posicion));
+    t.juego().montonimg_DragDrop(0);
+
+    const QList<FakeDialogs::Mensaje> &mensajes = t.dialogos().mensajes();
+    QVERIFY(mensajes.size() >= 2);
+    QCOMPARE(mensajes.at(1).texto, veredicto);
+    QCOMPARE(mensajes.at(1).opciones.informativo, cartas);
+    QCOMPARE(mensajes.at(0).opciones.informativo, QString());
+}
+
+void TestScoring::resultsWindowIsToldWhichSideWonUnderTheSameNames_data()
+{
+    QTest::addColumn<Posicion>("posicion");
+    QTest::addColumn<ResultadoDeMano::Ganador>("ganador");
+    QTest::addColumn<Par>("puntos");
+    Posicion cpu = final({}, {}, 21, 18);
+    cpu.puntosCpu = 2;
+    cpu.puntosHumano = 1;
+    QTest::newRow("the CPU wins 3 to 1") << cpu << ResultadoDeMano::Ganador::Cpu << Par { 3, 1 };
+    Posicion humano = final({}, {}, 19, 20);
+    humano.puntosCpu = 2;
+    humano.puntosHumano = 2;
+    QTest::newRow("the human wins 3 to 2")
+        << humano << ResultadoDeMano::Ganador::Humano << Par { 3, 2 };
+}
+
+// Both default names are "Player": the name cannot tell the window who won.
+void TestScoring::resultsWindowIsToldWhichSideWonUnderTheSameNames()
+{
+    QFETCH(Posicion, posicion);
+    QFETCH(ResultadoDeMano::Ganador, ganador);
+    QFETCH(Par, puntos);
+
+    TestGame t(1);
+    QVERIFY(t.valido());
+    posicion.nombreHumano = QStringLiteral("Player");
+    posicion.nombreCpu = QStringLiteral("Player");
+    QVERIFY(t.cargar(posicion));
+    t.juego().montonimg_DragDrop(0);
+
+    QCOMPARE(t.vista().resultados().size(), 1);
+    const FakeView::Resultado r = t.vista().resultados().first();
+    QCOMPARE(r.nombre, QStringLiteral("Player"));
+    QCOMPARE(r.ganador, ganador);
+    QCOMPARE(Par(r.num1, r.num2), puntos);
 }
 
 void TestScoring::playingAgainStartsANewGameFromNothing()

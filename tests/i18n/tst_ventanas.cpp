@@ -209,7 +209,7 @@ void TstVentanas::windowsAreAllEnglish()
     EstadisticasFrm ventanaEstadisticas(estadisticas, archivo, m_tablero->dialogos(), &ventana);
     vistos << textos(ventanaEstadisticas);
     WinnerDialogFrm resultados(carpeta, &ventana);
-    resultados.mostrarResultado(QStringLiteral("Ana"), 3, 1);
+    resultados.mostrarResultado(QStringLiteral("Ana"), 3, 1, ResultadoDeMano::Ganador::Humano);
     vistos << textos(resultados);
     Aboutfrm acercaDe(carpeta, &ventana);
     vistos << textos(acercaDe);
@@ -218,6 +218,7 @@ void TstVentanas::windowsAreAllEnglish()
     QVERIFY(HelpWindow::rutaAyuda(carpeta).endsWith(QStringLiteral("/ayuda_en.html")));
     QVERIFY(vistos.contains(QStringLiteral("Options")));
     QVERIFY(vistos.contains(QStringLiteral("Winner Ana")));
+    QVERIFY(vistos.contains(QStringLiteral("You won the game")));
     QVERIFY2(sinTraducir(vistos).isEmpty(), qPrintable(sinTraducir(vistos).join(u'\n')));
 }
 

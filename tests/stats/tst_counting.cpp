@@ -44,9 +44,10 @@ class ResultsView : public FakeView
 public:
     std::function<void(const QString &)> alGanar;
 
-    void Dialogo(const QString &nombre, int num1, int num2) override
+    void Dialogo(const QString &nombre, int num1, int num2,
+                 ResultadoDeMano::Ganador ganador) override
     {
-        FakeView::Dialogo(nombre, num1, num2);
+        FakeView::Dialogo(nombre, num1, num2, ganador);
         alGanar(nombre);
     }
 };

@@ -3,9 +3,10 @@
 #include "fakedialogs.h"
 
 DialogService::Respuesta FakeDialogs::mensaje(const QString &texto, const QString &titulo,
-                                              Botones botones, Icono icono)
+                                              Botones botones, Icono icono,
+                                              const OpcionesMensaje &opciones)
 {
-    m_mensajes.append({ texto, titulo, botones, icono });
+    m_mensajes.append({ texto, titulo, botones, icono, opciones });
     if (m_registro)
         m_registro->append(QStringLiteral("mensaje ") + texto);
     if (botones == Botones::Ok)

@@ -24,6 +24,7 @@ public:
         QString titulo;
         Botones botones = Botones::Ok;
         Icono icono = Icono::Ninguno;
+        OpcionesMensaje opciones;
 
         // A box with only an OK button, the program's title, this text and icon.
         bool esAviso(const QString &conTexto, Icono conIcono) const
@@ -33,8 +34,8 @@ public:
         }
     };
 
-    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
-                      Icono icono) override;
+    Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono,
+                      const OpcionesMensaje &opciones = {}) override;
     std::optional<QString> pedirTexto(const QString &pregunta, const QString &titulo) override;
     QString archivoParaAbrir(const QString &filtro) override;
     QString archivoParaGuardar(const QString &filtro) override;

@@ -77,9 +77,9 @@ void FakeView::ResaltarCarta(const Imagen &imagen, int milisegundos)
 
 void FakeView::prepararResultados() { }
 
-void FakeView::Dialogo(const QString &nombre, int num1, int num2)
+void FakeView::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador)
 {
-    m_resultados.append({ nombre, num1, num2 });
+    m_resultados.append({ nombre, num1, num2, ganador });
     registrar(QStringLiteral("Dialogo %1 %2 %3").arg(nombre).arg(num1).arg(num2));
 }
 

@@ -27,6 +27,7 @@ public:
         QString nombre;
         int num1 = 0;
         int num2 = 0;
+        ResultadoDeMano::Ganador ganador = ResultadoDeMano::Ganador::Empate;
     };
 
     void UpdateForm() override;
@@ -40,7 +41,8 @@ public:
     void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
     void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
     void prepararResultados() override;
-    void Dialogo(const QString &nombre, int num1, int num2) override;
+    void Dialogo(const QString &nombre, int num1, int num2,
+                 ResultadoDeMano::Ganador ganador) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
     void Salir(int estado) override;
 
