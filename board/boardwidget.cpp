@@ -263,9 +263,8 @@ void BoardWidget::resaltar(CardPicture *imagen, bool grande)
             continue;
         }
         const QSize tamano = tamanoCarta(c.twips.adjusted(0, 0, BL::kResalte, BL::kResalte));
-        imagen->setGeometry(LugarResalte::elegir(lugar(c), tamano,
-                                                 m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto)),
-                                                 rotulos()));
+        imagen->setGeometry(LugarResalte::elegir(
+            lugar(c), tamano, m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto)), rotulos()));
         imagen->raise();
     }
 }
@@ -448,6 +447,11 @@ void BoardWidget::dropEvent(QDropEvent *event)
 void BoardWidget::soltar(QPoint punto, int slot)
 {
     QWidget *debajo = childAt(punto);
+    // An empty pile hides its picture, but its place still takes the card.
+    for (CardPicture *monton : montonimg) {
+        if (!debajo && monton->geometry().contains(punto))
+            debajo = monton;
+    }
     const auto enMesa = std::find(mesaimg.begin(), mesaimg.end(), debajo);
     if (!debajo)
         emit soltadaEnFondo(slot);

@@ -6,50 +6,52 @@ namespace Legalidad {
 
 namespace {
 
-bool mesaLegal(const GameState &e, const std::vector<int> &mesa, CardId carta)
+// The compact position counts cards from 0; the game's lists from 1. Only the
+// palos of the cards listed are looked up: the rules compare no other card.
+void copiar(const GameState &e, const CardList &lista, std::int8_t *destino, int maximo,
+            std::uint8_t &cuantas, PosicionCompacta &p)
 {
-    if (mesa.empty())
-        return false;
-    int anterior = -1;
-    for (const int i : mesa) {
-        if (i <= anterior || i >= e.lamesa.count() || i >= Marcas::kMesa
-            || !e.mismoPalo(e.lamesa.at(i), carta))
-            return false;
-        anterior = i;
+    const int n = lista.count() < maximo ? lista.count() : maximo;
+    for (int i = 0; i < n; ++i) {
+        const CardId carta = lista.at(i);
+        destino[i] = static_cast<std::int8_t>(carta - 1);
+        p.palo[static_cast<std::size_t>(carta - 1)] = e.paloId(carta);
     }
-    return true;
-}
-
-bool mesaSinPalo(const GameState &e, CardId carta)
-{
-    for (const CardId enMesa : e.lamesa)
-        if (e.mismoPalo(enMesa, carta))
-            return false;
-    return true;
+    cuantas = static_cast<std::uint8_t>(n);
 }
 
 } // namespace
 
+PosicionCompacta posicion(const GameState &e)
+{
+    PosicionCompacta p;
+    copiar(e, e.player1, p.mano[0].data(), PosicionCompacta::kMano, p.enMano[0], p);
+    copiar(e, e.player2, p.mano[1].data(), PosicionCompacta::kMano, p.enMano[1], p);
+    copiar(e, e.lamesa, p.mesa.data(), PosicionCompacta::kCartas, p.enMesa, p);
+    std::uint8_t uno = 0;
+    copiar(e, e.player1Lev, &p.tope[0], 1, uno, p);
+    copiar(e, e.player2Lev, &p.tope[1], 1, uno, p);
+    return p;
+}
+
+int asiento(Lado lado)
+{
+    return lado == Lado::Cpu ? PosicionCompacta::kCpu : PosicionCompacta::kHumano;
+}
+
 bool esLegal(const GameState &estado, const Jugada &jugada, Lado lado)
 {
-    const bool cpu = lado == Lado::Cpu;
-    const CardList &mano = cpu ? estado.player1 : estado.player2;
-    const CardList &rival = cpu ? estado.player2Lev : estado.player1Lev;
-    if (jugada.carta < 0 || jugada.carta >= mano.count() || jugada.carta >= Marcas::kMano)
-        return false;
-    const CardId carta = mano.at(jugada.carta);
-    const bool sinMesa = jugada.mesa.empty();
-    switch (jugada.tipo) {
-    case Jugada::Tipo::AlMonton:
-        return sinMesa;
-    case Jugada::Tipo::LevantarMonton:
-        return sinMesa && !rival.isEmpty() && estado.mismoPalo(rival.at(0), carta);
-    case Jugada::Tipo::LevantarMesa:
-        return mesaLegal(estado, jugada.mesa, carta);
-    case Jugada::Tipo::Tirar:
-        break;
-    }
-    return sinMesa && mesaSinPalo(estado, carta);
+    const std::optional<MovimientoCompacto> m = ReglasCompactas::compacto(jugada);
+    return m && ReglasCompactas::esLegal(posicion(estado), asiento(lado), *m);
+}
+
+std::vector<Jugada> legales(const GameState &estado, Lado lado, ReglasCompactas::Alcance alcance)
+{
+    std::vector<Jugada> lista;
+    ReglasCompactas::generar(
+        posicion(estado), asiento(lado), alcance,
+        [&lista](const MovimientoCompacto &m) { lista.push_back(m.comoJugada()); });
+    return lista;
 }
 
 } // namespace Legalidad

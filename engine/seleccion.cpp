@@ -2,6 +2,8 @@
 
 #include "seleccion.h"
 
+#include "legalidad.h"
+
 #include <QCoreApplication>
 
 namespace Seleccion {
@@ -9,6 +11,12 @@ namespace Seleccion {
 QString mismoTipo()
 {
     return QCoreApplication::translate("Seleccion", "Solo puedes levantar cartas de un mismo tipo");
+}
+
+QString montonYLevantar()
+{
+    return QCoreApplication::translate("Seleccion",
+                                       "No puedes poner la carta en tu montón y levantar a la vez");
 }
 
 namespace {
@@ -38,23 +46,15 @@ int mesaMarcadas(const GameState &estado)
     return n;
 }
 
-// Every marked table card, and the CPU's pile top when it is marked, has the palo of carta.
-bool todasDelPalo(const GameState &estado, CardId carta)
-{
-    for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
-        if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j))
-            && !estado.mismoPalo(estado.lamesa.at(j), carta))
-            return false;
-    }
-    return !estado.marcas.CheckMonton[0] || estado.mismoPalo(estado.player1Lev.at(0), carta);
-}
-
 } // namespace
 
-bool MismoPalo(const GameState &estado, CardId carta)
+bool MismoPalo(const GameState &estado, Jugada jugada)
 {
     const std::optional<int> slot = primeraMarcada(estado);
-    return !slot || estado.mismoPalo(carta, estado.player2.at(*slot));
+    if (!slot)
+        return true;
+    jugada.carta = *slot;
+    return Legalidad::esLegal(estado, jugada, Lado::Humano);
 }
 
 std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, Lado jugador)
@@ -65,13 +65,14 @@ std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, L
         return std::nullopt;
     }
     if (jugador == Lado::Humano) {
-        if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, estado.lamesa.at(i)))
+        using Tipo = Jugada::Tipo;
+        if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, { Tipo::LevantarMesa, 0, { i } }))
             return mismoTipo();
-        // Either pile mark is tested against the CPU's pile top; an empty pile
-        // has nothing to take.
-        if (grupo == GrupoMarca::CheckMonton && estado.player1Lev.isEmpty())
+        // The CPU's pile is tested against its top; an empty pile has nothing to take.
+        const bool montonCpu = grupo == GrupoMarca::CheckMonton && i == 0;
+        if (montonCpu && estado.player1Lev.isEmpty())
             return std::nullopt;
-        if (grupo == GrupoMarca::CheckMonton && !MismoPalo(estado, estado.player1Lev.at(0)))
+        if (montonCpu && !MismoPalo(estado, { Tipo::LevantarMonton, 0, {} }))
             return mismoTipo();
     }
     marca = true;
@@ -94,9 +95,37 @@ std::optional<QString> ValidarLevantar(const GameState &estado)
         return QCoreApplication::translate("Seleccion", "Selecciona una carta de la mesa");
     // Marks set before the hand card, or a pile mark from an earlier turn,
     // were never tested against it.
-    if (!todasDelPalo(estado, estado.player2.at(*slot)))
+    if (!Legalidad::esLegal(estado, levantamiento(estado, *slot), Lado::Humano))
         return mismoTipo();
     return std::nullopt;
+}
+
+std::optional<int> unicaMarcada(const GameState &estado)
+{
+    int cuantas = 0;
+    const std::optional<int> slot = primeraMarcada(estado, &cuantas);
+    return cuantas == 1 ? slot : std::nullopt;
+}
+
+bool marcasDeLevantar(const GameState &estado)
+{
+    for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
+        if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j)))
+            return true;
+    }
+    return estado.marcas.CheckMonton[0];
+}
+
+Jugada levantamiento(const GameState &estado, int slot)
+{
+    if (estado.marcas.CheckMonton[0])
+        return { Jugada::Tipo::LevantarMonton, slot, {} };
+    Jugada jugada { Jugada::Tipo::LevantarMesa, slot, {} };
+    for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
+        if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j)))
+            jugada.mesa.push_back(j);
+    }
+    return jugada;
 }
 
 void LimpiarSeleccion(Marcas &marcas)

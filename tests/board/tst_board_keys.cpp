@@ -135,8 +135,8 @@ void TstBoardKeys::marcarConFlechas(BoardFixture &f, const Jugada &j)
     }
 }
 
-// Every turn of the human is keys: the hint and Enter or M, or, every other
-// turn, the hint's move marked with the arrows and Space. The hand-end boxes
+// Every turn of the human is keys: the hint and Enter, or, every other turn,
+// the hint's move marked with the arrows and Space, then Enter or M. The hand-end boxes
 // and "¿Jugar de nuevo?" are answered by the scripted dialogs, the results
 // window closed with Esc.
 void TstBoardKeys::wholeGameWithTheKeysOnly()
@@ -160,8 +160,8 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
             marcarConFlechas(f, j);
         }
         if (turnos % 2 == 0)
-            QCOMPARE(estado(f).endsWith(QStringLiteral("(M)")), j.tipo == Tipo::AlMonton);
-        tecla(f, j.tipo == Tipo::AlMonton ? Qt::Key_M : Qt::Key_Return);
+            QVERIFY2(estado(f).endsWith(QStringLiteral("(Intro)")), qPrintable(estado(f)));
+        tecla(f, j.tipo == Tipo::AlMonton && turnos % 2 == 1 ? Qt::Key_M : Qt::Key_Return);
         ++turnos;
         // The move was made: the hand or the piles changed, or a new deal came.
         QVERIFY(f.ventana().terminado()
@@ -201,12 +201,14 @@ void TstBoardKeys::keysAndTheirRefusals()
     QCOMPARE(foco(), t.montonimg[0]);
     teclas(f, Qt::Key_Down, 3);
     QCOMPARE(foco(), t.montonimg[1]);
-    tecla(f, Qt::Key_Space); // the own pile takes no mark
-    QCOMPARE(estado(f), "Tu montón no se marca: pon en él la carta marcada con M o arrastrándola");
+    tecla(f, Qt::Key_Space); // the own pile takes its mark
+    QVERIFY(f.estado().marcas.CheckMonton[1] && t.CheckMonton[1]->isChecked());
     tecla(f, Qt::Key_M);
     QCOMPARE(estado(f), "Marca una sola de tus cartas para ponerla en tu montón");
     tecla(f, Qt::Key_Return);
     QCOMPARE(f.dialogos().textos(), QStringList { "Debes seleccionar solo una de tus cartas" });
+    tecla(f, Qt::Key_Space); // and gives it back
+    QVERIFY(!f.estado().marcas.CheckMonton[1] && !t.CheckMonton[1]->isChecked());
     tecla(f, Qt::Key_Up);
     teclas(f, Qt::Key_Left, 2);
     tecla(f, Qt::Key_Space);
