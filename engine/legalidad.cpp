@@ -6,50 +6,54 @@ namespace Legalidad {
 
 namespace {
 
-// The compact position counts cards from 0; the game's lists from 1. Only the
-// palos of the cards listed are looked up: the rules compare no other card.
-void copiar(const GameState &e, const CardList &lista, std::int8_t *destino, int maximo,
-            std::uint8_t &cuantas, PosicionCompacta &p)
+// The game state as the rules read it. Seat 0 is the CPU, as in the compact
+// position; only the first three cards of a hand can be played.
+struct LecturaEstado
 {
-    const int n = lista.count() < maximo ? lista.count() : maximo;
-    for (int i = 0; i < n; ++i) {
-        const CardId carta = lista.at(i);
-        destino[i] = static_cast<std::int8_t>(carta - 1);
-        p.palo[static_cast<std::size_t>(carta - 1)] = e.paloId(carta);
+    const GameState &e;
+
+    const CardList &mano(int asiento) const
+    {
+        return asiento == PosicionCompacta::kCpu ? e.player1 : e.player2;
     }
-    cuantas = static_cast<std::uint8_t>(n);
-}
-
-} // namespace
-
-PosicionCompacta posicion(const GameState &e)
-{
-    PosicionCompacta p;
-    copiar(e, e.player1, p.mano[0].data(), PosicionCompacta::kMano, p.enMano[0], p);
-    copiar(e, e.player2, p.mano[1].data(), PosicionCompacta::kMano, p.enMano[1], p);
-    copiar(e, e.lamesa, p.mesa.data(), PosicionCompacta::kCartas, p.enMesa, p);
-    std::uint8_t uno = 0;
-    copiar(e, e.player1Lev, &p.tope[0], 1, uno, p);
-    copiar(e, e.player2Lev, &p.tope[1], 1, uno, p);
-    return p;
-}
+    int enMano(int asiento) const
+    {
+        const int n = mano(asiento).count();
+        return n < PosicionCompacta::kMano ? n : PosicionCompacta::kMano;
+    }
+    int paloEnMano(int asiento, int slot) const { return e.paloId(mano(asiento).at(slot)); }
+    int enMesa() const { return e.lamesa.count(); }
+    int paloEnMesa(int lugar) const { return e.paloId(e.lamesa.at(lugar)); }
+    int paloTope(int asiento) const
+    {
+        const CardList &pila = asiento == PosicionCompacta::kCpu ? e.player1Lev : e.player2Lev;
+        return pila.isEmpty() ? -1 : e.paloId(pila.at(0));
+    }
+};
 
 int asiento(Lado lado)
 {
     return lado == Lado::Cpu ? PosicionCompacta::kCpu : PosicionCompacta::kHumano;
 }
 
+} // namespace
+
 bool esLegal(const GameState &estado, const Jugada &jugada, Lado lado)
 {
     const std::optional<MovimientoCompacto> m = ReglasCompactas::compacto(jugada);
-    return m && ReglasCompactas::esLegal(posicion(estado), asiento(lado), *m);
+    return m && esLegal(estado, *m, lado);
+}
+
+bool esLegal(const GameState &estado, const MovimientoCompacto &movimiento, Lado lado)
+{
+    return ReglasCompactas::esLegalEn(LecturaEstado { estado }, asiento(lado), movimiento);
 }
 
 std::vector<Jugada> legales(const GameState &estado, Lado lado, ReglasCompactas::Alcance alcance)
 {
     std::vector<Jugada> lista;
-    ReglasCompactas::generar(
-        posicion(estado), asiento(lado), alcance,
+    ReglasCompactas::generarEn(
+        LecturaEstado { estado }, asiento(lado), alcance,
         [&lista](const MovimientoCompacto &m) { lista.push_back(m.comoJugada()); });
     return lista;
 }

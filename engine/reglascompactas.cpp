@@ -10,28 +10,6 @@ std::vector<MovimientoCompacto> ReglasCompactas::movimientos(const PosicionCompa
     return lista;
 }
 
-// The same tests generar makes, asked of one move.
-bool ReglasCompactas::esLegal(const PosicionCompacta &p, int asiento, const MovimientoCompacto &m)
-{
-    if (m.carta >= p.enMano[asiento])
-        return false;
-    const int pal = p.palo[p.mano[asiento][m.carta]];
-    if (m.tipo == Jugada::Tipo::LevantarMesa)
-        return m.mesa != 0 && (m.mesa & ~lugaresDePalo(p, pal)) == 0;
-    if (m.mesa != 0)
-        return false;
-    switch (m.tipo) {
-    case Jugada::Tipo::AlMonton:
-        return true;
-    case Jugada::Tipo::LevantarMonton:
-        return puedeTomarMonton(p, asiento, pal);
-    case Jugada::Tipo::LevantarMesa:
-    case Jugada::Tipo::Tirar:
-        break;
-    }
-    return puedeTirar(p, pal);
-}
-
 bool ReglasCompactas::esLegal(const PosicionCompacta &p, int asiento, const Jugada &j)
 {
     const std::optional<MovimientoCompacto> m = compacto(j);
@@ -52,16 +30,4 @@ std::optional<MovimientoCompacto> ReglasCompactas::compacto(const Jugada &j)
     }
     return MovimientoCompacto { j.tipo, static_cast<std::uint8_t>(j.carta),
                                 static_cast<std::uint8_t>(mesa) };
-}
-
-std::uint8_t ReglasCompactas::lugaresDePalo(const PosicionCompacta &p, int palo)
-{
-    std::uint8_t lugares = 0;
-    const int n
-        = p.enMesa < PosicionCompacta::kLugaresMesa ? p.enMesa : PosicionCompacta::kLugaresMesa;
-    for (int i = 0; i < n; ++i) {
-        if (p.palo[p.mesa[i]] == palo)
-            lugares = static_cast<std::uint8_t>(lugares | (1U << i));
-    }
-    return lugares;
 }

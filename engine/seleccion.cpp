@@ -38,6 +38,27 @@ std::optional<int> primeraMarcada(const GameState &estado, int *cuantas = nullpt
     return primera;
 }
 
+// The marked table places that hold a card, as a mask.
+std::uint8_t lugaresMarcados(const GameState &estado)
+{
+    unsigned lugares = 0;
+    for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
+        if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j)))
+            lugares |= 1U << j;
+    }
+    return static_cast<std::uint8_t>(lugares);
+}
+
+// The lift the marks make with the hand card of the slot: the CPU's pile when
+// its mark is set, else the marked table places that hold a card.
+MovimientoCompacto levantamiento(const GameState &estado, int slot)
+{
+    const auto carta = static_cast<std::uint8_t>(slot);
+    if (estado.marcas.CheckMonton[0])
+        return { Jugada::Tipo::LevantarMonton, carta, 0 };
+    return { Jugada::Tipo::LevantarMesa, carta, lugaresMarcados(estado) };
+}
+
 int mesaMarcadas(const GameState &estado)
 {
     int n = 0;
@@ -48,13 +69,13 @@ int mesaMarcadas(const GameState &estado)
 
 } // namespace
 
-bool MismoPalo(const GameState &estado, Jugada jugada)
+bool MismoPalo(const GameState &estado, MovimientoCompacto movimiento)
 {
     const std::optional<int> slot = primeraMarcada(estado);
     if (!slot)
         return true;
-    jugada.carta = *slot;
-    return Legalidad::esLegal(estado, jugada, Lado::Humano);
+    movimiento.carta = static_cast<std::uint8_t>(*slot);
+    return Legalidad::esLegal(estado, movimiento, Lado::Humano);
 }
 
 std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, Lado jugador)
@@ -66,13 +87,14 @@ std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, L
     }
     if (jugador == Lado::Humano) {
         using Tipo = Jugada::Tipo;
-        if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, { Tipo::LevantarMesa, 0, { i } }))
+        const auto lugar = static_cast<std::uint8_t>(1U << i);
+        if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, { Tipo::LevantarMesa, 0, lugar }))
             return mismoTipo();
         // The CPU's pile is tested against its top; an empty pile has nothing to take.
         const bool montonCpu = grupo == GrupoMarca::CheckMonton && i == 0;
         if (montonCpu && estado.player1Lev.isEmpty())
             return std::nullopt;
-        if (montonCpu && !MismoPalo(estado, { Tipo::LevantarMonton, 0, {} }))
+        if (montonCpu && !MismoPalo(estado, { Tipo::LevantarMonton, 0, 0 }))
             return mismoTipo();
     }
     marca = true;
@@ -109,23 +131,7 @@ std::optional<int> unicaMarcada(const GameState &estado)
 
 bool marcasDeLevantar(const GameState &estado)
 {
-    for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
-        if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j)))
-            return true;
-    }
-    return estado.marcas.CheckMonton[0];
-}
-
-Jugada levantamiento(const GameState &estado, int slot)
-{
-    if (estado.marcas.CheckMonton[0])
-        return { Jugada::Tipo::LevantarMonton, slot, {} };
-    Jugada jugada { Jugada::Tipo::LevantarMesa, slot, {} };
-    for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
-        if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j)))
-            jugada.mesa.push_back(j);
-    }
-    return jugada;
+    return lugaresMarcados(estado) != 0 || estado.marcas.CheckMonton[0];
 }
 
 void LimpiarSeleccion(Marcas &marcas)

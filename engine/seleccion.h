@@ -3,8 +3,8 @@
 #pragma once
 
 #include "gamestate.h"
-#include "jugada.h"
 #include "lado.h"
+#include "movimientocompacto.h"
 
 #include <QString>
 #include <optional>
@@ -20,7 +20,7 @@ QString montonYLevantar();
 
 // Whether the move, played with the first marked human hand card, is legal;
 // true when no hand card is marked. A mark on an empty hand slot does not count.
-bool MismoPalo(const GameState &estado, Jugada jugada);
+bool MismoPalo(const GameState &estado, MovimientoCompacto movimiento);
 
 // Toggles mark i of the group. For the human a table mark or the CPU's pile
 // mark is set only when it would make a legal lift with the first marked hand
@@ -36,9 +36,6 @@ std::optional<QString> ValidarLevantar(const GameState &estado);
 std::optional<int> unicaMarcada(const GameState &estado);
 // Whether a table place holding a card, or the CPU's pile, is marked.
 bool marcasDeLevantar(const GameState &estado);
-// The lift the marks make with the hand card of the slot: the CPU's pile when
-// its mark is set, else the marked table places that hold a card.
-Jugada levantamiento(const GameState &estado, int slot);
 
 // Clears every table and hand mark; the pile marks stay.
 void LimpiarSeleccion(Marcas &marcas);

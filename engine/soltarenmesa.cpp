@@ -19,7 +19,11 @@ std::optional<Jugada> jugada(const GameState &e, int slot, int lugar)
     // A marked place joins when the card could lift it as well.
     for (int i = 0; i < e.lamesa.count() && i < Marcas::kMesa; ++i) {
         if (i != lugar && e.marcas.de(GrupoMarca::CheckMesa, i)
-            && Legalidad::esLegal(e, { Jugada::Tipo::LevantarMesa, slot, { i } }, Lado::Humano))
+            && Legalidad::esLegal(e,
+                                  MovimientoCompacto { Jugada::Tipo::LevantarMesa,
+                                                       static_cast<std::uint8_t>(slot),
+                                                       static_cast<std::uint8_t>(1U << i) },
+                                  Lado::Humano))
             j.mesa.push_back(i);
     }
     std::sort(j.mesa.begin(), j.mesa.end());

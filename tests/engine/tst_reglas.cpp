@@ -199,7 +199,8 @@ Veredicto deSoltarEnMesa(const GameState &e, int slot, int lugar)
         return {};
     QList<int> lugares { lugar };
     for (int i : marcadas(e, true))
-        if (i != lugar && Legalidad::esLegal(e, { Tipo::LevantarMesa, slot, { i } }, Lado::Humano))
+        if (i != lugar
+            && Legalidad::esLegal(e, Jugada { Tipo::LevantarMesa, slot, { i } }, Lado::Humano))
             lugares << i;
     std::sort(lugares.begin(), lugares.end());
     return { Jugada { Tipo::LevantarMesa, slot, { lugares.begin(), lugares.end() } }, {} };
