@@ -263,8 +263,9 @@ void BoardWidget::resaltar(CardPicture *imagen, bool grande)
             continue;
         }
         const QSize tamano = tamanoCarta(c.twips.adjusted(0, 0, BL::kResalte, BL::kResalte));
-        imagen->setGeometry(LugarResalte::elegir(
-            lugar(c), tamano, m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto)), rotulos()));
+        imagen->setGeometry(LugarResalte::elegir(lugar(c), tamano,
+                                                 m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto)),
+                                                 rotulos()));
         imagen->raise();
     }
 }

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "bancodejuego.h"
 #include "electordificil.h"
-#include "fakedialogs.h"
-#include "fakeview.h"
 #include "legalidad.h"
 #include "mersennerandom.h"
 #include "pista.h"
 #include "posicion.h"
 #include "testprogramdir.h"
-#include "zelbogame.h"
 
 #include <QHash>
 #include <QSet>
@@ -29,108 +27,6 @@ const QString kSelecciona = QStringLiteral("Selecciona una carta de la mesa");
 const QString kMismoTipo = QStringLiteral("Solo puedes levantar cartas de un mismo tipo");
 const QString kMontonYLevantar
     = QStringLiteral("No puedes poner la carta en tu montón y levantar a la vez");
-
-// The table, both hands and both piles, top card first.
-using Listas = QList<QList<int>>;
-
-Listas listas(const GameState &e)
-{
-    return { Posicion::numeros(e.lamesa), Posicion::numeros(e.player1),
-             Posicion::numeros(e.player2), Posicion::numeros(e.player1Lev),
-             Posicion::numeros(e.player2Lev) };
-}
-
-// The lists after the human's move, told from the rules of laying and lifting
-// rather than from the game's code.
-Listas tras(const GameState &e, const Jugada &j)
-{
-    Listas l = listas(e);
-    QList<int> &mesa = l[0];
-    QList<int> &pilaCpu = l[3];
-    QList<int> &pila = l[4];
-    const int carta = l[2].takeAt(j.carta);
-    QList<int> arriba { carta };
-    switch (j.tipo) {
-    case Tipo::Tirar:
-        mesa.append(carta);
-        return l;
-    case Tipo::AlMonton:
-        break;
-    case Tipo::LevantarMonton:
-        for (int c : pilaCpu)
-            arriba.insert(1, c);
-        pilaCpu.clear();
-        break;
-    case Tipo::LevantarMesa:
-        for (int lugar : j.mesa)
-            arriba.prepend(mesa.at(lugar));
-        for (auto it = j.mesa.rbegin(); it != j.mesa.rend(); ++it)
-            mesa.removeAt(*it);
-        break;
-    }
-    pila = arriba + pila;
-    return l;
-}
-
-// What one input did: the lists at the first board refresh, when it played a
-// move, and the messages shown before that refresh.
-struct Efecto
-{
-    std::optional<Listas> jugada;
-    QStringList avisos;
-};
-
-// A seeded game whose human turns can be tried any number of ways: an input
-// that plays a move is taken back with Deshacer.
-class Banco
-{
-public:
-    Banco(const QString &dir, quint64 semilla)
-        : m_azar(semilla)
-        , m_juego(dir, m_vista, m_dialogos, m_azar)
-    {
-        m_vista.setAlActualizar([this] {
-            if (!m_primera) {
-                m_primera = listas(m_juego.estado());
-                m_avisosAlActualizar = m_dialogos.mensajes().size();
-            }
-        });
-        m_juego.iniciar();
-    }
-
-    ZelboGame &juego() { return m_juego; }
-    const GameState &estado() const { return m_juego.estado(); }
-    FakeDialogs &dialogos() { return m_dialogos; }
-
-    Efecto probar(const std::function<void(ZelboGame &)> &entrada)
-    {
-        m_primera.reset();
-        const qsizetype antes = m_dialogos.mensajes().size();
-        entrada(m_juego);
-        // The hand's end and the game's are told after the move.
-        const qsizetype hasta = m_primera ? m_avisosAlActualizar : m_dialogos.mensajes().size();
-        Efecto efecto { m_primera, {} };
-        for (qsizetype i = antes; i < hasta; ++i)
-            efecto.avisos << m_dialogos.mensajes().at(i).texto;
-        return efecto;
-    }
-
-    // Back to the position before an input that played; false when the game
-    // it was played in has ended, and with it its history.
-    bool volver(const QString &posicion)
-    {
-        m_juego.deshacer();
-        return Posicion::texto(estado()) == posicion;
-    }
-
-private:
-    FakeView m_vista;
-    FakeDialogs m_dialogos;
-    MersenneRandom m_azar;
-    ZelboGame m_juego;
-    std::optional<Listas> m_primera;
-    qsizetype m_avisosAlActualizar = 0;
-};
 
 // The verdict an input must get: the move it plays, or the message it refuses
 // with (none for a drop on a table card).
@@ -235,7 +131,7 @@ private:
     void marcarAlAzar();
     void desmarcar();
 
-    Banco m_banco;
+    BancoDeJuego m_banco;
     MersenneRandom m_azar;
     QString m_falta;
     QHash<QString, QPair<int, int>> m_cuentas;
@@ -255,7 +151,7 @@ bool Sondeo::probar(const QString &que, const std::function<void(ZelboGame &)> &
                     const Veredicto &v, const QString &base)
 {
     const GameState antes = m_banco.estado();
-    const Efecto efecto = m_banco.probar(entrada);
+    const BancoDeJuego::Efecto efecto = m_banco.probar(entrada);
     if (efecto.avisos != v.avisos)
         return falta(QStringLiteral("%1 told \"%2\" rather than \"%3\"")
                          .arg(que, efecto.avisos.join(QStringLiteral(" / ")),
@@ -271,7 +167,7 @@ bool Sondeo::probar(const QString &que, const std::function<void(ZelboGame &)> &
         return falta(que + QStringLiteral(" refused a move it must play"));
     if (!Legalidad::esLegal(antes, *v.jugada, Lado::Humano))
         return falta(que + QStringLiteral(" played an illegal move"));
-    if (*efecto.jugada != tras(antes, *v.jugada))
+    if (*efecto.jugada != BancoDeJuego::tras(antes, *v.jugada))
         return falta(que + QStringLiteral(" played another move"));
     ++m_cuentas[que].first;
     return base.isEmpty() || m_banco.volver(base);
@@ -421,19 +317,20 @@ void TestReglas::everyHintIsPlayedByItsMarksAndEnter()
     int posiciones = 0;
     QSet<Tipo> tipos;
     for (quint64 semilla = 1; semilla <= kPartidas; ++semilla) {
-        Banco banco(m_dir->path(), semilla);
+        BancoDeJuego banco(m_dir->path(), semilla);
         banco.dialogos().responder(DialogService::Respuesta::No);
         while (!banco.juego().terminado() && !banco.estado().player2.isEmpty()) {
             const GameState antes = banco.estado();
             const Jugada j = dificil ? elector.elegir(antes, Lado::Humano) : Pista::normal(antes);
-            const Efecto efecto = banco.probar([&j](ZelboGame &juego) {
+            const BancoDeJuego::Efecto efecto = banco.probar([&j](ZelboGame &juego) {
                 juego.marcarJugada(j);
                 juego.jugarMarcas();
             });
             const QString donde = QStringLiteral("seed %1, move %2: ").arg(semilla).arg(posiciones);
             QVERIFY2(efecto.jugada && efecto.avisos.isEmpty(),
                      qPrintable(donde + efecto.avisos.join(QStringLiteral(" / "))));
-            QVERIFY2(*efecto.jugada == tras(antes, j), qPrintable(donde + "another move"));
+            QVERIFY2(*efecto.jugada == BancoDeJuego::tras(antes, j),
+                     qPrintable(donde + "another move"));
             tipos.insert(j.tipo);
             ++posiciones;
         }
