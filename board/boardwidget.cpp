@@ -450,6 +450,11 @@ void BoardWidget::dropEvent(QDropEvent *event)
 void BoardWidget::soltar(QPoint punto, int slot)
 {
     QWidget *debajo = childAt(punto);
+    // An empty pile hides its picture, but its place still takes the card.
+    for (CardPicture *monton : montonimg) {
+        if (!debajo && monton->geometry().contains(punto))
+            debajo = monton;
+    }
     const auto enMesa = std::find(mesaimg.begin(), mesaimg.end(), debajo);
     if (!debajo)
         emit soltadaEnFondo(slot);

@@ -38,8 +38,9 @@ public:
     // or toward the free side.
     void resaltar(CardPicture *imagen, bool grande);
     // A hand card of the given slot dropped at the point: on the background it
-    // is laid on the table, on either pile picture it goes on the human's pile,
-    // on a table card it may lift that card.
+    // is laid on the table, on either pile's place (its picture, or where it
+    // would be when the pile is empty) it goes on the human's pile, on a table
+    // card it may lift that card.
     void soltar(QPoint punto, int slot);
     // Lays out one label that grows to fit its text, after its text changed.
     void ajustar(QLabel *etiqueta);
@@ -64,7 +65,7 @@ public:
     QToolBar *Toolbar1 = nullptr;
 
 signals:
-    // A hand card dropped on the background (no control under it), or on a pile picture.
+    // A hand card dropped on the background (no control under it), or on a pile's place.
     void soltadaEnFondo(int slot);
     void soltadaEnMonton(int slot);
     void soltadaEnMesa(int slot, int lugar);

@@ -6,6 +6,7 @@
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "frasejugada.h"
+#include "seleccion.h"
 #include "zelbogame.h"
 
 #include <QApplication>
@@ -156,46 +157,24 @@ void TecladoTablero::espacio()
         m_jugar([i](ZelboGame &j) { j.cartap2img_Click(i); });
         break;
     case Fila::MontonPropio:
-        m_anunciador.decir(
-            tr("Tu montón no se marca: pon en él la carta marcada con M o arrastrándola"));
+        m_jugar([](ZelboGame &j) { j.CheckMonton_Click(1); });
         break;
     }
 }
 
-int TecladoTablero::unicaMarcada() const
-{
-    const GameState &e = m_juego.estado();
-    int slot = -1;
-    for (int i = 0; i < Marcas::kMano && i < e.player2.count(); ++i) {
-        if (!e.marcas.Checkp2.at(static_cast<std::size_t>(i)))
-            continue;
-        if (slot >= 0)
-            return -1;
-        slot = i;
-    }
-    return slot;
-}
-
 void TecladoTablero::intro()
 {
-    const Marcas &m = m_juego.estado().marcas;
-    const bool mesa = std::find(m.CheckMesa.begin(), m.CheckMesa.end(), true) != m.CheckMesa.end();
-    const int slot = unicaMarcada();
-    // The mark on the own pile takes no part in a move of the human's.
-    if (slot >= 0 && !mesa && !m.CheckMonton[0])
-        m_jugar([slot](ZelboGame &j) { j.Form_DragDrop(slot); });
-    else
-        m_jugar([](ZelboGame &j) { j.LevantarBtn_Click(); });
+    m_jugar([](ZelboGame &j) { j.jugarMarcas(); });
 }
 
 void TecladoTablero::alMonton()
 {
-    const int slot = unicaMarcada();
-    if (slot < 0) {
+    const std::optional<int> slot = Seleccion::unicaMarcada(m_juego.estado());
+    if (!slot) {
         m_anunciador.decir(tr("Marca una sola de tus cartas para ponerla en tu montón"));
         return;
     }
-    m_jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(slot); });
+    m_jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(*slot); });
 }
 
 void TecladoTablero::darPista()

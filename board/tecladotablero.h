@@ -34,9 +34,11 @@ public:
     // Its chooser follows the CPU's level in force until another is given.
     Pista &pista() { return m_pista; }
 
-    // Space: what a click on the focused card does (a right click on a hand card).
+    // Space: what a click on the focused card does (a right click on a hand
+    // card); on the own pile it toggles the pile's mark.
     void espacio();
-    // Enter: one hand card marked and nothing else lays it; else "Levantar".
+    // Enter: plays exactly what is marked. One hand card alone is laid, with
+    // the own pile marked it goes there; else "Levantar".
     void intro();
     // M: the marked hand card onto the own pile.
     void alMonton();
@@ -56,8 +58,6 @@ private:
     CardPicture *enfocada(Fila *fila = nullptr, int *indice = nullptr) const;
     void mover(int filas, int cartas);
     bool enfocar(Fila fila, int indice);
-    // The one marked hand slot that holds a card; -1 when none or several.
-    int unicaMarcada() const;
 
     BoardWidget &m_tablero;
     ZelboGame &m_juego;

@@ -66,7 +66,7 @@ QString pista(const GameState &antes, const Jugada &jugada)
     const QString tuya = carta(antes, antes.player2, jugada);
     switch (jugada.tipo) {
     case Jugada::Tipo::AlMonton:
-        return QCoreApplication::translate("FraseJugada", "Pon %1 en tu montón (M)").arg(tuya);
+        return QCoreApplication::translate("FraseJugada", "Pon %1 en tu montón (Intro)").arg(tuya);
     case Jugada::Tipo::LevantarMonton:
         return QCoreApplication::translate("FraseJugada",
                                            "Llévate el montón de la CPU con %1 (Intro)")

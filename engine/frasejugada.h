@@ -15,7 +15,7 @@ QString cpu(const GameState &antes, const Jugada &jugada);
 // What the human did, for the history: "Levantas el 5 de oros con el Rey de oros".
 QString humano(const GameState &antes, const Jugada &jugada);
 // A move suggested to the human, with the key that carries it out:
-// "Pon el 3 de copas en tu montón (M)".
+// "Pon el 3 de copas en tu montón (Intro)".
 QString pista(const GameState &antes, const Jugada &jugada);
 
 } // namespace FraseJugada

@@ -6,50 +6,56 @@ namespace Legalidad {
 
 namespace {
 
-bool mesaLegal(const GameState &e, const std::vector<int> &mesa, CardId carta)
+// The game state as the rules read it. Seat 0 is the CPU, as in the compact
+// position; only the first three cards of a hand can be played.
+struct LecturaEstado
 {
-    if (mesa.empty())
-        return false;
-    int anterior = -1;
-    for (const int i : mesa) {
-        if (i <= anterior || i >= e.lamesa.count() || i >= Marcas::kMesa
-            || !e.mismoPalo(e.lamesa.at(i), carta))
-            return false;
-        anterior = i;
-    }
-    return true;
-}
+    const GameState &e;
 
-bool mesaSinPalo(const GameState &e, CardId carta)
+    const CardList &mano(int asiento) const
+    {
+        return asiento == PosicionCompacta::kCpu ? e.player1 : e.player2;
+    }
+    int enMano(int asiento) const
+    {
+        const int n = mano(asiento).count();
+        return n < PosicionCompacta::kMano ? n : PosicionCompacta::kMano;
+    }
+    int paloEnMano(int asiento, int slot) const { return e.paloId(mano(asiento).at(slot)); }
+    int enMesa() const { return e.lamesa.count(); }
+    int paloEnMesa(int lugar) const { return e.paloId(e.lamesa.at(lugar)); }
+    int paloTope(int asiento) const
+    {
+        const CardList &pila = asiento == PosicionCompacta::kCpu ? e.player1Lev : e.player2Lev;
+        return pila.isEmpty() ? -1 : e.paloId(pila.at(0));
+    }
+};
+
+int asiento(Lado lado)
 {
-    for (const CardId enMesa : e.lamesa)
-        if (e.mismoPalo(enMesa, carta))
-            return false;
-    return true;
+    return lado == Lado::Cpu ? PosicionCompacta::kCpu : PosicionCompacta::kHumano;
 }
 
 } // namespace
 
 bool esLegal(const GameState &estado, const Jugada &jugada, Lado lado)
 {
-    const bool cpu = lado == Lado::Cpu;
-    const CardList &mano = cpu ? estado.player1 : estado.player2;
-    const CardList &rival = cpu ? estado.player2Lev : estado.player1Lev;
-    if (jugada.carta < 0 || jugada.carta >= mano.count() || jugada.carta >= Marcas::kMano)
-        return false;
-    const CardId carta = mano.at(jugada.carta);
-    const bool sinMesa = jugada.mesa.empty();
-    switch (jugada.tipo) {
-    case Jugada::Tipo::AlMonton:
-        return sinMesa;
-    case Jugada::Tipo::LevantarMonton:
-        return sinMesa && !rival.isEmpty() && estado.mismoPalo(rival.at(0), carta);
-    case Jugada::Tipo::LevantarMesa:
-        return mesaLegal(estado, jugada.mesa, carta);
-    case Jugada::Tipo::Tirar:
-        break;
-    }
-    return sinMesa && mesaSinPalo(estado, carta);
+    const std::optional<MovimientoCompacto> m = ReglasCompactas::compacto(jugada);
+    return m && esLegal(estado, *m, lado);
+}
+
+bool esLegal(const GameState &estado, const MovimientoCompacto &movimiento, Lado lado)
+{
+    return ReglasCompactas::esLegalEn(LecturaEstado { estado }, asiento(lado), movimiento);
+}
+
+std::vector<Jugada> legales(const GameState &estado, Lado lado, ReglasCompactas::Alcance alcance)
+{
+    std::vector<Jugada> lista;
+    ReglasCompactas::generarEn(
+        LecturaEstado { estado }, asiento(lado), alcance,
+        [&lista](const MovimientoCompacto &m) { lista.push_back(m.comoJugada()); });
+    return lista;
 }
 
 } // namespace Legalidad

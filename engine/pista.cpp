@@ -2,33 +2,10 @@
 
 #include "pista.h"
 
+#include "legalidad.h"
+
+#include <algorithm>
 #include <utility>
-
-namespace {
-
-// Table places of the board whose card has the palo, lowest first.
-std::vector<int> lugaresDelPalo(const GameState &e, const QString &palo)
-{
-    std::vector<int> lugares;
-    for (int j = 0; j < e.lamesa.count() && j < Marcas::kMesa; ++j) {
-        if (e.palo(e.lamesa.at(j)) == palo)
-            lugares.push_back(j);
-    }
-    return lugares;
-}
-
-// Laying is refused while any table card has the palo, also one past the
-// board's places.
-bool sePuedeTirar(const GameState &e, const QString &palo)
-{
-    for (const CardId entrada : e.lamesa) {
-        if (e.palo(entrada) == palo)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 Pista::Pista()
 {
@@ -40,30 +17,32 @@ void Pista::setElector(Elector elector)
     m_elector = elector ? std::move(elector) : Elector(&Pista::normal);
 }
 
+// The rules give one move of each kind per palo in hand, at the lowest slot
+// holding it, and of the table lifts the one taking every markable match: in
+// slot order, so the first best is the lowest slot.
 Jugada Pista::normal(const GameState &e)
 {
-    const int mano = e.player2.count();
-    if (!e.player1Lev.isEmpty()) {
-        for (int slot = 0; slot < mano; ++slot) {
-            if (e.palo(e.player2.at(slot)) == e.palo(e.player1Lev.at(0)))
-                return Jugada { Jugada::Tipo::LevantarMonton, slot, {} };
-        }
+    using Tipo = Jugada::Tipo;
+    const std::vector<Jugada> legales
+        = Legalidad::legales(e, Lado::Humano, ReglasCompactas::Alcance::Representativas);
+    const auto primera = [&legales](Tipo tipo) {
+        return std::find_if(legales.begin(), legales.end(),
+                            [tipo](const Jugada &j) { return j.tipo == tipo; });
+    };
+    if (const auto monton = primera(Tipo::LevantarMonton); monton != legales.end())
+        return *monton;
+    const Jugada *mejor = nullptr;
+    for (const Jugada &j : legales) {
+        if (j.tipo == Tipo::LevantarMesa && (!mejor || j.mesa.size() > mejor->mesa.size()))
+            mejor = &j;
     }
-    Jugada mejor { Jugada::Tipo::AlMonton, 0, {} };
-    for (int slot = 0; slot < mano; ++slot) {
-        std::vector<int> lugares = lugaresDelPalo(e, e.palo(e.player2.at(slot)));
-        if (lugares.size() > mejor.mesa.size())
-            mejor = Jugada { Jugada::Tipo::LevantarMesa, slot, std::move(lugares) };
-    }
-    if (!mejor.mesa.empty())
-        return mejor;
-    for (int slot = 0; slot < mano; ++slot) {
-        if (sePuedeTirar(e, e.palo(e.player2.at(slot))))
-            return Jugada { Jugada::Tipo::Tirar, slot, {} };
-    }
+    if (mejor)
+        return *mejor;
+    if (const auto tirar = primera(Tipo::Tirar); tirar != legales.end())
+        return *tirar;
     // Only a table longer than the board's places gets here: its matching
     // card cannot be marked, and the own pile takes any card.
-    return mejor;
+    return { Tipo::AlMonton, 0, {} };
 }
 
 void Pista::marcar(Marcas &marcas, const Jugada &jugada)
@@ -72,6 +51,7 @@ void Pista::marcar(Marcas &marcas, const Jugada &jugada)
     marcas.Checkp1.fill(false);
     marcas.Checkp2.fill(false);
     marcas.CheckMonton[0] = jugada.tipo == Jugada::Tipo::LevantarMonton;
+    marcas.CheckMonton[1] = jugada.tipo == Jugada::Tipo::AlMonton;
     marcas.de(GrupoMarca::Checkp2, jugada.carta) = true;
     for (int lugar : jugada.mesa) {
         if (lugar < Marcas::kMesa)

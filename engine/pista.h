@@ -26,7 +26,8 @@ public:
 
     static Jugada normal(const GameState &estado);
     // The marks a player sets for the move: its hand card and, for a lift, what
-    // it takes. Every other table, hand and CPU-pile mark is cleared.
+    // it takes; for a card onto the own pile, that pile. Every other table,
+    // hand and pile mark is cleared, so Enter plays exactly this move.
     static void marcar(Marcas &marcas, const Jugada &jugada);
 
 private:

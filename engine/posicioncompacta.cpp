@@ -23,15 +23,6 @@ std::uint64_t PosicionCompacta::ocultasPara(int asiento) const
     return kTodas & ~(mascaraMano(asiento) | mascaraMesa() | apiladas);
 }
 
-bool PosicionCompacta::mesaTienePalo(int p) const
-{
-    for (int i = 0; i < enMesa; ++i) {
-        if (palo[mesa[i]] == p)
-            return true;
-    }
-    return false;
-}
-
 void PosicionCompacta::aplicar(const MovimientoCompacto &m)
 {
     const int s = turno;

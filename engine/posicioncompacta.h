@@ -45,8 +45,6 @@ struct PosicionCompacta
     std::uint64_t mascaraMesa() const;
     // What a seat cannot see: the other hand and the undealt cards.
     std::uint64_t ocultasPara(int asiento) const;
-    // Whether a table card at any place, markable or not, has the palo.
-    bool mesaTienePalo(int p) const;
 
     // Plays the move for the seat to move, passes the turn and deals when both
     // hands are empty and cards are left. The move must be legal.

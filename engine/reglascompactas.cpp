@@ -12,20 +12,22 @@ std::vector<MovimientoCompacto> ReglasCompactas::movimientos(const PosicionCompa
 
 bool ReglasCompactas::esLegal(const PosicionCompacta &p, int asiento, const Jugada &j)
 {
-    bool legal = false;
-    generar(p, asiento, Alcance::Todas,
-            [&](const MovimientoCompacto &m) { legal = legal || m.comoJugada() == j; });
-    return legal;
+    const std::optional<MovimientoCompacto> m = compacto(j);
+    return m && esLegal(p, asiento, *m);
 }
 
-std::uint8_t ReglasCompactas::lugaresDePalo(const PosicionCompacta &p, int palo)
+std::optional<MovimientoCompacto> ReglasCompactas::compacto(const Jugada &j)
 {
-    std::uint8_t lugares = 0;
-    const int n
-        = p.enMesa < PosicionCompacta::kLugaresMesa ? p.enMesa : PosicionCompacta::kLugaresMesa;
-    for (int i = 0; i < n; ++i) {
-        if (p.palo[p.mesa[i]] == palo)
-            lugares = static_cast<std::uint8_t>(lugares | (1U << i));
+    if (j.carta < 0 || j.carta >= PosicionCompacta::kMano)
+        return std::nullopt;
+    unsigned mesa = 0;
+    int anterior = -1;
+    for (const int lugar : j.mesa) {
+        if (lugar <= anterior || lugar >= PosicionCompacta::kLugaresMesa)
+            return std::nullopt;
+        mesa |= 1U << lugar;
+        anterior = lugar;
     }
-    return lugares;
+    return MovimientoCompacto { j.tipo, static_cast<std::uint8_t>(j.carta),
+                                static_cast<std::uint8_t>(mesa) };
 }

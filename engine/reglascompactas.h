@@ -6,13 +6,20 @@
 #include "movimientocompacto.h"
 #include "posicioncompacta.h"
 
+#include <optional>
 #include <vector>
 
 // The moves a seat may make, the same for the CPU's levels as for the human:
 // any hand card onto its own pile; a lift of any non-empty set of the
 // markable table places whose cards share the hand card's palo; the
 // opponent's pile when its top shares it; laying the card when no table card
-// has its palo. The one place that knows this; the players and tests ask it.
+// has its palo. The one place that knows this: the players, the hint, the
+// board's every way of playing (through Legalidad) and the tests ask it.
+//
+// The rules read a position through a small reading (a class with the
+// members of Lectura below), so that the compact position of the Difícil
+// player's thousands of hands a move and the game state of the board are
+// asked the same rules, each without being copied into the other.
 class ReglasCompactas
 {
 public:
@@ -24,25 +31,68 @@ public:
         Representativas,
     };
 
+    // The compact position's reading. A palo is a small number; a pile
+    // without cards has palo -1 on top.
+    struct Lectura
+    {
+        const PosicionCompacta &p;
+
+        int enMano(int asiento) const { return p.enMano[asiento]; }
+        int paloEnMano(int asiento, int slot) const { return p.palo[p.mano[asiento][slot]]; }
+        int enMesa() const { return p.enMesa; }
+        int paloEnMesa(int lugar) const { return p.palo[p.mesa[lugar]]; }
+        int paloTope(int asiento) const
+        {
+            return p.tope[asiento] == PosicionCompacta::kNinguna ? -1 : p.palo[p.tope[asiento]];
+        }
+    };
+
     template<class F>
-    static void generar(const PosicionCompacta &p, int asiento, Alcance alcance, F &&f);
+    static void generar(const PosicionCompacta &p, int asiento, Alcance alcance, F &&f)
+    {
+        generarEn(Lectura { p }, asiento, alcance, f);
+    }
+    template<class L, class F>
+    static void generarEn(const L &l, int asiento, Alcance alcance, F &&f);
 
     static std::vector<MovimientoCompacto> movimientos(const PosicionCompacta &p, int asiento,
                                                        Alcance alcance = Alcance::Todas);
+    static bool esLegal(const PosicionCompacta &p, int asiento, const MovimientoCompacto &m)
+    {
+        return esLegalEn(Lectura { p }, asiento, m);
+    }
+    // A move that names a place twice, out of order or past the markable ones
+    // is never legal.
     static bool esLegal(const PosicionCompacta &p, int asiento, const Jugada &j);
+    template<class L> static bool esLegalEn(const L &l, int asiento, const MovimientoCompacto &m);
+    // The Jugada's places as a mask; nothing when they are not ascending
+    // markable places, or the slot is past a hand.
+    static std::optional<MovimientoCompacto> compacto(const Jugada &j);
 
     // The markable table places whose card has the palo.
-    static std::uint8_t lugaresDePalo(const PosicionCompacta &p, int palo);
+    static std::uint8_t lugaresDePalo(const PosicionCompacta &p, int palo)
+    {
+        return lugaresDePaloEn(Lectura { p }, palo);
+    }
+    template<class L> static std::uint8_t lugaresDePaloEn(const L &l, int palo);
+    // Whether the opponent's pile has a top of the palo, to be taken.
+    template<class L> static bool puedeTomarMonton(const L &l, int asiento, int palo)
+    {
+        return l.paloTope(1 - asiento) == palo;
+    }
+    // Laying a card is refused while any table card has its palo, also one
+    // past the markable places.
+    template<class L> static bool puedeTirar(const L &l, int palo);
 };
 
-template<class F>
-void ReglasCompactas::generar(const PosicionCompacta &p, int asiento, Alcance alcance, F &&f)
+template<class L, class F>
+void ReglasCompactas::generarEn(const L &l, int asiento, Alcance alcance, F &&f)
 {
     using T = Jugada::Tipo;
-    const int rival = 1 - asiento;
     std::uint64_t palosVistos = 0;
-    for (int slot = 0; slot < p.enMano[asiento]; ++slot) {
-        const int pal = p.palo[p.mano[asiento][slot]];
+    const int enMano = l.enMano(asiento);
+    for (int slot = 0; slot < enMano; ++slot) {
+        const int pal = l.paloEnMano(asiento, slot);
         if (alcance == Alcance::Representativas) {
             if (palosVistos & PosicionCompacta::bit(pal))
                 continue;
@@ -50,9 +100,9 @@ void ReglasCompactas::generar(const PosicionCompacta &p, int asiento, Alcance al
         }
         const auto s = static_cast<std::uint8_t>(slot);
         f(MovimientoCompacto { T::AlMonton, s, 0 });
-        if (p.tope[rival] != PosicionCompacta::kNinguna && p.palo[p.tope[rival]] == pal)
+        if (puedeTomarMonton(l, asiento, pal))
             f(MovimientoCompacto { T::LevantarMonton, s, 0 });
-        const std::uint8_t lugares = lugaresDePalo(p, pal);
+        const std::uint8_t lugares = lugaresDePaloEn(l, pal);
         if (alcance == Alcance::Representativas) {
             if (lugares != 0)
                 f(MovimientoCompacto { T::LevantarMesa, s, lugares });
@@ -61,7 +111,52 @@ void ReglasCompactas::generar(const PosicionCompacta &p, int asiento, Alcance al
             for (unsigned sub = lugares; sub != 0; sub = (sub - 1) & lugares)
                 f(MovimientoCompacto { T::LevantarMesa, s, static_cast<std::uint8_t>(sub) });
         }
-        if (!p.mesaTienePalo(pal))
+        if (puedeTirar(l, pal))
             f(MovimientoCompacto { T::Tirar, s, 0 });
     }
+}
+
+// The same tests generarEn makes, asked of one move.
+template<class L>
+bool ReglasCompactas::esLegalEn(const L &l, int asiento, const MovimientoCompacto &m)
+{
+    if (m.carta >= l.enMano(asiento))
+        return false;
+    const int pal = l.paloEnMano(asiento, m.carta);
+    if (m.tipo == Jugada::Tipo::LevantarMesa)
+        return m.mesa != 0 && (m.mesa & ~lugaresDePaloEn(l, pal)) == 0;
+    if (m.mesa != 0)
+        return false;
+    switch (m.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return true;
+    case Jugada::Tipo::LevantarMonton:
+        return puedeTomarMonton(l, asiento, pal);
+    case Jugada::Tipo::LevantarMesa:
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return puedeTirar(l, pal);
+}
+
+template<class L> std::uint8_t ReglasCompactas::lugaresDePaloEn(const L &l, int palo)
+{
+    std::uint8_t lugares = 0;
+    const int enMesa = l.enMesa();
+    const int n = enMesa < PosicionCompacta::kLugaresMesa ? enMesa : PosicionCompacta::kLugaresMesa;
+    for (int i = 0; i < n; ++i) {
+        if (l.paloEnMesa(i) == palo)
+            lugares = static_cast<std::uint8_t>(lugares | (1U << i));
+    }
+    return lugares;
+}
+
+template<class L> bool ReglasCompactas::puedeTirar(const L &l, int palo)
+{
+    const int enMesa = l.enMesa();
+    for (int i = 0; i < enMesa; ++i) {
+        if (l.paloEnMesa(i) == palo)
+            return false;
+    }
+    return true;
 }

@@ -2,6 +2,8 @@
 
 #include "seleccion.h"
 
+#include "legalidad.h"
+
 #include <QCoreApplication>
 
 namespace Seleccion {
@@ -9,6 +11,12 @@ namespace Seleccion {
 QString mismoTipo()
 {
     return QCoreApplication::translate("Seleccion", "Solo puedes levantar cartas de un mismo tipo");
+}
+
+QString montonYLevantar()
+{
+    return QCoreApplication::translate("Seleccion",
+                                       "No puedes poner la carta en tu montón y levantar a la vez");
 }
 
 namespace {
@@ -30,6 +38,27 @@ std::optional<int> primeraMarcada(const GameState &estado, int *cuantas = nullpt
     return primera;
 }
 
+// The marked table places that hold a card, as a mask.
+std::uint8_t lugaresMarcados(const GameState &estado)
+{
+    unsigned lugares = 0;
+    for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
+        if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j)))
+            lugares |= 1U << j;
+    }
+    return static_cast<std::uint8_t>(lugares);
+}
+
+// The lift the marks make with the hand card of the slot: the CPU's pile when
+// its mark is set, else the marked table places that hold a card.
+MovimientoCompacto levantamiento(const GameState &estado, int slot)
+{
+    const auto carta = static_cast<std::uint8_t>(slot);
+    if (estado.marcas.CheckMonton[0])
+        return { Jugada::Tipo::LevantarMonton, carta, 0 };
+    return { Jugada::Tipo::LevantarMesa, carta, lugaresMarcados(estado) };
+}
+
 int mesaMarcadas(const GameState &estado)
 {
     int n = 0;
@@ -38,23 +67,15 @@ int mesaMarcadas(const GameState &estado)
     return n;
 }
 
-// Every marked table card, and the CPU's pile top when it is marked, has the palo of carta.
-bool todasDelPalo(const GameState &estado, CardId carta)
-{
-    for (int j = 0; j < Marcas::kMesa && j < estado.lamesa.count(); ++j) {
-        if (estado.marcas.CheckMesa.at(static_cast<std::size_t>(j))
-            && !estado.mismoPalo(estado.lamesa.at(j), carta))
-            return false;
-    }
-    return !estado.marcas.CheckMonton[0] || estado.mismoPalo(estado.player1Lev.at(0), carta);
-}
-
 } // namespace
 
-bool MismoPalo(const GameState &estado, CardId carta)
+bool MismoPalo(const GameState &estado, MovimientoCompacto movimiento)
 {
     const std::optional<int> slot = primeraMarcada(estado);
-    return !slot || estado.mismoPalo(carta, estado.player2.at(*slot));
+    if (!slot)
+        return true;
+    movimiento.carta = static_cast<std::uint8_t>(*slot);
+    return Legalidad::esLegal(estado, movimiento, Lado::Humano);
 }
 
 std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, Lado jugador)
@@ -65,13 +86,15 @@ std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, L
         return std::nullopt;
     }
     if (jugador == Lado::Humano) {
-        if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, estado.lamesa.at(i)))
+        using Tipo = Jugada::Tipo;
+        const auto lugar = static_cast<std::uint8_t>(1U << i);
+        if (grupo == GrupoMarca::CheckMesa && !MismoPalo(estado, { Tipo::LevantarMesa, 0, lugar }))
             return mismoTipo();
-        // Either pile mark is tested against the CPU's pile top; an empty pile
-        // has nothing to take.
-        if (grupo == GrupoMarca::CheckMonton && estado.player1Lev.isEmpty())
+        // The CPU's pile is tested against its top; an empty pile has nothing to take.
+        const bool montonCpu = grupo == GrupoMarca::CheckMonton && i == 0;
+        if (montonCpu && estado.player1Lev.isEmpty())
             return std::nullopt;
-        if (grupo == GrupoMarca::CheckMonton && !MismoPalo(estado, estado.player1Lev.at(0)))
+        if (montonCpu && !MismoPalo(estado, { Tipo::LevantarMonton, 0, 0 }))
             return mismoTipo();
     }
     marca = true;
@@ -94,9 +117,21 @@ std::optional<QString> ValidarLevantar(const GameState &estado)
         return QCoreApplication::translate("Seleccion", "Selecciona una carta de la mesa");
     // Marks set before the hand card, or a pile mark from an earlier turn,
     // were never tested against it.
-    if (!todasDelPalo(estado, estado.player2.at(*slot)))
+    if (!Legalidad::esLegal(estado, levantamiento(estado, *slot), Lado::Humano))
         return mismoTipo();
     return std::nullopt;
+}
+
+std::optional<int> unicaMarcada(const GameState &estado)
+{
+    int cuantas = 0;
+    const std::optional<int> slot = primeraMarcada(estado, &cuantas);
+    return cuantas == 1 ? slot : std::nullopt;
+}
+
+bool marcasDeLevantar(const GameState &estado)
+{
+    return lugaresMarcados(estado) != 0 || estado.marcas.CheckMonton[0];
 }
 
 void LimpiarSeleccion(Marcas &marcas)

@@ -4,28 +4,38 @@
 
 #include "gamestate.h"
 #include "lado.h"
+#include "movimientocompacto.h"
 
 #include <QString>
 #include <optional>
 
-// The human's selection before a lift: which marks may be set and whether the
-// marks make a lift. Refusals come back as the text to show the player.
+// The human's selection before a move: which marks may be set, whether the
+// marks make a lift, and what they say. Whether a card may join a lift is
+// asked of the rules (Legalidad). Refusals come back as the text to show.
 namespace Seleccion {
 
 QString mismoTipo();
+// Enter with the own pile marked together with cards or the CPU's pile to lift.
+QString montonYLevantar();
 
-// Whether carta has the palo of the first marked human hand card; true when no
-// hand card is marked. A mark on an empty hand slot does not count.
-bool MismoPalo(const GameState &estado, CardId carta);
+// Whether the move, played with the first marked human hand card, is legal;
+// true when no hand card is marked. A mark on an empty hand slot does not count.
+bool MismoPalo(const GameState &estado, MovimientoCompacto movimiento);
 
-// Toggles mark i of the group. For the human a table mark or a pile mark is
-// set only when the card it refers to passes MismoPalo; then the refusal text is
-// returned and the mark stays clear.
+// Toggles mark i of the group. For the human a table mark or the CPU's pile
+// mark is set only when it would make a legal lift with the first marked hand
+// card (MismoPalo); else the refusal text is returned and the mark stays clear.
+// The own pile's mark (CheckMonton 1) is toggled untested.
 std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, Lado jugador);
 
 // Checks the human's marks before a lift; the refusal text, or nothing when
-// the lift may go ahead.
+// the lift may go ahead, in which case it is a legal move.
 std::optional<QString> ValidarLevantar(const GameState &estado);
+
+// The one marked human hand slot that holds a card; nothing when none or several.
+std::optional<int> unicaMarcada(const GameState &estado);
+// Whether a table place holding a card, or the CPU's pile, is marked.
+bool marcasDeLevantar(const GameState &estado);
 
 // Clears every table and hand mark; the pile marks stay.
 void LimpiarSeleccion(Marcas &marcas);

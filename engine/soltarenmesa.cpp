@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include "legalidad.h"
 #include "nombrenaipe.h"
 
 #include <algorithm>
@@ -12,12 +13,17 @@ namespace SoltarEnMesa {
 
 std::optional<Jugada> jugada(const GameState &e, int slot, int lugar)
 {
-    const QString &palo = e.palo(e.player2.at(slot));
-    if (e.palo(e.lamesa.at(lugar)) != palo)
-        return std::nullopt;
     Jugada j { Jugada::Tipo::LevantarMesa, slot, { lugar } };
+    if (!Legalidad::esLegal(e, j, Lado::Humano))
+        return std::nullopt;
+    // A marked place joins when the card could lift it as well.
     for (int i = 0; i < e.lamesa.count() && i < Marcas::kMesa; ++i) {
-        if (i != lugar && e.marcas.de(GrupoMarca::CheckMesa, i) && e.palo(e.lamesa.at(i)) == palo)
+        if (i != lugar && e.marcas.de(GrupoMarca::CheckMesa, i)
+            && Legalidad::esLegal(e,
+                                  MovimientoCompacto { Jugada::Tipo::LevantarMesa,
+                                                       static_cast<std::uint8_t>(slot),
+                                                       static_cast<std::uint8_t>(1U << i) },
+                                  Lado::Humano))
             j.mesa.push_back(i);
     }
     std::sort(j.mesa.begin(), j.mesa.end());

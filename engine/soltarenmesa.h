@@ -8,11 +8,12 @@
 #include <QString>
 #include <optional>
 
-// A hand card dropped on a table card: a lift when the table card has its palo.
+// A hand card dropped on a table card: a lift when the rules let the card lift it.
 namespace SoltarEnMesa {
 
 // The hand card of the slot lifts the table card at lugar together with the
-// table cards of the same palo already marked. Nothing when the palo differs.
+// table cards already marked that it may lift too. Nothing when it may not lift
+// the one it was dropped on.
 std::optional<Jugada> jugada(const GameState &estado, int slot, int lugar);
 
 // Why such a drop does nothing, for the status bar.

@@ -504,16 +504,31 @@ void ZelboGame::LevantarBtn_Click()
     });
 }
 
+// The hand card alone is laid, with the own pile marked it goes there; marks
+// of a lift, or no single hand card, go to Levantar and its checks.
+void ZelboGame::jugarMarcas()
+{
+    ejecutar([this] {
+        const std::optional<int> slot = Seleccion::unicaMarcada(m_estado);
+        const bool levantar = Seleccion::marcasDeLevantar(m_estado);
+        const bool alMonton = m_estado.marcas.CheckMonton[1];
+        if (!slot || (levantar && !alMonton))
+            LevantarBtn_Click();
+        else if (levantar)
+            aviso(Seleccion::montonYLevantar());
+        else if (alMonton)
+            montonimg_DragDrop(*slot);
+        else
+            Form_DragDrop(*slot);
+    });
+}
+
 bool ZelboGame::TieneParaLevantar(int slot)
 {
-    const CardId carta = m_estado.player2.at(slot);
-    for (const CardId enMesa : m_estado.lamesa) {
-        if (m_estado.mismoPalo(enMesa, carta)) {
-            aviso(tr("Tienes cartas para levantar"));
-            return true;
-        }
-    }
-    return false;
+    if (Legalidad::esLegal(m_estado, Jugada { Jugada::Tipo::Tirar, slot, {} }, Lado::Humano))
+        return false;
+    aviso(tr("Tienes cartas para levantar"));
+    return true;
 }
 
 void ZelboGame::Form_DragDrop(int slot)

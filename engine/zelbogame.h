@@ -99,6 +99,9 @@ public:
     void Checkp2_Click(int indice);
     void CheckMonton_Click(int indice);
     void LevantarBtn_Click();
+    // Enter: plays exactly the move the marks make, the own pile's mark
+    // included, with the refusal of the way that move is played otherwise.
+    void jugarMarcas();
     void Form_DragDrop(int slot);
     void montonimg_DragDrop(int slot);
     // A hand card dropped on a table card of its palo lifts it, with the table

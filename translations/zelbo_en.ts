@@ -294,10 +294,6 @@
         <translation>You lay %1 on the table</translation>
     </message>
     <message>
-        <source>Pon %1 en tu montón (M)</source>
-        <translation>Put %1 on your pile (M)</translation>
-    </message>
-    <message>
         <source>Llévate el montón de la CPU con %1 (Intro)</source>
         <translation>Take the CPU&apos;s pile with %1 (Enter)</translation>
     </message>
@@ -308,6 +304,10 @@
     <message>
         <source>Tira %1 a la mesa (Intro)</source>
         <translation>Lay %1 on the table (Enter)</translation>
+    </message>
+    <message>
+        <source>Pon %1 en tu montón (Intro)</source>
+        <translation>Put %1 on your pile (Enter)</translation>
     </message>
 </context>
 <context>
@@ -770,6 +770,10 @@
         <source>Selecciona una carta de la mesa</source>
         <translation>Select a card on the table</translation>
     </message>
+    <message>
+        <source>No puedes poner la carta en tu montón y levantar a la vez</source>
+        <translation>You cannot put the card on your pile and lift at the same time</translation>
+    </message>
 </context>
 <context>
     <name>SoltarEnMesa</name>
@@ -780,10 +784,6 @@
 </context>
 <context>
     <name>TecladoTablero</name>
-    <message>
-        <source>Tu montón no se marca: pon en él la carta marcada con M o arrastrándola</source>
-        <translation>Your pile is not marked: put the marked card on it with M or by dragging it</translation>
-    </message>
     <message>
         <source>Marca una sola de tus cartas para ponerla en tu montón</source>
         <translation>Mark just one of your cards to put it on your pile</translation>

@@ -24,6 +24,8 @@ class TstBoardInput : public QObject
 private slots:
     void dropOnTheBackgroundLaysTheCard();
     void dropOnACpuPileGoesOnTheOwnPile();
+    void dropOnAnEmptyPilesPlaceGoesOnTheOwnPile_data();
+    void dropOnAnEmptyPilesPlaceGoesOnTheOwnPile();
     void dropOnAnyOtherControlDoesNothing();
     void eitherButtonSelectsAndTheButtonLifts();
     void aShortMoveIsAClickNotADrag();
@@ -54,6 +56,36 @@ void TstBoardInput::dropOnACpuPileGoesOnTheOwnPile()
     Raton::soltarEn(f.tablero(), 1, f.tablero().montonimg[0]);
     QCOMPARE(int(f.estado().player2Lev.at(0)), copas(1));
     QCOMPARE(int(f.estado().player1Lev.at(0)), copas(5));
+}
+
+void TstBoardInput::dropOnAnEmptyPilesPlaceGoesOnTheOwnPile_data()
+{
+    QTest::addColumn<int>("monton");
+    QTest::newRow("the own pile's place") << 1;
+    QTest::newRow("the CPU's pile's place") << 0;
+}
+
+// Both piles empty, and oros(2) on the table: oros(1) cannot be laid, so a
+// drop that fell through to the felt would be refused.
+void TstBoardInput::dropOnAnEmptyPilesPlaceGoesOnTheOwnPile()
+{
+    QFETCH(int, monton);
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    Posicion p;
+    p.humano = { oros(1), copas(1) };
+    p.cpu = { espadas(1), espadas(4) };
+    p.mesa = { oros(2), bastos(1), bastos(2), bastos(3), bastos(4), espadas(2) };
+    p.tamPilaCpu = 0;
+    p.tamPilaHumano = 0;
+    QVERIFY(f.cargar(p));
+    BoardWidget &t = f.tablero();
+    QVERIFY(t.montonimg[0]->isHidden() && t.montonimg[1]->isHidden());
+    Raton::soltarEn(t, 0, t.montonimg.at(std::size_t(monton)));
+    QCOMPARE(Posicion::numeros(f.estado().player2Lev), QList<int> { oros(1) });
+    QCOMPARE(Posicion::numeros(f.estado().player2), QList<int> { copas(1) });
+    QVERIFY(f.dialogos().textos().isEmpty());
+    QVERIFY(t.montonimg[1]->isVisible());
 }
 
 void TstBoardInput::dropOnAnyOtherControlDoesNothing()

@@ -7,7 +7,9 @@
 #include "electordificil.h"
 #include "markbox.h"
 #include "pista.h"
+#include "tecladotablero.h"
 #include "winnerdialogfrm.h"
+#include "zelbofrm.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -87,6 +89,9 @@ private slots:
     void keysAndTheirRefusals();
     void hintMarksAndSaysItsMove();
     void hintAsksTheDifficultPlayerAtThatLevel();
+    void spaceMarksTheOwnPileAndEnterPlaysExactlyTheMarks();
+    void hintOntoAnEmptyOwnPileIsPlayedByEnter();
+    void wholeDifficultGameWithHintAndEnterOnly();
     void keysDuringTheCpuTurnAreDiscarded();
 
 private:
@@ -135,8 +140,8 @@ void TstBoardKeys::marcarConFlechas(BoardFixture &f, const Jugada &j)
     }
 }
 
-// Every turn of the human is keys: the hint and Enter or M, or, every other
-// turn, the hint's move marked with the arrows and Space. The hand-end boxes
+// Every turn of the human is keys: the hint and Enter, or, every other turn,
+// the hint's move marked with the arrows and Space, then Enter or M. The hand-end boxes
 // and "¿Jugar de nuevo?" are answered by the scripted dialogs, the results
 // window closed with Esc.
 void TstBoardKeys::wholeGameWithTheKeysOnly()
@@ -160,8 +165,8 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
             marcarConFlechas(f, j);
         }
         if (turnos % 2 == 0)
-            QCOMPARE(estado(f).endsWith(QStringLiteral("(M)")), j.tipo == Tipo::AlMonton);
-        tecla(f, j.tipo == Tipo::AlMonton ? Qt::Key_M : Qt::Key_Return);
+            QVERIFY2(estado(f).endsWith(QStringLiteral("(Intro)")), qPrintable(estado(f)));
+        tecla(f, j.tipo == Tipo::AlMonton && turnos % 2 == 1 ? Qt::Key_M : Qt::Key_Return);
         ++turnos;
         // The move was made: the hand or the piles changed, or a new deal came.
         QVERIFY(f.ventana().terminado()
@@ -201,12 +206,14 @@ void TstBoardKeys::keysAndTheirRefusals()
     QCOMPARE(foco(), t.montonimg[0]);
     teclas(f, Qt::Key_Down, 3);
     QCOMPARE(foco(), t.montonimg[1]);
-    tecla(f, Qt::Key_Space); // the own pile takes no mark
-    QCOMPARE(estado(f), "Tu montón no se marca: pon en él la carta marcada con M o arrastrándola");
+    tecla(f, Qt::Key_Space); // the own pile takes its mark
+    QVERIFY(f.estado().marcas.CheckMonton[1] && t.CheckMonton[1]->isChecked());
     tecla(f, Qt::Key_M);
     QCOMPARE(estado(f), "Marca una sola de tus cartas para ponerla en tu montón");
     tecla(f, Qt::Key_Return);
     QCOMPARE(f.dialogos().textos(), QStringList { "Debes seleccionar solo una de tus cartas" });
+    tecla(f, Qt::Key_Space); // and gives it back
+    QVERIFY(!f.estado().marcas.CheckMonton[1] && !t.CheckMonton[1]->isChecked());
     tecla(f, Qt::Key_Up);
     teclas(f, Qt::Key_Left, 2);
     tecla(f, Qt::Key_Space);
@@ -286,6 +293,96 @@ void TstBoardKeys::hintAsksTheDifficultPlayerAtThatLevel()
     for (int lugar = 0; lugar < p.mesa.size(); ++lugar)
         QCOMPARE(m.CheckMesa.at(std::size_t(lugar)),
                  std::find(dificil.mesa.begin(), dificil.mesa.end(), lugar) != dificil.mesa.end());
+}
+
+// oros(1) marked with oros(2) on the table: with the own pile marked too, Enter
+// refuses the mixed marks; with only the own pile, it puts the card there,
+// where a lay would be refused.
+void TstBoardKeys::spaceMarksTheOwnPileAndEnterPlaysExactlyTheMarks()
+{
+    BoardFixture f;
+    const Posicion p = posicion();
+    QVERIFY(empezar(f, &p));
+    BoardWidget &t = f.tablero();
+    const Marcas &m = f.estado().marcas;
+    tecla(f, Qt::Key_Space); // oros(1)
+    tecla(f, Qt::Key_Up);
+    tecla(f, Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), t.mesaimg[1]);
+    tecla(f, Qt::Key_Space); // oros(2)
+    teclas(f, Qt::Key_Down, 2);
+    QCOMPARE(QApplication::focusWidget(), t.montonimg[1]);
+    tecla(f, Qt::Key_Space);
+    QVERIFY(m.Checkp2[0] && m.CheckMesa[1] && m.CheckMonton[1]);
+    const QString antes = Posicion::texto(f.estado());
+    tecla(f, Qt::Key_Return);
+    QCOMPARE(f.dialogos().textos(),
+             QStringList { "No puedes poner la carta en tu montón y levantar a la vez" });
+    QCOMPARE(Posicion::texto(f.estado()), antes);
+    teclas(f, Qt::Key_Up, 2);
+    tecla(f, Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), t.mesaimg[1]);
+    tecla(f, Qt::Key_Space);
+    QVERIFY(!m.CheckMesa[1]);
+    tecla(f, Qt::Key_Return);
+    QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 1), QList<int> { oros(1) });
+    QCOMPARE(Posicion::numeros(f.estado().lamesa).mid(0, 2), QList<int>({ bastos(1), oros(2) }));
+    QCOMPARE(f.dialogos().textos().size(), 1);
+}
+
+// Both piles empty, oros(2) on the table, and a hint (the Difícil player's, at
+// that level) of oros(1) onto the own pile: H marks the pile, Enter plays it.
+void TstBoardKeys::hintOntoAnEmptyOwnPileIsPlayedByEnter()
+{
+    BoardFixture f;
+    Posicion p;
+    p.humano = { oros(1), copas(1) };
+    p.cpu = { espadas(1), espadas(4) };
+    p.mesa = { oros(2), bastos(1), bastos(2), bastos(3), bastos(4), espadas(2) };
+    p.tamPilaCpu = 0;
+    p.tamPilaHumano = 0;
+    QVERIFY(empezar(f, &p));
+    f.ventana().teclado().pista().setElector([](const GameState &) {
+        return Jugada { Tipo::AlMonton, 0, {} };
+    });
+    tecla(f, Qt::Key_H);
+    QCOMPARE(estado(f), "Pon el As de oros en tu montón (Intro)");
+    QVERIFY(f.estado().marcas.CheckMonton[1] && f.tablero().CheckMonton[1]->isChecked());
+    tecla(f, Qt::Key_Return);
+    QCOMPARE(Posicion::numeros(f.estado().player2Lev), QList<int> { oros(1) });
+    QVERIFY(f.dialogos().textos().isEmpty());
+}
+
+// At the Difícil level, the CPU and the hint both the Difícil player: every
+// turn is H then Enter, and no refusal is ever shown.
+void TstBoardKeys::wholeDifficultGameWithHintAndEnterOnly()
+{
+    BoardFixture f(11);
+    f.ventana().juego().setFuenteDeNivel([] { return NivelCpu::Dificil; });
+    CierraResultados resultados;
+    f.dialogos().responder(DialogService::Respuesta::No);
+    QVERIFY(empezar(f));
+    QCOMPARE(f.ventana().juego().nivelCpu(), NivelCpu::Dificil);
+    int turnos = 0;
+    while (!f.ventana().terminado() && turnos < 500) {
+        const int mano = f.estado().player2.count();
+        const int repartidas = f.estado().cartasRepartidas;
+        tecla(f, Qt::Key_H);
+        QVERIFY2(estado(f).endsWith(QStringLiteral("(Intro)")), qPrintable(estado(f)));
+        tecla(f, Qt::Key_Return);
+        ++turnos;
+        QVERIFY(f.ventana().terminado() || f.estado().player2.count() != mano
+                || f.estado().cartasRepartidas != repartidas);
+    }
+    QVERIFY(f.ventana().terminado());
+    QCOMPARE(f.ventana().estadoSalida(), 0);
+    QVERIFY(turnos > 40);
+    for (const QString &texto : f.dialogos().textos())
+        QVERIFY2(texto == QStringLiteral("Contando puntajes")
+                     || texto == QStringLiteral("¿Jugar de nuevo?")
+                     || texto == QStringLiteral("Mano empatada")
+                     || texto.endsWith(QStringLiteral(" gana la mano")),
+                 qPrintable(texto));
 }
 
 void TstBoardKeys::keysDuringTheCpuTurnAreDiscarded()

@@ -60,23 +60,11 @@ Jugada segunLaRegla(const GameState &e, int &empates)
     return { Tipo::AlMonton, 0, {} };
 }
 
-// Carries the move out as the keys do: the hint's marks, then the button, a
-// lay or the own pile.
+// Carries the move out as the keys do: the hint's marks, then Enter.
 void jugar(ZelboGame &juego, const Jugada &j)
 {
     juego.marcarJugada(j);
-    switch (j.tipo) {
-    case Tipo::LevantarMesa:
-    case Tipo::LevantarMonton:
-        juego.LevantarBtn_Click();
-        break;
-    case Tipo::Tirar:
-        juego.Form_DragDrop(j.carta);
-        break;
-    case Tipo::AlMonton:
-        juego.montonimg_DragDrop(j.carta);
-        break;
-    }
+    juego.jugarMarcas();
 }
 
 } // namespace
@@ -140,7 +128,7 @@ void TestHint::hintFollowsTheRule_data()
         << pos({ bastos(2) },
                { oros(1), oros(2), copas(1), copas(2), espadas(1), espadas(2), oros(3), bastos(1) },
                {})
-        << Jugada { Tipo::AlMonton, 0, {} } << "Pon el 2 de bastos en tu montón (M)";
+        << Jugada { Tipo::AlMonton, 0, {} } << "Pon el 2 de bastos en tu montón (Intro)";
 }
 
 void TestHint::hintFollowsTheRule()
