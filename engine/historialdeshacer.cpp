@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QtEndian>
 #include <algorithm>
 #include <utility>
 
@@ -24,6 +25,9 @@ const QString kTurno = QStringLiteral("turno");
 const QString kUltimo = QStringLiteral("ultimo");
 const QString kMano = QStringLiteral("mano");
 const QString kAzar = QStringLiteral("azar");
+// Far above any game's history (a whole game takes a few hundred kilobytes): a larger size
+// announced by the bytes is damage, not a history to make room for.
+constexpr qsizetype kMaxDescomprimido = 64 * 1024 * 1024;
 
 QByteArray posicion(const GameState &estado)
 {
@@ -96,7 +100,9 @@ QByteArray HistorialDeshacer::aBytes() const
     if (m_fotos.empty())
         return {};
     try {
-        return comoJson();
+        // The generator's states differ in a few places from one deal to the next, and the
+        // positions in a few cards: the history shrinks to a tenth of its size.
+        return qCompress(comoJson());
     } catch (const ItemFileError &) {
         // A position the saved-game format cannot hold: the game goes on, kept without it.
         return {};
@@ -135,7 +141,10 @@ QByteArray HistorialDeshacer::comoJson() const
 std::optional<HistorialDeshacer> HistorialDeshacer::deBytes(const QByteArray &bytes,
                                                             const GameState &base)
 {
-    const QJsonObject json = QJsonDocument::fromJson(bytes).object();
+    // qCompress puts the size of the original first, big-endian.
+    if (bytes.size() < 4 || qFromBigEndian<quint32>(bytes.constData()) > kMaxDescomprimido)
+        return std::nullopt;
+    const QJsonObject json = QJsonDocument::fromJson(qUncompress(bytes)).object();
     const QJsonArray azares = json.value(kAzares).toArray();
     const QStringList todas = textos(json.value(kLineas).toArray());
     const QJsonArray fotos = json.value(kFotos).toArray();

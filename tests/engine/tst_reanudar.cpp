@@ -18,6 +18,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 using Respuesta = DialogService::Respuesta;
@@ -66,6 +67,34 @@ QByteArray leerArchivo(const QString &ruta)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Changes the one entry of the side file of the kept game in carpeta.
+bool reescribirEntrada(const QString &carpeta, const std::function<void(QJsonObject &)> &cambio)
+{
+    const KeptGameStore almacen(carpeta);
+    QJsonObject lado = QJsonDocument::fromJson(leerArchivo(almacen.sidePath())).object();
+    const QJsonArray entradas = lado.value(QStringLiteral("partidas")).toArray();
+    if (entradas.size() != 1)
+        return false;
+    QJsonObject entrada = entradas.first().toObject();
+    cambio(entrada);
+    lado.insert(QStringLiteral("partidas"), QJsonArray { entrada });
+    QFile f(almacen.sidePath());
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && f.write(QJsonDocument(lado).toJson()) > 0;
+}
+
+// A game played past its first hand's end, then Salir; its position as "Guardar" writes it.
+QByteArray jugarYSalir(const QString &programa, const QString &carpeta, MersenneRandom &azarHumano)
+{
+    Sesion s(programa, carpeta, 21, azarHumano);
+    s.juego.iniciar();
+    while (s.vista.resultadosMano().isEmpty())
+        s.humano.jugar();
+    s.humano.jugar();
+    s.juego.Form_Terminate();
+    return s.posicion();
+}
+
 } // namespace
 
 // A game taken up after a restart is the game that was left: its undo and redo, its
@@ -81,6 +110,8 @@ private slots:
     void resumeKeepsUndoHistoryNamesAndNumber();
     void gameWithoutAMoveIsNotKept();
     void gameKeptByTheEarlierReleaseResumes();
+    void damagedUndoHistoryIsLeftOut_data();
+    void damagedUndoHistoryIsLeftOut();
 
 private:
     std::unique_ptr<TestProgramDir> m_dir;
@@ -189,32 +220,16 @@ void TestReanudar::gameKeptByTheEarlierReleaseResumes()
 {
     QTemporaryDir carpeta;
     MersenneRandom azarHumano(8);
-    QByteArray posicion;
-    {
-        Sesion s(m_dir->path(), carpeta.path(), 21, azarHumano);
-        s.juego.iniciar();
-        while (s.vista.resultadosMano().isEmpty())
-            s.humano.jugar();
-        s.humano.jugar();
-        posicion = s.posicion();
-        QCOMPARE(s.juego.estado().numeroDeMano, 2);
-        s.juego.Form_Terminate();
-    }
-    const KeptGameStore almacen(carpeta.path());
-    QJsonObject lado = QJsonDocument::fromJson(leerArchivo(almacen.sidePath())).object();
-    QJsonArray entradas = lado.value(QStringLiteral("partidas")).toArray();
-    QCOMPARE(entradas.size(), 1);
-    QJsonObject entrada = entradas.first().toObject();
-    for (const char *nuevo : { "mano", "abandonada", "nombre_marcador" }) {
-        QVERIFY2(entrada.contains(QLatin1String(nuevo)), nuevo);
-        entrada.remove(QLatin1String(nuevo));
-    }
-    entrada.insert(QStringLiteral("deshacer"), QString());
-    lado.insert(QStringLiteral("partidas"), QJsonArray { entrada });
-    QFile f(almacen.sidePath());
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(QJsonDocument(lado).toJson());
-    f.close();
+    const QByteArray posicion = jugarYSalir(m_dir->path(), carpeta.path(), azarHumano);
+    QVERIFY(reescribirEntrada(carpeta.path(), [](QJsonObject &entrada) {
+        for (const char *nuevo : { "mano", "abandonada", "nombre_marcador" }) {
+            QVERIFY2(entrada.contains(QLatin1String(nuevo)), nuevo);
+            entrada.remove(QLatin1String(nuevo));
+        }
+        entrada.insert(QStringLiteral("deshacer"), QString());
+    }));
+    if (QTest::currentTestFailed())
+        return;
 
     Sesion s(m_dir->path(), carpeta.path(), 22, azarHumano);
     s.dialogos.responder(Respuesta::Yes);
@@ -226,6 +241,38 @@ void TestReanudar::gameKeptByTheEarlierReleaseResumes()
     QVERIFY(!s.juego.puedeDeshacer());
     // That release put the player's name over the score on resuming.
     QCOMPARE(s.vista.nombresMostrados(), QStringList { kHumano });
+    s.humano.jugar();
+    QVERIFY(s.juego.puedeDeshacer());
+}
+
+void TestReanudar::damagedUndoHistoryIsLeftOut_data()
+{
+    QTest::addColumn<QByteArray>("historial");
+    QTest::newRow("not compressed") << QByteArray("{\"fotos\": []}");
+    QTest::newRow("a size beyond reason") << QByteArray("\xff\xff\xff\xf0xyz");
+    QTest::newRow("a position that is no game")
+        << qCompress(R"({"actual":0,"azares":["x"],"lineas":[],"fotos":[{"partida":"MQ==",
+                     "turno":1,"ultimo":0,"mano":1,"azar":0,"lineas":0}]})");
+    QTest::newRow("current position out of range")
+        << qCompress(R"({"actual":3,"azares":[],"lineas":[],"fotos":[]})");
+}
+
+// The position is whole, only the undo history is not: the game resumes without it.
+void TestReanudar::damagedUndoHistoryIsLeftOut()
+{
+    QFETCH(QByteArray, historial);
+    QTemporaryDir carpeta;
+    MersenneRandom azarHumano(8);
+    const QByteArray posicion = jugarYSalir(m_dir->path(), carpeta.path(), azarHumano);
+    QVERIFY(reescribirEntrada(carpeta.path(), [&historial](QJsonObject &entrada) {
+        entrada.insert(QStringLiteral("deshacer"), QString::fromLatin1(historial.toBase64()));
+    }));
+    Sesion s(m_dir->path(), carpeta.path(), 22, azarHumano);
+    s.dialogos.responder(Respuesta::Yes);
+    s.juego.iniciar();
+    QCOMPARE(s.posicion(), posicion);
+    QVERIFY(!s.juego.puedeDeshacer());
+    QVERIFY(!s.juego.terminado());
     s.humano.jugar();
     QVERIFY(s.juego.puedeDeshacer());
 }
