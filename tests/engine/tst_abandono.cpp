@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "fakedialogs.h"
+#include "fakeview.h"
 #include "gameinprogress.h"
 #include "keptgamestore.h"
+#include "mersennerandom.h"
 #include "partidaconservada.h"
+#include "randomhuman.h"
 #include "statisticsfile.h"
 #include "testprogramdir.h"
+#include "zelbogame.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
@@ -23,6 +31,8 @@ class TestAbandono : public QObject
 private slots:
     void initTestCase();
     void abandonedGameNeverComesBack();
+    void keptGameLeftAlreadyIsNotOffered_data();
+    void keptGameLeftAlreadyIsNotOffered();
 
 private:
     std::unique_ptr<TestProgramDir> m_dir;
@@ -32,6 +42,7 @@ void TestAbandono::initTestCase()
 {
     m_dir = std::make_unique<TestProgramDir>();
     QVERIFY2(m_dir->isValid(), qPrintable(m_dir->error()));
+    QVERIFY(m_dir->escribirPreferencias(QStringLiteral("Máquina"), QStringLiteral("Ana")));
 }
 
 // A writer plays and leaves game after game until it is killed at a random instant; then
@@ -93,6 +104,72 @@ void TestAbandono::abandonedGameNeverComesBack()
     }
     qInfo("%d kills: %d while a game was being left, %d asked about the game in progress", kKills,
           whileLeaving, asked);
+}
+
+void TestAbandono::keptGameLeftAlreadyIsNotOffered_data()
+{
+    QTest::addColumn<QString>("como");
+    // A kill came after the game was marked, or after it was counted, or the start asks for
+    // a game by its number (--partida).
+    QTest::newRow("marked abandoned") << QStringLiteral("marcada");
+    QTest::newRow("counted") << QStringLiteral("contada");
+    QTest::newRow("another game chosen at the start") << QStringLiteral("numero");
+}
+
+// The start finds the kept game of a game that was left: it asks nothing, and the game is
+// counted as abandoned once, whatever was done of it before.
+void TestAbandono::keptGameLeftAlreadyIsNotOffered()
+{
+    QFETCH(QString, como);
+    QTemporaryDir carpeta;
+    MersenneRandom azarHumano(4);
+    {
+        FakeView vista;
+        FakeDialogs dialogos;
+        MersenneRandom azar(4);
+        ZelboGame juego(m_dir->path(), vista, dialogos, azar);
+        PartidaConservada conservada(carpeta.path(), dialogos, &azar);
+        juego.setConservada(&conservada);
+        RandomHuman humano(juego, azarHumano);
+        juego.iniciar();
+        humano.jugar();
+        juego.Form_Terminate();
+    }
+    const KeptGameStore store(carpeta.path());
+    const KeptGameStore::Loaded kept = store.load();
+    QCOMPARE(kept.status, KeptGameStore::Status::Found);
+    if (como == QLatin1String("marcada")) {
+        QFile side(store.sidePath());
+        QVERIFY(side.open(QIODevice::ReadWrite));
+        QJsonObject json = QJsonDocument::fromJson(side.readAll()).object();
+        QJsonArray entries = json.value(QStringLiteral("partidas")).toArray();
+        QJsonObject entry = entries.first().toObject();
+        entry.insert(QStringLiteral("abandonada"), true);
+        entries.replace(0, entry);
+        json.insert(QStringLiteral("partidas"), entries);
+        QVERIFY(side.resize(0));
+        QVERIFY(side.write(QJsonDocument(json).toJson()) > 0);
+    } else if (como == QLatin1String("contada")) {
+        Statistics statistics;
+        QVERIFY(statistics.commit(*GameInProgress::fromBytes(kept.game->estadisticas),
+                                  GameResult::Abandoned));
+        QVERIFY(StatisticsFile(carpeta.path()).save(statistics));
+    }
+
+    FakeView vista;
+    FakeDialogs dialogos;
+    dialogos.responder(DialogService::Respuesta::Yes);
+    MersenneRandom azar(5);
+    ZelboGame juego(m_dir->path(), vista, dialogos, azar);
+    PartidaConservada conservada(carpeta.path(), dialogos, &azar);
+    juego.setConservada(&conservada);
+    if (como == QLatin1String("numero"))
+        juego.setPartidaInicial(12);
+    juego.iniciar();
+    QVERIFY(!dialogos.textos().contains(QStringLiteral("¿Continuar la partida anterior?")));
+    QCOMPARE(juego.estado().cartasRepartidas, std::uint8_t { 10 });
+    QCOMPARE(StatisticsFile(carpeta.path()).load().statistics.record().abandonadas, 1);
+    QCOMPARE(store.load().status, KeptGameStore::Status::None);
 }
 
 QTEST_GUILESS_MAIN(TestAbandono)
