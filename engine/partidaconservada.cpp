@@ -112,7 +112,6 @@ bool PartidaConservada::reanudar(GameState &estado, const KeptGame &guardada)
         vuelta->numeroDeMano
             = m_actual && !m_actual->hands().isEmpty() ? m_actual->hands().lastKey() + 1 : 1;
     estado = std::move(*vuelta);
-    m_reanudada = guardada;
     m_guardada = guardada;
     return true;
 }

@@ -54,8 +54,6 @@ public:
     // Puts back in `estado` (already loaded with the deck and preferences) the game that
     // alIniciar returned, the turn waiting for the human. False when it cannot be played.
     bool reanudar(GameState &estado, const KeptGame &guardada);
-    // The game number and undo history the resumed game was kept with.
-    const std::optional<KeptGame> &reanudada() const { return m_reanudada; }
 
     // Keeps the position, once the human has moved in the game.
     void turnoHumano(const GameState &estado);
@@ -91,7 +89,6 @@ private:
     std::function<QString()> m_nivel;
     Statistics m_estadisticas;
     std::optional<GameInProgress> m_actual;
-    std::optional<KeptGame> m_reanudada;
     // What the files hold now, to be marked abandoned.
     std::optional<KeptGame> m_guardada;
     std::function<qint64()> m_numeroPartida;
