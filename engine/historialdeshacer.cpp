@@ -33,7 +33,11 @@ QByteArray posicion(const GameState &estado)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    SavedGameFile::write(buffer, PartidaGuardada::desdeEstado(estado));
+    try {
+        SavedGameFile::write(buffer, PartidaGuardada::desdeEstado(estado));
+    } catch (const ItemFileError &) {
+        return {};
+    }
     return buffer.data().toBase64();
 }
 
@@ -75,6 +79,7 @@ void HistorialDeshacer::anotar(Foto foto)
         m_fotos.resize(m_actual + 1);
     // The marks are the board's of the moment, not part of the position.
     foto.estado.marcas = {};
+    foto.guardada = posicion(foto.estado);
     m_fotos.push_back(std::move(foto));
     m_actual = m_fotos.size() - 1;
 }
@@ -97,16 +102,13 @@ const HistorialDeshacer::Foto *HistorialDeshacer::rehacer()
 // lines of the one before: both are written once, the positions refer to them.
 QByteArray HistorialDeshacer::aBytes() const
 {
-    if (m_fotos.empty())
+    // A position the saved-game format cannot hold: the game goes on, kept without it.
+    const auto sinGuardar = [](const Foto &foto) { return foto.guardada.isEmpty(); };
+    if (m_fotos.empty() || std::ranges::any_of(m_fotos, sinGuardar))
         return {};
-    try {
-        // The generator's states differ in a few places from one deal to the next, and the
-        // positions in a few cards: the history shrinks to a tenth of its size.
-        return qCompress(comoJson());
-    } catch (const ItemFileError &) {
-        // A position the saved-game format cannot hold: the game goes on, kept without it.
-        return {};
-    }
+    // The generator's states differ in a few places from one deal to the next, and the
+    // positions in a few cards: the history shrinks to a tenth of its size.
+    return qCompress(comoJson());
 }
 
 QByteArray HistorialDeshacer::comoJson() const
@@ -118,7 +120,7 @@ QByteArray HistorialDeshacer::comoJson() const
         const QString azar = QString::fromStdString(foto.azar);
         if (azares.isEmpty() || azares.last().toString() != azar)
             azares.append(azar);
-        QJsonObject f { { kPartida, QString::fromLatin1(posicion(foto.estado)) },
+        QJsonObject f { { kPartida, QString::fromLatin1(foto.guardada) },
                         { kTurno, static_cast<int>(foto.estado.turno) },
                         { kUltimo, static_cast<int>(foto.estado.ultimoEnLevantar) },
                         { kMano, foto.estado.numeroDeMano },
@@ -165,7 +167,8 @@ std::optional<HistorialDeshacer> HistorialDeshacer::deBytes(const QByteArray &by
         estado->numeroDeMano = f.value(kMano).toInt();
         historial.m_fotos.push_back(
             { std::move(*estado), azares.at(f.value(kAzar).toInt()).toString().toStdString(),
-              lineas.isArray() ? textos(lineas.toArray()) : todas.first(lineas.toInt()) });
+              lineas.isArray() ? textos(lineas.toArray()) : todas.first(lineas.toInt()),
+              f.value(kPartida).toString().toLatin1() });
     }
     historial.m_actual = static_cast<std::size_t>(json.value(kActual).toInt());
     return historial;
