@@ -4,7 +4,9 @@
 
 #include "gamestate.h"
 
+#include <QByteArray>
 #include <QStringList>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,9 @@ public:
         GameState estado;
         std::string azar;
         QStringList jugadas; // the history lines of the current game
+        // The position as the kept game writes it, made once when it is noted; empty for
+        // one the saved-game format cannot hold.
+        QByteArray guardada = {};
     };
 
     void olvidar();
@@ -30,8 +35,19 @@ public:
     // The position to go back (or forward) to; nothing when there is none.
     const Foto *deshacer();
     const Foto *rehacer();
+    // The position the game is at; nothing before the first was noted.
+    const Foto *actual() const { return m_fotos.empty() ? nullptr : &m_fotos.at(m_actual); }
+
+    // The whole history, the positions ahead of the current one too, as the kept game
+    // carries it between runs; empty when nothing was noted.
+    QByteArray aBytes() const;
+    // The history aBytes wrote, its positions built on base (which holds the deck); nothing
+    // for bytes that are not such a history or hold a position the game cannot go on from.
+    static std::optional<HistorialDeshacer> deBytes(const QByteArray &bytes, const GameState &base);
 
 private:
+    QByteArray comoJson() const;
+
     std::vector<Foto> m_fotos;
     std::size_t m_actual = 0;
 };

@@ -48,6 +48,7 @@ PartidaConservada::PartidaConservada(const QString &carpeta, DialogService &dial
     , m_nivelCpu(std::move(nivelCpu))
     , m_numeroPartida([] { return qint64 { 0 }; })
     , m_deshacer([] { return QByteArray(); })
+    , m_nombreEnMarcador([] { return QString(); })
 {
 }
 
@@ -71,15 +72,21 @@ std::optional<KeptGame> PartidaConservada::alIniciar(bool preguntar)
     }
     if (guardada.status != KeptGameStore::Status::Found)
         return std::nullopt;
-    const Respuesta r = preguntar
+    m_guardada = guardada.game;
+    m_actual = GameInProgress::fromBytes(guardada.game->estadisticas);
+    // Abandoned or counted already (a kill came before its files were gone), or kept by a
+    // release that kept games without a move: nothing to ask about.
+    const bool terminada = guardada.game->abandonada
+        || (m_actual && (m_estadisticas.hasCounted(m_actual->id()) || !m_actual->moved()));
+    const Respuesta r = preguntar && !terminada
         ? m_dialogos.mensaje(tr("¿Continuar la partida anterior?"), DialogService::kTitulo,
                              Botones::YesNo, Icono::Pregunta)
         : Respuesta::No;
-    if (r == Respuesta::Yes)
+    if (r == Respuesta::Yes) {
+        m_actual.reset();
         return guardada.game;
-    m_actual = GameInProgress::fromBytes(guardada.game->estadisticas);
-    contar(GameResult::Abandoned);
-    m_almacen.remove();
+    }
+    abandonar();
     return std::nullopt;
 }
 
@@ -95,12 +102,17 @@ bool PartidaConservada::reanudar(GameState &estado, const KeptGame &guardada)
     vuelta->ultimoEnLevantar = *ultimo;
     vuelta->turno = static_cast<Turno>(guardada.turno);
     m_actual = GameInProgress::fromBytes(guardada.estadisticas);
-    // The hand in play follows the last one that ended: a game is kept at human turns only,
-    // and every hand end is followed by a deal and another human turn.
-    vuelta->numeroDeMano
-        = m_actual && !m_actual->hands().isEmpty() ? m_actual->hands().lastKey() + 1 : 1;
+    // A side file that does not say which hand is in play: the one after the last that
+    // ended, as a game was kept at human turns only and every hand end is followed by a
+    // deal and another human turn. Wrong after an undo across a hand's end, which is why
+    // the hand is kept now.
+    if (guardada.numeroDeMano > 0)
+        vuelta->numeroDeMano = guardada.numeroDeMano;
+    else
+        vuelta->numeroDeMano
+            = m_actual && !m_actual->hands().isEmpty() ? m_actual->hands().lastKey() + 1 : 1;
     estado = std::move(*vuelta);
-    m_reanudada = guardada;
+    m_guardada = guardada;
     return true;
 }
 
@@ -113,18 +125,24 @@ GameInProgress &PartidaConservada::enCurso(const GameState &estado)
 
 void PartidaConservada::conservar(const GameState &estado)
 {
+    // Nothing to take up in a game the human has not moved in: the next start asks nothing.
+    if (!enCurso(estado).moved())
+        return;
     KeptGame guardada;
     guardada.partida = PartidaGuardada::desdeEstado(estado);
     guardada.ultimoEnLevantar = clave(estado.ultimoEnLevantar);
     guardada.turno = static_cast<int>(estado.turno);
     guardada.numeroPartida = m_numeroPartida();
-    guardada.nivelCpu = m_actual ? m_actual->level() : m_nivelCpu;
+    guardada.nivelCpu = m_actual->level();
     if (m_generador)
         guardada.generador = QString::fromStdString(m_generador->estado());
     guardada.deshacer = m_deshacer();
-    guardada.estadisticas = enCurso(estado).toBytes();
+    guardada.estadisticas = m_actual->toBytes();
+    guardada.numeroDeMano = estado.numeroDeMano;
+    guardada.nombreEnMarcador = m_nombreEnMarcador();
     // A save that fails leaves the previous kept game; the game goes on regardless.
     m_almacen.save(guardada);
+    m_guardada = std::move(guardada);
 }
 
 void PartidaConservada::contar(GameResult resultado)
@@ -157,19 +175,29 @@ void PartidaConservada::partidaTerminada(const GameState &estado)
     const bool gano = estado.jugadorHumano.puntos() > estado.jugadorCpu.puntos();
     enCurso(estado);
     contar(gano ? GameResult::Won : GameResult::Lost);
-    // Counted and over, whatever the answer to playing again: a kill from here on must not
-    // offer it again.
-    m_almacen.remove();
+    // Counted and over, whatever the answer to playing again. A kill before the removal
+    // leaves it kept, and the next start finds it counted.
+    partidaCerrada();
 }
 
 void PartidaConservada::partidaCerrada()
 {
     m_almacen.remove();
+    m_guardada.reset();
 }
 
 void PartidaConservada::abandonar()
 {
+    // Marked before it is counted, and counted before its files go: a kill at any instant
+    // leaves it kept as it was (nothing happened yet), marked (the next start counts it,
+    // once, and asks nothing) or gone.
+    if (m_guardada && m_actual && m_actual->moved()) {
+        m_guardada->estadisticas = m_actual->toBytes();
+        m_guardada->abandonada = true;
+        m_almacen.save(*m_guardada);
+    }
     contar(GameResult::Abandoned);
+    partidaCerrada();
 }
 
 void PartidaConservada::alSalir(const GameState &estado)

@@ -36,20 +36,26 @@ public:
     // The game number and the undo history kept with the game; 0 and nothing until set.
     void setNumeroPartida(std::function<qint64()> fuente) { m_numeroPartida = std::move(fuente); }
     void setDeshacer(std::function<QByteArray()> fuente) { m_deshacer = std::move(fuente); }
+    // What the heading over the human's score shows, empty while it keeps its own text;
+    // empty until set.
+    void setNombreEnMarcador(std::function<QString()> fuente)
+    {
+        m_nombreEnMarcador = std::move(fuente);
+    }
     // The CPU's level of the game in progress ("normal" or "dificil"); the one given at
     // construction until set.
     void setNivel(std::function<QString()> fuente) { m_nivel = std::move(fuente); }
 
     // Program start: reads the statistics (a damaged file is told once), then offers the
     // kept game. Returns the game to resume when the player says Sí; otherwise a new game
-    // follows, the kept one counted as abandoned.
+    // follows, the kept one counted as abandoned. A kept game that was abandoned, counted
+    // already or never moved in is not offered.
     std::optional<KeptGame> alIniciar(bool preguntar = true);
     // Puts back in `estado` (already loaded with the deck and preferences) the game that
     // alIniciar returned, the turn waiting for the human. False when it cannot be played.
     bool reanudar(GameState &estado, const KeptGame &guardada);
-    // The game number and undo history the resumed game was kept with.
-    const std::optional<KeptGame> &reanudada() const { return m_reanudada; }
 
+    // Keeps the position, once the human has moved in the game.
     void turnoHumano(const GameState &estado);
     void jugadaHumana(const GameState &estado);
     // After the table was collected and the hand scored, before any result window.
@@ -58,7 +64,8 @@ public:
     void partidaTerminada(const GameState &estado);
     // The player plays no more: nothing is left to resume.
     void partidaCerrada();
-    // Abrir, or another game chosen: the one in progress counts as abandoned.
+    // Abrir, or another game chosen: the one in progress counts as abandoned, and is not
+    // kept any more.
     void abandonar();
     // Salir and closing the window: kept to be resumed, not counted.
     void alSalir(const GameState &estado);
@@ -82,7 +89,9 @@ private:
     std::function<QString()> m_nivel;
     Statistics m_estadisticas;
     std::optional<GameInProgress> m_actual;
-    std::optional<KeptGame> m_reanudada;
+    // What the files hold now, to be marked abandoned.
+    std::optional<KeptGame> m_guardada;
     std::function<qint64()> m_numeroPartida;
     std::function<QByteArray()> m_deshacer;
+    std::function<QString()> m_nombreEnMarcador;
 };

@@ -24,6 +24,9 @@ public:
     QStringList lineasDeLaPartida() const { return m_lineas.mid(m_inicioPartida); }
     // Puts back the current game's lines as lineasDeLaPartida() gave them.
     void setLineasDeLaPartida(const QStringList &lineas);
+    // The hands of the current game begun so far, as a position taken back or resumed has
+    // them: the next hand's heading follows.
+    void setManos(int manos) { m_manos = manos; }
     // A log nobody reads (the simulator's) writes no sentence.
     void setActivo(bool activo) { m_activo = activo; }
 

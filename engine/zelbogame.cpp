@@ -130,6 +130,7 @@ void ZelboGame::elegirPartida(int numero)
     ejecutar([this, numero] {
         abandonar();
         m_estado.ReiniciarMano();
+        m_estado.numeroDeMano = 1;
         m_estado.jugadorCpu.a_puntos(0);
         m_estado.jugadorHumano.a_puntos(0);
         // From nothing, as at the program's start, so the number alone makes the game.
@@ -189,8 +190,12 @@ void ZelboGame::volverA(const HistorialDeshacer::Foto *foto)
     m_estado.jugadorHumano.a_nombre(humano.nombre());
     m_azar.restaurar(foto->azar);
     m_registro.setLineasDeLaPartida(foto->jugadas);
+    m_registro.setManos(m_estado.numeroDeMano);
     UpdateForm();
     m_vista.setCartel(m_estado.cartasRepartidas > 34 ? m_cartelUltimaRonda : cartelHumano());
+    // Kept as it is now, with its hand: a restart goes on from the position taken back.
+    if (m_conservada)
+        m_conservada->turnoHumano(m_estado);
 }
 
 void ZelboGame::NuevoJuego()
@@ -232,16 +237,45 @@ bool ZelboGame::reanudar()
     // The kept game goes on at the level it was started with.
     usarNivel(NivelesCpu::deClave(guardada->nivelCpu).value_or(NivelCpu::Normal));
     m_numeroPartida = static_cast<int>(guardada->numeroPartida);
-    m_deshacer.olvidar();
     m_registro.nuevaPartida(m_numeroPartida);
-    anotarTurnoHumano();
+    reanudarHistorial(guardada->deshacer);
+    // A side file of an earlier release does not say what the heading showed: the
+    // player's name, as that release showed it.
+    m_nombreEnMarcador = guardada->nombreEnMarcador.value_or(m_estado.jugadorHumano.nombre());
     m_vista.mostrarVentana();
-    m_vista.mostrarNombreJugador(m_estado.jugadorHumano.nombre());
+    if (!m_nombreEnMarcador.isEmpty())
+        m_vista.mostrarNombreJugador(m_nombreEnMarcador);
     UpdateForm();
     m_vista.setCartel(cartelHumano());
     if (m_estado.cartasRepartidas > 34)
         m_vista.setCartel(m_cartelUltimaRonda);
     return true;
+}
+
+// Undo, redo and the history lines as they were when the game was kept; a game kept
+// without them (by an earlier release) starts its undo at the resumed position.
+void ZelboGame::reanudarHistorial(const QByteArray &bytes)
+{
+    m_deshacer.olvidar();
+    std::optional<HistorialDeshacer> historial
+        = m_conDeshacer ? HistorialDeshacer::deBytes(bytes, m_estado) : std::nullopt;
+    if (historial) {
+        m_deshacer = std::move(*historial);
+        m_registro.setLineasDeLaPartida(m_deshacer.actual()->jugadas);
+    } else {
+        anotarTurnoHumano();
+    }
+    m_registro.setManos(m_estado.numeroDeMano);
+}
+
+void ZelboGame::setConservada(PartidaConservada *conservada)
+{
+    m_conservada = conservada;
+    if (!m_conservada)
+        return;
+    m_conservada->setNumeroPartida([this] { return qint64 { m_numeroPartida }; });
+    m_conservada->setDeshacer([this] { return m_deshacer.aBytes(); });
+    m_conservada->setNombreEnMarcador([this] { return m_nombreEnMarcador; });
 }
 
 void ZelboGame::jugadaHumana()
@@ -250,14 +284,12 @@ void ZelboGame::jugadaHumana()
         m_conservada->jugadaHumana(m_estado);
 }
 
-// Another game replaces the one in progress: it ends here, abandoned.
+// Another game replaces the one in progress: it ends here, abandoned, and is kept no more.
+// The new one is kept once the human moves in it.
 void ZelboGame::abandonar()
 {
-    if (m_conservada) {
+    if (m_conservada)
         m_conservada->abandonar();
-        m_estado.numeroDeMano = m_estado.jugadorCpu.puntos() + m_estado.jugadorHumano.puntos() + 1;
-        m_conservada->turnoHumano(m_estado);
-    }
 }
 
 void ZelboGame::CargarReversos()
@@ -607,9 +639,13 @@ bool ZelboGame::CargarJuego(const QString &fichero)
 {
     if (!m_partidas.CargarJuego(m_estado, fichero))
         return false;
+    // A saved game holds no number, and no hand number: each hand ended gave one point.
+    m_numeroPartida = 0;
+    m_estado.numeroDeMano = m_estado.jugadorCpu.puntos() + m_estado.jugadorHumano.puntos() + 1;
     // The loaded position is the first one undo can come back to.
     m_deshacer.olvidar();
     m_registro.partidaAbierta();
+    m_registro.setManos(m_estado.numeroDeMano);
     anotarTurnoHumano();
     return true;
 }
@@ -648,6 +684,7 @@ void ZelboGame::nombremnu_Click()
         if (!nombre)
             return;
         m_estado.jugadorHumano.a_nombre(*nombre);
+        m_nombreEnMarcador = *nombre;
         m_vista.mostrarNombreJugador(*nombre);
         // The human is to play: the turn sign names the new player at once, and in
         // the last round, whose sign names nobody, the status bar does.

@@ -137,8 +137,9 @@ public:
     // must outlive the game.
     void setElectorCpu(ElectorJugada &elector) { m_electorFijo = &elector; }
     // Keeps the game between runs and counts it when it ends; without one (tests, the
-    // simulator) nothing is kept or counted. Set before iniciar; it must outlive the game.
-    void setConservada(PartidaConservada *conservada) { m_conservada = conservada; }
+    // simulator) nothing is kept or counted. Set before iniciar; it must outlive the game,
+    // and it keeps the game's number, undo history and score heading from then on.
+    void setConservada(PartidaConservada *conservada);
     PartidaConservada *conservada() const { return m_conservada; }
 
     const GameState &estado() const { return m_estado; }
@@ -161,6 +162,7 @@ private:
     void NuevoJuego();
     void prepararPartida();
     bool reanudar();
+    void reanudarHistorial(const QByteArray &bytes);
     void jugadaHumana();
     void abandonar();
     void CargarReversos();
@@ -195,6 +197,8 @@ private:
     FinDeMano m_finDeMano;
     ArchivoDePropiedades m_archivo;
     QString m_nombreEnCartel;
+    // The heading over the human's score, empty while it keeps its own text.
+    QString m_nombreEnMarcador;
     QString m_cartelHumano;
     // The texts shown at every turn or hand, translated once: the language is
     // chosen before the game is made.

@@ -25,6 +25,8 @@ public:
     // Counts a game that ended. An abandoned game in which the human never moved is not
     // counted, nor is a game already counted (same identity). Returns whether it counted.
     bool commit(const GameInProgress &game, GameResult result);
+    // Whether the game of this identity was counted (among the last ones).
+    bool hasCounted(const QString &id) const { return m_counted.contains(id); }
 
     // player empty: every player; level empty: every level. An unknown name or level gives
     // empty figures.

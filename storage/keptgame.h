@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 // The game in progress as the game keeps it between runs: the position in the saved-game
 // format, and what that format cannot hold. The blobs are opaque here: their owners (the
@@ -23,6 +24,14 @@ struct KeptGame
     QString generador;
     QByteArray deshacer;
     QByteArray estadisticas;
+    // The hand in play, 1 for the game's first; 0 when the side file does not say (one
+    // written before it did).
+    int numeroDeMano = 0;
+    // What the heading over the human's score showed: empty while it kept its own text,
+    // nothing when the side file does not say.
+    std::optional<QString> nombreEnMarcador;
+    // Counted as abandoned, or about to be: never to be offered again.
+    bool abandonada = false;
 
     friend bool operator==(const KeptGame &, const KeptGame &) = default;
 };

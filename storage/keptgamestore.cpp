@@ -21,6 +21,9 @@ const QString kDat = QStringLiteral("partida-en-curso.dat");
 const QString kSide = QStringLiteral("partida-en-curso.json");
 const QString kEntries = QStringLiteral("partidas");
 const QString kChecksum = QStringLiteral("dat_sha256");
+const QString kHand = QStringLiteral("mano");
+const QString kAbandoned = QStringLiteral("abandonada");
+const QString kScoreName = QStringLiteral("nombre_marcador");
 
 QString checksum(const QByteArray &bytes)
 {
@@ -37,15 +40,46 @@ std::optional<QByteArray> readAll(const QString &path)
 
 QJsonObject toEntry(const KeptGame &game, const QString &datChecksum)
 {
-    return { { kChecksum, datChecksum },
-             { QStringLiteral("ultimo_en_levantar"), game.ultimoEnLevantar },
-             { QStringLiteral("turno"), game.turno },
-             { QStringLiteral("numero_partida"), QString::number(game.numeroPartida) },
-             { QStringLiteral("nivel_cpu"), game.nivelCpu },
-             { QStringLiteral("generador"), game.generador },
-             { QStringLiteral("deshacer"), QString::fromLatin1(game.deshacer.toBase64()) },
-             { QStringLiteral("estadisticas"),
-               QString::fromLatin1(game.estadisticas.toBase64()) } };
+    QJsonObject entry {
+        { kChecksum, datChecksum },
+        { QStringLiteral("ultimo_en_levantar"), game.ultimoEnLevantar },
+        { QStringLiteral("turno"), game.turno },
+        { QStringLiteral("numero_partida"), QString::number(game.numeroPartida) },
+        { QStringLiteral("nivel_cpu"), game.nivelCpu },
+        { QStringLiteral("generador"), game.generador },
+        { QStringLiteral("deshacer"), QString::fromLatin1(game.deshacer.toBase64()) },
+        { QStringLiteral("estadisticas"), QString::fromLatin1(game.estadisticas.toBase64()) },
+        { kHand, game.numeroDeMano },
+        { kAbandoned, game.abandonada }
+    };
+    if (game.nombreEnMarcador)
+        entry.insert(kScoreName, *game.nombreEnMarcador);
+    return entry;
+}
+
+// The fields added after the first release: a side file without them still reads, with
+// the defaults of KeptGame; one with them wrong is damaged.
+bool laterFromEntry(const QJsonObject &entry, KeptGame &game)
+{
+    const QJsonValue hand = entry.value(kHand);
+    const QJsonValue abandoned = entry.value(kAbandoned);
+    const QJsonValue scoreName = entry.value(kScoreName);
+    if (!hand.isUndefined()) {
+        if (!hand.isDouble() || hand.toInt(-1) < 0 || hand.toDouble() != hand.toInt())
+            return false;
+        game.numeroDeMano = hand.toInt();
+    }
+    if (!abandoned.isUndefined()) {
+        if (!abandoned.isBool())
+            return false;
+        game.abandonada = abandoned.toBool();
+    }
+    if (!scoreName.isUndefined()) {
+        if (!scoreName.isString())
+            return false;
+        game.nombreEnMarcador = scoreName.toString();
+    }
+    return true;
 }
 
 // The side data of an entry on top of the position; false when a field is missing or wrong.
@@ -72,7 +106,8 @@ bool fromEntry(const QJsonObject &entry, KeptGame &game)
         out = decoded.decoded;
         return decoded.decodingStatus == QByteArray::Base64DecodingStatus::Ok;
     };
-    return blob("deshacer", game.deshacer) && blob("estadisticas", game.estadisticas);
+    return blob("deshacer", game.deshacer) && blob("estadisticas", game.estadisticas)
+        && laterFromEntry(entry, game);
 }
 
 // The side file's entries, or nothing when it is not one we wrote.
@@ -158,16 +193,22 @@ KeptGameStore::Loaded KeptGameStore::load() const
     const std::optional<QByteArray> dat = readAll(datPath());
     if (!dat)
         return {};
-    if (!QFile::exists(sidePath()))
+    const std::optional<QByteArray> side = readAll(sidePath());
+    if (!side)
         return {};
-    const std::optional<QJsonArray> entries = readEntries(sidePath());
-    if (!entries)
+    return read(*dat, *side);
+}
+
+KeptGameStore::Loaded KeptGameStore::read(const QByteArray &dat, const QByteArray &side)
+{
+    const QJsonValue entries = QJsonDocument::fromJson(side).object().value(kEntries);
+    if (!entries.isArray())
         return { Status::Damaged, std::nullopt };
-    const std::optional<QJsonObject> entry = entryFor(*entries, checksum(*dat));
+    const std::optional<QJsonObject> entry = entryFor(entries.toArray(), checksum(dat));
     if (!entry)
         return {};
     QBuffer buffer;
-    buffer.setData(*dat);
+    buffer.setData(dat);
     buffer.open(QIODevice::ReadOnly);
     std::optional<SavedGame> partida = SavedGameFile::read(buffer);
     KeptGame game;

@@ -4,6 +4,7 @@
 
 #include "keptgame.h"
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -38,6 +39,10 @@ public:
     // Removes the temporary files a kill may have left, then reads the pair. Damaged: the
     // files exist and match but cannot be read as a game ("Error leyendo archivo").
     Loaded load() const;
+    // The pair as read from the two files, in memory: what load() judges once it found
+    // both. Side bytes that are not a side file give Damaged; a side file with no entry
+    // for this .dat gives None.
+    static Loaded read(const QByteArray &dat, const QByteArray &side);
     // No kept game afterwards; a kill midway leaves the kept game or none.
     void remove() const;
     // Temporary files of interrupted saves of this folder's files; load() does it too.

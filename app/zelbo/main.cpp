@@ -87,7 +87,6 @@ int main(int argc, char *argv[])
     ventana.juego().setFuenteDeNivel(&NivelesCpu::delAjuste);
     // Installed or not, the statistics and the kept game are the player's own files.
     PartidaConservada conservada(UserDataFolder::path(), dialogos, &azar);
-    conservada.setNumeroPartida([&ventana] { return qint64(ventana.juego().numeroPartida()); });
     conservada.setNivel([&ventana] { return NivelesCpu::clave(ventana.juego().nivelCpu()); });
     ventana.juego().setConservada(&conservada);
     if (!ventana.Form_Load())

@@ -9,9 +9,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <algorithm>
 
@@ -136,6 +138,7 @@ private slots:
     void noOutlineOutlivesTheHandItWasIn();
     void historyDockShowsAndHidesByMenuAndKey();
     void historyDockTellsTheHandAndUndoTakesItsLinesBack();
+    void gameNumberGoesWithAbrir();
 };
 
 void TstBoardFollow::cpuCardsStayOutlinedUntilThePlayerActs_data()
@@ -290,6 +293,24 @@ void TstBoardFollow::historyDockTellsTheHandAndUndoTakesItsLinesBack()
     QCOMPARE(otra.mid(alAbrir.size()),
              QStringList({ "Pones el As de copas en tu montón",
                            "La CPU tira el As de espadas a la mesa" }));
+}
+
+// A saved game holds no number: after Abrir the status bar names no game, not the one left.
+void TstBoardFollow::gameNumberGoesWithAbrir()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QLabel *numero = nullptr;
+    for (QLabel *label : f.ventana().statusBar()->findChildren<QLabel *>()) {
+        if (label->accessibleName() == QStringLiteral("Número de partida"))
+            numero = label;
+    }
+    QVERIFY(numero);
+    f.ventana().juego().elegirPartida(77);
+    QCOMPARE(numero->text(), QStringLiteral("Partida 77"));
+    QVERIFY(f.cargar(posicion(Respuesta::Tira)));
+    QCOMPARE(numero->text(), QString());
+    QCOMPARE(f.ventana().juego().numeroPartida(), 0);
 }
 
 QTEST_MAIN(TstBoardFollow)

@@ -168,6 +168,7 @@ void TestConservada::abandonedGameCountsOnlyAfterAMove()
     QTemporaryDir carpeta;
     MersenneRandom azarHumano(5);
     Sesion s(m_dir->path(), carpeta.path(), 5, azarHumano);
+    s.juego.setPartidaInicial(4321);
     s.juego.iniciar();
     const QString fichero = carpeta.filePath(QStringLiteral("otra.dat"));
     QVERIFY(s.juego.GuardarJuego(fichero));
@@ -182,10 +183,15 @@ void TestConservada::abandonedGameCountsOnlyAfterAMove()
     QCOMPARE(r.partidas, 1);
     QCOMPARE(r.abandonadas, 1);
     QCOMPARE(r.rachaActual, 0);
-    // The game opened is the one in progress now, and kept as such.
+    // The game opened is the one in progress now, without a number (a saved game holds
+    // none), and kept as such once the human moved in it.
+    QCOMPARE(s.juego.numeroPartida(), 0);
+    QCOMPARE(s.conservada.almacen().load().status, KeptGameStore::Status::None);
+    s.humano.jugar();
     const KeptGameStore::Loaded k = s.conservada.almacen().load();
     QCOMPARE(k.status, KeptGameStore::Status::Found);
     QVERIFY(k.game->partida == PartidaGuardada::desdeEstado(s.juego.estado()));
+    QCOMPARE(k.game->numeroPartida, 0);
 }
 
 // Salir after some hands keeps the game uncounted; finished after a restart it counts once,
@@ -228,9 +234,10 @@ void TestConservada::resumedGameIsTheKeptOneAndPlaysOnAlike_data()
 {
     QTest::addColumn<int>("corte");
     QTest::addColumn<bool>("salir");
-    // 0: the first human turn; 2 and 3 either side of the second deal; then the first
-    // turn of the second hand, found in the game itself.
-    QTest::newRow("first turn, killed") << 0 << false;
+    // 1: the turn after the first move (a game without a move is not kept); 2 and 3
+    // either side of the second deal; then the first turn of the second hand, found in the
+    // game itself.
+    QTest::newRow("after the first move, killed") << 1 << false;
     QTest::newRow("before a deal, Salir") << 2 << true;
     QTest::newRow("after a deal, killed") << 3 << false;
     QTest::newRow("after a hand's end, Salir") << -1 << true;
@@ -281,6 +288,7 @@ void TestConservada::resumedGameIsTheKeptOneAndPlaysOnAlike()
     s.dialogos.responder(Respuesta::Yes);
     s.dialogos.responder(Respuesta::No);
     s.juego.iniciar();
+    QVERIFY(!s.dialogos.mensajes().isEmpty());
     QCOMPARE(s.dialogos.mensajes().first().botones, DialogService::Botones::YesNo);
     QCOMPARE(s.guardado(), posiciones.at(corte));
     QCOMPARE(s.juego.estado().turno, Turno::Cpu); // the human is to play
@@ -334,7 +342,10 @@ void TestConservada::damagedKeptGameStartsANewGame()
                  + e.player2Lev.count(),
              10);
     QVERIFY(!s.juego.terminado());
-    QCOMPARE(almacen.load().status, KeptGameStore::Status::Found); // the new game is kept
+    // The new game is kept once the human moved in it.
+    QCOMPARE(almacen.load().status, KeptGameStore::Status::None);
+    s.humano.jugar();
+    QCOMPARE(almacen.load().status, KeptGameStore::Status::Found);
 }
 
 void TestConservada::damagedStatisticsAreToldOnce()

@@ -278,9 +278,12 @@ void TestUndo::chosenGameStartsAtNil()
     p.tamPilaHumano = 6;
     QVERIFY(t.cargar(p));
     QCOMPARE(t.estado().jugadorCpu.puntos(), 2);
+    // Three points were given: the fourth hand is in play.
+    QCOMPARE(t.estado().numeroDeMano, 4);
     t.dialogos().responderTexto(QStringLiteral(" 777 "));
     t.juego().elegirpartidamnu_Click();
     QCOMPARE(t.juego().numeroPartida(), 777);
+    QCOMPARE(t.estado().numeroDeMano, 1);
     QCOMPARE(t.estado().jugadorCpu.puntos(), 0);
     QCOMPARE(t.estado().jugadorHumano.puntos(), 0);
     QCOMPARE(t.estado().faltaDeConsistencia(), QString());
@@ -408,6 +411,9 @@ void TestUndo::historyTellsEachHandsResult()
     t.juego().deshacer();
     QCOMPARE(t.juego().historial().size(), antes);
     QCOMPARE(t.estado().cartasRepartidas, 40);
+    // Ended again, the hand is followed by the same heading, not by one more.
+    t.juego().montonimg_DragDrop(0);
+    QCOMPARE(t.juego().historial().mid(antes), nuevas);
 }
 
 void TestUndo::undoTakesItsMovesOutOfTheHistory()

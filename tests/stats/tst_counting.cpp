@@ -4,11 +4,15 @@
 #include "fakeview.h"
 #include "gameinprogress.h"
 #include "mersennerandom.h"
+#include "partidaconservada.h"
 #include "randomhuman.h"
 #include "statistics.h"
+#include "statisticsfile.h"
 #include "testprogramdir.h"
 #include "zelbogame.h"
 
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -77,6 +81,7 @@ private slots:
     void damagedGameInProgressIsRefused();
     void seededWholeGames_data();
     void seededWholeGames();
+    void handUndoneThenResumedCountsOnce();
 
 private:
     std::unique_ptr<TestProgramDir> m_dir;
@@ -298,6 +303,54 @@ void TestCounting::seededWholeGames()
     QVERIFY(r.manosPerdidas >= 3 * (kGames - humanWins));
     QVERIFY(r.mayorMonton > 20);
     QVERIFY(statistics.record() == r);
+}
+
+// Hand 1 ends, the player takes its end back with undo and quits; after Sí the rest of the
+// game is played. Hand 1 counts once, as it ended last, and each hand's heading shows once.
+void TestCounting::handUndoneThenResumedCountsOnce()
+{
+    QTemporaryDir folder;
+    MersenneRandom humanRandom(7);
+    {
+        FakeView view;
+        FakeDialogs dialogs;
+        MersenneRandom gameRandom(31);
+        ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom);
+        PartidaConservada kept(folder.path(), dialogs, &gameRandom);
+        zelbo.setConservada(&kept);
+        RandomHuman human(zelbo, humanRandom);
+        zelbo.iniciar();
+        while (view.resultadosMano().isEmpty())
+            human.jugar();
+        QCOMPARE(zelbo.estado().numeroDeMano, 2);
+        while (zelbo.estado().numeroDeMano == 2 && zelbo.puedeDeshacer())
+            zelbo.deshacer();
+        QCOMPARE(zelbo.estado().numeroDeMano, 1);
+        zelbo.Form_Terminate();
+    }
+    FakeView view;
+    FakeDialogs dialogs;
+    MersenneRandom gameRandom(32);
+    ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom);
+    PartidaConservada kept(folder.path(), dialogs, &gameRandom);
+    zelbo.setConservada(&kept);
+    RandomHuman human(zelbo, humanRandom);
+    dialogs.responder(DialogService::Respuesta::Yes);
+    dialogs.responder(DialogService::Respuesta::No);
+    zelbo.iniciar();
+    QCOMPARE(zelbo.estado().numeroDeMano, 1);
+    while (human.puedeJugar())
+        human.jugar();
+    QVERIFY(zelbo.terminado());
+
+    const StatsRecord r = StatisticsFile(folder.path()).load().statistics.record(kAna);
+    QCOMPARE(r.partidas, 1);
+    QCOMPARE(r.manosGanadas + r.manosPerdidas + r.manosEmpatadas,
+             static_cast<int>(view.resultadosMano().size()));
+    QStringList headings
+        = zelbo.historial().filter(QRegularExpression(QStringLiteral("^Mano \\d+$")));
+    QCOMPARE(headings.size(), static_cast<qsizetype>(view.resultadosMano().size()));
+    QCOMPARE(headings.removeDuplicates(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCounting)

@@ -32,5 +32,9 @@ inline KeptGame keptGameSample(int n)
     // interrupted in its middle.
     game.deshacer = QByteArray((n * 7919) % 300000, static_cast<char>('a' + n % 26));
     game.estadisticas = QByteArray("{\"manos\":") + QByteArray::number(n) + '}';
+    game.numeroDeMano = 1 + n % 7;
+    if (n % 3 != 0)
+        game.nombreEnMarcador = n % 3 == 1 ? QString() : QStringLiteral("Begoña %1").arg(n);
+    game.abandonada = n % 2 == 0;
     return game;
 }

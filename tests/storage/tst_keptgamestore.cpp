@@ -31,6 +31,7 @@ private slots:
     void leftoversOfAKillAreRemoved();
     void folderIsCreatedWhenNeeded();
     void killedWriterLeavesAWholeGame();
+    void sideFileOfTheEarlierReleaseReads();
 
 private:
     static QByteArray contents(const QString &path);
@@ -141,6 +142,12 @@ void TestKeptGameStore::damagedKeptGameIsReported_data()
         << true << QByteArray("\"deshacer\": \"") << QByteArray("\"deshacer\": \"*");
     QTest::newRow("game number missing")
         << true << QByteArray("\"numero_partida\"") << QByteArray("\"numero\"");
+    QTest::newRow("hand not a whole number")
+        << true << QByteArray("\"mano\": 1") << QByteArray("\"mano\": 1.5");
+    QTest::newRow("abandoned mark not a boolean")
+        << true << QByteArray("\"abandonada\": false") << QByteArray("\"abandonada\": 0");
+    QTest::newRow("heading not a text")
+        << true << QByteArray("\"nombre_marcador\": \"\"") << QByteArray("\"nombre_marcador\": 1");
     // The checksum is updated below, so only the content is wrong.
     QTest::newRow("points not a number")
         << false << QByteArray("\"otro\"\r\n1\r\n") << QByteArray("\"otro\"\r\nuno\r\n");
@@ -247,6 +254,29 @@ void TestKeptGameStore::killedWriterLeavesAWholeGame()
     qInfo("%d kills: the game being written found %d times, the side file ahead of the .dat %d "
           "times, temporary files left %d times",
           kKills, newerFound, sideAhead, leftoversSeen);
+}
+
+// The side file as the first release wrote it, without the hand, the heading and the mark:
+// the game reads, with a hand and a heading that say they are not known, and no mark.
+void TestKeptGameStore::sideFileOfTheEarlierReleaseReads()
+{
+    KeptGame game = keptGameSample(4);
+    QVERIFY(game.numeroDeMano > 0 && game.nombreEnMarcador && game.abandonada);
+    QVERIFY(m_store->save(game));
+    QJsonObject side = QJsonDocument::fromJson(contents(m_store->sidePath())).object();
+    QJsonObject entry = side.value("partidas").toArray().first().toObject();
+    for (const char *key : { "mano", "nombre_marcador", "abandonada" }) {
+        QVERIFY2(entry.contains(QLatin1String(key)), key);
+        entry.remove(QLatin1String(key));
+    }
+    side.insert("partidas", QJsonArray { entry });
+    write(m_store->sidePath(), QJsonDocument(side).toJson());
+    const KeptGameStore::Loaded loaded = m_store->load();
+    QCOMPARE(loaded.status, KeptGameStore::Status::Found);
+    game.numeroDeMano = 0;
+    game.nombreEnMarcador.reset();
+    game.abandonada = false;
+    QVERIFY(*loaded.game == game);
 }
 
 QTEST_GUILESS_MAIN(TestKeptGameStore)
