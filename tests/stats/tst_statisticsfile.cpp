@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 class TestStatisticsFile : public QObject
 {
@@ -28,6 +29,7 @@ private slots:
     void unreadableFileIsLeftAloneAndNeverWritten_data();
     void unreadableFileIsLeftAloneAndNeverWritten();
     void everyDamagedFileIsKept();
+    void figuresBeyondAnyCountAreDamaged();
     void damagedFileThatCannotBeMovedStaysWhole_data();
     void damagedFileThatCannotBeMovedStaysWhole();
 
@@ -245,6 +247,20 @@ void TestStatisticsFile::everyDamagedFileIsKept()
     for (const QString &name : names)
         QCOMPARE(contents(name), "{\"jugadores\": " + name.toUtf8());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), names.size() + 1);
+}
+
+// Totals that add up but leave no room to count one more game are no file of ours: counting
+// into them would overflow.
+void TestStatisticsFile::figuresBeyondAnyCountAreDamaged()
+{
+    QJsonObject json = sample().toJson();
+    QJsonObject everybody = json.value(QStringLiteral("todos")).toObject();
+    const int more = std::numeric_limits<int>::max() - everybody.value("partidas").toInt();
+    for (const char *key : { "partidas", "ganadas" })
+        everybody[QLatin1String(key)] = everybody.value(QLatin1String(key)).toInt() + more;
+    json[QStringLiteral("todos")] = everybody;
+    write(m_file->path(), QJsonDocument(json).toJson());
+    QVERIFY(m_file->load().damaged);
 }
 
 void TestStatisticsFile::damagedFileThatCannotBeMovedStaysWhole_data()
