@@ -51,15 +51,15 @@ std::optional<int> partidaPedida(const QApplication &app)
     return n;
 }
 
-// A game already running takes the request; true when this program is to end, with `estado`.
-bool otraPartidaAbierta(InstanciaUnica &instancia, std::optional<int> partida, int &estado)
+// The exit status when a game already running was handed the request; nothing when this
+// program plays.
+std::optional<int> pasarALaAbierta(InstanciaUnica &instancia, std::optional<int> partida)
 {
     switch (instancia.empezar(partida)) {
     case InstanciaUnica::Resultado::Primera:
-        return false;
+        return std::nullopt;
     case InstanciaUnica::Resultado::Avisada:
-        estado = 0;
-        return true;
+        return 0;
     case InstanciaUnica::Resultado::SinRespuesta:
         break;
     }
@@ -68,8 +68,7 @@ bool otraPartidaAbierta(InstanciaUnica &instancia, std::optional<int> partida, i
             .toLocal8Bit()
             .constData(),
         stderr);
-    estado = 1;
-    return true;
+    return 1;
 }
 
 // Later starts of the program bring this window up, and --partida N plays game N in it.
@@ -103,8 +102,8 @@ int main(int argc, char *argv[])
     // One game at a time: a second start hands its request to the running one and ends.
     InstanciaUnica instancia(UserDataFolder::path(),
                              InstanciaUnica::servidorDe(UserDataFolder::path()));
-    if (int estado = 0; otraPartidaAbierta(instancia, partida, estado))
-        return estado;
+    if (const std::optional<int> estado = pasarALaAbierta(instancia, partida))
+        return *estado;
 
     // A folder that cannot be made shows up as the missing preferences file.
     lugares.prepararCarpetaDelUsuario();
