@@ -76,7 +76,7 @@ fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 	ctest --preset fuzz
-	@for name in itemreader savedgamefile cargarjuego; do \
+	@for name in itemreader savedgamefile cargarjuego keptgame statistics; do \
 	    mkdir -p build-fuzz/corpus/$$name build-fuzz/artifacts && \
 	    echo "== fuzz_$$name, $(SECONDS) s" && \
 	    ./build-fuzz/fuzz/fuzz_$$name build-fuzz/corpus/$$name tests/storage/fuzz/seeds/$$name \

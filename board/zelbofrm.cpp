@@ -33,6 +33,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 
 ZelboFrm::ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar,
                    Pausa &pausa)
@@ -92,6 +93,28 @@ bool ZelboFrm::Form_Load()
     m_tablero->setFondo(fondo);
     jugar([](ZelboGame &juego) { juego.iniciar(); });
     return !terminado();
+}
+
+void ZelboFrm::traerAlFrente()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    QWidget *frente = QApplication::activeModalWidget();
+    if (!frente)
+        frente = this;
+    frente->raise();
+    frente->activateWindow();
+}
+
+void ZelboFrm::pedirPartida(int numero)
+{
+    constexpr int kReintentoMs = 200;
+    if (terminado())
+        return;
+    if (m_ocupado || QApplication::activeModalWidget()) {
+        QTimer::singleShot(kReintentoMs, this, [this, numero] { pedirPartida(numero); });
+        return;
+    }
+    jugar([numero](ZelboGame &j) { j.elegirPartida(numero); });
 }
 
 bool ZelboFrm::terminado() const

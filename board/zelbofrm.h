@@ -48,6 +48,12 @@ public:
     TecladoTablero &teclado() { return *m_teclado; }
     AnimadorTablero &animador() { return *m_animador; }
     SeguimientoPartida &seguimiento() { return *m_seguimiento; }
+    // Another start of the program asked for this window: it comes to the front, and the
+    // dialog open in it if there is one (desktops may only flash it).
+    void traerAlFrente();
+    // Another start asked for game numero: played as "Elegir partida…" plays it, once the
+    // move in progress and any open dialog are done.
+    void pedirPartida(int numero);
 
     void UpdateForm() override;
     bool cargarReverso(const QString &ruta) override;

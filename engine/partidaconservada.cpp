@@ -61,9 +61,8 @@ std::optional<KeptGame> PartidaConservada::alIniciar(bool preguntar)
 {
     StatisticsFile::Loaded estadisticas = m_archivo.load();
     m_estadisticas = std::move(estadisticas.statistics);
-    if (estadisticas.damaged)
-        aviso(tr("El archivo de estadísticas estaba dañado. Se ha apartado como "
-                 "«estadisticas.json.dañado» y las estadísticas empiezan de cero."));
+    if (const QString texto = estadisticas.notice(); !texto.isEmpty())
+        aviso(texto);
     const KeptGameStore::Loaded guardada = m_almacen.load();
     if (guardada.status == KeptGameStore::Status::Damaged) {
         aviso(tr("Error leyendo archivo"));

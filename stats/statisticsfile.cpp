@@ -11,6 +11,22 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 
+QString StatisticsFile::Loaded::notice() const
+{
+    const QString name = QFileInfo(movedTo).fileName();
+    if (unreadable)
+        return tr("No se ha podido leer el archivo de estadísticas. Se deja como está, y las "
+                  "partidas de esta sesión se cuentan sin guardarlas en él.");
+    if (damaged && movedTo.isEmpty())
+        return tr("El archivo de estadísticas está dañado y no se ha podido apartar. Se deja "
+                  "como está, y las partidas de esta sesión se cuentan sin guardarlas en él.");
+    if (damaged)
+        return tr("El archivo de estadísticas estaba dañado. Se ha apartado como «%1» y las "
+                  "estadísticas empiezan de cero.")
+            .arg(name);
+    return {};
+}
+
 StatisticsFile::StatisticsFile(const QString &folder)
     : m_folder(folder)
 {
@@ -26,43 +42,66 @@ QString StatisticsFile::damagedPath() const
     return path() + QStringLiteral(".dañado");
 }
 
+// The temporary files of a save cut short go; the damaged files moved aside stay.
 void StatisticsFile::removeLeftovers() const
 {
     QDir folder(m_folder);
     const QString damaged = QFileInfo(damagedPath()).fileName();
     const QStringList pattern { QFileInfo(path()).fileName() + QStringLiteral(".*") };
     for (const QString &name : folder.entryList(pattern, QDir::Files | QDir::Hidden)) {
-        if (name != damaged)
+        if (!name.startsWith(damaged))
             folder.remove(name);
     }
 }
 
-StatisticsFile::Loaded StatisticsFile::load() const
+// The first free name of the damaged series; nothing when the file could not be moved.
+QString StatisticsFile::moveAside() const
+{
+    constexpr int kMaxCopies = 100;
+    for (int n = 0; n < kMaxCopies; ++n) {
+        const QString name
+            = n == 0 ? damagedPath() : damagedPath() + QLatin1Char('.') + QString::number(n);
+        if (QFileInfo::exists(name))
+            continue;
+        // rename() never replaces a file that appeared meanwhile.
+        return QFile::rename(path(), name) ? name : QString();
+    }
+    return {};
+}
+
+StatisticsFile::Loaded StatisticsFile::load()
 {
     removeLeftovers();
     QFile file(path());
     if (!file.exists())
         return {};
-    std::optional<Statistics> statistics;
-    if (file.open(QIODevice::ReadOnly)) {
+    Loaded loaded;
+    if (!file.open(QIODevice::ReadOnly)) {
+        loaded.unreadable = true;
+    } else {
+        const QByteArray bytes = file.readAll();
+        loaded.unreadable = file.error() != QFileDevice::NoError;
         QJsonParseError error {};
-        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-        if (error.error == QJsonParseError::NoError && document.isObject())
-            statistics = Statistics::fromJson(document.object());
+        const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+        if (!loaded.unreadable && error.error == QJsonParseError::NoError && document.isObject()) {
+            if (std::optional<Statistics> statistics = Statistics::fromJson(document.object())) {
+                loaded.statistics = std::move(*statistics);
+                return loaded;
+            }
+        }
         file.close();
     }
-    if (statistics)
-        return { *statistics, false };
-    // Only one damaged copy is kept: the newest is the one the player may ask about.
-    QFile::remove(damagedPath());
-    if (!QFile::rename(path(), damagedPath()))
-        QFile::remove(path());
-    return { Statistics(), true };
+    if (!loaded.unreadable) {
+        loaded.damaged = true;
+        loaded.movedTo = moveAside();
+    }
+    m_leaveAlone = loaded.unreadable || loaded.movedTo.isEmpty();
+    return loaded;
 }
 
 bool StatisticsFile::save(const Statistics &statistics) const
 {
-    if (!UserDataFolder::make(m_folder))
+    if (m_leaveAlone || !UserDataFolder::make(m_folder))
         return false;
     const QByteArray bytes = QJsonDocument(statistics.toJson()).toJson(QJsonDocument::Indented);
     return AtomicSave::save(path(), [&bytes](QIODevice &device) {

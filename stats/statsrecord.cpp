@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <utility>
 
 namespace {
@@ -29,13 +28,16 @@ std::optional<GameResult> resultFromName(const QString &name)
     return std::nullopt;
 }
 
+// No player counts this many games or hands; below it, the counting of a run never overflows.
+constexpr int kMaxCount = 1'000'000'000;
+
 std::optional<int> count(const QJsonObject &json, const char *key)
 {
     const QJsonValue value = json.value(QLatin1String(key));
     if (!value.isDouble())
         return std::nullopt;
     const double number = value.toDouble();
-    if (number < 0 || number > std::numeric_limits<int>::max() || std::floor(number) != number)
+    if (number < 0 || number > kMaxCount || std::floor(number) != number)
         return std::nullopt;
     return static_cast<int>(number);
 }
@@ -59,8 +61,8 @@ template<typename Record> auto fields(Record &r)
 
 bool addsUp(const StatsRecord &r)
 {
-    return r.partidas == r.ganadas + r.perdidas + r.abandonadas && r.rachaActual <= r.rachaMasLarga
-        && r.rachaMasLarga <= r.ganadas
+    return qint64 { r.partidas } == qint64 { r.ganadas } + r.perdidas + r.abandonadas
+        && r.rachaActual <= r.rachaMasLarga && r.rachaMasLarga <= r.ganadas
         && r.ultimas.size() <= std::min<qsizetype>(r.partidas, StatsRecord::kLastGames)
         && (r.mayorMonton == 0) == (r.manosGanadas == 0);
 }

@@ -609,10 +609,6 @@
 <context>
     <name>PartidaConservada</name>
     <message>
-        <source>El archivo de estadísticas estaba dañado. Se ha apartado como «estadisticas.json.dañado» y las estadísticas empiezan de cero.</source>
-        <translation>The statistics file was damaged. It has been set aside as “estadisticas.json.dañado” and the statistics start again from zero.</translation>
-    </message>
-    <message>
         <source>Error leyendo archivo</source>
         <translation>Error reading file</translation>
     </message>
@@ -783,6 +779,21 @@
     </message>
 </context>
 <context>
+    <name>StatisticsFile</name>
+    <message>
+        <source>No se ha podido leer el archivo de estadísticas. Se deja como está, y las partidas de esta sesión se cuentan sin guardarlas en él.</source>
+        <translation>The statistics file could not be read. It is left as it is, and this session’s games are counted without being saved in it.</translation>
+    </message>
+    <message>
+        <source>El archivo de estadísticas está dañado y no se ha podido apartar. Se deja como está, y las partidas de esta sesión se cuentan sin guardarlas en él.</source>
+        <translation>The statistics file is damaged and could not be set aside. It is left as it is, and this session’s games are counted without being saved in it.</translation>
+    </message>
+    <message>
+        <source>El archivo de estadísticas estaba dañado. Se ha apartado como «%1» y las estadísticas empiezan de cero.</source>
+        <translation>The statistics file was damaged. It has been set aside as “%1” and the statistics start again from zero.</translation>
+    </message>
+</context>
+<context>
     <name>TecladoTablero</name>
     <message>
         <source>Marca una sola de tus cartas para ponerla en tu montón</source>
@@ -923,6 +934,12 @@
         <source>zelbo: --partida espera un número del 1 al %1
 </source>
         <translation>zelbo: --partida expects a number from 1 to %1
+</translation>
+    </message>
+    <message>
+        <source>zelbo: el juego ya está abierto y no responde
+</source>
+        <translation>zelbo: the game is already open and does not answer
 </translation>
     </message>
 </context>

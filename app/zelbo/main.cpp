@@ -4,6 +4,7 @@
 
 #include "eventlooppausa.h"
 #include "idiomadeljuego.h"
+#include "instanciaunica.h"
 #include "mersennerandom.h"
 #include "nivelcpu.h"
 #include "partidaconservada.h"
@@ -49,6 +50,36 @@ std::optional<int> partidaPedida(const QApplication &app)
     }
     return n;
 }
+
+// The exit status when a game already running was handed the request; nothing when this
+// program plays.
+std::optional<int> pasarALaAbierta(InstanciaUnica &instancia, std::optional<int> partida)
+{
+    switch (instancia.empezar(partida)) {
+    case InstanciaUnica::Resultado::Primera:
+        return std::nullopt;
+    case InstanciaUnica::Resultado::Avisada:
+        return 0;
+    case InstanciaUnica::Resultado::SinRespuesta:
+        break;
+    }
+    std::fputs(
+        QCoreApplication::translate("main", "zelbo: el juego ya está abierto y no responde\n")
+            .toLocal8Bit()
+            .constData(),
+        stderr);
+    return 1;
+}
+
+// Later starts of the program bring this window up, and --partida N plays game N in it.
+void atenderOtrosInicios(InstanciaUnica &instancia, ZelboFrm &ventana)
+{
+    QObject::connect(&instancia, &InstanciaUnica::activar, &ventana, &ZelboFrm::traerAlFrente);
+    QObject::connect(&instancia, &InstanciaUnica::partidaPedida, &ventana, [&ventana](int n) {
+        if (n >= 1 && n <= ZelboGame::kMaxPartida)
+            ventana.pedirPartida(n);
+    });
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -68,6 +99,11 @@ int main(int argc, char *argv[])
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     const std::optional<int> partida = partidaPedida(app);
+    // One game at a time: a second start hands its request to the running one and ends.
+    InstanciaUnica instancia(UserDataFolder::path(),
+                             InstanciaUnica::servidorDe(UserDataFolder::path()));
+    if (const std::optional<int> estado = pasarALaAbierta(instancia, partida))
+        return *estado;
 
     // A folder that cannot be made shows up as the missing preferences file.
     lugares.prepararCarpetaDelUsuario();
@@ -89,6 +125,7 @@ int main(int argc, char *argv[])
     PartidaConservada conservada(UserDataFolder::path(), dialogos, &azar);
     conservada.setNivel([&ventana] { return NivelesCpu::clave(ventana.juego().nivelCpu()); });
     ventana.juego().setConservada(&conservada);
+    atenderOtrosInicios(instancia, ventana);
     if (!ventana.Form_Load())
         return ventana.estadoSalida();
     return QApplication::exec();

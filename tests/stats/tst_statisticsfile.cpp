@@ -3,11 +3,14 @@
 #include "gameinprogress.h"
 #include "statisticsfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 class TestStatisticsFile : public QObject
 {
@@ -23,11 +26,18 @@ private slots:
     void damagedFileIsMovedAsideAndToldOnce();
     void folderIsCreatedWhenNeeded();
     void leftoversOfAKillAreRemoved();
+    void unreadableFileIsLeftAloneAndNeverWritten_data();
+    void unreadableFileIsLeftAloneAndNeverWritten();
+    void everyDamagedFileIsKept();
+    void figuresBeyondAnyCountAreDamaged();
+    void damagedFileThatCannotBeMovedStaysWhole_data();
+    void damagedFileThatCannotBeMovedStaysWhole();
 
 private:
     static Statistics sample();
     static QByteArray contents(const QString &path);
     static void write(const QString &path, const QByteArray &bytes);
+    static bool canWriteIn(const QString &folder);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<StatisticsFile> m_file;
@@ -63,6 +73,15 @@ void TestStatisticsFile::write(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Root writes through any permission: the cases made of permissions are skipped then.
+bool TestStatisticsFile::canWriteIn(const QString &folder)
+{
+    QFile probe(folder + QStringLiteral("/probe"));
+    const bool can = probe.open(QIODevice::WriteOnly);
+    probe.remove();
+    return can;
 }
 
 void TestStatisticsFile::init()
@@ -149,7 +168,7 @@ void TestStatisticsFile::damagedFileIsMovedAsideAndToldOnce()
 
 void TestStatisticsFile::folderIsCreatedWhenNeeded()
 {
-    const StatisticsFile file(m_dir->filePath(QStringLiteral("datos/zelbo")));
+    StatisticsFile file(m_dir->filePath(QStringLiteral("datos/zelbo")));
     QVERIFY(file.save(sample()));
     QVERIFY(file.load().statistics == sample());
 }
@@ -163,6 +182,129 @@ void TestStatisticsFile::leftoversOfAKillAreRemoved()
     QVERIFY(!m_file->load().damaged);
     QVERIFY(!QFile::exists(leftover));
     QVERIFY(QFile::exists(m_file->damagedPath()));
+}
+
+void TestStatisticsFile::unreadableFileIsLeftAloneAndNeverWritten_data()
+{
+    QTest::addColumn<bool>("folderInItsPlace");
+    QTest::newRow("no permission to read") << false;
+    QTest::newRow("a folder in its place") << true;
+}
+
+// A file that cannot be read may be whole: it is neither moved aside nor written over.
+void TestStatisticsFile::unreadableFileIsLeftAloneAndNeverWritten()
+{
+    QFETCH(bool, folderInItsPlace);
+    QVERIFY(m_file->save(sample()));
+    const QByteArray before = contents(m_file->path());
+    QFile file(m_file->path());
+    const QFileDevice::Permissions permissions = file.permissions();
+    if (folderInItsPlace) {
+        QVERIFY(file.rename(m_file->path() + QStringLiteral("-inside")));
+        QVERIFY(QDir().mkdir(m_file->path()));
+        QVERIFY(QFile::rename(m_file->path() + QStringLiteral("-inside"),
+                              m_file->path() + QStringLiteral("/inside")));
+    } else {
+        QVERIFY(file.setPermissions({}));
+        if (QFile(m_file->path()).open(QIODevice::ReadOnly)) {
+            file.setPermissions(permissions);
+            QSKIP("this user reads files without read permission");
+        }
+    }
+
+    const StatisticsFile::Loaded loaded = m_file->load();
+    QVERIFY(loaded.unreadable);
+    QVERIFY(!loaded.damaged);
+    QVERIFY(loaded.statistics.isEmpty());
+    QVERIFY(!loaded.notice().isEmpty());
+    QVERIFY(!m_file->save(sample()));
+    QVERIFY(!m_file->save(Statistics()));
+
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList { QStringLiteral("estadisticas.json") });
+    const QString inside = folderInItsPlace ? QStringLiteral("/inside") : QString();
+    QFile(m_file->path() + inside).setPermissions(permissions);
+    QCOMPARE(contents(m_file->path() + inside), before);
+}
+
+// Each damaged file goes to a name of its own, and the start-up cleanup keeps them all.
+void TestStatisticsFile::everyDamagedFileIsKept()
+{
+    const QStringList names { m_file->damagedPath(), m_file->damagedPath() + QStringLiteral(".1"),
+                              m_file->damagedPath() + QStringLiteral(".2") };
+    for (const QString &name : names) {
+        const QByteArray damaged = "{\"jugadores\": " + name.toUtf8();
+        write(m_file->path(), damaged);
+        const StatisticsFile::Loaded loaded = m_file->load();
+        QVERIFY(loaded.damaged);
+        QCOMPARE(loaded.movedTo, name);
+        QVERIFY(loaded.notice().contains(QFileInfo(name).fileName()));
+        QVERIFY(!QFile::exists(m_file->path()));
+        QVERIFY(m_file->save(sample()));
+    }
+    write(m_file->path() + QStringLiteral(".Xy12Ab"), "{\"jugad");
+    QVERIFY(m_file->load().statistics == sample());
+    for (const QString &name : names)
+        QCOMPARE(contents(name), "{\"jugadores\": " + name.toUtf8());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), names.size() + 1);
+}
+
+// Totals that add up but leave no room to count one more game are no file of ours: counting
+// into them would overflow.
+void TestStatisticsFile::figuresBeyondAnyCountAreDamaged()
+{
+    QJsonObject json = sample().toJson();
+    QJsonObject everybody = json.value(QStringLiteral("todos")).toObject();
+    const int more = std::numeric_limits<int>::max() - everybody.value("partidas").toInt();
+    for (const char *key : { "partidas", "ganadas" })
+        everybody[QLatin1String(key)] = everybody.value(QLatin1String(key)).toInt() + more;
+    json[QStringLiteral("todos")] = everybody;
+    write(m_file->path(), QJsonDocument(json).toJson());
+    QVERIFY(m_file->load().damaged);
+}
+
+void TestStatisticsFile::damagedFileThatCannotBeMovedStaysWhole_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::newRow("a folder that cannot be written") << true;
+    QTest::newRow("every name of the series taken") << false;
+}
+
+// When the damaged file cannot be moved aside it stays as it is, as do the older copies, and
+// the run writes nothing over it.
+void TestStatisticsFile::damagedFileThatCannotBeMovedStaysWhole()
+{
+    QFETCH(bool, readOnlyFolder);
+    const QByteArray damaged = "{\"jugadores\": [";
+    write(m_file->path(), damaged);
+    write(m_file->damagedPath(), "older");
+    QStringList copies { m_file->damagedPath() };
+    QFile folder(m_dir->path());
+    const QFileDevice::Permissions permissions = folder.permissions();
+    if (readOnlyFolder) {
+        QVERIFY(folder.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        if (canWriteIn(m_dir->path())) {
+            folder.setPermissions(permissions);
+            QSKIP("this user writes in folders without write permission");
+        }
+    } else {
+        for (int n = 1; n < 100; ++n) {
+            copies << m_file->damagedPath() + QLatin1Char('.') + QString::number(n);
+            write(copies.last(), "older");
+        }
+    }
+
+    const StatisticsFile::Loaded loaded = m_file->load();
+    const bool saved = m_file->save(sample());
+    folder.setPermissions(permissions);
+    QVERIFY(loaded.damaged);
+    QVERIFY(loaded.movedTo.isEmpty());
+    QVERIFY(!loaded.notice().isEmpty());
+    QVERIFY(!saved);
+    QCOMPARE(contents(m_file->path()), damaged);
+    for (const QString &copy : copies)
+        QCOMPARE(contents(copy), QByteArray("older"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), copies.size() + 1);
 }
 
 QTEST_GUILESS_MAIN(TestStatisticsFile)
