@@ -5,13 +5,11 @@
 #include "mersennerandom.h"
 #include "partidaconservada.h"
 #include "partidaguardada.h"
-#include "randomhuman.h"
-#include "savedgamefile.h"
+#include "sesionconservada.h"
 #include "statisticsfile.h"
 #include "testprogramdir.h"
 #include "zelbogame.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,39 +20,9 @@ using Respuesta = DialogService::Respuesta;
 
 namespace {
 
+using Sesion = SesionConservada;
+
 const QString kHumano = QStringLiteral("Begoña");
-
-// One run of the program over a per-user folder: the game, its fake window and dialogs, and
-// the kept game and statistics of that folder. The human's chance lives outside, so a game
-// cut by a restart can go on with the moves it would have made.
-struct Sesion
-{
-    Sesion(const QString &programa, const QString &carpeta, std::uint64_t semilla,
-           MersenneRandom &azarHumano)
-        : azar(semilla)
-        , juego(programa, vista, dialogos, azar)
-        , conservada(carpeta, dialogos, &azar)
-        , humano(juego, azarHumano)
-    {
-        juego.setConservada(&conservada);
-    }
-
-    // The position as "Guardar" writes it.
-    QByteArray guardado() const
-    {
-        QBuffer b;
-        b.open(QIODevice::WriteOnly);
-        SavedGameFile::write(b, PartidaGuardada::desdeEstado(juego.estado()));
-        return b.data();
-    }
-
-    FakeView vista;
-    FakeDialogs dialogos;
-    MersenneRandom azar;
-    ZelboGame juego;
-    PartidaConservada conservada;
-    RandomHuman humano;
-};
 
 struct Cuenta
 {

@@ -4,14 +4,11 @@
 #include "fakeview.h"
 #include "mersennerandom.h"
 #include "partidaconservada.h"
-#include "partidaguardada.h"
-#include "randomhuman.h"
-#include "savedgamefile.h"
+#include "sesionconservada.h"
 #include "statisticsfile.h"
 #include "testprogramdir.h"
 #include "zelbogame.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,41 +22,18 @@ using Respuesta = DialogService::Respuesta;
 
 namespace {
 
-const QString kHumano = QStringLiteral("Begoña");
-const QString kContinuar = QStringLiteral("¿Continuar la partida anterior?");
-
-// One run of the program over a per-user folder, the game numbered as the program numbers
-// it. The human's chance lives outside, so a game cut by a restart goes on alike.
-struct Sesion
+// The program numbers every game it starts, and so do these sessions.
+struct Sesion : SesionConservada
 {
     Sesion(const QString &programa, const QString &carpeta, std::uint64_t semilla,
            MersenneRandom &azarHumano)
-        : azar(semilla)
-        , sorteo(semilla + 1)
-        , juego(programa, vista, dialogos, azar)
-        , conservada(carpeta, dialogos, &azar)
-        , humano(juego, azarHumano)
+        : SesionConservada(programa, carpeta, semilla, azarHumano, Numeracion::ComoElPrograma)
     {
-        juego.setSorteoDePartidas(sorteo);
-        juego.setConservada(&conservada);
     }
-
-    QByteArray posicion() const
-    {
-        QBuffer b;
-        b.open(QIODevice::WriteOnly);
-        SavedGameFile::write(b, PartidaGuardada::desdeEstado(juego.estado()));
-        return b.data();
-    }
-
-    FakeView vista;
-    FakeDialogs dialogos;
-    MersenneRandom azar;
-    MersenneRandom sorteo;
-    ZelboGame juego;
-    PartidaConservada conservada;
-    RandomHuman humano;
 };
+
+const QString kHumano = QStringLiteral("Begoña");
+const QString kContinuar = QStringLiteral("¿Continuar la partida anterior?");
 
 QByteArray leerArchivo(const QString &ruta)
 {
@@ -92,7 +66,7 @@ QByteArray jugarYSalir(const QString &programa, const QString &carpeta, Mersenne
         s.humano.jugar();
     s.humano.jugar();
     s.juego.Form_Terminate();
-    return s.posicion();
+    return s.guardado();
 }
 
 } // namespace
@@ -158,10 +132,10 @@ void TestReanudar::resumeKeepsUndoHistoryNamesAndNumber()
             s.juego.nombremnu_Click();
         }
         for (int extra = 0; extra < 3; extra += s.vista.resultadosMano().isEmpty() ? 0 : 1) {
-            posiciones.append(s.posicion());
+            posiciones.append(s.guardado());
             s.humano.jugar();
         }
-        posiciones.append(s.posicion());
+        posiciones.append(s.guardado());
         historial = s.juego.historial();
         nombres = s.vista.nombresMostrados();
         numero = s.juego.numeroPartida();
@@ -175,21 +149,21 @@ void TestReanudar::resumeKeepsUndoHistoryNamesAndNumber()
     s.dialogos.responder(Respuesta::Yes);
     s.juego.iniciar();
     QVERIFY(s.dialogos.textos().contains(kContinuar));
-    QCOMPARE(s.posicion(), posiciones.last());
+    QCOMPARE(s.guardado(), posiciones.last());
     QCOMPARE(s.juego.numeroPartida(), numero);
     QCOMPARE(s.juego.historial(), historial);
     QCOMPARE(s.vista.nombresMostrados(), nombres);
     for (qsizetype i = posiciones.size() - 2; i >= 0; --i) {
         QVERIFY2(s.juego.puedeDeshacer(), qPrintable(QString::number(i)));
         s.juego.deshacer();
-        QVERIFY2(s.posicion() == posiciones.at(i), qPrintable(QString::number(i)));
+        QVERIFY2(s.guardado() == posiciones.at(i), qPrintable(QString::number(i)));
     }
     QVERIFY(!s.juego.puedeDeshacer());
     QCOMPARE(s.juego.historial().mid(0, 2),
              (QStringList { QStringLiteral("Partida %1").arg(numero), QStringLiteral("Mano 1") }));
     for (qsizetype i = 1; i < posiciones.size(); ++i) {
         s.juego.rehacer();
-        QVERIFY2(s.posicion() == posiciones.at(i), qPrintable(QString::number(i)));
+        QVERIFY2(s.guardado() == posiciones.at(i), qPrintable(QString::number(i)));
     }
     QVERIFY(!s.juego.puedeRehacer());
     QCOMPARE(s.juego.historial(), historial);
@@ -236,7 +210,7 @@ void TestReanudar::gameKeptByTheEarlierReleaseResumes()
     s.juego.iniciar();
     QVERIFY(s.dialogos.textos().contains(kContinuar));
     QVERIFY(!s.dialogos.textos().contains(QStringLiteral("Error leyendo archivo")));
-    QCOMPARE(s.posicion(), posicion);
+    QCOMPARE(s.guardado(), posicion);
     QCOMPARE(s.juego.estado().numeroDeMano, 2);
     QVERIFY(!s.juego.puedeDeshacer());
     // That release put the player's name over the score on resuming.
@@ -270,7 +244,7 @@ void TestReanudar::damagedUndoHistoryIsLeftOut()
     Sesion s(m_dir->path(), carpeta.path(), 22, azarHumano);
     s.dialogos.responder(Respuesta::Yes);
     s.juego.iniciar();
-    QCOMPARE(s.posicion(), posicion);
+    QCOMPARE(s.guardado(), posicion);
     QVERIFY(!s.juego.puedeDeshacer());
     QVERIFY(!s.juego.terminado());
     s.humano.jugar();
