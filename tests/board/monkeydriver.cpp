@@ -128,7 +128,6 @@ void MonkeyDriver::arrancar()
         QDir(m_partidas.path()).filePath(QStringLiteral("usuario")), m_dialogos,
         m_azarDelJuego.get());
     ZelboGame &juego = m_ventana->juego();
-    m_conservada->setNumeroPartida([&juego] { return qint64(juego.numeroPartida()); });
     m_conservada->setNivel([&juego] { return NivelesCpu::clave(juego.nivelCpu()); });
     juego.setConservada(m_conservada.get());
     juego.setFuenteDeNivel(
