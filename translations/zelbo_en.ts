@@ -1038,10 +1038,6 @@
         <translation>Card</translation>
     </message>
     <message>
-        <source>Reverso</source>
-        <translation>Back</translation>
-    </message>
-    <message>
         <source>(por defecto)</source>
         <translation>(default)</translation>
     </message>
@@ -1052,10 +1048,6 @@
     <message>
         <source>Haz clic para elegir el color de fondo</source>
         <translation>Click to choose the background color</translation>
-    </message>
-    <message>
-        <source>Fondo</source>
-        <translation>Background</translation>
     </message>
     <message>
         <source>Aplicacion de fondo</source>
@@ -1096,6 +1088,30 @@
     <message>
         <source>Imagenes (*.jpg *.bmp)</source>
         <translation>Images (*.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Páginas de opciones</source>
+        <translation>Option pages</translation>
+    </message>
+    <message>
+        <source>&amp;Reverso</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>Reverso de las cartas</source>
+        <translation>Card back</translation>
+    </message>
+    <message>
+        <source>Color de fondo</source>
+        <translation>Background color</translation>
+    </message>
+    <message>
+        <source>&amp;Fondo</source>
+        <translation>Back&amp;ground</translation>
+    </message>
+    <message>
+        <source>Aplicación de fondo</source>
+        <translation>Background application</translation>
     </message>
 </context>
 </TS>
