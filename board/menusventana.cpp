@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
 #include <utility>
 
@@ -18,13 +19,24 @@ MenusVentana::MenusVentana(QMainWindow &ventana, Ordenes ordenes)
 {
 }
 
-QAction *MenusVentana::accion(const QString &texto, const QKeySequence &atajo,
+QAction *MenusVentana::accion(const QString &texto, const QList<QKeySequence> &atajos,
                               const std::function<void()> &alElegir)
 {
     auto *a = new QAction(texto, &m_ventana);
-    a->setShortcut(atajo);
+    a->setShortcuts(atajos);
     QObject::connect(a, &QAction::triggered, &m_ventana, alElegir);
     return a;
+}
+
+// The desktop's keys for a standard command, and the one this game always had
+// where the desktop names another or none.
+QList<QKeySequence> MenusVentana::estandar(QKeySequence::StandardKey orden,
+                                           const QKeySequence &propia)
+{
+    QList<QKeySequence> atajos = QKeySequence::keyBindings(orden);
+    if (!propia.isEmpty() && !atajos.contains(propia))
+        atajos.append(propia);
+    return atajos;
 }
 
 std::function<void()> MenusVentana::delJuego(OrdenDelJuego orden) const
@@ -42,30 +54,41 @@ void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
     barra->installEventFilter(teclas);
     for (QMenu *menu : barra->findChildren<QMenu *>())
         menu->installEventFilter(teclas);
+    // F10 opens the first menu, as on the desktops.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), &m_ventana);
+    QObject::connect(f10, &QShortcut::activated, barra,
+                     [barra] { barra->setActiveAction(barra->actions().value(0)); });
 }
 
 void MenusVentana::crearMenuArchivo()
 {
-    QMenu *archivo = m_ventana.menuBar()->addMenu(tr("Archivo"));
+    QMenu *archivo = m_ventana.menuBar()->addMenu(tr("&Archivo"));
     archivo->addAction(
-        accion(tr("Nuevo"), QKeySequence::New, delJuego(&ZelboGame::nuevomnu_Click)));
+        accion(tr("&Nuevo"), estandar(QKeySequence::New), delJuego(&ZelboGame::nuevomnu_Click)));
     archivo->addAction(
-        accion(tr("Abrir"), QKeySequence::Open, delJuego(&ZelboGame::abrirmnu_Click)));
-    archivo->addAction(
-        accion(tr("Guardar"), QKeySequence::Save, delJuego(&ZelboGame::guardarmnu_Click)));
+        accion(tr("&Abrir"), estandar(QKeySequence::Open), delJuego(&ZelboGame::abrirmnu_Click)));
+    archivo->addAction(accion(tr("&Guardar"), estandar(QKeySequence::Save),
+                              delJuego(&ZelboGame::guardarmnu_Click)));
     archivo->addSeparator();
-    archivo->addAction(accion(tr("Opciones"), {}, m_ordenes.opciones));
-    archivo->addAction(accion(tr("Nombre Jugador"), {}, delJuego(&ZelboGame::nombremnu_Click)));
+    archivo->addAction(
+        accion(tr("&Opciones"),
+               estandar(QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)),
+               m_ordenes.opciones));
+    archivo->addAction(accion(tr("Nombre &Jugador"), { QKeySequence(Qt::Key_F2) },
+                              delJuego(&ZelboGame::nombremnu_Click)));
     archivo->addSeparator();
-    archivo->addAction(accion(tr("Salir"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+    archivo->addAction(accion(tr("&Salir"),
+                              estandar(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
                               delJuego(&ZelboGame::salirmnu_Click)));
 }
 
 void MenusVentana::crearMenuAyuda()
 {
-    QMenu *ayuda = m_ventana.menuBar()->addMenu(tr("Ayuda"));
-    ayuda->addAction(accion(tr("Contenidos"), QKeySequence::HelpContents, m_ordenes.ayuda));
-    ayuda->addAction(accion(tr("Acerca de ..."), {}, m_ordenes.acercaDe));
+    QMenu *ayuda = m_ventana.menuBar()->addMenu(tr("A&yuda"));
+    ayuda->addAction(accion(tr("&Contenidos"),
+                            estandar(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
+                            m_ordenes.ayuda));
+    ayuda->addAction(accion(tr("&Acerca de ..."), {}, m_ordenes.acercaDe));
 }
 
 // Each button runs the game command of its name.
@@ -89,7 +112,7 @@ void MenusVentana::crearBarra(QToolBar &barra, const QString &carpetaIconos)
 
 void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
 {
-    QMenu *juego = m_ventana.menuBar()->addMenu(tr("Juego"));
+    QMenu *juego = m_ventana.menuBar()->addMenu(tr("&Juego"));
     const auto orden = [this, juego, &teclado](const QString &texto, QList<QKeySequence> teclas,
                                                void (TecladoTablero::*hacer)()) {
         auto *a = new QAction(texto, &m_ventana);
@@ -97,29 +120,34 @@ void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
         QObject::connect(a, &QAction::triggered, &teclado, hacer);
         juego->addAction(a);
     };
-    orden(tr("Pista"), { Qt::Key_H }, &TecladoTablero::darPista);
-    orden(tr("Jugar lo marcado"), { Qt::Key_Return, Qt::Key_Enter }, &TecladoTablero::intro);
-    orden(tr("Poner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
-    orden(tr("Marcar la carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
+    orden(tr("&Pista"), { Qt::Key_H }, &TecladoTablero::darPista);
+    orden(tr("&Jugar lo marcado"), { Qt::Key_Return, Qt::Key_Enter }, &TecladoTablero::intro);
+    orden(tr("P&oner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
+    orden(tr("Marcar la &carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
     crearMenuPartida(*juego, historial);
 }
 
 void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
 {
-    const auto orden
-        = [this, &juego](const QString &texto, const QKeySequence &teclas, OrdenDelJuego hacer) {
-              QAction *a = accion(texto, teclas, delJuego(hacer));
-              juego.addAction(a);
-              return a;
-          };
+    const auto orden = [this, &juego](const QString &texto, const QList<QKeySequence> &teclas,
+                                      OrdenDelJuego hacer) {
+        QAction *a = accion(texto, teclas, delJuego(hacer));
+        juego.addAction(a);
+        return a;
+    };
     juego.addSeparator();
-    m_deshacer = orden(tr("Deshacer"), QKeySequence(Qt::CTRL | Qt::Key_Z), &ZelboGame::deshacer);
-    m_rehacer
-        = orden(tr("Rehacer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &ZelboGame::rehacer);
-    orden(tr("Elegir partida…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    m_deshacer
+        = orden(tr("&Deshacer"), estandar(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)),
+                &ZelboGame::deshacer);
+    m_rehacer = orden(tr("&Rehacer"),
+                      estandar(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)),
+                      &ZelboGame::rehacer);
+    orden(tr("&Elegir partida…"), { QKeySequence(Qt::CTRL | Qt::Key_P) },
           &ZelboGame::elegirpartidamnu_Click);
     juego.addSeparator();
+    // Its letter here; H and M are the board's own keys, so no item of this menu takes them.
+    historial.setText(tr("H&istorial"));
     juego.addAction(&historial);
-    juego.addAction(
-        accion(tr("Estadísticas…"), QKeySequence(Qt::CTRL | Qt::Key_E), m_ordenes.estadisticas));
+    juego.addAction(accion(tr("E&stadísticas…"), { QKeySequence(Qt::CTRL | Qt::Key_E) },
+                           m_ordenes.estadisticas));
 }

@@ -45,8 +45,10 @@ public:
     QAction *rehacer() const { return m_rehacer; }
 
 private:
-    QAction *accion(const QString &texto, const QKeySequence &atajo,
+    QAction *accion(const QString &texto, const QList<QKeySequence> &atajos,
                     const std::function<void()> &alElegir);
+    static QList<QKeySequence> estandar(QKeySequence::StandardKey orden,
+                                        const QKeySequence &propia = {});
     std::function<void()> delJuego(OrdenDelJuego orden) const;
     void crearMenuArchivo();
     void crearMenuJuego(TecladoTablero &teclado, QAction &historial);

@@ -2,15 +2,53 @@
 
 #include "clicklabel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <utility>
 
+namespace {
+
+// To a screen reader the label is the button it acts as: pressed by its action,
+// described by what it shows rather than by the mouse's tool tip.
+class ClickLabelAccesible : public QAccessibleWidget
+{
+public:
+    explicit ClickLabelAccesible(ClickLabel *etiqueta)
+        : QAccessibleWidget(etiqueta, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Description || !widget()->accessibleDescription().isEmpty())
+            return QAccessibleWidget::text(t);
+        return static_cast<const ClickLabel *>(widget())->text();
+    }
+
+    QStringList actionNames() const override { return { pressAction() }; }
+
+    void doAction(const QString &accion) override
+    {
+        if (accion == pressAction())
+            emit static_cast<ClickLabel *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *accesible(const QString &, QObject *objeto)
+{
+    auto *etiqueta = qobject_cast<ClickLabel *>(objeto);
+    return etiqueta ? new ClickLabelAccesible(etiqueta) : nullptr;
+}
+
+} // namespace
+
 ClickLabel::ClickLabel(QWidget *parent)
     : QLabel(parent)
 {
+    [[maybe_unused]] static const bool instalada = (QAccessible::installFactory(accesible), true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -47,6 +47,7 @@ preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWid
 
     m_tbsOptions = new QTabWidget(this);
     m_tbsOptions->setObjectName(QStringLiteral("tbsOptions"));
+    m_tbsOptions->setAccessibleName(tr("Páginas de opciones"));
     const int pestana = m_tbsOptions->addTab(crearEscritorio(), tr("Escritorio"));
     m_tbsOptions->setTabToolTip(pestana, tr("Opciones de escritorio"));
     m_tbsOptions->tabBar()->setTabData(pestana, QStringLiteral("Group1"));
@@ -157,11 +158,12 @@ QGroupBox *preferenciasfrm::crearCarta()
 {
     auto *frame2 = new QGroupBox(tr("Carta"));
     frame2->setObjectName(QStringLiteral("Frame2"));
-    auto *label9 = new QLabel(tr("Reverso"), frame2);
+    auto *label9 = new QLabel(tr("&Reverso"), frame2);
     label9->setObjectName(QStringLiteral("Label9"));
     m_label8 = new PathLabel(tr("(por defecto)"), frame2);
     m_label8->setObjectName(QStringLiteral("Label8"));
     m_label8->setMinimumWidth(kAnchoRuta);
+    m_label8->setAccessibleName(tr("Reverso de las cartas"));
     label9->setBuddy(m_label8);
     connect(m_label8, &ClickLabel::clicked, this, &preferenciasfrm::Label8_Click);
 
@@ -181,9 +183,11 @@ QGroupBox *preferenciasfrm::crearColor()
     m_label1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_label1->setAutoFillBackground(true);
     m_label1->setToolTip(tr("Haz clic para elegir el color de fondo"));
+    m_label1->setAccessibleName(tr("Color de fondo"));
     connect(m_label1, &ClickLabel::clicked, this, &preferenciasfrm::Label1_Click);
-    auto *label2 = new QLabel(tr("Fondo"), frame1);
+    auto *label2 = new QLabel(tr("&Fondo"), frame1);
     label2->setObjectName(QStringLiteral("Label2"));
+    label2->setBuddy(m_label1);
 
     auto *fila = new QHBoxLayout(frame1);
     fila->addWidget(m_label1);
@@ -199,6 +203,7 @@ QGroupBox *preferenciasfrm::crearAplicacion()
     m_label5 = new PathLabel(tr("(ninguno)"), m_frame3);
     m_label5->setObjectName(QStringLiteral("Label5"));
     m_label5->setMinimumWidth(kAnchoRuta);
+    m_label5->setAccessibleName(tr("Aplicación de fondo"));
     connect(m_label5, &ClickLabel::clicked, this, &preferenciasfrm::Label5_Click);
 
     auto *fila = new QHBoxLayout(m_frame3);

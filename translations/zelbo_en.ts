@@ -352,44 +352,12 @@
 <context>
     <name>MenusVentana</name>
     <message>
-        <source>Archivo</source>
-        <translation>File</translation>
-    </message>
-    <message>
         <source>Nuevo</source>
         <translation>New</translation>
     </message>
     <message>
-        <source>Abrir</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Guardar</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Opciones</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Nombre Jugador</source>
-        <translation>Player Name</translation>
-    </message>
-    <message>
         <source>Salir</source>
         <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Ayuda</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Contenidos</source>
-        <translation>Contents</translation>
-    </message>
-    <message>
-        <source>Acerca de ...</source>
-        <translation>About ...</translation>
     </message>
     <message>
         <source>Empezar un juego nuevo</source>
@@ -408,40 +376,84 @@
         <translation>Quit the application</translation>
     </message>
     <message>
-        <source>Juego</source>
-        <translation>Game</translation>
+        <source>&amp;Archivo</source>
+        <translation>&amp;File</translation>
     </message>
     <message>
-        <source>Pista</source>
-        <translation>Hint</translation>
+        <source>&amp;Nuevo</source>
+        <translation>&amp;New</translation>
     </message>
     <message>
-        <source>Jugar lo marcado</source>
-        <translation>Play the marked cards</translation>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Open</translation>
     </message>
     <message>
-        <source>Poner en tu montón</source>
-        <translation>Put on your pile</translation>
+        <source>&amp;Guardar</source>
+        <translation>&amp;Save</translation>
     </message>
     <message>
-        <source>Marcar la carta enfocada</source>
-        <translation>Mark the focused card</translation>
+        <source>&amp;Opciones</source>
+        <translation>Op&amp;tions</translation>
     </message>
     <message>
-        <source>Deshacer</source>
-        <translation>Undo</translation>
+        <source>Nombre &amp;Jugador</source>
+        <translation>&amp;Player Name</translation>
     </message>
     <message>
-        <source>Rehacer</source>
-        <translation>Redo</translation>
+        <source>&amp;Salir</source>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
-        <source>Elegir partida…</source>
-        <translation>Choose game…</translation>
+        <source>A&amp;yuda</source>
+        <translation>&amp;Help</translation>
     </message>
     <message>
-        <source>Estadísticas…</source>
-        <translation>Statistics…</translation>
+        <source>&amp;Contenidos</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;Acerca de ...</source>
+        <translation>&amp;About ...</translation>
+    </message>
+    <message>
+        <source>&amp;Juego</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>&amp;Pista</source>
+        <translation>H&amp;int</translation>
+    </message>
+    <message>
+        <source>&amp;Jugar lo marcado</source>
+        <translation>&amp;Play the marked cards</translation>
+    </message>
+    <message>
+        <source>P&amp;oner en tu montón</source>
+        <translation>Put on &amp;your pile</translation>
+    </message>
+    <message>
+        <source>Marcar la &amp;carta enfocada</source>
+        <translation>Mar&amp;k the focused card</translation>
+    </message>
+    <message>
+        <source>&amp;Deshacer</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Rehacer</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Elegir partida…</source>
+        <translation>&amp;Choose game…</translation>
+    </message>
+    <message>
+        <source>H&amp;istorial</source>
+        <translation>Hi&amp;story</translation>
+    </message>
+    <message>
+        <source>E&amp;stadísticas…</source>
+        <translation>S&amp;tatistics…</translation>
     </message>
 </context>
 <context>
@@ -1026,10 +1038,6 @@
         <translation>Card</translation>
     </message>
     <message>
-        <source>Reverso</source>
-        <translation>Back</translation>
-    </message>
-    <message>
         <source>(por defecto)</source>
         <translation>(default)</translation>
     </message>
@@ -1040,10 +1048,6 @@
     <message>
         <source>Haz clic para elegir el color de fondo</source>
         <translation>Click to choose the background color</translation>
-    </message>
-    <message>
-        <source>Fondo</source>
-        <translation>Background</translation>
     </message>
     <message>
         <source>Aplicacion de fondo</source>
@@ -1084,6 +1088,30 @@
     <message>
         <source>Imagenes (*.jpg *.bmp)</source>
         <translation>Images (*.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>Páginas de opciones</source>
+        <translation>Option pages</translation>
+    </message>
+    <message>
+        <source>&amp;Reverso</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>Reverso de las cartas</source>
+        <translation>Card back</translation>
+    </message>
+    <message>
+        <source>Color de fondo</source>
+        <translation>Background color</translation>
+    </message>
+    <message>
+        <source>&amp;Fondo</source>
+        <translation>Back&amp;ground</translation>
+    </message>
+    <message>
+        <source>Aplicación de fondo</source>
+        <translation>Background application</translation>
     </message>
 </context>
 </TS>

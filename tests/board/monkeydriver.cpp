@@ -316,7 +316,9 @@ void MonkeyDriver::orden()
         return;
     QAction *a = acciones.at(alAzar(static_cast<int>(acciones.size())));
     // A new game starts the hand again: mostly left out, so that hands end.
-    if (a->text() == QCoreApplication::translate("MenusVentana", "Nuevo") && alAzar(50) > 0)
+    if (QString(a->text()).remove(QLatin1Char('&'))
+            == QCoreApplication::translate("MenusVentana", "Nuevo")
+        && alAzar(50) > 0)
         return;
     anotar(QStringLiteral("command ") + a->text());
     a->trigger();

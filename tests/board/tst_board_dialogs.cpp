@@ -6,8 +6,12 @@
 #include "statistics.h"
 #include "statisticsfile.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,6 +54,10 @@ private slots:
     void informativeTextGoesUnderTheText();
     void savedGameNameGetsTheFilesExtension_data();
     void savedGameNameGetsTheFilesExtension();
+    void nameBoxReadsItsQuestionWithTheField_data();
+    void nameBoxReadsItsQuestionWithTheField();
+    void noticeClosesWithEnterOrEsc_data();
+    void noticeClosesWithEnterOrEsc();
 };
 
 void TstBoardDialogs::yesNoQuestionIsAnsweredOnlyByItsButtons_data()
@@ -206,6 +214,73 @@ void TstBoardDialogs::savedGameNameGetsTheFilesExtension()
     });
     QCOMPARE(dialogos.archivoParaGuardar(QStringLiteral("Archivos (*.dat)")),
              carpeta.filePath(guardado));
+}
+
+void TstBoardDialogs::nameBoxReadsItsQuestionWithTheField_data()
+{
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<QString>("respuesta"); // null: cancelled
+    QTest::newRow("Intro") << int(Qt::Key_Return) << QStringLiteral("Bruno");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << QString();
+}
+
+// The field of the name box has the focus and its question for a name, so a
+// screen reader says what to type; Intro takes the name, Esc keeps the old one.
+void TstBoardDialogs::nameBoxReadsItsQuestionWithTheField()
+{
+    QFETCH(int, tecla);
+    QFETCH(QString, respuesta);
+
+    QtDialogService dialogos;
+    QString nombre;
+    bool conCompanero = false;
+    bool conFoco = false;
+    bool aceptarPorDefecto = false;
+    alAbrirse<QInputDialog>([&](QInputDialog *caja) {
+        auto *campo = caja->findChild<QLineEdit *>();
+        nombre = QAccessible::queryAccessibleInterface(campo)->text(QAccessible::Name);
+        for (QLabel *etiqueta : caja->findChildren<QLabel *>())
+            conCompanero = conCompanero || etiqueta->buddy() == campo;
+        conFoco = caja->focusWidget() == campo;
+        auto *botones = caja->findChild<QDialogButtonBox *>();
+        aceptarPorDefecto = botones && botones->button(QDialogButtonBox::Ok)->isDefault();
+        QTest::keyClicks(campo, QStringLiteral("Bruno"));
+        QTest::keyClick(campo, static_cast<Qt::Key>(tecla));
+    });
+    const std::optional<QString> texto
+        = dialogos.pedirTexto(QStringLiteral("Nuevo Nick"), QStringLiteral("player"));
+    QCOMPARE(nombre, QStringLiteral("Nuevo Nick"));
+    QVERIFY(conCompanero);
+    QVERIFY(conFoco);
+    QVERIFY(aceptarPorDefecto);
+    QCOMPARE(texto.has_value(), !respuesta.isNull());
+    QCOMPARE(texto.value_or(QString()), respuesta);
+}
+
+void TstBoardDialogs::noticeClosesWithEnterOrEsc_data()
+{
+    QTest::addColumn<int>("tecla");
+    QTest::newRow("Intro") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+// A notice has nothing to cancel: either key closes it.
+void TstBoardDialogs::noticeClosesWithEnterOrEsc()
+{
+    QFETCH(int, tecla);
+    QtDialogService dialogos;
+    bool sigueAbierta = true;
+    alAbrirse<QMessageBox>([&](QMessageBox *caja) {
+        QTest::keyClick(caja, static_cast<Qt::Key>(tecla));
+        sigueAbierta = caja->isVisible();
+        if (sigueAbierta)
+            caja->accept();
+    });
+    QCOMPARE(dialogos.mensaje(QStringLiteral("No se pudo guardar el nivel de la CPU."),
+                              DialogService::kTitulo, DialogService::Botones::Ok,
+                              DialogService::Icono::Critico),
+             DialogService::Respuesta::Ok);
+    QVERIFY(!sigueAbierta);
 }
 
 QTEST_MAIN(TstBoardDialogs)

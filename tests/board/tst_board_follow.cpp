@@ -103,7 +103,7 @@ QAction *accion(BoardFixture &f, const QString &texto)
         if (!menu->menu())
             continue;
         for (QAction *a : menu->menu()->actions()) {
-            if (a->text() == texto)
+            if (QString(a->text()).remove(QLatin1Char('&')) == texto)
                 return a;
         }
     }

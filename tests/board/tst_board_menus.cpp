@@ -5,10 +5,15 @@
 #include "cardpicture.h"
 #include "markbox.h"
 
+#include "preferenciasfrm.h"
+
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace Naipes;
 
@@ -30,7 +35,7 @@ Posicion posicion()
 QMenu *menu(QMenuBar &barra, const QString &titulo)
 {
     for (QAction *accion : barra.actions()) {
-        if (accion->text() == titulo)
+        if (QString(accion->text()).remove(QLatin1Char('&')) == titulo)
             return accion->menu();
     }
     return nullptr;
@@ -44,12 +49,41 @@ void clicEnTitulo(QMenuBar &barra, const QString &titulo)
 }
 
 // A key where the player's key goes: the open menu, else the focused control.
-void tecla(QWidget &ventana, Qt::Key clave)
+void tecla(QWidget &ventana, Qt::Key clave, Qt::KeyboardModifiers modificadores = {})
 {
     QWidget *destino = QApplication::activePopupWidget();
     if (!destino)
         destino = QApplication::focusWidget();
-    QTest::keyClick(destino ? destino : &ventana, clave);
+    QTest::keyClick(destino ? destino : &ventana, clave, modificadores);
+}
+
+// The letter after the '&' of a caption, lower case; a null char if none.
+QChar letra(const QString &texto)
+{
+    const qsizetype i = texto.indexOf(QLatin1Char('&'));
+    return i < 0 || i + 1 >= texto.size() ? QChar() : texto.at(i + 1).toLower();
+}
+
+Qt::Key claveDe(QChar c)
+{
+    return static_cast<Qt::Key>(Qt::Key_A + (c.unicode() - u'a'));
+}
+
+QList<QAction *> items(QMenu &m)
+{
+    QList<QAction *> lista;
+    for (QAction *a : m.actions()) {
+        if (!a->isSeparator())
+            lista.append(a);
+    }
+    return lista;
+}
+
+bool mostrar(BoardFixture &f)
+{
+    f.ventana().show();
+    f.ventana().activateWindow();
+    return QTest::qWaitForWindowActive(&f.ventana());
 }
 
 } // namespace
@@ -64,6 +98,14 @@ private slots:
     void keysMeantForTheMenusPlayNothing();
     void clicksOnTheMenuBarPlayNothing();
     void boardKeysStillPlayOutsideTheMenus();
+    void everyMenuAndItemHasALetterOfItsOwn();
+    void everyMenuOpensByAltAndItsLetter();
+    void f10OpensTheFirstMenu();
+    void everyItemIsChosenByItsLetter();
+    void menuKeysPlayNothing_data();
+    void menuKeysPlayNothing();
+    void optionsAndPlayerNameOpenByTheirKeys();
+    void standardCommandsKeepTheirOldKeys();
 
 private:
     // How the menu bar came to have the keyboard.
@@ -169,6 +211,177 @@ void TstBoardMenus::boardKeysStillPlayOutsideTheMenus()
     f.tablero().cartap2img[0]->setFocus();
     tecla(f.ventana(), Qt::Key_Return);
     QVERIFY(f.estado().player2Lev.count() > antes);
+}
+
+// A repeated letter only moves between its items; a missing one leaves an item
+// out of reach. Checked in Spanish here and in English by the i18n tests.
+void TstBoardMenus::everyMenuAndItemHasALetterOfItsOwn()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QList<QList<QAction *>> grupos { f.ventana().menuBar()->actions() };
+    for (QAction *m : f.ventana().menuBar()->actions())
+        grupos.append(items(*m->menu()));
+    for (const QList<QAction *> &grupo : grupos) {
+        QSet<QChar> vistas;
+        for (QAction *a : grupo) {
+            const QChar c = letra(a->text());
+            QVERIFY2(c.isLetter(), qPrintable(a->text()));
+            QVERIFY2(!vistas.contains(c), qPrintable(a->text()));
+            vistas.insert(c);
+        }
+    }
+}
+
+void TstBoardMenus::everyMenuOpensByAltAndItsLetter()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar() && mostrar(f));
+    f.tablero().cartap2img[0]->setFocus();
+    for (QAction *m : f.ventana().menuBar()->actions()) {
+        tecla(f.ventana(), claveDe(letra(m->text())), Qt::AltModifier);
+        QCOMPARE(QApplication::activePopupWidget(), m->menu());
+        // The first item is highlighted, so Intro chooses it at once.
+        QCOMPARE(m->menu()->activeAction(), m->menu()->actions().value(0));
+        tecla(f.ventana(), Qt::Key_Escape);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        tecla(f.ventana(), Qt::Key_Escape); // the menu bar lets the keyboard go
+    }
+}
+
+void TstBoardMenus::f10OpensTheFirstMenu()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar() && mostrar(f));
+    f.tablero().cartap2img[0]->setFocus();
+    tecla(f.ventana(), Qt::Key_F10);
+    QCOMPARE(QApplication::activePopupWidget(), menu(*f.ventana().menuBar(), "Archivo"));
+    // Right walks on to the next menu, as on any menu bar.
+    tecla(f.ventana(), Qt::Key_Right);
+    QCOMPARE(QApplication::activePopupWidget(), menu(*f.ventana().menuBar(), "Juego"));
+    tecla(f.ventana(), Qt::Key_Escape);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+}
+
+// Each item, its menu opened by Alt and the menu's letter, answers to its own
+// letter. What the item then does is the window's, tested elsewhere: here only
+// that the keys reach it.
+void TstBoardMenus::everyItemIsChosenByItsLetter()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar() && mostrar(f));
+    for (QAction *m : f.ventana().menuBar()->actions()) {
+        for (QAction *a : items(*m->menu())) {
+            QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+            a->setEnabled(true); // Deshacer and Rehacer wait for a move
+            QSignalSpy elegida(a, &QAction::triggered);
+            f.tablero().cartap2img[0]->setFocus();
+            tecla(f.ventana(), claveDe(letra(m->text())), Qt::AltModifier);
+            QCOMPARE(QApplication::activePopupWidget(), m->menu());
+            tecla(f.ventana(), claveDe(letra(a->text())));
+            QVERIFY2(elegida.count() == 1, qPrintable(a->text()));
+            QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        }
+    }
+}
+
+void TstBoardMenus::menuKeysPlayNothing_data()
+{
+    QTest::addColumn<QList<int>>("claves"); // Alt+letter is the letter with AltModifier
+    using K = int;
+    const K alt = K(Qt::AltModifier);
+    QTest::newRow("Alt+J") << QList<K> { alt | Qt::Key_J };
+    QTest::newRow("Alt+J, Esc, Intro")
+        << QList<K> { alt | Qt::Key_J, Qt::Key_Escape, Qt::Key_Return };
+    QTest::newRow("Alt+J, Down, Up, Esc, Esc, Space")
+        << QList<K> { alt | Qt::Key_J, Qt::Key_Down, Qt::Key_Up, Qt::Key_Escape, Qt::Key_Escape };
+    QTest::newRow("F10") << QList<K> { Qt::Key_F10 };
+    QTest::newRow("F10, M, H") << QList<K> { Qt::Key_F10, Qt::Key_M, Qt::Key_H };
+    QTest::newRow("F10, Esc, Space") << QList<K> { Qt::Key_F10, Qt::Key_Escape, Qt::Key_Space };
+    QTest::newRow("F10, Esc, Intro") << QList<K> { Qt::Key_F10, Qt::Key_Escape, Qt::Key_Return };
+    QTest::newRow("Alt+Y, M, H, Esc") << QList<K> { alt | Qt::Key_Y, Qt::Key_M, Qt::Key_H };
+    QTest::newRow("Alt+A, M, H") << QList<K> { alt | Qt::Key_A, Qt::Key_M, Qt::Key_H };
+    QTest::newRow("Alt+J, Left, M, H")
+        << QList<K> { alt | Qt::Key_J, Qt::Key_Left, Qt::Key_M, Qt::Key_H };
+}
+
+// With the marked move ready, keys that open or walk the menus play nothing.
+void TstBoardMenus::menuKeysPlayNothing()
+{
+    QFETCH(QList<int>, claves);
+    BoardFixture f;
+    QVERIFY(empezarConMarcas(f));
+    f.tablero().cartap2img[0]->setFocus();
+    const GameState antes = f.estado();
+    for (const int clave : claves) {
+        tecla(f.ventana(), static_cast<Qt::Key>(clave & ~Qt::KeyboardModifierMask),
+              Qt::KeyboardModifiers(clave & Qt::KeyboardModifierMask));
+    }
+    QCOMPARE(Posicion::texto(f.estado()), Posicion::texto(antes));
+    QCOMPARE(f.estado().player2Lev.count(), antes.player2Lev.count());
+    QCOMPARE(f.estado().marcas.Checkp2[1], true);
+    if (QWidget *abierto = QApplication::activePopupWidget())
+        abierto->close();
+}
+
+void TstBoardMenus::optionsAndPlayerNameOpenByTheirKeys()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar() && mostrar(f));
+    f.tablero().cartap2img[0]->setFocus();
+    QString abierta;
+    QTimer::singleShot(0, [&abierta] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && qobject_cast<preferenciasfrm *>(modal))
+            abierta = QStringLiteral("preferenciasfrm");
+        if (modal)
+            modal->close();
+    });
+    tecla(f.ventana(), Qt::Key_Comma, Qt::ControlModifier);
+    QCOMPARE(abierta, QStringLiteral("preferenciasfrm"));
+
+    f.dialogos().responderTexto(QStringLiteral("Lucía"));
+    QVERIFY(mostrar(f));
+    f.tablero().cartap2img[0]->setFocus();
+    tecla(f.ventana(), Qt::Key_F2);
+    QCOMPARE(f.dialogos().preguntas().size(), 1);
+    QCOMPARE(f.tablero().Label2->text(), QStringLiteral("Lucía"));
+}
+
+// The desktop's keys come first; the keys the game always had still work.
+void TstBoardMenus::standardCommandsKeepTheirOldKeys()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QHash<QString, QList<QKeySequence>> teclas;
+    for (QAction *m : f.ventana().menuBar()->actions()) {
+        for (QAction *a : items(*m->menu()))
+            teclas.insert(QString(a->text()).remove(QLatin1Char('&')), a->shortcuts());
+    }
+    const QList<std::tuple<QString, QKeySequence::StandardKey, QKeySequence>> estandar {
+        { QStringLiteral("Salir"), QKeySequence::Quit, QKeySequence(QStringLiteral("Ctrl+Q")) },
+        { QStringLiteral("Deshacer"), QKeySequence::Undo, QKeySequence(QStringLiteral("Ctrl+Z")) },
+        { QStringLiteral("Rehacer"), QKeySequence::Redo,
+          QKeySequence(QStringLiteral("Ctrl+Shift+Z")) },
+        { QStringLiteral("Contenidos"), QKeySequence::HelpContents,
+          QKeySequence(QStringLiteral("F1")) },
+        { QStringLiteral("Opciones"), QKeySequence::Preferences,
+          QKeySequence(QStringLiteral("Ctrl+,")) },
+    };
+    for (const auto &[texto, clave, propia] : estandar) {
+        const QList<QKeySequence> &suyas = teclas.value(texto);
+        for (const QKeySequence &s : QKeySequence::keyBindings(clave))
+            QVERIFY2(suyas.contains(s), qPrintable(texto + QLatin1Char(' ') + s.toString()));
+        QVERIFY2(suyas.contains(propia), qPrintable(texto));
+    }
+    // No key is claimed twice in the whole window.
+    QSet<QKeySequence> todas;
+    for (const QList<QKeySequence> &suyas : std::as_const(teclas)) {
+        for (const QKeySequence &s : suyas) {
+            QVERIFY2(!todas.contains(s), qPrintable(s.toString()));
+            todas.insert(s);
+        }
+    }
 }
 
 QTEST_MAIN(TstBoardMenus)

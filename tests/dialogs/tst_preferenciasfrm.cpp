@@ -8,11 +8,16 @@
 #include "preferenciasfrm.h"
 #include "zelbogame.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -63,6 +68,10 @@ private slots:
     void tabKeysMoveToTheNextTabOnly_data();
     void tabKeysMoveToTheNextTabOnly();
     void gameTabKeepsItsSettingsOnlyOnAccept();
+    void everyControlReadsWithItsName();
+    void clickableLabelsAreButtonsToAScreenReader();
+    void labelKeysReachTheirControls();
+    void enterAcceptsAndEscCancels();
 
 private:
     QString enDir(const QString &nombre) const { return m_dir->filePath(nombre); }
@@ -401,6 +410,87 @@ void TestPreferenciasFrm::gameTabKeepsItsSettingsOnlyOnAccept()
     QCOMPARE(ajustes.value(QStringLiteral("cpu/velocidad")).toString(), QStringLiteral("rapida"));
     QCOMPARE(ajustes.value(QStringLiteral("tablero/animaciones")).toBool(), true);
     ajustes.clear();
+}
+
+// Each control the Tab key reaches, on both pages, has a name a screen reader
+// says, without the '&' of its label.
+void TestPreferenciasFrm::everyControlReadsWithItsName()
+{
+    abrir();
+    auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
+    int vistos = 0;
+    for (int pagina = 0; pagina < tabs->count(); ++pagina) {
+        tabs->setCurrentIndex(pagina);
+        for (QWidget *w : m_ventana->findChildren<QWidget *>()) {
+            if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus))
+                continue;
+            const QString nombre
+                = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            QVERIFY2(!nombre.isEmpty(), w->metaObject()->className());
+            QVERIFY2(!nombre.contains(QLatin1Char('&')), qPrintable(nombre));
+            ++vistos;
+        }
+    }
+    QVERIFY(vistos >= 9); // three paths and colour, Default, Aceptar, Cancelar, two lists
+}
+
+// The colour, the card back and the application are labels that act as
+// buttons: a screen reader must hear a button and be able to press it, and
+// hear what it holds rather than the mouse's instructions.
+void TestPreferenciasFrm::clickableLabelsAreButtonsToAScreenReader()
+{
+    abrir();
+    for (const char *nombre : { "Label1", "Label5", "Label8" }) {
+        auto *etiqueta = m_ventana->findChild<ClickLabel *>(QLatin1String(nombre));
+        QVERIFY2(etiqueta, nombre);
+        QAccessibleInterface *acc = QAccessible::queryAccessibleInterface(etiqueta);
+        QCOMPARE(acc->role(), QAccessible::Button);
+        QVERIFY2(!acc->text(QAccessible::Description).contains(QStringLiteral("clic")), nombre);
+        QVERIFY(acc->actionInterface());
+        QVERIFY(acc->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        disconnect(etiqueta, &ClickLabel::clicked, nullptr, nullptr);
+        QSignalSpy pulsada(etiqueta, &ClickLabel::clicked);
+        acc->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(pulsada.count(), 1);
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(ruta("Label8"))->text(QAccessible::Description),
+             ruta("Label8")->text());
+}
+
+// A label with a letter is the buddy of its control: Alt and the letter go
+// there, and a screen reader reads the label with the control.
+void TestPreferenciasFrm::labelKeysReachTheirControls()
+{
+    abrir();
+    auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
+    int conLetra = 0;
+    for (QLabel *etiqueta : m_ventana->findChildren<QLabel *>()) {
+        if (!etiqueta->text().contains(QRegularExpression(QStringLiteral("&\\w"))))
+            continue;
+        ++conLetra;
+        QVERIFY2(etiqueta->buddy(), qPrintable(etiqueta->text()));
+    }
+    QVERIFY(conLetra >= 4);
+    tabs->setCurrentIndex(0);
+    m_ventana->findChild<QWidget *>(QStringLiteral("cmdOK"))->setFocus();
+    QTest::keyClick(m_ventana.get(), Qt::Key_F, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(),
+             m_ventana->findChild<QWidget *>(QStringLiteral("Label1")));
+    QTest::keyClick(m_ventana.get(), Qt::Key_R, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), ruta("Label8"));
+}
+
+void TestPreferenciasFrm::enterAcceptsAndEscCancels()
+{
+    abrir();
+    auto *aceptar = m_ventana->findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    QVERIFY(aceptar->isDefault());
+    for (QPushButton *boton : m_ventana->findChildren<QPushButton *>())
+        QVERIFY2(boton == aceptar || !boton->isDefault(), qPrintable(boton->text()));
+    QTest::keyClick(m_ventana.get(), Qt::Key_Escape);
+    QVERIFY(!m_ventana->isVisible());
+    QCOMPARE(m_ventana->result(), int(QDialog::Rejected));
 }
 
 QTEST_MAIN(TestPreferenciasFrm)

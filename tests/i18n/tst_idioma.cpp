@@ -51,7 +51,7 @@ void TstIdioma::englishTranslatesTheQuitQuestion()
     QCOMPARE(QCoreApplication::translate("ZelboGame", "¿Salir del juego?"),
              QStringLiteral("Quit the game?"));
     QCOMPARE(QCoreApplication::translate("ZelboGame", "Salir"), QStringLiteral("Quit"));
-    QCOMPARE(QCoreApplication::translate("MenusVentana", "Archivo"), QStringLiteral("File"));
+    QCOMPARE(QCoreApplication::translate("MenusVentana", "&Archivo"), QStringLiteral("&File"));
     QCOMPARE(QCoreApplication::translate("HelpWindow", "ayuda.html",
                                          "file name of the help page in this language"),
              QStringLiteral("ayuda_en.html"));

@@ -192,7 +192,7 @@ void TstVentanas::boardAndMenusAreAllEnglish()
         vistos << textos(*menu);
         menu->hide();
     }
-    QVERIFY(vistos.contains(QStringLiteral("File")));
+    QVERIFY(vistos.contains(QStringLiteral("&File")));
     QVERIFY(vistos.contains(QStringLiteral("Take")));
     QVERIFY2(sinTraducir(vistos).isEmpty(), qPrintable(sinTraducir(vistos).join(u'\n')));
 }
@@ -248,12 +248,22 @@ void TstVentanas::mnemonicsStayUniqueInEnglish()
 {
     ZelboFrm &ventana = m_tablero->ventana();
     QList<QStringList> grupos;
+    QStringList titulos;
+    const QRegularExpression conLetra(QStringLiteral("&\\w"));
     for (QMenu *menu : ventana.menuBar()->findChildren<QMenu *>()) {
         QStringList entradas;
-        for (const QAction *accion : menu->actions())
+        for (const QAction *accion : menu->actions()) {
+            // Every item of the menus keeps a letter of its own in English too.
+            QVERIFY2(accion->isSeparator() || accion->text().contains(conLetra),
+                     qPrintable(accion->text()));
             entradas << accion->text();
+        }
         grupos << entradas;
     }
+    for (const QAction *menu : ventana.menuBar()->actions())
+        titulos << menu->text();
+    QCOMPARE(titulos.filter(conLetra).size(), 3);
+    grupos << titulos;
     preferenciasfrm opciones(ventana.juego(), m_tablero->dialogos(), &ventana);
     grupos << textos(opciones);
     Statistics estadisticas;
