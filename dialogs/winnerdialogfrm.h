@@ -33,6 +33,9 @@ public:
     // side that won (Cpu or Humano).
     void mostrarResultado(const QString &nombre, int num1, int num2,
                           ResultadoDeMano::Ganador ganador);
+    // Who won and both scores in words, as a screen reader says them; also the
+    // window's accessible description.
+    QString resumen() const;
     // As mostrarResultado, then shows the window modally until the player closes it.
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador);
 
