@@ -4,8 +4,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QGuiApplication>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 const QString kAviso = QStringLiteral("avisoDelJuego");
@@ -19,6 +21,12 @@ Anunciador::Anunciador(QStatusBar &barra)
     m_salida->setSingleShot(true);
     m_salida->setInterval(kEsperaMs);
     QObject::connect(m_salida, &QTimer::timeout, m_aviso, [this] { hablar(); });
+    // A window that comes to the front (the board when a box closes, the results
+    // window when it opens) is read first: Orca drops what shows meanwhile.
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, m_aviso, [this] {
+        if (!m_pendientes.isEmpty())
+            m_salida->start();
+    });
     m_aviso->setObjectName(kAviso);
     m_aviso->setGeometry(0, 0, 1, 1);
     m_aviso->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -22,12 +22,13 @@ class QWidget;
 // focused object, or a notification or alert that shows. So every message is
 // also given to a one-pixel, painted-nothing notification in the status bar:
 // hidden, renamed and shown again, it raises a "showing" change that Orca
-// speaks whatever has the focus. Orca keeps only the last of such changes that
-// come together, and drops them when a move's many name changes flood it and
-// the focus moves, so the messages of one stretch of play are said as one, a
-// moment after the board has settled: the CPU's move waits for the turn it
-// gives back ("La CPU tira el As de espadas a la mesa. Juega Ana"). The status
-// bar's own name change is raised too, for readers that follow it.
+// speaks whatever has the focus. Orca drops such a change still waiting in its
+// queue when a move's many name changes flood it and the focus moves, or when
+// a window comes to the front; so the messages of one stretch of play are said
+// as one, a moment after the board and the windows have settled, and the CPU's
+// move waits for the turn it gives back ("La CPU tira el As de espadas a la
+// mesa. Juega Ana"). The status bar's own name change is raised too, for
+// readers that follow it.
 class Anunciador
 {
     Q_DECLARE_TR_FUNCTIONS(Anunciador)
