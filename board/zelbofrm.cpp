@@ -368,10 +368,9 @@ void ZelboFrm::prepararResultados()
 
 void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador)
 {
+    // Orca reads the window's description, the winner and both scores, as it opens.
     WinnerDialogFrm resultados(m_programDir, this);
-    resultados.mostrarResultado(nombre, num1, num2, ganador);
-    m_anunciador->avisar(resultados.resumen());
-    resultados.exec();
+    resultados.Dialogo(nombre, num1, num2, ganador);
 }
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)

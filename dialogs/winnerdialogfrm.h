@@ -33,8 +33,8 @@ public:
     // side that won (Cpu or Humano).
     void mostrarResultado(const QString &nombre, int num1, int num2,
                           ResultadoDeMano::Ganador ganador);
-    // Who won and both scores in words, as a screen reader says them; also the
-    // window's accessible description.
+    // Who won and both scores in words: the window's accessible description,
+    // which a screen reader says when the window opens.
     QString resumen() const;
     // As mostrarResultado, then shows the window modally until the player closes it.
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador);
