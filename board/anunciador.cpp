@@ -3,14 +3,51 @@
 #include "anunciador.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QGuiApplication>
 #include <QStatusBar>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+const QString kAviso = QStringLiteral("avisoDelJuego");
+}
 
 Anunciador::Anunciador(QStatusBar &barra)
     : m_barra(barra)
+    , m_aviso(new QWidget(&barra))
+    , m_salida(new QTimer(m_aviso))
 {
+    m_salida->setSingleShot(true);
+    m_salida->setInterval(kEsperaMs);
+    QObject::connect(m_salida, &QTimer::timeout, m_aviso, [this] { hablar(); });
+    // A window that comes to the front (the board when a box closes, the results
+    // window when it opens) is read first: Orca drops what shows meanwhile.
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, m_aviso, [this] {
+        if (!m_pendientes.isEmpty())
+            m_salida->start();
+    });
+    m_aviso->setObjectName(kAviso);
+    m_aviso->setGeometry(0, 0, 1, 1);
+    m_aviso->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_aviso->setFocusPolicy(Qt::NoFocus);
+    m_aviso->hide();
+}
+
+QAccessibleInterface *Anunciador::fabrica(const QString &clase, QObject *objeto)
+{
+    if (clase != QLatin1String("QWidget") || !objeto || objeto->objectName() != kAviso)
+        return nullptr;
+    return new QAccessibleWidget(qobject_cast<QWidget *>(objeto), QAccessible::Notification);
 }
 
 void Anunciador::decir(const QString &texto)
+{
+    mostrar(texto);
+    avisar(texto);
+}
+
+void Anunciador::mostrar(const QString &texto)
 {
     // The status bar's accessible name is its message, and a new message
     // raises the name change by itself; the same text again must raise it
@@ -23,6 +60,37 @@ void Anunciador::decir(const QString &texto)
     }
 }
 
+void Anunciador::avisar(const QString &texto)
+{
+    anotar(texto);
+    m_salida->start();
+}
+
+void Anunciador::anotar(const QString &texto)
+{
+    if (!texto.isEmpty() && (m_pendientes.isEmpty() || m_pendientes.constLast() != texto))
+        m_pendientes.append(texto);
+}
+
+QString Anunciador::pendiente() const
+{
+    QString frase;
+    for (const QString &texto : m_pendientes) {
+        if (!frase.isEmpty())
+            frase += frase.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ");
+        frase += texto;
+    }
+    return frase;
+}
+
+void Anunciador::hablar()
+{
+    m_aviso->hide();
+    m_aviso->setAccessibleName(pendiente());
+    m_pendientes.clear();
+    m_aviso->show();
+}
+
 QString Anunciador::actual() const
 {
     return m_barra.currentMessage();
@@ -31,7 +99,9 @@ QString Anunciador::actual() const
 void Anunciador::jugadaCpu(const QString &frase)
 {
     m_jugadaCpu = frase;
-    decir(frase);
+    mostrar(frase);
+    anotar(frase);
+    m_cpuMovio = true;
 }
 
 void Anunciador::ultimaRonda(const QString &nombre)
@@ -40,7 +110,10 @@ void Anunciador::ultimaRonda(const QString &nombre)
     const QString frase
         = m_jugadaCpu.isEmpty() ? ronda : m_jugadaCpu + QStringLiteral(". ") + ronda;
     if (actual() != frase)
-        decir(frase);
+        m_barra.showMessage(frase);
+    if (ronda != m_rondaDicha)
+        avisar(ronda);
+    m_rondaDicha = ronda;
 }
 
 void Anunciador::pista(const QString &texto)
@@ -54,4 +127,24 @@ void Anunciador::jugadaHecha()
     if (!m_pista.isEmpty() && actual() == m_pista)
         m_barra.clearMessage();
     m_pista.clear();
+}
+
+void Anunciador::turno(const QString &cartel, bool quedanCartas)
+{
+    if (quedanCartas)
+        m_rondaDicha.clear();
+    if (m_cpuMovio)
+        avisar(cartel);
+    m_cpuMovio = false;
+}
+
+void Anunciador::finDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano,
+                           int puntosCpu, int puntosHumano)
+{
+    avisar(tr("%1. Cartas: la CPU %2, tú %3. Puntos: la CPU %4, tú %5")
+               .arg(resultado.texto(nombreHumano))
+               .arg(resultado.cpu)
+               .arg(resultado.humano)
+               .arg(puntosCpu)
+               .arg(puntosHumano));
 }

@@ -2,36 +2,88 @@
 
 #pragma once
 
+#include "resultadodemano.h"
+
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
+class QAccessibleInterface;
+class QObject;
 class QStatusBar;
+class QTimer;
+class QWidget;
 
-// Short messages at the bottom of the window. Each one is told to assistive
-// technology as a name change of the status bar, so a screen reader that
-// follows that object reads it (Qt 6.4 has no announcement event).
+// Short messages at the bottom of the window, and what a screen reader says of
+// the game without the player moving the focus: the CPU's moves, the hint, the
+// turn, refusals and results.
+//
+// Qt 6.4 has no announcement event, and Orca speaks only what concerns the
+// focused object, or a notification or alert that shows. So every message is
+// also given to a one-pixel, painted-nothing notification in the status bar:
+// hidden, renamed and shown again, it raises a "showing" change that Orca
+// speaks whatever has the focus. Orca drops such a change still waiting in its
+// queue when a move's many name changes flood it and the focus moves, or when
+// a window comes to the front; so the messages of one stretch of play are said
+// as one, a moment after the board and the windows have settled, and the CPU's
+// move waits for the turn it gives back ("La CPU tira el As de espadas a la
+// mesa. Juega Ana"). The status bar's own name change is raised too, for
+// readers that follow it.
 class Anunciador
 {
     Q_DECLARE_TR_FUNCTIONS(Anunciador)
 
 public:
+    // How long the board is let settle before a message is spoken: long enough
+    // for Orca to take in the names and the focus a move changes.
+    static constexpr int kEsperaMs = 300;
+
     explicit Anunciador(QStatusBar &barra);
 
+    // Shown in the status bar and spoken.
     void decir(const QString &texto);
+    // Spoken only: the status bar keeps its text.
+    void avisar(const QString &texto);
+    // What is to be spoken when the event loop runs again.
+    QString pendiente() const;
     QString actual() const;
+    // The object that speaks, for tests.
+    QWidget *aviso() const { return m_aviso; }
 
-    // The CPU's move in words; kept until the player's next input so that the
-    // last round's notice can follow it.
+    // The CPU's move in words, shown at once and spoken with the turn that
+    // follows it; kept until the player's next input so that the last round's
+    // notice can follow it.
     void jugadaCpu(const QString &frase);
     void olvidarJugadaCpu() { m_jugadaCpu.clear(); }
-    // "Última ronda: juega <nombre>", once however often the sign is set.
+    // "Última ronda: juega <nombre>" in the status bar, and spoken once
+    // however often the sign is set, until the name changes.
     void ultimaRonda(const QString &nombre);
     // A suggested move; it is taken back when a move is made.
     void pista(const QString &texto);
     void jugadaHecha();
+    // The turn sign changed: after a move of the CPU its words are spoken,
+    // the turn being the player's again. Before the last round (cards are
+    // left to deal) its notice is to be spoken again when it comes.
+    void turno(const QString &cartel, bool quedanCartas);
+
+    // A hand was scored: its verdict, both piles' cards, then both scores.
+    void finDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano, int puntosCpu,
+                   int puntosHumano);
+
+    // Gives the notification its role.
+    static QAccessibleInterface *fabrica(const QString &clase, QObject *objeto);
 
 private:
+    void mostrar(const QString &texto);
+    void anotar(const QString &texto);
+    void hablar();
+
     QStatusBar &m_barra;
+    QWidget *m_aviso;
+    QTimer *m_salida;
+    QStringList m_pendientes;
     QString m_jugadaCpu;
     QString m_pista;
+    QString m_rondaDicha;
+    bool m_cpuMovio = false;
 };

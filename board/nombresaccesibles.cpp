@@ -24,6 +24,27 @@ QString cartas(int n)
                   : QCoreApplication::translate("NombresAccesibles", "%1 cartas").arg(n);
 }
 
+// A card as the screen reader reads it. Its description is not the tool tip,
+// which tells the mouse what to do: a card the keys reach says which keys act
+// on it, the others say nothing more than their name.
+class CartaAccesible : public QAccessibleWidget
+{
+public:
+    CartaAccesible(CardPicture *carta, QAccessible::Role rol)
+        : QAccessibleWidget(carta, rol)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Description)
+            return QAccessibleWidget::text(t);
+        return widget()->focusPolicy() & Qt::TabFocus
+            ? QCoreApplication::translate("NombresAccesibles", "Espacio marca, Intro juega")
+            : QString();
+    }
+};
+
 } // namespace
 
 NombresAccesibles::NombresAccesibles(BoardWidget &tablero)
@@ -121,5 +142,5 @@ QAccessibleInterface *NombresAccesibles::fabrica(const QString &clase, QObject *
     const Imagen &i = carta->imagen();
     const bool activa = i.grupo == GrupoImagen::cartap2img || i.grupo == GrupoImagen::mesaimg
         || (i.grupo == GrupoImagen::montonimg && i.indice == 0);
-    return new QAccessibleWidget(carta, activa ? QAccessible::Button : QAccessible::Graphic);
+    return new CartaAccesible(carta, activa ? QAccessible::Button : QAccessible::Graphic);
 }

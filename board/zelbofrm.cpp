@@ -56,6 +56,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     statusBar()->setAccessibleDescription(tr("Mensajes del juego"));
     m_nombres = std::make_unique<NombresAccesibles>(*m_tablero);
     QAccessible::installFactory(&NombresAccesibles::fabrica);
+    QAccessible::installFactory(&Anunciador::fabrica);
     m_teclado = new TecladoTablero(
         *m_tablero, m_juego, *m_anunciador,
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);
@@ -298,11 +299,14 @@ void ZelboFrm::setCartel(const QString &texto)
     if (texto == ZelboGame::cartelUltimaRonda())
         m_anunciador->ultimaRonda(e.turno == Turno::Humano ? e.jugadorCpu.nombre()
                                                            : e.jugadorHumano.nombre());
+    else
+        m_anunciador->turno(texto, e.cartasRepartidas < Mazo::kCartas);
 }
 
 void ZelboFrm::mostrarResultadoMano(const ResultadoDeMano &resultado)
 {
     mostrarContadores(resultado.cpu, resultado.humano);
+    m_manoPorDecir = resultado;
 }
 
 void ZelboFrm::mostrarContadores(int cpu, int humano)
@@ -315,6 +319,12 @@ void ZelboFrm::mostrarContadores(int cpu, int humano)
 
 void ZelboFrm::mostrarPuntajes(int cpu, int humano)
 {
+    // The first scores after a hand are that hand's: the box that told it is closed.
+    if (m_manoPorDecir) {
+        m_anunciador->finDeMano(*m_manoPorDecir, m_juego.estado().jugadorHumano.nombre(), cpu,
+                                humano);
+        m_manoPorDecir.reset();
+    }
     m_tablero->Puntajep1Lbl->setText(QString::number(cpu));
     m_tablero->Puntajep2Lbl->setText(QString::number(humano));
 }
@@ -358,6 +368,7 @@ void ZelboFrm::prepararResultados()
 
 void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador)
 {
+    // Orca reads the window's description, the winner and both scores, as it opens.
     WinnerDialogFrm resultados(m_programDir, this);
     resultados.Dialogo(nombre, num1, num2, ganador);
 }

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AnimadorTablero;
 class Anunciador;
@@ -105,4 +106,6 @@ private:
     bool m_cierrePendiente = false;
     bool m_salido = false;
     bool m_falloAlCargar = false;
+    // The hand just scored, spoken with the scores that follow it.
+    std::optional<ResultadoDeMano> m_manoPorDecir;
 };

@@ -156,6 +156,14 @@ void WinnerDialogFrm::mostrarLados(bool ganaHumano)
     m_lado3->setText(ganaHumano ? cpu : humano);
     m_label2->setAccessibleName(m_lado2->text());
     m_label3->setAccessibleName(m_lado3->text());
+    setAccessibleDescription(resumen());
+}
+
+QString WinnerDialogFrm::resumen() const
+{
+    return tr("%1. %2: %3, %4: %5")
+        .arg(m_veredicto->text(), m_lado2->text(), m_label2->text(), m_lado3->text(),
+             m_label3->text());
 }
 
 void WinnerDialogFrm::Dialogo(const QString &nombre, int num1, int num2,

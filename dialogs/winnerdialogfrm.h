@@ -33,6 +33,9 @@ public:
     // side that won (Cpu or Humano).
     void mostrarResultado(const QString &nombre, int num1, int num2,
                           ResultadoDeMano::Ganador ganador);
+    // Who won and both scores in words: the window's accessible description,
+    // which a screen reader says when the window opens.
+    QString resumen() const;
     // As mostrarResultado, then shows the window modally until the player closes it.
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador);
 

@@ -30,6 +30,10 @@
         <source>Última ronda: juega %1</source>
         <translation>Last round: %1 plays</translation>
     </message>
+    <message>
+        <source>%1. Cartas: la CPU %2, tú %3. Puntos: la CPU %4, tú %5</source>
+        <translation>%1. Cards: the CPU %2, you %3. Points: the CPU %4, you %5</translation>
+    </message>
 </context>
 <context>
     <name>BoardWidget</name>
@@ -617,6 +621,10 @@
         <source>%1, %2, arriba %3%4</source>
         <translation>%1, %2, %3 on top%4</translation>
     </message>
+    <message>
+        <source>Espacio marca, Intro juega</source>
+        <translation>Space marks, Enter plays</translation>
+    </message>
 </context>
 <context>
     <name>PartidaConservada</name>
@@ -837,6 +845,10 @@
     <message>
         <source>La CPU gana la partida</source>
         <translation>The CPU wins the game</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3, %4: %5</source>
+        <translation>%1. %2: %3, %4: %5</translation>
     </message>
 </context>
 <context>

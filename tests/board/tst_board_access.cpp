@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "anunciador.h"
 #include "boardfixture.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "markbox.h"
 #include "raton.h"
+#include "tecladotablero.h"
+#include "winnerdialogfrm.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
@@ -40,14 +46,46 @@ QAccessible::Role papel(QObject *control)
     return QAccessible::queryAccessibleInterface(control)->role();
 }
 
-// The name-change events raised while a test runs, by the object they name.
+// The name-change events raised while a test runs, by the object they name,
+// and what the game's notification said each time it showed, as Orca hears it.
 // Qt takes the handler as a plain function, so the record cannot be a member.
 QList<QObject *> g_cambios;
+QStringList g_avisos;
 
 void registrar(QAccessibleEvent *event)
 {
     if (event->type() == QAccessible::NameChanged)
         g_cambios << event->object();
+    if (event->type() == QAccessible::ObjectShow
+        && event->object()->objectName() == QLatin1String("avisoDelJuego")) {
+        // Orca speaks the showing of a notification, not of another role.
+        QAccessibleInterface *aviso = event->accessibleInterface();
+        const bool notificacion
+            = aviso->role() == QAccessible::Notification && !aviso->state().invisible;
+        g_avisos << (notificacion ? QString() : QStringLiteral("(no es una notificación) "))
+                + aviso->text(QAccessible::Name);
+    }
+}
+
+// What was spoken once the board settled.
+QStringList avisos()
+{
+    QTest::qWait(Anunciador::kEsperaMs + 100);
+    const QStringList dichos = g_avisos;
+    g_avisos.clear();
+    return dichos;
+}
+
+void activar(BoardFixture &f)
+{
+    f.ventana().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
+}
+
+void tecla(BoardFixture &f, Qt::Key clave)
+{
+    QWidget *foco = QApplication::focusWidget();
+    QTest::keyClick(foco ? foco : &f.ventana(), clave);
 }
 
 } // namespace
@@ -62,6 +100,11 @@ private slots:
     void namesFollowTheMarksAndTheMoves();
     void aStatusMessageRaisesANameChange();
     void renameInTheLastRoundIsToldAtOnce();
+    void theCpuMoveAndTheTurnAreSpokenAsOne();
+    void theHintAndARefusalAreSpoken();
+    void theLastRoundIsSpokenOnce();
+    void theHandAndTheGameResultsAreSpoken();
+    void cardsDescribeTheKeysNotTheMouse();
 };
 
 void TstBoardAccess::initTestCase()
@@ -176,6 +219,140 @@ void TstBoardAccess::renameInTheLastRoundIsToldAtOnce()
     QCOMPARE(f.tablero().Cartellbl->text(), QStringLiteral("Ultima ronda"));
     QVERIFY2(barra->currentMessage().endsWith(QStringLiteral("Última ronda: juega Lucía")),
              qPrintable(barra->currentMessage()));
+}
+
+// Orca keeps only the last of the notification's showings that come together:
+// the CPU's move and the turn given back must be one showing.
+void TstBoardAccess::theCpuMoveAndTheTurnAreSpokenAsOne()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    avisos(); // the first game's
+    QTest::mouseClick(f.tablero().cartap2img[0], Qt::LeftButton);
+    QTest::mouseClick(f.tablero().mesaimg[1], Qt::LeftButton);
+    QTest::mouseClick(f.tablero().LevantarBtn, Qt::LeftButton); // then the CPU lays espadas(1)
+    const QString cpu = QStringLiteral("La CPU tira el As de espadas a la mesa");
+    QCOMPARE(f.ventana().statusBar()->currentMessage(), cpu);
+    QCOMPARE(avisos(), QStringList { cpu + QStringLiteral(". Juega Ana") });
+    // The player's own moves and the marks say nothing by themselves.
+    QTest::mouseClick(f.tablero().cartap2img[0], Qt::LeftButton);
+    QCOMPARE(avisos(), QStringList {});
+}
+
+void TstBoardAccess::theHintAndARefusalAreSpoken()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    activar(f);
+    avisos(); // the first game's
+    tecla(f, Qt::Key_H);
+    const QString pista = f.ventana().statusBar()->currentMessage();
+    QVERIFY2(pista.endsWith(QStringLiteral("(Intro)")), qPrintable(pista));
+    QCOMPARE(avisos(), QStringList { pista });
+    tecla(f, Qt::Key_H); // asked again, said again
+    QCOMPARE(avisos(), QStringList { pista });
+    Raton::soltarEn(f.tablero(), 0, f.tablero().mesaimg[0]);
+    QCOMPARE(avisos(),
+             QStringList { "El Rey de oros no es del palo del As de bastos: no levanta nada" });
+}
+
+// The sign shows "Ultima ronda" at every turn of the last round; the notice is
+// spoken when the round starts, after the CPU's move of that stretch.
+void TstBoardAccess::theLastRoundIsSpokenOnce()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    Posicion p;
+    p.humano = { oros(1) };
+    p.mesa = { copas(3) };
+    p.pilaCpu = { copas(5) };
+    p.pilaHumano = { bastos(8) };
+    p.tamPilaCpu = 16;
+    p.tamPilaHumano = 16;
+    QVERIFY(f.cargar(p));
+    avisos(); // the first game's
+    f.ventana().juego().montonimg_DragDrop(0);
+    QCOMPARE(f.estado().cartasRepartidas, 40);
+    const QStringList dichos = avisos();
+    QCOMPARE(dichos.size(), 1);
+    QVERIFY2(dichos[0].endsWith(QStringLiteral("Juega Ana. Última ronda: juega Ana")),
+             qPrintable(dichos[0]));
+    f.ventana().teclado().darPista();
+    avisos();
+    f.ventana().teclado().intro(); // the hint played, then the CPU's move
+    QCOMPARE(f.estado().player1.count(), 1);
+    const QStringList luego = avisos();
+    QCOMPARE(luego.size(), 1);
+    QVERIFY2(luego[0].startsWith(QStringLiteral("La CPU ")), qPrintable(luego[0]));
+    QVERIFY2(!luego[0].contains(QStringLiteral("Última ronda")), qPrintable(luego[0]));
+}
+
+// The human's last card ends the hand and gives the human the third point.
+void TstBoardAccess::theHandAndTheGameResultsAreSpoken()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    Posicion p;
+    p.humano = { oros(1) };
+    p.cpu = { espadas(1) };
+    p.mesa = { bastos(1) };
+    p.tamPilaCpu = 10;
+    p.tamPilaHumano = 27;
+    p.puntosCpu = 1;
+    p.puntosHumano = 2;
+    QVERIFY(f.cargar(p));
+    avisos(); // the first game's
+    QStringList descritas;
+    QTimer cerrar;
+    QElapsedTimer abierta;
+    abierta.start();
+    connect(&cerrar, &QTimer::timeout, &f.ventana(), [&] {
+        // Closed once something was spoken, or after a while if nothing is.
+        if (g_avisos.isEmpty() && abierta.elapsed() < 10 * Anunciador::kEsperaMs)
+            return;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<WinnerDialogFrm *>(w) && w->isVisible()) {
+                descritas << QAccessible::queryAccessibleInterface(w)->text(
+                    QAccessible::Description);
+                descritas << g_avisos; // spoken while the window is open
+                w->close();
+            }
+        }
+    });
+    cerrar.start(1);
+    Raton::soltarEnFondo(f.tablero(), 0);
+    cerrar.stop();
+    const QString resultados
+        = QStringLiteral("Has ganado la partida. Tus puntos: 3, Puntos de la CPU: 1");
+    QCOMPARE(descritas.value(0), resultados);
+    // The hand is spoken over the open results window, which says the game's
+    // result itself: not twice.
+    QCOMPARE(descritas.mid(1),
+             QStringList { QStringLiteral("La CPU tira el As de espadas a la mesa. Ana gana la "
+                                          "mano. Cartas: la CPU 10, tú 27. Puntos: la CPU 1, "
+                                          "tú 3") });
+}
+
+void TstBoardAccess::cardsDescribeTheKeysNotTheMouse()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    BoardWidget &t = f.tablero();
+    const auto descripcion = [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    for (QWidget *carta :
+         { static_cast<QWidget *>(t.cartap2img[0]), static_cast<QWidget *>(t.mesaimg[0]),
+           static_cast<QWidget *>(t.montonimg[0]), static_cast<QWidget *>(t.montonimg[1]) }) {
+        QCOMPARE(descripcion(carta), "Espacio marca, Intro juega");
+        QVERIFY(!carta->toolTip().isEmpty() || carta == t.montonimg[0] || carta == t.montonimg[1]);
+    }
+    QCOMPARE(t.cartap2img[0]->toolTip(), "Click derecho o arrastrar"); // the mouse's, kept
+    QCOMPARE(descripcion(t.cartap1img[0]), QString());
+    QCOMPARE(descripcion(t.Image1[0]), QString());
 }
 
 QTEST_MAIN(TstBoardAccess)
