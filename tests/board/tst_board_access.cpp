@@ -36,6 +36,20 @@ Posicion posicion()
     return p;
 }
 
+// The human's last card of the fifth deal, to go on the own pile: the last
+// deal follows.
+Posicion ultimaCartaDelQuintoReparto()
+{
+    Posicion p;
+    p.humano = { oros(1) };
+    p.mesa = { copas(3) };
+    p.pilaCpu = { copas(5) };
+    p.pilaHumano = { bastos(8) };
+    p.tamPilaCpu = 16;
+    p.tamPilaHumano = 16;
+    return p;
+}
+
 QString nombre(QObject *control)
 {
     return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
@@ -195,15 +209,7 @@ void TstBoardAccess::renameInTheLastRoundIsToldAtOnce()
     using namespace Naipes;
     BoardFixture f;
     QVERIFY(f.iniciar());
-    // The human's last card of the fifth deal goes on the own pile; the last
-    // deal follows.
-    Posicion p;
-    p.humano = { oros(1) };
-    p.mesa = { copas(3) };
-    p.pilaCpu = { copas(5) };
-    p.pilaHumano = { bastos(8) };
-    p.tamPilaCpu = 16;
-    p.tamPilaHumano = 16;
+    const Posicion p = ultimaCartaDelQuintoReparto();
     QCOMPARE(p.completa().repartidas(), 34);
     QVERIFY(f.cargar(p));
     f.ventana().juego().montonimg_DragDrop(0);
@@ -264,14 +270,7 @@ void TstBoardAccess::theLastRoundIsSpokenOnce()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    Posicion p;
-    p.humano = { oros(1) };
-    p.mesa = { copas(3) };
-    p.pilaCpu = { copas(5) };
-    p.pilaHumano = { bastos(8) };
-    p.tamPilaCpu = 16;
-    p.tamPilaHumano = 16;
-    QVERIFY(f.cargar(p));
+    QVERIFY(f.cargar(ultimaCartaDelQuintoReparto()));
     avisos(); // the first game's
     f.ventana().juego().montonimg_DragDrop(0);
     QCOMPARE(f.estado().cartasRepartidas, 40);
@@ -294,14 +293,7 @@ void TstBoardAccess::theHandAndTheGameResultsAreSpoken()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    Posicion p;
-    p.humano = { oros(1) };
-    p.cpu = { espadas(1) };
-    p.mesa = { bastos(1) };
-    p.tamPilaCpu = 10;
-    p.tamPilaHumano = 27;
-    p.puntosCpu = 1;
-    p.puntosHumano = 2;
+    const Posicion p = Posicion::terceraManoDelHumano();
     QVERIFY(f.cargar(p));
     avisos(); // the first game's
     QStringList descritas;

@@ -230,14 +230,7 @@ void TstBoardRefresh::thirdPointShowsBeforeTheResults()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    Posicion p;
-    p.humano = { oros(1) };
-    p.cpu = { espadas(1) };
-    p.mesa = { bastos(1) };
-    p.tamPilaCpu = 10;
-    p.tamPilaHumano = 27;
-    p.puntosCpu = 1;
-    p.puntosHumano = 2;
+    const Posicion p = Posicion::terceraManoDelHumano();
     QVERIFY(f.cargar(p));
     QStringList vistos;
     QTimer cerrar;

@@ -107,6 +107,20 @@ Posicion Posicion::primeraJugada()
     return p;
 }
 
+Posicion Posicion::terceraManoDelHumano()
+{
+    using namespace Naipes;
+    Posicion p;
+    p.humano = { oros(1) };
+    p.cpu = { espadas(1) };
+    p.mesa = { bastos(1) };
+    p.tamPilaCpu = 10;
+    p.tamPilaHumano = 27;
+    p.puntosCpu = 1;
+    p.puntosHumano = 2;
+    return p;
+}
+
 CardList Posicion::lista(const QList<int> &numeros)
 {
     CardList l;

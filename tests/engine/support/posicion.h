@@ -60,6 +60,8 @@ struct Posicion
     // or copas(1), and the CPU holds espadas(1), which matches nothing, so its
     // turn lays it on the table.
     static Posicion primeraJugada();
+    // The human's last card of a hand that gives the human the third point, 2-1.
+    static Posicion terceraManoDelHumano();
 
     static CardList lista(const QList<int> &numeros);
     static QList<int> numeros(const CardList &lista);
