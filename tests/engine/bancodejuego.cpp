@@ -4,6 +4,8 @@
 
 #include "posicion.h"
 
+#include <algorithm>
+
 BancoDeJuego::BancoDeJuego(const QString &dir, quint64 semilla)
     : m_azar(semilla)
     , m_juego(dir, m_vista, m_dialogos, m_azar)
@@ -74,4 +76,12 @@ BancoDeJuego::Listas BancoDeJuego::tras(const GameState &e, const Jugada &j)
     }
     pila = arriba + pila;
     return l;
+}
+
+bool BancoDeJuego::iguales(const Listas &a, const Listas &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const QList<int> &x, const QList<int> &y) {
+                          return std::equal(x.begin(), x.end(), y.begin(), y.end());
+                      });
 }
