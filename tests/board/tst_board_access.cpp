@@ -27,13 +27,7 @@ namespace {
 
 Posicion posicion()
 {
-    Posicion p;
-    p.humano = { oros(10), copas(1) };
-    p.cpu = { espadas(1), espadas(2) };
-    p.mesa = { bastos(1), oros(8) };
-    p.pilaCpu = { copas(5) };
-    p.tamPilaCpu = 10;
-    return p;
+    return Posicion::montonDeLaCpuAlAlcance();
 }
 
 // The human's last card of the fifth deal, to go on the own pile: the last

@@ -23,13 +23,7 @@ namespace {
 // Intro takes the pile.
 Posicion posicion()
 {
-    Posicion p;
-    p.humano = { oros(10), copas(1) };
-    p.cpu = { espadas(1), espadas(2) };
-    p.mesa = { bastos(1), oros(8) };
-    p.pilaCpu = { copas(5) };
-    p.tamPilaCpu = 10;
-    return p;
+    return Posicion::montonDeLaCpuAlAlcance();
 }
 
 QMenu *menu(QMenuBar &barra, const QString &titulo)

@@ -107,6 +107,18 @@ Posicion Posicion::primeraJugada()
     return p;
 }
 
+Posicion Posicion::montonDeLaCpuAlAlcance()
+{
+    using namespace Naipes;
+    Posicion p;
+    p.humano = { oros(10), copas(1) };
+    p.cpu = { espadas(1), espadas(2) };
+    p.mesa = { bastos(1), oros(8) };
+    p.pilaCpu = { copas(5) };
+    p.tamPilaCpu = 10;
+    return p;
+}
+
 Posicion Posicion::terceraManoDelHumano()
 {
     using namespace Naipes;

@@ -60,6 +60,9 @@ struct Posicion
     // or copas(1), and the CPU holds espadas(1), which matches nothing, so its
     // turn lays it on the table.
     static Posicion primeraJugada();
+    // The human holds copas(1), of the suit of the CPU's pile, and oros(10);
+    // the table holds bastos(1) and oros(8).
+    static Posicion montonDeLaCpuAlAlcance();
     // The human's last card of a hand that gives the human the third point, 2-1.
     static Posicion terceraManoDelHumano();
 
