@@ -33,7 +33,7 @@ private:
     class SinPausa : public Pausa
     {
     public:
-        void esperar(int) override { }
+        void esperar(int, std::function<void()> luego) override { luego(); }
     };
 
     static bool copiarPrograma(const QString &origen, const QString &destino);

@@ -35,13 +35,14 @@ class PausaQuePinta : public Pausa
 public:
     Tiempos *tiempos = nullptr; // none while the window settles
 
-    void esperar(int) override
+    void esperar(int, std::function<void()> luego) override
     {
         QElapsedTimer reloj;
         reloj.start();
         QApplication::processEvents();
         if (tiempos)
             tiempos->push_back(milisegundos(reloj));
+        luego();
     }
 };
 

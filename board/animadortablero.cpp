@@ -8,7 +8,6 @@
 #include "vuelodecartas.h"
 
 #include <QEvent>
-#include <QEventLoop>
 #include <QSettings>
 #include <algorithm>
 
@@ -168,13 +167,13 @@ void AnimadorTablero::terminar()
     m_vuelos->terminar();
 }
 
-void AnimadorTablero::aterrizar()
+void AnimadorTablero::alAterrizar(std::function<void()> luego)
 {
-    if (!m_vuelos->enCurso())
+    if (!m_vuelos->enCurso()) {
+        luego();
         return;
-    QEventLoop bucle;
-    connect(m_vuelos, &VueloDeCartas::aterrizado, &bucle, &QEventLoop::quit);
-    bucle.exec();
+    }
+    connect(m_vuelos, &VueloDeCartas::aterrizado, this, std::move(luego), Qt::SingleShotConnection);
 }
 
 void AnimadorTablero::irA(int milisegundos)

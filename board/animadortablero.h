@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QObject>
 #include <QRect>
+#include <functional>
 #include <optional>
 
 class BoardWidget;
@@ -36,8 +37,8 @@ public:
     bool enCurso() const;
     // Every card to its place at once.
     void terminar();
-    // Returns once every card has landed; the window paints meanwhile.
-    void aterrizar();
+    // Calls luego once every card has landed: at once when none is in the air.
+    void alAterrizar(std::function<void()> luego);
     // A fixed time for every flight instead of the player's settings (0: no
     // flights); nullopt goes back to the settings.
     void setDuracion(std::optional<int> milisegundos) { m_duracionFija = milisegundos; }

@@ -2,11 +2,14 @@
 
 #pragma once
 
-// How a pause of the CPU's turn waits. The program waits with the window
-// painting on; tests wait for nothing.
+#include <functional>
+
+// How a pause of the CPU's turn waits: the program by a timer, the window
+// painting and answering meanwhile; tests wait for nothing.
 class Pausa
 {
 public:
     virtual ~Pausa() = default;
-    virtual void esperar(int milisegundos) = 0;
+    // Returns at once and calls luego when the time has passed.
+    virtual void esperar(int milisegundos, std::function<void()> luego) = 0;
 };

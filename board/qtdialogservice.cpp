@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <memory>
 
 namespace {
 
@@ -39,6 +40,20 @@ QMessageBox::Icon iconoDe(DialogService::Icono icono)
     return QMessageBox::NoIcon;
 }
 
+DialogService::Respuesta respuestaDe(int boton)
+{
+    switch (boton) {
+    case QMessageBox::Ok:
+        return DialogService::Respuesta::Ok;
+    case QMessageBox::Yes:
+        return DialogService::Respuesta::Yes;
+    case QMessageBox::No:
+        return DialogService::Respuesta::No;
+    default:
+        return DialogService::Respuesta::Cancel;
+    }
+}
+
 // "Archivos (*.dat)" -> "dat": the extension of the filter's first pattern.
 QString sufijoDe(const QString &filtro)
 {
@@ -55,32 +70,47 @@ QWidget *QtDialogService::padre() const
     return m_ventana && m_ventana->isVisible() ? m_ventana.data() : nullptr;
 }
 
+QMessageBox *QtDialogService::crearCaja(const QString &texto, const QString &titulo,
+                                        Botones botones, Icono icono,
+                                        const OpcionesMensaje &opciones) const
+{
+    auto *caja = new QMessageBox(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto,
+                                 botonesDe(botones), padre());
+    caja->setInformativeText(opciones.informativo);
+    if (botones == Botones::YesNo) {
+        caja->setDefaultButton(opciones.noPorDefecto ? QMessageBox::No : QMessageBox::Yes);
+        // A question that ends the program must be answered with a button; one
+        // that may be dismissed takes Esc and the close box as No.
+        if (opciones.escapeEsNo)
+            caja->setEscapeButton(QMessageBox::No);
+        else
+            caja->installEventFilter(new SinEscape(caja));
+    }
+    return caja;
+}
+
 DialogService::Respuesta QtDialogService::mensaje(const QString &texto, const QString &titulo,
                                                   Botones botones, Icono icono,
                                                   const OpcionesMensaje &opciones)
 {
-    QMessageBox caja(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto, botonesDe(botones),
-                     padre());
-    caja.setInformativeText(opciones.informativo);
-    if (botones == Botones::YesNo) {
-        caja.setDefaultButton(opciones.noPorDefecto ? QMessageBox::No : QMessageBox::Yes);
-        // A question that ends the program must be answered with a button; one
-        // that may be dismissed takes Esc and the close box as No.
-        if (opciones.escapeEsNo)
-            caja.setEscapeButton(QMessageBox::No);
-        else
-            caja.installEventFilter(new SinEscape(&caja));
-    }
-    switch (caja.exec()) {
-    case QMessageBox::Ok:
-        return Respuesta::Ok;
-    case QMessageBox::Yes:
-        return Respuesta::Yes;
-    case QMessageBox::No:
-        return Respuesta::No;
-    default:
-        return Respuesta::Cancel;
-    }
+    const std::unique_ptr<QMessageBox> caja(crearCaja(texto, titulo, botones, icono, opciones));
+    return respuestaDe(caja->exec());
+}
+
+// Modal to the game's window while it waits; the answer is handed on once it closes.
+void QtDialogService::abrirMensaje(const QString &texto, const QString &titulo, Botones botones,
+                                   Icono icono, const OpcionesMensaje &opciones,
+                                   AlResponder alResponder)
+{
+    QMessageBox *caja = crearCaja(texto, titulo, botones, icono, opciones);
+    caja->setWindowModality(caja->parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+    QObject::connect(caja, &QMessageBox::finished, caja,
+                     [caja, alResponder = std::move(alResponder)](int resultado) {
+                         caja->deleteLater();
+                         if (alResponder)
+                             alResponder(respuestaDe(resultado));
+                     });
+    caja->open();
 }
 
 std::optional<QString> QtDialogService::pedirTexto(const QString &pregunta, const QString &titulo)

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 // The dialogs the player sees: the toolkit's message, input, file and colour
 // dialogs, each over the given window.
 class QtDialogService : public DialogService
@@ -22,6 +24,8 @@ public:
 
     Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono,
                       const OpcionesMensaje &opciones = {}) override;
+    void abrirMensaje(const QString &texto, const QString &titulo, Botones botones, Icono icono,
+                      const OpcionesMensaje &opciones, AlResponder alResponder) override;
     std::optional<QString> pedirTexto(const QString &pregunta, const QString &titulo) override;
     QString archivoParaAbrir(const QString &filtro) override;
     QString archivoParaGuardar(const QString &filtro) override;
@@ -29,6 +33,8 @@ public:
 
 private:
     QWidget *padre() const;
+    QMessageBox *crearCaja(const QString &texto, const QString &titulo, Botones botones,
+                           Icono icono, const OpcionesMensaje &opciones) const;
 
     QPointer<QWidget> m_ventana;
     QString m_carpetaInicial;

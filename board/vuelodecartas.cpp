@@ -94,6 +94,11 @@ void VueloDeCartas::quitar(CardId carta)
         m_vuelos.erase(it);
         animacion->stop();
         animacion->deleteLater();
+        // The last card in the air gone: whoever waits for the landing waits no more.
+        if (m_vuelos.isEmpty()) {
+            hide();
+            emit aterrizado();
+        }
         return;
     }
 }

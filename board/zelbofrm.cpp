@@ -9,18 +9,19 @@
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "colorvalue.h"
+#include "compasescpu.h"
 #include "escala.h"
 #include "estadisticasfrm.h"
 #include "frasejugada.h"
+#include "guardadeentrada.h"
 #include "helpwindow.h"
 #include "markbox.h"
 #include "nombresaccesibles.h"
-#include "pausa.h"
+#include "pensadorenhilo.h"
 #include "preferenciasfrm.h"
 #include "seguimientopartida.h"
 #include "soltarenmesa.h"
 #include "tecladotablero.h"
-#include "velocidadcpu.h"
 #include "winnerdialogfrm.h"
 #include "zelboerror.h"
 
@@ -46,7 +47,6 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
                    Pausa &pausa)
     : m_programDir(lugares.datos())
     , m_dialogos(dialogos)
-    , m_pausa(pausa)
     , m_tablero(new BoardWidget(m_cache, this))
     , m_juego(lugares, *this, dialogos, azar)
 {
@@ -62,6 +62,9 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);
     installEventFilter(m_teclado);
     m_animador = new AnimadorTablero(*m_tablero, m_cache, this);
+    m_compases = new CompasesCpu(
+        *m_tablero, *m_animador, pausa, [this](const Marcas &marcas) { mostrarMarcas(marcas); },
+        this);
     m_seguimiento = new SeguimientoPartida(*this, *m_tablero);
     // Un-maximized, the window shows the board at scale 1.
     resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
@@ -71,12 +74,18 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
     m_menus->crearBarra(*m_tablero->Toolbar1, m_programDir + QStringLiteral("/icons"));
     conectarTablero();
-    qApp->installEventFilter(this);
+    // Input between moves first puts every card in its place, then is handled.
+    new GuardaDeEntrada(
+        *this, [this] { return !m_juego.esperaAlJugador() && !terminado(); },
+        [this] { m_animador->terminar(); });
 }
 
-ZelboFrm::~ZelboFrm()
+ZelboFrm::~ZelboFrm() = default;
+
+void ZelboFrm::pensarEnHilo()
 {
-    qApp->removeEventFilter(this);
+    m_pensador = std::make_unique<PensadorEnHilo>();
+    m_juego.setPensador(*m_pensador);
 }
 
 bool ZelboFrm::Form_Load()
@@ -92,7 +101,7 @@ bool ZelboFrm::Form_Load()
         return false;
     }
     m_tablero->setFondo(fondo);
-    jugar([](ZelboGame &juego) { juego.iniciar(); });
+    m_juego.iniciar();
     return !terminado();
 }
 
@@ -111,7 +120,7 @@ void ZelboFrm::pedirPartida(int numero)
     constexpr int kReintentoMs = 200;
     if (terminado())
         return;
-    if (m_ocupado || QApplication::activeModalWidget()) {
+    if (!m_juego.esperaAlJugador() || QApplication::activeModalWidget()) {
         QTimer::singleShot(kReintentoMs, this, [this, numero] { pedirPartida(numero); });
         return;
     }
@@ -178,37 +187,38 @@ void ZelboFrm::conectarTablero()
             [this](int slot) { jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(slot); }); });
     connect(&t, &BoardWidget::soltadaEnMesa, this, [this](int slot, int lugar) {
         const GameState &e = m_juego.estado();
-        if (m_ocupado || slot >= e.player2.count() || lugar >= e.lamesa.count())
+        if (!m_juego.esperaAlJugador() || slot >= e.player2.count() || lugar >= e.lamesa.count())
             return;
         if (!SoltarEnMesa::jugada(e, slot, lugar))
             m_anunciador->decir(SoltarEnMesa::porQueNo(e, slot, lugar));
         jugar([slot, lugar](ZelboGame &j) { j.mesaimg_DragDrop(slot, lugar); });
     });
     connect(&t, &BoardWidget::soltadaSinEfecto, this, [this] {
-        if (!m_ocupado)
+        if (m_juego.esperaAlJugador())
             m_anunciador->decir(
                 tr("Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en "
                    "un montón"));
     });
 }
 
+// The player's moves and commands, taken only while the game waits for them.
 void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
 {
-    if (m_ocupado || terminado())
+    if (!m_juego.esperaAlJugador() || terminado())
         return;
-    m_ocupado = true;
     m_anunciador->olvidarJugadaCpu();
     m_seguimiento->olvidarCpu(m_juego.estado());
     accion(m_juego);
-    m_ocupado = false;
-    if (!terminado()) {
-        mostrarMarcas();
-        m_seguimiento->actualizar(m_juego);
-        m_menus->deshacer()->setEnabled(m_juego.puedeDeshacer());
-        m_menus->rehacer()->setEnabled(m_juego.puedeRehacer());
-    }
-    if (m_cierrePendiente && !terminado())
-        m_juego.Form_Terminate();
+    if (m_juego.esperaAlJugador())
+        turnoDelJugador();
+}
+
+void ZelboFrm::turnoDelJugador()
+{
+    mostrarMarcas();
+    m_seguimiento->actualizar(m_juego);
+    m_menus->deshacer()->setEnabled(m_juego.puedeDeshacer());
+    m_menus->rehacer()->setEnabled(m_juego.puedeRehacer());
 }
 
 QString ZelboFrm::rutaDe(CardId carta) const
@@ -253,7 +263,12 @@ void ZelboFrm::UpdateForm()
 
 void ZelboFrm::mostrarMarcas()
 {
-    const Marcas &m = m_juego.estado().marcas;
+    mostrarMarcas(m_juego.estado().marcas);
+}
+
+// The state's marks, or those the CPU's beats add to them.
+void ZelboFrm::mostrarMarcas(const Marcas &m)
+{
     BoardWidget &t = *m_tablero;
     // Each box shows the mark of its place; both arrays have the same size.
     const auto mostrar = [](const auto &cajas, const auto &marcas) {
@@ -263,7 +278,9 @@ void ZelboFrm::mostrarMarcas()
     mostrar(t.Checkp2, m.Checkp2);
     mostrar(t.CheckMesa, m.CheckMesa);
     mostrar(t.CheckMonton, m.CheckMonton);
-    m_nombres->actualizar(m_juego.estado());
+    GameState mostrado = m_juego.estado();
+    mostrado.marcas = m;
+    m_nombres->actualizar(mostrado);
 }
 
 // Called at every new game: pictures that could not be read are tried again
@@ -335,22 +352,9 @@ void ZelboFrm::mostrarNombreJugador(const QString &nombre)
     m_tablero->Label2->setToolTip(nombre); // a long name does not fit its heading
 }
 
-void ZelboFrm::ResaltarCarta(const Imagen &imagen, int milisegundos)
+void ZelboFrm::mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo)
 {
-    // The CPU's beat starts once the human's card has landed.
-    m_animador->aterrizar();
-    CardPicture *carta = m_tablero->imagen(imagen);
-    const bool cpu = imagen.grupo == GrupoImagen::cartap1img;
-    CardPicture *cubierta
-        = cpu ? m_tablero->Image1.at(static_cast<std::size_t>(imagen.indice)) : nullptr;
-    mostrarMarcas();
-    if (cpu)
-        cubierta->hide();
-    m_tablero->resaltar(carta, true);
-    m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, VelocidadesCpu::leer()));
-    m_tablero->resaltar(carta, false);
-    if (cpu)
-        cubierta->show();
+    m_compases->tocar(plan, m_juego.estado().marcas, std::move(listo));
 }
 
 void ZelboFrm::jugadaCpu(const Jugada &jugada, const GameState &antes)
@@ -366,11 +370,16 @@ void ZelboFrm::prepararResultados()
             tr("No se puede cargar la imagen %1").arg(WinnerDialogFrm::rutaFondo(m_programDir)));
 }
 
-void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador)
+void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
+                       std::function<void()> alCerrar)
 {
     // Orca reads the window's description, the winner and both scores, as it opens.
-    WinnerDialogFrm resultados(m_programDir, this);
-    resultados.Dialogo(nombre, num1, num2, ganador);
+    auto *resultados = new WinnerDialogFrm(m_programDir, this);
+    connect(resultados, &QDialog::finished, this, [resultados, alCerrar = std::move(alCerrar)] {
+        resultados->deleteLater();
+        alCerrar();
+    });
+    resultados->Dialogo(nombre, num1, num2, ganador);
 }
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)
@@ -402,53 +411,13 @@ void ZelboFrm::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    if (m_ocupado)
-        m_cierrePendiente = true;
-    else
-        jugar([](ZelboGame &j) { j.Form_Terminate(); });
-}
-
-namespace {
-bool esEntrada(QEvent::Type tipo)
-{
-    switch (tipo) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Shortcut:
-    case QEvent::ShortcutOverride:
-    case QEvent::ContextMenu:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
-}
-} // namespace
-
-bool ZelboFrm::eventFilter(QObject *objeto, QEvent *event)
-{
-    // While the game plays, input to this window is dropped, not queued; the
-    // dialogs the game opens meanwhile are windows of their own and work.
-    if (!esEntrada(event->type()))
-        return false;
-    const auto *control = qobject_cast<QWidget *>(objeto);
-    // The window's actions and their shortcuts count as the window.
-    const bool deLaVentana = control ? control->window() == this : objeto->parent() == this;
-    // Input between moves first puts every card in its place, then is handled.
-    if (!m_ocupado && deLaVentana)
-        m_animador->terminar();
-    return m_ocupado && deLaVentana;
+    // During a move the game carries the close out once the move is done.
+    m_juego.Form_Terminate();
 }
 
 void ZelboFrm::abrirAyuda()
 {
-    if (m_ocupado)
+    if (!m_juego.esperaAlJugador())
         return;
     if (!m_ayuda)
         m_ayuda = new HelpWindow(m_programDir, this);
@@ -457,7 +426,7 @@ void ZelboFrm::abrirAyuda()
 
 void ZelboFrm::abrirOpciones()
 {
-    if (m_ocupado || terminado())
+    if (!m_juego.esperaAlJugador())
         return;
     preferenciasfrm opciones(m_juego, m_dialogos, this);
     opciones.exec();
@@ -466,7 +435,7 @@ void ZelboFrm::abrirOpciones()
 void ZelboFrm::abrirEstadisticas()
 {
     PartidaConservada *conservada = m_juego.conservada();
-    if (m_ocupado || terminado() || !conservada)
+    if (!m_juego.esperaAlJugador() || !conservada)
         return;
     EstadisticasFrm ventana(conservada->estadisticas(), conservada->archivoEstadisticas(),
                             m_dialogos, this);

@@ -16,18 +16,21 @@
 class AnimadorTablero;
 class Anunciador;
 class BoardWidget;
+class CompasesCpu;
 class DialogService;
 class HelpWindow;
 class NombresAccesibles;
 class Pausa;
+class PensadorEnHilo;
 class RandomSource;
 class SeguimientoPartida;
 class TecladoTablero;
 
 // The main window: the board, its menus and toolbar. It shows the game and
-// hands the player's clicks, drags and commands to it. While the game is
-// playing (the CPU's turn with its pauses above all) the board takes no input;
-// a request to close the window waits until the move is complete.
+// hands the player's clicks, drags and commands to it. While the game is busy
+// with a move (the CPU's turn with its pauses above all) the window takes no
+// input, and paints and answers all the same; a request to close the window
+// waits until the move is complete.
 class ZelboFrm : public QMainWindow, public ZelboView
 {
     Q_OBJECT
@@ -41,6 +44,9 @@ public:
     // Loads the board picture and starts the first game. False when the
     // program has already ended (a start-up failure shown to the player).
     bool Form_Load();
+    // The CPU thinks on a thread of its own from now on; without this it is
+    // asked at once (tests).
+    void pensarEnHilo();
     bool terminado() const;
     int estadoSalida() const;
     ZelboGame &juego() { return m_juego; }
@@ -49,6 +55,7 @@ public:
     TecladoTablero &teclado() { return *m_teclado; }
     AnimadorTablero &animador() { return *m_animador; }
     SeguimientoPartida &seguimiento() { return *m_seguimiento; }
+    CompasesCpu &compases() { return *m_compases; }
     // Another start of the program asked for this window: it comes to the front, and the
     // dialog open in it if there is one (desktops may only flash it).
     void traerAlFrente();
@@ -64,23 +71,24 @@ public:
     void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
     void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
-    void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
+    void mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo) override;
     void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
     void prepararResultados() override;
-    void Dialogo(const QString &nombre, int num1, int num2,
-                 ResultadoDeMano::Ganador ganador) override;
+    void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
+                 std::function<void()> alCerrar) override;
+    void turnoDelJugador() override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
     void Salir(int estado) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *objeto, QEvent *event) override;
 
 private:
     MenusVentana::Ordenes ordenesDeMenu();
     void conectarTablero();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
+    void mostrarMarcas(const Marcas &marcas);
     void mostrarLista(const CardList &lista, auto &imagenes);
     void mostrarContadores(int cpu, int humano);
     QString rutaDe(CardId carta) const;
@@ -91,10 +99,11 @@ private:
 
     QString m_programDir;
     DialogService &m_dialogos;
-    Pausa &m_pausa;
     PictureCache m_cache;
     BoardWidget *m_tablero = nullptr;
     ZelboGame m_juego;
+    // Gone before the game: a move being thought is not handed to it.
+    std::unique_ptr<PensadorEnHilo> m_pensador;
     QPointer<HelpWindow> m_ayuda;
     std::unique_ptr<Anunciador> m_anunciador;
     std::unique_ptr<NombresAccesibles> m_nombres;
@@ -102,8 +111,7 @@ private:
     TecladoTablero *m_teclado = nullptr;
     AnimadorTablero *m_animador = nullptr;
     SeguimientoPartida *m_seguimiento = nullptr;
-    bool m_ocupado = false;
-    bool m_cierrePendiente = false;
+    CompasesCpu *m_compases = nullptr;
     bool m_salido = false;
     bool m_falloAlCargar = false;
     // The hand just scored, spoken with the scores that follow it.

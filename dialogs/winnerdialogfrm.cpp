@@ -170,7 +170,8 @@ void WinnerDialogFrm::Dialogo(const QString &nombre, int num1, int num2,
                               ResultadoDeMano::Ganador ganador)
 {
     mostrarResultado(nombre, num1, num2, ganador);
-    exec();
+    setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+    open();
 }
 
 void WinnerDialogFrm::paintEvent(QPaintEvent *event)

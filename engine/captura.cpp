@@ -2,6 +2,7 @@
 
 #include "captura.h"
 
+#include <algorithm>
 #include <array>
 
 namespace Captura {
@@ -27,16 +28,13 @@ Papeles papeles(GameState &e, Quien quien)
              e.player2Lev, e.marcas.CheckMonton[1], UltimoEnLevantar::p1 };
 }
 
-// Takes the marked table cards off the table, in table order, onto arriba;
-// the table closes its gaps in one pass.
-void levantarMesa(GameState &e, CardList &arriba)
+// Takes the table cards of the lifted places off the table, in table order,
+// onto arriba; the table closes its gaps in one pass.
+void levantarMesa(GameState &e, CardList &arriba, const auto &levantado)
 {
     CardList quedan;
-    for (int j = 0; j < e.lamesa.count(); ++j) {
-        const bool marcada
-            = j < Marcas::kMesa && e.marcas.CheckMesa.at(static_cast<std::size_t>(j));
-        (marcada ? arriba : quedan).append(e.lamesa.at(j));
-    }
+    for (int j = 0; j < e.lamesa.count(); ++j)
+        (levantado(j) ? arriba : quedan).append(e.lamesa.at(j));
     e.lamesa = quedan;
 }
 
@@ -63,8 +61,28 @@ void Levantar(GameState &estado, Quien quien)
         }
     }
     estado.ultimoEnLevantar = p.quien;
-    if (!montonTomado)
-        levantarMesa(estado, arriba);
+    if (!montonTomado) {
+        levantarMesa(estado, arriba, [&estado](int j) {
+            return j < Marcas::kMesa && estado.marcas.CheckMesa.at(static_cast<std::size_t>(j));
+        });
+    }
+    p.propia.insertarAlReves(arriba);
+}
+
+void Levantar(GameState &estado, const Jugada &jugada, Quien quien)
+{
+    Papeles p = papeles(estado, quien);
+    CardList arriba;
+    arriba.append(p.mano.at(jugada.carta));
+    p.mano.removeAt(jugada.carta);
+    estado.ultimoEnLevantar = p.quien;
+    if (jugada.tipo == Jugada::Tipo::LevantarMonton) {
+        PasarMonton(estado, p.rival, quien);
+    } else {
+        levantarMesa(estado, arriba, [&jugada](int j) {
+            return std::find(jugada.mesa.begin(), jugada.mesa.end(), j) != jugada.mesa.end();
+        });
+    }
     p.propia.insertarAlReves(arriba);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gamestate.h"
+#include "jugada.h"
 
 // The lift ("levantar") on the card lists, for either participant. It tests
 // nothing: it carries out what the marks say.
@@ -16,6 +17,9 @@ enum class Quien { Humano = 1, Cpu = 2 };
 // table card of the highest marked place; after a pile take it is the hand
 // card, with the taken pile upside down beneath it.
 void Levantar(GameState &estado, Quien quien);
+// The same lift told by a move (LevantarMesa or LevantarMonton) instead of the
+// marks, which it leaves as they are: how the CPU's chosen move is carried out.
+void Levantar(GameState &estado, const Jugada &jugada, Quien quien);
 
 // Puts every card of pila, one by one from its top, on top of quien's pile,
 // then empties pila.

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <optional>
 
 // How a message box is shown beyond its text, title, buttons and icon.
@@ -36,6 +37,18 @@ public:
     virtual Respuesta mensaje(const QString &texto, const QString &titulo, Botones botones,
                               Icono icono, const OpcionesMensaje &opciones = {})
         = 0;
+    // The same box without waiting for it: the call returns at once and the answer
+    // comes to alResponder when the box is closed. The game's turn goes on this way,
+    // so no box it opens runs a loop of its own. Services that answer at once (tests,
+    // the simulator) answer here through mensaje.
+    using AlResponder = std::function<void(Respuesta)>;
+    virtual void abrirMensaje(const QString &texto, const QString &titulo, Botones botones,
+                              Icono icono, const OpcionesMensaje &opciones, AlResponder alResponder)
+    {
+        const Respuesta respuesta = mensaje(texto, titulo, botones, icono, opciones);
+        if (alResponder)
+            alResponder(respuesta);
+    }
     // The typed text, or nothing when the box was cancelled.
     virtual std::optional<QString> pedirTexto(const QString &pregunta, const QString &titulo) = 0;
     // A file name, or an empty one when the dialog was cancelled. Filters are

@@ -23,13 +23,6 @@ FinDeMano::FinDeMano(GameState &estado, ZelboView &vista, DialogService &dialogo
 {
 }
 
-void FinDeMano::aviso(const QString &texto, const QString &informativo)
-{
-    OpcionesMensaje opciones;
-    opciones.informativo = informativo;
-    m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Ninguno, opciones);
-}
-
 // The piles in the order the verdict names the sides: the winner's first, so
 // under "Cpu gana la mano" the first count is the CPU's; a tie starts with the human's.
 QString FinDeMano::cartasDeMano(const ResultadoDeMano &resultado)
@@ -40,7 +33,7 @@ QString FinDeMano::cartasDeMano(const ResultadoDeMano &resultado)
     return tr("%1 cartas contra %2").arg(primero).arg(segundo);
 }
 
-bool FinDeMano::ContarPuntajes()
+void FinDeMano::ContarPuntajes(std::function<void(bool otraPartida)> luego)
 {
     if (m_estado.ultimoEnLevantar == UltimoEnLevantar::p1)
         Captura::RecogerMesa(m_estado, m_estado.player1Lev);
@@ -49,31 +42,35 @@ bool FinDeMano::ContarPuntajes()
     const ResultadoDeMano resultado
         = ResultadoDeMano::dePilas(m_estado.player1Lev.count(), m_estado.player2Lev.count());
     m_vista.mostrarResultadoMano(resultado);
-    puntuarMano(resultado);
-    // The board agrees with the results window that may follow.
-    m_vista.mostrarPuntajes(m_estado.jugadorCpu.puntos(), m_estado.jugadorHumano.puntos());
-    if (m_alTerminarMano)
-        m_alTerminarMano();
-    classPlayer &cpu = m_estado.jugadorCpu;
-    classPlayer &humano = m_estado.jugadorHumano;
-    bool otraPartida = false;
-    if (cpu.puntos() >= kPuntosParaGanar || humano.puntos() >= kPuntosParaGanar) {
-        if (m_alTerminarPartida)
-            m_alTerminarPartida();
-        MostrarGanador();
-        PreguntarOtraPartida();
-        cpu.a_puntos(0);
-        humano.a_puntos(0);
-        otraPartida = true;
-    }
-    m_estado.numeroDeMano = otraPartida ? 1 : m_estado.numeroDeMano + 1;
-    m_estado.ReiniciarMano();
-    return otraPartida;
+    OpcionesMensaje opciones;
+    opciones.informativo = cartasDeMano(resultado);
+    m_dialogos.abrirMensaje(resultado.texto(m_estado.jugadorHumano.nombre()),
+                            DialogService::kTitulo, Botones::Ok, Icono::Ninguno, opciones,
+                            [this, resultado, luego = std::move(luego)](Respuesta) {
+                                puntuarMano(resultado);
+                                if (m_estado.jugadorCpu.puntos() < kPuntosParaGanar
+                                    && m_estado.jugadorHumano.puntos() < kPuntosParaGanar) {
+                                    terminarMano(false);
+                                    luego(false);
+                                    return;
+                                }
+                                if (m_alTerminarPartida)
+                                    m_alTerminarPartida();
+                                MostrarGanador([this, luego] {
+                                    PreguntarOtraPartida([this, luego] {
+                                        m_estado.jugadorCpu.a_puntos(0);
+                                        m_estado.jugadorHumano.a_puntos(0);
+                                        terminarMano(true);
+                                        luego(true);
+                                    });
+                                });
+                            });
 }
 
+// The hand's point, once its box is closed; the board agrees with the results
+// window that may follow.
 void FinDeMano::puntuarMano(const ResultadoDeMano &resultado)
 {
-    aviso(resultado.texto(m_estado.jugadorHumano.nombre()), cartasDeMano(resultado));
     classPlayer *ganador = nullptr;
     if (resultado.ganador == ResultadoDeMano::Ganador::Cpu)
         ganador = &m_estado.jugadorCpu;
@@ -81,22 +78,36 @@ void FinDeMano::puntuarMano(const ResultadoDeMano &resultado)
         ganador = &m_estado.jugadorHumano;
     if (ganador)
         ganador->a_puntos(static_cast<std::int16_t>(ganador->puntos() + 1));
+    m_vista.mostrarPuntajes(m_estado.jugadorCpu.puntos(), m_estado.jugadorHumano.puntos());
+    if (m_alTerminarMano)
+        m_alTerminarMano();
 }
 
-void FinDeMano::MostrarGanador()
+void FinDeMano::terminarMano(bool otraPartida)
+{
+    m_estado.numeroDeMano = otraPartida ? 1 : m_estado.numeroDeMano + 1;
+    m_estado.ReiniciarMano();
+}
+
+void FinDeMano::MostrarGanador(std::function<void()> luego)
 {
     const int a = m_estado.jugadorCpu.puntos();
     const int b = m_estado.jugadorHumano.puntos();
     if (a > b)
-        m_vista.Dialogo(m_estado.jugadorCpu.nombre(), a, b, ResultadoDeMano::Ganador::Cpu);
-    else if (a < b)
-        m_vista.Dialogo(m_estado.jugadorHumano.nombre(), b, a, ResultadoDeMano::Ganador::Humano);
+        m_vista.Dialogo(m_estado.jugadorCpu.nombre(), a, b, ResultadoDeMano::Ganador::Cpu,
+                        std::move(luego));
+    else
+        m_vista.Dialogo(m_estado.jugadorHumano.nombre(), b, a, ResultadoDeMano::Ganador::Humano,
+                        std::move(luego));
 }
 
-void FinDeMano::PreguntarOtraPartida()
+void FinDeMano::PreguntarOtraPartida(std::function<void()> siOtra)
 {
-    const Respuesta r = m_dialogos.mensaje(tr("¿Jugar de nuevo?"), tr("Fin de Juego"),
-                                           Botones::YesNo, Icono::Pregunta);
-    if (r == Respuesta::No)
-        m_terminar();
+    m_dialogos.abrirMensaje(tr("¿Jugar de nuevo?"), tr("Fin de Juego"), Botones::YesNo,
+                            Icono::Pregunta, {}, [this, siOtra = std::move(siOtra)](Respuesta r) {
+                                if (r == Respuesta::No)
+                                    m_terminar();
+                                else
+                                    siOtra();
+                            });
 }

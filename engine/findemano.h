@@ -12,7 +12,8 @@
 
 // The end of a hand: the table goes to the last lifter, the larger pile wins
 // a point, and at 3 points the game is over: the results window, then the
-// question whether to play again.
+// question whether to play again. Each box is a step: the next one comes when
+// the player has closed it.
 class FinDeMano
 {
     Q_DECLARE_TR_FUNCTIONS(FinDeMano)
@@ -22,9 +23,10 @@ public:
     FinDeMano(GameState &estado, ZelboView &vista, DialogService &dialogos,
               std::function<void()> terminar);
 
-    // Scores the hand and resets it; true when a game was won and the player
-    // plays another.
-    bool ContarPuntajes();
+    // Scores the hand and resets it, then calls luego with true when a game was
+    // won and the player plays another. When the player does not, the program
+    // ends instead and luego is not called.
+    void ContarPuntajes(std::function<void(bool otraPartida)> luego);
 
     // Told of every hand once scored (its table collected), and of every game won before
     // the results window.
@@ -35,11 +37,11 @@ public:
     }
 
 private:
-    void aviso(const QString &texto, const QString &informativo);
     static QString cartasDeMano(const ResultadoDeMano &resultado);
     void puntuarMano(const ResultadoDeMano &resultado);
-    void MostrarGanador();
-    void PreguntarOtraPartida();
+    void terminarMano(bool otraPartida);
+    void MostrarGanador(std::function<void()> luego);
+    void PreguntarOtraPartida(std::function<void()> siOtra);
 
     GameState &m_estado;
     ZelboView &m_vista;

@@ -24,7 +24,26 @@ PreferenceValues Propiedades::actuales() const
     return valores;
 }
 
+QString Propiedades::textoDeArchivoDanado()
+{
+    return tr("El archivo de propiedades no existe o esta dañado");
+}
+
+QString Propiedades::tituloDeError()
+{
+    return tr("Hubo un error");
+}
+
 bool Propiedades::LoadProperty(const QString &fichero)
+{
+    const bool completo = leer(fichero);
+    if (!completo)
+        m_dialogos.mensaje(textoDeArchivoDanado(), tituloDeError(), DialogService::Botones::Ok,
+                           DialogService::Icono::Critico);
+    return completo;
+}
+
+bool Propiedades::leer(const QString &fichero)
 {
     PreferenceValues valores = actuales();
     const bool completo = PreferencesFile::load(fichero, valores);
@@ -34,10 +53,6 @@ bool Propiedades::LoadProperty(const QString &fichero)
     m_preferencias.colorFondo = valores.colorFondo;
     m_preferencias.reverso = valores.reverso;
     m_vista.aplicarColorFondo(m_preferencias.colorFondo);
-    if (!completo)
-        m_dialogos.mensaje(tr("El archivo de propiedades no existe o esta dañado"),
-                           tr("Hubo un error"), DialogService::Botones::Ok,
-                           DialogService::Icono::Critico);
     return completo;
 }
 

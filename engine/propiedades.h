@@ -25,6 +25,10 @@ public:
     // leaves the values before the fault applied and is reported to the player.
     // True when the whole file was read.
     bool LoadProperty(const QString &fichero);
+    // The same without the report, for a caller that tells it its own way.
+    bool leer(const QString &fichero);
+    static QString textoDeArchivoDanado();
+    static QString tituloDeError();
     // Replaces the file whole or not at all; a failure is reported.
     bool SaveProperty(const QString &fichero);
 

@@ -5,7 +5,6 @@
 #include "legalidad.h"
 #include "pista.h"
 #include "planturnocpu.h"
-#include "programexit.h"
 #include "seleccion.h"
 #include "soltarenmesa.h"
 #include "zelboerror.h"
@@ -63,20 +62,24 @@ ZelboGame::ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialo
         });
 }
 
-// Every entry point runs through here: the end of the program unwinds to it,
-// and any other failure is shown and ends the program with status 1.
+// Every entry point and every step that comes back later runs through here: a
+// failure is shown and ends the program with status 1; once it has ended, nothing runs.
 template<class Procedimiento> void ZelboGame::ejecutar(const Procedimiento &procedimiento)
 {
     if (m_terminado)
         return;
     try {
         procedimiento();
-    } catch (const ProgramExit &) {
     } catch (const ZelboError &e) {
         fallo(e.text());
     } catch (const std::exception &e) {
         fallo(QString::fromLocal8Bit(e.what()));
     }
+}
+
+template<class Paso> auto ZelboGame::despues(Paso paso)
+{
+    return [this, paso](auto &&...valores) { ejecutar([&] { paso(valores...); }); };
 }
 
 void ZelboGame::fallo(const QString &texto)
@@ -198,11 +201,25 @@ void ZelboGame::volverA(const HistorialDeshacer::Foto *foto)
         m_conservada->turnoHumano(m_estado);
 }
 
+// A damaged preferences file is told first, over the shown window; the deal waits for
+// the box to close.
 void ZelboGame::NuevoJuego()
 {
-    if (m_archivo == ArchivoDePropiedades::Usar)
-        LoadProperty(m_lugares.delUsuario(QStringLiteral("lastprop.dat")));
+    m_esperaAlJugador = false;
+    if (m_archivo == ArchivoDePropiedades::Usar
+        && !m_propiedades.leer(m_lugares.delUsuario(QStringLiteral("lastprop.dat")))) {
+        m_vista.mostrarVentana();
+        m_dialogos.abrirMensaje(Propiedades::textoDeArchivoDanado(), Propiedades::tituloDeError(),
+                                Botones::Ok, Icono::Critico, {},
+                                despues([this](Respuesta) { repartirPartida(); }));
+        return;
+    }
     m_vista.mostrarVentana();
+    repartirPartida();
+}
+
+void ZelboGame::repartirPartida()
+{
     m_estado.primerReparto = true;
     m_estado.cartasRepartidas = 0;
     m_estado.turno = static_cast<Turno>(static_cast<int>(2 * m_azar.next() + 1));
@@ -249,6 +266,7 @@ bool ZelboGame::reanudar()
     m_vista.setCartel(cartelHumano());
     if (m_estado.cartasRepartidas > 34)
         m_vista.setCartel(m_cartelUltimaRonda);
+    esperarAlJugador();
     return true;
 }
 
@@ -308,7 +326,6 @@ void ZelboGame::Salir()
     m_terminado = true;
     m_estadoSalida = 0;
     m_vista.Salir(0);
-    throw ProgramExit { 0 };
 }
 
 void ZelboGame::nuevomnu_Click()
@@ -340,8 +357,14 @@ void ZelboGame::ejecutarAplicacion()
     ejecutar([this] { m_vista.iniciarPrograma(m_preferencias.aplicacion); });
 }
 
+// A close asked for during a move waits for it: it is carried out once the player is
+// to play again.
 void ZelboGame::Form_Terminate()
 {
+    if (!m_esperaAlJugador) {
+        m_cierrePedido = true;
+        return;
+    }
     ejecutar([this] {
         if (m_conservada)
             m_conservada->alSalir(m_estado);
@@ -352,38 +375,77 @@ void ZelboGame::Form_Terminate()
 
 void ZelboGame::SiguienteTurno()
 {
-    GameState &e = m_estado;
+    m_esperaAlJugador = false;
+    const GameState &e = m_estado;
     if (e.player1.isEmpty() && e.player2.isEmpty()) {
         if (e.cartasRepartidas == kCartas) {
-            aviso(m_contandoPuntajes);
-            m_registro.finDeMano(e);
-            if (m_finDeMano.ContarPuntajes()) {
-                empezarPartida(std::nullopt);
-                return;
-            }
+            m_dialogos.abrirMensaje(m_contandoPuntajes, DialogService::kTitulo, Botones::Ok,
+                                    Icono::Ninguno, {},
+                                    despues([this](Respuesta) { ContarPuntajes(); }));
+            return;
         }
-        if (e.primerReparto)
-            m_registro.nuevaMano();
-        Zelbomod::Repartir(e.lamesa, e.player1, e.player2, e.mazo, kCartas, e.cartasRepartidas,
-                           e.primerReparto, 3, 3, 4, m_azar);
-        UpdateForm();
+        Repartir();
     }
+    darTurno();
+}
+
+void ZelboGame::ContarPuntajes()
+{
+    m_registro.finDeMano(m_estado);
+    m_finDeMano.ContarPuntajes(despues([this](bool otraPartida) {
+        if (otraPartida) {
+            empezarPartida(std::nullopt);
+            return;
+        }
+        Repartir();
+        darTurno();
+    }));
+}
+
+void ZelboGame::Repartir()
+{
+    GameState &e = m_estado;
+    if (e.primerReparto)
+        m_registro.nuevaMano();
+    Zelbomod::Repartir(e.lamesa, e.player1, e.player2, e.mazo, kCartas, e.cartasRepartidas,
+                       e.primerReparto, 3, 3, 4, m_azar);
+    UpdateForm();
+}
+
+// The side to play gets the turn: the CPU plays at once, the human is waited for.
+void ZelboGame::darTurno()
+{
+    GameState &e = m_estado;
     if (e.turno == Turno::Cpu) {
         m_vista.setCartel(m_cartelCpu);
         e.turno = Turno::Humano;
         TurnoCpu();
-    } else if (e.turno == Turno::Humano) {
-        m_vista.setCartel(cartelHumano());
-        e.turno = Turno::Cpu;
-        anotarTurnoHumano();
-        // The human's turn is the wait for the next event of the board.
-        if (m_conservada)
-            m_conservada->turnoHumano(e);
+        return;
     }
-    // Runs again as each nested turn returns: the last round keeps this caption
-    // while the human is to play.
+    if (e.turno != Turno::Humano)
+        return;
+    m_vista.setCartel(cartelHumano());
+    e.turno = Turno::Cpu;
+    anotarTurnoHumano();
+    if (m_conservada)
+        m_conservada->turnoHumano(e);
+    // The last round's sign names nobody; it stays while the human is to play.
     if (e.cartasRepartidas > kUltimaRonda)
         m_vista.setCartel(m_cartelUltimaRonda);
+    esperarAlJugador();
+}
+
+// Every move is done: the game rests until the player's next move, or carries out
+// the close asked for meanwhile.
+void ZelboGame::esperarAlJugador()
+{
+    m_esperaAlJugador = true;
+    if (m_cierrePedido) {
+        m_cierrePedido = false;
+        Form_Terminate();
+        return;
+    }
+    m_vista.turnoDelJugador();
 }
 
 // Built again only when the name changed: the caption is shown at every turn.
@@ -436,11 +498,11 @@ void ZelboGame::TirarAlMonton(const Imagen &fuente)
     SiguienteTurno();
 }
 
-void ZelboGame::Levantar(Captura::Quien quien)
+// The human's lift, as the marks make it.
+void ZelboGame::Levantar()
 {
-    if (quien == Captura::Quien::Humano)
-        jugadaHumana();
-    Captura::Levantar(m_estado, quien);
+    jugadaHumana();
+    Captura::Levantar(m_estado, Captura::Quien::Humano);
     UpdateForm();
     SiguienteTurno();
 }
@@ -451,38 +513,47 @@ void ZelboGame::marcar(GrupoMarca grupo, int indice)
         aviso(*rechazo);
 }
 
+// The CPU chooses, off the window's thread when a thinker is set; its move is told,
+// shown beat by beat, then carried out.
 void ZelboGame::TurnoCpu()
 {
     // A mark the human put on the own pile must not steer the CPU's choice.
     m_estado.marcas.CheckMonton[1] = false;
     ElectorJugada &elector = m_electorFijo ? *m_electorFijo : *m_electorNivel;
-    elector.elegirEn(m_estado, Lado::Cpu, m_jugadaCpu);
-    const Jugada &jugada = m_jugadaCpu;
-    // Another CPU turn may choose into m_jugadaCpu while this one shows its
-    // beats or carries out its move: past the plan only these copies are read.
-    const Jugada::Tipo tipo = jugada.tipo;
-    const int carta = jugada.carta;
+    if (m_pensador) {
+        m_pensador->pensar(elector, m_estado, Lado::Cpu,
+                           despues([this](const Jugada &jugada) { mostrarJugadaCpu(jugada); }));
+        return;
+    }
+    Jugada jugada;
+    elector.elegirEn(m_estado, Lado::Cpu, jugada);
+    mostrarJugadaCpu(jugada);
+}
+
+void ZelboGame::mostrarJugadaCpu(const Jugada &jugada)
+{
     if (!Legalidad::esLegal(m_estado, jugada, Lado::Cpu))
         throw ZelboError(tr("La CPU eligió una jugada no válida."));
-    const PlanTurnoCpu plan = PlanTurnoCpu::de(jugada);
     m_registro.jugadaCpu(m_estado, jugada);
     m_vista.jugadaCpu(jugada, m_estado);
-    for (const PlanTurnoCpu::Paso &paso : plan) {
-        if (paso.marca)
-            m_estado.marcas.de(*paso.marca, paso.indiceMarca) = true;
-        if (paso.imagen)
-            m_vista.ResaltarCarta(*paso.imagen, paso.milisegundos);
-    }
-    switch (tipo) {
+    m_vista.mostrarTurnoCpu(PlanTurnoCpu::de(jugada),
+                            despues([this, jugada] { jugarCpu(jugada); }));
+}
+
+void ZelboGame::jugarCpu(const Jugada &jugada)
+{
+    switch (jugada.tipo) {
     case Jugada::Tipo::AlMonton:
-        TirarAlMonton(Imagen { GrupoImagen::cartap1img, carta });
+        TirarAlMonton(Imagen { GrupoImagen::cartap1img, jugada.carta });
         break;
     case Jugada::Tipo::LevantarMonton:
     case Jugada::Tipo::LevantarMesa:
-        Levantar(Captura::Quien::Cpu);
+        Captura::Levantar(m_estado, jugada, Captura::Quien::Cpu);
+        UpdateForm();
+        SiguienteTurno();
         break;
     case Jugada::Tipo::Tirar:
-        TirarCarta(carta, m_estado.player1);
+        TirarCarta(jugada.carta, m_estado.player1);
         break;
     }
 }
@@ -531,7 +602,7 @@ void ZelboGame::LevantarBtn_Click()
             aviso(*rechazo);
         else {
             m_registro.levantamientoHumano(m_estado);
-            Levantar(Captura::Quien::Humano);
+            Levantar();
         }
     });
 }

@@ -14,6 +14,7 @@
 #include "nivelcpu.h"
 #include "partidaconservada.h"
 #include "partidaguardada.h"
+#include "pensadorcpu.h"
 #include "preferencias.h"
 #include "propiedades.h"
 #include "randomsource.h"
@@ -29,9 +30,11 @@
 
 // The game: its state and every procedure that plays it. It reaches the player
 // only through the view and the dialog service. The public procedures are the
-// entry points of the window's events; each runs the game until it waits for
-// the player again. A CPU turn runs inside the call that ended the human's
-// move, so one event can play a whole round, deal, score a hand or end a game.
+// entry points of the window's events. A move changes the state at once; what
+// follows it is a chain of steps (the CPU's choice, its beats on the board, the
+// boxes of a hand's end), each handed to whoever shows or answers it and carried
+// on when that one calls back, at once or later. Between a move and the next
+// wait for the player the game takes no move (esperaAlJugador).
 class ZelboGame
 {
     Q_DECLARE_TR_FUNCTIONS(ZelboGame)
@@ -136,6 +139,13 @@ public:
     // Who chooses the CPU's moves from now on, whatever the level; the chooser
     // must outlive the game.
     void setElectorCpu(ElectorJugada &elector) { m_electorFijo = &elector; }
+    // Who waits for the CPU's choice, off the window's thread; without one the
+    // chooser is asked at once. It must outlive the game.
+    void setPensador(PensadorCpu &pensador) { m_pensador = &pensador; }
+    // Whether the game waits for the player's move: no step of a move, a CPU turn
+    // or a hand's end is under way. Moves asked for meanwhile are not the game's
+    // to take; the window drops them.
+    bool esperaAlJugador() const { return m_esperaAlJugador && !m_terminado; }
     // Keeps the game between runs and counts it when it ends; without one (tests, the
     // simulator) nothing is kept or counted. Set before iniciar; it must outlive the game,
     // and it keeps the game's number, undo history and score heading from then on.
@@ -151,6 +161,9 @@ public:
 private:
     // A template rather than a std::function: every click and drop runs through it.
     template<class Procedimiento> void ejecutar(const Procedimiento &procedimiento);
+    // A step handed to the view, the dialogs or the thinker, run as an entry point
+    // when they call it back.
+    template<class Paso> auto despues(Paso paso);
     void fallo(const QString &texto);
     void aviso(const QString &texto);
 
@@ -160,20 +173,27 @@ private:
     void anotarTurnoHumano();
     void volverA(const HistorialDeshacer::Foto *foto);
     void NuevoJuego();
+    void repartirPartida();
     void prepararPartida();
     bool reanudar();
     void reanudarHistorial(const QByteArray &bytes);
     void jugadaHumana();
     void abandonar();
     void CargarReversos();
-    [[noreturn]] void Salir();
+    void Salir();
     void UpdateForm();
     void SiguienteTurno();
+    void ContarPuntajes();
+    void Repartir();
+    void darTurno();
+    void esperarAlJugador();
     const QString &cartelHumano();
     void TurnoCpu();
+    void mostrarJugadaCpu(const Jugada &jugada);
+    void jugarCpu(const Jugada &jugada);
     void TirarCarta(int slot, CardList &mano);
     void TirarAlMonton(const Imagen &fuente);
-    void Levantar(Captura::Quien quien);
+    void Levantar();
     bool TieneParaLevantar(int slot);
     void marcar(GrupoMarca grupo, int indice);
 
@@ -186,9 +206,7 @@ private:
     NivelCpu m_nivel = NivelCpu::Normal;
     std::unique_ptr<ElectorJugada> m_electorNivel = NivelesCpu::crearElector(NivelCpu::Normal);
     ElectorJugada *m_electorFijo = nullptr;
-    // The CPU's move of the turn being played, kept so its places are not
-    // allocated again at every turn.
-    Jugada m_jugadaCpu;
+    PensadorCpu *m_pensador = nullptr;
     PartidaConservada *m_conservada = nullptr;
     GameState m_estado;
     Preferencias m_preferencias;
@@ -213,4 +231,6 @@ private:
     RegistroDeJugadas m_registro;
     bool m_terminado = false;
     int m_estadoSalida = 0;
+    bool m_esperaAlJugador = false;
+    bool m_cierrePedido = false;
 };

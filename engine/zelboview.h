@@ -5,10 +5,12 @@
 #include "gamestate.h"
 #include "imagen.h"
 #include "jugada.h"
+#include "planturnocpu.h"
 #include "resultadodemano.h"
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 // Everything the game asks of the window it is shown in. The main window
 // implements it; tests and the simulator put in their own.
@@ -32,8 +34,11 @@ public:
     virtual void mostrarPuntajes(int cpu, int humano) = 0;
     // The heading over the human's score.
     virtual void mostrarNombreJugador(const QString &nombre) = 0;
-    // Shows the picture enlarged (a CPU card uncovered) for a pause, then as before.
-    virtual void ResaltarCarta(const Imagen &imagen, int milisegundos) = 0;
+    // Plays the CPU's beats: each beat's mark shown on the board beside the marks of
+    // the state, each picture enlarged (a CPU card uncovered) for its pause, then as
+    // before; then calls listo, once. The state is the position before the move all
+    // along. Views that show nothing call listo at once.
+    virtual void mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo) = 0;
     // The CPU has chosen its move; antes is the position it is played from, so
     // the view can name the cards. Views that do not tell moves ignore it.
     virtual void jugadaCpu(const Jugada &jugada, const GameState &antes)
@@ -43,11 +48,14 @@ public:
     }
     // Loads the results window, hidden; throws ZelboError when it cannot.
     virtual void prepararResultados() = 0;
-    // The results window, modal: the winner's name, the winner's and the loser's points,
-    // and which side won (Cpu or Humano), as the names alone may be the same.
+    // The results window, modal to the game's window: the winner's name, the winner's
+    // and the loser's points, and which side won (Cpu or Humano), as the names alone
+    // may be the same. Returns at once; alCerrar runs when the player closes it.
     virtual void Dialogo(const QString &nombre, int num1, int num2,
-                         ResultadoDeMano::Ganador ganador)
+                         ResultadoDeMano::Ganador ganador, std::function<void()> alCerrar)
         = 0;
+    // The game waits for the player's move: every step of the move before is done.
+    virtual void turnoDelJugador() { }
     // Starts another program without waiting; false when it cannot be started.
     virtual bool iniciarPrograma(const QString &lineaDeOrdenes) = 0;
     // The program ends with this status; no game procedure runs after it.

@@ -15,8 +15,10 @@ void HeadlessView::mostrarResultadoMano(const ResultadoDeMano &resultado)
         m_alContar(resultado);
 }
 
-void HeadlessView::Dialogo(const QString &, int, int, ResultadoDeMano::Ganador)
+void HeadlessView::Dialogo(const QString &, int, int, ResultadoDeMano::Ganador,
+                           std::function<void()> alCerrar)
 {
     if (m_alGanar)
         m_alGanar();
+    alCerrar();
 }

@@ -21,10 +21,10 @@ public:
     void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
     void mostrarPuntajes(int, int) override { }
     void mostrarNombreJugador(const QString &) override { }
-    void ResaltarCarta(const Imagen &, int) override { }
+    void mostrarTurnoCpu(const PlanTurnoCpu &, std::function<void()> listo) override { listo(); }
     void prepararResultados() override { }
-    void Dialogo(const QString &nombre, int num1, int num2,
-                 ResultadoDeMano::Ganador ganador) override;
+    void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
+                 std::function<void()> alCerrar) override;
     bool iniciarPrograma(const QString &) override { return false; }
     void Salir(int) override { }
 

@@ -2,12 +2,12 @@
 
 // The game's program: the main window over the board, playing against the CPU.
 
-#include "eventlooppausa.h"
 #include "idiomadeljuego.h"
 #include "instanciaunica.h"
 #include "mersennerandom.h"
 #include "nivelcpu.h"
 #include "partidaconservada.h"
+#include "pausatemporizada.h"
 #include "qtdialogservice.h"
 #include "ubicaciones.h"
 #include "userdatafolder.h"
@@ -113,8 +113,9 @@ int main(int argc, char *argv[])
     // Each game's number seeds the deal; the numbers come from a generator of their own.
     MersenneRandom azar(MersenneRandom::semillaDelReloj());
     MersenneRandom sorteo(MersenneRandom::semillaDelReloj());
-    EventLoopPausa pausa;
+    PausaTemporizada pausa;
     ZelboFrm ventana(lugares, dialogos, azar, pausa);
+    ventana.pensarEnHilo();
     ventana.juego().setSorteoDePartidas(sorteo);
     if (partida)
         ventana.juego().setPartidaInicial(*partida);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTest>
 
 namespace {
 const char *const kPalos[] = { "oros", "copas", "espadas", "bastos" };
@@ -78,6 +79,14 @@ bool BoardFixture::iniciar()
 {
     m_dir.escribirPreferencias(QStringLiteral("Maquina"), QStringLiteral("Ana"));
     return m_ventana->Form_Load();
+}
+
+bool BoardFixture::esperarTurno()
+{
+    constexpr int kMilisegundos = 5000;
+    return QTest::qWaitFor(
+        [this] { return m_ventana->juego().esperaAlJugador() || m_ventana->terminado(); },
+        kMilisegundos);
 }
 
 bool BoardFixture::cargar(const Posicion &posicion)

@@ -17,11 +17,12 @@
 class FakePausa : public Pausa
 {
 public:
-    void esperar(int milisegundos) override
+    void esperar(int milisegundos, std::function<void()> luego) override
     {
         m_esperas.append(milisegundos);
         if (m_durante)
             m_durante();
+        luego();
     }
     void setDurante(std::function<void()> durante) { m_durante = std::move(durante); }
     void limpiar() { m_esperas.clear(); }
@@ -48,6 +49,10 @@ public:
 
     // Starts the program; false when it ended at once.
     bool iniciar();
+    // Runs the event loop until the game waits for the player's move again (a
+    // window of the game shown meanwhile closed by the test) or the program ended;
+    // false when neither came in time.
+    bool esperarTurno();
     // Puts the position into the running game as the player opens a saved
     // game, then forgets the pauses and dialogs recorded so far.
     bool cargar(const Posicion &posicion);

@@ -137,6 +137,8 @@ void MonkeyDriver::arrancar()
     // each landing in real time: at the player's speed the soak would take
     // most of its time waiting.
     m_ventana->animador().setDuracion(kVuelo);
+    // The CPU thinks on its own thread, as in the program.
+    m_ventana->pensarEnHilo();
     m_ventana->Form_Load();
 }
 
@@ -144,7 +146,10 @@ QString MonkeyDriver::paso()
 {
     // Rare ends of the program, so that games reach their third point.
     const int tipo = alAzar(10000);
-    if (tipo < 3000)
+    // A window the game opened in the middle of a move waits for the player.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        atenderModal();
+    else if (tipo < 3000)
         clic();
     else if (tipo < 6000)
         arrastre();
@@ -179,7 +184,9 @@ QString MonkeyDriver::comprobar() const
         return QStringLiteral("cards: ") + falta;
     if (e.player1.count() > 3 || e.player2.count() > 3)
         return QStringLiteral("a hand holds more than three cards");
-    if (QWidget *modal = QApplication::activeModalWidget())
+    // Only the game's own windows of a move may stay open after a step.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && m_ventana->juego().esperaAlJugador())
         return QStringLiteral("a window stayed open: ") + modal->metaObject()->className();
     if (QWidget *menu = QApplication::activePopupWidget())
         return QStringLiteral("a menu stayed open: ") + menu->metaObject()->className();

@@ -309,6 +309,7 @@ void TstBoardAccess::theHandAndTheGameResultsAreSpoken()
     });
     cerrar.start(1);
     Raton::soltarEnFondo(f.tablero(), 0);
+    QVERIFY(f.esperarTurno());
     cerrar.stop();
     const QString resultados
         = QStringLiteral("Has ganado la partida. Tus puntos: 3, Puntos de la CPU: 1");

@@ -90,12 +90,17 @@ void TstBoardAnimation::aMoveEndsWithEveryPictureAsWithoutAnimation()
     for (BoardFixture *f : { &animado, &quieto }) {
         QVERIFY(f->iniciar());
         QVERIFY(f->cargar(Posicion::primeraJugada()));
+        // Shown at its size before the move: a board laid out anew would move the places.
+        QVERIFY(QTest::qWaitForWindowExposed(&f->ventana()));
+        QCoreApplication::processEvents();
     }
     AnimadorTablero &a = animado.ventana().animador();
     a.setDuracion(60);
     jugarOros(animado);
     jugarOros(quieto);
-    // The CPU's card is on its way from its hand, face up: it lands face up.
+    // The CPU's beats wait for the human's card to land; then its card is on its way
+    // from its hand, face up: it lands face up.
+    QVERIFY(animado.esperarTurno());
     const auto laEspada = static_cast<CardId>(espadas(1));
     QVERIFY(a.enCurso());
     const VueloDeCartas::Vuelo *v = a.vuelos().vuelo(laEspada);
@@ -221,6 +226,7 @@ void TstBoardAnimation::savedSettingsDecideWhetherTheCpuMoveFlies()
         QVERIFY(f.cargar(Posicion::primeraJugada()));
         f.ventana().animador().setDuracion(std::nullopt);
         jugarOros(f);
+        QVERIFY(f.esperarTurno());
         QCOMPARE(f.ventana().animador().enCurso(), c.vuela);
         QCOMPARE(algunaVacia(f.tablero()), c.vuela);
         f.ventana().animador().terminar();

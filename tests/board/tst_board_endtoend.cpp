@@ -117,6 +117,10 @@ void TstBoardEndToEnd::wholeGamesUntilThePlayerStops()
     int movimientos = 0;
     bool puntosAlEmpezarDeNuevo = false;
     while (!f.ventana().terminado() && movimientos < 2000) {
+        // The results window stays until the watcher closes it.
+        QVERIFY(f.esperarTurno());
+        if (f.ventana().terminado())
+            break;
         if (!puntosAlEmpezarDeNuevo
             && f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?"))) {
             puntosAlEmpezarDeNuevo = true;

@@ -153,6 +153,9 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
     int turnos = 0;
     QSet<Tipo> tipos;
     while (!f.ventana().terminado() && turnos < 500) {
+        QVERIFY(f.esperarTurno()); // the results window closed with Esc
+        if (f.ventana().terminado())
+            break;
         const GameState &e = f.estado();
         const Jugada j = Pista::normal(e);
         tipos.insert(j.tipo);
@@ -365,6 +368,9 @@ void TstBoardKeys::wholeDifficultGameWithHintAndEnterOnly()
     QCOMPARE(f.ventana().juego().nivelCpu(), NivelCpu::Dificil);
     int turnos = 0;
     while (!f.ventana().terminado() && turnos < 500) {
+        QVERIFY(f.esperarTurno()); // the results window closed with Esc
+        if (f.ventana().terminado())
+            break;
         const int mano = f.estado().player2.count();
         const int repartidas = f.estado().cartasRepartidas;
         tecla(f, Qt::Key_H);

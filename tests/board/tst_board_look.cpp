@@ -4,6 +4,7 @@
 #include "boardlayout.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
+#include "compasescpu.h"
 #include "markbox.h"
 #include "picturecache.h"
 
@@ -195,7 +196,7 @@ void TstBoardLook::enlargedCardStaysOnTheBoardAndClearOfLabels()
         if (!qEnvironmentVariableIsEmpty("ZELBO_CAPTURAS"))
             vista = t.grab().toImage();
     });
-    f.ventana().ResaltarCarta(imagen, 1000);
+    f.ventana().compases().ResaltarCarta(imagen, 1000, [] {});
     // Grown by 400 twips each way, give or take the pixel of rounding.
     QVERIFY(std::abs(durante.width() - antes.width() - extra) <= 1);
     QVERIFY(std::abs(durante.height() - antes.height() - extra) <= 1);

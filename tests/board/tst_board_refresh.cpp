@@ -4,6 +4,7 @@
 #include "boardlayout.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
+#include "compasescpu.h"
 #include "markbox.h"
 #include "raton.h"
 #include "winnerdialogfrm.h"
@@ -158,7 +159,7 @@ void TstBoardRefresh::cpuCardIsUncoveredAndEnlargedForThePause()
         cubiertaDurante = t.Image1[0]->isVisible();
     });
     f.pausa().limpiar();
-    f.ventana().ResaltarCarta(Imagen { GrupoImagen::cartap1img, 0 }, 1000);
+    f.ventana().compases().ResaltarCarta(Imagen { GrupoImagen::cartap1img, 0 }, 1000, [] {});
     QCOMPARE(f.pausa().esperas(), QList<int> { 1000 });
     QVERIFY(!cubiertaDurante);
     // It grows by 400 twips and keeps covering its place; where it goes is the
@@ -182,7 +183,7 @@ void TstBoardRefresh::tableCardPauseChangesNoCover()
         for (CardPicture *c : t.Image1)
             cubiertas << c->isVisible();
     });
-    f.ventana().ResaltarCarta(Imagen { GrupoImagen::mesaimg, 0 }, 800);
+    f.ventana().compases().ResaltarCarta(Imagen { GrupoImagen::mesaimg, 0 }, 800, [] {});
     QCOMPARE(cubiertas, antes);
 }
 
@@ -247,6 +248,7 @@ void TstBoardRefresh::thirdPointShowsBeforeTheResults()
     cerrar.start(1);
 
     Raton::soltarEnFondo(f.tablero(), 0);
+    QVERIFY(f.esperarTurno());
     QCOMPARE(vistos, QStringList { QStringLiteral("1-3") });
     QVERIFY(f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?")));
     QCOMPARE(f.tablero().Puntajep2Lbl->text(), QStringLiteral("0")); // the new game's

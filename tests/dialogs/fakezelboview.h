@@ -18,9 +18,13 @@ public:
     void mostrarResultadoMano(const ResultadoDeMano &) override { }
     void mostrarPuntajes(int, int) override { }
     void mostrarNombreJugador(const QString &) override { }
-    void ResaltarCarta(const Imagen &, int) override { }
+    void mostrarTurnoCpu(const PlanTurnoCpu &, std::function<void()> listo) override { listo(); }
     void prepararResultados() override { }
-    void Dialogo(const QString &, int, int, ResultadoDeMano::Ganador) override { }
+    void Dialogo(const QString &, int, int, ResultadoDeMano::Ganador,
+                 std::function<void()> alCerrar) override
+    {
+        alCerrar();
+    }
     bool iniciarPrograma(const QString &) override { return true; }
     void Salir(int) override { }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,7 +20,7 @@ private slots:
     void resultFillsTheThreeLabels();
     void wordsAndBoxesSayWhichSideWon_data();
     void wordsAndBoxesSayWhichSideWon();
-    void dialogoWaitsUntilClosed();
+    void dialogoOpensModalAndTellsItsClose();
     void longNameStaysInsideTheWindow();
     void backgroundMustLoad_data();
     void backgroundMustLoad();
@@ -104,21 +105,22 @@ void TestWinnerDialogFrm::wordsAndBoxesSayWhichSideWon()
     QCOMPARE(puntos3->text(), QStringLiteral("1"));
 }
 
-void TestWinnerDialogFrm::dialogoWaitsUntilClosed()
+void TestWinnerDialogFrm::dialogoOpensModalAndTellsItsClose()
 {
-    WinnerDialogFrm ventana(QStringLiteral("/nonexistent"));
-    bool mostrada = false;
-    QString nombreMostrado;
-    QTimer::singleShot(0, &ventana, [&] {
-        mostrada = ventana.isVisible() && ventana.isModal();
-        nombreMostrado = texto(ventana, "Label1");
-        // A player leaves with the close box or Esc; no button exists.
-        QVERIFY(ventana.findChildren<QAbstractButton *>().isEmpty());
-        QTest::keyClick(&ventana, Qt::Key_Escape);
-    });
+    QWidget tablero;
+    tablero.show();
+    WinnerDialogFrm ventana(QStringLiteral("/nonexistent"), &tablero);
+    QSignalSpy cerrada(&ventana, &QDialog::finished);
     ventana.Dialogo(QStringLiteral("Ana"), 3, 2, ResultadoDeMano::Ganador::Humano);
-    QVERIFY(mostrada);
-    QCOMPARE(nombreMostrado, QStringLiteral("Ganador Ana"));
+    // Shown and modal to the board, without a loop of its own: the call is back at once.
+    QVERIFY(ventana.isVisible());
+    QCOMPARE(ventana.windowModality(), Qt::WindowModal);
+    QCOMPARE(texto(ventana, "Label1"), QStringLiteral("Ganador Ana"));
+    // A player leaves with the close box or Esc; no button exists.
+    QVERIFY(ventana.findChildren<QAbstractButton *>().isEmpty());
+    QCOMPARE(cerrada.count(), 0);
+    QTest::keyClick(&ventana, Qt::Key_Escape);
+    QCOMPARE(cerrada.count(), 1);
     QVERIFY(!ventana.isVisible());
     QCOMPARE(texto(ventana, "Label2"), QStringLiteral("3"));
     QCOMPARE(texto(ventana, "Label3"), QStringLiteral("2"));

@@ -81,8 +81,8 @@ void TestTurnFlow::captionsAroundTheLastRound_data()
     QTest::addColumn<bool>("cuenta");
 
     const QStringList normal { kJuegaCpu, kJuegaAna };
-    // The nested turn sets the caption, then each call on the way out sets it again.
-    const QStringList ultima { kJuegaCpu, kJuegaAna, kUltima, kUltima };
+    // The last round's sign follows the human's own, once.
+    const QStringList ultima { kJuegaCpu, kJuegaAna, kUltima };
     QTest::newRow("28, the CPU's move brings a deal") << 28 << 1 << 1 << normal << false;
     QTest::newRow("34, round before the last") << 34 << 2 << 2 << normal << false;
     QTest::newRow("34, the CPU's move brings the last deal") << 34 << 1 << 1 << ultima << false;

@@ -48,11 +48,11 @@ class ResultsView : public FakeView
 public:
     std::function<void(const QString &)> alGanar;
 
-    void Dialogo(const QString &nombre, int num1, int num2,
-                 ResultadoDeMano::Ganador ganador) override
+    void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
+                 std::function<void()> alCerrar) override
     {
-        FakeView::Dialogo(nombre, num1, num2, ganador);
         alGanar(nombre);
+        FakeView::Dialogo(nombre, num1, num2, ganador, std::move(alCerrar));
     }
 };
 

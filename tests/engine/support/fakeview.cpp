@@ -67,20 +67,27 @@ void FakeView::mostrarNombreJugador(const QString &nombre)
     m_nombres.append(nombre);
 }
 
-void FakeView::ResaltarCarta(const Imagen &imagen, int milisegundos)
+void FakeView::mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo)
 {
-    m_resaltes.append({ imagen, milisegundos });
-    registrar(QStringLiteral("resaltar ") + texto(imagen));
-    if (m_alResaltar)
-        m_alResaltar();
+    for (const PlanTurnoCpu::Paso &paso : plan) {
+        if (!paso.imagen)
+            continue;
+        m_resaltes.append({ *paso.imagen, paso.milisegundos });
+        registrar(QStringLiteral("resaltar ") + texto(*paso.imagen));
+        if (m_alResaltar)
+            m_alResaltar();
+    }
+    listo();
 }
 
 void FakeView::prepararResultados() { }
 
-void FakeView::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador)
+void FakeView::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
+                       std::function<void()> alCerrar)
 {
     m_resultados.append({ nombre, num1, num2, ganador });
     registrar(QStringLiteral("Dialogo %1 %2 %3").arg(nombre).arg(num1).arg(num2));
+    alCerrar();
 }
 
 bool FakeView::iniciarPrograma(const QString &lineaDeOrdenes)

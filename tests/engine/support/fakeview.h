@@ -38,11 +38,12 @@ public:
     void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
     void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
-    void ResaltarCarta(const Imagen &imagen, int milisegundos) override;
+    // Records each beat that enlarges a picture, as a pause of the board would show it.
+    void mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo) override;
     void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
     void prepararResultados() override;
-    void Dialogo(const QString &nombre, int num1, int num2,
-                 ResultadoDeMano::Ganador ganador) override;
+    void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
+                 std::function<void()> alCerrar) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
     void Salir(int estado) override;
 

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "compasescpu.h"
+
+#include "animadortablero.h"
+#include "boardwidget.h"
+#include "cardpicture.h"
+#include "pausa.h"
+#include "velocidadcpu.h"
+
+#include <utility>
+
+CompasesCpu::CompasesCpu(BoardWidget &tablero, AnimadorTablero &animador, Pausa &pausa,
+                         MostrarMarcas mostrarMarcas, QObject *parent)
+    : QObject(parent)
+    , m_tablero(tablero)
+    , m_animador(animador)
+    , m_pausa(pausa)
+    , m_mostrarMarcas(std::move(mostrarMarcas))
+{
+}
+
+void CompasesCpu::tocar(const PlanTurnoCpu &plan, const Marcas &marcas, std::function<void()> listo)
+{
+    m_plan = plan;
+    m_paso = 0;
+    m_marcas = marcas;
+    m_listo = std::move(listo);
+    siguiente();
+}
+
+// A beat without a picture only sets its mark, shown with the next picture.
+void CompasesCpu::siguiente()
+{
+    while (m_paso < m_plan.numPasos()) {
+        const PlanTurnoCpu::Paso paso = m_plan.paso(m_paso);
+        if (paso.marca)
+            m_marcas.de(*paso.marca, paso.indiceMarca) = true;
+        if (paso.imagen) {
+            m_animador.alAterrizar([this, paso] {
+                m_mostrarMarcas(m_marcas);
+                ResaltarCarta(*paso.imagen, paso.milisegundos, [this] {
+                    ++m_paso;
+                    siguiente();
+                });
+            });
+            return;
+        }
+        ++m_paso;
+    }
+    // Handed on last: the game may start the next turn's beats from it.
+    std::exchange(m_listo, {})();
+}
+
+void CompasesCpu::ResaltarCarta(const Imagen &imagen, int milisegundos, std::function<void()> luego)
+{
+    CardPicture *carta = m_tablero.imagen(imagen);
+    CardPicture *cubierta = imagen.grupo == GrupoImagen::cartap1img
+        ? m_tablero.Image1.at(static_cast<std::size_t>(imagen.indice))
+        : nullptr;
+    if (cubierta)
+        cubierta->hide();
+    m_tablero.resaltar(carta, true);
+    m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, VelocidadesCpu::leer()),
+                    [this, carta, cubierta, luego = std::move(luego)] {
+                        m_tablero.resaltar(carta, false);
+                        if (cubierta)
+                            cubierta->show();
+                        luego();
+                    });
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QWidget;
+
+// Drops the player's input to a window while its game is busy with a move (the
+// CPU's turn above all): clicks, keys, shortcuts, wheel and drops are not queued
+// for later. It watches the window and every object in it, those added later
+// included; windows of their own opened over it (the game's dialogs) work.
+// Input to the window while it is free is first shown to alEntrar.
+class GuardaDeEntrada : public QObject
+{
+    Q_OBJECT
+
+public:
+    GuardaDeEntrada(QWidget &ventana, std::function<bool()> ocupada,
+                    std::function<void()> alEntrar);
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *event) override;
+
+private:
+    void vigilar(QObject *objeto);
+    bool deLaVentana(QObject *objeto) const;
+
+    QWidget &m_ventana;
+    std::function<bool()> m_ocupada;
+    std::function<void()> m_alEntrar;
+};

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "boardfixture.h"
+#include "boardwidget.h"
+#include "electorjugada.h"
+#include "legalidad.h"
+#include "posicion.h"
+#include "raton.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+// A CPU that takes two seconds over each move, on the thinker's thread.
+class ElectorLento : public ElectorJugada
+{
+public:
+    Jugada elegir(const GameState &estado, Lado lado) override
+    {
+        QThread::msleep(2000);
+        return Legalidad::legales(estado, lado).front();
+    }
+};
+
+// Counts the paints of a widget.
+class Pintadas : public QObject
+{
+public:
+    int cuantas = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++cuantas;
+        return false;
+    }
+};
+
+} // namespace
+
+class TstBoardPensar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove();
+};
+
+void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
+{
+    BoardFixture f;
+    ElectorLento lento;
+    f.ventana().pensarEnHilo();
+    f.ventana().juego().setElectorCpu(lento);
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(Posicion::primeraJugada()));
+    QFile::remove(f.dir().ruta(QStringLiteral("lastprop.dat")));
+    const int cpuAntes = f.estado().player1.count();
+
+    QElapsedTimer reloj;
+    reloj.start();
+    Raton::soltarEnFondo(f.tablero(), 0);
+    // The human's card is down and the call is back; the CPU thinks on.
+    QVERIFY(reloj.elapsed() < 1000);
+    QVERIFY(!f.ventana().juego().esperaAlJugador());
+    QCOMPARE(f.estado().player1.count(), cpuAntes);
+
+    // The window's thread goes on: its timers fire, the board repaints.
+    Pintadas pintadas;
+    f.tablero().installEventFilter(&pintadas);
+    bool disparado = false;
+    QTimer::singleShot(50, &f.ventana(), [&disparado] { disparado = true; });
+    f.tablero().update();
+    QTRY_VERIFY_WITH_TIMEOUT(disparado && pintadas.cuantas > 0, 1000);
+    QVERIFY(reloj.elapsed() < 1500);
+
+    // The close box is answered at once and carried out after the CPU's move.
+    f.ventana().close();
+    QVERIFY(!f.ventana().terminado());
+    QTRY_VERIFY_WITH_TIMEOUT(f.ventana().terminado(), 10000);
+    QVERIFY(reloj.elapsed() >= 2000);
+    QCOMPARE(f.estado().player1.count(), cpuAntes - 1);
+    QCOMPARE(f.ventana().estadoSalida(), 0);
+    QVERIFY(QFile::exists(f.dir().ruta(QStringLiteral("lastprop.dat"))));
+}
+
+QTEST_MAIN(TstBoardPensar)
+#include "tst_board_pensar.moc"
