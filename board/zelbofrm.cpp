@@ -3,6 +3,7 @@
 #include "zelbofrm.h"
 
 #include "aboutfrm.h"
+#include "ajustesjuego.h"
 #include "animadortablero.h"
 #include "anunciador.h"
 #include "boardlayout.h"
@@ -347,7 +348,7 @@ void ZelboFrm::ResaltarCarta(const Imagen &imagen, int milisegundos)
     if (cpu)
         cubierta->hide();
     m_tablero->resaltar(carta, true);
-    m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, VelocidadesCpu::leer()));
+    m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, AjustesJuego::delUsuario().velocidad()));
     m_tablero->resaltar(carta, false);
     if (cpu)
         cubierta->show();

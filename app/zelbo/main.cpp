@@ -2,6 +2,7 @@
 
 // The game's program: the main window over the board, playing against the CPU.
 
+#include "ajustesjuego.h"
 #include "eventlooppausa.h"
 #include "idiomadeljuego.h"
 #include "instanciaunica.h"
@@ -120,7 +121,8 @@ int main(int argc, char *argv[])
         ventana.juego().setPartidaInicial(*partida);
     dialogos.setVentana(&ventana);
     // Each game is played at the level the player last chose in "Opciones".
-    ventana.juego().setFuenteDeNivel(&NivelesCpu::delAjuste);
+    const AjustesJuego &ajustes = AjustesJuego::delUsuario();
+    ventana.juego().setFuenteDeNivel([&ajustes] { return ajustes.nivel(); });
     // Installed or not, the statistics and the kept game are the player's own files.
     PartidaConservada conservada(UserDataFolder::path(), dialogos, &azar);
     conservada.setNivel([&ventana] { return NivelesCpu::clave(ventana.juego().nivelCpu()); });
