@@ -42,8 +42,8 @@ add_custom_target(zelbo_metadata ALL DEPENDS ${desktop_translated} ${metainfo})
 install(FILES ${metainfo} DESTINATION share/metainfo)
 
 # One desktop entry per place of the program: bin/ for an installation, games/ in the package.
-set(desktop_entry ${CMAKE_CURRENT_BINARY_DIR}/${ZELBO_APP_ID}.desktop)
 foreach(component IN ITEMS programa paquete)
+    set(desktop_entry ${CMAKE_CURRENT_BINARY_DIR}/${component}/${ZELBO_APP_ID}.desktop)
     set(program_dir bin)
     set(exclude "")
     if(component STREQUAL "paquete")
