@@ -60,8 +60,8 @@ std::optional<int> partidaPedida(const QCoreApplication &app)
 
 // --help, --version and a bad --partida are answered here, before the window system starts,
 // so that they work without a display. Qt's own options for the window system (-platform,
-// -style, ...) are unknown to this parser: with them the options are left to the game's
-// QApplication, which takes those away first.
+// -style, ...) are unknown to this parser: with an unknown option the options are left to
+// the game's QApplication, which takes Qt's away first.
 void responderSinVentana(int argc, char *argv[])
 {
     QCoreApplication consola(argc, argv);
@@ -74,7 +74,7 @@ void responderSinVentana(int argc, char *argv[])
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QCommandLineParser prueba;
     describirOpciones(prueba);
-    if (!prueba.parse(QCoreApplication::arguments()))
+    if (!prueba.parse(QCoreApplication::arguments()) && !prueba.unknownOptionNames().isEmpty())
         return;
     // Qt's options for the window system are listed by the QApplication, which only prints
     // them: it may as well start offscreen.
