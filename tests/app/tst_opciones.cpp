@@ -114,19 +114,28 @@ void TestOpciones::ayudaEnIngles()
 
 void TestOpciones::partidaNoValidaSinPantalla_data()
 {
-    QTest::addColumn<QString>("numero");
-    QTest::newRow("zero") << QStringLiteral("0");
-    QTest::newRow("past the last") << QStringLiteral("1000000");
-    QTest::newRow("not a number") << QStringLiteral("siete");
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<int>("estado");
+    QTest::addColumn<QString>("mensaje");
+    const QString partida = QStringLiteral("--partida");
+    const QString fueraDeRango = QStringLiteral("--partida espera un número del 1 al 999999");
+    QTest::newRow("zero") << QStringList { partida, QStringLiteral("0") } << 2 << fueraDeRango;
+    QTest::newRow("past the last")
+        << QStringList { partida, QStringLiteral("1000000") } << 2 << fueraDeRango;
+    QTest::newRow("not a number") << QStringList { partida, QStringLiteral("siete") } << 2
+                                  << fueraDeRango;
+    QTest::newRow("no number") << QStringList { partida } << 1 << QStringLiteral("--partida");
 }
 
 void TestOpciones::partidaNoValidaSinPantalla()
 {
-    QFETCH(QString, numero);
-    const Salida salida = ejecutar({ QStringLiteral("--partida"), numero });
-    QCOMPARE(salida.estado, 2);
-    QVERIFY2(salida.errores.contains(QStringLiteral("--partida espera un número del 1 al 999999")),
-             qPrintable(salida.errores));
+    QFETCH(QStringList, argumentos);
+    QFETCH(int, estado);
+    QFETCH(QString, mensaje);
+    const Salida salida = ejecutar(argumentos);
+    QCOMPARE(salida.estado, estado);
+    QVERIFY2(salida.errores.contains(mensaje), qPrintable(salida.errores));
+    QVERIFY2(!salida.errores.contains(QStringLiteral("display")), qPrintable(salida.errores));
 }
 
 // A new option must be explained in both manual pages, Spanish and English.

@@ -42,7 +42,7 @@ if(NOT entry MATCHES "\nExec=/usr/games/zelbo\n")
 endif()
 
 # Informational tags may stay; they are printed for the record.
-execute_process(COMMAND ${LINTIAN} --info --pedantic ${packages}
+execute_process(COMMAND ${LINTIAN} --display-info --pedantic ${packages}
     RESULT_VARIABLE result OUTPUT_VARIABLE tags ERROR_VARIABLE errors)
 message(STATUS "lintian:\n${tags}")
 if("\n${tags}" MATCHES "\n[EW]: ")
