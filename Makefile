@@ -8,10 +8,12 @@
 # What building and playing needs; each other target adds its own tools.
 RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
                 qt6-translations-l10n libgl-dev libxkbcommon-dev qt6-base-private-dev qt6-svg-dev \
-                qt6-l10n-tools qt6-tools-dev
+                qt6-l10n-tools qt6-tools-dev gettext
 # The sanitizer runtimes of the second test build, and the benchmark library so that the
 # benchmarks are built, and kept building, with the tests.
-TEST_PACKAGES := libasan8 libubsan1 libbenchmark-dev desktop-file-utils appstream
+# The package test builds the .deb and reads it with lintian.
+TEST_PACKAGES := libasan8 libubsan1 libbenchmark-dev desktop-file-utils appstream \
+                 dpkg-dev file lintian
 PACKAGE_PACKAGES := dpkg-dev file
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 MEMCHECK_PACKAGES := valgrind

@@ -2,13 +2,13 @@
 
 #include "animadortablero.h"
 
+#include "ajustesjuego.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
 #include "gamestate.h"
 #include "vuelodecartas.h"
 
 #include <QEvent>
-#include <QSettings>
 #include <algorithm>
 
 AnimadorTablero::AnimadorTablero(BoardWidget &tablero, PictureCache &cache, QObject *parent)
@@ -46,11 +46,9 @@ int AnimadorTablero::duracionDe(const GameState &e, bool reparto) const
             && std::find(e.player1.begin(), e.player1.end(), it.key()) == e.player1.end())
             cpu = true;
     }
-    const QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-    return duracion(
-        reparto ? kDuracionReparto : kDuracion,
-        ajustes.value(QStringLiteral("tablero/animaciones"), true).toBool(),
-        ajustes.value(QStringLiteral("cpu/velocidad"), QStringLiteral("normal")).toString(), cpu);
+    const AjustesJuego &ajustes = AjustesJuego::delUsuario();
+    return duracion(reparto ? kDuracionReparto : kDuracion, ajustes.animaciones(),
+                    VelocidadesCpu::clave(ajustes.velocidad()), cpu);
 }
 
 QRect AnimadorTablero::Sitio::lugar() const

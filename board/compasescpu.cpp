@@ -2,6 +2,7 @@
 
 #include "compasescpu.h"
 
+#include "ajustesjuego.h"
 #include "animadortablero.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
@@ -61,7 +62,7 @@ void CompasesCpu::ResaltarCarta(const Imagen &imagen, int milisegundos, std::fun
     if (cubierta)
         cubierta->hide();
     m_tablero.resaltar(carta, true);
-    m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, VelocidadesCpu::leer()),
+    m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, AjustesJuego::delUsuario().velocidad()),
                     [this, carta, cubierta, luego = std::move(luego)] {
                         m_tablero.resaltar(carta, false);
                         if (cubierta)

@@ -2,6 +2,7 @@
 
 #include "picturecache.h"
 
+#include "boardlog.h"
 #include "cardpicture.h"
 
 #include <QFileInfo>
@@ -135,7 +136,10 @@ bool PictureCache::legible(const QString &ruta)
     const QSize original = lector.size();
     if (original.isValid())
         lector.setScaledSize(original.scaled(QSize(64, 64), Qt::KeepAspectRatio));
-    return !lector.read().isNull();
+    if (!lector.read().isNull())
+        return true;
+    qCWarning(lcBoard).noquote() << QStringLiteral("%1: %2").arg(ruta, lector.errorString());
+    return false;
 }
 
 bool PictureCache::renovar(const QString &ruta)

@@ -50,6 +50,11 @@ function(zelbo_check_packages)
     if(NOT ZELBO_QT6LINGUIST_CONFIG)
         list(APPEND missing qt6-tools-dev)
     endif()
+    # The desktop entry and the AppStream metadata get their translations through msgfmt.
+    find_program(ZELBO_MSGFMT msgfmt)
+    if(NOT ZELBO_MSGFMT)
+        list(APPEND missing gettext)
+    endif()
     file(GLOB ZELBO_QTGUI_PRIVATE
          /usr/include/${CMAKE_LIBRARY_ARCHITECTURE}/qt6/QtGui/*/QtGui/private/qguiapplication_p.h)
     if(NOT ZELBO_QTGUI_PRIVATE)

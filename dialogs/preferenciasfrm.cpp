@@ -2,6 +2,7 @@
 
 #include "preferenciasfrm.h"
 
+#include "ajustesjuego.h"
 #include "clicklabel.h"
 #include "colorvalue.h"
 #include "dialogservice.h"
@@ -19,7 +20,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -27,17 +27,17 @@
 
 namespace {
 constexpr int kAnchoRuta = 320;
-const QString kAnimaciones = QStringLiteral("tablero/animaciones");
 } // namespace
 
 preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWidget *parent)
     : QDialog(parent)
     , m_juego(juego)
     , m_dialogos(dialogos)
+    , m_ajustes(AjustesJuego::delUsuario())
     , m_nombreCpuAlAbrir(juego.estado().jugadorCpu.nombre())
     , m_nombreHumanoAlAbrir(juego.estado().jugadorHumano.nombre())
     , m_alAbrir(juego.preferencias())
-    , m_nivelAlAbrir(NivelesCpu::delAjuste())
+    , m_nivelAlAbrir(m_ajustes.nivel())
 {
     setWindowTitle(tr("Opciones"));
     // A window of fixed size: a title and a close box, nothing to minimize or maximize.
@@ -87,7 +87,7 @@ QWidget *preferenciasfrm::crearEscritorio()
     return pagina;
 }
 
-// The settings of play, kept in QSettings; they take effect with "Aceptar".
+// The settings of play, kept in the user's settings; they take effect with "Aceptar".
 QWidget *preferenciasfrm::crearJuego()
 {
     auto *pagina = new QWidget;
@@ -128,14 +128,12 @@ void preferenciasfrm::agregarVelocidad(QFormLayout &filas)
     for (const auto &[velocidad, texto] : velocidades)
         m_velocidad->addItem(texto, VelocidadesCpu::clave(velocidad));
     m_velocidad->setCurrentIndex(
-        m_velocidad->findData(VelocidadesCpu::clave(VelocidadesCpu::leer())));
+        m_velocidad->findData(VelocidadesCpu::clave(m_ajustes.velocidad())));
     filas.addRow(tr("&Velocidad de la CPU:"), m_velocidad);
     m_animaciones = new QCheckBox(tr("&Animaciones"));
     m_animaciones->setObjectName(QStringLiteral("animaciones"));
     m_animaciones->setAccessibleName(tr("Animaciones"));
-    m_animaciones->setChecked(QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"))
-                                  .value(kAnimaciones, true)
-                                  .toBool());
+    m_animaciones->setChecked(m_ajustes.animaciones());
     filas.addRow(m_animaciones);
 }
 
@@ -149,9 +147,8 @@ void preferenciasfrm::juegoPorDefecto()
 void preferenciasfrm::aceptarJuego()
 {
     const auto velocidad = VelocidadesCpu::deClave(m_velocidad->currentData().toString());
-    VelocidadesCpu::guardar(velocidad.value_or(VelocidadCpu::Normal));
-    QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"))
-        .setValue(kAnimaciones, m_animaciones->isChecked());
+    m_ajustes.setVelocidad(velocidad.value_or(VelocidadCpu::Normal));
+    m_ajustes.setAnimaciones(m_animaciones->isChecked());
 }
 
 QGroupBox *preferenciasfrm::crearCarta()
@@ -250,7 +247,7 @@ void preferenciasfrm::ValoresActuales()
     mostrarColor();
     m_label5->setRuta(actuales.aplicacion);
     m_label8->setRuta(actuales.reverso);
-    m_nivel->setCurrentIndex(m_nivel->findData(NivelesCpu::clave(NivelesCpu::delAjuste())));
+    m_nivel->setCurrentIndex(m_nivel->findData(NivelesCpu::clave(m_ajustes.nivel())));
 }
 
 NivelCpu preferenciasfrm::nivelElegido() const
@@ -260,7 +257,8 @@ NivelCpu preferenciasfrm::nivelElegido() const
 
 void preferenciasfrm::guardarNivel(NivelCpu nivel)
 {
-    if (NivelesCpu::delAjuste() != nivel && !NivelesCpu::guardarAjuste(nivel))
+    // The level is stored once the player picks one, never before.
+    if (m_ajustes.nivel() != nivel && !m_ajustes.setNivel(nivel))
         m_dialogos.mensaje(tr("No se pudo guardar el nivel de la CPU."), DialogService::kTitulo,
                            DialogService::Botones::Ok, DialogService::Icono::Critico);
 }

@@ -8,12 +8,12 @@
 #include <QDialog>
 #include <QString>
 
+class AjustesJuego;
 class ClickLabel;
 class QCheckBox;
 class QComboBox;
 class DialogService;
 class PathLabel;
-class QComboBox;
 class QFormLayout;
 class QGroupBox;
 class QHBoxLayout;
@@ -80,6 +80,7 @@ private:
 
     ZelboGame &m_juego;
     DialogService &m_dialogos;
+    AjustesJuego &m_ajustes;
 
     // In force when the window opened.
     QString m_nombreCpuAlAbrir;

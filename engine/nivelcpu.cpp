@@ -4,12 +4,6 @@
 
 #include "electornormal.h"
 
-#include <QSettings>
-
-namespace {
-const QString kAjuste = QStringLiteral("cpu/nivel");
-} // namespace
-
 namespace NivelesCpu {
 
 QString clave(NivelCpu nivel)
@@ -31,20 +25,6 @@ std::unique_ptr<ElectorJugada> crearElector(NivelCpu nivel, std::uint64_t semill
     if (nivel == NivelCpu::Dificil)
         return std::make_unique<ElectorDificil>(semilla);
     return std::make_unique<ElectorNormal>();
-}
-
-NivelCpu delAjuste()
-{
-    const QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-    return deClave(ajustes.value(kAjuste).toString()).value_or(NivelCpu::Normal);
-}
-
-bool guardarAjuste(NivelCpu nivel)
-{
-    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-    ajustes.setValue(kAjuste, clave(nivel));
-    ajustes.sync();
-    return ajustes.status() == QSettings::NoError;
 }
 
 } // namespace NivelesCpu

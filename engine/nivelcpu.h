@@ -24,11 +24,4 @@ std::optional<NivelCpu> deClave(const QString &clave);
 std::unique_ptr<ElectorJugada> crearElector(NivelCpu nivel,
                                             std::uint64_t semilla = ElectorDificil::kSemilla);
 
-// The level the player chose, kept in the user's settings (key cpu/nivel),
-// never in lastprop.dat or a saved game. Normal when none or an unknown word
-// is stored.
-NivelCpu delAjuste();
-// False when the settings could not be written.
-bool guardarAjuste(NivelCpu nivel);
-
 } // namespace NivelesCpu

@@ -2,8 +2,8 @@
 
 #include "partidaguardada.h"
 
+#include "enginelog.h"
 #include "savedgamefile.h"
-#include "storagelog.h"
 
 #include <algorithm>
 #include <array>
@@ -128,7 +128,7 @@ bool PartidaGuardada::CargarJuego(GameState &estado, const QString &fichero)
     const std::optional<SavedGame> leida = SavedGameFile::load(fichero, &m_motivo);
     std::optional<GameState> nuevo = leida ? aEstado(estado, *leida, &m_motivo) : std::nullopt;
     if (leida && !nuevo)
-        qCWarning(lcStorage).noquote() << QStringLiteral("%1: %2").arg(fichero, m_motivo);
+        qCWarning(lcEngine).noquote() << QStringLiteral("%1: %2").arg(fichero, m_motivo);
     if (!nuevo) {
         m_dialogos.mensaje(tr("Error leyendo archivo"), DialogService::kTitulo,
                            DialogService::Botones::Ok, DialogService::Icono::Ninguno);

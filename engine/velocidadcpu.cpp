@@ -2,15 +2,12 @@
 
 #include "velocidadcpu.h"
 
-#include <QSettings>
 #include <array>
 #include <cmath>
 
 namespace VelocidadesCpu {
 
 namespace {
-const QString kAjuste = QStringLiteral("cpu/velocidad");
-
 struct Fila
 {
     VelocidadCpu velocidad;
@@ -51,18 +48,6 @@ std::optional<VelocidadCpu> deClave(const QString &texto)
 int escalar(int milisegundos, VelocidadCpu velocidad)
 {
     return static_cast<int>(std::lround(milisegundos * fila(velocidad).factor));
-}
-
-VelocidadCpu leer()
-{
-    const QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-    return deClave(ajustes.value(kAjuste).toString()).value_or(VelocidadCpu::Normal);
-}
-
-void guardar(VelocidadCpu velocidad)
-{
-    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-    ajustes.setValue(kAjuste, clave(velocidad));
 }
 
 } // namespace VelocidadesCpu

@@ -10,14 +10,10 @@ enum class VelocidadCpu { Lenta, Normal, Rapida, SinPausas };
 
 namespace VelocidadesCpu {
 
-// "lenta", "normal", "rapida", "sinpausas": the words of the setting cpu/velocidad.
+// "lenta", "normal", "rapida", "sinpausas": the words of the setting.
 QString clave(VelocidadCpu velocidad);
 std::optional<VelocidadCpu> deClave(const QString &clave);
 // The pause the rules give, at this speed; the order of the pauses never changes.
 int escalar(int milisegundos, VelocidadCpu velocidad);
-
-// The setting in QSettings("zelbo", "zelbo"); Normal when it is missing or unknown.
-VelocidadCpu leer();
-void guardar(VelocidadCpu velocidad);
 
 } // namespace VelocidadesCpu

@@ -4,12 +4,55 @@
 
 #include "atomicsave.h"
 #include "itemfileerror.h"
+#include "statslog.h"
 #include "userdatafolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <optional>
+#include <utility>
+
+namespace {
+
+struct Read
+{
+    std::optional<Statistics> statistics;
+    // The file itself could not be read, as against read and found wanting.
+    bool unreadable = false;
+    // Why there are no statistics, for a maintainer.
+    QString why;
+};
+
+Read readStatistics(QFile &file)
+{
+    Read read;
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.unreadable = true;
+        read.why = file.errorString();
+        return read;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        read.unreadable = true;
+        read.why = file.errorString();
+        return read;
+    }
+    QJsonParseError error {};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        read.why = QStringLiteral("%1 at byte %2").arg(error.errorString()).arg(error.offset);
+    else if (!document.isObject())
+        read.why = QStringLiteral("not a JSON object");
+    else
+        read.statistics = Statistics::fromJson(document.object());
+    if (read.why.isEmpty() && !read.statistics)
+        read.why = QStringLiteral("not the statistics of this game");
+    return read;
+}
+
+} // namespace
 
 QString StatisticsFile::Loaded::notice() const
 {
@@ -75,22 +118,15 @@ StatisticsFile::Loaded StatisticsFile::load()
     QFile file(path());
     if (!file.exists())
         return {};
+    Read read = readStatistics(file);
+    file.close();
     Loaded loaded;
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.unreadable = true;
-    } else {
-        const QByteArray bytes = file.readAll();
-        loaded.unreadable = file.error() != QFileDevice::NoError;
-        QJsonParseError error {};
-        const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-        if (!loaded.unreadable && error.error == QJsonParseError::NoError && document.isObject()) {
-            if (std::optional<Statistics> statistics = Statistics::fromJson(document.object())) {
-                loaded.statistics = std::move(*statistics);
-                return loaded;
-            }
-        }
-        file.close();
+    if (read.statistics) {
+        loaded.statistics = std::move(*read.statistics);
+        return loaded;
     }
+    qCWarning(lcStats).noquote() << QStringLiteral("%1: %2").arg(path(), read.why);
+    loaded.unreadable = read.unreadable;
     if (!loaded.unreadable) {
         loaded.damaged = true;
         loaded.movedTo = moveAside();

@@ -154,7 +154,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zelbo-sim"));
     // A refused file's reason is on the error line; the log would repeat it.
-    QLoggingCategory::setFilterRules(QStringLiteral("zelbo.storage.warning=false"));
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("zelbo.storage.warning=false\nzelbo.engine.warning=false"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     bool ayuda = false;

@@ -2,6 +2,7 @@
 
 // The game's program: the main window over the board, playing against the CPU.
 
+#include "ajustesjuego.h"
 #include "idiomadeljuego.h"
 #include "instanciaunica.h"
 #include "mersennerandom.h"
@@ -22,10 +23,9 @@
 #include <optional>
 
 namespace {
-// The game asked for with --partida, or nothing; exits with a message on a bad number.
-std::optional<int> partidaPedida(const QApplication &app)
+// The game's options, described in the installed language; gives back --partida.
+QCommandLineOption describirOpciones(QCommandLineParser &opciones)
 {
-    QCommandLineParser opciones;
     opciones.setApplicationDescription(
         QCoreApplication::translate("main", "Juego de naipes contra la CPU."));
     opciones.addHelpOption();
@@ -36,6 +36,14 @@ std::optional<int> partidaPedida(const QApplication &app)
             .arg(ZelboGame::kMaxPartida),
         QStringLiteral("N"));
     opciones.addOption(partida);
+    return partida;
+}
+
+// The game asked for with --partida, or nothing; exits with a message on a bad number.
+std::optional<int> partidaPedida(const QCoreApplication &app)
+{
+    QCommandLineParser opciones;
+    const QCommandLineOption partida = describirOpciones(opciones);
     opciones.process(app);
     if (!opciones.isSet(partida))
         return std::nullopt;
@@ -49,6 +57,33 @@ std::optional<int> partidaPedida(const QApplication &app)
         std::exit(2);
     }
     return n;
+}
+
+// --help, --version and a bad --partida are answered here, before the window system starts,
+// so that they work without a display. Qt's own options for the window system (-platform,
+// -style, ...) are unknown to this parser: with an unknown option the options are left to
+// the game's QApplication, which takes Qt's away first.
+void responderSinVentana(int argc, char *argv[])
+{
+    QCoreApplication consola(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Zelbo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZELBO_VERSION));
+    const Ubicaciones lugares = Ubicaciones::delSistema(QCoreApplication::applicationDirPath());
+    IdiomaDelJuego idioma;
+    idioma.instalar(IdiomaDelJuego::elegir(QLocale::system().uiLanguages()),
+                    lugares.dato(QStringLiteral("translations")),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    QCommandLineParser prueba;
+    describirOpciones(prueba);
+    if (!prueba.parse(QCoreApplication::arguments()) && !prueba.unknownOptionNames().isEmpty())
+        return;
+    // Qt's options for the window system are listed by the QApplication, which only prints
+    // them: it may as well start offscreen.
+    if (prueba.isSet(QStringLiteral("help-all"))) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return;
+    }
+    partidaPedida(consola);
 }
 
 // The exit status when a game already running was handed the request; nothing when this
@@ -84,6 +119,7 @@ void atenderOtrosInicios(InstanciaUnica &instancia, ZelboFrm &ventana)
 
 int main(int argc, char *argv[])
 {
+    responderSinVentana(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelbo"));
     QApplication::setApplicationVersion(QStringLiteral(ZELBO_VERSION));
@@ -121,7 +157,8 @@ int main(int argc, char *argv[])
         ventana.juego().setPartidaInicial(*partida);
     dialogos.setVentana(&ventana);
     // Each game is played at the level the player last chose in "Opciones".
-    ventana.juego().setFuenteDeNivel(&NivelesCpu::delAjuste);
+    const AjustesJuego &ajustes = AjustesJuego::delUsuario();
+    ventana.juego().setFuenteDeNivel([&ajustes] { return ajustes.nivel(); });
     // Installed or not, the statistics and the kept game are the player's own files.
     PartidaConservada conservada(UserDataFolder::path(), dialogos, &azar);
     conservada.setNivel([&ventana] { return NivelesCpu::clave(ventana.juego().nivelCpu()); });

@@ -2,6 +2,7 @@
 
 #include "monkeydriver.h"
 
+#include "ajustesjuego.h"
 #include "animadortablero.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
@@ -95,7 +96,7 @@ void MonkeyDriver::elegirAjustes()
         = { VelocidadCpu::Lenta, VelocidadCpu::Normal, VelocidadCpu::Rapida,
             VelocidadCpu::SinPausas };
     const VelocidadCpu velocidad = kVelocidades[alAzar(static_cast<int>(std::size(kVelocidades)))];
-    VelocidadesCpu::guardar(velocidad);
+    AjustesJuego::delUsuario().setVelocidad(velocidad);
     // Destroying the translators takes them out of the application: Spanish again.
     m_idioma.reset();
     const bool ingles = alAzar(4) == 0;

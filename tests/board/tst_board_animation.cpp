@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "animadortablero.h"
 #include "boardfixture.h"
 #include "boardwidget.h"
@@ -221,6 +222,8 @@ void TstBoardAnimation::savedSettingsDecideWhetherTheCpuMoveFlies()
             ajustes.setValue(QStringLiteral("tablero/animaciones"), c.animaciones);
         ajustes.setValue(QStringLiteral("cpu/velocidad"), c.velocidad);
         ajustes.sync();
+        // The program reads its settings when it starts.
+        AjustesJuego::delUsuario().releer();
         BoardFixture f;
         QVERIFY(f.iniciar());
         QVERIFY(f.cargar(Posicion::primeraJugada()));
@@ -232,6 +235,7 @@ void TstBoardAnimation::savedSettingsDecideWhetherTheCpuMoveFlies()
         f.ventana().animador().terminar();
     }
     QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).clear();
+    AjustesJuego::delUsuario().releer();
 }
 
 QTEST_MAIN(TstBoardAnimation)

@@ -22,10 +22,10 @@ private slots:
 
 void TstBoardMonkey::initTestCase()
 {
-    // The damaged saves are refused by the thousand, and the offscreen platform
-    // warns at every window raised or sized; the log would drown the result.
+    // The damaged saves and pictures are refused by the thousand, and the offscreen
+    // platform warns at every window raised or sized; the log would drown the result.
     QLoggingCategory::setFilterRules(
-        QStringLiteral("zelbo.storage.warning=false\ndefault.warning=false\nqt.*.warning=false"));
+        QStringLiteral("zelbo.*.warning=false\ndefault.warning=false\nqt.*.warning=false"));
 }
 
 void TstBoardMonkey::randomInputKeepsEveryCardInOnePlace()

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +49,7 @@ class TstBoardPictures : public QObject
 private slots:
     void cacheStaysWithinItsBoundAcrossSizes();
     void failedPictureIsTriedAgainOnlyWhenAsked();
+    void unreadablePictureIsLoggedWithItsReason();
     void repairedCardPictureShowsAtTheNextNewGame();
 };
 
@@ -86,6 +88,26 @@ void TstBoardPictures::failedPictureIsTriedAgainOnlyWhenAsked()
     cache.olvidarFallidas();
     // ...but it is once the failures were forgotten.
     QVERIFY(!cache.imagen(ruta, QSize(80, 120)).isNull());
+}
+
+// The player is told that a picture could not be read; a maintainer finds why in the log.
+void TstBoardPictures::unreadablePictureIsLoggedWithItsReason()
+{
+    QTemporaryDir carpeta;
+    const QString ruta = carpeta.filePath(QStringLiteral("reverso.jpg"));
+    QVERIFY(escribir(ruta, QByteArray("\xff\xd8\xff\xe0 no es una imagen", 22)));
+    const QString motivo = QStringLiteral("^%1: \\S.+$").arg(QRegularExpression::escape(ruta));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(motivo));
+    QVERIFY(!PictureCache::legible(ruta));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(motivo));
+    QVERIFY(QFile::remove(ruta));
+    QVERIFY(!PictureCache::legible(ruta));
+
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QImage buena(QSize(80, 120), QImage::Format_RGB32);
+    buena.fill(Qt::blue);
+    QVERIFY(buena.save(ruta, "JPG"));
+    QVERIFY(PictureCache::legible(ruta));
 }
 
 // A card face that could not be read at start shows once the file is back and

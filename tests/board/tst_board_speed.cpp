@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "boardfixture.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
@@ -104,6 +105,7 @@ void TstBoardSpeed::initTestCase()
 void TstBoardSpeed::cleanup()
 {
     QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).clear();
+    AjustesJuego::delUsuario().releer();
 }
 
 void TstBoardSpeed::cpuPausesScaleAndKeepTheirOrder_data()
@@ -140,6 +142,8 @@ void TstBoardSpeed::cpuPausesScaleAndKeepTheirOrder()
     QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
     ajustes.setValue(QStringLiteral("cpu/velocidad"), velocidad);
     ajustes.sync();
+    // The program reads its settings when it starts.
+    AjustesJuego::delUsuario().releer();
     const TurnoVisto levanta = turnoDeLaCpu(levantaDosDeLaMesa());
     QCOMPARE(levanta.esperas, levantar);
     QCOMPARE(levanta.compases, normalLevanta.compases);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "fakedialogservice.h"
 #include "fakezelboview.h"
 #include "mersennerandom.h"
@@ -68,6 +69,7 @@ private slots:
     void tabKeysMoveToTheNextTabOnly_data();
     void tabKeysMoveToTheNextTabOnly();
     void gameTabKeepsItsSettingsOnlyOnAccept();
+    void acceptedSettingsReachTheirReadersFromMemory();
     void everyControlReadsWithItsName();
     void clickableLabelsAreButtonsToAScreenReader();
     void labelKeysReachTheirControls();
@@ -386,6 +388,8 @@ void TestPreferenciasFrm::gameTabKeepsItsSettingsOnlyOnAccept()
     ajustes.setValue(QStringLiteral("cpu/velocidad"), QStringLiteral("lenta"));
     ajustes.setValue(QStringLiteral("tablero/animaciones"), false);
     ajustes.sync();
+    // As the program finds the file when it starts.
+    AjustesJuego::delUsuario().releer();
     abrir();
     auto *velocidad = m_ventana->findChild<QComboBox *>(QStringLiteral("velocidadCpu"));
     auto *animaciones = m_ventana->findChild<QCheckBox *>(QStringLiteral("animaciones"));
@@ -410,6 +414,41 @@ void TestPreferenciasFrm::gameTabKeepsItsSettingsOnlyOnAccept()
     QCOMPARE(ajustes.value(QStringLiteral("cpu/velocidad")).toString(), QStringLiteral("rapida"));
     QCOMPARE(ajustes.value(QStringLiteral("tablero/animaciones")).toBool(), true);
     ajustes.clear();
+    AjustesJuego::delUsuario().releer();
+}
+
+// What "Aceptar" keeps is what the board and the CPU read next, announced once per change and
+// answered from memory: the file is not read again, even when something else rewrites it.
+void TestPreferenciasFrm::acceptedSettingsReachTheirReadersFromMemory()
+{
+    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
+    ajustes.clear();
+    ajustes.sync();
+    AjustesJuego &enUso = AjustesJuego::delUsuario();
+    enUso.releer();
+    QSignalSpy cambios(&enUso, &AjustesJuego::cambiado);
+    abrir();
+    auto *velocidad = m_ventana->findChild<QComboBox *>(QStringLiteral("velocidadCpu"));
+    auto *animaciones = m_ventana->findChild<QCheckBox *>(QStringLiteral("animaciones"));
+    QVERIFY(velocidad && animaciones);
+    velocidad->setCurrentIndex(velocidad->findText(QStringLiteral("Sin pausas")));
+    animaciones->setChecked(false);
+    QCOMPARE(cambios.count(), 0);
+    pulsar("cmdOK");
+    QCOMPARE(cambios.count(), 2);
+    ajustes.setValue(QStringLiteral("cpu/velocidad"), QStringLiteral("lenta"));
+    ajustes.setValue(QStringLiteral("tablero/animaciones"), true);
+    ajustes.sync();
+    QCOMPARE(enUso.velocidad(), VelocidadCpu::SinPausas);
+    QCOMPARE(enUso.animaciones(), false);
+    QVERIFY(!ajustes.contains(QStringLiteral("cpu/nivel")));
+
+    // Opening and cancelling changes nothing.
+    abrir();
+    pulsar("cmdCancel");
+    QCOMPARE(cambios.count(), 2);
+    ajustes.clear();
+    enUso.releer();
 }
 
 // Each control the Tab key reaches, on both pages, has a name a screen reader

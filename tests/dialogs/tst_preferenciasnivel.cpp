@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "fakedialogservice.h"
 #include "fakezelboview.h"
 #include "mersennerandom.h"
@@ -33,6 +34,13 @@ QSettings ajustes()
 QString guardado()
 {
     return ajustes().value(kClave).toString();
+}
+
+// The file as a new start of the program finds it.
+void borrar()
+{
+    ajustes().remove(kClave);
+    AjustesJuego::delUsuario().releer();
 }
 
 } // namespace
@@ -78,11 +86,12 @@ void TestPreferenciasNivel::initTestCase()
     QVERIFY2(ajustes().fileName().startsWith(carpeta + QLatin1Char('/')),
              qPrintable(ajustes().fileName()));
     QVERIFY(carpeta.contains(QLatin1String("qttest")));
+    QCOMPARE(AjustesJuego::delUsuario().fichero(), ajustes().fileName());
 }
 
 void TestPreferenciasNivel::init()
 {
-    ajustes().remove(kClave);
+    borrar();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_vista = std::make_unique<FakeZelboView>();
@@ -97,7 +106,7 @@ void TestPreferenciasNivel::cleanup()
 {
     m_ventana.reset();
     m_juego.reset();
-    ajustes().remove(kClave);
+    borrar();
 }
 
 void TestPreferenciasNivel::abrir()
@@ -121,6 +130,7 @@ void TestPreferenciasNivel::guardar(const QString &valor)
     QSettings a = ajustes();
     a.setValue(kClave, valor);
     a.sync();
+    AjustesJuego::delUsuario().releer();
 }
 
 QComboBox *TestPreferenciasNivel::nivel() const
@@ -147,7 +157,7 @@ void TestPreferenciasNivel::juegoTabShowsTheStoredLevel()
     QFETCH(QString, mostrado);
     if (!valor.isEmpty())
         guardar(valor);
-    QCOMPARE(NivelesCpu::delAjuste(),
+    QCOMPARE(AjustesJuego::delUsuario().nivel(),
              valor == QLatin1String("dificil") ? NivelCpu::Dificil : NivelCpu::Normal);
     abrir();
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
@@ -176,7 +186,7 @@ void TestPreferenciasNivel::levelChosenByKeysIsStoredOnAccept()
     QTest::keyClick(nivel(), Qt::Key_Return);
     QCOMPARE(m_ventana->result(), static_cast<int>(QDialog::Accepted));
     QCOMPARE(guardado(), QStringLiteral("dificil"));
-    QCOMPARE(NivelesCpu::delAjuste(), NivelCpu::Dificil);
+    QCOMPARE(AjustesJuego::delUsuario().nivel(), NivelCpu::Dificil);
     QVERIFY(m_dialogos->mensajes.isEmpty());
 }
 

@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -P checkinstall.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DVERSION=... -DSOURCE_DIR=... -P checkinstall.cmake
 
 function(fail message)
     message(FATAL_ERROR "${message}")
@@ -29,7 +29,9 @@ set(expected
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/man/man6/zelbo.6.gz
+    share/man/es/man6/zelbo.6.gz
     share/doc/zelbo/copyright
+    share/doc/zelbo/changelog.gz
 )
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
@@ -87,10 +89,42 @@ execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} "${PREFIX}/share/applications/$
 if(NOT result EQUAL 0 OR out MATCHES "error:")
     fail("desktop-file-validate:\n${out}")
 endif()
-execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --no-color
+# Pedantic: only the upper-case letters of the id may be remarked on.
+execute_process(COMMAND ${APPSTREAMCLI} validate --pedantic --no-net --no-color
         "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml"
     RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT result EQUAL 0)
-    fail("appstreamcli validate:\n${out}")
+string(REGEX REPLACE "[^\n]*cid-contains-uppercase-letter[^\n]*" "" remarks "${out}")
+if(NOT result EQUAL 0 OR "\n${remarks}" MATCHES "\n[EWIP]: ")
+    fail("appstreamcli validate --pedantic:\n${out}")
+endif()
+
+# English first, with the Spanish translation of every text the desktop shows.
+file(READ "${PREFIX}/share/applications/${APP_ID}.desktop" entry)
+foreach(key Name GenericName Comment Keywords)
+    if(NOT entry MATCHES "\n${key}\\[es\\]=[^\n]")
+        fail("the desktop entry has no ${key}[es]")
+    endif()
+endforeach()
+if(NOT entry MATCHES "\nGenericName=Card Game\n")
+    fail("the desktop entry's GenericName is not the English one")
+endif()
+file(READ "${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml" metainfo)
+foreach(element name summary p li keyword developer_name)
+    if(NOT metainfo MATCHES "<${element} xml:lang=\"es\">")
+        fail("the AppStream metadata has no Spanish <${element}>")
+    endif()
+endforeach()
+if(metainfo MATCHES "<screenshots>")
+    fail("the AppStream metadata holds screenshots")
+endif()
+
+# This version's release notes: the newest release in the metadata and the changelog.
+string(REGEX MATCH "<release version=\"([^\"]*)\"" newest "${metainfo}")
+if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+    fail("the newest AppStream release is '${CMAKE_MATCH_1}', the program's version ${VERSION}")
+endif()
+file(STRINGS "${SOURCE_DIR}/desktop/changelog" first_line LIMIT_COUNT 1)
+if(NOT first_line MATCHES "^zelbo \\(${VERSION}\\) ")
+    fail("the changelog starts with '${first_line}', not version ${VERSION}")
 endif()
 message(STATUS "installed and validated in ${PREFIX}")

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
@@ -131,33 +132,45 @@ void TestStatisticsFile::damagedFileIsMovedAsideAndToldOnce_data()
 {
     QTest::addColumn<QByteArray>("from");
     QTest::addColumn<QByteArray>("to");
-    QTest::newRow("cut short") << QByteArray("\"todos\"") << QByteArray("\"todos\": {");
-    QTest::newRow("not an object") << QByteArray("{") << QByteArray("[");
+    // Why, for a maintainer: where the text stops being JSON, or that it is no statistics.
+    QTest::addColumn<QString>("why");
+    const QString notJson = QStringLiteral("\\S.* at byte \\d+");
+    const QString notStatistics = QStringLiteral("not the statistics of this game");
+    QTest::newRow("cut short") << QByteArray("\"todos\"") << QByteArray("\"todos\": {") << notJson;
+    QTest::newRow("not an object") << QByteArray("{") << QByteArray("[") << notJson;
     QTest::newRow("figure as text")
-        << QByteArray("\"ganadas\": 1") << QByteArray("\"ganadas\": \"1\"");
+        << QByteArray("\"ganadas\": 1") << QByteArray("\"ganadas\": \"1\"") << notStatistics;
     QTest::newRow("negative figure")
-        << QByteArray("\"perdidas\": 0") << QByteArray("\"perdidas\": -1");
+        << QByteArray("\"perdidas\": 0") << QByteArray("\"perdidas\": -1") << notStatistics;
     QTest::newRow("totals do not add up")
-        << QByteArray("\"partidas\": 1") << QByteArray("\"partidas\": 2");
-    QTest::newRow("unknown result") << QByteArray("\"ganada\"") << QByteArray("\"gano\"");
+        << QByteArray("\"partidas\": 1") << QByteArray("\"partidas\": 2") << notStatistics;
+    QTest::newRow("unknown result")
+        << QByteArray("\"ganada\"") << QByteArray("\"gano\"") << notStatistics;
 }
 
 void TestStatisticsFile::damagedFileIsMovedAsideAndToldOnce()
 {
     QFETCH(QByteArray, from);
     QFETCH(QByteArray, to);
+    QFETCH(QString, why);
     QVERIFY(m_file->save(sample()));
     QByteArray damaged = contents(m_file->path());
     QVERIFY(damaged.contains(from));
     damaged.replace(from, to);
     write(m_file->path(), damaged);
 
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        QRegularExpression(
+            QStringLiteral("^%1: %2$").arg(QRegularExpression::escape(m_file->path()), why)));
     const StatisticsFile::Loaded first = m_file->load();
     QVERIFY(first.damaged);
     QVERIFY(first.statistics.isEmpty());
     QCOMPARE(contents(m_file->damagedPath()), damaged);
     QVERIFY(!QFile::exists(m_file->path()));
 
+    // A good file, or none, says nothing.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
     const StatisticsFile::Loaded second = m_file->load();
     QVERIFY(!second.damaged);
     // Counting starts afresh and is kept again.

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ajustesjuego.h"
+
+AjustesJuego::AjustesJuego(const QString &fichero, QSettings::Format formato, QObject *parent)
+    : QObject(parent)
+    , m_fichero(fichero)
+    , m_formato(formato)
+{
+    releer();
+}
+
+AjustesJuego &AjustesJuego::delUsuario()
+{
+    // The names give the file players already have; nothing else in the program names it.
+    static AjustesJuego ajustes(
+        QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).fileName(),
+        QSettings::NativeFormat);
+    return ajustes;
+}
+
+void AjustesJuego::releer()
+{
+    const QSettings ajustes(m_fichero, m_formato);
+    m_valores.clear();
+    for (const QString &nombre : ajustes.allKeys())
+        m_valores.insert(nombre, ajustes.value(nombre));
+    emit cambiado();
+}
+
+bool AjustesJuego::escribir(const QString &nombre, const QVariant &valor)
+{
+    m_valores.insert(nombre, valor);
+    QSettings ajustes(m_fichero, m_formato);
+    ajustes.setValue(nombre, valor);
+    ajustes.sync();
+    emit cambiado();
+    return ajustes.status() == QSettings::NoError;
+}
+
+NivelCpu AjustesJuego::leido(const QVariant &guardado, NivelCpu porDefecto)
+{
+    return NivelesCpu::deClave(guardado.toString()).value_or(porDefecto);
+}
+
+VelocidadCpu AjustesJuego::leido(const QVariant &guardado, VelocidadCpu porDefecto)
+{
+    return VelocidadesCpu::deClave(guardado.toString()).value_or(porDefecto);
+}
+
+// As QVariant reads a stored word: anything but "false", "0" or nothing is true.
+bool AjustesJuego::leido(const QVariant &guardado, bool)
+{
+    return guardado.toBool();
+}
+
+QVariant AjustesJuego::guardable(NivelCpu nivel)
+{
+    return NivelesCpu::clave(nivel);
+}
+
+QVariant AjustesJuego::guardable(VelocidadCpu velocidad)
+{
+    return VelocidadesCpu::clave(velocidad);
+}
+
+QVariant AjustesJuego::guardable(bool activo)
+{
+    return activo;
+}

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "nivelcpu.h"
+#include "velocidadcpu.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+// The player's settings of play, kept in the user's settings file (by default
+// ~/.config/zelbo/zelbo.conf), never in lastprop.dat or a saved game. The file is read
+// when the object is made; afterwards its readers ask the object, which answers from
+// memory, and a change is written at once and announced by cambiado().
+//
+// A new setting is a key below with its default, and a getter and a setter that use it.
+class AjustesJuego : public QObject
+{
+    Q_OBJECT
+
+public:
+    template<typename T> struct Clave
+    {
+        const char *nombre;
+        T porDefecto;
+    };
+    static constexpr Clave<NivelCpu> kNivel { "cpu/nivel", NivelCpu::Normal };
+    static constexpr Clave<VelocidadCpu> kVelocidad { "cpu/velocidad", VelocidadCpu::Normal };
+    static constexpr Clave<bool> kAnimaciones { "tablero/animaciones", true };
+
+    // Over the settings file fichero, read now; an INI file unless told otherwise.
+    explicit AjustesJuego(const QString &fichero, QSettings::Format formato = QSettings::IniFormat,
+                          QObject *parent = nullptr);
+
+    // The player's own file, organisation and application "zelbo", made at its first use.
+    static AjustesJuego &delUsuario();
+
+    // The level of the next game; a new level applies from the next game on.
+    NivelCpu nivel() const { return valor(kNivel); }
+    bool setNivel(NivelCpu nivel) { return poner(kNivel, nivel); }
+    // How long the CPU's pauses and flights last.
+    VelocidadCpu velocidad() const { return valor(kVelocidad); }
+    bool setVelocidad(VelocidadCpu velocidad) { return poner(kVelocidad, velocidad); }
+    // Whether cards fly to their places.
+    bool animaciones() const { return valor(kAnimaciones); }
+    bool setAnimaciones(bool animaciones) { return poner(kAnimaciones, animaciones); }
+
+    // A missing key or a stored word this program does not know gives the default.
+    template<typename T> T valor(const Clave<T> &clave) const
+    {
+        const auto it = m_valores.constFind(QLatin1String(clave.nombre));
+        return it == m_valores.cend() ? clave.porDefecto : leido(*it, clave.porDefecto);
+    }
+    // Writes the value at once unless it is already the one in force; false when the file
+    // could not be written, in which case the value is still in force for this run.
+    template<typename T> bool poner(const Clave<T> &clave, T nuevo)
+    {
+        const QString nombre = QLatin1String(clave.nombre);
+        if (m_valores.contains(nombre) && valor(clave) == nuevo)
+            return true;
+        return escribir(nombre, guardable(nuevo));
+    }
+
+    // Reads the file again, as a new start of the program does.
+    void releer();
+    const QString &fichero() const { return m_fichero; }
+
+signals:
+    void cambiado();
+
+private:
+    static NivelCpu leido(const QVariant &guardado, NivelCpu porDefecto);
+    static VelocidadCpu leido(const QVariant &guardado, VelocidadCpu porDefecto);
+    static bool leido(const QVariant &guardado, bool porDefecto);
+    static QVariant guardable(NivelCpu nivel);
+    static QVariant guardable(VelocidadCpu velocidad);
+    static QVariant guardable(bool activo);
+    bool escribir(const QString &nombre, const QVariant &valor);
+
+    QString m_fichero;
+    QSettings::Format m_formato;
+    QHash<QString, QVariant> m_valores;
+};
