@@ -179,8 +179,9 @@ void TecladoTablero::alMonton()
 
 void TecladoTablero::darPista()
 {
+    // Asked only of the player to move: the hint's players read the position as theirs.
     const GameState &e = m_juego.estado();
-    if (m_juego.terminado() || e.player2.isEmpty())
+    if (!m_juego.esperaAlJugador() || e.player2.isEmpty())
         return;
     const Jugada jugada = m_pista.elegir(e);
     const QString texto = FraseJugada::pista(e, jugada);

@@ -4,11 +4,14 @@
 #include "boardwidget.h"
 #include "electorjugada.h"
 #include "legalidad.h"
+#include "nivelcpu.h"
 #include "posicion.h"
 #include "raton.h"
 
 #include <QElapsedTimer>
+#include <QAction>
 #include <QFile>
+#include <QStatusBar>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -57,6 +60,8 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
     ElectorLento lento;
     f.ventana().pensarEnHilo();
     f.ventana().juego().setElectorCpu(lento);
+    // The hint of this level plays out the rest of the hand from the player's seat.
+    f.ventana().juego().setFuenteDeNivel([] { return NivelCpu::Dificil; });
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
     QFile::remove(f.dir().ruta(QStringLiteral("lastprop.dat")));
@@ -78,6 +83,21 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
     f.tablero().update();
     QTRY_VERIFY_WITH_TIMEOUT(disparado && pintadas.cuantas > 0, 1000);
     QVERIFY(reloj.elapsed() < 1500);
+
+    // A command that is no input event (a screen reader's action on a menu item)
+    // finds the game busy too: the hint is not worked out from the CPU's turn.
+    QAction *pista = nullptr;
+    for (QAction *a : f.ventana().findChildren<QAction *>()) {
+        if (a->shortcut() == QKeySequence(Qt::Key_H))
+            pista = a;
+    }
+    QVERIFY(pista);
+    const QString mensaje = f.ventana().statusBar()->currentMessage();
+    pista->trigger();
+    QVERIFY(reloj.elapsed() < 1500);
+    QCOMPARE(f.ventana().statusBar()->currentMessage(), mensaje);
+    for (const bool marca : f.estado().marcas.Checkp2)
+        QVERIFY(!marca);
 
     // The close box is answered at once and carried out after the CPU's move.
     f.ventana().close();
