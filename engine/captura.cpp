@@ -15,16 +15,13 @@ struct Papeles
     CardList &propia;
     CardList &rival;
     bool &marcaRival;
-    UltimoEnLevantar quien;
 };
 
-Papeles papeles(GameState &e, Quien quien)
+Papeles papeles(GameState &e, Lado quien)
 {
-    if (quien == Quien::Humano)
-        return { e.player2,    e.marcas.Checkp2,        e.player2Lev,
-                 e.player1Lev, e.marcas.CheckMonton[0], UltimoEnLevantar::p2 };
-    return { e.player1,    e.marcas.Checkp1,        e.player1Lev,
-             e.player2Lev, e.marcas.CheckMonton[1], UltimoEnLevantar::p1 };
+    if (quien == Lado::Humano)
+        return { e.player2, e.marcas.Checkp2, e.player2Lev, e.player1Lev, e.marcas.CheckMonton[0] };
+    return { e.player1, e.marcas.Checkp1, e.player1Lev, e.player2Lev, e.marcas.CheckMonton[1] };
 }
 
 // Takes the marked table cards off the table, in table order, onto arriba;
@@ -42,7 +39,7 @@ void levantarMesa(GameState &e, CardList &arriba)
 
 } // namespace
 
-void Levantar(GameState &estado, Quien quien)
+void Levantar(GameState &estado, Lado quien)
 {
     Papeles p = papeles(estado, quien);
     bool montonTomado = false;
@@ -62,15 +59,15 @@ void Levantar(GameState &estado, Quien quien)
             break;
         }
     }
-    estado.ultimoEnLevantar = p.quien;
+    estado.ultimoEnLevantar = quien;
     if (!montonTomado)
         levantarMesa(estado, arriba);
     p.propia.insertarAlReves(arriba);
 }
 
-void PasarMonton(GameState &estado, CardList &pila, Quien quien)
+void PasarMonton(GameState &estado, CardList &pila, Lado quien)
 {
-    CardList &destino = quien == Quien::Humano ? estado.player2Lev : estado.player1Lev;
+    CardList &destino = quien == Lado::Humano ? estado.player2Lev : estado.player1Lev;
     destino.insertarAlReves(pila);
     pila.clear();
 }

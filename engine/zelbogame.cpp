@@ -134,7 +134,7 @@ void ZelboGame::elegirPartida(int numero)
         m_estado.jugadorCpu.a_puntos(0);
         m_estado.jugadorHumano.a_puntos(0);
         // From nothing, as at the program's start, so the number alone makes the game.
-        m_estado.ultimoEnLevantar = UltimoEnLevantar::nadie;
+        m_estado.ultimoEnLevantar = Lado::Nadie;
         empezarPartida(numero);
     });
 }
@@ -205,7 +205,7 @@ void ZelboGame::NuevoJuego()
     m_vista.mostrarVentana();
     m_estado.primerReparto = true;
     m_estado.cartasRepartidas = 0;
-    m_estado.turno = static_cast<Turno>(static_cast<int>(2 * m_azar.next() + 1));
+    m_estado.turno = static_cast<Lado>(static_cast<int>(2 * m_azar.next() + 1));
     prepararPartida();
     SiguienteTurno();
 }
@@ -368,13 +368,13 @@ void ZelboGame::SiguienteTurno()
                            e.primerReparto, 3, 3, 4, m_azar);
         UpdateForm();
     }
-    if (e.turno == Turno::Cpu) {
+    if (e.turno == Lado::Cpu) {
         m_vista.setCartel(m_cartelCpu);
-        e.turno = Turno::Humano;
+        e.turno = Lado::Humano;
         TurnoCpu();
-    } else if (e.turno == Turno::Humano) {
+    } else if (e.turno == Lado::Humano) {
         m_vista.setCartel(cartelHumano());
-        e.turno = Turno::Cpu;
+        e.turno = Lado::Cpu;
         anotarTurnoHumano();
         // The human's turn is the wait for the next event of the board.
         if (m_conservada)
@@ -436,9 +436,9 @@ void ZelboGame::TirarAlMonton(const Imagen &fuente)
     SiguienteTurno();
 }
 
-void ZelboGame::Levantar(Captura::Quien quien)
+void ZelboGame::Levantar(Lado quien)
 {
-    if (quien == Captura::Quien::Humano)
+    if (quien == Lado::Humano)
         jugadaHumana();
     Captura::Levantar(m_estado, quien);
     UpdateForm();
@@ -479,7 +479,7 @@ void ZelboGame::TurnoCpu()
         break;
     case Jugada::Tipo::LevantarMonton:
     case Jugada::Tipo::LevantarMesa:
-        Levantar(Captura::Quien::Cpu);
+        Levantar(Lado::Cpu);
         break;
     case Jugada::Tipo::Tirar:
         TirarCarta(carta, m_estado.player1);
@@ -531,7 +531,7 @@ void ZelboGame::LevantarBtn_Click()
             aviso(*rechazo);
         else {
             m_registro.levantamientoHumano(m_estado);
-            Levantar(Captura::Quien::Humano);
+            Levantar(Lado::Humano);
         }
     });
 }

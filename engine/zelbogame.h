@@ -173,7 +173,7 @@ private:
     void TurnoCpu();
     void TirarCarta(int slot, CardList &mano);
     void TirarAlMonton(const Imagen &fuente);
-    void Levantar(Captura::Quien quien);
+    void Levantar(Lado quien);
     bool TieneParaLevantar(int slot);
     void marcar(GrupoMarca grupo, int indice);
 
