@@ -10,6 +10,7 @@
 // A side of the table, or nobody: whose turn it is, who lifted last, who
 // moves, who won. Nadie only where nobody is a real answer (no turn before a
 // game starts, no lift yet in a hand, nobody won).
+// contrario and indice count on the CPU being 1 and the human 2.
 enum class Lado : std::uint8_t { Nadie, Cpu, Humano };
 
 // The two sides in the order the game serves them: the CPU first.
@@ -18,21 +19,14 @@ inline constexpr std::array<Lado, 2> kLados { Lado::Cpu, Lado::Humano };
 // The other side; nobody has no other side and stays nobody.
 constexpr Lado contrario(Lado lado)
 {
-    switch (lado) {
-    case Lado::Cpu:
-        return Lado::Humano;
-    case Lado::Humano:
-        return Lado::Cpu;
-    case Lado::Nadie:
-        break;
-    }
-    return Lado::Nadie;
+    return lado == Lado::Nadie ? Lado::Nadie : static_cast<Lado>(3 - static_cast<int>(lado));
 }
 
-// A side's place in a pair of values, the CPU's first. Never asked of Nadie.
+// A side's place in a pair of values, the CPU's first. Never asked of Nadie,
+// which has no place.
 constexpr std::size_t indice(Lado lado)
 {
-    return lado == Lado::Humano ? 1 : 0;
+    return static_cast<std::size_t>(lado) - 1;
 }
 
 // One value for each side, read and written by the side.

@@ -40,8 +40,10 @@ Cuenta contar(const PosicionCompacta &p)
     return c;
 }
 
-// The change in the mover's pile lead the move is expected to bring.
-double valorar(const PosicionCompacta &p, const Cuenta &c, const MovimientoCompacto &m)
+// The change in the mover's pile lead the move is expected to bring. Asked
+// for every move of every deal the Difícil player plays out: inline, since a
+// call here costs that player a fifth of its time.
+inline double valorar(const PosicionCompacta &p, const Cuenta &c, const MovimientoCompacto &m)
 {
     const Lado s = p.turno;
     const Lado r = contrario(s);
