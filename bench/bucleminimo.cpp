@@ -65,7 +65,7 @@ void BucleMinimo::repartir()
 }
 
 void BucleMinimo::levantar(Lista &mano, int slot, Lista &propia, Lista &rival, bool monton,
-                           std::uint32_t lugares, int quien)
+                           std::uint32_t lugares, Lado quien)
 {
     if (monton) {
         for (int i = 0; i < rival.n; ++i)
@@ -96,7 +96,7 @@ void BucleMinimo::turnoCpu()
         return;
     }
     if (m_pilaHum.n > 0 && mismo(m_pilaHum.c[0], x)) {
-        levantar(m_cpu, 0, m_pilaCpu, m_pilaHum, true, 0, 1);
+        levantar(m_cpu, 0, m_pilaCpu, m_pilaHum, true, 0, Lado::Cpu);
         return;
     }
     std::uint32_t lugares = 0;
@@ -104,7 +104,7 @@ void BucleMinimo::turnoCpu()
         if (mismo(m_mesa.c[static_cast<std::size_t>(j)], x))
             lugares |= 1u << j;
     if (lugares) {
-        levantar(m_cpu, 0, m_pilaCpu, m_pilaHum, false, lugares, 1);
+        levantar(m_cpu, 0, m_pilaCpu, m_pilaHum, false, lugares, Lado::Cpu);
     } else {
         m_mesa.poner(m_mesa.n, x);
         m_cpu.quitar(0);
@@ -144,18 +144,20 @@ void BucleMinimo::turnoHumano()
         for (int k = 0; k < nl; ++k)
             if (mascara & (1 << k))
                 marcados |= 1u << lugares[static_cast<std::size_t>(k)];
-        levantar(m_hum, slot, m_pilaHum, m_pilaCpu, false, marcados, 2);
+        levantar(m_hum, slot, m_pilaHum, m_pilaCpu, false, marcados, Lado::Humano);
         break;
     }
     default:
-        levantar(m_hum, slot, m_pilaHum, m_pilaCpu, true, 0, 2);
+        levantar(m_hum, slot, m_pilaHum, m_pilaCpu, true, 0, Lado::Humano);
         break;
     }
 }
 
 bool BucleMinimo::contar(Mano &mano)
 {
-    Lista *pila = m_ultimo == 1 ? &m_pilaCpu : m_ultimo == 2 ? &m_pilaHum : nullptr;
+    Lista *pila = m_ultimo == Lado::Cpu ? &m_pilaCpu
+        : m_ultimo == Lado::Humano      ? &m_pilaHum
+                                        : nullptr;
     if (pila) {
         for (int j = 0; j < m_mesa.n; ++j)
             pila->poner(pila->n, m_mesa.c[static_cast<std::size_t>(j)]);
@@ -181,7 +183,7 @@ long BucleMinimo::jugar(int partidas, const AlTerminarMano &alTerminarMano)
     long manos = 0;
     for (int partida = 0; partida < partidas; ++partida) {
         m_puntosCpu = m_puntosHum = 0;
-        m_turno = static_cast<int>(2 * rnd(m_juego) + 1);
+        m_turno = rnd(m_juego) < 0.5 ? Lado::Cpu : Lado::Humano;
         for (bool fin = false; !fin;) {
             if (m_cpu.n == 0 && m_hum.n == 0) {
                 if (m_repartidas == 40) {
@@ -195,11 +197,11 @@ long BucleMinimo::jugar(int partidas, const AlTerminarMano &alTerminarMano)
                 }
                 repartir();
             }
-            if (m_turno == 1)
+            if (m_turno == Lado::Cpu)
                 turnoCpu();
             else
                 turnoHumano();
-            m_turno = 3 - m_turno;
+            m_turno = contrario(m_turno);
         }
     }
     return manos;

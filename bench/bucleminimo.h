@@ -3,6 +3,7 @@
 #pragma once
 
 #include "generadormt64.h"
+#include "lado.h"
 
 #include <array>
 #include <cstdint>
@@ -48,7 +49,7 @@ private:
     void turnoCpu();
     void turnoHumano();
     void levantar(Lista &mano, int slot, Lista &propia, Lista &rival, bool monton,
-                  std::uint32_t lugares, int quien);
+                  std::uint32_t lugares, Lado quien);
     // Scores the hand; true when a game ended.
     bool contar(Mano &mano);
 
@@ -58,8 +59,8 @@ private:
     int m_repartidas = 0;
     bool m_primero = true;
     Lista m_mesa, m_cpu, m_hum, m_pilaCpu, m_pilaHum;
-    int m_turno = 0;
-    int m_ultimo = 0;
+    Lado m_turno = Lado::Nadie;
+    Lado m_ultimo = Lado::Nadie;
     int m_puntosCpu = 0;
     int m_puntosHum = 0;
 };

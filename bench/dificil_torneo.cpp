@@ -97,10 +97,10 @@ int main(int argc, char **argv)
             const auto r
                 = PartidaCompacta::jugar(palos, cpu->elector, humano->elector, semillaPartida);
             ++t.partidas;
-            t.ganadasCpu += r.ganador == PosicionCompacta::kCpu;
+            t.ganadasCpu += r.ganador == Lado::Cpu;
             t.manos += r.manos;
-            t.manosCpu += r.manosGanadas[PosicionCompacta::kCpu];
-            t.manosHumano += r.manosGanadas[PosicionCompacta::kHumano];
+            t.manosCpu += r.manosGanadas[Lado::Cpu];
+            t.manosHumano += r.manosGanadas[Lado::Humano];
         }
         imprimir(*cpu, *humano, t, tiempos);
     }

@@ -314,8 +314,8 @@ void ZelboFrm::setCartel(const QString &texto)
     // The sign does not say who plays the last round; the status bar does.
     const GameState &e = m_juego.estado();
     if (texto == ZelboGame::cartelUltimaRonda())
-        m_anunciador->ultimaRonda(e.turno == Turno::Humano ? e.jugadorCpu.nombre()
-                                                           : e.jugadorHumano.nombre());
+        m_anunciador->ultimaRonda(e.turno == Lado::Humano ? e.jugadorCpu.nombre()
+                                                          : e.jugadorHumano.nombre());
     else
         m_anunciador->turno(texto, e.cartasRepartidas < Mazo::kCartas);
 }

@@ -16,16 +16,13 @@ struct Papeles
     CardList &propia;
     CardList &rival;
     bool &marcaRival;
-    UltimoEnLevantar quien;
 };
 
-Papeles papeles(GameState &e, Quien quien)
+Papeles papeles(GameState &e, Lado quien)
 {
-    if (quien == Quien::Humano)
-        return { e.player2,    e.marcas.Checkp2,        e.player2Lev,
-                 e.player1Lev, e.marcas.CheckMonton[0], UltimoEnLevantar::p2 };
-    return { e.player1,    e.marcas.Checkp1,        e.player1Lev,
-             e.player2Lev, e.marcas.CheckMonton[1], UltimoEnLevantar::p1 };
+    if (quien == Lado::Humano)
+        return { e.player2, e.marcas.Checkp2, e.player2Lev, e.player1Lev, e.marcas.CheckMonton[0] };
+    return { e.player1, e.marcas.Checkp1, e.player1Lev, e.player2Lev, e.marcas.CheckMonton[1] };
 }
 
 // Takes the table cards of the lifted places off the table, in table order,
@@ -40,7 +37,7 @@ void levantarMesa(GameState &e, CardList &arriba, const auto &levantado)
 
 } // namespace
 
-void Levantar(GameState &estado, Quien quien)
+void Levantar(GameState &estado, Lado quien)
 {
     Papeles p = papeles(estado, quien);
     bool montonTomado = false;
@@ -60,7 +57,7 @@ void Levantar(GameState &estado, Quien quien)
             break;
         }
     }
-    estado.ultimoEnLevantar = p.quien;
+    estado.ultimoEnLevantar = quien;
     if (!montonTomado) {
         levantarMesa(estado, arriba, [&estado](int j) {
             return j < Marcas::kMesa && estado.marcas.CheckMesa.at(static_cast<std::size_t>(j));
@@ -69,13 +66,13 @@ void Levantar(GameState &estado, Quien quien)
     p.propia.insertarAlReves(arriba);
 }
 
-void Levantar(GameState &estado, const Jugada &jugada, Quien quien)
+void Levantar(GameState &estado, const Jugada &jugada, Lado quien)
 {
     Papeles p = papeles(estado, quien);
     CardList arriba;
     arriba.append(p.mano.at(jugada.carta));
     p.mano.removeAt(jugada.carta);
-    estado.ultimoEnLevantar = p.quien;
+    estado.ultimoEnLevantar = quien;
     if (jugada.tipo == Jugada::Tipo::LevantarMonton) {
         PasarMonton(estado, p.rival, quien);
     } else {
@@ -86,9 +83,9 @@ void Levantar(GameState &estado, const Jugada &jugada, Quien quien)
     p.propia.insertarAlReves(arriba);
 }
 
-void PasarMonton(GameState &estado, CardList &pila, Quien quien)
+void PasarMonton(GameState &estado, CardList &pila, Lado quien)
 {
-    CardList &destino = quien == Quien::Humano ? estado.player2Lev : estado.player1Lev;
+    CardList &destino = quien == Lado::Humano ? estado.player2Lev : estado.player1Lev;
     destino.insertarAlReves(pila);
     pila.clear();
 }

@@ -2,8 +2,6 @@
 
 #include "electordificil.h"
 
-#include "posicioncompacta.h"
-
 ElectorDificil::ElectorDificil(std::uint64_t semilla, int muestras)
     : m_jugador(muestras)
     , m_semilla(semilla)
@@ -12,6 +10,5 @@ ElectorDificil::ElectorDificil(std::uint64_t semilla, int muestras)
 
 Jugada ElectorDificil::elegir(const GameState &estado, Lado lado)
 {
-    const int asiento = lado == Lado::Cpu ? PosicionCompacta::kCpu : PosicionCompacta::kHumano;
-    return m_jugador.elegir(estado, asiento, m_semilla);
+    return m_jugador.elegir(estado, lado, m_semilla);
 }

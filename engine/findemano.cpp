@@ -35,9 +35,9 @@ QString FinDeMano::cartasDeMano(const ResultadoDeMano &resultado)
 
 void FinDeMano::ContarPuntajes(std::function<void(bool otraPartida)> luego)
 {
-    if (m_estado.ultimoEnLevantar == UltimoEnLevantar::p1)
+    if (m_estado.ultimoEnLevantar == Lado::Cpu)
         Captura::RecogerMesa(m_estado, m_estado.player1Lev);
-    else if (m_estado.ultimoEnLevantar == UltimoEnLevantar::p2)
+    else if (m_estado.ultimoEnLevantar == Lado::Humano)
         Captura::RecogerMesa(m_estado, m_estado.player2Lev);
     const ResultadoDeMano resultado
         = ResultadoDeMano::dePilas(m_estado.player1Lev.count(), m_estado.player2Lev.count());

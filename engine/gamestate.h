@@ -5,17 +5,12 @@
 #include "cardlist.h"
 #include "classnaipe.h"
 #include "classplayer.h"
+#include "lado.h"
 #include "marcas.h"
 #include "mazo.h"
 
 #include <QString>
 #include <cstdint>
-
-// Who plays when the next turn starts.
-enum class Turno : std::uint8_t { Ninguno = 0, Cpu = 1, Humano = 2 };
-
-// Who lifted last: p1 the CPU, p2 the human; nadie until the first lift of a game.
-enum class UltimoEnLevantar : std::uint8_t { nadie, p1, p2 };
 
 // Everything a game is: the deck, the two participants, the five card lists,
 // the turn-flow variables and the selection.
@@ -32,11 +27,11 @@ struct GameState
     CardList player2Lev; // the human's pile, top card first
 
     // Who plays when the next turn starts. The turn flow flips it as a turn
-    // starts, so it names the mover's opponent meanwhile.
-    Turno turno = Turno::Ninguno;
+    // starts, so it names the mover's opponent meanwhile. Nadie before a game.
+    Lado turno = Lado::Nadie;
     bool primerReparto = true; // the next deal still owes the table its cards
     std::uint8_t cartasRepartidas = 0;
-    UltimoEnLevantar ultimoEnLevantar = UltimoEnLevantar::nadie;
+    Lado ultimoEnLevantar = Lado::Nadie; // Nadie until the first lift of a game
     // The hand in play within the game, 1 for its first. Part of the position, so a
     // position taken back before a hand's end ends that same hand again.
     int numeroDeMano = 1;

@@ -56,6 +56,14 @@ bool entero(const QJsonValue &valor, int desde, int hasta)
         && valor.toInt() <= hasta;
 }
 
+// A side as the history holds it: its number.
+std::optional<Lado> ladoDe(const QJsonValue &valor)
+{
+    if (!valor.isDouble() || valor.toDouble() != valor.toInt())
+        return std::nullopt;
+    return ladoDeNumero(valor.toInt());
+}
+
 QStringList textos(const QJsonArray &lista)
 {
     QStringList salida;
@@ -121,8 +129,8 @@ QByteArray HistorialDeshacer::comoJson() const
         if (azares.isEmpty() || azares.last().toString() != azar)
             azares.append(azar);
         QJsonObject f { { kPartida, QString::fromLatin1(foto.guardada) },
-                        { kTurno, static_cast<int>(foto.estado.turno) },
-                        { kUltimo, static_cast<int>(foto.estado.ultimoEnLevantar) },
+                        { kTurno, numeroDeLado(foto.estado.turno) },
+                        { kUltimo, numeroDeLado(foto.estado.ultimoEnLevantar) },
                         { kMano, foto.estado.numeroDeMano },
                         { kAzar, azares.size() - 1 } };
         const bool prefijo = foto.jugadas.size() <= todas.size()
@@ -157,13 +165,14 @@ std::optional<HistorialDeshacer> HistorialDeshacer::deBytes(const QByteArray &by
         const QJsonObject f = valor.toObject();
         const QJsonValue lineas = f.value(kLineas);
         std::optional<GameState> estado = posicionDe(f.value(kPartida), base);
-        if (!estado || !entero(f.value(kTurno), 0, 2) || !entero(f.value(kUltimo), 0, 2)
-            || !entero(f.value(kMano), 1, 1000)
+        const std::optional<Lado> turno = ladoDe(f.value(kTurno));
+        const std::optional<Lado> ultimo = ladoDe(f.value(kUltimo));
+        if (!estado || !turno || !ultimo || !entero(f.value(kMano), 1, 1000)
             || !entero(f.value(kAzar), 0, static_cast<int>(azares.size()) - 1)
             || !(lineas.isArray() || entero(lineas, 0, static_cast<int>(todas.size()))))
             return std::nullopt;
-        estado->turno = static_cast<Turno>(f.value(kTurno).toInt());
-        estado->ultimoEnLevantar = static_cast<UltimoEnLevantar>(f.value(kUltimo).toInt());
+        estado->turno = *turno;
+        estado->ultimoEnLevantar = *ultimo;
         estado->numeroDeMano = f.value(kMano).toInt();
         historial.m_fotos.push_back(
             { std::move(*estado), azares.at(f.value(kAzar).toInt()).toString().toStdString(),

@@ -18,14 +18,14 @@ constexpr double kPesoDiferencia = 0.25 / PosicionCompacta::kCartas;
 // as a careful card counter and half as a casual player who plays whichever
 // card comes first and takes what it can with it: against a counter alone
 // the player grows too timid to build a pile a casual player would not take.
-double jugarHastaElFinal(PosicionCompacta p, int yo, bool rivalCasual)
+double jugarHastaElFinal(PosicionCompacta p, Lado yo, bool rivalCasual)
 {
     while (!p.manoTerminada()) {
         const bool casual = rivalCasual && p.turno != yo;
         p.aplicar(casual ? PoliticaNormal::elegir(p) : PoliticaContadora::elegir(p));
     }
     int diferencia = p.cerrarMano();
-    if (yo == PosicionCompacta::kHumano)
+    if (yo == Lado::Humano)
         diferencia = -diferencia;
     return (diferencia > 0) - (diferencia < 0) + kPesoDiferencia * diferencia;
 }
@@ -71,7 +71,7 @@ Jugada JugadorDificil::elegir(const VistaDificil &vista, std::uint64_t semilla) 
     return elegirCompacto(vista, semilla).comoJugada();
 }
 
-Jugada JugadorDificil::elegir(const GameState &estado, int asiento, std::uint64_t semilla) const
+Jugada JugadorDificil::elegir(const GameState &estado, Lado lado, std::uint64_t semilla) const
 {
-    return elegir(VistaDificil::desdeEstado(estado, asiento), semilla);
+    return elegir(VistaDificil::desdeEstado(estado, lado), semilla);
 }

@@ -27,8 +27,8 @@ public:
 
     MovimientoCompacto elegirCompacto(const VistaDificil &vista, std::uint64_t semilla) const;
     Jugada elegir(const VistaDificil &vista, std::uint64_t semilla) const;
-    // The move for a seat of a running game (PosicionCompacta::kCpu or kHumano).
-    Jugada elegir(const GameState &estado, int asiento, std::uint64_t semilla) const;
+    // The move for a side of a running game.
+    Jugada elegir(const GameState &estado, Lado lado, std::uint64_t semilla) const;
 
 private:
     int m_muestras;

@@ -27,7 +27,7 @@ PartidaCompacta::Resultado PartidaCompacta::jugar(const Palos &palos, const Elec
     GeneradorDificil azar(semilla);
     PosicionCompacta p;
     p.palo = palos;
-    p.turno = static_cast<std::uint8_t>(azar.menorQue(2));
+    p.turno = kLados[static_cast<std::size_t>(azar.menorQue(2))];
     Resultado r;
     std::array<std::int8_t, PosicionCompacta::kCartas> baraja {};
     while (r.manos < kMaxManos) {
@@ -37,16 +37,16 @@ PartidaCompacta::Resultado PartidaCompacta::jugar(const Palos &palos, const Elec
                       baraja[static_cast<std::size_t>(azar.menorQue(i + 1))]);
         p.nuevaMano(baraja);
         while (!p.manoTerminada())
-            p.aplicar(p.turno == PosicionCompacta::kCpu ? cpu(p) : humano(p));
+            p.aplicar(p.turno == Lado::Cpu ? cpu(p) : humano(p));
         const int diferencia = p.cerrarMano();
         ++r.manos;
         if (diferencia == 0) {
             ++r.empates;
             continue;
         }
-        const int ganador = diferencia > 0 ? PosicionCompacta::kCpu : PosicionCompacta::kHumano;
-        ++r.manosGanadas[static_cast<std::size_t>(ganador)];
-        if (++p.puntos[static_cast<std::size_t>(ganador)] >= kPuntosParaGanar) {
+        const Lado ganador = diferencia > 0 ? Lado::Cpu : Lado::Humano;
+        ++r.manosGanadas[ganador];
+        if (++p.puntos[ganador] >= kPuntosParaGanar) {
             r.ganador = ganador;
             break;
         }

@@ -10,7 +10,7 @@
 #include <functional>
 
 // Whole games on the compact position, for tournaments between players:
-// hands of 40 cards until a seat has 3 points, the opener drawn at random,
+// hands of 40 cards until a side has 3 points, the opener drawn at random,
 // the turn and the last lifter carried across hands as in the real game.
 class PartidaCompacta
 {
@@ -22,9 +22,9 @@ public:
 
     struct Resultado
     {
-        int ganador = PosicionCompacta::kNinguna; // the seat that reached 3 points
+        Lado ganador = Lado::Nadie; // the side that reached 3 points
         int manos = 0;
-        std::array<int, 2> manosGanadas {}; // by seat
+        PorLado<int> manosGanadas {};
         int empates = 0;
     };
 

@@ -13,27 +13,28 @@ using Respuesta = DialogService::Respuesta;
 
 namespace {
 
-QString clave(UltimoEnLevantar ultimo)
+// The side file names the last lifter by its old seat names: p1 the CPU, p2 the human.
+QString clave(Lado ultimo)
 {
     switch (ultimo) {
-    case UltimoEnLevantar::p1:
+    case Lado::Cpu:
         return QStringLiteral("p1");
-    case UltimoEnLevantar::p2:
+    case Lado::Humano:
         return QStringLiteral("p2");
-    case UltimoEnLevantar::nadie:
+    case Lado::Nadie:
         break;
     }
     return {};
 }
 
-std::optional<UltimoEnLevantar> ultimoDe(const QString &clave)
+std::optional<Lado> ultimoDe(const QString &clave)
 {
     if (clave.isEmpty())
-        return UltimoEnLevantar::nadie;
+        return Lado::Nadie;
     if (clave == QLatin1String("p1"))
-        return UltimoEnLevantar::p1;
+        return Lado::Cpu;
     if (clave == QLatin1String("p2"))
-        return UltimoEnLevantar::p2;
+        return Lado::Humano;
     return std::nullopt;
 }
 
@@ -92,14 +93,15 @@ std::optional<KeptGame> PartidaConservada::alIniciar(bool preguntar)
 bool PartidaConservada::reanudar(GameState &estado, const KeptGame &guardada)
 {
     std::optional<GameState> vuelta = PartidaGuardada::aEstado(estado, guardada.partida);
-    const std::optional<UltimoEnLevantar> ultimo = ultimoDe(guardada.ultimoEnLevantar);
-    if (!vuelta || !ultimo || guardada.turno < 0 || guardada.turno > 2)
+    const std::optional<Lado> ultimo = ultimoDe(guardada.ultimoEnLevantar);
+    const std::optional<Lado> turno = ladoDeNumero(guardada.turno);
+    if (!vuelta || !ultimo || !turno)
         return false;
     if (m_generador && !guardada.generador.isEmpty()
         && !m_generador->restaurar(guardada.generador.toStdString()))
         return false;
     vuelta->ultimoEnLevantar = *ultimo;
-    vuelta->turno = static_cast<Turno>(guardada.turno);
+    vuelta->turno = *turno;
     m_actual = GameInProgress::fromBytes(guardada.estadisticas);
     // A side file that does not say which hand is in play: the one after the last that
     // ended, as a game was kept at human turns only and every hand end is followed by a
@@ -130,7 +132,7 @@ void PartidaConservada::conservar(const GameState &estado)
     KeptGame guardada;
     guardada.partida = PartidaGuardada::desdeEstado(estado);
     guardada.ultimoEnLevantar = clave(estado.ultimoEnLevantar);
-    guardada.turno = static_cast<int>(estado.turno);
+    guardada.turno = numeroDeLado(estado.turno);
     guardada.numeroPartida = m_numeroPartida();
     guardada.nivelCpu = m_actual->level();
     if (m_generador)

@@ -7,11 +7,11 @@
 MovimientoCompacto PoliticaNormal::elegir(const PosicionCompacta &p)
 {
     using T = Jugada::Tipo;
-    const int s = p.turno;
-    const int r = 1 - s;
+    const Lado s = p.turno;
+    const Lado r = contrario(s);
     const int palo = p.palo[p.mano[s][0]];
-    const auto coincide = [&](int asiento) {
-        return p.tope[asiento] != PosicionCompacta::kNinguna && p.palo[p.tope[asiento]] == palo;
+    const auto coincide = [&](Lado lado) {
+        return p.tope[lado] != PosicionCompacta::kNinguna && p.palo[p.tope[lado]] == palo;
     };
     if (coincide(s))
         return { T::AlMonton, 0, 0 };

@@ -2,11 +2,11 @@
 
 #include "posicioncompacta.h"
 
-std::uint64_t PosicionCompacta::mascaraMano(int asiento) const
+std::uint64_t PosicionCompacta::mascaraMano(Lado lado) const
 {
     std::uint64_t m = 0;
-    for (int i = 0; i < enMano[asiento]; ++i)
-        m |= bit(mano[asiento][i]);
+    for (int i = 0; i < enMano[lado]; ++i)
+        m |= bit(mano[lado][i]);
     return m;
 }
 
@@ -18,15 +18,15 @@ std::uint64_t PosicionCompacta::mascaraMesa() const
     return m;
 }
 
-std::uint64_t PosicionCompacta::ocultasPara(int asiento) const
+std::uint64_t PosicionCompacta::ocultasPara(Lado lado) const
 {
-    return kTodas & ~(mascaraMano(asiento) | mascaraMesa() | apiladas);
+    return kTodas & ~(mascaraMano(lado) | mascaraMesa() | apiladas);
 }
 
 void PosicionCompacta::aplicar(const MovimientoCompacto &m)
 {
-    const int s = turno;
-    const int r = 1 - s;
+    const Lado s = turno;
+    const Lado r = contrario(s);
     auto &mia = mano[s];
     const std::int8_t carta = mia[m.carta];
     for (int i = m.carta + 1; i < enMano[s]; ++i)
@@ -42,39 +42,39 @@ void PosicionCompacta::aplicar(const MovimientoCompacto &m)
         monton[r] = 0;
         tope[r] = kNinguna;
         apilar(s, carta);
-        ultimo = static_cast<std::int8_t>(s);
+        ultimo = s;
         break;
     case Jugada::Tipo::LevantarMesa:
         apilar(s, carta);
         levantarMesa(s, m.mesa);
-        ultimo = static_cast<std::int8_t>(s);
+        ultimo = s;
         break;
     case Jugada::Tipo::Tirar:
         mesa[enMesa++] = carta;
         break;
     }
-    turno = static_cast<std::uint8_t>(r);
-    if (enMano[0] == 0 && enMano[1] == 0 && repartidas < kCartas)
+    turno = r;
+    if (enMano[Lado::Cpu] == 0 && enMano[Lado::Humano] == 0 && repartidas < kCartas)
         repartirManos();
 }
 
-void PosicionCompacta::levantarMesa(int asiento, std::uint8_t lugares)
+void PosicionCompacta::levantarMesa(Lado lado, std::uint8_t lugares)
 {
     // Lifted cards go on the pile in place order, so the highest place ends on top.
     int quedan = 0;
     for (int i = 0; i < enMesa; ++i) {
         if (i < kLugaresMesa && (lugares & (1U << i)))
-            apilar(asiento, mesa[i]);
+            apilar(lado, mesa[i]);
         else
             mesa[quedan++] = mesa[i];
     }
     enMesa = static_cast<std::uint8_t>(quedan);
 }
 
-void PosicionCompacta::apilar(int asiento, std::int8_t carta)
+void PosicionCompacta::apilar(Lado lado, std::int8_t carta)
 {
-    tope[asiento] = carta;
-    ++monton[asiento];
+    tope[lado] = carta;
+    ++monton[lado];
     apiladas |= bit(carta);
 }
 
@@ -85,7 +85,7 @@ std::int8_t PosicionCompacta::robar()
 
 void PosicionCompacta::repartirManos()
 {
-    for (int s = 0; s < 2; ++s) {
+    for (const Lado s : kLados) {
         while (enMano[s] < kReparto && repartidas < kCartas)
             mano[s][enMano[s]++] = robar();
     }
@@ -97,7 +97,7 @@ void PosicionCompacta::nuevaMano(const std::array<std::int8_t, kCartas> &barajad
     repartidas = 0;
     enMano = {};
     enMesa = 0;
-    tope = { kNinguna, kNinguna };
+    tope = { { kNinguna, kNinguna } };
     monton = {};
     apiladas = 0;
     while (enMesa < kMesaInicial)
@@ -107,7 +107,7 @@ void PosicionCompacta::nuevaMano(const std::array<std::int8_t, kCartas> &barajad
 
 int PosicionCompacta::cerrarMano()
 {
-    if (ultimo != kNinguna && enMesa > 0) {
+    if (ultimo != Lado::Nadie && enMesa > 0) {
         // The collected cards go beneath the pile: its top stays.
         if (tope[ultimo] == kNinguna)
             tope[ultimo] = mesa[0];
@@ -115,5 +115,5 @@ int PosicionCompacta::cerrarMano()
         apiladas |= mascaraMesa();
         enMesa = 0;
     }
-    return monton[kCpu] - monton[kHumano];
+    return monton[Lado::Cpu] - monton[Lado::Humano];
 }

@@ -78,9 +78,9 @@ void RegistroDeJugadas::finDeMano(const GameState &antes)
     // The table goes to the last lifter before the piles are compared.
     int cpu = antes.player1Lev.count();
     int humano = antes.player2Lev.count();
-    if (antes.ultimoEnLevantar == UltimoEnLevantar::p1)
+    if (antes.ultimoEnLevantar == Lado::Cpu)
         cpu += antes.lamesa.count();
-    else if (antes.ultimoEnLevantar == UltimoEnLevantar::p2)
+    else if (antes.ultimoEnLevantar == Lado::Humano)
         humano += antes.lamesa.count();
     m_lineas << resultado(ResultadoDeMano::dePilas(cpu, humano), antes.jugadorHumano.nombre());
 }

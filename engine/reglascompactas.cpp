@@ -2,18 +2,18 @@
 
 #include "reglascompactas.h"
 
-std::vector<MovimientoCompacto> ReglasCompactas::movimientos(const PosicionCompacta &p, int asiento,
+std::vector<MovimientoCompacto> ReglasCompactas::movimientos(const PosicionCompacta &p, Lado lado,
                                                              Alcance alcance)
 {
     std::vector<MovimientoCompacto> lista;
-    generar(p, asiento, alcance, [&lista](const MovimientoCompacto &m) { lista.push_back(m); });
+    generar(p, lado, alcance, [&lista](const MovimientoCompacto &m) { lista.push_back(m); });
     return lista;
 }
 
-bool ReglasCompactas::esLegal(const PosicionCompacta &p, int asiento, const Jugada &j)
+bool ReglasCompactas::esLegal(const PosicionCompacta &p, Lado lado, const Jugada &j)
 {
     const std::optional<MovimientoCompacto> m = compacto(j);
-    return m && esLegal(p, asiento, *m);
+    return m && esLegal(p, lado, *m);
 }
 
 std::optional<MovimientoCompacto> ReglasCompactas::compacto(const Jugada &j)

@@ -37,34 +37,33 @@ public:
     {
         const PosicionCompacta &p;
 
-        int enMano(int asiento) const { return p.enMano[asiento]; }
-        int paloEnMano(int asiento, int slot) const { return p.palo[p.mano[asiento][slot]]; }
+        int enMano(Lado lado) const { return p.enMano[lado]; }
+        int paloEnMano(Lado lado, int slot) const { return p.palo[p.mano[lado][slot]]; }
         int enMesa() const { return p.enMesa; }
         int paloEnMesa(int lugar) const { return p.palo[p.mesa[lugar]]; }
-        int paloTope(int asiento) const
+        int paloTope(Lado lado) const
         {
-            return p.tope[asiento] == PosicionCompacta::kNinguna ? -1 : p.palo[p.tope[asiento]];
+            return p.tope[lado] == PosicionCompacta::kNinguna ? -1 : p.palo[p.tope[lado]];
         }
     };
 
     template<class F>
-    static void generar(const PosicionCompacta &p, int asiento, Alcance alcance, F &&f)
+    static void generar(const PosicionCompacta &p, Lado lado, Alcance alcance, F &&f)
     {
-        generarEn(Lectura { p }, asiento, alcance, f);
+        generarEn(Lectura { p }, lado, alcance, f);
     }
-    template<class L, class F>
-    static void generarEn(const L &l, int asiento, Alcance alcance, F &&f);
+    template<class L, class F> static void generarEn(const L &l, Lado lado, Alcance alcance, F &&f);
 
-    static std::vector<MovimientoCompacto> movimientos(const PosicionCompacta &p, int asiento,
+    static std::vector<MovimientoCompacto> movimientos(const PosicionCompacta &p, Lado lado,
                                                        Alcance alcance = Alcance::Todas);
-    static bool esLegal(const PosicionCompacta &p, int asiento, const MovimientoCompacto &m)
+    static bool esLegal(const PosicionCompacta &p, Lado lado, const MovimientoCompacto &m)
     {
-        return esLegalEn(Lectura { p }, asiento, m);
+        return esLegalEn(Lectura { p }, lado, m);
     }
     // A move that names a place twice, out of order or past the markable ones
     // is never legal.
-    static bool esLegal(const PosicionCompacta &p, int asiento, const Jugada &j);
-    template<class L> static bool esLegalEn(const L &l, int asiento, const MovimientoCompacto &m);
+    static bool esLegal(const PosicionCompacta &p, Lado lado, const Jugada &j);
+    template<class L> static bool esLegalEn(const L &l, Lado lado, const MovimientoCompacto &m);
     // The Jugada's places as a mask; nothing when they are not ascending
     // markable places, or the slot is past a hand.
     static std::optional<MovimientoCompacto> compacto(const Jugada &j);
@@ -76,9 +75,9 @@ public:
     }
     template<class L> static std::uint8_t lugaresDePaloEn(const L &l, int palo);
     // Whether the opponent's pile has a top of the palo, to be taken.
-    template<class L> static bool puedeTomarMonton(const L &l, int asiento, int palo)
+    template<class L> static bool puedeTomarMonton(const L &l, Lado lado, int palo)
     {
-        return l.paloTope(1 - asiento) == palo;
+        return l.paloTope(contrario(lado)) == palo;
     }
     // Laying a card is refused while any table card has its palo, also one
     // past the markable places.
@@ -86,13 +85,13 @@ public:
 };
 
 template<class L, class F>
-void ReglasCompactas::generarEn(const L &l, int asiento, Alcance alcance, F &&f)
+void ReglasCompactas::generarEn(const L &l, Lado lado, Alcance alcance, F &&f)
 {
     using T = Jugada::Tipo;
     std::uint64_t palosVistos = 0;
-    const int enMano = l.enMano(asiento);
+    const int enMano = l.enMano(lado);
     for (int slot = 0; slot < enMano; ++slot) {
-        const int pal = l.paloEnMano(asiento, slot);
+        const int pal = l.paloEnMano(lado, slot);
         if (alcance == Alcance::Representativas) {
             if (palosVistos & PosicionCompacta::bit(pal))
                 continue;
@@ -100,7 +99,7 @@ void ReglasCompactas::generarEn(const L &l, int asiento, Alcance alcance, F &&f)
         }
         const auto s = static_cast<std::uint8_t>(slot);
         f(MovimientoCompacto { T::AlMonton, s, 0 });
-        if (puedeTomarMonton(l, asiento, pal))
+        if (puedeTomarMonton(l, lado, pal))
             f(MovimientoCompacto { T::LevantarMonton, s, 0 });
         const std::uint8_t lugares = lugaresDePaloEn(l, pal);
         if (alcance == Alcance::Representativas) {
@@ -118,11 +117,11 @@ void ReglasCompactas::generarEn(const L &l, int asiento, Alcance alcance, F &&f)
 
 // The same tests generarEn makes, asked of one move.
 template<class L>
-bool ReglasCompactas::esLegalEn(const L &l, int asiento, const MovimientoCompacto &m)
+bool ReglasCompactas::esLegalEn(const L &l, Lado lado, const MovimientoCompacto &m)
 {
-    if (m.carta >= l.enMano(asiento))
+    if (m.carta >= l.enMano(lado))
         return false;
-    const int pal = l.paloEnMano(asiento, m.carta);
+    const int pal = l.paloEnMano(lado, m.carta);
     if (m.tipo == Jugada::Tipo::LevantarMesa)
         return m.mesa != 0 && (m.mesa & ~lugaresDePaloEn(l, pal)) == 0;
     if (m.mesa != 0)
@@ -131,7 +130,7 @@ bool ReglasCompactas::esLegalEn(const L &l, int asiento, const MovimientoCompact
     case Jugada::Tipo::AlMonton:
         return true;
     case Jugada::Tipo::LevantarMonton:
-        return puedeTomarMonton(l, asiento, pal);
+        return puedeTomarMonton(l, lado, pal);
     case Jugada::Tipo::LevantarMesa:
     case Jugada::Tipo::Tirar:
         break;

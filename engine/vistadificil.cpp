@@ -46,16 +46,16 @@ std::uint8_t tamano(int n)
 
 } // namespace
 
-VistaDificil VistaDificil::desdePosicion(const PosicionCompacta &p, int asiento)
+VistaDificil VistaDificil::desdePosicion(const PosicionCompacta &p, Lado lado)
 {
     VistaDificil v;
     v.posicion = p;
-    v.posicion.turno = static_cast<std::uint8_t>(asiento);
+    v.posicion.turno = lado;
     v.ocultar();
     return v;
 }
 
-VistaDificil VistaDificil::desdeEstado(const GameState &e, int asiento)
+VistaDificil VistaDificil::desdeEstado(const GameState &e, Lado lado)
 {
     VistaDificil v;
     PosicionCompacta &p = v.posicion;
@@ -69,23 +69,21 @@ VistaDificil VistaDificil::desdeEstado(const GameState &e, int asiento)
         }
         p.palo[static_cast<std::size_t>(n - 1)] = static_cast<std::uint8_t>(i);
     }
-    const CardList *manos[2] = { &e.player1, &e.player2 };
-    const CardList *pilas[2] = { &e.player1Lev, &e.player2Lev };
-    for (int s = 0; s < 2; ++s) {
-        copiarLista(*manos[s], p.mano[s].data(), PosicionCompacta::kMano, p.enMano[s]);
-        p.tope[s] = topeDe(*pilas[s]);
-        p.monton[s] = tamano(pilas[s]->count());
+    for (const Lado s : kLados) {
+        const bool cpu = s == Lado::Cpu;
+        const CardList &pila = cpu ? e.player1Lev : e.player2Lev;
+        copiarLista(cpu ? e.player1 : e.player2, p.mano[s].data(), PosicionCompacta::kMano,
+                    p.enMano[s]);
+        p.tope[s] = topeDe(pila);
+        p.monton[s] = tamano(pila.count());
         p.puntos[s]
-            = static_cast<std::uint8_t>(s == 0 ? e.jugadorCpu.puntos() : e.jugadorHumano.puntos());
+            = static_cast<std::uint8_t>(cpu ? e.jugadorCpu.puntos() : e.jugadorHumano.puntos());
     }
     copiarLista(e.lamesa, p.mesa.data(), PosicionCompacta::kCartas, p.enMesa);
     p.apiladas = mascaraDe(e.player1Lev) | mascaraDe(e.player2Lev);
     p.repartidas = e.cartasRepartidas;
-    p.ultimo = e.ultimoEnLevantar == UltimoEnLevantar::p1
-        ? PosicionCompacta::kCpu
-        : (e.ultimoEnLevantar == UltimoEnLevantar::p2 ? PosicionCompacta::kHumano
-                                                      : PosicionCompacta::kNinguna);
-    p.turno = static_cast<std::uint8_t>(asiento);
+    p.ultimo = e.ultimoEnLevantar;
+    p.turno = lado;
     v.ocultar();
     return v;
 }
@@ -93,7 +91,7 @@ VistaDificil VistaDificil::desdeEstado(const GameState &e, int asiento)
 void VistaDificil::ocultar()
 {
     PosicionCompacta &p = posicion;
-    p.mano[1 - yo()].fill(PosicionCompacta::kNinguna);
+    p.mano[contrario(yo())].fill(PosicionCompacta::kNinguna);
     p.orden.fill(PosicionCompacta::kNinguna);
     ocultas = p.ocultasPara(yo());
 }
@@ -101,20 +99,24 @@ void VistaDificil::ocultar()
 std::uint64_t VistaDificil::huella() const
 {
     const PosicionCompacta &p = posicion;
-    std::uint64_t h = GeneradorDificil::combinar(yo(), ocultas);
+    // The sides enter the hash as the numbers they always did (the one who
+    // looks: the CPU 0, the human 1; the last lifter: nobody 0, the CPU 1, the
+    // human 2), so a seed still brings the same choices.
+    std::uint64_t h = GeneradorDificil::combinar(indice(yo()), ocultas);
     h = GeneradorDificil::combinar(h, p.apiladas);
     for (int i = 0; i < p.enMano[yo()]; ++i)
         h = GeneradorDificil::combinar(h, static_cast<std::uint64_t>(p.mano[yo()][i]));
     for (int i = 0; i < p.enMesa; ++i)
         h = GeneradorDificil::combinar(h, static_cast<std::uint64_t>(p.mesa[i]));
-    for (int s = 0; s < 2; ++s) {
+    for (const Lado s : kLados) {
         const std::uint64_t paquete = static_cast<std::uint64_t>(p.tope[s] + 1)
             | std::uint64_t { p.monton[s] } << 8 | std::uint64_t { p.enMano[s] } << 16
             | std::uint64_t { p.puntos[s] } << 24;
         h = GeneradorDificil::combinar(h, paquete);
     }
-    return GeneradorDificil::combinar(
-        h, std::uint64_t { p.repartidas } << 8 | static_cast<std::uint64_t>(p.ultimo + 1));
+    return GeneradorDificil::combinar(h,
+                                      std::uint64_t { p.repartidas } << 8
+                                          | static_cast<std::uint64_t>(numeroDeLado(p.ultimo)));
 }
 
 PosicionCompacta VistaDificil::determinizar(GeneradorDificil &azar) const
@@ -127,7 +129,7 @@ PosicionCompacta VistaDificil::determinizar(GeneradorDificil &azar) const
     for (int i = n - 1; i > 0; --i)
         std::swap(pool[static_cast<std::size_t>(i)],
                   pool[static_cast<std::size_t>(azar.menorQue(i + 1))]);
-    const int rival = 1 - yo();
+    const Lado rival = contrario(yo());
     const int enSuMano = p.enMano[rival] < n ? p.enMano[rival] : n;
     for (int i = 0; i < enSuMano; ++i)
         p.mano[rival][i] = pool[static_cast<std::size_t>(i)];

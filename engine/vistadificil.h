@@ -10,20 +10,20 @@
 
 struct GameState;
 
-// What one seat at the table can know: its own hand, the table, the top and
+// What one side of the table can know: its own hand, the table, the top and
 // size of each pile, the cards that went onto the piles, how many cards the
 // opponent holds, the dealt count, the last lifter and the points. The
 // opponent's cards and the undealt order are not in it: their places in
 // `posicion` hold kNinguna, and `ocultas` is the set they are drawn from.
 struct VistaDificil
 {
-    PosicionCompacta posicion; // posicion.turno is the seat that looks
+    PosicionCompacta posicion; // posicion.turno is the side that looks
     std::uint64_t ocultas = 0; // the opponent's hand and the undealt cards
 
-    int yo() const { return posicion.turno; }
+    Lado yo() const { return posicion.turno; }
 
-    static VistaDificil desdePosicion(const PosicionCompacta &p, int asiento);
-    static VistaDificil desdeEstado(const GameState &estado, int asiento);
+    static VistaDificil desdePosicion(const PosicionCompacta &p, Lado lado);
+    static VistaDificil desdeEstado(const GameState &estado, Lado lado);
 
     // A hash of everything in the view, to seed the player's own generator.
     std::uint64_t huella() const;

@@ -137,7 +137,7 @@ void ZelboGame::elegirPartida(int numero)
         m_estado.jugadorCpu.a_puntos(0);
         m_estado.jugadorHumano.a_puntos(0);
         // From nothing, as at the program's start, so the number alone makes the game.
-        m_estado.ultimoEnLevantar = UltimoEnLevantar::nadie;
+        m_estado.ultimoEnLevantar = Lado::Nadie;
         empezarPartida(numero);
     });
 }
@@ -222,7 +222,7 @@ void ZelboGame::repartirPartida()
 {
     m_estado.primerReparto = true;
     m_estado.cartasRepartidas = 0;
-    m_estado.turno = static_cast<Turno>(static_cast<int>(2 * m_azar.next() + 1));
+    m_estado.turno = static_cast<Lado>(static_cast<int>(2 * m_azar.next() + 1));
     prepararPartida();
     SiguienteTurno();
 }
@@ -416,16 +416,16 @@ void ZelboGame::Repartir()
 void ZelboGame::darTurno()
 {
     GameState &e = m_estado;
-    if (e.turno == Turno::Cpu) {
+    if (e.turno == Lado::Cpu) {
         m_vista.setCartel(m_cartelCpu);
-        e.turno = Turno::Humano;
+        e.turno = Lado::Humano;
         TurnoCpu();
         return;
     }
-    if (e.turno != Turno::Humano)
+    if (e.turno != Lado::Humano)
         return;
     m_vista.setCartel(cartelHumano());
-    e.turno = Turno::Cpu;
+    e.turno = Lado::Cpu;
     anotarTurnoHumano();
     if (m_conservada)
         m_conservada->turnoHumano(e);
@@ -502,7 +502,7 @@ void ZelboGame::TirarAlMonton(const Imagen &fuente)
 void ZelboGame::Levantar()
 {
     jugadaHumana();
-    Captura::Levantar(m_estado, Captura::Quien::Humano);
+    Captura::Levantar(m_estado, Lado::Humano);
     UpdateForm();
     SiguienteTurno();
 }
@@ -548,7 +548,7 @@ void ZelboGame::jugarCpu(const Jugada &jugada)
         break;
     case Jugada::Tipo::LevantarMonton:
     case Jugada::Tipo::LevantarMesa:
-        Captura::Levantar(m_estado, jugada, Captura::Quien::Cpu);
+        Captura::Levantar(m_estado, jugada, Lado::Cpu);
         UpdateForm();
         SiguienteTurno();
         break;

@@ -150,7 +150,7 @@ void TstBoardInput::eitherButtonSelectsAndTheButtonLifts()
     QVERIFY(t.CheckMesa[0]->isChecked());
     QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 2), QList<int>({ oros(2), oros(1) }));
-    QCOMPARE(f.estado().ultimoEnLevantar, UltimoEnLevantar::p2);
+    QCOMPARE(f.estado().ultimoEnLevantar, Lado::Humano);
 }
 
 void TstBoardInput::aShortMoveIsAClickNotADrag()

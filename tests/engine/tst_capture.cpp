@@ -8,7 +8,6 @@
 #include <QTest>
 
 using namespace Naipes;
-using Quien = Captura::Quien;
 
 class TestCapture : public QObject
 {
@@ -61,7 +60,7 @@ void TestCapture::humanLiftThroughTheBoard()
     QCOMPARE(Posicion::numeros(e.lamesa), (QList<int> { copas(2), bastos(2) }));
     QCOMPARE(Posicion::numeros(e.player2Lev),
              (QList<int> { oros(3), oros(2), oros(1), bastos(1) }));
-    QCOMPARE(e.ultimoEnLevantar, UltimoEnLevantar::p2);
+    QCOMPARE(e.ultimoEnLevantar, Lado::Humano);
     // The refresh after the lift shows no card marked.
     QCOMPARE(e.marcas.CheckMesa, (std::array<bool, Marcas::kMesa> {}));
     QCOMPARE(e.marcas.Checkp2, (std::array<bool, Marcas::kMano> {}));
@@ -106,19 +105,19 @@ void TestCapture::tableLiftStacksHighestPlaceOnTop()
     for (int j : marcadas)
         e.marcas.CheckMesa.at(static_cast<std::size_t>(j)) = true;
 
-    Captura::Levantar(e, Quien::Humano);
+    Captura::Levantar(e, Lado::Humano);
     QCOMPARE(Posicion::numeros(e.player2), mano);
     QCOMPARE(Posicion::numeros(e.lamesa), mesa);
     QCOMPARE(Posicion::numeros(e.player2Lev), pila);
-    QCOMPARE(e.ultimoEnLevantar, UltimoEnLevantar::p2);
+    QCOMPARE(e.ultimoEnLevantar, Lado::Humano);
 }
 
 void TestCapture::takingThePileTurnsItUnderTheHandCard_data()
 {
     QTest::addColumn<int>("quien");
     QTest::addColumn<QString>("ultimo");
-    QTest::newRow("human takes the CPU's pile") << int(Quien::Humano) << QStringLiteral("p2");
-    QTest::newRow("CPU takes the human's pile") << int(Quien::Cpu) << QStringLiteral("p1");
+    QTest::newRow("human takes the CPU's pile") << int(Lado::Humano) << QStringLiteral("p2");
+    QTest::newRow("CPU takes the human's pile") << int(Lado::Cpu) << QStringLiteral("p1");
 }
 
 void TestCapture::takingThePileTurnsItUnderTheHandCard()
@@ -127,7 +126,7 @@ void TestCapture::takingThePileTurnsItUnderTheHandCard()
     QFETCH(QString, ultimo);
 
     // The taker holds H = 1 with own pile [P = 21]; the other pile is [X, Y, Z] = [31, 32, 33].
-    const bool humano = quien == int(Quien::Humano);
+    const bool humano = quien == int(Lado::Humano);
     Posicion p;
     (humano ? p.humano : p.cpu) = { 1 };
     (humano ? p.pilaHumano : p.pilaCpu) = { 21 };
@@ -137,7 +136,7 @@ void TestCapture::takingThePileTurnsItUnderTheHandCard()
     (humano ? e.marcas.Checkp2 : e.marcas.Checkp1)[0] = true;
     e.marcas.CheckMonton.at(humano ? 0 : 1) = true;
 
-    Captura::Levantar(e, static_cast<Quien>(quien));
+    Captura::Levantar(e, static_cast<Lado>(quien));
     QCOMPARE(Posicion::numeros(humano ? e.player2Lev : e.player1Lev),
              (QList<int> { 1, 33, 32, 31, 21 }));
     QVERIFY((humano ? e.player1Lev : e.player2Lev).isEmpty());
@@ -159,7 +158,7 @@ void TestCapture::pileMarkWinsOverTableMarks()
     e.marcas.CheckMesa[0] = true;
     e.marcas.CheckMesa[2] = true;
 
-    Captura::Levantar(e, Quien::Humano);
+    Captura::Levantar(e, Lado::Humano);
     QCOMPARE(Posicion::numeros(e.player2Lev), (QList<int> { 2, 32, 31 }));
     QCOMPARE(Posicion::numeros(e.lamesa), (QList<int> { 11, 12, 13 }));
     QCOMPARE(Posicion::numeros(e.player2), (QList<int> { 1 }));
@@ -172,10 +171,10 @@ void TestCapture::cpuLiftRecordsTheCpuEvenWhenNothingMoves()
     p.mesa = { 11 };
     p.pilaCpu = { 31 };
     GameState e = p.estado(m_mazo);
-    e.ultimoEnLevantar = UltimoEnLevantar::p2;
+    e.ultimoEnLevantar = Lado::Humano;
 
-    Captura::Levantar(e, Quien::Cpu);
-    QCOMPARE(e.ultimoEnLevantar, UltimoEnLevantar::p1);
+    Captura::Levantar(e, Lado::Cpu);
+    QCOMPARE(e.ultimoEnLevantar, Lado::Cpu);
     QCOMPARE(Posicion::numeros(e.player1), (QList<int> { 1, 2 }));
     QCOMPARE(Posicion::numeros(e.player1Lev), (QList<int> { 31 }));
     QCOMPARE(Posicion::numeros(e.lamesa), (QList<int> { 11 }));

@@ -263,7 +263,7 @@ void TestCommands::newGameInMidHandKeepsPointsAndDealsAfresh()
         }
         QCOMPARE(t.estado().jugadorCpu.puntos(), 2);
         QCOMPARE(t.estado().jugadorHumano.puntos(), 1);
-        QCOMPARE(t.estado().turno, Turno::Cpu);
+        QCOMPARE(t.estado().turno, Lado::Cpu);
         QCOMPARE(t.vista().carteles().last(), QStringLiteral("Juega ") + TestGame::kHumano);
     }
 }

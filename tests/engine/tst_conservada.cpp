@@ -259,7 +259,7 @@ void TestConservada::resumedGameIsTheKeptOneAndPlaysOnAlike()
     QVERIFY(!s.dialogos.mensajes().isEmpty());
     QCOMPARE(s.dialogos.mensajes().first().botones, DialogService::Botones::YesNo);
     QCOMPARE(s.guardado(), posiciones.at(corte));
-    QCOMPARE(s.juego.estado().turno, Turno::Cpu); // the human is to play
+    QCOMPARE(s.juego.estado().turno, Lado::Cpu); // the human is to play
     for (int i = corte; s.humano.puedeJugar(); ++i) {
         QVERIFY2(i < posiciones.size(), "the resumed game runs longer");
         QVERIFY2(s.guardado() == posiciones.at(i), qPrintable(QString::number(i)));

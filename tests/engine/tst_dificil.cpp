@@ -18,8 +18,6 @@
 namespace {
 
 using T = Jugada::Tipo;
-constexpr int kCpu = PosicionCompacta::kCpu;
-constexpr int kHumano = PosicionCompacta::kHumano;
 const QStringList kPalos { "oros", "copas", "espadas", "bastos" };
 
 // A position of the project's card set (card id / 10 is its palo) with the
@@ -29,13 +27,13 @@ PosicionCompacta posicion(const QList<int> &mia, const QList<int> &mesa, int top
 {
     PosicionCompacta p;
     p.palo = PartidaCompacta::palosDelMazo();
-    p.turno = kCpu;
+    p.turno = Lado::Cpu;
     for (int c : mia)
-        p.mano[kCpu][p.enMano[kCpu]++] = static_cast<std::int8_t>(c);
+        p.mano[Lado::Cpu][p.enMano[Lado::Cpu]++] = static_cast<std::int8_t>(c);
     for (int c : mesa)
         p.mesa[p.enMesa++] = static_cast<std::int8_t>(c);
-    p.tope[kHumano] = static_cast<std::int8_t>(topeRival);
-    p.monton[kHumano] = static_cast<std::uint8_t>(montonRival);
+    p.tope[Lado::Humano] = static_cast<std::int8_t>(topeRival);
+    p.monton[Lado::Humano] = static_cast<std::uint8_t>(montonRival);
     return p;
 }
 
@@ -57,14 +55,14 @@ GameState comoEstado(const PosicionCompacta &p)
     for (int n = 1; n <= PosicionCompacta::kCartas; ++n)
         e.mazo.carta(n).a_palo(kPalos.at(p.palo[static_cast<std::size_t>(n - 1)]));
     const auto entrada = [](int id) { return static_cast<CardId>(id + 1); };
-    CardList *manos[2] = { &e.player1, &e.player2 };
-    CardList *pilas[2] = { &e.player1Lev, &e.player2Lev };
+    const PorLado<CardList *> manos { { &e.player1, &e.player2 } };
+    const PorLado<CardList *> pilas { { &e.player1Lev, &e.player2Lev } };
     std::uint64_t resto = p.apiladas;
-    for (int s = 0; s < 2; ++s) {
+    for (const Lado s : kLados) {
         if (p.tope[s] != PosicionCompacta::kNinguna)
             resto &= ~PosicionCompacta::bit(p.tope[s]);
     }
-    for (int s = 0; s < 2; ++s) {
+    for (const Lado s : kLados) {
         for (int i = 0; i < p.enMano[s]; ++i)
             manos[s]->append(entrada(p.mano[s][i]));
         if (p.tope[s] != PosicionCompacta::kNinguna)
@@ -78,17 +76,16 @@ GameState comoEstado(const PosicionCompacta &p)
         e.lamesa.append(entrada(p.mesa[i]));
     e.cartasRepartidas = p.repartidas;
     e.primerReparto = false;
-    e.ultimoEnLevantar = p.ultimo == kCpu ? UltimoEnLevantar::p1
-        : (p.ultimo == kHumano ? UltimoEnLevantar::p2 : UltimoEnLevantar::nadie);
+    e.ultimoEnLevantar = p.ultimo;
     return e;
 }
 
 // The rules as a player reads them off the game, palo texts and all:
 // written apart from the compact rules so that each checks the other.
-bool legalEnEstado(const GameState &e, int asiento, const Jugada &j)
+bool legalEnEstado(const GameState &e, Lado lado, const Jugada &j)
 {
-    const CardList &mano = asiento == kCpu ? e.player1 : e.player2;
-    const CardList &pilaRival = asiento == kCpu ? e.player2Lev : e.player1Lev;
+    const CardList &mano = lado == Lado::Cpu ? e.player1 : e.player2;
+    const CardList &pilaRival = lado == Lado::Cpu ? e.player2Lev : e.player1Lev;
     if (j.carta < 0 || j.carta >= mano.count())
         return false;
     const QString palo = e.palo(mano.at(j.carta));
@@ -184,7 +181,7 @@ void TestDificil::legalMovesFollowTheTableRules()
     QFETCH(int, levantarMesa);
     QFETCH(int, tirar);
     std::array<int, 4> porTipo {};
-    for (const MovimientoCompacto &m : ReglasCompactas::movimientos(p, kCpu))
+    for (const MovimientoCompacto &m : ReglasCompactas::movimientos(p, Lado::Cpu))
         ++porTipo[static_cast<std::size_t>(m.tipo)];
     QCOMPARE(porTipo[static_cast<std::size_t>(T::AlMonton)], alMonton);
     QCOMPARE(porTipo[static_cast<std::size_t>(T::LevantarMonton)], levantarMonton);
@@ -221,28 +218,28 @@ void TestDificil::movesBuildThePilesAsTheGameDoes()
 {
     // The CPU lifts oros at places 0 and 2: the highest place ends on top.
     PosicionCompacta p = posicion({ 0, 30 }, { 1, 20, 2 }, 15, 3);
-    p.mano[kHumano] = { 31, 32, 33 };
-    p.enMano[kHumano] = 3;
+    p.mano[Lado::Humano] = { 31, 32, 33 };
+    p.enMano[Lado::Humano] = 3;
     p.repartidas = PosicionCompacta::kCartas;
     p.aplicar({ T::LevantarMesa, 0, 0b101 });
-    QCOMPARE(int(p.tope[kCpu]), 2);
-    QCOMPARE(int(p.monton[kCpu]), 3);
+    QCOMPARE(int(p.tope[Lado::Cpu]), 2);
+    QCOMPARE(int(p.monton[Lado::Cpu]), 3);
     QCOMPARE(int(p.enMesa), 1);
     QCOMPARE(int(p.mesa[0]), 20);
-    QCOMPARE(int(p.ultimo), kCpu);
-    QCOMPARE(int(p.turno), kHumano);
+    QCOMPARE(p.ultimo, Lado::Cpu);
+    QCOMPARE(p.turno, Lado::Humano);
     // The human's card goes onto its own pile: the last lifter stays.
     p.aplicar({ T::AlMonton, 1, 0 });
-    QCOMPARE(int(p.tope[kHumano]), 32);
-    QCOMPARE(int(p.monton[kHumano]), 4);
-    QCOMPARE(int(p.ultimo), kCpu);
+    QCOMPARE(int(p.tope[Lado::Humano]), 32);
+    QCOMPARE(int(p.monton[Lado::Humano]), 4);
+    QCOMPARE(p.ultimo, Lado::Cpu);
     // Taking the opponent's pile: the hand card on top, the piles joined.
-    p.mano[kCpu][0] = 34;
+    p.mano[Lado::Cpu][0] = 34;
     p.aplicar({ T::LevantarMonton, 0, 0 });
-    QCOMPARE(int(p.tope[kCpu]), 34);
-    QCOMPARE(int(p.monton[kCpu]), 8);
-    QCOMPARE(int(p.monton[kHumano]), 0);
-    QCOMPARE(int(p.tope[kHumano]), -1);
+    QCOMPARE(int(p.tope[Lado::Cpu]), 34);
+    QCOMPARE(int(p.monton[Lado::Cpu]), 8);
+    QCOMPARE(int(p.monton[Lado::Humano]), 0);
+    QCOMPARE(int(p.tope[Lado::Humano]), -1);
     // Laying appends at the end of the table.
     p.aplicar({ T::Tirar, 1, 0 });
     QCOMPARE(int(p.enMesa), 2);
@@ -251,7 +248,7 @@ void TestDificil::movesBuildThePilesAsTheGameDoes()
     p.enMano = {};
     QVERIFY(p.manoTerminada());
     QCOMPARE(p.cerrarMano(), 10 - 0);
-    QCOMPARE(int(p.tope[kCpu]), 34);
+    QCOMPARE(int(p.tope[Lado::Cpu]), 34);
     QCOMPARE(int(p.enMesa), 0);
 }
 
@@ -280,8 +277,8 @@ void TestDificil::chanceOfHoldingAPalo()
 void TestDificil::viewShowsOnlyWhatTheSeatSees()
 {
     recorrerPartidas(8, 5, [](const PosicionCompacta &p) {
-        const int yo = p.turno;
-        const int rival = 1 - yo;
+        const Lado yo = p.turno;
+        const Lado rival = contrario(yo);
         const VistaDificil v = VistaDificil::desdeEstado(comoEstado(p), yo);
         const PosicionCompacta &q = v.posicion;
         QCOMPARE(q.mascaraMano(yo), p.mascaraMano(yo));
@@ -309,7 +306,7 @@ void TestDificil::hiddenCardsNeverChangeTheChoice()
     GeneradorDificil azar(77);
     int comparadas = 0;
     recorrerPartidas(12, 3, [&](const PosicionCompacta &p) {
-        const int rival = 1 - p.turno;
+        const Lado rival = contrario(p.turno);
         if (p.repartidas >= PosicionCompacta::kCartas)
             return; // nothing is hidden but the opponent's hand, which is then known
         PosicionCompacta otra = p;
@@ -334,19 +331,19 @@ void TestDificil::hiddenCardsNeverChangeTheChoice()
 void TestDificil::choicesAreLegalFromBothSeats()
 {
     const JugadorDificil jugador;
-    std::array<int, 2> porAsiento {};
+    PorLado<int> porLado {};
     std::array<int, 4> porTipo {};
     recorrerPartidas(60, 9, [&](const PosicionCompacta &p) {
         const GameState e = comoEstado(p);
-        const Jugada j = jugador.elegir(e, p.turno, static_cast<std::uint64_t>(porAsiento[0]));
+        const Jugada j = jugador.elegir(e, p.turno, static_cast<std::uint64_t>(porLado[Lado::Cpu]));
         if (!legalEnEstado(e, p.turno, j))
             QFAIL(qPrintable(QStringLiteral("illegal move: kind %1, slot %2")
                                  .arg(static_cast<int>(j.tipo))
                                  .arg(j.carta)));
-        ++porAsiento[p.turno];
+        ++porLado[p.turno];
         ++porTipo[static_cast<std::size_t>(j.tipo)];
     });
-    QVERIFY(porAsiento[kCpu] > 1000 && porAsiento[kHumano] > 1000);
+    QVERIFY(porLado[Lado::Cpu] > 1000 && porLado[Lado::Humano] > 1000);
     // It plays every kind of move, not one kind that happens to be legal.
     QVERIFY(std::all_of(porTipo.begin(), porTipo.end(), [](int n) { return n > 0; }));
 }
@@ -364,14 +361,14 @@ void TestDificil::difficultBeatsNormalFromBothSeats()
     };
     const PartidaCompacta::Elector normal = PoliticaNormal::elegir;
     constexpr int kPartidas = 40;
-    for (int asiento : { kCpu, kHumano }) {
+    for (const Lado lado : kLados) {
         int ganadas = 0;
         for (int g = 0; g < kPartidas; ++g) {
             semilla = 500 + static_cast<std::uint64_t>(g);
-            const auto r = asiento == kCpu
+            const auto r = lado == Lado::Cpu
                 ? PartidaCompacta::jugar(PartidaCompacta::palosDelMazo(), dificil, normal, semilla)
                 : PartidaCompacta::jugar(PartidaCompacta::palosDelMazo(), normal, dificil, semilla);
-            ganadas += r.ganador == asiento;
+            ganadas += r.ganador == lado;
         }
         // About 93% in long runs; 75% leaves room for the luck of 40 games.
         QVERIFY2(ganadas >= kPartidas * 3 / 4, qPrintable(QString::number(ganadas)));

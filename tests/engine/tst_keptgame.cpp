@@ -63,10 +63,10 @@ void TestKeptGame::everyHumanTurnComesBackWhole()
         const GameState &estado = juego.estado();
         KeptGame guardada;
         guardada.partida = PartidaGuardada::desdeEstado(estado);
-        guardada.ultimoEnLevantar = estado.ultimoEnLevantar == UltimoEnLevantar::p1
+        guardada.ultimoEnLevantar = estado.ultimoEnLevantar == Lado::Cpu
             ? QStringLiteral("p1")
-            : (estado.ultimoEnLevantar == UltimoEnLevantar::p2 ? QStringLiteral("p2") : QString());
-        guardada.turno = static_cast<int>(estado.turno);
+            : (estado.ultimoEnLevantar == Lado::Humano ? QStringLiteral("p2") : QString());
+        guardada.turno = numeroDeLado(estado.turno);
         guardada.numeroPartida = turnos;
         QVERIFY(store.save(guardada));
 

@@ -105,7 +105,7 @@ void TestLaying::droppedOnAPileItGoesOnTheOwnPile()
 {
     TestGame t(1);
     QVERIFY(t.valido());
-    QVERIFY(t.hacerUltimoEnLevantar(Captura::Quien::Cpu));
+    QVERIFY(t.hacerUltimoEnLevantar(Lado::Cpu));
     QVERIFY(t.cargar(mano({ oros(2) })));
     const QList<int> pilaCpu = Posicion::numeros(t.estado().player1Lev);
     const QList<int> pilaHumano = Posicion::numeros(t.estado().player2Lev);
@@ -120,7 +120,7 @@ void TestLaying::droppedOnAPileItGoesOnTheOwnPile()
     QCOMPARE(Posicion::numeros(e.player2), (QList<int> { copas(1), espadas(1) }));
     QCOMPARE(Posicion::numeros(e.lamesa), QList<int> { oros(2) });
     // Putting a card on the pile is no lift.
-    QCOMPARE(e.ultimoEnLevantar, UltimoEnLevantar::p1);
+    QCOMPARE(e.ultimoEnLevantar, Lado::Cpu);
 }
 
 QTEST_GUILESS_MAIN(TestLaying)

@@ -392,7 +392,7 @@ void TestPersistence::damagedFileLeavesGameUnchanged()
 
     TestGame t(2);
     QVERIFY(t.valido());
-    QVERIFY(t.hacerUltimoEnLevantar(Captura::Quien::Cpu));
+    QVERIFY(t.hacerUltimoEnLevantar(Lado::Cpu));
     QVERIFY(t.cargar(otraMano()));
     // The selection in progress is part of the game as it was.
     t.juego().cartap2img_Click(1);
@@ -498,7 +498,7 @@ void TestPersistence::openCommandLoadsWithoutStartingATurn()
 {
     TestGame t(4);
     QVERIFY(t.valido());
-    QVERIFY(t.hacerUltimoEnLevantar(Captura::Quien::Humano));
+    QVERIFY(t.hacerUltimoEnLevantar(Lado::Humano));
     QVERIFY(t.cargar(otraMano()));
     t.juego().cartap2img_Click(0);
     t.juego().CheckMonton_Click(1);

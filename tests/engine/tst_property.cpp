@@ -165,7 +165,7 @@ QString TestProperty::jugarSesion(quint64 semilla, const Asientos &asientos)
     juego.iniciar();
     for (int movimientos = 0; humano.puedeJugar() && v.falta().isEmpty(); ++movimientos) {
         const GameState &e = juego.estado();
-        if (e.turno != Turno::Cpu || e.player2.count() - e.player1.count() > 1)
+        if (e.turno != Lado::Cpu || e.player2.count() - e.player1.count() > 1)
             v.falta(QStringLiteral("the human is to play out of turn"));
         const int antes = vista.actualizaciones();
         ++m_movimientos[humano.jugar()];

@@ -38,7 +38,7 @@ std::unique_ptr<TestGame> juegoSinLevantar()
     for (quint64 semilla = 1; semilla < 100; ++semilla) {
         auto t = std::make_unique<TestGame>(semilla);
         t->iniciar();
-        if (t->estado().ultimoEnLevantar == UltimoEnLevantar::nadie)
+        if (t->estado().ultimoEnLevantar == Lado::Nadie)
             return t;
     }
     return nullptr;
@@ -111,8 +111,7 @@ void TestScoring::biggerPileWinsTheHand()
         = antes == Antes::NadieLevanto ? juegoSinLevantar() : std::make_unique<TestGame>(1);
     QVERIFY(t && t->valido());
     if (antes == Antes::HumanoLevanto || antes == Antes::CpuLevanto)
-        QVERIFY(t->hacerUltimoEnLevantar(antes == Antes::HumanoLevanto ? Captura::Quien::Humano
-                                                                       : Captura::Quien::Cpu));
+        QVERIFY(t->hacerUltimoEnLevantar(antes == Antes::HumanoLevanto ? Lado::Humano : Lado::Cpu));
     QVERIFY(t->cargar(posicion));
     t->juego().montonimg_DragDrop(0);
 

@@ -66,7 +66,7 @@ void TestTurnFlow::eitherSideOpensAndTheCaptionNamesWhoPlays()
             QCOMPARE(t.estado().player1.count(), 2);
         }
         QCOMPARE(t.estado().player2.count(), 3);
-        QCOMPARE(t.estado().turno, Turno::Cpu);
+        QCOMPARE(t.estado().turno, Lado::Cpu);
     }
     QVERIFY(abreCpu > 0);
     QVERIFY(abreHumano > 0);

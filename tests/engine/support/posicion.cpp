@@ -179,7 +179,7 @@ QString Posicion::texto(const GameState &e)
                   .arg(e.jugadorHumano.nombre())
                   .arg(e.jugadorHumano.puntos());
     partes << QStringLiteral("turno %1 ultimo \"%2\"")
-                  .arg(static_cast<int>(e.turno))
+                  .arg(numeroDeLado(e.turno))
                   .arg(ultimo(e.ultimoEnLevantar));
     partes << QStringLiteral("marcas mesa %1 p1 %2 p2 %3 monton %4")
                   .arg(marcas(e.marcas.CheckMesa), marcas(e.marcas.Checkp1),
@@ -203,14 +203,14 @@ QStringList Posicion::textos(const CardList &lista)
     return l;
 }
 
-QString Posicion::ultimo(UltimoEnLevantar quien)
+QString Posicion::ultimo(Lado quien)
 {
     switch (quien) {
-    case UltimoEnLevantar::p1:
+    case Lado::Cpu:
         return QStringLiteral("p1");
-    case UltimoEnLevantar::p2:
+    case Lado::Humano:
         return QStringLiteral("p2");
-    case UltimoEnLevantar::nadie:
+    case Lado::Nadie:
         break;
     }
     return {};

@@ -70,7 +70,7 @@ struct Posicion
     static QList<int> numeros(const CardList &lista);
     // The entries as the saved-game file writes them, and the last lifter as "p1", "p2" or "".
     static QStringList textos(const CardList &lista);
-    static QString ultimo(UltimoEnLevantar quien);
+    static QString ultimo(Lado quien);
 
     // Everything of a game the player could tell apart, as one text to compare
     // two states with: the five lists in order, the dealt flags and count,

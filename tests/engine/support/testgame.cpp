@@ -28,15 +28,15 @@ bool TestGame::cargar(const Posicion &posicion)
         iniciar();
     const QString fichero = m_dir.ruta(QStringLiteral("posicion.dat"));
     const bool ok = SavedGameFile::save(fichero, posicion.partida()) && m_juego.CargarJuego(fichero)
-        && estado().turno == Turno::Cpu;
+        && estado().turno == Lado::Cpu;
     limpiar();
     return ok;
 }
 
-bool TestGame::hacerUltimoEnLevantar(Captura::Quien quien)
+bool TestGame::hacerUltimoEnLevantar(Lado quien)
 {
     Posicion p;
-    if (quien == Captura::Quien::Humano) {
+    if (quien == Lado::Humano) {
         // The human lifts oros(2) with oros(1); the CPU's espadas matches nothing.
         p.humano = { oros(1), copas(1) };
         p.cpu = { espadas(1) };
@@ -63,9 +63,7 @@ bool TestGame::hacerUltimoEnLevantar(Captura::Quien quien)
             return false;
         m_juego.montonimg_DragDrop(0);
     }
-    const UltimoEnLevantar esperado
-        = quien == Captura::Quien::Humano ? UltimoEnLevantar::p2 : UltimoEnLevantar::p1;
-    const bool ok = estado().ultimoEnLevantar == esperado && !m_juego.terminado();
+    const bool ok = estado().ultimoEnLevantar == quien && !m_juego.terminado();
     limpiar();
     return ok;
 }

@@ -47,7 +47,7 @@ public:
     bool cargar(const Posicion &posicion);
     // Plays a short position in which the given participant lifts last, so
     // that the next loaded position starts with that last lifter.
-    bool hacerUltimoEnLevantar(Captura::Quien quien);
+    bool hacerUltimoEnLevantar(Lado quien);
     // Forgets what the view, the dialogs and the event log recorded.
     void limpiar();
 

@@ -67,8 +67,8 @@ GameState enJuego()
     e.jugadorCpu.a_puntos(1);
     e.jugadorHumano.a_nombre(QStringLiteral("Tomas"));
     e.jugadorHumano.a_puntos(2);
-    e.turno = Turno::Cpu;
-    e.ultimoEnLevantar = UltimoEnLevantar::p2;
+    e.turno = Lado::Cpu;
+    e.ultimoEnLevantar = Lado::Humano;
     e.marcas.Checkp2[1] = true;
     e.marcas.CheckMonton[1] = true;
     FuzzCheck::require(e.faltaDeConsistencia().isEmpty());
