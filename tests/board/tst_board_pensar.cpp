@@ -8,8 +8,8 @@
 #include "posicion.h"
 #include "raton.h"
 
-#include <QElapsedTimer>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStatusBar>
 #include <QTest>
@@ -71,7 +71,6 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
     reloj.start();
     Raton::soltarEnFondo(f.tablero(), 0);
     // The human's card is down and the call is back; the CPU thinks on.
-    QVERIFY(reloj.elapsed() < 1000);
     QVERIFY(!f.ventana().juego().esperaAlJugador());
     QCOMPARE(f.estado().player1.count(), cpuAntes);
 
@@ -82,7 +81,7 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
     QTimer::singleShot(50, &f.ventana(), [&disparado] { disparado = true; });
     f.tablero().update();
     QTRY_VERIFY_WITH_TIMEOUT(disparado && pintadas.cuantas > 0, 1000);
-    QVERIFY(reloj.elapsed() < 1500);
+    QCOMPARE(f.estado().player1.count(), cpuAntes); // still thinking
 
     // A command that is no input event (a screen reader's action on a menu item)
     // finds the game busy too: the hint is not worked out from the CPU's turn.
@@ -94,7 +93,7 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
     QVERIFY(pista);
     const QString mensaje = f.ventana().statusBar()->currentMessage();
     pista->trigger();
-    QVERIFY(reloj.elapsed() < 1500);
+    QCOMPARE(f.estado().player1.count(), cpuAntes);
     QCOMPARE(f.ventana().statusBar()->currentMessage(), mensaje);
     for (const bool marca : f.estado().marcas.Checkp2)
         QVERIFY(!marca);
