@@ -63,7 +63,12 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     installEventFilter(m_teclado);
     m_animador = new AnimadorTablero(*m_tablero, m_cache, this);
     m_compases = new CompasesCpu(
-        *m_tablero, *m_animador, pausa, [this](const Marcas &marcas) { mostrarMarcas(marcas); },
+        *m_tablero, *m_animador, pausa,
+        [this](const Marcas &marcas) {
+            GameState mostrado = m_juego.estado();
+            mostrado.marcas = marcas;
+            mostrarMarcas(mostrado);
+        },
         this);
     m_seguimiento = new SeguimientoPartida(*this, *m_tablero);
     // Un-maximized, the window shows the board at scale 1.
@@ -263,12 +268,13 @@ void ZelboFrm::UpdateForm()
 
 void ZelboFrm::mostrarMarcas()
 {
-    mostrarMarcas(m_juego.estado().marcas);
+    mostrarMarcas(m_juego.estado());
 }
 
-// The state's marks, or those the CPU's beats add to them.
-void ZelboFrm::mostrarMarcas(const Marcas &m)
+// The marks of the state, or of a copy of it with those the CPU's beats add.
+void ZelboFrm::mostrarMarcas(const GameState &mostrado)
 {
+    const Marcas &m = mostrado.marcas;
     BoardWidget &t = *m_tablero;
     // Each box shows the mark of its place; both arrays have the same size.
     const auto mostrar = [](const auto &cajas, const auto &marcas) {
@@ -278,8 +284,6 @@ void ZelboFrm::mostrarMarcas(const Marcas &m)
     mostrar(t.Checkp2, m.Checkp2);
     mostrar(t.CheckMesa, m.CheckMesa);
     mostrar(t.CheckMonton, m.CheckMonton);
-    GameState mostrado = m_juego.estado();
-    mostrado.marcas = m;
     m_nombres->actualizar(mostrado);
 }
 

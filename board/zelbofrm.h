@@ -88,7 +88,7 @@ private:
     void conectarTablero();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
-    void mostrarMarcas(const Marcas &marcas);
+    void mostrarMarcas(const GameState &mostrado);
     void mostrarLista(const CardList &lista, auto &imagenes);
     void mostrarContadores(int cpu, int humano);
     QString rutaDe(CardId carta) const;
