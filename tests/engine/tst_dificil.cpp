@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "estimadorvictoria.h"
 #include "gamestate.h"
 #include "generadordificil.h"
 #include "jugadordificil.h"
+#include "jugadorexperto.h"
 #include "partidacompacta.h"
 #include "politicacontadora.h"
 #include "politicanormal.h"
@@ -78,7 +80,8 @@ GameState comoEstado(const PosicionCompacta &p)
         e.lamesa.append(entrada(p.mesa[i]));
     e.cartasRepartidas = p.repartidas;
     e.primerReparto = false;
-    e.ultimoEnLevantar = p.ultimo == kCpu ? UltimoEnLevantar::p1
+    e.ultimoEnLevantar = p.ultimo == kCpu
+        ? UltimoEnLevantar::p1
         : (p.ultimo == kHumano ? UltimoEnLevantar::p2 : UltimoEnLevantar::nadie);
     return e;
 }
@@ -304,8 +307,11 @@ void TestDificil::viewShowsOnlyWhatTheSeatSees()
 void TestDificil::hiddenCardsNeverChangeTheChoice()
 {
     // The same position with the opponent's hand and the deck dealt anew
-    // from the same unseen cards.
+    // from the same unseen cards: the same choice of Difícil and Experto, and
+    // the same chances to win.
     const JugadorDificil jugador;
+    const JugadorExperto experto(40);
+    const EstimadorVictoria estimador(40);
     GeneradorDificil azar(77);
     int comparadas = 0;
     recorrerPartidas(12, 3, [&](const PosicionCompacta &p) {
@@ -326,6 +332,13 @@ void TestDificil::hiddenCardsNeverChangeTheChoice()
                  jugador.elegir(VistaDificil::desdePosicion(otra, p.turno), semilla));
         QCOMPARE(jugador.elegir(comoEstado(p), p.turno, semilla),
                  jugador.elegir(comoEstado(otra), p.turno, semilla));
+        QCOMPARE(experto.elegir(comoEstado(p), p.turno, semilla),
+                 experto.elegir(comoEstado(otra), p.turno, semilla));
+        const Lado lado = p.turno == kCpu ? Lado::Cpu : Lado::Humano;
+        const ChancesDeGanar antes = estimador.estimar(comoEstado(p), lado);
+        const ChancesDeGanar despues = estimador.estimar(comoEstado(otra), lado);
+        QCOMPARE(antes.mano, despues.mano);
+        QCOMPARE(antes.partida, despues.partida);
         ++comparadas;
     });
     QVERIFY(comparadas > 300);
@@ -334,18 +347,26 @@ void TestDificil::hiddenCardsNeverChangeTheChoice()
 void TestDificil::choicesAreLegalFromBothSeats()
 {
     const JugadorDificil jugador;
+    const JugadorExperto experto(40);
     std::array<int, 2> porAsiento {};
     std::array<int, 4> porTipo {};
+    std::array<int, 4> porTipoExperto {};
     recorrerPartidas(60, 9, [&](const PosicionCompacta &p) {
         const GameState e = comoEstado(p);
-        const Jugada j = jugador.elegir(e, p.turno, static_cast<std::uint64_t>(porAsiento[0]));
-        if (!legalEnEstado(e, p.turno, j))
-            QFAIL(qPrintable(QStringLiteral("illegal move: kind %1, slot %2")
-                                 .arg(static_cast<int>(j.tipo))
-                                 .arg(j.carta)));
+        const auto semilla = static_cast<std::uint64_t>(porAsiento[0]);
+        const Jugada j = jugador.elegir(e, p.turno, semilla);
+        const Jugada x = experto.elegir(e, p.turno, semilla);
+        for (const Jugada &jugada : { j, x }) {
+            if (!legalEnEstado(e, p.turno, jugada))
+                QFAIL(qPrintable(QStringLiteral("illegal move: kind %1, slot %2")
+                                     .arg(static_cast<int>(jugada.tipo))
+                                     .arg(jugada.carta)));
+        }
         ++porAsiento[p.turno];
         ++porTipo[static_cast<std::size_t>(j.tipo)];
+        ++porTipoExperto[static_cast<std::size_t>(x.tipo)];
     });
+    QVERIFY(std::all_of(porTipoExperto.begin(), porTipoExperto.end(), [](int n) { return n > 0; }));
     QVERIFY(porAsiento[kCpu] > 1000 && porAsiento[kHumano] > 1000);
     // It plays every kind of move, not one kind that happens to be legal.
     QVERIFY(std::all_of(porTipo.begin(), porTipo.end(), [](int n) { return n > 0; }));
