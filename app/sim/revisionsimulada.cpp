@@ -4,6 +4,7 @@
 
 #include "reglascompactas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <set>
