@@ -53,11 +53,18 @@ MovimientoCompacto JugadorExperto::elegirCompacto(const VistaDificil &vista,
     if (vista.posicion.repartidas < PosicionCompacta::kCartas)
         return muestreado(vista, semilla);
     // Nothing is left to deal: the hidden cards are exactly the other hand,
-    // and any deal of them is the one true position.
+    // and any deal of them is the one true position. A hand the exact search
+    // wins against every defence is played that way; one it cannot win so is
+    // played out as Difícil would, for the mistakes a real opponent makes,
+    // which a search against perfect play would give up on.
     GeneradorDificil azar(semilla);
     const PosicionCompacta mundo = vista.determinizar(azar);
-    const BusquedaExacta busqueda(vista.yo(), utilidad(mundo, vista.yo()));
-    return busqueda.mejor(mundo).movimiento;
+    BusquedaExacta::Utilidad soloFin = utilidad(mundo, vista.yo());
+    soloFin.porCarta = 0.0;
+    const BusquedaExacta::Resultado r = BusquedaExacta(vista.yo(), soloFin).mejor(mundo);
+    if (r.valor >= soloFin.gana)
+        return r.movimiento;
+    return muestreado(vista, semilla);
 }
 
 MovimientoCompacto JugadorExperto::muestreado(const VistaDificil &vista,

@@ -16,8 +16,9 @@ struct GameState;
 // more deals of the cards it cannot see, and weighs each end of the hand by
 // the game it leaves rather than by the hand alone (a tie is worth more to a
 // seat that leads). Once every card is dealt it knows the other hand too,
-// and searches the rest of the hand exactly. Like Difícil, its draws come
-// from its own generator seeded from the view and the caller's seed.
+// and plays a hand the exact search wins against any defence that way.
+// Like Difícil, its draws come from its own generator seeded from the view
+// and the caller's seed.
 class JugadorExperto
 {
 public:
