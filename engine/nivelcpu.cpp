@@ -2,13 +2,22 @@
 
 #include "nivelcpu.h"
 
+#include "electorexperto.h"
 #include "electornormal.h"
 
 namespace NivelesCpu {
 
 QString clave(NivelCpu nivel)
 {
-    return nivel == NivelCpu::Dificil ? QStringLiteral("dificil") : QStringLiteral("normal");
+    switch (nivel) {
+    case NivelCpu::Dificil:
+        return QStringLiteral("dificil");
+    case NivelCpu::Experto:
+        return QStringLiteral("experto");
+    case NivelCpu::Normal:
+        break;
+    }
+    return QStringLiteral("normal");
 }
 
 std::optional<NivelCpu> deClave(const QString &clave)
@@ -17,6 +26,8 @@ std::optional<NivelCpu> deClave(const QString &clave)
         return NivelCpu::Normal;
     if (clave == QLatin1String("dificil"))
         return NivelCpu::Dificil;
+    if (clave == QLatin1String("experto"))
+        return NivelCpu::Experto;
     return std::nullopt;
 }
 
@@ -24,6 +35,8 @@ std::unique_ptr<ElectorJugada> crearElector(NivelCpu nivel, std::uint64_t semill
 {
     if (nivel == NivelCpu::Dificil)
         return std::make_unique<ElectorDificil>(semilla);
+    if (nivel == NivelCpu::Experto)
+        return std::make_unique<ElectorExperto>(semilla);
     return std::make_unique<ElectorNormal>();
 }
 

@@ -5,6 +5,7 @@
 // game saved and loaded with the window's own procedures. See --help.
 
 #include "opcionessim.h"
+#include "revisionsimulada.h"
 #include "simulacionerror.h"
 #include "simulador.h"
 #include "verificacionerror.h"
@@ -62,7 +63,7 @@ void escribirMano(std::string &linea, const ResultadoMano &m)
     std::fwrite(linea.data(), 1, linea.size(), stdout);
 }
 
-// " think_ms_p50=<x> think_ms_max=<y>" when a Difícil player was at the table.
+// " think_ms_p50=<x> think_ms_max=<y>" when a Difícil or Experto player was at the table.
 QString tiempos(const ResumenSimulacion &r)
 {
     if (!r.conDificil)
@@ -88,12 +89,21 @@ void simular(const OpcionesSim &o, Simulador &simulador, QTextStream &out)
         verificador.emplace(o.semilla);
     QElapsedTimer reloj;
     reloj.start();
+    std::optional<RevisionSimulada> revision;
+    if (o.revisar) {
+        revision.emplace();
+        simulador.setOyente(&*revision);
+    }
     std::string linea;
-    const auto alTerminarMano = [&linea](const ResultadoMano &m) { escribirMano(linea, m); };
+    Simulador::AlTerminarMano alTerminarMano;
+    if (!revision)
+        alTerminarMano = [&linea](const ResultadoMano &m) { escribirMano(linea, m); };
     out.flush();
     const ResumenSimulacion r
         = simulador.jugar(o.partidas, alTerminarMano, verificador ? &*verificador : nullptr);
     std::fflush(stdout);
+    if (revision)
+        out << revision->resumen();
     out << QStringLiteral("games=%1 hands=%2 cpu_games=%3 human_games=%4 seconds=%5%6\n")
                .arg(r.partidas)
                .arg(r.manos)

@@ -16,6 +16,7 @@ constexpr QLatin1String kSave("save");
 constexpr QLatin1String kLoad("load");
 constexpr QLatin1String kCpu("cpu");
 constexpr QLatin1String kHuman("human");
+constexpr QLatin1String kReview("review");
 
 const char *const kDescripcion
     = "Plays the real game of Zelbo without a window: the CPU against a player that makes\n"
@@ -32,12 +33,27 @@ const char *const kDescripcion
       "      checked: moves=<m> deals=<d> hands=<H>\n"
       "    On a fault it prints the seed, the game, the hand within that game and the\n"
       "    move within that hand, and exits with status 3.\n"
-      "    --cpu normal|dificil sets the CPU's level (default normal); --human\n"
-      "    random|normal|dificil the player in the human's seat (default random: random\n"
-      "    legal moves; a level plays that seat by the CPU's rules of that level). With a\n"
-      "    Difícil player at the table the summary line ends with\n"
+      "    --cpu normal|dificil|experto sets the CPU's level (default normal); --human\n"
+      "    random|normal|dificil|experto the player in the human's seat (default random:\n"
+      "    random legal moves; a level plays that seat by the CPU's rules of that level).\n"
+      "    With a Difícil or Experto player at the table the summary line ends with\n"
       "      think_ms_p50=<x> think_ms_max=<y>\n"
-      "    (the Difícil player's processor time per choice, in milliseconds).\n"
+      "    (that player's processor time per choice, in milliseconds).\n"
+      "\n"
+      "  zelbo-sim --review [--games N] [--seed S] [--cpu LEVEL] [--human PLAYER]\n"
+      "    Plays the games as above and reviews every move of the human's seat instead of\n"
+      "    printing the hands: for each,\n"
+      "      move <game> <hand> <n>: before=<p> after=<q> loss=<l>\n"
+      "    (that seat's chance to win the game before and after the move, in percent, as\n"
+      "    the seat could judge it; loss = the points it lost against the best move, by a\n"
+      "    second judge on other deals and four times as many). Then, for each tenth of\n"
+      "    the scale that holds positions before a move,\n"
+      "      calibration <lo>-<hi>: positions=<n> games=<g> mean_estimate=<p> won=<q>\n"
+      "    (won = the share of those positions whose game the seat won), then\n"
+      "      brier=<b> brier_constant=<c>\n"
+      "    (of the chances, and of a constant guess of the seat's share of games won),\n"
+      "      mean_loss=<x>\n"
+      "    and the summary line last.\n"
       "\n"
       "  zelbo-sim [--seed S] --moves K --save FILE\n"
       "    Plays the human's first K moves of a new game (a card laid, a lift or a pile\n"
@@ -84,6 +100,9 @@ void OpcionesSim::preparar(QCommandLineParser &parser)
                                       "from the clock). With --load, the seed of the fresh game."),
                        QStringLiteral("S") });
     parser.addOption({ kCheck, QStringLiteral("Verifies every move of the games played.") });
+    parser.addOption({ kReview,
+                       QStringLiteral("Reviews every move of the human's seat instead of "
+                                      "printing the hands.") });
     parser.addOption({ kMoves,
                        QStringLiteral("Number of the human's moves to play before --save "
                                       "(0 saves right after the first deal)."),
@@ -92,11 +111,13 @@ void OpcionesSim::preparar(QCommandLineParser &parser)
                        QStringLiteral("FILE") });
     parser.addOption(
         { kLoad, QStringLiteral("Loads the saved game in FILE."), QStringLiteral("FILE") });
-    parser.addOption({ kCpu, QStringLiteral("The CPU's level: normal (default) or dificil."),
+    parser.addOption({ kCpu,
+                       QStringLiteral("The CPU's level: normal (default), dificil or experto."),
                        QStringLiteral("LEVEL") });
     parser.addOption(
         { kHuman,
-          QStringLiteral("The player in the human's seat: random (default), normal or dificil."),
+          QStringLiteral(
+              "The player in the human's seat: random (default), normal, dificil or experto."),
           QStringLiteral("PLAYER") });
 }
 
@@ -136,11 +157,12 @@ QString OpcionesSim::leerNumeros(const QCommandLineParser &parser, OpcionesSim &
 QString OpcionesSim::leerModo(const QCommandLineParser &parser, OpcionesSim &o)
 {
     o.verificar = parser.isSet(kCheck);
+    o.revisar = parser.isSet(kReview);
     const bool movimientos = parser.isSet(kMoves);
     const bool conFichero = parser.isSet(kLoad) || parser.isSet(kSave) || movimientos;
-    if (conFichero && (parser.isSet(kGames) || o.verificar))
-        return QStringLiteral("--games and --check play whole games; they do not go with "
-                              "--moves, --save or --load");
+    if (conFichero && (parser.isSet(kGames) || o.verificar || o.revisar))
+        return QStringLiteral("--games, --check and --review play whole games; they do not go "
+                              "with --moves, --save or --load");
     if (movimientos && parser.isSet(kLoad))
         return QStringLiteral("--moves plays a new game; it does not go with --load");
     if (movimientos && !parser.isSet(kSave))
@@ -163,13 +185,13 @@ QString OpcionesSim::leerJugadores(const QCommandLineParser &parser, OpcionesSim
     if (parser.isSet(kCpu)) {
         const std::optional<NivelCpu> nivel = NivelesCpu::deClave(parser.value(kCpu));
         if (!nivel)
-            return QStringLiteral("--cpu needs normal or dificil");
+            return QStringLiteral("--cpu needs normal, dificil or experto");
         o.jugadores.cpu = *nivel;
     }
     if (parser.isSet(kHuman) && parser.value(kHuman) != QLatin1String("random")) {
         o.jugadores.humano = NivelesCpu::deClave(parser.value(kHuman));
         if (!o.jugadores.humano)
-            return QStringLiteral("--human needs random, normal or dificil");
+            return QStringLiteral("--human needs random, normal, dificil or experto");
     }
     return {};
 }

@@ -24,6 +24,7 @@ public:
     int partidas = 1;
     std::uint64_t semilla = 0;
     bool verificar = false;
+    bool revisar = false;
     int movimientos = 0;
     QString cargar;
     QString guardar;

@@ -43,6 +43,8 @@ public:
     bool puedeJugar() const;
     // Plays one move and says which; call only when puedeJugar().
     Movimiento jugar();
+    // The move jugar() played last.
+    const Jugada &ultimaJugada() const { return m_jugada; }
 
     // The moves the card in the given hand slot allows.
     static Movimientos legales(const GameState &estado, int slot);

@@ -4,10 +4,13 @@
 #                  line has its documented form and adds up (40 cards a hand, 3 games)
 #   bad_arguments  each bad command line exits with status 2, a one-line error and no file
 #   help           --help exits 0 and names every option
+#   review         --review prints one line per move of the human's seat, in order of game,
+#                  hand and move, then the calibration lines, the Brier scores and the mean
+#                  loss, each in its documented form, and the summary last
 #   levels         --cpu normal --human random is the default; --human normal plays other
-#                  games of the same form, checked, with no think times; Difícil in either
-#                  seat plays checked games of the same form, the same for the same seed,
-#                  with think times
+#                  games of the same form, checked, with no think times; Difícil and Experto
+#                  in either seat play checked games of the same form, the same for the same
+#                  seed, with think times
 #   recorded       --games 2 --seed 7 prints what RECORDED holds, seconds aside. That
 #                  file was recorded from a run; it changes, and must be recorded again,
 #                  whenever the card order, the draw, the CPU's rule or the random
@@ -134,7 +137,8 @@ function(check_levels)
     endif()
     run_sim(default --games 3 --seed 5)
     set(think " think_ms_p50=[0-9]+\\.[0-9][0-9][0-9] think_ms_max=[0-9]+\\.[0-9][0-9][0-9]\n")
-    foreach(seats "--cpu;dificil;--human;random" "--cpu;normal;--human;dificil")
+    foreach(seats "--cpu;dificil;--human;random" "--cpu;normal;--human;dificil"
+                  "--cpu;experto;--human;random" "--cpu;dificil;--human;experto")
         run_sim(first --games 3 --seed 5 ${seats} --check)
         run_sim(again --games 3 --seed 5 ${seats} --check)
         if(NOT first MATCHES "${think}")
@@ -155,12 +159,80 @@ endfunction()
 
 function(check_help)
     run_sim(out --help)
-    foreach(option --games --seed --check --moves --save --load --cpu --human --help)
+    foreach(option --games --seed --check --review --moves --save --load --cpu --human --help)
         string(FIND "${out}" "${option}" at)
         if(at EQUAL -1)
             message(FATAL_ERROR "--help does not name ${option}:\n${out}")
         endif()
     endforeach()
+endfunction()
+
+# Whether a move line follows the previous one: the next move of the same hand,
+# the first of the next hand, or the first of the next game.
+function(check_move_order line previous)
+    if(NOT line MATCHES "^move ([0-9]+) ([0-9]+) ([0-9]+): before=([0-9]+)\\.[0-9] after=([0-9]+)\\.[0-9] loss=([0-9]+)\\.[0-9]$")
+        message(FATAL_ERROR "bad move line: '${line}'")
+    endif()
+    set(g ${CMAKE_MATCH_1})
+    set(h ${CMAKE_MATCH_2})
+    set(n ${CMAKE_MATCH_3})
+    foreach(percent ${CMAKE_MATCH_4} ${CMAKE_MATCH_5} ${CMAKE_MATCH_6})
+        if(percent GREATER 100)
+            message(FATAL_ERROR "a chance past 100: '${line}'")
+        endif()
+    endforeach()
+    string(REPLACE " " ";" before "${previous}")
+    list(GET before 0 pg)
+    list(GET before 1 ph)
+    list(GET before 2 pn)
+    math(EXPR ng "${pg} + 1")
+    math(EXPR nh "${ph} + 1")
+    math(EXPR nn "${pn} + 1")
+    if(NOT ((g EQUAL pg AND h EQUAL ph AND n EQUAL nn) OR (g EQUAL pg AND h EQUAL nh AND n EQUAL 1)
+            OR (g EQUAL ng AND h EQUAL 1 AND n EQUAL 1)))
+        message(FATAL_ERROR "move line out of order after '${previous}': '${line}'")
+    endif()
+    set(where "${g} ${h} ${n}" PARENT_SCOPE)
+endfunction()
+
+function(check_review)
+    run_sim(out --review --games 2 --seed 5 --cpu dificil)
+    string(REGEX REPLACE "\n$" "" out "${out}")
+    string(REPLACE "\n" ";" lines "${out}")
+    list(POP_BACK lines summary mean brier)
+    if(NOT summary MATCHES "^games=2 hands=[0-9]+ cpu_games=[0-9]+ human_games=[0-9]+ seconds=\\* think_ms")
+        message(FATAL_ERROR "bad summary line: '${summary}'")
+    endif()
+    if(NOT mean MATCHES "^mean_loss=[0-9]+\\.[0-9][0-9]$")
+        message(FATAL_ERROR "bad mean loss line: '${mean}'")
+    endif()
+    if(NOT brier MATCHES "^brier=0\\.[0-9][0-9][0-9][0-9] brier_constant=0\\.[0-9][0-9][0-9][0-9]$")
+        message(FATAL_ERROR "bad Brier line: '${brier}'")
+    endif()
+    set(where "1 0 0")
+    set(moves 0)
+    set(positions 0)
+    set(lowest -10)
+    foreach(line IN LISTS lines)
+        if(line MATCHES "^calibration ([0-9]+)-([0-9]+): positions=([0-9]+) games=([1-2]) mean_estimate=([0-9]+)\\.[0-9] won=([0-9]+)\\.[0-9]$")
+            math(EXPR next "${lowest} + 10")
+            math(EXPR high "${CMAKE_MATCH_1} + 10")
+            if(CMAKE_MATCH_1 LESS next OR NOT CMAKE_MATCH_2 EQUAL high
+               OR CMAKE_MATCH_5 LESS CMAKE_MATCH_1 OR CMAKE_MATCH_5 GREATER CMAKE_MATCH_2)
+                message(FATAL_ERROR "bad or unordered calibration line: '${line}'")
+            endif()
+            set(lowest ${CMAKE_MATCH_1})
+            math(EXPR positions "${positions} + ${CMAKE_MATCH_3}")
+        elseif(lowest EQUAL -10)
+            check_move_order("${line}" "${where}")
+            math(EXPR moves "${moves} + 1")
+        else()
+            message(FATAL_ERROR "a line among the calibration lines: '${line}'")
+        endif()
+    endforeach()
+    if(NOT where MATCHES "^2 " OR moves LESS 40 OR NOT positions EQUAL moves)
+        message(FATAL_ERROR "${moves} moves up to '${where}', ${positions} positions calibrated")
+    endif()
 endfunction()
 
 # A copy of the program beside its card set: the run must leave that folder as it was.
@@ -345,7 +417,7 @@ elseif(MODE STREQUAL "recorded")
     if(NOT output STREQUAL expected)
         message(FATAL_ERROR "differs from ${RECORDED}:\n${output}")
     endif()
-elseif(MODE MATCHES "^(bad_arguments|help|levels|preferences_untouched|save_load|resave|damaged|first_deal|check)$")
+elseif(MODE MATCHES "^(bad_arguments|help|review|levels|preferences_untouched|save_load|resave|damaged|first_deal|check)$")
     cmake_language(CALL check_${MODE})
 else()
     message(FATAL_ERROR "unknown MODE '${MODE}'")

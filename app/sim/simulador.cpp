@@ -3,6 +3,7 @@
 #include "simulador.h"
 
 #include "juegosinventana.h"
+#include "oyentedelhumano.h"
 #include "randomhuman.h"
 #include "simulacionerror.h"
 #include "verificador.h"
@@ -40,6 +41,7 @@ struct Simulador::Escucha
     const int partidas;
     const AlTerminarMano &alTerminarMano;
     Verificador *verificador;
+    OyenteDelHumano *oyente;
     ResumenSimulacion resumen;
 };
 
@@ -48,14 +50,14 @@ Simulador::Simulador(QString programDir, std::uint64_t semilla, const JugadoresS
     , m_azarJuego(semilla)
     , m_azarHumano(semilla ^ kMezclaHumano)
 {
-    // The Difícil players draw from seeds of their own, one per seat, so that
-    // two of them at one table do not think alike.
+    // The Difícil and Experto players draw from seeds of their own, one per
+    // seat, so that two of them at one table do not think alike.
     if (jugadores.cpu != NivelCpu::Normal)
         m_electorCpu = crear(jugadores.cpu, semilla ^ kMezclaDificilCpu);
     if (jugadores.humano)
         m_electorHumano = crear(*jugadores.humano, semilla ^ kMezclaDificilHumano);
-    m_dificilCpu = jugadores.cpu == NivelCpu::Dificil;
-    m_dificilHumano = jugadores.humano == NivelCpu::Dificil;
+    m_dificilCpu = jugadores.cpu != NivelCpu::Normal;
+    m_dificilHumano = jugadores.humano && *jugadores.humano != NivelCpu::Normal;
 }
 
 std::unique_ptr<ElectorCronometrado> Simulador::crear(NivelCpu nivel, std::uint64_t semilla)
@@ -74,7 +76,7 @@ void Simulador::sentar(ZelboGame &juego, RandomHuman &humano)
 void Simulador::anotarTiempos(ResumenSimulacion &resumen)
 {
     resumen.conDificil = m_dificilCpu || m_dificilHumano;
-    // Only the Difícil player's choices are reported; a Normal seat's are dropped.
+    // Only the sampling players' choices are reported; a Normal seat's are dropped.
     const std::pair<ElectorCronometrado *, bool> asientos[]
         = { { m_electorCpu.get(), m_dificilCpu }, { m_electorHumano.get(), m_dificilHumano } };
     for (const auto &[elector, dificil] : asientos) {
@@ -90,7 +92,7 @@ ResumenSimulacion Simulador::jugar(int partidas, const AlTerminarMano &alTermina
                                    Verificador *verificador)
 {
     JuegoSinVentana sesion(m_programDir, m_azarJuego);
-    Escucha escucha { sesion, partidas, alTerminarMano, verificador, {} };
+    Escucha escucha { sesion, partidas, alTerminarMano, verificador, m_oyente, {} };
     escuchar(escucha);
     RandomHuman humano(sesion.juego(), m_azarHumano);
     sentar(sesion.juego(), humano);
@@ -111,6 +113,8 @@ void Simulador::escuchar(Escucha &e)
         if (e.verificador)
             e.verificador->alContar(estado, r.cpu, r.humano);
         ++e.resumen.manos;
+        if (e.oyente)
+            e.oyente->alTerminarMano();
         // After the table was collected; what is left there nobody lifted.
         if (e.alTerminarMano)
             e.alTerminarMano(ResultadoMano { e.resumen.manos, r.cpu, r.humano,
@@ -124,6 +128,8 @@ void Simulador::escuchar(Escucha &e)
             ++e.resumen.partidasHumano;
         if (e.verificador)
             e.verificador->alTerminarPartida();
+        if (e.oyente)
+            e.oyente->alTerminarPartida(estado.jugadorHumano.puntos() > estado.jugadorCpu.puntos());
     });
     e.sesion.dialogos().setAlPreguntar(
         [&e](const QString &) { return e.resumen.partidas < e.partidas; });
@@ -138,7 +144,12 @@ void Simulador::jugarHastaElFinal(Escucha &e, RandomHuman &humano)
     while (humano.puedeJugar()) {
         if (e.verificador)
             e.verificador->antesDelHumano();
+        if (e.oyente)
+            e.oyente->antesDeJugar(
+                VistaDificil::desdeEstado(e.sesion.juego().estado(), Lado::Humano));
         e.sesion.jugar(humano);
+        if (e.oyente)
+            e.oyente->trasJugar(humano.ultimaJugada());
         if (e.verificador)
             e.verificador->comprobar();
     }

@@ -14,6 +14,7 @@
 #include <vector>
 
 class JuegoSinVentana;
+class OyenteDelHumano;
 class ZelboGame;
 class RandomHuman;
 class Verificador;
@@ -36,8 +37,8 @@ struct ResumenSimulacion
     int manos = 0;
     int partidasCpu = 0;
     int partidasHumano = 0;
-    // Whether a Difícil player sat at the table, and how long each of its
-    // choices took in this run, in milliseconds.
+    // Whether a Difícil or Experto player sat at the table, and how long each
+    // of its choices took in this run, in milliseconds.
     bool conDificil = false;
     std::vector<double> pensarMs;
 };
@@ -66,6 +67,9 @@ public:
     // call goes on with the same random sources. Throws SimulacionError.
     ResumenSimulacion jugar(int partidas, const AlTerminarMano &alTerminarMano = {},
                             Verificador *verificador = nullptr);
+    // From now on the human seat's moves, hands and games are told to oyente
+    // (which must outlive the runs), or to nobody.
+    void setOyente(OyenteDelHumano *oyente) { m_oyente = oyente; }
 
     // Plays the human's first moves of a new game, each with the CPU's turn
     // after it, hands and games going on as usual, then saves the game with
@@ -95,4 +99,5 @@ private:
     std::unique_ptr<ElectorCronometrado> m_electorHumano;
     bool m_dificilCpu = false;
     bool m_dificilHumano = false;
+    OyenteDelHumano *m_oyente = nullptr;
 };

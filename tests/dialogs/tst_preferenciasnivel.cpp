@@ -147,7 +147,7 @@ void TestPreferenciasNivel::juegoTabShowsTheStoredLevel_data()
                             << "Normal";
     QTest::newRow("dificil") << "dificil"
                              << "Difícil";
-    QTest::newRow("an unknown word") << "experto"
+    QTest::newRow("an unknown word") << "maestro"
                                      << "Normal";
 }
 

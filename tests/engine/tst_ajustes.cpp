@@ -119,7 +119,7 @@ void TestAjustes::anUnknownStoredValueFallsBack_data()
     QTest::addColumn<VelocidadCpu>("velocidad");
     QTest::addColumn<bool>("animaciones");
     QTest::newRow("words of no setting")
-        << QByteArray("[cpu]\nnivel=experto\nvelocidad=turbo\n[tablero]\nanimaciones=quizas\n")
+        << QByteArray("[cpu]\nnivel=maestro\nvelocidad=turbo\n[tablero]\nanimaciones=quizas\n")
         << NivelCpu::Normal << VelocidadCpu::Normal << true;
     QTest::newRow("words in another case") << QByteArray("[cpu]\nnivel=Dificil\nvelocidad=LENTA\n")
                                            << NivelCpu::Normal << VelocidadCpu::Normal << true;

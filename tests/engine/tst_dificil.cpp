@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "estimadorvictoria.h"
 #include "gamestate.h"
 #include "generadordificil.h"
 #include "jugadordificil.h"
+#include "jugadorexperto.h"
 #include "partidacompacta.h"
 #include "politicacontadora.h"
 #include "politicanormal.h"
@@ -301,8 +303,11 @@ void TestDificil::viewShowsOnlyWhatTheSeatSees()
 void TestDificil::hiddenCardsNeverChangeTheChoice()
 {
     // The same position with the opponent's hand and the deck dealt anew
-    // from the same unseen cards.
+    // from the same unseen cards: the same choice of Difícil and Experto, and
+    // the same chances to win.
     const JugadorDificil jugador;
+    const JugadorExperto experto(40);
+    const EstimadorVictoria estimador(40);
     GeneradorDificil azar(77);
     int comparadas = 0;
     recorrerPartidas(12, 3, [&](const PosicionCompacta &p) {
@@ -323,6 +328,12 @@ void TestDificil::hiddenCardsNeverChangeTheChoice()
                  jugador.elegir(VistaDificil::desdePosicion(otra, p.turno), semilla));
         QCOMPARE(jugador.elegir(comoEstado(p), p.turno, semilla),
                  jugador.elegir(comoEstado(otra), p.turno, semilla));
+        QCOMPARE(experto.elegir(comoEstado(p), p.turno, semilla),
+                 experto.elegir(comoEstado(otra), p.turno, semilla));
+        const ChancesDeGanar antes = estimador.estimar(comoEstado(p), p.turno);
+        const ChancesDeGanar despues = estimador.estimar(comoEstado(otra), p.turno);
+        QCOMPARE(antes.mano, despues.mano);
+        QCOMPARE(antes.partida, despues.partida);
         ++comparadas;
     });
     QVERIFY(comparadas > 300);
@@ -331,18 +342,26 @@ void TestDificil::hiddenCardsNeverChangeTheChoice()
 void TestDificil::choicesAreLegalFromBothSeats()
 {
     const JugadorDificil jugador;
+    const JugadorExperto experto(40);
     PorLado<int> porLado {};
     std::array<int, 4> porTipo {};
+    std::array<int, 4> porTipoExperto {};
     recorrerPartidas(60, 9, [&](const PosicionCompacta &p) {
         const GameState e = comoEstado(p);
-        const Jugada j = jugador.elegir(e, p.turno, static_cast<std::uint64_t>(porLado[Lado::Cpu]));
-        if (!legalEnEstado(e, p.turno, j))
-            QFAIL(qPrintable(QStringLiteral("illegal move: kind %1, slot %2")
-                                 .arg(static_cast<int>(j.tipo))
-                                 .arg(j.carta)));
+        const auto semilla = static_cast<std::uint64_t>(porLado[Lado::Cpu]);
+        const Jugada j = jugador.elegir(e, p.turno, semilla);
+        const Jugada x = experto.elegir(e, p.turno, semilla);
+        for (const Jugada &jugada : { j, x }) {
+            if (!legalEnEstado(e, p.turno, jugada))
+                QFAIL(qPrintable(QStringLiteral("illegal move: kind %1, slot %2")
+                                     .arg(static_cast<int>(jugada.tipo))
+                                     .arg(jugada.carta)));
+        }
         ++porLado[p.turno];
         ++porTipo[static_cast<std::size_t>(j.tipo)];
+        ++porTipoExperto[static_cast<std::size_t>(x.tipo)];
     });
+    QVERIFY(std::all_of(porTipoExperto.begin(), porTipoExperto.end(), [](int n) { return n > 0; }));
     QVERIFY(porLado[Lado::Cpu] > 1000 && porLado[Lado::Humano] > 1000);
     // It plays every kind of move, not one kind that happens to be legal.
     QVERIFY(std::all_of(porTipo.begin(), porTipo.end(), [](int n) { return n > 0; }));

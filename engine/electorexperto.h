@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "electorjugada.h"
+#include "jugadorexperto.h"
+
+#include <cstdint>
+
+// The Experto level as a chooser of the game, for either side, seeded as the
+// Difícil level is: from what the side sees and a seed of its own, never from
+// the generator that deals.
+class ElectorExperto : public ElectorJugada
+{
+public:
+    static constexpr std::uint64_t kSemilla = 0x5A454C424F455850ULL;
+
+    explicit ElectorExperto(std::uint64_t semilla = kSemilla,
+                            int muestras = JugadorExperto::kMuestras);
+
+    Jugada elegir(const GameState &estado, Lado lado) override;
+
+private:
+    JugadorExperto m_jugador;
+    std::uint64_t m_semilla;
+};

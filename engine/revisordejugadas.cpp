@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "revisordejugadas.h"
+
+#include "reglascompactas.h"
+
+#include <vector>
+
+namespace {
+
+// Moves of one kind with cards of one palo, lifting the same places, play alike.
+bool igual(const PosicionCompacta &p, Lado lado, const MovimientoCompacto &a,
+           const MovimientoCompacto &b)
+{
+    const auto &mano = p.mano[lado];
+    return a.tipo == b.tipo && a.mesa == b.mesa && p.palo[mano[a.carta]] == p.palo[mano[b.carta]];
+}
+
+} // namespace
+
+RevisorDeJugadas::RevisorDeJugadas(int muestras)
+    : m_estimador(muestras)
+    , m_juez(muestras * kVecesMasMuestras, kSemillaJuez)
+{
+}
+
+RevisionJugada RevisorDeJugadas::revisar(const VistaDificil &vista,
+                                         const MovimientoCompacto &jugada) const
+{
+    const Lado yo = vista.yo();
+    RevisionJugada r;
+    r.lado = yo;
+    r.jugada = jugada.comoJugada();
+    r.antes = 100.0 * m_estimador.estimar(vista).partida[yo];
+    r.despues = 100.0 * m_estimador.estimarTras(vista, jugada).partida[yo];
+
+    std::vector<MovimientoCompacto> candidatos = ReglasCompactas::movimientos(
+        vista.posicion, yo, ReglasCompactas::Alcance::Representativas);
+    std::size_t hecha = candidatos.size();
+    for (std::size_t i = 0; i < candidatos.size(); ++i) {
+        if (igual(vista.posicion, yo, candidatos[i], jugada))
+            hecha = i;
+    }
+    if (hecha == candidatos.size())
+        candidatos.push_back(jugada);
+    const std::vector<double> valores = m_juez.compararMovimientos(vista, candidatos);
+    std::size_t mejor = hecha;
+    for (std::size_t i = 0; i < valores.size(); ++i) {
+        if (valores[i] > valores[mejor])
+            mejor = i;
+    }
+    r.perdida = 100.0 * (valores[mejor] - valores[hecha]);
+    if (mejor != hecha)
+        r.mejor = candidatos[mejor].comoJugada();
+    r.clase = RevisionJugada::clasificar(r.perdida);
+    return r;
+}
+
+RevisionJugada RevisorDeJugadas::revisar(const GameState &estado, Lado lado,
+                                         const Jugada &jugada) const
+{
+    const std::optional<MovimientoCompacto> m = ReglasCompactas::compacto(jugada);
+    return revisar(VistaDificil::desdeEstado(estado, lado), m.value_or(MovimientoCompacto {}));
+}

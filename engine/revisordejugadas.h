@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "estimadorvictoria.h"
+#include "lado.h"
+#include "revisionjugada.h"
+
+#include <cstdint>
+
+struct GameState;
+
+// Reviews one move from what its mover could see. The chance before and
+// after comes from the estimator a player is shown; the loss from a second
+// judge of its own, on other deals and several times as many, which plays
+// every move worth comparing and the move made on the same deals, so that a
+// move is not judged by the luck of the draws that chose it.
+class RevisorDeJugadas
+{
+public:
+    static constexpr int kVecesMasMuestras = 4;
+    static constexpr std::uint64_t kSemillaJuez = 0x5A454C424F4A555AULL;
+
+    explicit RevisorDeJugadas(int muestras = EstimadorVictoria::kMuestras);
+
+    // The move must be legal for the side to move in the view.
+    RevisionJugada revisar(const VistaDificil &vista, const MovimientoCompacto &jugada) const;
+    RevisionJugada revisar(const GameState &estado, Lado lado, const Jugada &jugada) const;
+
+private:
+    EstimadorVictoria m_estimador;
+    EstimadorVictoria m_juez;
+};
