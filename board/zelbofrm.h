@@ -96,6 +96,7 @@ private:
     void abrirOpciones();
     void abrirAcercaDe();
     void abrirEstadisticas();
+    void abrirRevision(QWidget *sobre);
 
     QString m_programDir;
     DialogService &m_dialogos;
