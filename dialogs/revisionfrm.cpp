@@ -8,7 +8,6 @@
 #include "textosrevision.h"
 
 #include <QClipboard>
-#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -92,18 +91,20 @@ QLayout *RevisionFrm::crearProgreso()
 
 QLayout *RevisionFrm::crearBotones()
 {
-    auto *botones = new QDialogButtonBox(QDialogButtonBox::Close);
     auto *copiar = new QPushButton(tr("C&opiar"));
     copiar->setObjectName(QStringLiteral("copiar"));
     copiar->setAccessibleName(tr("Copiar la revisión"));
-    botones->addButton(copiar, QDialogButtonBox::ActionRole);
-    QPushButton *cerrar = botones->button(QDialogButtonBox::Close);
-    cerrar->setText(tr("Ce&rrar"));
+    copiar->setAutoDefault(false);
+    auto *cerrar = new QPushButton(tr("Ce&rrar"));
+    cerrar->setObjectName(QStringLiteral("cerrar"));
     cerrar->setAccessibleName(tr("Cerrar"));
+    cerrar->setAutoDefault(false);
     connect(copiar, &QPushButton::clicked, this, &RevisionFrm::copiar);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(cerrar, &QPushButton::clicked, this, &QDialog::reject);
     auto *fila = new QHBoxLayout;
-    fila->addWidget(botones);
+    fila->addStretch();
+    fila->addWidget(copiar);
+    fila->addWidget(cerrar);
     return fila;
 }
 
