@@ -10,7 +10,15 @@
 
 namespace {
 
-constexpr int kMargen = 8;
+constexpr int kMargen = 10;
+// Room on the left for the scale's words, clear of the line.
+constexpr int kEscala = 44;
+
+// Where a chance stands in a chart this high.
+double alturaDe(double chance, int alto)
+{
+    return kMargen + (alto - 2.0 * kMargen) * (100.0 - std::clamp(chance, 0.0, 100.0)) / 100.0;
+}
 
 QString porcentaje(double x)
 {
@@ -37,12 +45,10 @@ void GraficoChance::setChances(const QList<double> &chances)
 
 QPointF GraficoChance::punto(int indice) const
 {
-    const double ancho = width() - 2.0 * kMargen;
-    const double alto = height() - 2.0 * kMargen;
+    const double ancho = width() - kEscala - kMargen;
     const double paso
         = m_chances.size() > 1 ? ancho / static_cast<double>(m_chances.size() - 1) : 0.0;
-    const double chance = std::clamp(m_chances.value(indice), 0.0, 100.0);
-    return { kMargen + indice * paso, kMargen + alto * (100.0 - chance) / 100.0 };
+    return { kEscala + indice * paso, alturaDe(m_chances.value(indice), height()) };
 }
 
 QSize GraficoChance::sizeHint() const
@@ -67,12 +73,16 @@ void GraficoChance::paintEvent(QPaintEvent *)
         return;
     }
     pintor.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DashLine));
-    pintor.drawLine(kMargen, height() / 2, width() - kMargen, height() / 2);
+    pintor.drawLine(kEscala, height() / 2, width() - kMargen, height() / 2);
     pintor.setPen(palette().color(QPalette::PlaceholderText));
-    pintor.drawText(rect().adjusted(kMargen + 2, kMargen, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                    porcentaje(100));
-    pintor.drawText(rect().adjusted(kMargen + 2, 0, 0, -kMargen), Qt::AlignLeft | Qt::AlignBottom,
-                    porcentaje(0));
+    const auto rotulo = [&pintor, this](double chance) {
+        const int alto = fontMetrics().height();
+        const QRect caja(0, qRound(alturaDe(chance, height())) - alto / 2, kEscala - 6, alto);
+        pintor.drawText(caja, Qt::AlignRight | Qt::AlignVCenter, porcentaje(chance));
+    };
+    rotulo(100);
+    rotulo(50);
+    rotulo(0);
     pintor.setRenderHint(QPainter::Antialiasing);
     QPainterPath linea(punto(0));
     for (int i = 1; i < m_chances.size(); ++i)

@@ -15,6 +15,12 @@ QString numero(double x, int decimales)
     return QLocale(QLocale::Spanish, QLocale::Spain).toString(x, 'f', decimales);
 }
 
+// "62 %", never broken between the number and its sign.
+QString porcentaje(double x)
+{
+    return numero(x, 0) + QChar(0x00A0) + QLatin1Char('%');
+}
+
 QString frase(const GameState &antes, Lado lado, const Jugada &jugada)
 {
     return lado == Lado::Cpu ? FraseJugada::cpu(antes, jugada) : FraseJugada::humano(antes, jugada);
@@ -53,9 +59,9 @@ QString TextosRevision::clase(ClaseJugada clase)
 
 QString TextosRevision::fila(const JugadaAnotada &jugada, const RevisionJugada &r)
 {
-    QString texto = tr("%1. Tu probabilidad de ganar: del %2 % al %3 %.")
+    QString texto = tr("%1. Tu probabilidad de ganar: del %2 al %3.")
                         .arg(frase(jugada.antes, jugada.lado, jugada.jugada),
-                             numero(chanceHumano(r, false), 0), numero(chanceHumano(r, true), 0));
+                             porcentaje(chanceHumano(r, false)), porcentaje(chanceHumano(r, true)));
     if (r.lado == Lado::Humano && r.clase != ClaseJugada::Buena) {
         QString nombre = clase(r.clase);
         nombre[0] = nombre[0].toUpper();

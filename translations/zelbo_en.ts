@@ -929,8 +929,8 @@
         <translation>blunder</translation>
     </message>
     <message>
-        <source>%1. Tu probabilidad de ganar: del %2 % al %3 %.</source>
-        <translation>%1. Your chance to win: from %2% to %3%.</translation>
+        <source>%1. Tu probabilidad de ganar: del %2 al %3.</source>
+        <translation>%1. Your chance to win: from %2 to %3.</translation>
     </message>
     <message>
         <source>%1: pierdes %2 puntos.</source>
