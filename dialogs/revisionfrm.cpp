@@ -56,7 +56,6 @@ RevisionFrm::RevisionFrm(std::vector<JugadaAnotada> jugadas, int muestras, QWidg
         etiquetaDe(tr("Tu &probabilidad de ganar a lo largo de la partida:"), m_grafico));
     m_grafico->setFocusPolicy(Qt::StrongFocus);
     columna->addWidget(m_grafico);
-    m_resumen->setAccessibleName(tr("Resumen"));
     m_resumen->setWordWrap(true);
     m_resumen->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_resumen->setFocusPolicy(Qt::StrongFocus);
@@ -67,7 +66,7 @@ RevisionFrm::RevisionFrm(std::vector<JugadaAnotada> jugadas, int muestras, QWidg
     llenarLista();
     connect(m_revisor, &RevisorEnHilo::revisada, this, &RevisionFrm::alRevisar);
     connect(m_revisor, &RevisorEnHilo::terminada, this, &RevisionFrm::alTerminar);
-    m_resumen->setText(tr("Revisando la partida…"));
+    mostrarResumen(tr("Revisando la partida…"));
     m_revisor->revisar(m_jugadas);
 }
 
@@ -164,8 +163,15 @@ void RevisionFrm::alTerminar(bool completa)
     m_cancelar->setEnabled(false);
     m_cancelar->hide();
     m_progreso->hide();
-    m_resumen->setText(resumen());
+    mostrarResumen(resumen());
     emit revisionTerminada();
+}
+
+// A screen reader says the summary itself when it takes the focus, not only its name.
+void RevisionFrm::mostrarResumen(const QString &texto)
+{
+    m_resumen->setText(texto);
+    m_resumen->setAccessibleName(tr("Resumen: %1").arg(texto));
 }
 
 QString RevisionFrm::resumen() const

@@ -52,6 +52,7 @@ private:
     void alRevisar(int indice, const RevisionJugada &revision);
     void alTerminar(bool completa);
     void mostrarGrafico();
+    void mostrarResumen(const QString &texto);
 
     std::vector<JugadaAnotada> m_jugadas;
     std::vector<RevisionJugada> m_revisiones; // of the moves reviewed so far, in order

@@ -773,10 +773,6 @@
         <translation>Your &amp;chance to win across the game:</translation>
     </message>
     <message>
-        <source>Resumen</source>
-        <translation>Summary</translation>
-    </message>
-    <message>
         <source>Revisando la partida…</source>
         <translation>Reviewing the game…</translation>
     </message>
@@ -823,6 +819,10 @@
     <message>
         <source>Revisión cancelada: %1 de %2 jugadas revisadas. %3</source>
         <translation>Review cancelled: %1 of %2 moves reviewed. %3</translation>
+    </message>
+    <message>
+        <source>Resumen: %1</source>
+        <translation>Summary: %1</translation>
     </message>
 </context>
 <context>
