@@ -150,4 +150,6 @@ void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
     juego.addAction(&historial);
     juego.addAction(accion(tr("E&stadísticas…"), { QKeySequence(Qt::CTRL | Qt::Key_E) },
                            m_ordenes.estadisticas));
+    juego.addAction(accion(tr("Re&visar la partida…"), { QKeySequence(Qt::CTRL | Qt::Key_R) },
+                           m_ordenes.revisar));
 }

@@ -32,6 +32,7 @@ public:
         std::function<void()> ayuda;
         std::function<void()> acercaDe;
         std::function<void()> estadisticas;
+        std::function<void()> revisar;
     };
 
     MenusVentana(QMainWindow &ventana, Ordenes ordenes);

@@ -18,6 +18,7 @@
 #include "nombresaccesibles.h"
 #include "pensadorenhilo.h"
 #include "preferenciasfrm.h"
+#include "revisionfrm.h"
 #include "seguimientopartida.h"
 #include "soltarenmesa.h"
 #include "tecladotablero.h"
@@ -150,6 +151,7 @@ MenusVentana::Ordenes ZelboFrm::ordenesDeMenu()
     ordenes.ayuda = [this] { abrirAyuda(); };
     ordenes.acercaDe = [this] { abrirAcercaDe(); };
     ordenes.estadisticas = [this] { abrirEstadisticas(); };
+    ordenes.revisar = [this] { abrirRevision(this); };
     return ordenes;
 }
 
@@ -343,6 +345,8 @@ void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMan
 {
     // Orca reads the window's description, the winner and both scores, as it opens.
     auto *resultados = new WinnerDialogFrm(m_programDir, this);
+    connect(resultados, &WinnerDialogFrm::revisarPedido, this,
+            [this, resultados] { abrirRevision(resultados); });
     connect(resultados, &QDialog::finished, this, [resultados, alCerrar = std::move(alCerrar)] {
         resultados->deleteLater();
         alCerrar();
@@ -408,6 +412,17 @@ void ZelboFrm::abrirEstadisticas()
     EstadisticasFrm ventana(conservada->estadisticas(), conservada->archivoEstadisticas(),
                             m_dialogos, this);
     ventana.exec();
+}
+
+// Over the window it is asked from, which waits for it; the moves are its own copy.
+void ZelboFrm::abrirRevision(QWidget *sobre)
+{
+    const std::span<const JugadaAnotada> jugadas = m_juego.jugadasDeLaPartida().jugadas();
+    auto *revision
+        = new RevisionFrm({ jugadas.begin(), jugadas.end() }, EstimadorVictoria::kMuestras, sobre);
+    revision->setAttribute(Qt::WA_DeleteOnClose);
+    revision->setWindowModality(Qt::WindowModal);
+    revision->open();
 }
 
 void ZelboFrm::abrirAcercaDe()

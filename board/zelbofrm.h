@@ -97,6 +97,7 @@ private:
     void abrirOpciones();
     void abrirAcercaDe();
     void abrirEstadisticas();
+    void abrirRevision(QWidget *sobre);
 
     QString m_programDir;
     DialogService &m_dialogos;

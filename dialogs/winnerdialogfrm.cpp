@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 
 namespace {
 
@@ -55,6 +56,7 @@ WinnerDialogFrm::WinnerDialogFrm(const QString &programDir, QWidget *parent)
     , m_veredicto(new QLabel(this))
     , m_lado2(crearRotulo(QStringLiteral("lblLado2"), m_label2))
     , m_lado3(crearRotulo(QStringLiteral("lblLado3"), m_label3))
+    , m_revisar(new QPushButton(tr("&Revisar"), this))
 {
     setWindowTitle(tr("Resultados"));
     // A window of fixed size: a title and a close box, nothing to minimize or maximize.
@@ -76,6 +78,14 @@ WinnerDialogFrm::WinnerDialogFrm(const QString &programDir, QWidget *parent)
     const int arriba = m_lado2->geometry().bottom() + 6;
     m_veredicto->setGeometry(m_lado2->x(), arriba, m_lado3->geometry().right() - m_lado2->x() + 1,
                              m_veredicto->sizeHint().height());
+
+    // In the corner under the verdict, clear of the scores.
+    m_revisar->setObjectName(QStringLiteral("cmdRevisar"));
+    m_revisar->setAccessibleName(tr("Revisar la partida"));
+    m_revisar->setAutoDefault(false);
+    m_revisar->adjustSize();
+    m_revisar->move(kAncho - m_revisar->width() - 6, kAlto - m_revisar->height() - 6);
+    connect(m_revisar, &QPushButton::clicked, this, &WinnerDialogFrm::revisarPedido);
 }
 
 // The side's name right under its score box.

@@ -10,10 +10,12 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 
 // The results window: the winner's name over both scores, on the picture
 // winfond.jpg, and in words who won, as both names may be the same ("Player").
-// Each score is named by its side. It has no buttons; the close box (or Esc) ends it.
+// Each score is named by its side. Its one button, "Revisar", asks for the
+// game's review; the close box (or Esc) ends it.
 class WinnerDialogFrm : public QDialog
 {
     Q_OBJECT
@@ -39,6 +41,9 @@ public:
     // As mostrarResultado, then shows the window modally until the player closes it.
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador);
 
+signals:
+    void revisarPedido();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -54,4 +59,5 @@ private:
     QLabel *m_veredicto;
     QLabel *m_lado2;
     QLabel *m_lado3;
+    QPushButton *m_revisar;
 };

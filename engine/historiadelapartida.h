@@ -23,6 +23,7 @@ public:
     void setActiva(bool activa);
     RegistroDeJugadas &registro() { return m_registro; }
     const QStringList &lineas() const { return m_registro.lineas(); }
+    const JugadasDeLaPartida &jugadas() const { return m_registro.jugadas(); }
     bool puedeDeshacer() const { return m_deshacer.puedeDeshacer(); }
     bool puedeRehacer() const { return m_deshacer.puedeRehacer(); }
 

@@ -11,6 +11,7 @@ void RegistroDeJugadas::nuevaPartida(int numero)
     if (!m_activo)
         return;
     m_inicioPartida = m_lineas.size();
+    m_jugadas.empezar();
     m_lineas << (numero > 0 ? tr("Partida %1").arg(numero) : tr("Partida nueva"));
 }
 
@@ -19,12 +20,14 @@ void RegistroDeJugadas::partidaAbierta()
     if (!m_activo)
         return;
     m_inicioPartida = m_lineas.size();
+    m_jugadas.empezar();
     m_lineas << tr("Partida abierta de un archivo");
 }
 
 void RegistroDeJugadas::setLineasDeLaPartida(const QStringList &lineas)
 {
     m_lineas = m_lineas.first(m_inicioPartida) + lineas;
+    m_jugadas.setLineas(lineas.size());
 }
 
 void RegistroDeJugadas::nuevaMano()
@@ -39,6 +42,7 @@ void RegistroDeJugadas::jugadaCpu(const GameState &antes, const Jugada &jugada)
 {
     if (!m_activo)
         return;
+    anotar(antes, Lado::Cpu, jugada);
     m_lineas << FraseJugada::cpu(antes, jugada);
 }
 
@@ -46,7 +50,13 @@ void RegistroDeJugadas::jugadaHumano(const GameState &antes, const Jugada &jugad
 {
     if (!m_activo)
         return;
+    anotar(antes, Lado::Humano, jugada);
     m_lineas << FraseJugada::humano(antes, jugada);
+}
+
+void RegistroDeJugadas::anotar(const GameState &antes, Lado lado, const Jugada &jugada)
+{
+    m_jugadas.anotar(m_lineas.size() - m_inicioPartida, antes, lado, jugada);
 }
 
 void RegistroDeJugadas::levantamientoHumano(const GameState &antes)

@@ -4,6 +4,7 @@
 
 #include "gamestate.h"
 #include "jugada.h"
+#include "jugadasdelapartida.h"
 #include "resultadodemano.h"
 #include <QCoreApplication>
 
@@ -27,6 +28,8 @@ public:
     // The hands of the current game begun so far, as a position taken back or resumed has
     // them: the next hand's heading follows.
     void setManos(int manos) { m_manos = manos; }
+    // The current game's moves with their positions, or the last game's until the next begins.
+    const JugadasDeLaPartida &jugadas() const { return m_jugadas; }
     // A log nobody reads (the simulator's) writes no sentence.
     void setActivo(bool activo) { m_activo = activo; }
 
@@ -45,7 +48,10 @@ public:
     static QString resultado(const ResultadoDeMano &r, const QString &nombreHumano);
 
 private:
+    void anotar(const GameState &antes, Lado lado, const Jugada &jugada);
+
     QStringList m_lineas;
+    JugadasDeLaPartida m_jugadas;
     qsizetype m_inicioPartida = 0; // where the current game's heading stands
     int m_manos = 0;
     bool m_activo = true;

@@ -78,6 +78,8 @@ public:
     bool puedeRehacer() const { return m_historia.puedeRehacer(); }
     // Every move of the game in words, newest last.
     const QStringList &historial() const { return m_historia.lineas(); }
+    // The moves of the current game, or of the last one until the next begins, for the review.
+    const JugadasDeLaPartida &jugadasDeLaPartida() const { return m_historia.jugadas(); }
 
     // Menu and toolbar.
     void nuevomnu_Click();

@@ -315,6 +315,25 @@
     </message>
 </context>
 <context>
+    <name>GraficoChance</name>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Gráfico de tu probabilidad de ganar</source>
+        <translation>Chart of your chance to win</translation>
+    </message>
+    <message>
+        <source>Todavía no hay jugadas revisadas.</source>
+        <translation>No moves reviewed yet.</translation>
+    </message>
+    <message>
+        <source>Empieza en %1, termina en %2; la más alta, %3; la más baja, %4.</source>
+        <translation>Starts at %1, ends at %2; highest %3, lowest %4.</translation>
+    </message>
+</context>
+<context>
     <name>GraficoPartidas</name>
     <message>
         <source>Gráfico de las últimas partidas</source>
@@ -458,6 +477,10 @@
     <message>
         <source>E&amp;stadísticas…</source>
         <translation>S&amp;tatistics…</translation>
+    </message>
+    <message>
+        <source>Re&amp;visar la partida…</source>
+        <translation>Re&amp;view the game…</translation>
     </message>
 </context>
 <context>
@@ -732,6 +755,77 @@
     </message>
 </context>
 <context>
+    <name>RevisionFrm</name>
+    <message>
+        <source>Revisión de la partida</source>
+        <translation>Game review</translation>
+    </message>
+    <message>
+        <source>Jugadas de la partida</source>
+        <translation>Moves of the game</translation>
+    </message>
+    <message>
+        <source>&amp;Jugadas:</source>
+        <translation>&amp;Moves:</translation>
+    </message>
+    <message>
+        <source>Tu &amp;probabilidad de ganar a lo largo de la partida:</source>
+        <translation>Your &amp;chance to win across the game:</translation>
+    </message>
+    <message>
+        <source>Revisando la partida…</source>
+        <translation>Reviewing the game…</translation>
+    </message>
+    <message>
+        <source>Progreso de la revisión</source>
+        <translation>Review progress</translation>
+    </message>
+    <message>
+        <source>%v de %m jugadas</source>
+        <translation>%v of %m moves</translation>
+    </message>
+    <message>
+        <source>&amp;Cancelar</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Cancelar la revisión</source>
+        <translation>Cancel the review</translation>
+    </message>
+    <message>
+        <source>C&amp;opiar</source>
+        <translation>C&amp;opy</translation>
+    </message>
+    <message>
+        <source>Copiar la revisión</source>
+        <translation>Copy the review</translation>
+    </message>
+    <message>
+        <source>Ce&amp;rrar</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Mano %1</source>
+        <translation>Hand %1</translation>
+    </message>
+    <message>
+        <source>La partida no tiene jugadas todavía.</source>
+        <translation>The game has no moves yet.</translation>
+    </message>
+    <message>
+        <source>Revisión cancelada: %1 de %2 jugadas revisadas. %3</source>
+        <translation>Review cancelled: %1 of %2 moves reviewed. %3</translation>
+    </message>
+    <message>
+        <source>Resumen: %1</source>
+        <translation>Summary: %1</translation>
+    </message>
+</context>
+<context>
     <name>SeguimientoPartida</name>
     <message>
         <source>Historial</source>
@@ -821,6 +915,69 @@
     </message>
 </context>
 <context>
+    <name>TextosRevision</name>
+    <message>
+        <source>dudosa</source>
+        <translation>doubtful</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>grave</source>
+        <translation>blunder</translation>
+    </message>
+    <message>
+        <source>%1. Tu probabilidad de ganar: del %2 al %3.</source>
+        <translation>%1. Your chance to win: from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>%1: pierdes %2 puntos.</source>
+        <translation>%1: you lose %2 points.</translation>
+    </message>
+    <message>
+        <source>Mejor: %1.</source>
+        <translation>Better: %1.</translation>
+    </message>
+    <message>
+        <source>No hay jugadas tuyas que revisar.</source>
+        <translation>There are no moves of yours to review.</translation>
+    </message>
+    <message>
+        <source>1 dudosa</source>
+        <translation>1 doubtful</translation>
+    </message>
+    <message>
+        <source>%1 dudosas</source>
+        <translation>%1 doubtful</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 error</translation>
+    </message>
+    <message>
+        <source>%1 errores</source>
+        <translation>%1 errors</translation>
+    </message>
+    <message>
+        <source>1 grave</source>
+        <translation>1 blunder</translation>
+    </message>
+    <message>
+        <source>%1 graves</source>
+        <translation>%1 blunders</translation>
+    </message>
+    <message>
+        <source>Ninguna jugada dudosa</source>
+        <translation>No doubtful move</translation>
+    </message>
+    <message>
+        <source>%1; pérdida media %2 puntos por jugada</source>
+        <translation>%1; mean loss %2 points per move</translation>
+    </message>
+</context>
+<context>
     <name>WinnerDialogFrm</name>
     <message>
         <source>Resultados</source>
@@ -849,6 +1006,14 @@
     <message>
         <source>%1. %2: %3, %4: %5</source>
         <translation>%1. %2: %3, %4: %5</translation>
+    </message>
+    <message>
+        <source>&amp;Revisar</source>
+        <translation>&amp;Review</translation>
+    </message>
+    <message>
+        <source>Revisar la partida</source>
+        <translation>Review the game</translation>
     </message>
 </context>
 <context>

@@ -116,8 +116,13 @@ void TestWinnerDialogFrm::dialogoOpensModalAndTellsItsClose()
     QVERIFY(ventana.isVisible());
     QCOMPARE(ventana.windowModality(), Qt::WindowModal);
     QCOMPARE(texto(ventana, "Label1"), QStringLiteral("Ganador Ana"));
-    // A player leaves with the close box or Esc; no button exists.
-    QVERIFY(ventana.findChildren<QAbstractButton *>().isEmpty());
+    // A player leaves with the close box or Esc; the one button asks for the review.
+    const QList<QAbstractButton *> botones = ventana.findChildren<QAbstractButton *>();
+    QCOMPARE(botones.size(), 1);
+    QSignalSpy revisar(&ventana, &WinnerDialogFrm::revisarPedido);
+    botones.first()->click();
+    QCOMPARE(revisar.count(), 1);
+    QVERIFY(!botones.first()->accessibleName().isEmpty());
     QCOMPARE(cerrada.count(), 0);
     QTest::keyClick(&ventana, Qt::Key_Escape);
     QCOMPARE(cerrada.count(), 1);
