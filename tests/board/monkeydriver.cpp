@@ -10,6 +10,7 @@
 #include "mersennerandom.h"
 #include "nivelcpu.h"
 #include "raton.h"
+#include "revisionfrm.h"
 #include "savedgamefile.h"
 #include "velocidadcpu.h"
 
@@ -185,9 +186,10 @@ QString MonkeyDriver::comprobar() const
         return QStringLiteral("cards: ") + falta;
     if (e.player1.count() > 3 || e.player2.count() > 3)
         return QStringLiteral("a hand holds more than three cards");
-    // Only the game's own windows of a move may stay open after a step.
+    // Only the game's own windows of a move may stay open after a step, and the review,
+    // which works on while it is open; the next step deals with either.
     QWidget *modal = QApplication::activeModalWidget();
-    if (modal && m_ventana->juego().esperaAlJugador())
+    if (modal && m_ventana->juego().esperaAlJugador() && !qobject_cast<RevisionFrm *>(modal))
         return QStringLiteral("a window stayed open: ") + modal->metaObject()->className();
     if (QWidget *menu = QApplication::activePopupWidget())
         return QStringLiteral("a menu stayed open: ") + menu->metaObject()->className();

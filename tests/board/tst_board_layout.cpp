@@ -113,7 +113,7 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
                            "Marcar la &carta enfocada|Space", "-", "&Deshacer|Ctrl+Z",
                            "&Rehacer|" + QKeySequence(QKeySequence::Redo).toString(),
                            "&Elegir partida…|Ctrl+P", "-", "H&istorial|Ctrl+L",
-                           "E&stadísticas…|Ctrl+E" }));
+                           "E&stadísticas…|Ctrl+E", "Re&visar la partida…|Ctrl+R" }));
     QCOMPARE(items(menus[2]), QStringList({ "&Contenidos|F1", "&Acerca de ...|" }));
     QCOMPARE(f.ventana().windowTitle(), QStringLiteral("Zelbomar"));
 }
