@@ -51,8 +51,12 @@ void RegistroDeJugadas::jugadaHumano(const GameState &antes, const Jugada &jugad
 
 void RegistroDeJugadas::levantamientoHumano(const GameState &antes)
 {
-    if (!m_activo)
-        return;
+    if (m_activo)
+        jugadaHumano(antes, levantamiento(antes));
+}
+
+Jugada RegistroDeJugadas::levantamiento(const GameState &antes)
+{
     Jugada jugada;
     // A mark over an empty hand slot takes no part in the lift.
     for (int i = antes.player2.count() - 1; i >= 0; --i) {
@@ -68,7 +72,7 @@ void RegistroDeJugadas::levantamientoHumano(const GameState &antes)
                 jugada.mesa.push_back(i);
         }
     }
-    jugadaHumano(antes, jugada);
+    return jugada;
 }
 
 void RegistroDeJugadas::finDeMano(const GameState &antes)

@@ -19,6 +19,7 @@
 #include "propiedades.h"
 #include "randomsource.h"
 #include "registrodejugadas.h"
+#include "tutorjugadas.h"
 #include "ubicaciones.h"
 #include "zelboview.h"
 #include <QCoreApplication>
@@ -142,6 +143,9 @@ public:
     // Who waits for the CPU's choice, off the window's thread; without one the
     // chooser is asked at once. It must outlive the game.
     void setPensador(PensadorCpu &pensador) { m_pensador = &pensador; }
+    // Who looks at each move of the human before the CPU replies; without one the
+    // CPU's turn follows at once. It must outlive the game.
+    void setTutor(TutorJugadas &tutor) { m_tutor = &tutor; }
     // Whether the game waits for the player's move: no step of a move, a CPU turn
     // or a hand's end is under way. Moves asked for meanwhile are not the game's
     // to take; the window drops them.
@@ -188,7 +192,9 @@ private:
     void darTurno();
     void esperarAlJugador();
     const QString &cartelHumano();
+    void anotarJugadaHumana(const Jugada &jugada);
     void TurnoCpu();
+    void pensarCpu();
     void mostrarJugadaCpu(const Jugada &jugada);
     void jugarCpu(const Jugada &jugada);
     void TirarCarta(int slot, CardList &mano);
@@ -207,6 +213,10 @@ private:
     std::unique_ptr<ElectorJugada> m_electorNivel = NivelesCpu::crearElector(NivelCpu::Normal);
     ElectorJugada *m_electorFijo = nullptr;
     PensadorCpu *m_pensador = nullptr;
+    TutorJugadas *m_tutor = nullptr;
+    // The human's last move and the position before it, for the tutor, until the
+    // CPU's turn that replies to it.
+    std::optional<std::pair<GameState, Jugada>> m_porRevisar;
     PartidaConservada *m_conservada = nullptr;
     GameState m_estado;
     Preferencias m_preferencias;
