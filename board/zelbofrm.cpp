@@ -5,6 +5,7 @@
 #include "aboutfrm.h"
 #include "animadortablero.h"
 #include "anunciador.h"
+#include "ayudastablero.h"
 #include "boardlayout.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
@@ -79,6 +80,9 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
     m_menus->crearBarra(*m_tablero->Toolbar1, m_programDir + QStringLiteral("/icons"));
     conectarTablero();
+    m_ayudas
+        = std::make_unique<AyudasTablero>(m_juego, *m_tablero, *statusBar(), *m_anunciador,
+                                          [this] { jugar([](ZelboGame &j) { j.deshacer(); }); });
     // Input between moves first puts every card in its place, then is handled.
     new GuardaDeEntrada(
         *this, [this] { return !m_juego.esperaAlJugador() && !terminado(); },
@@ -220,6 +224,7 @@ void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
 
 void ZelboFrm::turnoDelJugador()
 {
+    m_ayudas->turnoDelJugador();
     mostrarMarcas();
     m_seguimiento->actualizar(m_juego);
     m_menus->deshacer()->setEnabled(m_juego.puedeDeshacer());
@@ -246,6 +251,7 @@ void ZelboFrm::UpdateForm()
 {
     const GameState &e = m_juego.estado();
     BoardWidget &t = *m_tablero;
+    m_ayudas->tableroCambiado();
     mostrarPuntajes(e.jugadorCpu.puntos(), e.jugadorHumano.puntos());
     mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
     mostrarLista(e.lamesa, t.mesaimg);
