@@ -8,6 +8,7 @@
 
 class Anunciador;
 class BarraProbabilidad;
+class BoardWidget;
 class NotaTutor;
 class QStatusBar;
 class TutorEnHilo;
@@ -23,7 +24,7 @@ class AyudasTablero : public QObject
 
 public:
     // deshacer takes the last move back as the Deshacer command does.
-    AyudasTablero(ZelboGame &juego, QWidget &tablero, QStatusBar &barraDeEstado,
+    AyudasTablero(ZelboGame &juego, BoardWidget &tablero, QStatusBar &barraDeEstado,
                   Anunciador &anunciador, std::function<void()> deshacer,
                   QObject *parent = nullptr);
     // Waits for a move being judged.

@@ -14,6 +14,8 @@ BarraProbabilidad::BarraProbabilidad(int muestras, QWidget *parent)
     setRange(0, 100);
     setValue(0);
     setFormat(tr("%p %"));
+    // No figure before the first one is worked out.
+    setTextVisible(false);
     setMaximumHeight(fontMetrics().height());
     setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")));
     setAccessibleName(tr("Probabilidad de ganar"));
@@ -37,6 +39,7 @@ void BarraProbabilidad::actualizar(const GameState &estado)
 void BarraProbabilidad::mostrar(int porcentaje)
 {
     setValue(porcentaje);
+    setTextVisible(true);
     setAccessibleName(tr("Probabilidad de ganar: %1 %").arg(porcentaje));
     emit mostrado(porcentaje);
 }

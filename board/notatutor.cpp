@@ -2,19 +2,22 @@
 
 #include "notatutor.h"
 
+#include "boardwidget.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-// The share of the board's width the note takes at most.
-constexpr double kAnchoMaximo = 0.6;
-constexpr int kMargen = 8;
+// In the board's twips: from its left edge to the Levantar button, over the
+// credits, below the lowest table card.
+constexpr QRect kLugar { 120, 7380, 5640, 960 };
 } // namespace
 
-NotaTutor::NotaTutor(std::function<void()> deshacer, QWidget *parent)
-    : QFrame(parent)
+NotaTutor::NotaTutor(std::function<void()> deshacer, BoardWidget &tablero)
+    : QFrame(tablero.window())
+    , m_tablero(tablero)
     , m_texto(new QLabel(this))
     , m_deshacer(new QPushButton(tr("Deshacer (Ctrl+Z)"), this))
     , m_cerrar(new QPushButton(QStringLiteral("×"), this))
@@ -31,6 +34,7 @@ NotaTutor::NotaTutor(std::function<void()> deshacer, QWidget *parent)
     m_cerrar->setObjectName(QStringLiteral("notaTutorCerrar"));
     m_cerrar->setAccessibleName(tr("Cerrar el aviso"));
     m_cerrar->setToolTip(tr("Cerrar el aviso"));
+    m_cerrar->setFixedWidth(m_cerrar->sizeHint().height());
     for (QPushButton *boton : { m_deshacer, m_cerrar })
         boton->setFocusPolicy(Qt::NoFocus);
     auto *fila = new QHBoxLayout(this);
@@ -39,16 +43,15 @@ NotaTutor::NotaTutor(std::function<void()> deshacer, QWidget *parent)
     fila->addWidget(m_cerrar);
     connect(m_deshacer, &QPushButton::clicked, this, std::move(deshacer));
     connect(m_cerrar, &QPushButton::clicked, this, &QWidget::hide);
-    parent->installEventFilter(this);
+    tablero.installEventFilter(this);
     hide();
 }
 
 void NotaTutor::mostrar(const QString &texto)
 {
     m_texto->setText(texto);
-    colocar();
     show();
-    raise();
+    colocar();
 }
 
 QString NotaTutor::texto() const
@@ -56,19 +59,19 @@ QString NotaTutor::texto() const
     return m_texto->text();
 }
 
+// The board works out its scale as it handles the resize, after this filter.
 bool NotaTutor::eventFilter(QObject *objeto, QEvent *event)
 {
-    if (objeto == parentWidget() && event->type() == QEvent::Resize && isVisible())
-        colocar();
+    if (objeto == &m_tablero && event->type() == QEvent::Resize && isVisible())
+        QMetaObject::invokeMethod(this, &NotaTutor::colocar, Qt::QueuedConnection);
     return QFrame::eventFilter(objeto, event);
 }
 
-// Centred at the top of the board, over the CPU's hand.
+// A child of the window over the board, not of the board, whose cards and labels
+// are raised above its other children as they change.
 void NotaTutor::colocar()
 {
-    const QWidget &tablero = *parentWidget();
-    const int ancho = qRound(tablero.width() * kAnchoMaximo);
-    setFixedWidth(ancho);
-    adjustSize();
-    move((tablero.width() - ancho) / 2, kMargen);
+    const QPoint esquina = m_tablero.mapTo(parentWidget(), QPoint(0, 0));
+    setGeometry(m_tablero.escala().rect(kLugar).translated(esquina));
+    raise();
 }
