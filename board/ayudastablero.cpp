@@ -44,6 +44,11 @@ void AyudasTablero::tableroCambiado()
         m_nota->hide();
 }
 
+void AyudasTablero::manoNueva()
+{
+    m_nota->hide();
+}
+
 void AyudasTablero::aplicarAjustes()
 {
     const bool mostrar = AjustesJuego::delUsuario().probabilidad();

@@ -38,6 +38,8 @@ public:
     // The board changed. A change while the game waits for the player is the
     // player's own move or one taken back: the note about the move before goes.
     void tableroCambiado();
+    // A hand dealt anew: no note is left from the hand before.
+    void manoNueva();
 
 private:
     void aplicarAjustes();

@@ -375,6 +375,7 @@ void ZelboFrm::jugadaCpu(const Jugada &jugada, const GameState &antes)
 
 void ZelboFrm::prepararResultados()
 {
+    m_ayudas->manoNueva();
     if (!WinnerDialogFrm::puedeCargar(m_programDir))
         throw ZelboError(
             tr("No se puede cargar la imagen %1").arg(WinnerDialogFrm::rutaFondo(m_programDir)));

@@ -70,6 +70,7 @@ private slots:
     void cleanup();
 
     void throwingAwayTheCpusPileIsPointedOutBeforeTheReplyAndTakenBack();
+    void aNewDealTakesTheNoteAway();
     void theBestMoveOrTheTutorOffSaysNothing_data();
     void theBestMoveOrTheTutorOffSaysNothing();
     void barShowsOnlyWhileTheSettingIsOn();
@@ -115,6 +116,21 @@ void TstBoardTutor::throwingAwayTheCpusPileIsPointedOutBeforeTheReplyAndTakenBac
 
     QTest::keyClick(&f.ventana(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(Posicion::texto(f.estado()), antes);
+    QVERIFY(!nota.isVisible());
+}
+
+void TstBoardTutor::aNewDealTakesTheNoteAway()
+{
+    AjustesJuego::delUsuario().setTutor(true);
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(montonAlAlcance()));
+    f.ventana().juego().montonimg_DragDrop(1);
+    QVERIFY(f.esperarTurno());
+    NotaTutor &nota = f.ventana().ayudas().nota();
+    QVERIFY(nota.isVisible());
+    f.ventana().juego().nuevomnu_Click();
+    QVERIFY(f.esperarTurno());
     QVERIFY(!nota.isVisible());
 }
 
