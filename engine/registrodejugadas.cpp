@@ -49,12 +49,6 @@ void RegistroDeJugadas::jugadaHumano(const GameState &antes, const Jugada &jugad
     m_lineas << FraseJugada::humano(antes, jugada);
 }
 
-void RegistroDeJugadas::levantamientoHumano(const GameState &antes)
-{
-    if (m_activo)
-        jugadaHumano(antes, levantamiento(antes));
-}
-
 Jugada RegistroDeJugadas::levantamiento(const GameState &antes)
 {
     Jugada jugada;
