@@ -3,21 +3,21 @@
 #include "animadortablero.h"
 
 #include "ajustesjuego.h"
-#include "boardwidget.h"
 #include "cardpicture.h"
 #include "gamestate.h"
+#include "mesa.h"
 #include "vuelodecartas.h"
 
 #include <QEvent>
 #include <algorithm>
 
-AnimadorTablero::AnimadorTablero(BoardWidget &tablero, PictureCache &cache, QObject *parent)
+AnimadorTablero::AnimadorTablero(Mesa &mesa, PictureCache &cache, QObject *parent)
     : QObject(parent)
-    , m_tablero(tablero)
-    , m_vuelos(new VueloDeCartas(cache, &tablero))
+    , m_mesa(&mesa)
+    , m_vuelos(new VueloDeCartas(cache, &mesa))
 {
     // A board laid out anew leaves every flight's places behind.
-    m_tablero.installEventFilter(this);
+    m_mesa->installEventFilter(this);
 }
 
 int AnimadorTablero::duracion(int base, bool animaciones, const QString &velocidad, bool cpu)
@@ -59,24 +59,25 @@ QRect AnimadorTablero::Sitio::lugar() const
 AnimadorTablero::Sitios AnimadorTablero::sitios(const GameState &e) const
 {
     Sitios s;
-    const auto poner = [&s](const CardList &lista, const auto &imagenes, bool cara, auto cubierta) {
+    const auto poner = [&s](const CardList &lista, const QList<CardPicture *> &imagenes, bool cara,
+                            auto cubierta) {
         const int ultima = static_cast<int>(imagenes.size()) - 1;
         for (int i = 0; i < lista.count(); ++i) {
-            CardPicture *imagen = imagenes.at(static_cast<std::size_t>(std::min(i, ultima)));
+            CardPicture *imagen = imagenes.at(std::min(i, ultima));
             CardPicture *tapa = cubierta(std::min(i, ultima));
             s.insert(lista.at(i), { imagen, tapa, i <= ultima, cara });
         }
     };
     const auto sinTapa = [](int) -> CardPicture * { return nullptr; };
-    poner(e.lamesa, m_tablero.mesaimg, true, sinTapa);
-    poner(e.player2, m_tablero.cartap2img, true, sinTapa);
-    poner(e.player1, m_tablero.cartap1img, false,
-          [this](int i) { return m_tablero.Image1.at(static_cast<std::size_t>(i)); });
+    poner(e.lamesa, m_mesa->imagenes(GrupoImagen::mesaimg), true, sinTapa);
+    poner(e.player2, m_mesa->imagenes(GrupoImagen::cartap2img), true, sinTapa);
+    const QList<CardPicture *> cubiertas = m_mesa->cubiertas();
+    poner(e.player1, m_mesa->imagenes(GrupoImagen::cartap1img), false,
+          [&cubiertas](int i) { return cubiertas.at(i); });
     // A pile shows its top card only; the rest lie under it.
-    const std::array<CardPicture *, 1> cpu { m_tablero.montonimg[0] };
-    const std::array<CardPicture *, 1> humano { m_tablero.montonimg[1] };
-    poner(e.player1Lev, cpu, true, sinTapa);
-    poner(e.player2Lev, humano, true, sinTapa);
+    const QList<CardPicture *> montones = m_mesa->imagenes(GrupoImagen::montonimg);
+    poner(e.player1Lev, { montones.at(0) }, true, sinTapa);
+    poner(e.player2Lev, { montones.at(1) }, true, sinTapa);
     return s;
 }
 
@@ -90,7 +91,7 @@ void AnimadorTablero::refrescado(const GameState &e)
     if (manoNueva)
         m_antes.clear();
     const int milisegundos = duracionDe(e, reparto);
-    if (milisegundos <= 0 || !m_tablero.isVisible()) {
+    if (milisegundos <= 0 || !m_mesa->isVisible()) {
         terminar();
         m_antes = std::move(nuevos);
         return;
@@ -152,7 +153,7 @@ QString AnimadorTablero::mientras(const CardPicture *imagen, const GameState &e)
 
 QString AnimadorTablero::rutaDe(CardId carta, bool cara, const GameState &e) const
 {
-    return cara ? e.carta(carta).imagen() : m_tablero.Image1[0]->ruta();
+    return cara ? e.carta(carta).imagen() : m_mesa->cubiertas().at(0)->ruta();
 }
 
 bool AnimadorTablero::enCurso() const
@@ -181,7 +182,7 @@ void AnimadorTablero::irA(int milisegundos)
 
 bool AnimadorTablero::eventFilter(QObject *objeto, QEvent *event)
 {
-    if (objeto == &m_tablero && event->type() == QEvent::Resize)
+    if (objeto == m_mesa && event->type() == QEvent::Resize)
         terminar();
     return QObject::eventFilter(objeto, event);
 }

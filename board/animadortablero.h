@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-class BoardWidget;
+class Mesa;
 class CardPicture;
 struct GameState;
 class PictureCache;
@@ -30,7 +30,7 @@ public:
     // A deal is a little slower, so the eye can follow the cards it brings.
     static constexpr int kDuracionReparto = 300;
 
-    AnimadorTablero(BoardWidget &tablero, PictureCache &cache, QObject *parent);
+    AnimadorTablero(Mesa &mesa, PictureCache &cache, QObject *parent);
 
     // After every refresh of the board, with the state it shows.
     void refrescado(const GameState &estado);
@@ -73,7 +73,7 @@ private:
     QString mientras(const CardPicture *imagen, const GameState &e) const;
     QString rutaDe(CardId carta, bool cara, const GameState &e) const;
 
-    BoardWidget &m_tablero;
+    Mesa *m_mesa;
     VueloDeCartas *m_vuelos;
     std::optional<int> m_duracionFija;
     Sitios m_antes;

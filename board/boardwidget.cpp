@@ -6,16 +6,17 @@
 #include "cardpicture.h"
 #include "etiquetaguardada.h"
 #include "focovisible.h"
+#include "gamestate.h"
 #include "lugarresalte.h"
 #include "markbox.h"
+#include "sombrasdemesa.h"
 #include "tiras.h"
 
 #include <QAction>
-#include <QDragEnterEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
-#include <QMimeData>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolBar>
@@ -32,33 +33,39 @@ constexpr int kAlzada = 90;
 } // namespace
 
 BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
-    : QWidget(parent)
+    : Mesa(parent)
+    , m_sombras(new SombrasDeMesa(*this))
 {
     // The felt covers every pixel: nothing behind the board is painted.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAcceptDrops(true);
     crearCartas(cache);
     crearMarcas();
     crearEtiquetas();
     crearMarcadores();
-    LevantarBtn = new QPushButton(tr("Levantar"), this);
-    LevantarBtn->setToolTip(tr("Click para levantar"));
-    LevantarBtn->setStyleSheet(kFuenteTitulo);
-    colocar(LevantarBtn, BL::kLevantar, 8.25);
-    Toolbar1 = new QToolBar(this);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    Toolbar1->setMovable(false);
-    // Three captioned buttons share a narrow strip: no room to spare on padding.
-    Toolbar1->setStyleSheet(QStringLiteral("QToolBar { border: none; background: transparent;"
-                                           " spacing: 0; padding: 0; }"
-                                           "QToolButton { padding: 0; margin: 0; color: white; }"
-                                           "QToolButton:hover, QToolButton:pressed {"
-                                           " background: rgba(0, 0, 0, 70); border: none;"
-                                           " border-radius: 4px; }"));
-    colocar(Toolbar1, BL::kToolbar, 7.5);
+    crearBotones();
     enlazarMarcas();
+    enlazarPulsaciones();
     ordenarCapas();
     new FocoVisible(*this);
+}
+
+void BoardWidget::crearBotones()
+{
+    m_levantar = new QPushButton(tr("Levantar"), this);
+    m_levantar->setToolTip(tr("Click para levantar"));
+    m_levantar->setStyleSheet(kFuenteTitulo);
+    colocar(m_levantar, BL::kLevantar, 8.25);
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolbar->setMovable(false);
+    // Three captioned buttons share a narrow strip: no room to spare on padding.
+    m_toolbar->setStyleSheet(QStringLiteral("QToolBar { border: none; background: transparent;"
+                                            " spacing: 0; padding: 0; }"
+                                            "QToolButton { padding: 0; margin: 0; color: white; }"
+                                            "QToolButton:hover, QToolButton:pressed {"
+                                            " background: rgba(0, 0, 0, 70); border: none;"
+                                            " border-radius: 4px; }"));
+    colocar(m_toolbar, BL::kToolbar, 7.5);
 }
 
 void BoardWidget::crearCartas(PictureCache &cache)
@@ -66,34 +73,32 @@ void BoardWidget::crearCartas(PictureCache &cache)
     const auto crear = [this, &cache](GrupoImagen grupo, int i, QRect twips) {
         auto *imagen = new CardPicture(Imagen { grupo, i }, cache, this);
         imagen->hide();
-        imagen->installEventFilter(this);
-        connect(imagen, &CardPicture::sombraCambiada, this,
-                [this, imagen] { update(conSombra(imagen->geometry())); });
+        m_sombras->seguir(imagen);
         colocar(imagen, twips);
         return imagen;
     };
-    for (int i = 0; i < static_cast<int>(cartap1img.size()); ++i) {
-        cartap1img.at(i) = crear(GrupoImagen::cartap1img, i, BL::kCartaCpu[i]);
-        cartap1img.at(i)->setToolTip(tr("Cartas de la Cpu"));
-        Image1.at(i) = crear(GrupoImagen::cartap1img, i, BL::kReverso[i]);
-        Image1.at(i)->setCubierta(true);
-        cartap2img.at(i) = crear(GrupoImagen::cartap2img, i, BL::kCartaHumano[i]);
-        cartap2img.at(i)->setToolTip(tr("Click derecho o arrastrar"));
-        cartap2img.at(i)->setArrastrable(true);
-        cartap2img.at(i)->setCursor(Qt::OpenHandCursor);
-        cartap2img.at(i)->setFocusPolicy(Qt::StrongFocus);
+    for (int i = 0; i < static_cast<int>(m_cartap1img.size()); ++i) {
+        m_cartap1img.at(i) = crear(GrupoImagen::cartap1img, i, BL::kCartaCpu[i]);
+        m_cartap1img.at(i)->setToolTip(tr("Cartas de la Cpu"));
+        m_image1.at(i) = crear(GrupoImagen::cartap1img, i, BL::kReverso[i]);
+        m_image1.at(i)->setCubierta(true);
+        m_cartap2img.at(i) = crear(GrupoImagen::cartap2img, i, BL::kCartaHumano[i]);
+        m_cartap2img.at(i)->setToolTip(tr("Click derecho o arrastrar"));
+        m_cartap2img.at(i)->setArrastrable(true);
+        m_cartap2img.at(i)->setCursor(Qt::OpenHandCursor);
+        m_cartap2img.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
-    for (int i = 0; i < static_cast<int>(mesaimg.size()); ++i) {
-        mesaimg.at(i) = crear(GrupoImagen::mesaimg, i, BL::kMesa[i]);
-        mesaimg.at(i)->setToolTip(tr("Click izquierdo "));
-        mesaimg.at(i)->setCursor(Qt::PointingHandCursor);
-        mesaimg.at(i)->setFocusPolicy(Qt::StrongFocus);
+    for (int i = 0; i < static_cast<int>(m_mesaimg.size()); ++i) {
+        m_mesaimg.at(i) = crear(GrupoImagen::mesaimg, i, BL::kMesa[i]);
+        m_mesaimg.at(i)->setToolTip(tr("Click izquierdo "));
+        m_mesaimg.at(i)->setCursor(Qt::PointingHandCursor);
+        m_mesaimg.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
-    for (int i = 0; i < static_cast<int>(montonimg.size()); ++i) {
-        montonimg.at(i) = crear(GrupoImagen::montonimg, i, BL::kMonton[i]);
-        montonimg.at(i)->setFocusPolicy(Qt::StrongFocus);
+    for (int i = 0; i < static_cast<int>(m_montonimg.size()); ++i) {
+        m_montonimg.at(i) = crear(GrupoImagen::montonimg, i, BL::kMonton[i]);
+        m_montonimg.at(i)->setFocusPolicy(Qt::StrongFocus);
     }
-    montonimg[0]->setCursor(Qt::PointingHandCursor);
+    m_montonimg[0]->setCursor(Qt::PointingHandCursor);
 }
 
 void BoardWidget::crearMarcas()
@@ -104,12 +109,12 @@ void BoardWidget::crearMarcas()
         colocar(marca, twips);
         return marca;
     };
-    for (std::size_t i = 0; i < Checkp2.size(); ++i)
-        Checkp2.at(i) = crear(BL::kCheckp2[i], true);
-    for (std::size_t i = 0; i < CheckMesa.size(); ++i)
-        CheckMesa.at(i) = crear(BL::kCheckMesa[i], false);
-    CheckMonton[0] = crear(BL::kCheckMonton[0], false);
-    CheckMonton[1] = crear(BL::kCheckMonton[1], true);
+    for (std::size_t i = 0; i < m_checkp2.size(); ++i)
+        m_checkp2.at(i) = crear(BL::kCheckp2[i], true);
+    for (std::size_t i = 0; i < m_checkMesa.size(); ++i)
+        m_checkMesa.at(i) = crear(BL::kCheckMesa[i], false);
+    m_checkMonton[0] = crear(BL::kCheckMonton[0], false);
+    m_checkMonton[1] = crear(BL::kCheckMonton[1], true);
 }
 
 QLabel *BoardWidget::etiqueta(const QString &texto, const QString &estilo, qreal puntos,
@@ -132,21 +137,20 @@ QLabel *BoardWidget::etiquetaAjustable(const QString &texto, const QString &esti
 void BoardWidget::crearEtiquetas()
 {
     const QString borde = QStringLiteral("border: 1px solid black; font-weight: bold;");
-    Cartellbl = etiqueta({}, QStringLiteral("background: #C0C0FF;") + borde, 12, BL::kCartel);
-    Cartellbl->setAlignment(Qt::AlignCenter);
-    Cartellbl->setWordWrap(true);
+    m_cartel = etiqueta({}, QStringLiteral("background: #C0C0FF;") + borde, 12, BL::kCartel);
+    m_cartel->setAlignment(Qt::AlignCenter);
+    m_cartel->setWordWrap(true);
     etiqueta(tr("Puntajes"), borde, 12, BL::kPuntajes)->setAlignment(Qt::AlignCenter);
     const QString titulo = QStringLiteral("background: #FFFF80; font-style: italic;") + borde;
     etiqueta(tr("Cpu"), titulo, 8.25, BL::kTituloCpu);
-    Label2 = etiqueta(tr("Humano"), titulo, 8.25, BL::kTituloHumano);
+    m_nombreHumano = etiqueta(tr("Humano"), titulo, 8.25, BL::kTituloHumano);
     const QString contador
         = QStringLiteral("background: white; font-weight: bold; padding: 0 2px;");
-    Contp1Lbl
+    m_contp1
         = etiquetaAjustable({}, contador + QStringLiteral("color: #404040;"), 9.75, BL::kContp1);
-    Contp2lbl
-        = etiquetaAjustable({}, contador + QStringLiteral("color: black;"), 9.75, BL::kContp2);
-    Contp1Lbl->setAlignment(Qt::AlignCenter);
-    Contp2lbl->setAlignment(Qt::AlignCenter);
+    m_contp2 = etiquetaAjustable({}, contador + QStringLiteral("color: black;"), 9.75, BL::kContp2);
+    m_contp1->setAlignment(Qt::AlignCenter);
+    m_contp2->setAlignment(Qt::AlignCenter);
     etiquetaAjustable(tr(" Monton CPU"), kFuenteTitulo, 8.25, BL::kMontonCpu);
     etiquetaAjustable(tr("Tu Monton"), kFuenteTitulo, 8.25, BL::kTuMonton);
     const QString pie = QStringLiteral("color: #F0F0E0;");
@@ -167,7 +171,7 @@ void BoardWidget::crearMarcadores()
         puntaje->setStyleSheet(estilo);
         puntaje->setAlignment(Qt::AlignCenter);
         m_enMarco.append({ puntaje, BL::kPuntaje });
-        (i == 0 ? Puntajep1Lbl : Puntajep2Lbl) = puntaje;
+        (i == 0 ? m_puntajep1 : m_puntajep2) = puntaje;
     }
 }
 
@@ -176,20 +180,120 @@ void BoardWidget::colocar(QWidget *control, QRect twips, qreal puntos)
     m_colocados.append({ control, twips, puntos });
 }
 
-CardPicture *BoardWidget::imagen(const Imagen &imagen) const
+QList<CardPicture *> BoardWidget::imagenes(GrupoImagen grupo) const
 {
-    const auto i = static_cast<std::size_t>(imagen.indice);
-    switch (imagen.grupo) {
+    const auto lista = [](const auto &imagenes) {
+        return QList<CardPicture *>(imagenes.begin(), imagenes.end());
+    };
+    switch (grupo) {
     case GrupoImagen::cartap1img:
-        return cartap1img.at(i);
+        return lista(m_cartap1img);
     case GrupoImagen::cartap2img:
-        return cartap2img.at(i);
+        return lista(m_cartap2img);
     case GrupoImagen::mesaimg:
-        return mesaimg.at(i);
+        return lista(m_mesaimg);
     case GrupoImagen::montonimg:
         break;
     }
-    return montonimg.at(i);
+    return lista(m_montonimg);
+}
+
+QList<CardPicture *> BoardWidget::cubiertas() const
+{
+    return QList<CardPicture *>(m_image1.begin(), m_image1.end());
+}
+
+void BoardWidget::mostrarEstado(const GameState &e)
+{
+    mostrarLista(e, e.lamesa, imagenes(GrupoImagen::mesaimg));
+    mostrarLista(e, e.player1, imagenes(GrupoImagen::cartap1img));
+    for (int i = 0; i < static_cast<int>(m_image1.size()); ++i)
+        m_image1.at(static_cast<std::size_t>(i))->setVisible(i < e.player1.count());
+    mostrarLista(e, e.player2, imagenes(GrupoImagen::cartap2img));
+    // A pile shows its top card only.
+    for (std::size_t i = 0; i < m_montonimg.size(); ++i) {
+        const CardList &pila = i == 0 ? e.player1Lev : e.player2Lev;
+        if (!pila.isEmpty())
+            m_montonimg.at(i)->setRuta(e.carta(pila.at(0)).imagen());
+        m_montonimg.at(i)->setVisible(!pila.isEmpty());
+    }
+}
+
+void BoardWidget::mostrarMarcas(const Marcas &m)
+{
+    // Each box shows the mark of its place; both arrays have the same size.
+    const auto mostrar = [](const auto &cajas, const auto &marcas) {
+        for (std::size_t i = 0; i < cajas.size(); ++i)
+            cajas.at(i)->setChecked(marcas.at(i));
+    };
+    mostrar(m_checkp2, m.Checkp2);
+    mostrar(m_checkMesa, m.CheckMesa);
+    mostrar(m_checkMonton, m.CheckMonton);
+}
+
+void BoardWidget::mostrarCartel(const QString &texto)
+{
+    m_cartel->setText(texto);
+    ajustar(m_cartel);
+}
+
+void BoardWidget::mostrarContadores(int cpu, int humano)
+{
+    m_contp1->setText(QString::number(cpu));
+    m_contp2->setText(QString::number(humano));
+    ajustar(m_contp1);
+    ajustar(m_contp2);
+}
+
+void BoardWidget::mostrarPuntajes(int cpu, int humano)
+{
+    m_puntajep1->setText(QString::number(cpu));
+    m_puntajep2->setText(QString::number(humano));
+}
+
+void BoardWidget::mostrarNombreJugador(const QString &nombre)
+{
+    m_nombreHumano->setText(nombre);
+    m_nombreHumano->setToolTip(nombre); // a long name does not fit its heading
+}
+
+void BoardWidget::setReverso(const QString &ruta)
+{
+    for (CardPicture *cubierta : m_image1)
+        cubierta->setRuta(ruta);
+}
+
+QWidget *BoardWidget::rotulo(Rotulo rotulo) const
+{
+    switch (rotulo) {
+    case Rotulo::Cartel:
+        return m_cartel;
+    case Rotulo::ContadorCpu:
+        return m_contp1;
+    case Rotulo::ContadorHumano:
+        return m_contp2;
+    case Rotulo::PuntajeCpu:
+        return m_puntajep1;
+    case Rotulo::PuntajeHumano:
+        break;
+    }
+    return m_puntajep2;
+}
+
+QWidget *BoardWidget::marca(const Imagen &lugar) const
+{
+    const auto i = static_cast<std::size_t>(lugar.indice);
+    switch (lugar.grupo) {
+    case GrupoImagen::cartap2img:
+        return m_checkp2.at(i);
+    case GrupoImagen::mesaimg:
+        return m_checkMesa.at(i);
+    case GrupoImagen::montonimg:
+        return m_checkMonton.at(i);
+    case GrupoImagen::cartap1img:
+        break;
+    }
+    return nullptr;
 }
 
 void BoardWidget::setFondo(const QString &ruta)
@@ -210,12 +314,34 @@ void BoardWidget::enlazarMarcas()
         connect(marca, &MarkBox::toggled, this,
                 [this, carta](bool marcada) { marcar(carta, marcada); });
     };
-    for (std::size_t i = 0; i < Checkp2.size(); ++i)
-        enlazar(Checkp2.at(i), cartap2img.at(i));
-    for (std::size_t i = 0; i < CheckMesa.size(); ++i)
-        enlazar(CheckMesa.at(i), mesaimg.at(i));
-    for (std::size_t i = 0; i < CheckMonton.size(); ++i)
-        enlazar(CheckMonton.at(i), montonimg.at(i));
+    for (std::size_t i = 0; i < m_checkp2.size(); ++i)
+        enlazar(m_checkp2.at(i), m_cartap2img.at(i));
+    for (std::size_t i = 0; i < m_checkMesa.size(); ++i)
+        enlazar(m_checkMesa.at(i), m_mesaimg.at(i));
+    for (std::size_t i = 0; i < m_checkMonton.size(); ++i)
+        enlazar(m_checkMonton.at(i), m_montonimg.at(i));
+}
+
+// The controls that take clicks speak for the table.
+void BoardWidget::enlazarPulsaciones()
+{
+    const auto pulsar = [this](CardPicture *imagen) {
+        connect(imagen, &CardPicture::clicked, this,
+                [this, imagen] { emit cartaPulsada(imagen->imagen()); });
+    };
+    for (CardPicture *imagen : m_mesaimg)
+        pulsar(imagen);
+    for (CardPicture *imagen : m_cartap2img)
+        pulsar(imagen);
+    pulsar(m_montonimg[0]);
+    for (int i = 0; i < static_cast<int>(m_checkp2.size()); ++i)
+        connect(m_checkp2.at(static_cast<std::size_t>(i)), &MarkBox::clicked, this, [this, i] {
+            emit marcaPulsada({ GrupoImagen::cartap2img, i });
+        });
+    connect(m_checkMonton[1], &MarkBox::clicked, this, [this] {
+        emit marcaPulsada({ GrupoImagen::montonimg, 1 });
+    });
+    connect(m_levantar, &QPushButton::clicked, this, &Mesa::levantarPulsado);
 }
 
 void BoardWidget::marcar(CardPicture *carta, bool marcada)
@@ -246,7 +372,7 @@ QSize BoardWidget::tamanoCarta(const QRect &twips) const
 // What an enlarged card must leave in sight: every label, the scores and the toolbar.
 QList<QRect> BoardWidget::rotulos() const
 {
-    QList<QRect> rotulos { Toolbar1->geometry() };
+    QList<QRect> rotulos { m_toolbar->geometry() };
     for (const QFrame *f : findChildren<QFrame *>(Qt::FindDirectChildrenOnly)) {
         if (f->isVisible())
             rotulos.append(f->geometry());
@@ -265,9 +391,8 @@ void BoardWidget::resaltar(CardPicture *imagen, bool grande)
             continue;
         }
         const QSize tamano = tamanoCarta(c.twips.adjusted(0, 0, BL::kResalte, BL::kResalte));
-        imagen->setGeometry(LugarResalte::elegir(lugar(c), tamano,
-                                                 m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto)),
-                                                 rotulos()));
+        imagen->setGeometry(LugarResalte::elegir(
+            lugar(c), tamano, m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto)), rotulos()));
         imagen->raise();
     }
 }
@@ -280,11 +405,11 @@ void BoardWidget::ajustar(QLabel *etiqueta)
             e->move(m_escala.punto(esquina));
         }
     }
-    if (etiqueta == Cartellbl) {
+    if (etiqueta == m_cartel) {
         // Wraps its words and grows downwards to fit them.
         const QRect r = m_escala.rect(BL::kCartel);
-        Cartellbl->setGeometry(r.x(), r.y(), r.width(),
-                               std::max(r.height(), Cartellbl->heightForWidth(r.width())));
+        m_cartel->setGeometry(r.x(), r.y(), r.width(),
+                              std::max(r.height(), m_cartel->heightForWidth(r.width())));
     }
 }
 
@@ -308,7 +433,7 @@ void BoardWidget::recolocar()
     ajustarBotones();
     for (const auto &par : std::as_const(m_ajustables))
         ajustar(par.first);
-    ajustar(Cartellbl);
+    ajustar(m_cartel);
 }
 
 // The three buttons share the toolbar's width evenly at every scale, so none
@@ -317,17 +442,17 @@ void BoardWidget::ajustarBotones()
 {
     const QSize caja = m_escala.rect(BL::kToolbar).size();
     const int icono = std::max(8, caja.height() / 2);
-    Toolbar1->setIconSize(QSize(icono, icono));
-    const QList<QAction *> acciones = Toolbar1->actions();
+    m_toolbar->setIconSize(QSize(icono, icono));
+    const QList<QAction *> acciones = m_toolbar->actions();
     for (QAction *accion : acciones) {
-        if (QWidget *boton = Toolbar1->widgetForAction(accion)) {
-            boton->setFont(Toolbar1->font());
+        if (QWidget *boton = m_toolbar->widgetForAction(accion)) {
+            boton->setFont(m_toolbar->font());
             // The toolbar keeps a pixel of margin round its buttons.
             boton->setFixedSize((caja.width() - 2) / std::max<int>(1, acciones.size()),
                                 caja.height() - 2);
         }
     }
-    Toolbar1->layout()->activate();
+    m_toolbar->layout()->activate();
 }
 
 void BoardWidget::ordenarCapas()
@@ -342,9 +467,12 @@ void BoardWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_escala = Escala::paraTamano(width(), height());
+    // The shadows fall further on a larger board.
+    m_sombras->setCaida(std::max(1.0, m_escala.factor() * 3));
     recolocar();
     QList<QSize> tamanos;
-    for (const CardPicture *cara : { mesaimg[0], cartap2img[0], montonimg[0], montonimg[1] }) {
+    for (const CardPicture *cara :
+         { m_mesaimg[0], m_cartap2img[0], m_montonimg[0], m_montonimg[1] }) {
         if (!tamanos.contains(cara->size()))
             tamanos.append(cara->size());
     }
@@ -365,103 +493,24 @@ void BoardWidget::paintEvent(QPaintEvent *event)
                             zona.height() * razon);
         Tiras::dibujar(p, zona, fondo, fuente.toRect());
     }
-    pintarSombras(p, event->region());
-}
-
-bool BoardWidget::eventFilter(QObject *objeto, QEvent *event)
-{
-    const auto *carta = qobject_cast<const CardPicture *>(objeto);
-    if (!carta)
-        return false;
-    switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::Hide:
-        update(conSombra(carta->geometry()));
-        break;
-    case QEvent::Move:
-        update(conSombra(QRect(static_cast<QMoveEvent *>(event)->oldPos(), carta->size())));
-        update(conSombra(carta->geometry()));
-        break;
-    case QEvent::Resize:
-        update(conSombra(QRect(carta->pos(), static_cast<QResizeEvent *>(event)->oldSize())));
-        update(conSombra(carta->geometry()));
-        break;
-    default:
-        break;
-    }
-    return false;
-}
-
-// How far the cards' shadows fall: further on a larger board.
-qreal BoardWidget::caidaSombra() const
-{
-    return std::max(1.0, m_escala.factor() * 3);
-}
-
-// Where a card's shadow may fall: the board repaints it when the card shows,
-// hides, moves or changes size.
-QRect BoardWidget::conSombra(const QRect &carta) const
-{
-    const int m = SombraDeCarta::margen(caidaSombra());
-    return carta.adjusted(-m, -m, m, m);
-}
-
-// Only the shadows in the region: its bounding box would take in nearly every
-// card after a move that changed cards at both ends of the board.
-void BoardWidget::pintarSombras(QPainter &p, const QRegion &zona)
-{
-    const qreal caida = caidaSombra();
-    for (const auto *carta : findChildren<CardPicture *>(Qt::FindDirectChildrenOnly)) {
-        if (carta->isVisible() && !carta->vaciaEnVuelo()
-            && zona.intersects(conSombra(carta->geometry())))
-            m_sombra.pintar(p, carta->geometry(), caida, zona);
-    }
-}
-
-namespace {
-bool esCarta(const QDropEvent *event)
-{
-    return event->mimeData()->hasFormat(CardPicture::kTipoArrastre)
-        && qobject_cast<CardPicture *>(event->source());
-}
-} // namespace
-
-void BoardWidget::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (esCarta(event))
-        event->acceptProposedAction();
-}
-
-void BoardWidget::dragMoveEvent(QDragMoveEvent *event)
-{
-    if (esCarta(event))
-        event->acceptProposedAction();
-}
-
-void BoardWidget::dropEvent(QDropEvent *event)
-{
-    if (!esCarta(event))
-        return;
-    event->acceptProposedAction();
-    soltar(event->position().toPoint(),
-           event->mimeData()->data(CardPicture::kTipoArrastre).toInt());
+    m_sombras->pintar(p, event->region());
 }
 
 void BoardWidget::soltar(QPoint punto, int slot)
 {
     QWidget *debajo = childAt(punto);
     // An empty pile hides its picture, but its place still takes the card.
-    for (CardPicture *monton : montonimg) {
+    for (CardPicture *monton : m_montonimg) {
         if (!debajo && monton->geometry().contains(punto))
             debajo = monton;
     }
-    const auto enMesa = std::find(mesaimg.begin(), mesaimg.end(), debajo);
+    const auto enMesa = std::find(m_mesaimg.begin(), m_mesaimg.end(), debajo);
     if (!debajo)
         emit soltadaEnFondo(slot);
-    else if (debajo == montonimg[0] || debajo == montonimg[1])
+    else if (debajo == m_montonimg[0] || debajo == m_montonimg[1])
         emit soltadaEnMonton(slot);
-    else if (enMesa != mesaimg.end())
-        emit soltadaEnMesa(slot, static_cast<int>(enMesa - mesaimg.begin()));
+    else if (enMesa != m_mesaimg.end())
+        emit soltadaEnMesa(slot, static_cast<int>(enMesa - m_mesaimg.begin()));
     else
         emit soltadaSinEfecto(slot); // any other control takes the drop and does nothing
 }

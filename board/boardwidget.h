@@ -5,12 +5,11 @@
 #include "escala.h"
 #include "fondotablero.h"
 #include "imagen.h"
-#include "sombradecarta.h"
+#include "mesa.h"
 
 #include <QColor>
 #include <QList>
 #include <QPixmap>
-#include <QWidget>
 #include <array>
 
 class CardPicture;
@@ -20,68 +19,63 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QToolBar;
+class SombrasDeMesa;
 
-// The board: every card place, mark, label, the lift button and the toolbar,
+// The classic table: every card place, mark, label, the lift button and the toolbar,
 // laid out in twips and scaled as one to fit the window. It holds no game
 // state; the main window fills it.
-class BoardWidget : public QWidget
+class BoardWidget : public Mesa
 {
     Q_OBJECT
 
 public:
     BoardWidget(PictureCache &cache, QWidget *parent);
 
-    // The felt's picture file, decoded when it is first shown.
-    void setFondo(const QString &ruta);
-    void setColorFondo(const QColor &color);
+    QList<CardPicture *> imagenes(GrupoImagen grupo) const override;
+    QList<CardPicture *> cubiertas() const override;
+    void mostrarEstado(const GameState &estado) override;
+    void mostrarMarcas(const Marcas &marcas) override;
+    void mostrarCartel(const QString &texto) override;
+    void mostrarContadores(int cpu, int humano) override;
+    void mostrarPuntajes(int cpu, int humano) override;
+    void mostrarNombreJugador(const QString &nombre) override;
+    void setReverso(const QString &ruta) override;
+    void setFondo(const QString &ruta) override;
+    void setColorFondo(const QColor &color) override;
     // Grows or restores a card picture by the enlargement of a pause, in place
     // or toward the free side.
-    void resaltar(CardPicture *imagen, bool grande);
+    void resaltar(CardPicture *imagen, bool grande) override;
+    QToolBar *barra() const override { return m_toolbar; }
+    QWidget *rotulo(Rotulo rotulo) const override;
+    QWidget *marca(const Imagen &lugar) const override;
     // A hand card of the given slot dropped at the point: on the background it
     // is laid on the table, on either pile's place (its picture, or where it
     // would be when the pile is empty) it goes on the human's pile, on a table
     // card it may lift that card.
-    void soltar(QPoint punto, int slot);
-    // Lays out one label that grows to fit its text, after its text changed.
-    void ajustar(QLabel *etiqueta);
-
-    CardPicture *imagen(const Imagen &imagen) const;
+    void soltar(QPoint punto, int slot) override;
     const Escala &escala() const { return m_escala; }
-    std::array<CardPicture *, 3> cartap1img {};
-    std::array<CardPicture *, 3> Image1 {};
-    std::array<CardPicture *, 3> cartap2img {};
-    std::array<CardPicture *, 7> mesaimg {};
-    std::array<CardPicture *, 2> montonimg {};
-    std::array<MarkBox *, 3> Checkp2 {};
-    std::array<MarkBox *, 7> CheckMesa {};
-    std::array<MarkBox *, 2> CheckMonton {};
-    QLabel *Cartellbl = nullptr;
-    QLabel *Contp1Lbl = nullptr;
-    QLabel *Contp2lbl = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Puntajep1Lbl = nullptr;
-    QLabel *Puntajep2Lbl = nullptr;
-    QPushButton *LevantarBtn = nullptr;
-    QToolBar *Toolbar1 = nullptr;
 
-signals:
-    // A hand card dropped on the background (no control under it), or on a pile's place.
-    void soltadaEnFondo(int slot);
-    void soltadaEnMonton(int slot);
-    void soltadaEnMesa(int slot, int lugar);
-    // Dropped on a control that takes no card: the player is told why.
-    void soltadaSinEfecto(int slot);
-    // The card faces are shown at new sizes or a new pixel ratio: their pictures
-    // may be prepared ahead.
-    void cartasRedimensionadas(const QList<QSize> &tamanos, qreal razon);
+    // For tests: the controls themselves, by their places.
+    const std::array<CardPicture *, 3> &cartap1img() const { return m_cartap1img; }
+    const std::array<CardPicture *, 3> &Image1() const { return m_image1; }
+    const std::array<CardPicture *, 3> &cartap2img() const { return m_cartap2img; }
+    const std::array<CardPicture *, 7> &mesaimg() const { return m_mesaimg; }
+    const std::array<CardPicture *, 2> &montonimg() const { return m_montonimg; }
+    const std::array<MarkBox *, 3> &Checkp2() const { return m_checkp2; }
+    const std::array<MarkBox *, 7> &CheckMesa() const { return m_checkMesa; }
+    const std::array<MarkBox *, 2> &CheckMonton() const { return m_checkMonton; }
+    QLabel *Cartellbl() const { return m_cartel; }
+    QLabel *Contp1Lbl() const { return m_contp1; }
+    QLabel *Contp2lbl() const { return m_contp2; }
+    QLabel *Label2() const { return m_nombreHumano; }
+    QLabel *Puntajep1Lbl() const { return m_puntajep1; }
+    QLabel *Puntajep2Lbl() const { return m_puntajep2; }
+    QPushButton *LevantarBtn() const { return m_levantar; }
+    QToolBar *Toolbar1() const { return m_toolbar; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *objeto, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     struct Colocado
@@ -95,25 +89,42 @@ private:
     void crearMarcas();
     void crearEtiquetas();
     void crearMarcadores();
+    void crearBotones();
     QLabel *etiqueta(const QString &texto, const QString &estilo, qreal puntos, QRect twips);
     QLabel *etiquetaAjustable(const QString &texto, const QString &estilo, qreal puntos,
                               QPoint esquina);
     void colocar(QWidget *control, QRect twips, qreal puntos = 0);
     void enlazarMarcas();
+    void enlazarPulsaciones();
     void marcar(CardPicture *carta, bool marcada);
+    // Lays out one label that grows to fit its text, after its text changed.
+    void ajustar(QLabel *etiqueta);
     QRect lugar(const Colocado &c) const;
     QSize tamanoCarta(const QRect &twips) const;
     QList<QRect> rotulos() const;
     void recolocar();
     void ajustarBotones();
     void ordenarCapas();
-    qreal caidaSombra() const;
-    QRect conSombra(const QRect &carta) const;
-    void pintarSombras(QPainter &p, const QRegion &zona);
 
+    std::array<CardPicture *, 3> m_cartap1img {};
+    std::array<CardPicture *, 3> m_image1 {};
+    std::array<CardPicture *, 3> m_cartap2img {};
+    std::array<CardPicture *, 7> m_mesaimg {};
+    std::array<CardPicture *, 2> m_montonimg {};
+    std::array<MarkBox *, 3> m_checkp2 {};
+    std::array<MarkBox *, 7> m_checkMesa {};
+    std::array<MarkBox *, 2> m_checkMonton {};
+    QLabel *m_cartel = nullptr;
+    QLabel *m_contp1 = nullptr;
+    QLabel *m_contp2 = nullptr;
+    QLabel *m_nombreHumano = nullptr;
+    QLabel *m_puntajep1 = nullptr;
+    QLabel *m_puntajep2 = nullptr;
+    QPushButton *m_levantar = nullptr;
+    QToolBar *m_toolbar = nullptr;
     Escala m_escala;
     FondoTablero m_fondo;
-    SombraDeCarta m_sombra;
+    SombrasDeMesa *m_sombras;
     QList<Colocado> m_colocados;
     QList<QPair<QLabel *, QPoint>> m_ajustables;
     QList<QPair<QWidget *, QRect>> m_enMarco; // score labels inside their frames

@@ -4,17 +4,17 @@
 
 #include "ajustesjuego.h"
 #include "animadortablero.h"
-#include "boardwidget.h"
 #include "cardpicture.h"
+#include "mesa.h"
 #include "pausa.h"
 #include "velocidadcpu.h"
 
 #include <utility>
 
-CompasesCpu::CompasesCpu(BoardWidget &tablero, AnimadorTablero &animador, Pausa &pausa,
+CompasesCpu::CompasesCpu(Mesa &mesa, AnimadorTablero &animador, Pausa &pausa,
                          MostrarMarcas mostrarMarcas, QObject *parent)
     : QObject(parent)
-    , m_tablero(tablero)
+    , m_mesa(&mesa)
     , m_animador(animador)
     , m_pausa(pausa)
     , m_mostrarMarcas(std::move(mostrarMarcas))
@@ -55,16 +55,17 @@ void CompasesCpu::siguiente()
 
 void CompasesCpu::ResaltarCarta(const Imagen &imagen, int milisegundos, std::function<void()> luego)
 {
-    CardPicture *carta = m_tablero.imagen(imagen);
-    CardPicture *cubierta = imagen.grupo == GrupoImagen::cartap1img
-        ? m_tablero.Image1.at(static_cast<std::size_t>(imagen.indice))
-        : nullptr;
+    // The table may change while the card is enlarged: the same one restores it.
+    Mesa *mesa = m_mesa;
+    CardPicture *carta = mesa->imagen(imagen);
+    CardPicture *cubierta
+        = imagen.grupo == GrupoImagen::cartap1img ? mesa->cubiertas().at(imagen.indice) : nullptr;
     if (cubierta)
         cubierta->hide();
-    m_tablero.resaltar(carta, true);
+    mesa->resaltar(carta, true);
     m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, AjustesJuego::delUsuario().velocidad()),
-                    [this, carta, cubierta, luego = std::move(luego)] {
-                        m_tablero.resaltar(carta, false);
+                    [mesa, carta, cubierta, luego = std::move(luego)] {
+                        mesa->resaltar(carta, false);
                         if (cubierta)
                             cubierta->show();
                         luego();

@@ -9,7 +9,7 @@
 #include <functional>
 
 class AnimadorTablero;
-class BoardWidget;
+class Mesa;
 class CardPicture;
 class Pausa;
 
@@ -24,8 +24,8 @@ class CompasesCpu : public QObject
 public:
     using MostrarMarcas = std::function<void(const Marcas &)>;
 
-    CompasesCpu(BoardWidget &tablero, AnimadorTablero &animador, Pausa &pausa,
-                MostrarMarcas mostrarMarcas, QObject *parent);
+    CompasesCpu(Mesa &mesa, AnimadorTablero &animador, Pausa &pausa, MostrarMarcas mostrarMarcas,
+                QObject *parent);
 
     // Plays plan from the marks shown now, then calls listo.
     void tocar(const PlanTurnoCpu &plan, const Marcas &marcas, std::function<void()> listo);
@@ -36,7 +36,7 @@ public:
 private:
     void siguiente();
 
-    BoardWidget &m_tablero;
+    Mesa *m_mesa;
     AnimadorTablero &m_animador;
     Pausa &m_pausa;
     MostrarMarcas m_mostrarMarcas;

@@ -2,10 +2,8 @@
 
 #include "nombresaccesibles.h"
 
-#include "boardwidget.h"
 #include "cardpicture.h"
 #include "gamestate.h"
-#include "markbox.h"
 #include "nombrenaipe.h"
 
 #include <QAccessibleWidget>
@@ -47,8 +45,8 @@ public:
 
 } // namespace
 
-NombresAccesibles::NombresAccesibles(BoardWidget &tablero)
-    : m_tablero(tablero)
+NombresAccesibles::NombresAccesibles(Mesa &mesa)
+    : m_mesa(mesa)
 {
 }
 
@@ -59,60 +57,79 @@ void NombresAccesibles::poner(QWidget *control, const QString &nombre)
         control->setAccessibleName(nombre);
 }
 
+void NombresAccesibles::poner(Mesa::Rotulo rotulo, const QString &nombre) const
+{
+    if (QWidget *control = m_mesa.rotulo(rotulo))
+        poner(control, nombre);
+}
+
+void NombresAccesibles::ponerMarca(const Imagen &lugar, const QString &nombre) const
+{
+    if (QWidget *control = m_mesa.marca(lugar))
+        poner(control, nombre);
+}
+
 void NombresAccesibles::actualizar(const GameState &e)
 {
     mesa(e);
     manos(e);
     montones(e);
-    poner(m_tablero.Contp1Lbl, tr("Montón de la CPU: %1").arg(cartas(e.player1Lev.count())));
-    poner(m_tablero.Contp2lbl, tr("Tu montón: %1").arg(cartas(e.player2Lev.count())));
-    poner(m_tablero.Puntajep1Lbl, tr("Puntos de la CPU: %1").arg(e.jugadorCpu.puntos()));
-    poner(m_tablero.Puntajep2Lbl, tr("Tus puntos: %1").arg(e.jugadorHumano.puntos()));
+    poner(Mesa::Rotulo::ContadorCpu, tr("Montón de la CPU: %1").arg(cartas(e.player1Lev.count())));
+    poner(Mesa::Rotulo::ContadorHumano, tr("Tu montón: %1").arg(cartas(e.player2Lev.count())));
+    poner(Mesa::Rotulo::PuntajeCpu, tr("Puntos de la CPU: %1").arg(e.jugadorCpu.puntos()));
+    poner(Mesa::Rotulo::PuntajeHumano, tr("Tus puntos: %1").arg(e.jugadorHumano.puntos()));
 }
 
 void NombresAccesibles::turno(const QString &cartel)
 {
-    poner(m_tablero.Cartellbl, tr("Turno: %1").arg(cartel));
+    poner(Mesa::Rotulo::Cartel, tr("Turno: %1").arg(cartel));
 }
 
 void NombresAccesibles::mesa(const GameState &e)
 {
-    for (int i = 0; i < static_cast<int>(m_tablero.mesaimg.size()); ++i) {
+    const QList<CardPicture *> imagenes = m_mesa.imagenes(GrupoImagen::mesaimg);
+    for (int i = 0; i < static_cast<int>(imagenes.size()); ++i) {
         const auto n = static_cast<std::size_t>(i);
-        const bool marca = e.marcas.CheckMesa.at(n);
+        // Only the first places of the table take marks.
+        const bool marca = n < e.marcas.CheckMesa.size() && e.marcas.CheckMesa.at(n);
+        const Imagen lugar { GrupoImagen::mesaimg, i };
         if (i < e.lamesa.count()) {
             const classNaipe &carta = e.carta(e.lamesa.at(i));
-            poner(m_tablero.mesaimg.at(n),
+            poner(imagenes.at(i),
                   tr("%1, en la mesa").arg(NombreNaipe::nombre(carta))
                       + marcada(marca, tr(", marcada")));
-            poner(m_tablero.CheckMesa.at(n),
-                  tr("Marca %1, en la mesa").arg(NombreNaipe::conDe(carta)));
+            ponerMarca(lugar, tr("Marca %1, en la mesa").arg(NombreNaipe::conDe(carta)));
         } else {
-            poner(m_tablero.mesaimg.at(n), tr("Lugar %1 de la mesa, vacío").arg(i + 1));
-            poner(m_tablero.CheckMesa.at(n), tr("Marca del lugar %1 de la mesa, vacío").arg(i + 1));
+            poner(imagenes.at(i), tr("Lugar %1 de la mesa, vacío").arg(i + 1));
+            ponerMarca(lugar, tr("Marca del lugar %1 de la mesa, vacío").arg(i + 1));
         }
     }
 }
 
 void NombresAccesibles::manos(const GameState &e)
 {
-    for (int i = 0; i < static_cast<int>(m_tablero.cartap2img.size()); ++i) {
-        const auto n = static_cast<std::size_t>(i);
-        const QString cpu = i < e.player1.count()
+    const QList<CardPicture *> cpu = m_mesa.imagenes(GrupoImagen::cartap1img);
+    const QList<CardPicture *> cubiertas = m_mesa.cubiertas();
+    for (int i = 0; i < static_cast<int>(cpu.size()); ++i) {
+        const QString nombre = i < e.player1.count()
             ? tr("Carta de la CPU, boca abajo")
             : tr("Lugar %1 de la mano de la CPU, vacío").arg(i + 1);
-        poner(m_tablero.cartap1img.at(n), cpu);
-        poner(m_tablero.Image1.at(n), cpu);
+        poner(cpu.at(i), nombre);
+        if (i < cubiertas.size())
+            poner(cubiertas.at(i), nombre);
+    }
+    const QList<CardPicture *> mano = m_mesa.imagenes(GrupoImagen::cartap2img);
+    for (int i = 0; i < static_cast<int>(mano.size()); ++i) {
+        const Imagen lugar { GrupoImagen::cartap2img, i };
         if (i < e.player2.count()) {
             const classNaipe &carta = e.carta(e.player2.at(i));
-            poner(m_tablero.cartap2img.at(n),
+            poner(mano.at(i),
                   tr("%1, en tu mano").arg(NombreNaipe::nombre(carta))
-                      + marcada(e.marcas.Checkp2.at(n), tr(", marcada")));
-            poner(m_tablero.Checkp2.at(n),
-                  tr("Marca %1, en tu mano").arg(NombreNaipe::conDe(carta)));
+                      + marcada(e.marcas.Checkp2.at(static_cast<std::size_t>(i)), tr(", marcada")));
+            ponerMarca(lugar, tr("Marca %1, en tu mano").arg(NombreNaipe::conDe(carta)));
         } else {
-            poner(m_tablero.cartap2img.at(n), tr("Lugar %1 de tu mano, vacío").arg(i + 1));
-            poner(m_tablero.Checkp2.at(n), tr("Marca del lugar %1 de tu mano, vacío").arg(i + 1));
+            poner(mano.at(i), tr("Lugar %1 de tu mano, vacío").arg(i + 1));
+            ponerMarca(lugar, tr("Marca del lugar %1 de tu mano, vacío").arg(i + 1));
         }
     }
 }
@@ -122,15 +139,16 @@ void NombresAccesibles::montones(const GameState &e)
     const QString titulos[] = { tr("Montón de la CPU"), tr("Tu montón") };
     const QString marcas[] = { tr("Marca del montón de la CPU"), tr("Marca de tu montón") };
     const CardList *pilas[] = { &e.player1Lev, &e.player2Lev };
+    const QList<CardPicture *> imagenes = m_mesa.imagenes(GrupoImagen::montonimg);
     for (std::size_t i = 0; i < 2; ++i) {
         const CardList &pila = *pilas[i];
         const QString marca = marcada(e.marcas.CheckMonton.at(i), tr(", marcado"));
-        poner(m_tablero.montonimg.at(i),
+        poner(imagenes.at(static_cast<qsizetype>(i)),
               pila.isEmpty() ? tr("%1, vacío").arg(titulos[i])
                              : tr("%1, %2, arriba %3%4")
                                    .arg(titulos[i], cartas(pila.count()),
                                         NombreNaipe::conArticulo(e.carta(pila.at(0))), marca));
-        poner(m_tablero.CheckMonton.at(i), marcas[i]);
+        ponerMarca({ GrupoImagen::montonimg, static_cast<int>(i) }, marcas[i]);
     }
 }
 

@@ -2,10 +2,11 @@
 
 #pragma once
 
+#include "mesa.h"
+
 #include <QCoreApplication>
 #include <QString>
 
-class BoardWidget;
 class QAccessibleInterface;
 class QObject;
 class QWidget;
@@ -18,7 +19,7 @@ class NombresAccesibles
     Q_DECLARE_TR_FUNCTIONS(NombresAccesibles)
 
 public:
-    explicit NombresAccesibles(BoardWidget &tablero);
+    explicit NombresAccesibles(Mesa &mesa);
 
     // Names every control after the game state; called after each refresh and
     // each change of the marks.
@@ -34,6 +35,8 @@ private:
     void manos(const GameState &e);
     void montones(const GameState &e);
     static void poner(QWidget *control, const QString &nombre);
+    void poner(Mesa::Rotulo rotulo, const QString &nombre) const;
+    void ponerMarca(const Imagen &lugar, const QString &nombre) const;
 
-    BoardWidget &m_tablero;
+    Mesa &m_mesa;
 };

@@ -2,8 +2,8 @@
 
 #include "seguimientopartida.h"
 
-#include "boardwidget.h"
 #include "cardpicture.h"
+#include "mesa.h"
 #include "zelbogame.h"
 
 #include <QAction>
@@ -14,9 +14,9 @@
 #include <QStatusBar>
 #include <algorithm>
 
-SeguimientoPartida::SeguimientoPartida(QMainWindow &ventana, BoardWidget &tablero)
+SeguimientoPartida::SeguimientoPartida(QMainWindow &ventana, Mesa &mesa)
     : QObject(&ventana)
-    , m_tablero(tablero)
+    , m_mesa(&mesa)
     , m_dock(new QDockWidget(tr("Historial"), &ventana))
     , m_lista(new QListWidget(m_dock))
     , m_numero(new QLabel(&ventana))
@@ -116,10 +116,10 @@ void SeguimientoPartida::senalar(const GameState &estado)
         m_cpu.clear();
     const auto delCpu
         = [this](CardId c) { return std::find(m_cpu.begin(), m_cpu.end(), c) != m_cpu.end(); };
-    for (int i = 0; i < static_cast<int>(m_tablero.mesaimg.size()); ++i)
-        m_tablero.mesaimg.at(static_cast<std::size_t>(i))
-            ->setSenalada(i < estado.lamesa.count() && delCpu(estado.lamesa.at(i)));
-    m_tablero.montonimg[0]->setSenalada(!estado.player1Lev.isEmpty()
-                                        && delCpu(estado.player1Lev.at(0)));
-    m_tablero.montonimg[1]->setSenalada(false);
+    const QList<CardPicture *> mesa = m_mesa->imagenes(GrupoImagen::mesaimg);
+    for (int i = 0; i < static_cast<int>(mesa.size()); ++i)
+        mesa.at(i)->setSenalada(i < estado.lamesa.count() && delCpu(estado.lamesa.at(i)));
+    const QList<CardPicture *> montones = m_mesa->imagenes(GrupoImagen::montonimg);
+    montones.at(0)->setSenalada(!estado.player1Lev.isEmpty() && delCpu(estado.player1Lev.at(0)));
+    montones.at(1)->setSenalada(false);
 }

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <vector>
 
-class BoardWidget;
+class Mesa;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -26,7 +26,7 @@ class SeguimientoPartida : public QObject
     Q_OBJECT
 
 public:
-    SeguimientoPartida(QMainWindow &ventana, BoardWidget &tablero);
+    SeguimientoPartida(QMainWindow &ventana, Mesa &mesa);
 
     // Shows and hides the dock; checkable, for the "Juego" menu.
     QAction *accionHistorial() const;
@@ -43,7 +43,7 @@ private:
     void mostrar(const QStringList &lineas);
     void senalar(const GameState &estado);
 
-    BoardWidget &m_tablero;
+    Mesa *m_mesa;
     QDockWidget *m_dock = nullptr;
     QListWidget *m_lista = nullptr;
     QLabel *m_numero = nullptr;

@@ -3,9 +3,9 @@
 #include "tecladotablero.h"
 
 #include "anunciador.h"
-#include "boardwidget.h"
 #include "cardpicture.h"
 #include "frasejugada.h"
+#include "mesa.h"
 #include "seleccion.h"
 #include "zelbogame.h"
 
@@ -17,10 +17,10 @@ namespace {
 constexpr int kFilas = 4;
 } // namespace
 
-TecladoTablero::TecladoTablero(BoardWidget &tablero, ZelboGame &juego, Anunciador &anunciador,
-                               Jugar jugar, QObject *parent)
+TecladoTablero::TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anunciador, Jugar jugar,
+                               QObject *parent)
     : QObject(parent)
-    , m_tablero(tablero)
+    , m_mesa(&mesa)
     , m_juego(juego)
     , m_anunciador(anunciador)
     , m_jugar(std::move(jugar))
@@ -33,7 +33,7 @@ TecladoTablero::TecladoTablero(BoardWidget &tablero, ZelboGame &juego, Anunciado
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *antes, QWidget *ahora) {
         auto *carta = qobject_cast<CardPicture *>(ahora);
-        if (carta && carta->parentWidget() == &m_tablero && (!antes || antes->isVisible()))
+        if (carta && carta->parentWidget() == m_mesa && (!antes || antes->isVisible()))
             m_elegida = carta;
     });
 }
@@ -43,16 +43,16 @@ QList<CardPicture *> TecladoTablero::visibles(Fila fila) const
     QList<CardPicture *> cartas;
     switch (fila) {
     case Fila::MontonCpu:
-        cartas << m_tablero.montonimg[0];
+        cartas << m_mesa->imagen({ GrupoImagen::montonimg, 0 });
         break;
     case Fila::Mesa:
-        cartas = QList<CardPicture *>(m_tablero.mesaimg.begin(), m_tablero.mesaimg.end());
+        cartas = m_mesa->imagenes(GrupoImagen::mesaimg);
         break;
     case Fila::Mano:
-        cartas = QList<CardPicture *>(m_tablero.cartap2img.begin(), m_tablero.cartap2img.end());
+        cartas = m_mesa->imagenes(GrupoImagen::cartap2img);
         break;
     case Fila::MontonPropio:
-        cartas << m_tablero.montonimg[1];
+        cartas << m_mesa->imagen({ GrupoImagen::montonimg, 1 });
         break;
     }
     cartas.removeIf([](CardPicture *c) { return c->isHidden(); });
@@ -61,7 +61,7 @@ QList<CardPicture *> TecladoTablero::visibles(Fila fila) const
 
 CardPicture *TecladoTablero::enfocada(Fila *fila, int *indice) const
 {
-    auto *carta = qobject_cast<CardPicture *>(m_tablero.focusWidget());
+    auto *carta = qobject_cast<CardPicture *>(m_mesa->focusWidget());
     for (int f = 0; carta && f < kFilas; ++f) {
         const int i = static_cast<int>(visibles(static_cast<Fila>(f)).indexOf(carta));
         if (i < 0)

@@ -11,7 +11,7 @@
 #include <functional>
 
 class Anunciador;
-class BoardWidget;
+class Mesa;
 class CardPicture;
 class ZelboGame;
 
@@ -28,7 +28,7 @@ public:
     // game is playing, and the board shown afterwards.
     using Jugar = std::function<void(const std::function<void(ZelboGame &)> &)>;
 
-    TecladoTablero(BoardWidget &tablero, ZelboGame &juego, Anunciador &anunciador, Jugar jugar,
+    TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anunciador, Jugar jugar,
                    QObject *parent);
 
     // Its chooser follows the CPU's level in force until another is given.
@@ -59,7 +59,7 @@ private:
     void mover(int filas, int cartas);
     bool enfocar(Fila fila, int indice);
 
-    BoardWidget &m_tablero;
+    Mesa *m_mesa;
     ZelboGame &m_juego;
     Anunciador &m_anunciador;
     Jugar m_jugar;

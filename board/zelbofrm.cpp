@@ -16,7 +16,6 @@
 #include "frasejugada.h"
 #include "guardadeentrada.h"
 #include "helpwindow.h"
-#include "markbox.h"
 #include "nombresaccesibles.h"
 #include "pensadorenhilo.h"
 #include "preferenciasfrm.h"
@@ -30,10 +29,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -49,36 +46,37 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     : m_programDir(lugares.datos())
     , m_dialogos(dialogos)
     , m_tablero(new BoardWidget(m_cache, this))
+    , m_mesa(m_tablero)
     , m_juego(lugares, *this, dialogos, azar)
 {
     setWindowTitle(QStringLiteral("Zelbomar"));
     setCentralWidget(m_tablero);
     m_anunciador = std::make_unique<Anunciador>(*statusBar());
     statusBar()->setAccessibleDescription(tr("Mensajes del juego"));
-    m_nombres = std::make_unique<NombresAccesibles>(*m_tablero);
+    m_nombres = std::make_unique<NombresAccesibles>(*m_mesa);
     QAccessible::installFactory(&NombresAccesibles::fabrica);
     QAccessible::installFactory(&Anunciador::fabrica);
     m_teclado = new TecladoTablero(
-        *m_tablero, m_juego, *m_anunciador,
+        *m_mesa, m_juego, *m_anunciador,
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);
     installEventFilter(m_teclado);
-    m_animador = new AnimadorTablero(*m_tablero, m_cache, this);
+    m_animador = new AnimadorTablero(*m_mesa, m_cache, this);
     m_compases = new CompasesCpu(
-        *m_tablero, *m_animador, pausa,
+        *m_mesa, *m_animador, pausa,
         [this](const Marcas &marcas) {
             GameState mostrado = m_juego.estado();
             mostrado.marcas = marcas;
             mostrarMarcas(mostrado);
         },
         this);
-    m_seguimiento = new SeguimientoPartida(*this, *m_tablero);
+    m_seguimiento = new SeguimientoPartida(*this, *m_mesa);
     // Un-maximized, the window shows the board at scale 1.
     resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
            qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
                + statusBar()->sizeHint().height());
     m_menus = std::make_unique<MenusVentana>(*this, ordenesDeMenu());
     m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
-    m_menus->crearBarra(*m_tablero->Toolbar1, m_programDir + QStringLiteral("/icons"));
+    m_menus->crearBarra(*m_mesa->barra(), m_programDir + QStringLiteral("/icons"));
     conectarTablero();
     m_ayudas
         = std::make_unique<AyudasTablero>(m_juego, *m_tablero, *statusBar(), *m_anunciador,
@@ -109,7 +107,7 @@ bool ZelboFrm::Form_Load()
         m_falloAlCargar = true;
         return false;
     }
-    m_tablero->setFondo(fondo);
+    m_mesa->setFondo(fondo);
     m_juego.iniciar();
     return !terminado();
 }
@@ -161,40 +159,49 @@ MenusVentana::Ordenes ZelboFrm::ordenesDeMenu()
 
 void ZelboFrm::conectarTablero()
 {
-    BoardWidget &t = *m_tablero;
+    Mesa &t = *m_mesa;
     // Every face at the new sizes before the next refresh, so no refresh waits on a decode.
-    connect(&t, &BoardWidget::cartasRedimensionadas, this,
+    connect(&t, &Mesa::cartasRedimensionadas, this,
             [this](const QList<QSize> &tamanos, qreal razon) {
                 QStringList caras;
                 for (int carta = 1; carta <= Mazo::kCartas; ++carta)
                     caras.append(rutaDe(static_cast<CardId>(carta)));
                 m_cache.precargar(caras, tamanos, razon);
-                m_cache.precargar({ m_tablero->Image1[0]->ruta() },
-                                  tamanos + QList<QSize> { m_tablero->Image1[0]->size() }, razon);
+                const CardPicture *cubierta = m_mesa->cubiertas().at(0);
+                m_cache.precargar({ cubierta->ruta() }, tamanos + QList<QSize> { cubierta->size() },
+                                  razon);
             });
     // Any button: a left click on a hand card that did not become a drag marks it too.
-    const auto alClic = [this](CardPicture *imagen, auto orden) {
-        connect(imagen, &CardPicture::clicked, this, [this, imagen, orden] {
-            jugar([&](ZelboGame &j) { (j.*orden)(imagen->imagen().indice); });
-        });
-    };
-    for (CardPicture *imagen : t.mesaimg)
-        alClic(imagen, &ZelboGame::mesaimg_Click);
-    for (CardPicture *imagen : t.cartap2img)
-        alClic(imagen, &ZelboGame::cartap2img_Click);
-    alClic(t.montonimg[0], &ZelboGame::montonimg_Click);
-    for (int i = 0; i < static_cast<int>(t.Checkp2.size()); ++i)
-        connect(t.Checkp2.at(i), &MarkBox::clicked, this,
-                [this, i] { jugar([i](ZelboGame &j) { j.Checkp2_Click(i); }); });
-    connect(t.CheckMonton[1], &MarkBox::clicked, this,
-            [this] { jugar([](ZelboGame &j) { j.CheckMonton_Click(1); }); });
-    connect(t.LevantarBtn, &QPushButton::clicked, this,
+    connect(&t, &Mesa::cartaPulsada, this, [this](const Imagen &imagen) {
+        const int i = imagen.indice;
+        switch (imagen.grupo) {
+        case GrupoImagen::mesaimg:
+            jugar([i](ZelboGame &j) { j.mesaimg_Click(i); });
+            break;
+        case GrupoImagen::cartap2img:
+            jugar([i](ZelboGame &j) { j.cartap2img_Click(i); });
+            break;
+        case GrupoImagen::montonimg:
+            jugar([i](ZelboGame &j) { j.montonimg_Click(i); });
+            break;
+        case GrupoImagen::cartap1img:
+            break;
+        }
+    });
+    connect(&t, &Mesa::marcaPulsada, this, [this](const Imagen &lugar) {
+        const int i = lugar.indice;
+        if (lugar.grupo == GrupoImagen::cartap2img)
+            jugar([i](ZelboGame &j) { j.Checkp2_Click(i); });
+        else if (lugar.grupo == GrupoImagen::montonimg)
+            jugar([i](ZelboGame &j) { j.CheckMonton_Click(i); });
+    });
+    connect(&t, &Mesa::levantarPulsado, this,
             [this] { jugar([](ZelboGame &j) { j.LevantarBtn_Click(); }); });
-    connect(&t, &BoardWidget::soltadaEnFondo, this,
+    connect(&t, &Mesa::soltadaEnFondo, this,
             [this](int slot) { jugar([slot](ZelboGame &j) { j.Form_DragDrop(slot); }); });
-    connect(&t, &BoardWidget::soltadaEnMonton, this,
+    connect(&t, &Mesa::soltadaEnMonton, this,
             [this](int slot) { jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(slot); }); });
-    connect(&t, &BoardWidget::soltadaEnMesa, this, [this](int slot, int lugar) {
+    connect(&t, &Mesa::soltadaEnMesa, this, [this](int slot, int lugar) {
         const GameState &e = m_juego.estado();
         if (!m_juego.esperaAlJugador() || slot >= e.player2.count() || lugar >= e.lamesa.count())
             return;
@@ -202,7 +209,7 @@ void ZelboFrm::conectarTablero()
             m_anunciador->decir(SoltarEnMesa::porQueNo(e, slot, lugar));
         jugar([slot, lugar](ZelboGame &j) { j.mesaimg_DragDrop(slot, lugar); });
     });
-    connect(&t, &BoardWidget::soltadaSinEfecto, this, [this] {
+    connect(&t, &Mesa::soltadaSinEfecto, this, [this] {
         if (m_juego.esperaAlJugador())
             m_anunciador->decir(
                 tr("Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en "
@@ -236,35 +243,13 @@ QString ZelboFrm::rutaDe(CardId carta) const
     return m_juego.estado().carta(carta).imagen();
 }
 
-void ZelboFrm::mostrarLista(const CardList &lista, auto &imagenes)
-{
-    // A list longer than its places shows the first ones only.
-    for (int i = 0; i < static_cast<int>(imagenes.size()); ++i) {
-        CardPicture *imagen = imagenes.at(static_cast<std::size_t>(i));
-        if (i < lista.count())
-            imagen->setRuta(rutaDe(lista.at(i)));
-        imagen->setVisible(i < lista.count());
-    }
-}
-
 void ZelboFrm::UpdateForm()
 {
     const GameState &e = m_juego.estado();
-    BoardWidget &t = *m_tablero;
     m_ayudas->tableroCambiado();
     mostrarPuntajes(e.jugadorCpu.puntos(), e.jugadorHumano.puntos());
-    mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
-    mostrarLista(e.lamesa, t.mesaimg);
-    mostrarLista(e.player1, t.cartap1img);
-    for (int i = 0; i < static_cast<int>(t.Image1.size()); ++i)
-        t.Image1.at(i)->setVisible(i < e.player1.count());
-    mostrarLista(e.player2, t.cartap2img);
-    for (int i = 0; i < static_cast<int>(t.montonimg.size()); ++i) {
-        const CardList &pila = i == 0 ? e.player1Lev : e.player2Lev;
-        if (!pila.isEmpty())
-            t.montonimg.at(i)->setRuta(rutaDe(pila.at(0)));
-        t.montonimg.at(i)->setVisible(!pila.isEmpty());
-    }
+    m_mesa->mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
+    m_mesa->mostrarEstado(e);
     mostrarMarcas();
     m_animador->refrescado(e);
     m_teclado->ajustarFoco();
@@ -280,16 +265,7 @@ void ZelboFrm::mostrarMarcas()
 // The marks of the state, or of a copy of it with those the CPU's beats add.
 void ZelboFrm::mostrarMarcas(const GameState &mostrado)
 {
-    const Marcas &m = mostrado.marcas;
-    BoardWidget &t = *m_tablero;
-    // Each box shows the mark of its place; both arrays have the same size.
-    const auto mostrar = [](const auto &cajas, const auto &marcas) {
-        for (std::size_t i = 0; i < cajas.size(); ++i)
-            cajas.at(i)->setChecked(marcas.at(i));
-    };
-    mostrar(t.Checkp2, m.Checkp2);
-    mostrar(t.CheckMesa, m.CheckMesa);
-    mostrar(t.CheckMonton, m.CheckMonton);
+    m_mesa->mostrarMarcas(mostrado.marcas);
     m_nombres->actualizar(mostrado);
 }
 
@@ -300,14 +276,13 @@ bool ZelboFrm::cargarReverso(const QString &ruta)
     m_cache.olvidarFallidas();
     if (!m_cache.renovar(ruta))
         return false;
-    for (CardPicture *cubierta : m_tablero->Image1)
-        cubierta->setRuta(ruta);
+    m_mesa->setReverso(ruta);
     return true;
 }
 
 void ZelboFrm::aplicarColorFondo(qint32 color)
 {
-    m_tablero->setColorFondo(ColorValue::toQColor(color, palette()));
+    m_mesa->setColorFondo(ColorValue::toQColor(color, palette()));
 }
 
 void ZelboFrm::mostrarVentana()
@@ -318,8 +293,7 @@ void ZelboFrm::mostrarVentana()
 
 void ZelboFrm::setCartel(const QString &texto)
 {
-    m_tablero->Cartellbl->setText(texto);
-    m_tablero->ajustar(m_tablero->Cartellbl);
+    m_mesa->mostrarCartel(texto);
     m_nombres->turno(texto);
     // The sign does not say who plays the last round; the status bar does.
     const GameState &e = m_juego.estado();
@@ -332,16 +306,8 @@ void ZelboFrm::setCartel(const QString &texto)
 
 void ZelboFrm::mostrarResultadoMano(const ResultadoDeMano &resultado)
 {
-    mostrarContadores(resultado.cpu, resultado.humano);
+    m_mesa->mostrarContadores(resultado.cpu, resultado.humano);
     m_manoPorDecir = resultado;
-}
-
-void ZelboFrm::mostrarContadores(int cpu, int humano)
-{
-    m_tablero->Contp1Lbl->setText(QString::number(cpu));
-    m_tablero->Contp2lbl->setText(QString::number(humano));
-    m_tablero->ajustar(m_tablero->Contp1Lbl);
-    m_tablero->ajustar(m_tablero->Contp2lbl);
 }
 
 void ZelboFrm::mostrarPuntajes(int cpu, int humano)
@@ -352,14 +318,12 @@ void ZelboFrm::mostrarPuntajes(int cpu, int humano)
                                 humano);
         m_manoPorDecir.reset();
     }
-    m_tablero->Puntajep1Lbl->setText(QString::number(cpu));
-    m_tablero->Puntajep2Lbl->setText(QString::number(humano));
+    m_mesa->mostrarPuntajes(cpu, humano);
 }
 
 void ZelboFrm::mostrarNombreJugador(const QString &nombre)
 {
-    m_tablero->Label2->setText(nombre);
-    m_tablero->Label2->setToolTip(nombre); // a long name does not fit its heading
+    m_mesa->mostrarNombreJugador(nombre);
 }
 
 void ZelboFrm::mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo)

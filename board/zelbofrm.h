@@ -20,6 +20,7 @@ class BoardWidget;
 class CompasesCpu;
 class DialogService;
 class HelpWindow;
+class Mesa;
 class NombresAccesibles;
 class Pausa;
 class PensadorEnHilo;
@@ -51,7 +52,9 @@ public:
     bool terminado() const;
     int estadoSalida() const;
     ZelboGame &juego() { return m_juego; }
+    // The classic table, and the table shown.
     BoardWidget &tablero() { return *m_tablero; }
+    Mesa &mesa() { return *m_mesa; }
     // Keyboard play and the hint, which follows the CPU's level in force.
     TecladoTablero &teclado() { return *m_teclado; }
     AnimadorTablero &animador() { return *m_animador; }
@@ -92,8 +95,6 @@ private:
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
     void mostrarMarcas(const GameState &mostrado);
-    void mostrarLista(const CardList &lista, auto &imagenes);
-    void mostrarContadores(int cpu, int humano);
     QString rutaDe(CardId carta) const;
     void abrirAyuda();
     void abrirOpciones();
@@ -104,6 +105,7 @@ private:
     DialogService &m_dialogos;
     PictureCache m_cache;
     BoardWidget *m_tablero = nullptr;
+    Mesa *m_mesa = nullptr;
     ZelboGame m_juego;
     // Gone before the game: a move being thought is not handed to it.
     std::unique_ptr<PensadorEnHilo> m_pensador;

@@ -40,7 +40,10 @@ ZelboGame::ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialo
     , m_dialogos(dialogos)
     , m_azar(azar)
     , m_cacheMazo(m_lugares.datos())
-    , m_propiedades(m_estado, m_preferencias, vista, dialogos)
+    , m_preferencias(m_estado, vista, dialogos,
+                     archivo == ArchivoDePropiedades::Usar
+                         ? m_lugares.delUsuario(QStringLiteral("lastprop.dat"))
+                         : QString())
     , m_partidas(dialogos)
     , m_finDeMano(m_estado, vista, dialogos,
                   [this] {
@@ -49,7 +52,7 @@ ZelboGame::ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialo
                       SaveProperty();
                       Salir();
                   })
-    , m_archivo(archivo)
+    , m_historia(m_estado, azar)
 {
     m_finDeMano.setAlTerminar(
         [this] {
@@ -115,8 +118,7 @@ void ZelboGame::empezarPartida(std::optional<int> numero)
         m_numeroPartida = *numero;
         m_azar.sembrar(static_cast<std::uint64_t>(*numero));
     }
-    m_deshacer.olvidar();
-    m_registro.nuevaPartida(m_numeroPartida);
+    m_historia.nuevaPartida(m_numeroPartida);
     NuevoJuego();
 }
 
@@ -164,36 +166,25 @@ void ZelboGame::elegirpartidamnu_Click()
         elegirPartida(*numero);
 }
 
-// Where the human's turn begins: the position undo comes back to.
-void ZelboGame::anotarTurnoHumano()
-{
-    if (m_conDeshacer)
-        m_deshacer.anotar({ m_estado, m_azar.estado(), m_registro.lineasDeLaPartida() });
-}
-
 void ZelboGame::deshacer()
 {
-    ejecutar([this] { volverA(m_deshacer.deshacer()); });
+    ejecutar([this] {
+        if (m_historia.deshacer())
+            volverAlTurno();
+    });
 }
 
 void ZelboGame::rehacer()
 {
-    ejecutar([this] { volverA(m_deshacer.rehacer()); });
+    ejecutar([this] {
+        if (m_historia.rehacer())
+            volverAlTurno();
+    });
 }
 
-void ZelboGame::volverA(const HistorialDeshacer::Foto *foto)
+// A human turn taken back or forward to: shown as the turn it was.
+void ZelboGame::volverAlTurno()
 {
-    if (!foto)
-        return;
-    // A name changed since stays: it is the player's, not the position's.
-    const classPlayer cpu = m_estado.jugadorCpu;
-    const classPlayer humano = m_estado.jugadorHumano;
-    m_estado = foto->estado;
-    m_estado.jugadorCpu.a_nombre(cpu.nombre());
-    m_estado.jugadorHumano.a_nombre(humano.nombre());
-    m_azar.restaurar(foto->azar);
-    m_registro.setLineasDeLaPartida(foto->jugadas);
-    m_registro.setManos(m_estado.numeroDeMano);
     UpdateForm();
     m_vista.setCartel(m_estado.cartasRepartidas > 34 ? m_cartelUltimaRonda : cartelHumano());
     // Kept as it is now, with its hand: a restart goes on from the position taken back.
@@ -206,8 +197,7 @@ void ZelboGame::volverA(const HistorialDeshacer::Foto *foto)
 void ZelboGame::NuevoJuego()
 {
     m_esperaAlJugador = false;
-    if (m_archivo == ArchivoDePropiedades::Usar
-        && !m_propiedades.leer(m_lugares.delUsuario(QStringLiteral("lastprop.dat")))) {
+    if (!m_preferencias.leer()) {
         m_vista.mostrarVentana();
         m_dialogos.abrirMensaje(Propiedades::textoDeArchivoDanado(), Propiedades::tituloDeError(),
                                 Botones::Ok, Icono::Critico, {},
@@ -243,8 +233,7 @@ bool ZelboGame::reanudar()
     const std::optional<KeptGame> guardada = m_conservada->alIniciar(!m_partidaInicial);
     if (!guardada)
         return false;
-    if (m_archivo == ArchivoDePropiedades::Usar)
-        LoadProperty(m_lugares.delUsuario(QStringLiteral("lastprop.dat")));
+    m_preferencias.cargar();
     prepararPartida();
     if (!m_conservada->reanudar(m_estado, *guardada)) {
         aviso(tr("Error leyendo archivo"));
@@ -254,8 +243,8 @@ bool ZelboGame::reanudar()
     // The kept game goes on at the level it was started with.
     usarNivel(NivelesCpu::deClave(guardada->nivelCpu).value_or(NivelCpu::Normal));
     m_numeroPartida = static_cast<int>(guardada->numeroPartida);
-    m_registro.nuevaPartida(m_numeroPartida);
-    reanudarHistorial(guardada->deshacer);
+    m_historia.registro().nuevaPartida(m_numeroPartida);
+    m_historia.reanudar(guardada->deshacer);
     // A side file of an earlier release does not say what the heading showed: the
     // player's name, as that release showed it.
     m_nombreEnMarcador = guardada->nombreEnMarcador.value_or(m_estado.jugadorHumano.nombre());
@@ -270,29 +259,13 @@ bool ZelboGame::reanudar()
     return true;
 }
 
-// Undo, redo and the history lines as they were when the game was kept; a game kept
-// without them (by an earlier release) starts its undo at the resumed position.
-void ZelboGame::reanudarHistorial(const QByteArray &bytes)
-{
-    m_deshacer.olvidar();
-    std::optional<HistorialDeshacer> historial
-        = m_conDeshacer ? HistorialDeshacer::deBytes(bytes, m_estado) : std::nullopt;
-    if (historial) {
-        m_deshacer = std::move(*historial);
-        m_registro.setLineasDeLaPartida(m_deshacer.actual()->jugadas);
-    } else {
-        anotarTurnoHumano();
-    }
-    m_registro.setManos(m_estado.numeroDeMano);
-}
-
 void ZelboGame::setConservada(PartidaConservada *conservada)
 {
     m_conservada = conservada;
     if (!m_conservada)
         return;
     m_conservada->setNumeroPartida([this] { return qint64 { m_numeroPartida }; });
-    m_conservada->setDeshacer([this] { return m_deshacer.aBytes(); });
+    m_conservada->setDeshacer([this] { return m_historia.aBytes(); });
     m_conservada->setNombreEnMarcador([this] { return m_nombreEnMarcador; });
 }
 
@@ -312,13 +285,7 @@ void ZelboGame::abandonar()
 
 void ZelboGame::CargarReversos()
 {
-    const QString porDefecto = m_lugares.dato(QStringLiteral("dibujo.jpg"));
-    const QString &reverso = m_preferencias.reverso;
-    if (!m_vista.cargarReverso(reverso.isEmpty() ? porDefecto : reverso)) {
-        // The next save of the preferences then names the default back.
-        m_preferencias.reverso = porDefecto;
-        m_vista.cargarReverso(porDefecto);
-    }
+    m_preferencias.cargarReverso(m_lugares.dato(QStringLiteral("dibujo.jpg")));
 }
 
 void ZelboGame::Salir()
@@ -331,7 +298,7 @@ void ZelboGame::Salir()
 void ZelboGame::nuevomnu_Click()
 {
     ejecutar([this] {
-        m_deshacer.olvidar();
+        m_historia.olvidar();
         m_estado.ReiniciarMano();
         NuevoJuego();
     });
@@ -354,7 +321,7 @@ void ZelboGame::salirmnu_Click()
 void ZelboGame::ejecutarAplicacion()
 {
     // A program that cannot be started is passed over without a word.
-    ejecutar([this] { m_vista.iniciarPrograma(m_preferencias.aplicacion); });
+    ejecutar([this] { m_vista.iniciarPrograma(m_preferencias.valores().aplicacion); });
 }
 
 // A close asked for during a move waits for it: it is carried out once the player is
@@ -393,7 +360,7 @@ void ZelboGame::SiguienteTurno()
 
 void ZelboGame::ContarPuntajes()
 {
-    m_registro.finDeMano(m_estado);
+    m_historia.registro().finDeMano(m_estado);
     m_finDeMano.ContarPuntajes(despues([this](bool otraPartida) {
         if (otraPartida) {
             empezarPartida(std::nullopt);
@@ -408,7 +375,7 @@ void ZelboGame::Repartir()
 {
     GameState &e = m_estado;
     if (e.primerReparto)
-        m_registro.nuevaMano();
+        m_historia.registro().nuevaMano();
     Zelbomod::Repartir(e.lamesa, e.player1, e.player2, e.mazo, kCartas, e.cartasRepartidas,
                        e.primerReparto, 3, 3, 4, m_azar);
     UpdateForm();
@@ -429,7 +396,7 @@ void ZelboGame::darTurno()
     m_vista.setCartel(cartelHumano());
     e.turno = Lado::Cpu;
     m_porRevisar.reset();
-    anotarTurnoHumano();
+    m_historia.anotarTurnoHumano();
     if (m_conservada)
         m_conservada->turnoHumano(e);
     // The last round's sign names nobody; it stays while the human is to play.
@@ -555,7 +522,7 @@ void ZelboGame::mostrarJugadaCpu(const Jugada &jugada)
 {
     if (!Legalidad::esLegal(m_estado, jugada, Lado::Cpu))
         throw ZelboError(tr("La CPU eligió una jugada no válida."));
-    m_registro.jugadaCpu(m_estado, jugada);
+    m_historia.registro().jugadaCpu(m_estado, jugada);
     m_vista.jugadaCpu(jugada, m_estado);
     m_vista.mostrarTurnoCpu(PlanTurnoCpu::de(jugada),
                             despues([this, jugada] { jugarCpu(jugada); }));
@@ -623,7 +590,7 @@ void ZelboGame::LevantarBtn_Click()
             aviso(*rechazo);
         else {
             const Jugada jugada = RegistroDeJugadas::levantamiento(m_estado);
-            m_registro.jugadaHumano(m_estado, jugada);
+            m_historia.registro().jugadaHumano(m_estado, jugada);
             anotarJugadaHumana(jugada);
             Levantar();
         }
@@ -662,7 +629,7 @@ void ZelboGame::Form_DragDrop(int slot)
     ejecutar([this, slot] {
         if (slot < m_estado.player2.count() && !TieneParaLevantar(slot)) {
             const Jugada jugada { Jugada::Tipo::Tirar, slot, {} };
-            m_registro.jugadaHumano(m_estado, jugada);
+            m_historia.registro().jugadaHumano(m_estado, jugada);
             anotarJugadaHumana(jugada);
             TirarCarta(slot, m_estado.player2);
         }
@@ -674,7 +641,7 @@ void ZelboGame::montonimg_DragDrop(int slot)
     ejecutar([this, slot] {
         if (slot < m_estado.player2.count()) {
             const Jugada jugada { Jugada::Tipo::AlMonton, slot, {} };
-            m_registro.jugadaHumano(m_estado, jugada);
+            m_historia.registro().jugadaHumano(m_estado, jugada);
             anotarJugadaHumana(jugada);
             TirarAlMonton(Imagen { GrupoImagen::cartap2img, slot });
         }
@@ -700,34 +667,6 @@ void ZelboGame::marcarJugada(const Jugada &jugada)
         Pista::marcar(m_estado.marcas, jugada);
 }
 
-bool ZelboGame::LoadProperty(const QString &fichero)
-{
-    return m_propiedades.LoadProperty(fichero);
-}
-
-bool ZelboGame::SaveProperty()
-{
-    if (m_archivo == ArchivoDePropiedades::Ninguno)
-        return true;
-    return m_propiedades.SaveProperty(m_lugares.delUsuario(QStringLiteral("lastprop.dat")));
-}
-
-void ZelboGame::aceptarPreferencias(const Preferencias &nuevas)
-{
-    m_preferencias = nuevas;
-    m_vista.aplicarColorFondo(m_preferencias.colorFondo);
-    SaveProperty();
-}
-
-void ZelboGame::restaurarPreferencias(const QString &nombreCpu, const QString &nombreHumano,
-                                      const Preferencias &p)
-{
-    m_estado.jugadorCpu.a_nombre(nombreCpu);
-    m_estado.jugadorHumano.a_nombre(nombreHumano);
-    m_preferencias = p;
-    m_vista.aplicarColorFondo(m_preferencias.colorFondo);
-}
-
 bool ZelboGame::GuardarJuego(const QString &fichero)
 {
     return m_partidas.GuardarJuego(m_estado, fichero);
@@ -740,11 +679,7 @@ bool ZelboGame::CargarJuego(const QString &fichero)
     // A saved game holds no number, and no hand number: each hand ended gave one point.
     m_numeroPartida = 0;
     m_estado.numeroDeMano = m_estado.jugadorCpu.puntos() + m_estado.jugadorHumano.puntos() + 1;
-    // The loaded position is the first one undo can come back to.
-    m_deshacer.olvidar();
-    m_registro.partidaAbierta();
-    m_registro.setManos(m_estado.numeroDeMano);
-    anotarTurnoHumano();
+    m_historia.partidaAbierta();
     return true;
 }
 

@@ -8,17 +8,15 @@
 #include "electorjugada.h"
 #include "findemano.h"
 #include "gamestate.h"
-#include "historialdeshacer.h"
+#include "historiadelapartida.h"
 #include "imagen.h"
 #include "jugada.h"
 #include "nivelcpu.h"
 #include "partidaconservada.h"
 #include "partidaguardada.h"
 #include "pensadorcpu.h"
-#include "preferencias.h"
-#include "propiedades.h"
+#include "preferenciasdeljuego.h"
 #include "randomsource.h"
-#include "registrodejugadas.h"
 #include "tutorjugadas.h"
 #include "ubicaciones.h"
 #include "zelboview.h"
@@ -65,11 +63,7 @@ public:
     // Whether the game keeps its history: a snapshot of each human turn for
     // Deshacer and a sentence for each move. A game nobody follows or takes
     // back (the simulator's) skips their cost.
-    void setConHistorial(bool conHistorial)
-    {
-        m_conDeshacer = conHistorial;
-        m_registro.setActivo(conHistorial);
-    }
+    void setConHistorial(bool conHistorial) { m_historia.setActiva(conHistorial); }
     // The game the program starts with, instead of a drawn one.
     void setPartidaInicial(int numero) { m_partidaInicial = numero; }
     // 0 while no game was numbered.
@@ -81,10 +75,10 @@ public:
     // Undo and redo: the human's last move with the CPU's reply.
     void deshacer();
     void rehacer();
-    bool puedeDeshacer() const { return m_deshacer.puedeDeshacer(); }
-    bool puedeRehacer() const { return m_deshacer.puedeRehacer(); }
+    bool puedeDeshacer() const { return m_historia.puedeDeshacer(); }
+    bool puedeRehacer() const { return m_historia.puedeRehacer(); }
     // Every move of the game in words, newest last.
-    const QStringList &historial() const { return m_registro.lineas(); }
+    const QStringList &historial() const { return m_historia.lineas(); }
 
     // Menu and toolbar.
     void nuevomnu_Click();
@@ -116,13 +110,16 @@ public:
 
     // Preferences. LoadProperty reports a damaged file itself and returns
     // whether the whole file was read; SaveProperty likewise for a failed save.
-    bool LoadProperty(const QString &fichero);
-    bool SaveProperty();
-    void aceptarPreferencias(const Preferencias &nuevas);
+    bool LoadProperty(const QString &fichero) { return m_preferencias.LoadProperty(fichero); }
+    bool SaveProperty() { return m_preferencias.SaveProperty(); }
+    void aceptarPreferencias(const Preferencias &nuevas) { m_preferencias.aceptar(nuevas); }
     // Puts back names and preferences taken earlier (a preferences window that
     // was cancelled after "Default"); the colour is shown at once, nothing is saved.
     void restaurarPreferencias(const QString &nombreCpu, const QString &nombreHumano,
-                               const Preferencias &p);
+                               const Preferencias &p)
+    {
+        m_preferencias.restaurar(nombreCpu, nombreHumano, p);
+    }
 
     // Saved games; each reports its own failure to the player.
     bool GuardarJuego(const QString &fichero);
@@ -157,7 +154,7 @@ public:
     PartidaConservada *conservada() const { return m_conservada; }
 
     const GameState &estado() const { return m_estado; }
-    const Preferencias &preferencias() const { return m_preferencias; }
+    const Preferencias &preferencias() const { return m_preferencias.valores(); }
     const Ubicaciones &ubicaciones() const { return m_lugares; }
     bool terminado() const { return m_terminado; }
     int estadoSalida() const { return m_estadoSalida; }
@@ -174,13 +171,11 @@ private:
     // A game: the level asked for, its number, then the first hand.
     void empezarPartida(std::optional<int> numero);
     void usarNivel(NivelCpu nivel);
-    void anotarTurnoHumano();
-    void volverA(const HistorialDeshacer::Foto *foto);
+    void volverAlTurno();
     void NuevoJuego();
     void repartirPartida();
     void prepararPartida();
     bool reanudar();
-    void reanudarHistorial(const QByteArray &bytes);
     void jugadaHumana();
     void abandonar();
     void CargarReversos();
@@ -219,11 +214,9 @@ private:
     std::optional<std::pair<GameState, Jugada>> m_porRevisar;
     PartidaConservada *m_conservada = nullptr;
     GameState m_estado;
-    Preferencias m_preferencias;
-    Propiedades m_propiedades;
+    PreferenciasDelJuego m_preferencias;
     PartidaGuardada m_partidas;
     FinDeMano m_finDeMano;
-    ArchivoDePropiedades m_archivo;
     QString m_nombreEnCartel;
     // The heading over the human's score, empty while it keeps its own text.
     QString m_nombreEnMarcador;
@@ -236,9 +229,7 @@ private:
     RandomSource *m_sorteo = nullptr;
     std::optional<int> m_partidaInicial;
     int m_numeroPartida = 0;
-    bool m_conDeshacer = true;
-    HistorialDeshacer m_deshacer;
-    RegistroDeJugadas m_registro;
+    HistoriaDeLaPartida m_historia;
     bool m_terminado = false;
     int m_estadoSalida = 0;
     bool m_esperaAlJugador = false;

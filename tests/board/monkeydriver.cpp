@@ -218,15 +218,15 @@ void MonkeyDriver::anotar(const QString &evento)
 QPoint MonkeyDriver::puntoAlAzar()
 {
     const BoardWidget &t = m_ventana->tablero();
-    QList<QWidget *> controles { t.LevantarBtn, t.CheckMonton[1] };
+    QList<QWidget *> controles { t.LevantarBtn(), t.CheckMonton()[1] };
     const auto agregar = [&controles](const auto &grupo) {
         for (QWidget *control : grupo)
             controles.append(control);
     };
-    agregar(t.cartap2img);
-    agregar(t.mesaimg);
-    agregar(t.montonimg);
-    agregar(t.Checkp2);
+    agregar(t.cartap2img());
+    agregar(t.mesaimg());
+    agregar(t.montonimg());
+    agregar(t.Checkp2());
     controles.removeIf([](const QWidget *c) { return !c->isVisible(); });
     if (!controles.isEmpty() && alAzar(2) == 0) {
         const QRect r = controles.at(alAzar(static_cast<int>(controles.size())))->geometry();
@@ -256,7 +256,7 @@ void MonkeyDriver::arrastre()
     BoardWidget &t = m_ventana->tablero();
     // Mostly from a card of the human's hand, the only pictures that drag.
     QList<QWidget *> mano;
-    for (QWidget *carta : t.cartap2img) {
+    for (QWidget *carta : t.cartap2img()) {
         if (carta->isVisible())
             mano.append(carta);
     }
@@ -265,7 +265,7 @@ void MonkeyDriver::arrastre()
         : puntoAlAzar();
     // Often onto a pile, where a card always goes: hands then come to their end.
     const QPoint hasta = alAzar(10) < 4
-        ? Raton::centro(t.montonimg.at(static_cast<std::size_t>(alAzar(2))))
+        ? Raton::centro(t.montonimg().at(static_cast<std::size_t>(alAzar(2))))
         : puntoAlAzar();
     anotar(QStringLiteral("drag %1,%2 to %3,%4")
                .arg(desde.x())

@@ -63,9 +63,9 @@ void Raton::arrastrar(BoardWidget &tablero, QPoint desde, QPoint hasta)
     const auto *ventana = qobject_cast<const ZelboFrm *>(tablero.window());
     if (!vivo || (ventana && ventana->terminado()))
         return;
-    const auto carta = std::find(tablero.cartap2img.begin(), tablero.cartap2img.end(), control);
-    if (carta != tablero.cartap2img.end())
-        tablero.soltar(hasta, static_cast<int>(carta - tablero.cartap2img.begin()));
+    const auto carta = std::find(tablero.cartap2img().begin(), tablero.cartap2img().end(), control);
+    if (carta != tablero.cartap2img().end())
+        tablero.soltar(hasta, static_cast<int>(carta - tablero.cartap2img().begin()));
     else
         QTest::mouseRelease(control, Qt::LeftButton, {}, control->mapFrom(&tablero, hasta));
 }

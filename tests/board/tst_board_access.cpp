@@ -129,30 +129,30 @@ void TstBoardAccess::namesAndRolesOfADealtBoard()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
     BoardWidget &t = f.tablero();
-    QCOMPARE(nombre(t.cartap2img[0]), "Rey de oros, en tu mano");
-    QCOMPARE(papel(t.cartap2img[0]), QAccessible::Button);
-    QCOMPARE(nombre(t.mesaimg[1]), "Sota de oros, en la mesa");
-    QCOMPARE(papel(t.mesaimg[1]), QAccessible::Button);
-    QCOMPARE(nombre(t.mesaimg[2]), "Lugar 3 de la mesa, vacío");
-    QCOMPARE(nombre(t.Image1[0]), "Carta de la CPU, boca abajo");
-    QCOMPARE(nombre(t.cartap1img[1]), "Carta de la CPU, boca abajo"); // never its face
-    QCOMPARE(nombre(t.cartap1img[2]), "Lugar 3 de la mano de la CPU, vacío");
-    QCOMPARE(papel(t.Image1[0]), QAccessible::Graphic);
-    QCOMPARE(nombre(t.montonimg[0]), "Montón de la CPU, 10 cartas, arriba el 5 de copas");
-    QCOMPARE(nombre(t.montonimg[1]), "Tu montón, vacío");
-    QCOMPARE(papel(t.montonimg[1]), QAccessible::Graphic);
-    QCOMPARE(nombre(t.Checkp2[0]), "Marca del Rey de oros, en tu mano");
-    QCOMPARE(nombre(t.CheckMesa[1]), "Marca de la Sota de oros, en la mesa");
-    QCOMPARE(nombre(t.CheckMonton[0]), "Marca del montón de la CPU");
+    QCOMPARE(nombre(t.cartap2img()[0]), "Rey de oros, en tu mano");
+    QCOMPARE(papel(t.cartap2img()[0]), QAccessible::Button);
+    QCOMPARE(nombre(t.mesaimg()[1]), "Sota de oros, en la mesa");
+    QCOMPARE(papel(t.mesaimg()[1]), QAccessible::Button);
+    QCOMPARE(nombre(t.mesaimg()[2]), "Lugar 3 de la mesa, vacío");
+    QCOMPARE(nombre(t.Image1()[0]), "Carta de la CPU, boca abajo");
+    QCOMPARE(nombre(t.cartap1img()[1]), "Carta de la CPU, boca abajo"); // never its face
+    QCOMPARE(nombre(t.cartap1img()[2]), "Lugar 3 de la mano de la CPU, vacío");
+    QCOMPARE(papel(t.Image1()[0]), QAccessible::Graphic);
+    QCOMPARE(nombre(t.montonimg()[0]), "Montón de la CPU, 10 cartas, arriba el 5 de copas");
+    QCOMPARE(nombre(t.montonimg()[1]), "Tu montón, vacío");
+    QCOMPARE(papel(t.montonimg()[1]), QAccessible::Graphic);
+    QCOMPARE(nombre(t.Checkp2()[0]), "Marca del Rey de oros, en tu mano");
+    QCOMPARE(nombre(t.CheckMesa()[1]), "Marca de la Sota de oros, en la mesa");
+    QCOMPARE(nombre(t.CheckMonton()[0]), "Marca del montón de la CPU");
     for (QWidget *marca :
-         { static_cast<QWidget *>(t.Checkp2[0]), static_cast<QWidget *>(t.CheckMesa[0]),
-           static_cast<QWidget *>(t.CheckMonton[1]) })
+         { static_cast<QWidget *>(t.Checkp2()[0]), static_cast<QWidget *>(t.CheckMesa()[0]),
+           static_cast<QWidget *>(t.CheckMonton()[1]) })
         QCOMPARE(papel(marca), QAccessible::CheckBox);
-    QCOMPARE(nombre(t.Contp1Lbl), "Montón de la CPU: 10 cartas");
-    QCOMPARE(nombre(t.Contp2lbl), "Tu montón: 0 cartas");
-    QCOMPARE(nombre(t.Puntajep2Lbl), "Tus puntos: 0");
-    QCOMPARE(nombre(t.Cartellbl), "Turno: Juega Ana");
-    QCOMPARE(papel(t.Cartellbl), QAccessible::StaticText);
+    QCOMPARE(nombre(t.Contp1Lbl()), "Montón de la CPU: 10 cartas");
+    QCOMPARE(nombre(t.Contp2lbl()), "Tu montón: 0 cartas");
+    QCOMPARE(nombre(t.Puntajep2Lbl()), "Tus puntos: 0");
+    QCOMPARE(nombre(t.Cartellbl()), "Turno: Juega Ana");
+    QCOMPARE(papel(t.Cartellbl()), QAccessible::StaticText);
     QCOMPARE(papel(f.ventana().statusBar()), QAccessible::StatusBar);
 }
 
@@ -162,20 +162,20 @@ void TstBoardAccess::namesFollowTheMarksAndTheMoves()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
     BoardWidget &t = f.tablero();
-    QTest::mouseClick(t.cartap2img[0], Qt::LeftButton);
-    QTest::mouseClick(t.mesaimg[1], Qt::LeftButton);
-    QCOMPARE(nombre(t.cartap2img[0]), "Rey de oros, en tu mano, marcada");
-    QCOMPARE(nombre(t.mesaimg[1]), "Sota de oros, en la mesa, marcada");
-    QVERIFY(QAccessible::queryAccessibleInterface(t.CheckMesa[1])->state().checked);
+    QTest::mouseClick(t.cartap2img()[0], Qt::LeftButton);
+    QTest::mouseClick(t.mesaimg()[1], Qt::LeftButton);
+    QCOMPARE(nombre(t.cartap2img()[0]), "Rey de oros, en tu mano, marcada");
+    QCOMPARE(nombre(t.mesaimg()[1]), "Sota de oros, en la mesa, marcada");
+    QVERIFY(QAccessible::queryAccessibleInterface(t.CheckMesa()[1])->state().checked);
     g_cambios.clear();
-    QTest::mouseClick(t.LevantarBtn, Qt::LeftButton); // then the CPU lays espadas(1)
-    QVERIFY(g_cambios.contains(t.cartap2img[0]) && g_cambios.contains(t.montonimg[1]));
-    QCOMPARE(nombre(t.cartap2img[0]), "As de copas, en tu mano");
-    QCOMPARE(nombre(t.cartap2img[1]), "Lugar 2 de tu mano, vacío");
-    QCOMPARE(nombre(t.mesaimg[1]), "As de espadas, en la mesa");
-    QCOMPARE(nombre(t.montonimg[1]), "Tu montón, 2 cartas, arriba la Sota de oros");
-    QCOMPARE(nombre(t.Contp2lbl), "Tu montón: 2 cartas");
-    QVERIFY(!QAccessible::queryAccessibleInterface(t.CheckMesa[1])->state().checked);
+    QTest::mouseClick(t.LevantarBtn(), Qt::LeftButton); // then the CPU lays espadas(1)
+    QVERIFY(g_cambios.contains(t.cartap2img()[0]) && g_cambios.contains(t.montonimg()[1]));
+    QCOMPARE(nombre(t.cartap2img()[0]), "As de copas, en tu mano");
+    QCOMPARE(nombre(t.cartap2img()[1]), "Lugar 2 de tu mano, vacío");
+    QCOMPARE(nombre(t.mesaimg()[1]), "As de espadas, en la mesa");
+    QCOMPARE(nombre(t.montonimg()[1]), "Tu montón, 2 cartas, arriba la Sota de oros");
+    QCOMPARE(nombre(t.Contp2lbl()), "Tu montón: 2 cartas");
+    QVERIFY(!QAccessible::queryAccessibleInterface(t.CheckMesa()[1])->state().checked);
 }
 
 void TstBoardAccess::aStatusMessageRaisesANameChange()
@@ -185,13 +185,13 @@ void TstBoardAccess::aStatusMessageRaisesANameChange()
     QVERIFY(f.cargar(posicion()));
     QStatusBar *barra = f.ventana().statusBar();
     g_cambios.clear();
-    Raton::soltarEn(f.tablero(), 0, f.tablero().Cartellbl); // a drop that does nothing
+    Raton::soltarEn(f.tablero(), 0, f.tablero().Cartellbl()); // a drop that does nothing
     QCOMPARE(g_cambios.count(barra), 1);
     QCOMPARE(nombre(barra), barra->currentMessage());
     QVERIFY(barra->currentMessage().startsWith(QStringLiteral("Ahí no se deja una carta")));
-    Raton::soltarEn(f.tablero(), 0, f.tablero().Cartellbl); // the same words again
+    Raton::soltarEn(f.tablero(), 0, f.tablero().Cartellbl()); // the same words again
     QCOMPARE(g_cambios.count(barra), 2);
-    Raton::soltarEn(f.tablero(), 0, f.tablero().mesaimg[0]);
+    Raton::soltarEn(f.tablero(), 0, f.tablero().mesaimg()[0]);
     QCOMPARE(g_cambios.count(barra), 3);
     QCOMPARE(nombre(barra), "El Rey de oros no es del palo del As de bastos: no levanta nada");
 }
@@ -209,14 +209,14 @@ void TstBoardAccess::renameInTheLastRoundIsToldAtOnce()
     f.ventana().juego().montonimg_DragDrop(0);
     QCOMPARE(f.estado().cartasRepartidas, 40);
     QStatusBar *barra = f.ventana().statusBar();
-    QCOMPARE(f.tablero().Cartellbl->text(), QStringLiteral("Ultima ronda"));
+    QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Ultima ronda"));
     QVERIFY2(barra->currentMessage().endsWith(QStringLiteral("Última ronda: juega Ana")),
              qPrintable(barra->currentMessage()));
 
     f.dialogos().responderTexto(QStringLiteral("Lucía"));
     f.ventana().juego().nombremnu_Click();
-    QCOMPARE(f.tablero().Label2->text(), QStringLiteral("Lucía"));
-    QCOMPARE(f.tablero().Cartellbl->text(), QStringLiteral("Ultima ronda"));
+    QCOMPARE(f.tablero().Label2()->text(), QStringLiteral("Lucía"));
+    QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Ultima ronda"));
     QVERIFY2(barra->currentMessage().endsWith(QStringLiteral("Última ronda: juega Lucía")),
              qPrintable(barra->currentMessage()));
 }
@@ -229,14 +229,14 @@ void TstBoardAccess::theCpuMoveAndTheTurnAreSpokenAsOne()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
     avisos(); // the first game's
-    QTest::mouseClick(f.tablero().cartap2img[0], Qt::LeftButton);
-    QTest::mouseClick(f.tablero().mesaimg[1], Qt::LeftButton);
-    QTest::mouseClick(f.tablero().LevantarBtn, Qt::LeftButton); // then the CPU lays espadas(1)
+    QTest::mouseClick(f.tablero().cartap2img()[0], Qt::LeftButton);
+    QTest::mouseClick(f.tablero().mesaimg()[1], Qt::LeftButton);
+    QTest::mouseClick(f.tablero().LevantarBtn(), Qt::LeftButton); // then the CPU lays espadas(1)
     const QString cpu = QStringLiteral("La CPU tira el As de espadas a la mesa");
     QCOMPARE(f.ventana().statusBar()->currentMessage(), cpu);
     QCOMPARE(avisos(), QStringList { cpu + QStringLiteral(". Juega Ana") });
     // The player's own moves and the marks say nothing by themselves.
-    QTest::mouseClick(f.tablero().cartap2img[0], Qt::LeftButton);
+    QTest::mouseClick(f.tablero().cartap2img()[0], Qt::LeftButton);
     QCOMPARE(avisos(), QStringList {});
 }
 
@@ -253,7 +253,7 @@ void TstBoardAccess::theHintAndARefusalAreSpoken()
     QCOMPARE(avisos(), QStringList { pista });
     tecla(f, Qt::Key_H); // asked again, said again
     QCOMPARE(avisos(), QStringList { pista });
-    Raton::soltarEn(f.tablero(), 0, f.tablero().mesaimg[0]);
+    Raton::soltarEn(f.tablero(), 0, f.tablero().mesaimg()[0]);
     QCOMPARE(avisos(),
              QStringList { "El Rey de oros no es del palo del As de bastos: no levanta nada" });
 }
@@ -332,14 +332,15 @@ void TstBoardAccess::cardsDescribeTheKeysNotTheMouse()
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };
     for (QWidget *carta :
-         { static_cast<QWidget *>(t.cartap2img[0]), static_cast<QWidget *>(t.mesaimg[0]),
-           static_cast<QWidget *>(t.montonimg[0]), static_cast<QWidget *>(t.montonimg[1]) }) {
+         { static_cast<QWidget *>(t.cartap2img()[0]), static_cast<QWidget *>(t.mesaimg()[0]),
+           static_cast<QWidget *>(t.montonimg()[0]), static_cast<QWidget *>(t.montonimg()[1]) }) {
         QCOMPARE(descripcion(carta), "Espacio marca, Intro juega");
-        QVERIFY(!carta->toolTip().isEmpty() || carta == t.montonimg[0] || carta == t.montonimg[1]);
+        QVERIFY(!carta->toolTip().isEmpty() || carta == t.montonimg()[0]
+                || carta == t.montonimg()[1]);
     }
-    QCOMPARE(t.cartap2img[0]->toolTip(), "Click derecho o arrastrar"); // the mouse's, kept
-    QCOMPARE(descripcion(t.cartap1img[0]), QString());
-    QCOMPARE(descripcion(t.Image1[0]), QString());
+    QCOMPARE(t.cartap2img()[0]->toolTip(), "Click derecho o arrastrar"); // the mouse's, kept
+    QCOMPARE(descripcion(t.cartap1img()[0]), QString());
+    QCOMPARE(descripcion(t.Image1()[0]), QString());
 }
 
 QTEST_MAIN(TstBoardAccess)

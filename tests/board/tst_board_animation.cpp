@@ -20,11 +20,11 @@ namespace {
 QList<CardPicture *> imagenes(BoardWidget &t)
 {
     QList<CardPicture *> todas;
-    for (const auto &grupo : { QList<CardPicture *>(t.mesaimg.begin(), t.mesaimg.end()),
-                               QList<CardPicture *>(t.cartap1img.begin(), t.cartap1img.end()),
-                               QList<CardPicture *>(t.Image1.begin(), t.Image1.end()),
-                               QList<CardPicture *>(t.cartap2img.begin(), t.cartap2img.end()),
-                               QList<CardPicture *>(t.montonimg.begin(), t.montonimg.end()) })
+    for (const auto &grupo : { QList<CardPicture *>(t.mesaimg().begin(), t.mesaimg().end()),
+                               QList<CardPicture *>(t.cartap1img().begin(), t.cartap1img().end()),
+                               QList<CardPicture *>(t.Image1().begin(), t.Image1().end()),
+                               QList<CardPicture *>(t.cartap2img().begin(), t.cartap2img().end()),
+                               QList<CardPicture *>(t.montonimg().begin(), t.montonimg().end()) })
         todas += grupo;
     return todas;
 }
@@ -106,10 +106,10 @@ void TstBoardAnimation::aMoveEndsWithEveryPictureAsWithoutAnimation()
     QVERIFY(a.enCurso());
     const VueloDeCartas::Vuelo *v = a.vuelos().vuelo(laEspada);
     QVERIFY(v);
-    QCOMPARE(v->desde, animado.tablero().Image1[0]->geometry());
-    QCOMPARE(v->hasta, animado.tablero().mesaimg[2]->geometry());
+    QCOMPARE(v->desde, animado.tablero().Image1()[0]->geometry());
+    QCOMPARE(v->hasta, animado.tablero().mesaimg()[2]->geometry());
     QCOMPARE(v->ruta, animado.rutaCarta(espadas(1)));
-    QVERIFY(animado.tablero().mesaimg[2]->vaciaEnVuelo());
+    QVERIFY(animado.tablero().mesaimg()[2]->vaciaEnVuelo());
     QTRY_VERIFY(!a.enCurso());
     QCOMPARE(vista(animado.tablero()), vista(quieto.tablero()));
     QVERIFY(!algunaVacia(animado.tablero()));
@@ -141,11 +141,11 @@ void TstBoardAnimation::inputDuringAFlightLandsItAndIsHandled()
                                 + QStringLiteral("/carta-en-vuelo.png"));
     // A right click on the hand card lands the flight and marks the card.
     BoardWidget &t = f.tablero();
-    QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
+    QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
     QVERIFY(!a.enCurso());
     QVERIFY(!algunaVacia(t));
     QVERIFY(f.estado().marcas.Checkp2[0]);
-    QVERIFY(t.Checkp2[0]->isChecked());
+    QVERIFY(t.Checkp2()[0]->isChecked());
 }
 
 void TstBoardAnimation::dealtCardsComeFromAboveAndTheCpusFaceDown()
@@ -162,21 +162,21 @@ void TstBoardAnimation::dealtCardsComeFromAboveAndTheCpusFaceDown()
         const VueloDeCartas::Vuelo *humano = a.vuelos().vuelo(e.player2.at(i));
         QVERIFY(humano);
         QVERIFY(humano->desde.bottom() < 0);
-        QCOMPARE(humano->hasta, t.cartap2img.at(i)->geometry());
-        QCOMPARE(humano->ruta, t.cartap2img.at(i)->ruta());
+        QCOMPARE(humano->hasta, t.cartap2img().at(i)->geometry());
+        QCOMPARE(humano->ruta, t.cartap2img().at(i)->ruta());
         const VueloDeCartas::Vuelo *cpu = a.vuelos().vuelo(e.player1.at(i));
         QVERIFY(cpu);
-        QCOMPARE(cpu->ruta, t.Image1.at(i)->ruta()); // its back, never its face
-        QVERIFY(t.cartap1img.at(i)->vaciaEnVuelo());
-        QVERIFY(t.Image1.at(i)->vaciaEnVuelo());
+        QCOMPARE(cpu->ruta, t.Image1().at(i)->ruta()); // its back, never its face
+        QVERIFY(t.cartap1img().at(i)->vaciaEnVuelo());
+        QVERIFY(t.Image1().at(i)->vaciaEnVuelo());
     }
     QVERIFY(a.vuelos().vuelo(e.lamesa.at(3)));
     // The game is not held up: a key moves the focus at once, every card in place.
-    t.cartap2img[0]->setFocus();
-    QTest::keyClick(t.cartap2img[0], Qt::Key_Right);
+    t.cartap2img()[0]->setFocus();
+    QTest::keyClick(t.cartap2img()[0], Qt::Key_Right);
     QVERIFY(!a.enCurso());
     QVERIFY(!algunaVacia(t));
-    QVERIFY(!t.cartap2img[0]->hasFocus());
+    QVERIFY(!t.cartap2img()[0]->hasFocus());
 }
 
 void TstBoardAnimation::settingsTurnFlightsOffOrScaleTheCpus_data()

@@ -68,9 +68,9 @@ void TstBoardEndToEnd::jugarTurno(BoardFixture &f)
     BoardWidget &t = f.tablero();
     const QString palo = e.palo(e.player2.at(0));
     if (!e.player1Lev.isEmpty() && e.palo(e.player1Lev.at(0)) == palo) {
-        QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
-        QTest::mouseClick(t.montonimg[0], Qt::LeftButton);
-        QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
+        QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
+        QTest::mouseClick(t.montonimg()[0], Qt::LeftButton);
+        QTest::mouseClick(t.LevantarBtn(), Qt::LeftButton);
         return;
     }
     bool levanta = false;
@@ -78,14 +78,14 @@ void TstBoardEndToEnd::jugarTurno(BoardFixture &f)
         if (e.palo(e.lamesa.at(i)) != palo)
             continue;
         if (!levanta)
-            QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
-        QTest::mouseClick(t.mesaimg.at(static_cast<std::size_t>(i)), Qt::LeftButton);
+            QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
+        QTest::mouseClick(t.mesaimg().at(static_cast<std::size_t>(i)), Qt::LeftButton);
         levanta = true;
     }
     if (levanta)
-        QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
-    else if (t.montonimg[1]->isVisible())
-        Raton::soltarEn(t, 0, t.montonimg[1]);
+        QTest::mouseClick(t.LevantarBtn(), Qt::LeftButton);
+    else if (t.montonimg()[1]->isVisible())
+        Raton::soltarEn(t, 0, t.montonimg()[1]);
     else
         Raton::soltarEnFondo(t, 0);
 }
@@ -125,7 +125,7 @@ void TstBoardEndToEnd::wholeGamesUntilThePlayerStops()
             && f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?"))) {
             puntosAlEmpezarDeNuevo = true;
             QCOMPARE(f.estado().jugadorCpu.puntos() + f.estado().jugadorHumano.puntos(), 0);
-            QCOMPARE(f.tablero().Puntajep1Lbl->text(), QStringLiteral("0"));
+            QCOMPARE(f.tablero().Puntajep1Lbl()->text(), QStringLiteral("0"));
             f.dialogos().responder(DialogService::Respuesta::No); // for the second game's end
         }
         if (movimientos % 97 == 5 && !puntosAlEmpezarDeNuevo)

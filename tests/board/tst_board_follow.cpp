@@ -45,10 +45,10 @@ Posicion posicion(Respuesta respuesta)
 
 QList<CardPicture *> imagenes(BoardWidget &t)
 {
-    QList<CardPicture *> todas(t.mesaimg.begin(), t.mesaimg.end());
-    for (const auto &grupo : { t.cartap1img, t.Image1, t.cartap2img })
+    QList<CardPicture *> todas(t.mesaimg().begin(), t.mesaimg().end());
+    for (const auto &grupo : { t.cartap1img(), t.Image1(), t.cartap2img() })
         todas += QList<CardPicture *>(grupo.begin(), grupo.end());
-    return todas << t.montonimg[0] << t.montonimg[1];
+    return todas << t.montonimg()[0] << t.montonimg()[1];
 }
 
 QList<CardPicture *> senaladas(BoardWidget &t)
@@ -171,13 +171,13 @@ void TstBoardFollow::cpuCardsStayOutlinedUntilThePlayerActs()
     for (int i = 0; i < mesa.size(); ++i) {
         enMesa << std::abs(mesa.at(i));
         if (mesa.at(i) < 0)
-            esperadas << t.mesaimg.at(i);
+            esperadas << t.mesaimg().at(i);
     }
     QCOMPARE(Posicion::numeros(f.estado().lamesa), enMesa);
     if (pilaSenalada) {
         const int arriba = f.estado().player1Lev.at(0);
         QVERIFY(arriba == espadas(1) || arriba == espadas(5));
-        esperadas << t.montonimg[0];
+        esperadas << t.montonimg()[0];
     }
     QCOMPARE(senaladas(t), esperadas);
     capturar(f, QStringLiteral("contorno-%1.png").arg(respuesta));
@@ -185,7 +185,7 @@ void TstBoardFollow::cpuCardsStayOutlinedUntilThePlayerActs()
     QVERIFY2(visto.isEmpty(), qPrintable(visto));
 
     // The player's next action, a mark, takes every outline away.
-    QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
+    QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
     QVERIFY(f.estado().marcas.Checkp2[0]);
     QVERIFY(senaladas(t).isEmpty());
     const QString despues = contornoVisto(t, {});
@@ -264,7 +264,7 @@ void TstBoardFollow::historyDockTellsTheHandAndUndoTakesItsLinesBack()
     const QStringList tiradas = alAbrir
         + QStringList { "Tiras el As de oros a la mesa", "La CPU tira el As de espadas a la mesa" };
     QCOMPARE(lineasDelDock(f), tiradas);
-    Raton::soltarEn(t, 0, t.montonimg[1]);
+    Raton::soltarEn(t, 0, t.montonimg()[1]);
     // The table's three cards go to nobody: no one lifted in this hand.
     const QStringList alFinal = tiradas
         + QStringList { "Pones el As de copas en tu montón", "Mano para la CPU: 22 a 15",
@@ -286,7 +286,7 @@ void TstBoardFollow::historyDockTellsTheHandAndUndoTakesItsLinesBack()
 
     // Taken back, and another move in its place: its lines replace the old ones.
     QTest::keyClick(&f.ventana(), Qt::Key_Z, Qt::ControlModifier);
-    Raton::soltarEn(t, 1, t.montonimg[1]);
+    Raton::soltarEn(t, 1, t.montonimg()[1]);
     const QStringList otra = lineasDelDock(f);
     QCOMPARE(otra, f.ventana().juego().historial());
     QCOMPARE(otra.mid(0, alAbrir.size()), alAbrir);

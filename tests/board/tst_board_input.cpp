@@ -53,7 +53,7 @@ void TstBoardInput::dropOnACpuPileGoesOnTheOwnPile()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
-    Raton::soltarEn(f.tablero(), 1, f.tablero().montonimg[0]);
+    Raton::soltarEn(f.tablero(), 1, f.tablero().montonimg()[0]);
     QCOMPARE(int(f.estado().player2Lev.at(0)), copas(1));
     QCOMPARE(int(f.estado().player1Lev.at(0)), copas(5));
 }
@@ -80,12 +80,12 @@ void TstBoardInput::dropOnAnEmptyPilesPlaceGoesOnTheOwnPile()
     p.tamPilaHumano = 0;
     QVERIFY(f.cargar(p));
     BoardWidget &t = f.tablero();
-    QVERIFY(t.montonimg[0]->isHidden() && t.montonimg[1]->isHidden());
-    Raton::soltarEn(t, 0, t.montonimg.at(std::size_t(monton)));
+    QVERIFY(t.montonimg()[0]->isHidden() && t.montonimg()[1]->isHidden());
+    Raton::soltarEn(t, 0, t.montonimg().at(std::size_t(monton)));
     QCOMPARE(Posicion::numeros(f.estado().player2Lev), QList<int> { oros(1) });
     QCOMPARE(Posicion::numeros(f.estado().player2), QList<int> { copas(1) });
     QVERIFY(f.dialogos().textos().isEmpty());
-    QVERIFY(t.montonimg[1]->isVisible());
+    QVERIFY(t.montonimg()[1]->isVisible());
 }
 
 void TstBoardInput::dropOnAnyOtherControlDoesNothing()
@@ -97,11 +97,11 @@ void TstBoardInput::dropOnAnyOtherControlDoesNothing()
     const QString antes = Posicion::texto(f.estado());
     QStatusBar *barra = f.ventana().statusBar();
     // A table card of another palo, then controls that take no card.
-    Raton::soltarEn(t, 0, t.mesaimg[0]);
+    Raton::soltarEn(t, 0, t.mesaimg()[0]);
     QCOMPARE(barra->currentMessage(),
              "El As de oros no es del palo del As de bastos: no levanta nada");
     for (QWidget *control :
-         QList<QWidget *> { t.cartap2img[1], t.LevantarBtn, t.Checkp2[0], t.Cartellbl }) {
+         QList<QWidget *> { t.cartap2img()[1], t.LevantarBtn(), t.Checkp2()[0], t.Cartellbl() }) {
         barra->clearMessage();
         Raton::soltarEn(t, 0, control);
         QCOMPARE(Posicion::texto(f.estado()), antes);
@@ -119,9 +119,9 @@ void TstBoardInput::dropOnATableCardOfItsPaloLifts()
     p.tamPilaHumano = 0;
     QVERIFY(f.cargar(p));
     BoardWidget &t = f.tablero();
-    QTest::mouseClick(t.mesaimg[2], Qt::LeftButton); // marked before the drop: lifted with it
-    QTest::mouseClick(t.mesaimg[3], Qt::LeftButton); // another palo: stays on the table
-    Raton::soltarEn(t, 0, t.mesaimg[0]);
+    QTest::mouseClick(t.mesaimg()[2], Qt::LeftButton); // marked before the drop: lifted with it
+    QTest::mouseClick(t.mesaimg()[3], Qt::LeftButton); // another palo: stays on the table
+    Raton::soltarEn(t, 0, t.mesaimg()[0]);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 3),
              QList<int>({ oros(3), oros(2), oros(1) }));
     QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({ bastos(1), copas(2), espadas(1) }));
@@ -137,18 +137,18 @@ void TstBoardInput::eitherButtonSelectsAndTheButtonLifts()
     p.tamPilaHumano = 2;
     QVERIFY(f.cargar(p));
     BoardWidget &t = f.tablero();
-    QTest::mouseClick(t.cartap2img[0], Qt::LeftButton); // a left click without a drag marks
-    QVERIFY(t.Checkp2[0]->isChecked());
-    QTest::mouseClick(t.cartap2img[0], Qt::LeftButton);
-    QVERIFY(!t.Checkp2[0]->isChecked());
-    QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
-    QVERIFY(t.Checkp2[0]->isChecked());
-    QTest::mouseClick(t.mesaimg[1], Qt::LeftButton); // bastos: another palo, refused
+    QTest::mouseClick(t.cartap2img()[0], Qt::LeftButton); // a left click without a drag marks
+    QVERIFY(t.Checkp2()[0]->isChecked());
+    QTest::mouseClick(t.cartap2img()[0], Qt::LeftButton);
+    QVERIFY(!t.Checkp2()[0]->isChecked());
+    QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
+    QVERIFY(t.Checkp2()[0]->isChecked());
+    QTest::mouseClick(t.mesaimg()[1], Qt::LeftButton); // bastos: another palo, refused
     QCOMPARE(f.dialogos().textos(), QStringList { "Solo puedes levantar cartas de un mismo tipo" });
-    QVERIFY(!t.CheckMesa[1]->isChecked());
-    QTest::mouseClick(t.mesaimg[0], Qt::LeftButton);
-    QVERIFY(t.CheckMesa[0]->isChecked());
-    QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
+    QVERIFY(!t.CheckMesa()[1]->isChecked());
+    QTest::mouseClick(t.mesaimg()[0], Qt::LeftButton);
+    QVERIFY(t.CheckMesa()[0]->isChecked());
+    QTest::mouseClick(t.LevantarBtn(), Qt::LeftButton);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 2), QList<int>({ oros(2), oros(1) }));
     QCOMPARE(f.estado().ultimoEnLevantar, Lado::Humano);
 }
@@ -158,7 +158,7 @@ void TstBoardInput::aShortMoveIsAClickNotADrag()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
-    CardPicture *carta = f.tablero().cartap2img[1];
+    CardPicture *carta = f.tablero().cartap2img()[1];
     const QPoint desde = carta->rect().center();
     const QPoint hasta = desde + QPoint(QApplication::startDragDistance() - 1, 0);
     QTest::mousePress(carta, Qt::LeftButton, {}, desde);
@@ -181,16 +181,16 @@ void TstBoardInput::aDoubleClickCountsOnce()
     QVERIFY(f.cargar(p));
     BoardWidget &t = f.tablero();
     const Marcas &m = f.estado().marcas;
-    Raton::dobleClic(t.cartap2img[0], Qt::LeftButton);
+    Raton::dobleClic(t.cartap2img()[0], Qt::LeftButton);
     QVERIFY(m.Checkp2[0]);
-    Raton::dobleClic(t.mesaimg[0], Qt::LeftButton);
+    Raton::dobleClic(t.mesaimg()[0], Qt::LeftButton);
     QVERIFY(m.CheckMesa[0]);
-    Raton::dobleClic(t.cartap2img[1], Qt::RightButton);
+    Raton::dobleClic(t.cartap2img()[1], Qt::RightButton);
     QVERIFY(m.Checkp2[1]);
-    Raton::dobleClic(t.Checkp2[1], Qt::LeftButton);
+    Raton::dobleClic(t.Checkp2()[1], Qt::LeftButton);
     QVERIFY(!m.Checkp2[1]);
-    Raton::dobleClic(t.CheckMonton[1], Qt::LeftButton);
-    QVERIFY(m.CheckMonton[1] && t.CheckMonton[1]->isChecked());
+    Raton::dobleClic(t.CheckMonton()[1], Qt::LeftButton);
+    QVERIFY(m.CheckMonton[1] && t.CheckMonton()[1]->isChecked());
     QVERIFY(f.dialogos().textos().isEmpty());
 }
 
@@ -200,15 +200,15 @@ void TstBoardInput::onlyTheHumansMarksTakeDirectClicks()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
     BoardWidget &t = f.tablero();
-    QTest::mouseClick(t.CheckMesa[0], Qt::LeftButton);
-    QTest::mouseClick(t.CheckMonton[0], Qt::LeftButton);
+    QTest::mouseClick(t.CheckMesa()[0], Qt::LeftButton);
+    QTest::mouseClick(t.CheckMonton()[0], Qt::LeftButton);
     QVERIFY(!f.estado().marcas.CheckMesa[0] && !f.estado().marcas.CheckMonton[0]);
-    QTest::mouseClick(t.Checkp2[2], Qt::LeftButton);
-    QTest::mouseClick(t.CheckMonton[1], Qt::LeftButton);
+    QTest::mouseClick(t.Checkp2()[2], Qt::LeftButton);
+    QTest::mouseClick(t.CheckMonton()[1], Qt::LeftButton);
     QVERIFY(f.estado().marcas.Checkp2[2] && f.estado().marcas.CheckMonton[1]);
-    QVERIFY(t.Checkp2[2]->isChecked() && t.CheckMonton[1]->isChecked());
-    QTest::mouseClick(t.CheckMonton[1], Qt::LeftButton);
-    QVERIFY(!f.estado().marcas.CheckMonton[1] && !t.CheckMonton[1]->isChecked());
+    QVERIFY(t.Checkp2()[2]->isChecked() && t.CheckMonton()[1]->isChecked());
+    QTest::mouseClick(t.CheckMonton()[1], Qt::LeftButton);
+    QVERIFY(!f.estado().marcas.CheckMonton[1] && !t.CheckMonton()[1]->isChecked());
 }
 
 void TstBoardInput::inputDuringTheCpuTurnIsDiscarded()
@@ -218,9 +218,9 @@ void TstBoardInput::inputDuringTheCpuTurnIsDiscarded()
     QVERIFY(f.cargar(Posicion::primeraJugada()));
     BoardWidget &t = f.tablero();
     f.pausa().setDurante([&] {
-        QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
-        QTest::mouseClick(t.Checkp2[1], Qt::LeftButton);
-        QTest::mouseClick(t.LevantarBtn, Qt::LeftButton);
+        QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
+        QTest::mouseClick(t.Checkp2()[1], Qt::LeftButton);
+        QTest::mouseClick(t.LevantarBtn(), Qt::LeftButton);
         QTest::keyClick(&f.ventana(), Qt::Key_N, Qt::ControlModifier);
     });
     Raton::soltarEnFondo(t, 0);
@@ -256,7 +256,7 @@ void TstBoardInput::toolbarButtonsRunTheirCommands()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
     const auto boton = [&f](const char *clave) {
-        auto *a = f.tablero().Toolbar1->findChild<QAction *>(QLatin1String(clave));
+        auto *a = f.tablero().Toolbar1()->findChild<QAction *>(QLatin1String(clave));
         if (!a)
             a = f.ventana().findChild<QAction *>(QLatin1String(clave));
         return a;

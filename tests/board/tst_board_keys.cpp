@@ -120,22 +120,22 @@ void TstBoardKeys::irAFila(BoardFixture &f, const std::array<CardPicture *, 3> &
 void TstBoardKeys::marcarConFlechas(BoardFixture &f, const Jugada &j)
 {
     BoardWidget &t = f.tablero();
-    irAFila(f, t.cartap2img);
+    irAFila(f, t.cartap2img());
     teclas(f, Qt::Key_Left, 3);
     teclas(f, Qt::Key_Right, j.carta);
-    QCOMPARE(QApplication::focusWidget(), t.cartap2img.at(std::size_t(j.carta)));
+    QCOMPARE(QApplication::focusWidget(), t.cartap2img().at(std::size_t(j.carta)));
     tecla(f, Qt::Key_Space);
     for (int lugar : j.mesa) {
-        irAFila(f, t.cartap2img);
+        irAFila(f, t.cartap2img());
         tecla(f, Qt::Key_Up);
         teclas(f, Qt::Key_Left, 7);
         teclas(f, Qt::Key_Right, lugar);
-        QCOMPARE(QApplication::focusWidget(), t.mesaimg.at(std::size_t(lugar)));
+        QCOMPARE(QApplication::focusWidget(), t.mesaimg().at(std::size_t(lugar)));
         tecla(f, Qt::Key_Space);
     }
     if (j.tipo == Tipo::LevantarMonton) {
         teclas(f, Qt::Key_Up, 3);
-        QCOMPARE(QApplication::focusWidget(), t.montonimg[0]);
+        QCOMPARE(QApplication::focusWidget(), t.montonimg()[0]);
         tecla(f, Qt::Key_Space);
     }
 }
@@ -198,25 +198,25 @@ void TstBoardKeys::keysAndTheirRefusals()
     QVERIFY(empezar(f, &p));
     BoardWidget &t = f.tablero();
     const auto foco = [] { return QApplication::focusWidget(); };
-    QCOMPARE(foco(), t.cartap2img[0]); // the focus starts on the hand
+    QCOMPARE(foco(), t.cartap2img()[0]); // the focus starts on the hand
     tecla(f, Qt::Key_Right);
     tecla(f, Qt::Key_Right);
-    QCOMPARE(foco(), t.cartap2img[1]);
+    QCOMPARE(foco(), t.cartap2img()[1]);
     tecla(f, Qt::Key_Up);
-    QCOMPARE(foco(), t.mesaimg[1]);
+    QCOMPARE(foco(), t.mesaimg()[1]);
     tecla(f, Qt::Key_Up);
     tecla(f, Qt::Key_Up);
-    QCOMPARE(foco(), t.montonimg[0]);
+    QCOMPARE(foco(), t.montonimg()[0]);
     teclas(f, Qt::Key_Down, 3);
-    QCOMPARE(foco(), t.montonimg[1]);
+    QCOMPARE(foco(), t.montonimg()[1]);
     tecla(f, Qt::Key_Space); // the own pile takes its mark
-    QVERIFY(f.estado().marcas.CheckMonton[1] && t.CheckMonton[1]->isChecked());
+    QVERIFY(f.estado().marcas.CheckMonton[1] && t.CheckMonton()[1]->isChecked());
     tecla(f, Qt::Key_M);
     QCOMPARE(estado(f), "Marca una sola de tus cartas para ponerla en tu montón");
     tecla(f, Qt::Key_Return);
     QCOMPARE(f.dialogos().textos(), QStringList { "Debes seleccionar solo una de tus cartas" });
     tecla(f, Qt::Key_Space); // and gives it back
-    QVERIFY(!f.estado().marcas.CheckMonton[1] && !t.CheckMonton[1]->isChecked());
+    QVERIFY(!f.estado().marcas.CheckMonton[1] && !t.CheckMonton()[1]->isChecked());
     tecla(f, Qt::Key_Up);
     teclas(f, Qt::Key_Left, 2);
     tecla(f, Qt::Key_Space);
@@ -224,7 +224,7 @@ void TstBoardKeys::keysAndTheirRefusals()
     tecla(f, Qt::Key_Return); // one hand card alone: laid, but oros(2) is on the table
     QCOMPARE(f.dialogos().textos().last(), "Tienes cartas para levantar");
     tecla(f, Qt::Key_Up);
-    QCOMPARE(foco(), t.mesaimg[0]);
+    QCOMPARE(foco(), t.mesaimg()[0]);
     tecla(f, Qt::Key_Space); // bastos(1): another palo
     QCOMPARE(f.dialogos().textos().last(), "Solo puedes levantar cartas de un mismo tipo");
     tecla(f, Qt::Key_Right);
@@ -238,7 +238,7 @@ void TstBoardKeys::keysAndTheirRefusals()
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 2), QList<int>({ oros(2), oros(1) }));
     QCOMPARE(estado(f), "La CPU tira el As de espadas a la mesa");
     teclas(f, Qt::Key_Down, 2);
-    QCOMPARE(foco(), t.cartap2img[0]);
+    QCOMPARE(foco(), t.cartap2img()[0]);
     tecla(f, Qt::Key_Space);
     tecla(f, Qt::Key_M);
     QCOMPARE(int(f.estado().player2Lev.at(0)), copas(1));
@@ -257,13 +257,13 @@ void TstBoardKeys::hintMarksAndSaysItsMove()
     QCOMPARE(estado(f), "Levanta el 5 y el 7 de oros con el Rey de oros (Intro)");
     const Marcas &m = f.estado().marcas;
     QVERIFY(m.Checkp2[1] && !m.Checkp2[0] && m.CheckMesa[0] && m.CheckMesa[2] && !m.CheckMesa[1]);
-    QVERIFY(f.tablero().CheckMesa[2]->isChecked());
-    QCOMPARE(QApplication::focusWidget(), f.tablero().cartap2img[1]);
+    QVERIFY(f.tablero().CheckMesa()[2]->isChecked());
+    QCOMPARE(QApplication::focusWidget(), f.tablero().cartap2img()[1]);
     tecla(f, Qt::Key_Return);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 3),
              QList<int>({ oros(7), oros(5), oros(10) }));
     // The focused card left the hand: the focus stays in the hand.
-    QCOMPARE(QApplication::focusWidget(), f.tablero().cartap2img[0]);
+    QCOMPARE(QApplication::focusWidget(), f.tablero().cartap2img()[0]);
     tecla(f, Qt::Key_H); // copas(1) alone, bastos(1) on the table
     QCOMPARE(estado(f), "Tira el As de copas a la mesa (Intro)");
     tecla(f, Qt::Key_Return);
@@ -311,10 +311,10 @@ void TstBoardKeys::spaceMarksTheOwnPileAndEnterPlaysExactlyTheMarks()
     tecla(f, Qt::Key_Space); // oros(1)
     tecla(f, Qt::Key_Up);
     tecla(f, Qt::Key_Right);
-    QCOMPARE(QApplication::focusWidget(), t.mesaimg[1]);
+    QCOMPARE(QApplication::focusWidget(), t.mesaimg()[1]);
     tecla(f, Qt::Key_Space); // oros(2)
     teclas(f, Qt::Key_Down, 2);
-    QCOMPARE(QApplication::focusWidget(), t.montonimg[1]);
+    QCOMPARE(QApplication::focusWidget(), t.montonimg()[1]);
     tecla(f, Qt::Key_Space);
     QVERIFY(m.Checkp2[0] && m.CheckMesa[1] && m.CheckMonton[1]);
     const QString antes = Posicion::texto(f.estado());
@@ -324,7 +324,7 @@ void TstBoardKeys::spaceMarksTheOwnPileAndEnterPlaysExactlyTheMarks()
     QCOMPARE(Posicion::texto(f.estado()), antes);
     teclas(f, Qt::Key_Up, 2);
     tecla(f, Qt::Key_Right);
-    QCOMPARE(QApplication::focusWidget(), t.mesaimg[1]);
+    QCOMPARE(QApplication::focusWidget(), t.mesaimg()[1]);
     tecla(f, Qt::Key_Space);
     QVERIFY(!m.CheckMesa[1]);
     tecla(f, Qt::Key_Return);
@@ -350,7 +350,7 @@ void TstBoardKeys::hintOntoAnEmptyOwnPileIsPlayedByEnter()
     });
     tecla(f, Qt::Key_H);
     QCOMPARE(estado(f), "Pon el As de oros en tu montón (Intro)");
-    QVERIFY(f.estado().marcas.CheckMonton[1] && f.tablero().CheckMonton[1]->isChecked());
+    QVERIFY(f.estado().marcas.CheckMonton[1] && f.tablero().CheckMonton()[1]->isChecked());
     tecla(f, Qt::Key_Return);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev), QList<int> { oros(1) });
     QVERIFY(f.dialogos().textos().isEmpty());

@@ -66,14 +66,14 @@ void TstBoardLayout::coversHideTheCpuCardsAtAnySize()
     QVERIFY(f.iniciar());
     f.tablero().resize(tamano);
     for (int i = 0; i < 3; ++i) {
-        const QRect carta = f.tablero().cartap1img.at(i)->geometry();
-        const QRect cubierta = f.tablero().Image1.at(i)->geometry();
+        const QRect carta = f.tablero().cartap1img().at(i)->geometry();
+        const QRect cubierta = f.tablero().Image1().at(i)->geometry();
         QVERIFY(cubierta.contains(carta));
         QCOMPARE(cubierta.left(), carta.left());
         // The cover lies above the card.
         const QObjectList &hijos = f.tablero().children();
-        QVERIFY(hijos.indexOf(f.tablero().Image1.at(i))
-                > hijos.indexOf(f.tablero().cartap1img.at(i)));
+        QVERIFY(hijos.indexOf(f.tablero().Image1().at(i))
+                > hijos.indexOf(f.tablero().cartap1img().at(i)));
     }
 }
 
@@ -82,11 +82,11 @@ void TstBoardLayout::boardKeepsItsProportionsWhenScaled()
     BoardFixture f;
     QVERIFY(f.iniciar());
     f.tablero().resize(1568, 1120); // twice the board at scale 1
-    const QRect mesa0 = f.tablero().mesaimg[0]->geometry();
+    const QRect mesa0 = f.tablero().mesaimg()[0]->geometry();
     QCOMPARE(mesa0.size(), QSize(160, 242));
     QCOMPARE(f.tablero().escala().factor(), 2.0);
     f.tablero().resize(784, 800); // taller than the board: centred, scale 1
-    QCOMPARE(f.tablero().mesaimg[0]->geometry(), QRect(24, 368 + 120, 80, 121));
+    QCOMPARE(f.tablero().mesaimg()[0]->geometry(), QRect(24, 368 + 120, 80, 121));
 }
 
 void TstBoardLayout::menusHoldEveryCommandInOrder()
@@ -122,7 +122,7 @@ void TstBoardLayout::toolbarHasItsThreeKeyedButtons()
 {
     BoardFixture f;
     QStringList botones;
-    for (QAction *a : f.tablero().Toolbar1->actions())
+    for (QAction *a : f.tablero().Toolbar1()->actions())
         botones << a->text() + QLatin1Char('|') + a->toolTip();
     QCOMPARE(botones,
              QStringList({ "Nuevo|Empezar un juego nuevo", "Run|Correr una aplicacion",

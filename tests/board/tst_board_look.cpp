@@ -94,7 +94,7 @@ void TstBoardLook::cpuFacesNeverShowWithoutABackPicture()
     QVERIFY(e.player1.count() > 0);
     for (int i = 0; i < e.player1.count(); ++i) {
         const QColor cara = colorDeCarta(e.player1.at(i));
-        const QRect lugar = f.tablero().cartap1img.at(i)->geometry();
+        const QRect lugar = f.tablero().cartap1img().at(i)->geometry();
         int vistos = 0;
         for (int y = lugar.top(); y <= lugar.bottom(); ++y) {
             for (int x = lugar.left(); x <= lugar.right(); ++x) {
@@ -247,25 +247,25 @@ void TstBoardLook::toolbarButtonsFitAtEverySize()
     BoardWidget &t = f.tablero();
     t.resize(tamano);
     const QRect barra = t.escala().rect(BL::kToolbar);
-    QCOMPARE(t.Toolbar1->geometry(), barra);
-    for (QAction *accion : t.Toolbar1->actions()) {
-        QWidget *boton = t.Toolbar1->widgetForAction(accion);
+    QCOMPARE(t.Toolbar1()->geometry(), barra);
+    for (QAction *accion : t.Toolbar1()->actions()) {
+        QWidget *boton = t.Toolbar1()->widgetForAction(accion);
         QVERIFY2(boton && boton->isVisible(), qPrintable(accion->text()));
-        QVERIFY2(t.Toolbar1->rect().contains(boton->geometry()),
+        QVERIFY2(t.Toolbar1()->rect().contains(boton->geometry()),
                  qPrintable(accion->text()
                             + QStringLiteral(" %1,%2 %3x%4 in %5x%6")
                                   .arg(boton->x())
                                   .arg(boton->y())
                                   .arg(boton->width())
                                   .arg(boton->height())
-                                  .arg(t.Toolbar1->width())
-                                  .arg(t.Toolbar1->height())));
+                                  .arg(t.Toolbar1()->width())
+                                  .arg(t.Toolbar1()->height())));
         const QFontMetrics medida(boton->font());
         QVERIFY2(medida.horizontalAdvance(accion->text()) <= boton->width(),
                  qPrintable(accion->text()));
     }
     // The icons keep their share of the toolbar's height at every size.
-    QCOMPARE(t.Toolbar1->iconSize().height(), std::max(8, barra.height() / 2));
+    QCOMPARE(t.Toolbar1()->iconSize().height(), std::max(8, barra.height() / 2));
 }
 
 void TstBoardLook::markedCardIsLiftedAndOutlined()
@@ -274,13 +274,13 @@ void TstBoardLook::markedCardIsLiftedAndOutlined()
     QVERIFY(f.iniciar());
     BoardWidget &t = f.tablero();
     t.resize(1568, 1120); // scale 2
-    CardPicture *carta = t.cartap2img[1];
+    CardPicture *carta = t.cartap2img()[1];
     const QRect enSuLugar = carta->geometry();
-    QTest::mouseClick(t.Checkp2[1], Qt::LeftButton);
-    QVERIFY(t.Checkp2[1]->isChecked());
+    QTest::mouseClick(t.Checkp2()[1], Qt::LeftButton);
+    QVERIFY(t.Checkp2()[1]->isChecked());
     QVERIFY(carta->marcada());
     QCOMPARE(carta->geometry(), enSuLugar.translated(0, -12));
-    QTest::mouseClick(t.Checkp2[1], Qt::LeftButton);
+    QTest::mouseClick(t.Checkp2()[1], Qt::LeftButton);
     QVERIFY(!carta->marcada());
     QCOMPARE(carta->geometry(), enSuLugar);
 }
@@ -328,7 +328,7 @@ void TstBoardLook::focusFrameShowsAfterAKeyAndGoesAtAClick()
     QVERIFY(foco);
     QCOMPARE(conMarcoDeFoco(t), QList<CardPicture *> { foco });
 
-    QTest::mouseClick(t.mesaimg[0], Qt::LeftButton);
+    QTest::mouseClick(t.mesaimg()[0], Qt::LeftButton);
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(conMarcoDeFoco(t), QList<CardPicture *> {});
 
@@ -346,13 +346,13 @@ void TstBoardLook::markedCardAndFocusedCardNeverLookAlike()
     BoardFixture f;
     QVERIFY(empezarConTeclado(f));
     BoardWidget &t = f.tablero();
-    QTest::mouseClick(t.Checkp2[1], Qt::LeftButton);
-    QVERIFY(t.cartap2img[1]->marcada());
+    QTest::mouseClick(t.Checkp2()[1], Qt::LeftButton);
+    QVERIFY(t.cartap2img()[1]->marcada());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    CardPicture *enfocada = t.cartap2img[0];
+    CardPicture *enfocada = t.cartap2img()[0];
     QCOMPARE(QApplication::focusWidget(), enfocada);
     QVERIFY(enfocada->muestraFoco() && !enfocada->marcada());
 
@@ -368,8 +368,8 @@ void TstBoardLook::markedCardAndFocusedCardNeverLookAlike()
     const QColor marca = CardPicture::kColorMarca;
     const QColor foco = CardPicture::kColorFoco;
     QVERIFY(marca != foco);
-    QVERIFY(pixeles(t.cartap2img[1], marca) > 0);
-    QCOMPARE(pixeles(t.cartap2img[1], foco), 0);
+    QVERIFY(pixeles(t.cartap2img()[1], marca) > 0);
+    QCOMPARE(pixeles(t.cartap2img()[1], foco), 0);
     QVERIFY(pixeles(enfocada, foco) > 0);
     QCOMPARE(pixeles(enfocada, marca), 0);
 }

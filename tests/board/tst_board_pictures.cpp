@@ -121,7 +121,7 @@ void TstBoardPictures::repairedCardPictureShowsAtTheNextNewGame()
         QVERIFY(escribir(f.rutaCarta(n), QByteArray("roto")));
     }
     QVERIFY(f.iniciar());
-    CardPicture *lugar = f.tablero().mesaimg[0];
+    CardPicture *lugar = f.tablero().mesaimg()[0];
     const int carta = f.estado().lamesa.at(0);
     const QColor color = QColor::fromHsv((carta - 1) / 10 * 90, 200, 200);
     QVERIFY(!parecido(centro(lugar), color));

@@ -45,21 +45,21 @@ void TstBoardRefresh::firstDealShowsTheTableAndEmptyPiles()
     QCOMPARE(e.lamesa.count(), 4);
     BoardWidget &t = f.tablero();
     for (int i = 0; i < 7; ++i) {
-        QCOMPARE(t.mesaimg.at(i)->isVisible(), i < 4);
+        QCOMPARE(t.mesaimg().at(i)->isVisible(), i < 4);
         if (i < 4)
-            QCOMPARE(t.mesaimg.at(i)->ruta(), f.rutaCarta(e.lamesa.at(i)));
+            QCOMPARE(t.mesaimg().at(i)->ruta(), f.rutaCarta(e.lamesa.at(i)));
     }
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(t.cartap2img.at(i)->isVisible());
-        QCOMPARE(t.cartap2img.at(i)->ruta(), f.rutaCarta(e.player2.at(i)));
-        QVERIFY(t.Image1.at(i)->isVisible());
+        QVERIFY(t.cartap2img().at(i)->isVisible());
+        QCOMPARE(t.cartap2img().at(i)->ruta(), f.rutaCarta(e.player2.at(i)));
+        QVERIFY(t.Image1().at(i)->isVisible());
     }
-    QVERIFY(!t.montonimg[0]->isVisible());
-    QVERIFY(!t.montonimg[1]->isVisible());
-    QCOMPARE(t.Contp1Lbl->text(), QStringLiteral("0"));
-    QCOMPARE(t.Contp2lbl->text(), QStringLiteral("0"));
-    QCOMPARE(t.Puntajep1Lbl->text(), QStringLiteral("0"));
-    QCOMPARE(t.Cartellbl->text(), QStringLiteral("Juega Ana"));
+    QVERIFY(!t.montonimg()[0]->isVisible());
+    QVERIFY(!t.montonimg()[1]->isVisible());
+    QCOMPARE(t.Contp1Lbl()->text(), QStringLiteral("0"));
+    QCOMPARE(t.Contp2lbl()->text(), QStringLiteral("0"));
+    QCOMPARE(t.Puntajep1Lbl()->text(), QStringLiteral("0"));
+    QCOMPARE(t.Cartellbl()->text(), QStringLiteral("Juega Ana"));
 }
 
 void TstBoardRefresh::oneCpuCardShowsOnePictureAndOneCover()
@@ -74,10 +74,10 @@ void TstBoardRefresh::oneCpuCardShowsOnePictureAndOneCover()
     p.tamPilaHumano = 16;
     QVERIFY(f.cargar(p));
     BoardWidget &t = f.tablero();
-    QVERIFY(t.cartap1img[0]->isVisible() && t.Image1[0]->isVisible());
+    QVERIFY(t.cartap1img()[0]->isVisible() && t.Image1()[0]->isVisible());
     for (int i = 1; i < 3; ++i)
-        QVERIFY(!t.cartap1img.at(i)->isVisible() && !t.Image1.at(i)->isVisible());
-    QVERIFY(!t.cartap2img[2]->isVisible());
+        QVERIFY(!t.cartap1img().at(i)->isVisible() && !t.Image1().at(i)->isVisible());
+    QVERIFY(!t.cartap2img()[2]->isVisible());
 }
 
 void TstBoardRefresh::pileShowsItsTopAndItsSize()
@@ -91,10 +91,10 @@ void TstBoardRefresh::pileShowsItsTopAndItsSize()
     p.pilaCpu = { oros(7), oros(6), oros(5), oros(4), oros(3) };
     p.tamPilaHumano = 5;
     QVERIFY(f.cargar(p));
-    QVERIFY(f.tablero().montonimg[0]->isVisible());
-    QCOMPARE(f.tablero().montonimg[0]->ruta(), f.rutaCarta(oros(7)));
-    QCOMPARE(f.tablero().Contp1Lbl->text(), QStringLiteral("5"));
-    QCOMPARE(f.tablero().Contp2lbl->text(), QStringLiteral("5"));
+    QVERIFY(f.tablero().montonimg()[0]->isVisible());
+    QCOMPARE(f.tablero().montonimg()[0]->ruta(), f.rutaCarta(oros(7)));
+    QCOMPARE(f.tablero().Contp1Lbl()->text(), QStringLiteral("5"));
+    QCOMPARE(f.tablero().Contp2lbl()->text(), QStringLiteral("5"));
 }
 
 void TstBoardRefresh::refreshClearsTableAndHandMarksKeepsPileMarks()
@@ -111,17 +111,17 @@ void TstBoardRefresh::refreshClearsTableAndHandMarksKeepsPileMarks()
     p.tamPilaHumano = 6;
     QVERIFY(f.cargar(p));
     BoardWidget &t = f.tablero();
-    QTest::mouseClick(t.cartap2img[0], Qt::RightButton);
-    QTest::mouseClick(t.mesaimg[0], Qt::LeftButton);
-    QTest::mouseClick(t.montonimg[0], Qt::LeftButton);
-    QVERIFY(t.Checkp2[0]->isChecked() && t.CheckMesa[0]->isChecked()
-            && t.CheckMonton[0]->isChecked());
+    QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
+    QTest::mouseClick(t.mesaimg()[0], Qt::LeftButton);
+    QTest::mouseClick(t.montonimg()[0], Qt::LeftButton);
+    QVERIFY(t.Checkp2()[0]->isChecked() && t.CheckMesa()[0]->isChecked()
+            && t.CheckMonton()[0]->isChecked());
     // A move refreshes the board: copas(1) onto the own pile, then the CPU's turn.
-    Raton::soltarEn(t, 1, t.montonimg[1]);
+    Raton::soltarEn(t, 1, t.montonimg()[1]);
     QCOMPARE(f.estado().player2Lev.count(), 7);
-    QVERIFY(!t.Checkp2[0]->isChecked());
-    QVERIFY(!t.CheckMesa[0]->isChecked());
-    QVERIFY(t.CheckMonton[0]->isChecked());
+    QVERIFY(!t.Checkp2()[0]->isChecked());
+    QVERIFY(!t.CheckMesa()[0]->isChecked());
+    QVERIFY(t.CheckMonton()[0]->isChecked());
 }
 
 void TstBoardRefresh::markOfAnEmptiedPileIsCleared()
@@ -135,14 +135,14 @@ void TstBoardRefresh::markOfAnEmptiedPileIsCleared()
     p.pilaCpu = { oros(3) };
     p.tamPilaHumano = 3;
     QVERIFY(f.cargar(p));
-    QTest::mouseClick(f.tablero().montonimg[0], Qt::LeftButton);
+    QTest::mouseClick(f.tablero().montonimg()[0], Qt::LeftButton);
     QVERIFY(f.estado().marcas.CheckMonton[0]);
     Posicion sinPila = p;
     sinPila.pilaCpu = {};
     sinPila.tamPilaHumano = 4;
     QVERIFY(f.cargar(sinPila));
     QVERIFY(!f.estado().marcas.CheckMonton[0]);
-    QVERIFY(!f.tablero().CheckMonton[0]->isChecked());
+    QVERIFY(!f.tablero().CheckMonton()[0]->isChecked());
 }
 
 void TstBoardRefresh::cpuCardIsUncoveredAndEnlargedForThePause()
@@ -151,12 +151,12 @@ void TstBoardRefresh::cpuCardIsUncoveredAndEnlargedForThePause()
     QVERIFY(f.iniciar());
     BoardWidget &t = f.tablero();
     t.resize(784, 560); // scale 1: twips / 15
-    const QRect antes = t.cartap1img[0]->geometry();
+    const QRect antes = t.cartap1img()[0]->geometry();
     QRect durante;
     bool cubiertaDurante = true;
     f.pausa().setDurante([&] {
-        durante = t.cartap1img[0]->geometry();
-        cubiertaDurante = t.Image1[0]->isVisible();
+        durante = t.cartap1img()[0]->geometry();
+        cubiertaDurante = t.Image1()[0]->isVisible();
     });
     f.pausa().limpiar();
     f.ventana().compases().ResaltarCarta(Imagen { GrupoImagen::cartap1img, 0 }, 1000, [] {});
@@ -166,8 +166,8 @@ void TstBoardRefresh::cpuCardIsUncoveredAndEnlargedForThePause()
     // enlarged-card tests' concern.
     QCOMPARE(durante.size(), QSize(qRound(1600 / 15.0), qRound(2215 / 15.0)));
     QVERIFY(durante.contains(antes));
-    QCOMPARE(t.cartap1img[0]->geometry(), antes);
-    QVERIFY(t.Image1[0]->isVisible());
+    QCOMPARE(t.cartap1img()[0]->geometry(), antes);
+    QVERIFY(t.Image1()[0]->isVisible());
 }
 
 void TstBoardRefresh::tableCardPauseChangesNoCover()
@@ -176,11 +176,11 @@ void TstBoardRefresh::tableCardPauseChangesNoCover()
     QVERIFY(f.iniciar());
     BoardWidget &t = f.tablero();
     QList<bool> antes;
-    for (CardPicture *c : t.Image1)
+    for (CardPicture *c : t.Image1())
         antes << c->isVisible();
     QList<bool> cubiertas;
     f.pausa().setDurante([&] {
-        for (CardPicture *c : t.Image1)
+        for (CardPicture *c : t.Image1())
             cubiertas << c->isVisible();
     });
     f.ventana().compases().ResaltarCarta(Imagen { GrupoImagen::mesaimg, 0 }, 800, [] {});
@@ -191,7 +191,7 @@ void TstBoardRefresh::emptyCardBackSettingUsesTheDefaultAndStaysEmpty()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    for (CardPicture *c : f.tablero().Image1)
+    for (CardPicture *c : f.tablero().Image1())
         QCOMPARE(c->ruta(), f.dir().ruta(QStringLiteral("dibujo.jpg")));
     QVERIFY(f.ventana().juego().preferencias().reverso.isEmpty());
 }
@@ -204,7 +204,7 @@ void TstBoardRefresh::missingCardBackFallsBackSilently()
     f.ventana().juego().aceptarPreferencias(p); // stored in lastprop.dat
     QVERIFY(f.ventana().Form_Load());
     const QString porDefecto = f.dir().ruta(QStringLiteral("dibujo.jpg"));
-    for (CardPicture *c : f.tablero().Image1)
+    for (CardPicture *c : f.tablero().Image1())
         QCOMPARE(c->ruta(), porDefecto);
     QCOMPARE(f.ventana().juego().preferencias().reverso, porDefecto);
     QVERIFY(f.dialogos().textos().isEmpty());
@@ -221,7 +221,7 @@ void TstBoardRefresh::sevenTableCardsFillEveryPlace()
     p.tamPilaCpu = 20;
     p.tamPilaHumano = 11;
     QVERIFY(f.cargar(p));
-    for (CardPicture *c : f.tablero().mesaimg)
+    for (CardPicture *c : f.tablero().mesaimg())
         QVERIFY(c->isVisible());
 }
 
@@ -240,8 +240,8 @@ void TstBoardRefresh::thirdPointShowsBeforeTheResults()
             auto *resultados = qobject_cast<WinnerDialogFrm *>(w);
             if (!resultados || !resultados->isVisible())
                 continue;
-            vistos << f.tablero().Puntajep1Lbl->text() + QLatin1Char('-')
-                    + f.tablero().Puntajep2Lbl->text();
+            vistos << f.tablero().Puntajep1Lbl()->text() + QLatin1Char('-')
+                    + f.tablero().Puntajep2Lbl()->text();
             resultados->close();
         }
     });
@@ -251,18 +251,18 @@ void TstBoardRefresh::thirdPointShowsBeforeTheResults()
     QVERIFY(f.esperarTurno());
     QCOMPARE(vistos, QStringList { QStringLiteral("1-3") });
     QVERIFY(f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?")));
-    QCOMPARE(f.tablero().Puntajep2Lbl->text(), QStringLiteral("0")); // the new game's
+    QCOMPARE(f.tablero().Puntajep2Lbl()->text(), QStringLiteral("0")); // the new game's
 }
 
 void TstBoardRefresh::newNameShowsAtOnceWhereverTheNameStands()
 {
     BoardFixture f(3);
     QVERIFY(f.iniciar());
-    QCOMPARE(f.tablero().Cartellbl->text(), QStringLiteral("Juega Ana"));
+    QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Juega Ana"));
     f.dialogos().responderTexto(QStringLiteral("Lucía"));
     f.ventana().juego().nombremnu_Click();
-    QCOMPARE(f.tablero().Label2->text(), QStringLiteral("Lucía"));
-    QCOMPARE(f.tablero().Cartellbl->text(), QStringLiteral("Juega Lucía"));
+    QCOMPARE(f.tablero().Label2()->text(), QStringLiteral("Lucía"));
+    QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Juega Lucía"));
 }
 
 QTEST_MAIN(TstBoardRefresh)

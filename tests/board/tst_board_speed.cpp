@@ -20,18 +20,18 @@ namespace {
 QString compas(BoardWidget &t)
 {
     const CardPicture *grande = nullptr;
-    for (const auto &grupo : { QList<CardPicture *>(t.mesaimg.begin(), t.mesaimg.end()),
-                               QList<CardPicture *>(t.cartap1img.begin(), t.cartap1img.end()),
-                               QList<CardPicture *>(t.montonimg.begin(), t.montonimg.end()) }) {
+    for (const auto &grupo : { QList<CardPicture *>(t.mesaimg().begin(), t.mesaimg().end()),
+                               QList<CardPicture *>(t.cartap1img().begin(), t.cartap1img().end()),
+                               QList<CardPicture *>(t.montonimg().begin(), t.montonimg().end()) }) {
         for (const CardPicture *c : grupo) {
             if (c->isVisible() && (!grande || c->width() > grande->width()))
                 grande = c;
         }
     }
     QString marcas;
-    for (const MarkBox *m : t.CheckMesa)
+    for (const MarkBox *m : t.CheckMesa())
         marcas += m->isChecked() ? QLatin1Char('x') : QLatin1Char('-');
-    marcas += t.CheckMonton[1]->isChecked() ? QLatin1Char('x') : QLatin1Char('-');
+    marcas += t.CheckMonton()[1]->isChecked() ? QLatin1Char('x') : QLatin1Char('-');
     return grande->ruta().section(QLatin1Char('/'), -1) + QLatin1Char(' ') + marcas;
 }
 
