@@ -5,6 +5,7 @@
 #include "aboutfrm.h"
 #include "animadortablero.h"
 #include "anunciador.h"
+#include "ayudastablero.h"
 #include "boardlayout.h"
 #include "boardwidget.h"
 #include "cardpicture.h"
@@ -78,6 +79,9 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
     m_menus->crearBarra(*m_mesa->barra(), m_programDir + QStringLiteral("/icons"));
     conectarTablero();
+    m_ayudas
+        = std::make_unique<AyudasTablero>(m_juego, *m_tablero, *statusBar(), *m_anunciador,
+                                          [this] { jugar([](ZelboGame &j) { j.deshacer(); }); });
     // Input between moves first puts every card in its place, then is handled.
     new GuardaDeEntrada(
         *this, [this] { return !m_juego.esperaAlJugador() && !terminado(); },
@@ -229,6 +233,7 @@ void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
 
 void ZelboFrm::turnoDelJugador()
 {
+    m_ayudas->turnoDelJugador();
     mostrarMarcas();
     m_seguimiento->actualizar(m_juego);
     m_menus->deshacer()->setEnabled(m_juego.puedeDeshacer());
@@ -243,6 +248,7 @@ QString ZelboFrm::rutaDe(CardId carta) const
 void ZelboFrm::UpdateForm()
 {
     const GameState &e = m_juego.estado();
+    m_ayudas->tableroCambiado();
     mostrarPuntajes(e.jugadorCpu.puntos(), e.jugadorHumano.puntos());
     m_mesa->mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
     m_mesa->mostrarEstado(e);
@@ -335,6 +341,7 @@ void ZelboFrm::jugadaCpu(const Jugada &jugada, const GameState &antes)
 
 void ZelboFrm::prepararResultados()
 {
+    m_ayudas->manoNueva();
     if (!WinnerDialogFrm::puedeCargar(m_programDir))
         throw ZelboError(
             tr("No se puede cargar la imagen %1").arg(WinnerDialogFrm::rutaFondo(m_programDir)));

@@ -15,6 +15,7 @@
 
 class AnimadorTablero;
 class Anunciador;
+class AyudasTablero;
 class BoardWidget;
 class CompasesCpu;
 class DialogService;
@@ -59,6 +60,8 @@ public:
     AnimadorTablero &animador() { return *m_animador; }
     SeguimientoPartida &seguimiento() { return *m_seguimiento; }
     CompasesCpu &compases() { return *m_compases; }
+    // The chance bar and the tutor.
+    AyudasTablero &ayudas() { return *m_ayudas; }
     // Another start of the program asked for this window: it comes to the front, and the
     // dialog open in it if there is one (desktops may only flash it).
     void traerAlFrente();
@@ -107,6 +110,7 @@ private:
     ZelboGame m_juego;
     // Gone before the game: a move being thought is not handed to it.
     std::unique_ptr<PensadorEnHilo> m_pensador;
+    std::unique_ptr<AyudasTablero> m_ayudas;
     QPointer<HelpWindow> m_ayuda;
     std::unique_ptr<Anunciador> m_anunciador;
     std::unique_ptr<NombresAccesibles> m_nombres;

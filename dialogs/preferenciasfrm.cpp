@@ -95,6 +95,7 @@ QWidget *preferenciasfrm::crearJuego()
     auto *filas = new QFormLayout(pagina);
     agregarNivel(*filas);
     agregarVelocidad(*filas);
+    agregarAyudas(*filas);
     return pagina;
 }
 
@@ -105,6 +106,7 @@ void preferenciasfrm::agregarNivel(QFormLayout &filas)
     m_nivel->setAccessibleName(tr("Nivel de la CPU"));
     m_nivel->addItem(tr("Normal"), NivelesCpu::clave(NivelCpu::Normal));
     m_nivel->addItem(tr("Difícil"), NivelesCpu::clave(NivelCpu::Dificil));
+    m_nivel->addItem(tr("Experto"), NivelesCpu::clave(NivelCpu::Experto));
     auto *etiqueta = new QLabel(tr("&Nivel de la CPU:"));
     etiqueta->setBuddy(m_nivel);
     filas.addRow(etiqueta, m_nivel);
@@ -137,11 +139,27 @@ void preferenciasfrm::agregarVelocidad(QFormLayout &filas)
     filas.addRow(m_animaciones);
 }
 
+void preferenciasfrm::agregarAyudas(QFormLayout &filas)
+{
+    m_probabilidad = new QCheckBox(tr("Mostrar &probabilidad de ganar"));
+    m_probabilidad->setObjectName(QStringLiteral("probabilidad"));
+    m_probabilidad->setAccessibleName(tr("Mostrar probabilidad de ganar"));
+    m_probabilidad->setChecked(m_ajustes.probabilidad());
+    filas.addRow(m_probabilidad);
+    m_tutor = new QCheckBox(tr("Avisarme de los &errores"));
+    m_tutor->setObjectName(QStringLiteral("tutor"));
+    m_tutor->setAccessibleName(tr("Avisarme de los errores"));
+    m_tutor->setChecked(m_ajustes.tutor());
+    filas.addRow(m_tutor);
+}
+
 void preferenciasfrm::juegoPorDefecto()
 {
     m_velocidad->setCurrentIndex(
         m_velocidad->findData(VelocidadesCpu::clave(VelocidadCpu::Normal)));
     m_animaciones->setChecked(true);
+    m_probabilidad->setChecked(AjustesJuego::kProbabilidad.porDefecto);
+    m_tutor->setChecked(AjustesJuego::kTutor.porDefecto);
 }
 
 void preferenciasfrm::aceptarJuego()
@@ -149,6 +167,11 @@ void preferenciasfrm::aceptarJuego()
     const auto velocidad = VelocidadesCpu::deClave(m_velocidad->currentData().toString());
     m_ajustes.setVelocidad(velocidad.value_or(VelocidadCpu::Normal));
     m_ajustes.setAnimaciones(m_animaciones->isChecked());
+    // Stored once the player turns them on, never before.
+    if (m_probabilidad->isChecked() != m_ajustes.probabilidad())
+        m_ajustes.setProbabilidad(m_probabilidad->isChecked());
+    if (m_tutor->isChecked() != m_ajustes.tutor())
+        m_ajustes.setTutor(m_tutor->isChecked());
 }
 
 QGroupBox *preferenciasfrm::crearCarta()

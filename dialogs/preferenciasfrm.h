@@ -22,7 +22,8 @@ class QTabWidget;
 class ZelboGame;
 
 // The "Opciones" window: background colour, the program the toolbar starts and
-// the card back; on the "Juego" tab, the CPU's level and speed and the animations. It
+// the card back; on the "Juego" tab, the CPU's level and speed, the animations,
+// the chance bar and the tutor. It
 // edits copies that reach the game only with "Aceptar"; "Default" loads the default file
 // into the game and sets the Normal level at once, and cancelling the window puts back
 // what was in force when it opened.
@@ -57,6 +58,7 @@ private:
     QWidget *crearJuego();
     void agregarNivel(QFormLayout &filas);
     void agregarVelocidad(QFormLayout &filas);
+    void agregarAyudas(QFormLayout &filas);
     void juegoPorDefecto();
     void aceptarJuego();
     QGroupBox *crearCarta();
@@ -99,4 +101,6 @@ private:
     QComboBox *m_nivel = nullptr;
     QComboBox *m_velocidad = nullptr;
     QCheckBox *m_animaciones = nullptr;
+    QCheckBox *m_probabilidad = nullptr;
+    QCheckBox *m_tutor = nullptr;
 };

@@ -30,6 +30,8 @@ public:
     static constexpr Clave<NivelCpu> kNivel { "cpu/nivel", NivelCpu::Normal };
     static constexpr Clave<VelocidadCpu> kVelocidad { "cpu/velocidad", VelocidadCpu::Normal };
     static constexpr Clave<bool> kAnimaciones { "tablero/animaciones", true };
+    static constexpr Clave<bool> kProbabilidad { "juego/probabilidad", false };
+    static constexpr Clave<bool> kTutor { "juego/tutor", false };
 
     // Over the settings file fichero, read now; an INI file unless told otherwise.
     explicit AjustesJuego(const QString &fichero, QSettings::Format formato = QSettings::IniFormat,
@@ -47,6 +49,12 @@ public:
     // Whether cards fly to their places.
     bool animaciones() const { return valor(kAnimaciones); }
     bool setAnimaciones(bool animaciones) { return poner(kAnimaciones, animaciones); }
+    // Whether the board shows the human's chance to win the game.
+    bool probabilidad() const { return valor(kProbabilidad); }
+    bool setProbabilidad(bool mostrar) { return poner(kProbabilidad, mostrar); }
+    // Whether a move of the human that loses chance to win is pointed out.
+    bool tutor() const { return valor(kTutor); }
+    bool setTutor(bool avisar) { return poner(kTutor, avisar); }
 
     // A missing key or a stored word this program does not know gives the default.
     template<typename T> T valor(const Clave<T> &clave) const

@@ -59,10 +59,8 @@ void RegistroDeJugadas::anotar(const GameState &antes, Lado lado, const Jugada &
     m_jugadas.anotar(m_lineas.size() - m_inicioPartida, antes, lado, jugada);
 }
 
-void RegistroDeJugadas::levantamientoHumano(const GameState &antes)
+Jugada RegistroDeJugadas::levantamiento(const GameState &antes)
 {
-    if (!m_activo)
-        return;
     Jugada jugada;
     // A mark over an empty hand slot takes no part in the lift.
     for (int i = antes.player2.count() - 1; i >= 0; --i) {
@@ -78,7 +76,7 @@ void RegistroDeJugadas::levantamientoHumano(const GameState &antes)
                 jugada.mesa.push_back(i);
         }
     }
-    jugadaHumano(antes, jugada);
+    return jugada;
 }
 
 void RegistroDeJugadas::finDeMano(const GameState &antes)

@@ -41,7 +41,7 @@ public:
     void jugadaCpu(const GameState &antes, const Jugada &jugada);
     void jugadaHumano(const GameState &antes, const Jugada &jugada);
     // The human's lift as the marks set it up (already validated).
-    void levantamientoHumano(const GameState &antes);
+    static Jugada levantamiento(const GameState &antes);
     // Called before the hand is scored: the table still lies where it lay.
     void finDeMano(const GameState &antes);
 

@@ -346,6 +346,8 @@ void ZelboGame::SiguienteTurno()
     const GameState &e = m_estado;
     if (e.player1.isEmpty() && e.player2.isEmpty()) {
         if (e.cartasRepartidas == kCartas) {
+            // A move that ends the hand gets no reply to wait for.
+            m_porRevisar.reset();
             m_dialogos.abrirMensaje(m_contandoPuntajes, DialogService::kTitulo, Botones::Ok,
                                     Icono::Ninguno, {},
                                     despues([this](Respuesta) { ContarPuntajes(); }));
@@ -393,6 +395,7 @@ void ZelboGame::darTurno()
         return;
     m_vista.setCartel(cartelHumano());
     e.turno = Lado::Cpu;
+    m_porRevisar.reset();
     m_historia.anotarTurnoHumano();
     if (m_conservada)
         m_conservada->turnoHumano(e);
@@ -480,12 +483,30 @@ void ZelboGame::marcar(GrupoMarca grupo, int indice)
         aviso(*rechazo);
 }
 
-// The CPU chooses, off the window's thread when a thinker is set; its move is told,
-// shown beat by beat, then carried out.
+// Kept for the tutor only while there is one.
+void ZelboGame::anotarJugadaHumana(const Jugada &jugada)
+{
+    if (m_tutor)
+        m_porRevisar.emplace(m_estado, jugada);
+}
+
+// The tutor, when there is one, has its say on the human's move first.
 void ZelboGame::TurnoCpu()
 {
     // A mark the human put on the own pile must not steer the CPU's choice.
     m_estado.marcas.CheckMonton[1] = false;
+    if (m_tutor && m_porRevisar) {
+        const auto [antes, jugada] = *std::exchange(m_porRevisar, std::nullopt);
+        m_tutor->revisar(antes, jugada, despues([this] { pensarCpu(); }));
+        return;
+    }
+    pensarCpu();
+}
+
+// The CPU chooses, off the window's thread when a thinker is set; its move is told,
+// shown beat by beat, then carried out.
+void ZelboGame::pensarCpu()
+{
     ElectorJugada &elector = m_electorFijo ? *m_electorFijo : *m_electorNivel;
     if (m_pensador) {
         m_pensador->pensar(elector, m_estado, Lado::Cpu,
@@ -568,7 +589,9 @@ void ZelboGame::LevantarBtn_Click()
         if (const auto rechazo = Seleccion::ValidarLevantar(m_estado))
             aviso(*rechazo);
         else {
-            m_historia.registro().levantamientoHumano(m_estado);
+            const Jugada jugada = RegistroDeJugadas::levantamiento(m_estado);
+            m_historia.registro().jugadaHumano(m_estado, jugada);
+            anotarJugadaHumana(jugada);
             Levantar();
         }
     });
@@ -605,7 +628,9 @@ void ZelboGame::Form_DragDrop(int slot)
 {
     ejecutar([this, slot] {
         if (slot < m_estado.player2.count() && !TieneParaLevantar(slot)) {
-            m_historia.registro().jugadaHumano(m_estado, Jugada { Jugada::Tipo::Tirar, slot, {} });
+            const Jugada jugada { Jugada::Tipo::Tirar, slot, {} };
+            m_historia.registro().jugadaHumano(m_estado, jugada);
+            anotarJugadaHumana(jugada);
             TirarCarta(slot, m_estado.player2);
         }
     });
@@ -615,8 +640,9 @@ void ZelboGame::montonimg_DragDrop(int slot)
 {
     ejecutar([this, slot] {
         if (slot < m_estado.player2.count()) {
-            m_historia.registro().jugadaHumano(m_estado,
-                                               Jugada { Jugada::Tipo::AlMonton, slot, {} });
+            const Jugada jugada { Jugada::Tipo::AlMonton, slot, {} };
+            m_historia.registro().jugadaHumano(m_estado, jugada);
+            anotarJugadaHumana(jugada);
             TirarAlMonton(Imagen { GrupoImagen::cartap2img, slot });
         }
     });

@@ -17,6 +17,7 @@
 #include "pensadorcpu.h"
 #include "preferenciasdeljuego.h"
 #include "randomsource.h"
+#include "tutorjugadas.h"
 #include "ubicaciones.h"
 #include "zelboview.h"
 #include <QCoreApplication>
@@ -141,6 +142,9 @@ public:
     // Who waits for the CPU's choice, off the window's thread; without one the
     // chooser is asked at once. It must outlive the game.
     void setPensador(PensadorCpu &pensador) { m_pensador = &pensador; }
+    // Who looks at each move of the human before the CPU replies; without one the
+    // CPU's turn follows at once. It must outlive the game.
+    void setTutor(TutorJugadas &tutor) { m_tutor = &tutor; }
     // Whether the game waits for the player's move: no step of a move, a CPU turn
     // or a hand's end is under way. Moves asked for meanwhile are not the game's
     // to take; the window drops them.
@@ -185,7 +189,9 @@ private:
     void darTurno();
     void esperarAlJugador();
     const QString &cartelHumano();
+    void anotarJugadaHumana(const Jugada &jugada);
     void TurnoCpu();
+    void pensarCpu();
     void mostrarJugadaCpu(const Jugada &jugada);
     void jugarCpu(const Jugada &jugada);
     void TirarCarta(int slot, CardList &mano);
@@ -204,6 +210,10 @@ private:
     std::unique_ptr<ElectorJugada> m_electorNivel = NivelesCpu::crearElector(NivelCpu::Normal);
     ElectorJugada *m_electorFijo = nullptr;
     PensadorCpu *m_pensador = nullptr;
+    TutorJugadas *m_tutor = nullptr;
+    // The human's last move and the position before it, for the tutor, until the
+    // CPU's turn that replies to it.
+    std::optional<std::pair<GameState, Jugada>> m_porRevisar;
     PartidaConservada *m_conservada = nullptr;
     GameState m_estado;
     PreferenciasDelJuego m_preferencias;

@@ -36,6 +36,25 @@
     </message>
 </context>
 <context>
+    <name>BarraProbabilidad</name>
+    <message>
+        <source>%p %</source>
+        <translation>%p %</translation>
+    </message>
+    <message>
+        <source>Probabilidad de ganar</source>
+        <translation>Chance of winning</translation>
+    </message>
+    <message>
+        <source>Probabilidad de ganar la partida</source>
+        <translation>Chance of winning the game</translation>
+    </message>
+    <message>
+        <source>Probabilidad de ganar: %1 %</source>
+        <translation>Chance of winning: %1 %</translation>
+    </message>
+</context>
+<context>
     <name>BoardWidget</name>
     <message>
         <source>Levantar</source>
@@ -650,6 +669,21 @@
     </message>
 </context>
 <context>
+    <name>NotaTutor</name>
+    <message>
+        <source>Deshacer (Ctrl+Z)</source>
+        <translation>Undo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Aviso de error</source>
+        <translation>Mistake warning</translation>
+    </message>
+    <message>
+        <source>Cerrar el aviso</source>
+        <translation>Close the warning</translation>
+    </message>
+</context>
+<context>
     <name>PartidaConservada</name>
     <message>
         <source>Error leyendo archivo</source>
@@ -978,6 +1012,33 @@
     </message>
 </context>
 <context>
+    <name>TutorEnHilo</name>
+    <message>
+        <source>pon %1 en tu montón</source>
+        <translation>put %1 on your pile</translation>
+    </message>
+    <message>
+        <source>llévate el montón de la CPU con %1</source>
+        <translation>take the CPU&apos;s pile with %1</translation>
+    </message>
+    <message>
+        <source>levanta %1 con %2</source>
+        <translation>take %1 with %2</translation>
+    </message>
+    <message>
+        <source>tira %1 a la mesa</source>
+        <translation>lay %1 on the table</translation>
+    </message>
+    <message>
+        <source>Esta jugada baja tu probabilidad de ganar del %1 % al %2 %. Mejor: %3.</source>
+        <translation>This move lowers your chance of winning from %1 % to %2 %. Better: %3.</translation>
+    </message>
+    <message>
+        <source>Esta jugada deja tu probabilidad de ganar %1 puntos por debajo de la mejor. Mejor: %2.</source>
+        <translation>This move leaves your chance of winning %1 points below the best one. Better: %2.</translation>
+    </message>
+</context>
+<context>
     <name>WinnerDialogFrm</name>
     <message>
         <source>Resultados</source>
@@ -1289,6 +1350,26 @@
     <message>
         <source>Aplicación de fondo</source>
         <translation>Background application</translation>
+    </message>
+    <message>
+        <source>Experto</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Mostrar &amp;probabilidad de ganar</source>
+        <translation>Show the &amp;chance of winning</translation>
+    </message>
+    <message>
+        <source>Mostrar probabilidad de ganar</source>
+        <translation>Show the chance of winning</translation>
+    </message>
+    <message>
+        <source>Avisarme de los &amp;errores</source>
+        <translation>Warn me of &amp;mistakes</translation>
+    </message>
+    <message>
+        <source>Avisarme de los errores</source>
+        <translation>Warn me of mistakes</translation>
     </message>
 </context>
 </TS>

@@ -147,6 +147,8 @@ void TestPreferenciasNivel::juegoTabShowsTheStoredLevel_data()
                             << "Normal";
     QTest::newRow("dificil") << "dificil"
                              << "Difícil";
+    QTest::newRow("experto") << "experto"
+                             << "Experto";
     QTest::newRow("an unknown word") << "maestro"
                                      << "Normal";
 }
@@ -158,16 +160,17 @@ void TestPreferenciasNivel::juegoTabShowsTheStoredLevel()
     if (!valor.isEmpty())
         guardar(valor);
     QCOMPARE(AjustesJuego::delUsuario().nivel(),
-             valor == QLatin1String("dificil") ? NivelCpu::Dificil : NivelCpu::Normal);
+             NivelesCpu::deClave(valor).value_or(NivelCpu::Normal));
     abrir();
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(1), QStringLiteral("Juego"));
     QVERIFY(tabs->widget(1)->isAncestorOf(nivel()));
     QCOMPARE(nivel()->currentText(), mostrado);
-    QCOMPARE(nivel()->count(), 2);
+    QCOMPARE(nivel()->count(), 3);
     QCOMPARE(nivel()->itemText(0), QStringLiteral("Normal"));
     QCOMPARE(nivel()->itemText(1), QStringLiteral("Difícil"));
+    QCOMPARE(nivel()->itemText(2), QStringLiteral("Experto"));
     QCOMPARE(nivel()->accessibleName(), QStringLiteral("Nivel de la CPU"));
 }
 

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ayudastablero.h"
+
+#include "ajustesjuego.h"
+#include "anunciador.h"
+#include "barraprobabilidad.h"
+#include "notatutor.h"
+#include "tutorenhilo.h"
+#include "zelbogame.h"
+
+#include <QStatusBar>
+
+AyudasTablero::AyudasTablero(ZelboGame &juego, BoardWidget &tablero, QStatusBar &barraDeEstado,
+                             Anunciador &anunciador, std::function<void()> deshacer,
+                             QObject *parent)
+    : QObject(parent)
+    , m_juego(juego)
+    , m_barra(new BarraProbabilidad)
+    , m_nota(new NotaTutor(std::move(deshacer), tablero))
+    , m_tutor(std::make_unique<TutorEnHilo>([] { return AjustesJuego::delUsuario().tutor(); }))
+{
+    barraDeEstado.addPermanentWidget(m_barra);
+    connect(m_tutor.get(), &TutorEnHilo::aviso, this, [this, &anunciador](const QString &texto) {
+        m_nota->mostrar(texto);
+        anunciador.avisar(texto);
+    });
+    m_juego.setTutor(*m_tutor);
+    connect(&AjustesJuego::delUsuario(), &AjustesJuego::cambiado, this,
+            &AyudasTablero::aplicarAjustes);
+    aplicarAjustes();
+}
+
+AyudasTablero::~AyudasTablero() = default;
+
+void AyudasTablero::turnoDelJugador()
+{
+    m_barra->actualizar(m_juego.estado());
+}
+
+void AyudasTablero::tableroCambiado()
+{
+    if (m_juego.esperaAlJugador())
+        m_nota->hide();
+}
+
+void AyudasTablero::manoNueva()
+{
+    m_nota->hide();
+}
+
+void AyudasTablero::aplicarAjustes()
+{
+    const bool mostrar = AjustesJuego::delUsuario().probabilidad();
+    if (mostrar == m_barra->activa())
+        return;
+    m_barra->setActiva(mostrar);
+    if (mostrar && m_juego.esperaAlJugador())
+        m_barra->actualizar(m_juego.estado());
+}

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QFrame>
+#include <functional>
+
+class BoardWidget;
+class QLabel;
+class QPushButton;
+
+// The tutor's note at the foot of the board, over the credits, where no card
+// lies: what the move cost and the
+// better one, with a button to take the move back and one to close the note.
+// It never takes the focus or a click meant for the board around it; the
+// window hides it at the player's next move or one taken back.
+class NotaTutor : public QFrame
+{
+    Q_OBJECT
+
+public:
+    // Shown over tablero, in its window.
+    NotaTutor(std::function<void()> deshacer, BoardWidget &tablero);
+
+    void mostrar(const QString &texto);
+    QString texto() const;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *event) override;
+
+private:
+    void colocar();
+
+    BoardWidget &m_tablero;
+    QLabel *m_texto;
+    QPushButton *m_deshacer;
+    QPushButton *m_cerrar;
+};

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "tutorenhilo.h"
+
+#include "nombrenaipe.h"
+
+#include <QtMath>
+#include <utility>
+
+namespace {
+
+// The better move, as advice: "levanta el 5 de oros con el Rey de oros".
+QString consejo(const GameState &antes, const Jugada &mejor)
+{
+    const QString tuya = NombreNaipe::conArticulo(antes.carta(antes.player2.at(mejor.carta)));
+    switch (mejor.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return TutorEnHilo::tr("pon %1 en tu montón").arg(tuya);
+    case Jugada::Tipo::LevantarMonton:
+        return TutorEnHilo::tr("llévate el montón de la CPU con %1").arg(tuya);
+    case Jugada::Tipo::LevantarMesa: {
+        QList<const classNaipe *> cartas;
+        for (int lugar : mejor.mesa)
+            cartas << &antes.carta(antes.lamesa.at(lugar));
+        return TutorEnHilo::tr("levanta %1 con %2").arg(NombreNaipe::lista(cartas), tuya);
+    }
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return TutorEnHilo::tr("tira %1 a la mesa").arg(tuya);
+}
+
+} // namespace
+
+TutorEnHilo::TutorEnHilo(std::function<bool()> activo, int muestras, QObject *parent)
+    : QObject(parent)
+    , m_activo(std::move(activo))
+    , m_revisor(muestras)
+{
+    m_hilo.setMaxThreadCount(1);
+}
+
+TutorEnHilo::~TutorEnHilo()
+{
+    m_hilo.waitForDone();
+}
+
+// The copy of the position is the thread's own; the reviewer only reads itself.
+void TutorEnHilo::revisar(const GameState &antes, const Jugada &jugada, Listo listo)
+{
+    if (!m_activo || !m_activo()) {
+        listo();
+        return;
+    }
+    m_listo = std::move(listo);
+    m_hilo.start([this, antes, jugada] {
+        const QString texto = nota(antes, m_revisor.revisar(antes, Lado::Humano, jugada));
+        QMetaObject::invokeMethod(
+            this, [this, texto] { entregar(texto); }, Qt::QueuedConnection);
+    });
+}
+
+QString TutorEnHilo::nota(const GameState &antes, const RevisionJugada &revision)
+{
+    if (revision.perdida < kPerdidaAvisada || !revision.mejor)
+        return {};
+    const int antesPct = qRound(revision.antes);
+    const int despuesPct = qRound(revision.despues);
+    const QString mejor = consejo(antes, *revision.mejor);
+    // The chance shown and the loss come from different deals: a move can lose
+    // against the best one while its own estimate does not drop.
+    if (despuesPct < antesPct)
+        return tr("Esta jugada baja tu probabilidad de ganar del %1 % al %2 %. Mejor: %3.")
+            .arg(antesPct)
+            .arg(despuesPct)
+            .arg(mejor);
+    return tr("Esta jugada deja tu probabilidad de ganar %1 puntos por debajo de la mejor. "
+              "Mejor: %2.")
+        .arg(qRound(revision.perdida))
+        .arg(mejor);
+}
+
+void TutorEnHilo::entregar(const QString &texto)
+{
+    if (!texto.isEmpty())
+        emit aviso(texto);
+    const Listo listo = std::exchange(m_listo, {});
+    if (listo)
+        listo();
+}

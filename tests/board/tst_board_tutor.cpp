@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ajustesjuego.h"
+#include "ayudastablero.h"
+#include "barraprobabilidad.h"
+#include "boardfixture.h"
+#include "notatutor.h"
+#include "posicion.h"
+
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+using namespace Naipes;
+
+// Counts the showings of a widget and the CPU's cards at each.
+class Mostradas : public QObject
+{
+public:
+    explicit Mostradas(BoardFixture &f)
+        : m_f(f)
+    {
+    }
+    QList<int> cartasCpu;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            cartasCpu << static_cast<int>(m_f.estado().player1.count());
+        return false;
+    }
+
+private:
+    BoardFixture &m_f;
+};
+
+QString dicho(BoardFixture &f)
+{
+    auto *aviso = f.ventana().statusBar()->findChild<QWidget *>(QStringLiteral("avisoDelJuego"));
+    return aviso ? aviso->accessibleName() : QString();
+}
+
+// The last round of the hand that decides the game, 2-2: the human holds
+// copas(1) and oros(10), and takes the CPU's pile of twenty, copas(5) on top, or
+// loses the hand by six cards or more.
+Posicion montonAlAlcance()
+{
+    Posicion p = Posicion::montonDeLaCpuAlAlcance();
+    p.tamPilaCpu = 20;
+    p.tamPilaHumano = 14;
+    p.puntosCpu = 2;
+    p.puntosHumano = 2;
+    return p;
+}
+
+} // namespace
+
+// The tutor's note and the chance bar on the real window. The settings live in
+// Qt's test folder, never the player's.
+class TstBoardTutor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void throwingAwayTheCpusPileIsPointedOutBeforeTheReplyAndTakenBack();
+    void aNewDealTakesTheNoteAway();
+    void theBestMoveOrTheTutorOffSaysNothing_data();
+    void theBestMoveOrTheTutorOffSaysNothing();
+    void barShowsOnlyWhileTheSettingIsOn();
+    void barReadsOnlyWhatTheHumanSees();
+};
+
+void TstBoardTutor::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    cleanup();
+}
+
+void TstBoardTutor::cleanup()
+{
+    AjustesJuego::delUsuario().setTutor(false);
+    AjustesJuego::delUsuario().setProbabilidad(false);
+}
+
+void TstBoardTutor::throwingAwayTheCpusPileIsPointedOutBeforeTheReplyAndTakenBack()
+{
+    AjustesJuego::delUsuario().setTutor(true);
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(montonAlAlcance()));
+    NotaTutor &nota = f.ventana().ayudas().nota();
+    Mostradas mostradas(f);
+    nota.installEventFilter(&mostradas);
+    const QString antes = Posicion::texto(f.estado());
+
+    // copas(1) onto the own pile: the CPU's ten cards stay where they are.
+    f.ventana().juego().montonimg_DragDrop(1);
+    QVERIFY(!f.ventana().juego().esperaAlJugador());
+    QVERIFY(f.esperarTurno());
+    QCOMPARE(mostradas.cartasCpu, QList<int> { 2 }); // shown before the CPU played
+    QCOMPARE(f.estado().player1.count(), 1);
+    QVERIFY(nota.isVisible()); // the CPU's reply leaves it on the board
+    QVERIFY2(nota.texto().startsWith(QStringLiteral("Esta jugada ")), qPrintable(nota.texto()));
+    QVERIFY2(nota.texto().endsWith(
+                 QStringLiteral("Mejor: llévate el montón de la CPU con el As de copas.")),
+             qPrintable(nota.texto()));
+    QTRY_VERIFY2(dicho(f).contains(nota.texto()), qPrintable(dicho(f)));
+    QVERIFY(!f.ventana().focusWidget() || !nota.isAncestorOf(f.ventana().focusWidget()));
+
+    QTest::keyClick(&f.ventana(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Posicion::texto(f.estado()), antes);
+    QVERIFY(!nota.isVisible());
+}
+
+void TstBoardTutor::aNewDealTakesTheNoteAway()
+{
+    AjustesJuego::delUsuario().setTutor(true);
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(montonAlAlcance()));
+    f.ventana().juego().montonimg_DragDrop(1);
+    QVERIFY(f.esperarTurno());
+    NotaTutor &nota = f.ventana().ayudas().nota();
+    QVERIFY(nota.isVisible());
+    f.ventana().juego().nuevomnu_Click();
+    QVERIFY(f.esperarTurno());
+    QVERIFY(!nota.isVisible());
+}
+
+void TstBoardTutor::theBestMoveOrTheTutorOffSaysNothing_data()
+{
+    QTest::addColumn<bool>("tutor");
+    QTest::addColumn<bool>("tomarMonton");
+    QTest::newRow("the CPU's pile taken") << true << true;
+    QTest::newRow("tutor off, the pile thrown away") << false << false;
+}
+
+void TstBoardTutor::theBestMoveOrTheTutorOffSaysNothing()
+{
+    QFETCH(bool, tutor);
+    QFETCH(bool, tomarMonton);
+    AjustesJuego::delUsuario().setTutor(tutor);
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(montonAlAlcance()));
+    Mostradas mostradas(f);
+    f.ventana().ayudas().nota().installEventFilter(&mostradas);
+    ZelboGame &juego = f.ventana().juego();
+    if (tomarMonton) {
+        juego.montonimg_Click(0);
+        juego.cartap2img_Click(1);
+        juego.LevantarBtn_Click();
+    } else {
+        juego.montonimg_DragDrop(1);
+    }
+    QVERIFY(f.esperarTurno());
+    QCOMPARE(f.estado().player1.count(), 1);
+    QCOMPARE(f.estado().player2Lev.count(), tomarMonton ? 35 : 15);
+    QVERIFY(mostradas.cartasCpu.isEmpty());
+}
+
+void TstBoardTutor::barShowsOnlyWhileTheSettingIsOn()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(montonAlAlcance()));
+    BarraProbabilidad &barra = f.ventana().ayudas().barra();
+    QSignalSpy mostrado(&barra, &BarraProbabilidad::mostrado);
+    f.ventana().ayudas().turnoDelJugador();
+    QVERIFY(!barra.isVisible());
+
+    AjustesJuego::delUsuario().setProbabilidad(true);
+    QVERIFY(barra.isVisible());
+    QVERIFY(f.ventana().statusBar()->isAncestorOf(&barra));
+    QTRY_COMPARE_WITH_TIMEOUT(mostrado.size(), 1, 10000);
+    const int porcentaje = mostrado.at(0).at(0).toInt();
+    QVERIFY2(porcentaje > 50 && porcentaje <= 100, qPrintable(QString::number(porcentaje)));
+    QCOMPARE(barra.value(), porcentaje);
+    QCOMPARE(barra.accessibleName(), QStringLiteral("Probabilidad de ganar: %1 %").arg(porcentaje));
+
+    AjustesJuego::delUsuario().setProbabilidad(false);
+    QVERIFY(!barra.isVisible());
+}
+
+// Sixteen cards dealt; the CPU's hand swapped for two of the cards to come,
+// which the human cannot tell apart: the same chance.
+void TstBoardTutor::barReadsOnlyWhatTheHumanSees()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    const Posicion una = Posicion::montonDeLaCpuAlAlcance();
+    Posicion otra = una;
+    otra.cpu = { bastos(7), copas(9) };
+    QCOMPARE(otra.completa().pilaCpu, una.completa().pilaCpu);
+    const QList<GameState> estados { una.estado(f.estado().mazo), otra.estado(f.estado().mazo) };
+    QList<int> porcentajes;
+    for (const GameState &estado : estados) {
+        BarraProbabilidad barra(40);
+        QSignalSpy mostrado(&barra, &BarraProbabilidad::mostrado);
+        barra.actualizar(estado);
+        QTest::qWait(50);
+        QVERIFY(mostrado.isEmpty()); // not while hidden
+        barra.setActiva(true);
+        barra.actualizar(estado);
+        QTRY_COMPARE_WITH_TIMEOUT(mostrado.size(), 1, 10000);
+        porcentajes << mostrado.at(0).at(0).toInt();
+    }
+    QCOMPARE(porcentajes.at(1), porcentajes.at(0));
+}
+
+QTEST_MAIN(TstBoardTutor)
+#include "tst_board_tutor.moc"

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ajustesjuego.h"
+#include "fakedialogservice.h"
+#include "fakezelboview.h"
+#include "mersennerandom.h"
+#include "nivelcpu.h"
+#include "preferencesfile.h"
+#include "preferenciasfrm.h"
+#include "zelbogame.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+const QStringList kClaves { QStringLiteral("cpu/nivel"), QStringLiteral("juego/probabilidad"),
+                            QStringLiteral("juego/tutor") };
+
+QSettings ajustes()
+{
+    return QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
+}
+
+QVariant guardado(const QString &clave)
+{
+    return ajustes().value(clave);
+}
+
+} // namespace
+
+// The Experto level and the two learning aids on the "Juego" tab of "Opciones",
+// kept in the user's settings. The settings live in Qt's test folder, never the
+// player's.
+class TestPreferenciasAyudas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void expertoChosenByKeysIsKeptAndShownAgain();
+    void aidsAreOffUntilTickedAndAccepted_data();
+    void aidsAreOffUntilTickedAndAccepted();
+    void defaultTurnsTheAidsOff();
+
+private:
+    void abrir();
+    void pulsar(const char *nombre);
+    QCheckBox *casilla(const char *nombre) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakeZelboView> m_vista;
+    std::unique_ptr<FakeDialogService> m_dialogos;
+    std::unique_ptr<MersenneRandom> m_azar;
+    std::unique_ptr<ZelboGame> m_juego;
+    std::unique_ptr<preferenciasfrm> m_ventana;
+};
+
+void TestPreferenciasAyudas::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                .contains(QLatin1String("qttest")));
+}
+
+void TestPreferenciasAyudas::init()
+{
+    cleanup();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_vista = std::make_unique<FakeZelboView>();
+    m_dialogos = std::make_unique<FakeDialogService>();
+    m_azar = std::make_unique<MersenneRandom>(1);
+    m_juego = std::make_unique<ZelboGame>(m_dir->path(), *m_vista, *m_dialogos, *m_azar);
+    const PreferenceValues valores { QStringLiteral("Cpu"), QStringLiteral("Ana"), QString(),
+                                     0x00123456, QString() };
+    QVERIFY(PreferencesFile::save(m_dir->filePath(QStringLiteral("pordefect.dat")), valores));
+}
+
+void TestPreferenciasAyudas::cleanup()
+{
+    m_ventana.reset();
+    m_juego.reset();
+    QSettings a = ajustes();
+    for (const QString &clave : kClaves)
+        a.remove(clave);
+    a.sync();
+    AjustesJuego::delUsuario().releer();
+}
+
+void TestPreferenciasAyudas::abrir()
+{
+    m_ventana = std::make_unique<preferenciasfrm>(*m_juego, *m_dialogos);
+    m_ventana->show();
+    m_ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_ventana.get()));
+    auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
+    tabs->setCurrentIndex(1);
+}
+
+void TestPreferenciasAyudas::pulsar(const char *nombre)
+{
+    auto *control = m_ventana->findChild<QWidget *>(QLatin1String(nombre));
+    QVERIFY2(control, nombre);
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+QCheckBox *TestPreferenciasAyudas::casilla(const char *nombre) const
+{
+    return m_ventana->findChild<QCheckBox *>(QLatin1String(nombre));
+}
+
+// Alt+N to the list, End to the last level, Enter to accept; the next opening shows it.
+void TestPreferenciasAyudas::expertoChosenByKeysIsKeptAndShownAgain()
+{
+    abrir();
+    auto *nivel = m_ventana->findChild<QComboBox *>(QStringLiteral("cboNivel"));
+    QTest::keyClick(m_ventana.get(), Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(m_ventana->focusWidget(), nivel);
+    QTest::keyClick(nivel, Qt::Key_End);
+    QCOMPARE(nivel->currentText(), QStringLiteral("Experto"));
+    QTest::keyClick(nivel, Qt::Key_Return);
+    QCOMPARE(m_ventana->result(), static_cast<int>(QDialog::Accepted));
+    QCOMPARE(guardado(QStringLiteral("cpu/nivel")).toString(), QStringLiteral("experto"));
+    QCOMPARE(AjustesJuego::delUsuario().nivel(), NivelCpu::Experto);
+
+    AjustesJuego::delUsuario().releer(); // as the next start of the program reads it
+    abrir();
+    nivel = m_ventana->findChild<QComboBox *>(QStringLiteral("cboNivel"));
+    QCOMPARE(nivel->currentText(), QStringLiteral("Experto"));
+}
+
+void TestPreferenciasAyudas::aidsAreOffUntilTickedAndAccepted_data()
+{
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<QString>("clave");
+    QTest::newRow("chance bar") << "probabilidad"
+                                << "Mostrar probabilidad de ganar" << int(Qt::Key_P)
+                                << "juego/probabilidad";
+    QTest::newRow("tutor") << "tutor"
+                           << "Avisarme de los errores" << int(Qt::Key_E) << "juego/tutor";
+}
+
+void TestPreferenciasAyudas::aidsAreOffUntilTickedAndAccepted()
+{
+    QFETCH(QString, nombre);
+    QFETCH(QString, texto);
+    QFETCH(int, tecla);
+    QFETCH(QString, clave);
+    const QByteArray objeto = nombre.toLatin1();
+    abrir();
+    QCheckBox *c = casilla(objeto.constData());
+    QVERIFY(c);
+    QVERIFY(!c->isChecked());
+    QCOMPARE(c->accessibleName(), texto);
+    QTest::keyClick(m_ventana.get(), static_cast<Qt::Key>(tecla), Qt::AltModifier);
+    QTRY_VERIFY(c->isChecked()); // a mnemonic clicks the box a moment later
+    pulsar("cmdCancel");
+    QVERIFY(!guardado(clave).isValid());
+
+    abrir();
+    c = casilla(objeto.constData());
+    QVERIFY(!c->isChecked());
+    QTest::keyClick(m_ventana.get(), static_cast<Qt::Key>(tecla), Qt::AltModifier);
+    QTRY_VERIFY(c->isChecked());
+    QVERIFY(!guardado(clave).isValid()); // nothing before "Aceptar"
+    pulsar("cmdOK");
+    QCOMPARE(guardado(clave).toBool(), true);
+    const AjustesJuego &a = AjustesJuego::delUsuario();
+    QCOMPARE(nombre == QLatin1String("tutor") ? a.tutor() : a.probabilidad(), true);
+    abrir();
+    QVERIFY(casilla(objeto.constData())->isChecked());
+}
+
+void TestPreferenciasAyudas::defaultTurnsTheAidsOff()
+{
+    AjustesJuego::delUsuario().setTutor(true);
+    AjustesJuego::delUsuario().setProbabilidad(true);
+    abrir();
+    QVERIFY(casilla("tutor")->isChecked());
+    QVERIFY(casilla("probabilidad")->isChecked());
+    pulsar("Command1");
+    QVERIFY(!casilla("tutor")->isChecked());
+    QVERIFY(!casilla("probabilidad")->isChecked());
+    pulsar("cmdOK");
+    QVERIFY(!AjustesJuego::delUsuario().tutor());
+    QVERIFY(!AjustesJuego::delUsuario().probabilidad());
+}
+
+QTEST_MAIN(TestPreferenciasAyudas)
+#include "tst_preferenciasayudas.moc"
