@@ -17,6 +17,7 @@ class PathLabel;
 class QFormLayout;
 class QGroupBox;
 class QHBoxLayout;
+class QLayout;
 class QPushButton;
 class QTabWidget;
 class ZelboGame;
@@ -57,6 +58,7 @@ private:
     QWidget *crearJuego();
     void agregarNivel(QFormLayout &filas);
     void agregarVelocidad(QFormLayout &filas);
+    QLayout *crearMesa();
     void juegoPorDefecto();
     void aceptarJuego();
     QGroupBox *crearCarta();
@@ -99,4 +101,5 @@ private:
     QComboBox *m_nivel = nullptr;
     QComboBox *m_velocidad = nullptr;
     QCheckBox *m_animaciones = nullptr;
+    QComboBox *m_mesa = nullptr;
 };
