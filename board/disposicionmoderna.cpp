@@ -28,7 +28,9 @@ DisposicionModerna DisposicionModerna::calcular(QSize area, int cartasMesa)
     d.carta = tamanoDe(alto);
     d.alzada = alto / 8;
     const int paso = d.carta.width() + margen;
-    const int arriba = margen + d.alzada;
+    // A pile grows up to an eighth of a card above its place, and rises when marked.
+    const int pila = alto / 8;
+    const int arriba = margen + d.alzada + pila;
     const int abajo = h - margen - d.carta.height();
     const int centro = (w - 3 * paso + margen) / 2;
     for (int i = 0; i < 3; ++i) {
@@ -43,9 +45,9 @@ DisposicionModerna DisposicionModerna::calcular(QSize area, int cartasMesa)
     const int botonAlto = std::max(24, alto / 4);
     d.levantar = QRect(margen * 2, abajo + (d.carta.height() - botonAlto) / 2,
                        std::min(centro - margen * 3, d.carta.width() * 2), botonAlto);
-    const int techo = margen + d.carta.height() + margen;
-    const QRect zona(margen, techo + d.alzada, w - 2 * margen,
-                     abajo - d.alzada - margen - techo - d.alzada);
+    const int techo = d.montones[0].bottom() + 1 + margen;
+    const int suelo = abajo - d.alzada - pila - margen;
+    const QRect zona(margen, techo + d.alzada, w - 2 * margen, suelo - techo - d.alzada);
     d.filas(zona, cartasMesa);
     return d;
 }

@@ -142,7 +142,6 @@ void MesaModerna::mostrarEstado(const GameState &e)
         m_cuentas.at(i) = static_cast<int>(pila.count());
     }
     m_panel->setNombres(e.jugadorCpu.nombre(), e.jugadorHumano.nombre());
-    m_panel->setTurno(e.turno);
     m_enMesa = std::min(static_cast<int>(e.lamesa.count()), static_cast<int>(m_mesa.size()));
     recolocar();
     update();
@@ -164,6 +163,11 @@ void MesaModerna::mostrarMarcas(const Marcas &marcas)
 void MesaModerna::mostrarCartel(const QString &texto)
 {
     m_panel->setCartel(texto);
+}
+
+void MesaModerna::mostrarTurno(Lado lado)
+{
+    m_panel->setTurno(lado);
 }
 
 void MesaModerna::mostrarContadores(int cpu, int humano)

@@ -32,6 +32,7 @@ public:
     void mostrarEstado(const GameState &estado) override;
     void mostrarMarcas(const Marcas &marcas) override;
     void mostrarCartel(const QString &texto) override;
+    void mostrarTurno(Lado lado) override;
     void mostrarContadores(int cpu, int humano) override;
     void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;

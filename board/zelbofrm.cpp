@@ -237,6 +237,7 @@ void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
 
 void ZelboFrm::turnoDelJugador()
 {
+    m_mesa->mostrarTurno(Lado::Humano);
     mostrarMarcas();
     m_seguimiento->actualizar(m_juego);
     m_menus->deshacer()->setEnabled(m_juego.puedeDeshacer());
@@ -312,6 +313,7 @@ void ZelboFrm::mostrarTodo()
     m_mesa->mostrarNombreJugador(e.jugadorHumano.nombre());
     m_mesa->mostrarEstado(e);
     m_mesa->mostrarCartel(m_cartel);
+    m_mesa->mostrarTurno(m_juego.esperaAlJugador() ? Lado::Humano : Lado::Cpu);
     m_nombres->turno(m_cartel);
     mostrarMarcas();
     m_seguimiento->actualizar(m_juego);
@@ -391,6 +393,7 @@ void ZelboFrm::mostrarNombreJugador(const QString &nombre)
 
 void ZelboFrm::mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo)
 {
+    m_mesa->mostrarTurno(Lado::Cpu);
     m_compases->tocar(plan, m_juego.estado().marcas, std::move(listo));
 }
 
