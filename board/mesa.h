@@ -42,6 +42,12 @@ public:
     // The side whose move the game waits for or plays; the turn sign says it on a
     // table that has one.
     virtual void mostrarTurno(Lado lado) { Q_UNUSED(lado) }
+    // A short message on the table itself; false where the table shows none.
+    virtual bool mostrarAviso(const QString &texto)
+    {
+        Q_UNUSED(texto)
+        return false;
+    }
     // The cards in each pile.
     virtual void mostrarContadores(int cpu, int humano) = 0;
     virtual void mostrarPuntajes(int cpu, int humano) = 0;

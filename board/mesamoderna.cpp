@@ -14,11 +14,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
 // Cards in a pile for each pixel of its thickness, at most an eighth of a card.
 constexpr int kCartasPorCapa = 3;
+// How long a message stays over the table.
+constexpr int kAvisoMs = 3500;
 } // namespace
 
 MesaModerna::MesaModerna(PictureCache &cache, QWidget *parent)
@@ -76,6 +79,16 @@ void MesaModerna::crearRotulos()
                                                " font-weight: bold; padding: 0 4px;"));
     }
     m_panel = new PanelPuntos(this);
+    m_aviso = new QLabel(this);
+    m_aviso->setAlignment(Qt::AlignCenter);
+    m_aviso->setWordWrap(true);
+    m_aviso->setStyleSheet(QStringLiteral("background: rgba(20, 20, 20, 215); color: white;"
+                                          " border-radius: 10px; padding: 8px 16px;"));
+    m_aviso->hide();
+    m_finAviso = new QTimer(this);
+    m_finAviso->setSingleShot(true);
+    m_finAviso->setInterval(kAvisoMs);
+    connect(m_finAviso, &QTimer::timeout, m_aviso, &QWidget::hide);
     m_levantar = new QPushButton(tr("Levantar"), this);
     m_levantar->setToolTip(tr("Levanta las cartas marcadas con la carta marcada de tu mano"));
     m_levantar->setStyleSheet(
@@ -168,6 +181,21 @@ void MesaModerna::mostrarCartel(const QString &texto)
 void MesaModerna::mostrarTurno(Lado lado)
 {
     m_panel->setTurno(lado);
+}
+
+bool MesaModerna::mostrarAviso(const QString &texto)
+{
+    m_aviso->setText(texto);
+    const int ancho = std::min(width() * 2 / 3, std::max(width() / 3, m_aviso->sizeHint().width()));
+    m_aviso->resize(ancho, m_aviso->heightForWidth(ancho));
+    // Between the table and the hand, where the player looks after a move.
+    const QRect mano = m_lugares.mano[1];
+    m_aviso->move((width() - ancho) / 2,
+                  std::max(0, mano.top() - m_lugares.alzada - m_aviso->height()));
+    m_aviso->show();
+    m_aviso->raise();
+    m_finAviso->start();
+    return true;
 }
 
 void MesaModerna::mostrarContadores(int cpu, int humano)

@@ -14,6 +14,7 @@ class PanelPuntos;
 class PictureCache;
 class QLabel;
 class QPushButton;
+class QTimer;
 class SombrasDeMesa;
 
 // The modern table: the cards fill the window at any size, a marked card rises
@@ -33,6 +34,8 @@ public:
     void mostrarMarcas(const Marcas &marcas) override;
     void mostrarCartel(const QString &texto) override;
     void mostrarTurno(Lado lado) override;
+    // Over the table for a few seconds.
+    bool mostrarAviso(const QString &texto) override;
     void mostrarContadores(int cpu, int humano) override;
     void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
@@ -52,6 +55,7 @@ public:
     PanelPuntos *panel() const { return m_panel; }
     QLabel *insignia(int monton) const { return m_insignias.at(static_cast<std::size_t>(monton)); }
     QPushButton *levantar() const { return m_levantar; }
+    QLabel *aviso() const { return m_aviso; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -75,6 +79,8 @@ private:
     std::array<int, 2> m_cuentas {};
     PanelPuntos *m_panel = nullptr;
     QPushButton *m_levantar = nullptr;
+    QLabel *m_aviso = nullptr;
+    QTimer *m_finAviso = nullptr;
     SombrasDeMesa *m_sombras;
     FondoTablero m_fondo { false };
     Marcas m_marcas;

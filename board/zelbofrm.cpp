@@ -244,6 +244,15 @@ void ZelboFrm::turnoDelJugador()
     m_menus->rehacer()->setEnabled(m_juego.puedeRehacer());
 }
 
+// The modern table tells a mistake on the table and in the status bar, with no box.
+bool ZelboFrm::avisoDeJugada(const QString &texto)
+{
+    if (!m_mesa->mostrarAviso(texto))
+        return false;
+    m_anunciador->decir(texto);
+    return true;
+}
+
 QString ZelboFrm::rutaDe(CardId carta) const
 {
     return m_juego.estado().carta(carta).imagen();

@@ -83,6 +83,7 @@ public:
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                  std::function<void()> alCerrar) override;
     void turnoDelJugador() override;
+    bool avisoDeJugada(const QString &texto) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
     void Salir(int estado) override;
 

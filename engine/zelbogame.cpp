@@ -95,6 +95,12 @@ void ZelboGame::aviso(const QString &texto)
     m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Ninguno);
 }
 
+void ZelboGame::avisoDeJugada(const QString &texto)
+{
+    if (!m_vista.avisoDeJugada(texto))
+        aviso(texto);
+}
+
 void ZelboGame::iniciar()
 {
     // The records are members, created with the game; a start only deals, unless the
@@ -510,7 +516,7 @@ void ZelboGame::Levantar()
 void ZelboGame::marcar(GrupoMarca grupo, int indice)
 {
     if (const auto rechazo = Seleccion::MarcarCarta(m_estado, grupo, indice, Lado::Humano))
-        aviso(*rechazo);
+        avisoDeJugada(*rechazo);
 }
 
 // The CPU chooses, off the window's thread when a thinker is set; its move is told,
@@ -599,7 +605,7 @@ void ZelboGame::LevantarBtn_Click()
 {
     ejecutar([this] {
         if (const auto rechazo = Seleccion::ValidarLevantar(m_estado))
-            aviso(*rechazo);
+            avisoDeJugada(*rechazo);
         else {
             m_registro.levantamientoHumano(m_estado);
             Levantar();
@@ -618,7 +624,7 @@ void ZelboGame::jugarMarcas()
         if (!slot || (levantar && !alMonton))
             LevantarBtn_Click();
         else if (levantar)
-            aviso(Seleccion::montonYLevantar());
+            avisoDeJugada(Seleccion::montonYLevantar());
         else if (alMonton)
             montonimg_DragDrop(*slot);
         else
@@ -630,7 +636,7 @@ bool ZelboGame::TieneParaLevantar(int slot)
 {
     if (Legalidad::esLegal(m_estado, Jugada { Jugada::Tipo::Tirar, slot, {} }, Lado::Humano))
         return false;
-    aviso(tr("Tienes cartas para levantar"));
+    avisoDeJugada(tr("Tienes cartas para levantar"));
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -97,6 +98,8 @@ private slots:
     void aFullTableOverlapsOnlyInRows();
     void switchingKeepsPositionMarksAndFocus();
     void modernTableShowsMarksScoresAndPiles();
+    void mistakesAreToldOnTheModernTableWithoutABox_data();
+    void mistakesAreToldOnTheModernTableWithoutABox();
 };
 
 namespace {
@@ -279,6 +282,41 @@ void TstBoardMesas::modernTableShowsMarksScoresAndPiles()
     QCOMPARE(m.panel()->nombre(Lado::Humano)->text(), QStringLiteral("Ana"));
     QVERIFY(m.panel()->resaltado(Lado::Humano) && !m.panel()->resaltado(Lado::Cpu));
     QVERIFY(m.findChildren<MarkBox *>().isEmpty());
+}
+
+void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox_data()
+{
+    QTest::addColumn<QString>("mesa");
+    QTest::newRow("clásica") << QStringLiteral("clasica");
+    QTest::newRow("moderna") << QStringLiteral("moderna");
+}
+
+// "Levantar" with nothing marked: the classic table's box, or the modern table's message
+// on the table and in the status bar.
+void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox()
+{
+    QFETCH(QString, mesa);
+    const MesaElegida elegida(tipoDe(mesa));
+    BoardFixture f(1);
+    f.ventana().resize(1024, 768);
+    f.ventana().show();
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(Posicion::montonDeLaCpuAlAlcance()));
+    const QString texto = QStringLiteral("Debes seleccionar solo una de tus cartas");
+    emit f.ventana().mesa().levantarPulsado();
+    QVERIFY(f.ventana().juego().esperaAlJugador());
+    auto *moderna = qobject_cast<MesaModerna *>(&f.ventana().mesa());
+    if (!moderna) {
+        QCOMPARE(f.dialogos().textos(), QStringList { texto });
+        return;
+    }
+    QVERIFY(f.dialogos().textos().isEmpty());
+    QVERIFY(moderna->aviso()->isVisible());
+    QCOMPARE(moderna->aviso()->text(), texto);
+    QCOMPARE(f.ventana().statusBar()->currentMessage(), texto);
+    QVERIFY(moderna->rect().contains(moderna->aviso()->geometry()));
+    // Gone after a while, by itself.
+    QTRY_VERIFY_WITH_TIMEOUT(!moderna->aviso()->isVisible(), 6000);
 }
 
 QTEST_MAIN(TstBoardMesas)
