@@ -20,6 +20,18 @@ AnimadorTablero::AnimadorTablero(Mesa &mesa, PictureCache &cache, QObject *paren
     m_mesa->installEventFilter(this);
 }
 
+void AnimadorTablero::setMesa(Mesa &mesa, const GameState &estado)
+{
+    terminar();
+    m_mesa->removeEventFilter(this);
+    m_mesa = &mesa;
+    m_vuelos->setParent(&mesa);
+    m_vuelos->hide();
+    m_mesa->installEventFilter(this);
+    m_antes = sitios(estado);
+    m_repartidas = estado.cartasRepartidas;
+}
+
 int AnimadorTablero::duracion(int base, bool animaciones, const QString &velocidad, bool cpu)
 {
     if (!animaciones)

@@ -43,11 +43,12 @@ void FondoTablero::dibujar(QSize tamano, qreal razon, const Escala &escala)
         fondo.fill(Qt::transparent);
     }
     fondo.setDevicePixelRatio(razon);
-    QPainter p(&fondo);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(20, 20, 20), std::max(1, escala.px(45)), Qt::SolidLine, Qt::RoundCap));
-    for (const BL::Linea &linea : BL::kLineas)
-        p.drawLine(escala.punto(linea.desde), escala.punto(linea.hasta));
-    p.end();
+    if (m_lineas) {
+        QPainter p(&fondo);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(20, 20, 20), std::max(1, escala.px(45)), Qt::SolidLine, Qt::RoundCap));
+        for (const BL::Linea &linea : BL::kLineas)
+            p.drawLine(escala.punto(linea.desde), escala.punto(linea.hasta));
+    }
     m_pintado = QPixmap::fromImage(std::move(fondo));
 }

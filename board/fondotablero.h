@@ -16,6 +16,12 @@ class Escala;
 class FondoTablero
 {
 public:
+    // A table without the lines shows the felt alone.
+    explicit FondoTablero(bool lineas = true)
+        : m_lineas(lineas)
+    {
+    }
+
     void setRuta(const QString &ruta);
     void setColor(const QColor &color);
     // The picture of a board of this size, drawn anew when the size, the
@@ -25,6 +31,7 @@ public:
 private:
     void dibujar(QSize tamano, qreal razon, const Escala &escala);
 
+    bool m_lineas;
     QString m_ruta;
     QColor m_color = Tapete::kColorNeutro;
     QPixmap m_pintado;

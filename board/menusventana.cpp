@@ -148,6 +148,9 @@ void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
     // Its letter here; H and M are the board's own keys, so no item of this menu takes them.
     historial.setText(tr("H&istorial"));
     juego.addAction(&historial);
+    m_mesaModerna = new QAction(tr("Mes&a moderna"), &m_ventana);
+    m_mesaModerna->setCheckable(true);
+    juego.addAction(m_mesaModerna);
     juego.addAction(accion(tr("E&stadísticas…"), { QKeySequence(Qt::CTRL | Qt::Key_E) },
                            m_ordenes.estadisticas));
     juego.addAction(accion(tr("Re&visar la partida…"), { QKeySequence(Qt::CTRL | Qt::Key_R) },

@@ -44,6 +44,8 @@ public:
 
     QAction *deshacer() const { return m_deshacer; }
     QAction *rehacer() const { return m_rehacer; }
+    // Checkable: the modern table or the classic one.
+    QAction *mesaModerna() const { return m_mesaModerna; }
 
 private:
     QAction *accion(const QString &texto, const QList<QKeySequence> &atajos,
@@ -60,4 +62,5 @@ private:
     Ordenes m_ordenes;
     QAction *m_deshacer = nullptr;
     QAction *m_rehacer = nullptr;
+    QAction *m_mesaModerna = nullptr;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "imagen.h"
+#include "lado.h"
 
 #include <QList>
 #include <QWidget>
@@ -38,6 +39,15 @@ public:
     virtual void mostrarEstado(const GameState &estado) = 0;
     virtual void mostrarMarcas(const Marcas &marcas) = 0;
     virtual void mostrarCartel(const QString &texto) = 0;
+    // The side whose move the game waits for or plays; the turn sign says it on a
+    // table that has one.
+    virtual void mostrarTurno(Lado lado) { Q_UNUSED(lado) }
+    // A short message on the table itself; false where the table shows none.
+    virtual bool mostrarAviso(const QString &texto)
+    {
+        Q_UNUSED(texto)
+        return false;
+    }
     // The cards in each pile.
     virtual void mostrarContadores(int cpu, int humano) = 0;
     virtual void mostrarPuntajes(int cpu, int humano) = 0;

@@ -46,7 +46,7 @@ public:
 } // namespace
 
 NombresAccesibles::NombresAccesibles(Mesa &mesa)
-    : m_mesa(mesa)
+    : m_mesa(&mesa)
 {
 }
 
@@ -59,13 +59,13 @@ void NombresAccesibles::poner(QWidget *control, const QString &nombre)
 
 void NombresAccesibles::poner(Mesa::Rotulo rotulo, const QString &nombre) const
 {
-    if (QWidget *control = m_mesa.rotulo(rotulo))
+    if (QWidget *control = m_mesa->rotulo(rotulo))
         poner(control, nombre);
 }
 
 void NombresAccesibles::ponerMarca(const Imagen &lugar, const QString &nombre) const
 {
-    if (QWidget *control = m_mesa.marca(lugar))
+    if (QWidget *control = m_mesa->marca(lugar))
         poner(control, nombre);
 }
 
@@ -87,7 +87,7 @@ void NombresAccesibles::turno(const QString &cartel)
 
 void NombresAccesibles::mesa(const GameState &e)
 {
-    const QList<CardPicture *> imagenes = m_mesa.imagenes(GrupoImagen::mesaimg);
+    const QList<CardPicture *> imagenes = m_mesa->imagenes(GrupoImagen::mesaimg);
     for (int i = 0; i < static_cast<int>(imagenes.size()); ++i) {
         const auto n = static_cast<std::size_t>(i);
         // Only the first places of the table take marks.
@@ -108,8 +108,8 @@ void NombresAccesibles::mesa(const GameState &e)
 
 void NombresAccesibles::manos(const GameState &e)
 {
-    const QList<CardPicture *> cpu = m_mesa.imagenes(GrupoImagen::cartap1img);
-    const QList<CardPicture *> cubiertas = m_mesa.cubiertas();
+    const QList<CardPicture *> cpu = m_mesa->imagenes(GrupoImagen::cartap1img);
+    const QList<CardPicture *> cubiertas = m_mesa->cubiertas();
     for (int i = 0; i < static_cast<int>(cpu.size()); ++i) {
         const QString nombre = i < e.player1.count()
             ? tr("Carta de la CPU, boca abajo")
@@ -118,7 +118,7 @@ void NombresAccesibles::manos(const GameState &e)
         if (i < cubiertas.size())
             poner(cubiertas.at(i), nombre);
     }
-    const QList<CardPicture *> mano = m_mesa.imagenes(GrupoImagen::cartap2img);
+    const QList<CardPicture *> mano = m_mesa->imagenes(GrupoImagen::cartap2img);
     for (int i = 0; i < static_cast<int>(mano.size()); ++i) {
         const Imagen lugar { GrupoImagen::cartap2img, i };
         if (i < e.player2.count()) {
@@ -139,7 +139,7 @@ void NombresAccesibles::montones(const GameState &e)
     const QString titulos[] = { tr("Montón de la CPU"), tr("Tu montón") };
     const QString marcas[] = { tr("Marca del montón de la CPU"), tr("Marca de tu montón") };
     const CardList *pilas[] = { &e.player1Lev, &e.player2Lev };
-    const QList<CardPicture *> imagenes = m_mesa.imagenes(GrupoImagen::montonimg);
+    const QList<CardPicture *> imagenes = m_mesa->imagenes(GrupoImagen::montonimg);
     for (std::size_t i = 0; i < 2; ++i) {
         const CardList &pila = *pilas[i];
         const QString marca = marcada(e.marcas.CheckMonton.at(i), tr(", marcado"));

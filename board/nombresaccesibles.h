@@ -25,6 +25,8 @@ public:
     // each change of the marks.
     void actualizar(const GameState &estado);
     void turno(const QString &cartel);
+    // Names the controls of this table from now on.
+    void setMesa(Mesa &mesa) { m_mesa = &mesa; }
 
     // Gives the card pictures their roles: a card the player can act on is a
     // button, the CPU's cards and the own pile are graphics.
@@ -38,5 +40,5 @@ private:
     void poner(Mesa::Rotulo rotulo, const QString &nombre) const;
     void ponerMarca(const Imagen &lugar, const QString &nombre) const;
 
-    Mesa &m_mesa;
+    Mesa *m_mesa;
 };

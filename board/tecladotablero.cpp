@@ -104,6 +104,12 @@ void TecladoTablero::mover(int filas, int cartas)
     }
 }
 
+void TecladoTablero::setMesa(Mesa &mesa)
+{
+    m_mesa = &mesa;
+    m_elegida = nullptr;
+}
+
 void TecladoTablero::ajustarFoco()
 {
     CardPicture *carta = enfocada();

@@ -45,6 +45,9 @@ public:
     // H: marks the suggested move and says it.
     void darPista();
 
+    // Moves the focus on this table from now on.
+    void setMesa(Mesa &mesa);
+
     // After a refresh: a focus on a place that emptied goes to the hand.
     void ajustarFoco();
 

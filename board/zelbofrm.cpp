@@ -3,6 +3,7 @@
 #include "zelbofrm.h"
 
 #include "aboutfrm.h"
+#include "ajustesjuego.h"
 #include "animadortablero.h"
 #include "anunciador.h"
 #include "ayudastablero.h"
@@ -16,6 +17,7 @@
 #include "frasejugada.h"
 #include "guardadeentrada.h"
 #include "helpwindow.h"
+#include "mesamoderna.h"
 #include "nombresaccesibles.h"
 #include "pensadorenhilo.h"
 #include "preferenciasfrm.h"
@@ -32,6 +34,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QProcess>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -48,10 +51,12 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     , m_dialogos(dialogos)
     , m_tablero(new BoardWidget(m_cache, this))
     , m_mesa(m_tablero)
+    , m_mesas(new QStackedWidget(this))
     , m_juego(lugares, *this, dialogos, azar)
 {
     setWindowTitle(QStringLiteral("Zelbomar"));
-    setCentralWidget(m_tablero);
+    m_mesas->addWidget(m_tablero);
+    setCentralWidget(m_mesas);
     m_anunciador = std::make_unique<Anunciador>(*statusBar());
     statusBar()->setAccessibleDescription(tr("Mensajes del juego"));
     m_nombres = std::make_unique<NombresAccesibles>(*m_mesa);
@@ -77,11 +82,16 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
                + statusBar()->sizeHint().height());
     m_menus = std::make_unique<MenusVentana>(*this, ordenesDeMenu());
     m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
-    m_menus->crearBarra(*m_mesa->barra(), m_programDir + QStringLiteral("/icons"));
-    conectarTablero();
+    m_menus->crearBarra(*m_tablero->barra(), m_programDir + QStringLiteral("/icons"));
+    conectarTablero(*m_tablero);
+    connect(m_menus->mesaModerna(), &QAction::triggered, this, [](bool moderna) {
+        AjustesJuego::delUsuario().setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
+    });
+    connect(&AjustesJuego::delUsuario(), &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
     m_ayudas
         = std::make_unique<AyudasTablero>(m_juego, *m_tablero, *statusBar(), *m_anunciador,
                                           [this] { jugar([](ZelboGame &j) { j.deshacer(); }); });
+    aplicarMesa();
     // Input between moves first puts every card in its place, then is handled.
     new GuardaDeEntrada(
         *this, [this] { return !m_juego.esperaAlJugador() && !terminado(); },
@@ -108,6 +118,7 @@ bool ZelboFrm::Form_Load()
         m_falloAlCargar = true;
         return false;
     }
+    m_fondo = fondo;
     m_mesa->setFondo(fondo);
     m_juego.iniciar();
     return !terminado();
@@ -159,9 +170,8 @@ MenusVentana::Ordenes ZelboFrm::ordenesDeMenu()
     return ordenes;
 }
 
-void ZelboFrm::conectarTablero()
+void ZelboFrm::conectarTablero(Mesa &t)
 {
-    Mesa &t = *m_mesa;
     // Every face at the new sizes before the next refresh, so no refresh waits on a decode.
     connect(&t, &Mesa::cartasRedimensionadas, this,
             [this](const QList<QSize> &tamanos, qreal razon) {
@@ -233,11 +243,21 @@ void ZelboFrm::jugar(const std::function<void(ZelboGame &)> &accion)
 
 void ZelboFrm::turnoDelJugador()
 {
+    m_mesa->mostrarTurno(Lado::Humano);
     m_ayudas->turnoDelJugador();
     mostrarMarcas();
     m_seguimiento->actualizar(m_juego);
     m_menus->deshacer()->setEnabled(m_juego.puedeDeshacer());
     m_menus->rehacer()->setEnabled(m_juego.puedeRehacer());
+}
+
+// The modern table tells a mistake on the table and in the status bar, with no box.
+bool ZelboFrm::avisoDeJugada(const QString &texto)
+{
+    if (!m_mesa->mostrarAviso(texto))
+        return false;
+    m_anunciador->decir(texto);
+    return true;
 }
 
 QString ZelboFrm::rutaDe(CardId carta) const
@@ -256,6 +276,63 @@ void ZelboFrm::UpdateForm()
     m_animador->refrescado(e);
     m_teclado->ajustarFoco();
     m_anunciador->jugadaHecha();
+    m_seguimiento->actualizar(m_juego);
+}
+
+void ZelboFrm::aplicarMesa()
+{
+    const bool moderna = AjustesJuego::delUsuario().mesa() == TipoMesa::Moderna;
+    m_menus->mesaModerna()->setChecked(moderna);
+    if (moderna && !m_moderna) {
+        m_moderna = new MesaModerna(m_cache, m_mesas);
+        m_mesas->addWidget(m_moderna);
+        conectarTablero(*m_moderna);
+    }
+    Mesa *nueva = moderna ? static_cast<Mesa *>(m_moderna) : m_tablero;
+    if (nueva != m_mesa)
+        cambiarMesa(*nueva);
+}
+
+// The other table takes over the game as it stands, with its marks and the
+// card that has the focus.
+void ZelboFrm::cambiarMesa(Mesa &nueva)
+{
+    m_animador->terminar();
+    const auto *enfocada = qobject_cast<const CardPicture *>(QApplication::focusWidget());
+    std::optional<Imagen> foco;
+    if (enfocada && enfocada->parentWidget() == m_mesa)
+        foco = enfocada->imagen();
+    m_mesa = &nueva;
+    m_mesas->setCurrentWidget(&nueva);
+    nueva.setGeometry(m_mesas->rect());
+    m_nombres->setMesa(nueva);
+    m_teclado->setMesa(nueva);
+    m_compases->setMesa(nueva);
+    m_seguimiento->setMesa(nueva);
+    nueva.setFondo(m_fondo);
+    nueva.setColorFondo(m_colorFondo);
+    nueva.setReverso(m_reverso);
+    mostrarTodo();
+    m_animador->setMesa(nueva, m_juego.estado());
+    CardPicture *carta = foco ? nueva.imagen(*foco) : nullptr;
+    if (carta && carta->isVisibleTo(&nueva))
+        carta->setFocus(Qt::OtherFocusReason);
+    else
+        m_teclado->ajustarFoco();
+}
+
+// Everything the table shows, at once.
+void ZelboFrm::mostrarTodo()
+{
+    const GameState &e = m_juego.estado();
+    m_mesa->mostrarPuntajes(e.jugadorCpu.puntos(), e.jugadorHumano.puntos());
+    m_mesa->mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
+    m_mesa->mostrarNombreJugador(e.jugadorHumano.nombre());
+    m_mesa->mostrarEstado(e);
+    m_mesa->mostrarCartel(m_cartel);
+    m_mesa->mostrarTurno(m_juego.esperaAlJugador() ? Lado::Humano : Lado::Cpu);
+    m_nombres->turno(m_cartel);
+    mostrarMarcas();
     m_seguimiento->actualizar(m_juego);
 }
 
@@ -278,13 +355,15 @@ bool ZelboFrm::cargarReverso(const QString &ruta)
     m_cache.olvidarFallidas();
     if (!m_cache.renovar(ruta))
         return false;
+    m_reverso = ruta;
     m_mesa->setReverso(ruta);
     return true;
 }
 
 void ZelboFrm::aplicarColorFondo(qint32 color)
 {
-    m_mesa->setColorFondo(ColorValue::toQColor(color, palette()));
+    m_colorFondo = ColorValue::toQColor(color, palette());
+    m_mesa->setColorFondo(m_colorFondo);
 }
 
 void ZelboFrm::mostrarVentana()
@@ -295,6 +374,7 @@ void ZelboFrm::mostrarVentana()
 
 void ZelboFrm::setCartel(const QString &texto)
 {
+    m_cartel = texto;
     m_mesa->mostrarCartel(texto);
     m_nombres->turno(texto);
     // The sign does not say who plays the last round; the status bar does.
@@ -330,6 +410,7 @@ void ZelboFrm::mostrarNombreJugador(const QString &nombre)
 
 void ZelboFrm::mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo)
 {
+    m_mesa->mostrarTurno(Lado::Cpu);
     m_compases->tocar(plan, m_juego.estado().marcas, std::move(listo));
 }
 

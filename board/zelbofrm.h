@@ -7,6 +7,7 @@
 #include "zelbogame.h"
 #include "zelboview.h"
 
+#include <QColor>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -26,6 +27,8 @@ class Pausa;
 class PensadorEnHilo;
 class RandomSource;
 class SeguimientoPartida;
+class MesaModerna;
+class QStackedWidget;
 class TecladoTablero;
 
 // The main window: the board, its menus and toolbar. It shows the game and
@@ -83,6 +86,7 @@ public:
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                  std::function<void()> alCerrar) override;
     void turnoDelJugador() override;
+    bool avisoDeJugada(const QString &texto) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
     void Salir(int estado) override;
 
@@ -91,7 +95,11 @@ protected:
 
 private:
     MenusVentana::Ordenes ordenesDeMenu();
-    void conectarTablero();
+    void conectarTablero(Mesa &t);
+    // Shows the table of the settings; the game goes on as it was.
+    void aplicarMesa();
+    void cambiarMesa(Mesa &nueva);
+    void mostrarTodo();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
     void mostrarMarcas(const GameState &mostrado);
@@ -107,6 +115,13 @@ private:
     PictureCache m_cache;
     BoardWidget *m_tablero = nullptr;
     Mesa *m_mesa = nullptr;
+    QStackedWidget *m_mesas = nullptr;
+    MesaModerna *m_moderna = nullptr; // made when first shown
+    // What every table shows alike, for a table shown later.
+    QString m_fondo;
+    QColor m_colorFondo;
+    QString m_reverso;
+    QString m_cartel;
     ZelboGame m_juego;
     // Gone before the game: a move being thought is not handed to it.
     std::unique_ptr<PensadorEnHilo> m_pensador;

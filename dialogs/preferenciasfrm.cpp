@@ -73,6 +73,7 @@ QWidget *preferenciasfrm::crearEscritorio()
     columna->addWidget(crearCarta());
     columna->addWidget(crearColor());
     columna->addWidget(crearAplicacion());
+    columna->addLayout(crearMesa());
 
     auto *command1 = new QPushButton(tr("Default"), pagina);
     command1->setObjectName(QStringLiteral("Command1"));
@@ -153,8 +154,23 @@ void preferenciasfrm::agregarAyudas(QFormLayout &filas)
     filas.addRow(m_tutor);
 }
 
+// The table the game is shown on, applied with "Aceptar".
+QLayout *preferenciasfrm::crearMesa()
+{
+    m_mesa = new QComboBox;
+    m_mesa->setObjectName(QStringLiteral("mesa"));
+    m_mesa->setAccessibleName(tr("Mesa"));
+    m_mesa->addItem(tr("Clásica"), QVariant::fromValue(TipoMesa::Clasica));
+    m_mesa->addItem(tr("Moderna"), QVariant::fromValue(TipoMesa::Moderna));
+    m_mesa->setCurrentIndex(m_mesa->findData(QVariant::fromValue(m_ajustes.mesa())));
+    auto *filas = new QFormLayout;
+    filas->addRow(tr("&Mesa:"), m_mesa);
+    return filas;
+}
+
 void preferenciasfrm::juegoPorDefecto()
 {
+    m_mesa->setCurrentIndex(m_mesa->findData(QVariant::fromValue(TipoMesa::Clasica)));
     m_velocidad->setCurrentIndex(
         m_velocidad->findData(VelocidadesCpu::clave(VelocidadCpu::Normal)));
     m_animaciones->setChecked(true);
@@ -172,6 +188,10 @@ void preferenciasfrm::aceptarJuego()
         m_ajustes.setProbabilidad(m_probabilidad->isChecked());
     if (m_tutor->isChecked() != m_ajustes.tutor())
         m_ajustes.setTutor(m_tutor->isChecked());
+    // Unchanged, the table is not written: the file keeps no default it did not hold.
+    const auto mesa = m_mesa->currentData().value<TipoMesa>();
+    if (mesa != m_ajustes.mesa())
+        m_ajustes.setMesa(mesa);
 }
 
 QGroupBox *preferenciasfrm::crearCarta()

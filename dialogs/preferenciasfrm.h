@@ -17,6 +17,7 @@ class PathLabel;
 class QFormLayout;
 class QGroupBox;
 class QHBoxLayout;
+class QLayout;
 class QPushButton;
 class QTabWidget;
 class ZelboGame;
@@ -59,6 +60,7 @@ private:
     void agregarNivel(QFormLayout &filas);
     void agregarVelocidad(QFormLayout &filas);
     void agregarAyudas(QFormLayout &filas);
+    QLayout *crearMesa();
     void juegoPorDefecto();
     void aceptarJuego();
     QGroupBox *crearCarta();
@@ -103,4 +105,5 @@ private:
     QCheckBox *m_animaciones = nullptr;
     QCheckBox *m_probabilidad = nullptr;
     QCheckBox *m_tutor = nullptr;
+    QComboBox *m_mesa = nullptr;
 };

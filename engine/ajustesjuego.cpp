@@ -68,3 +68,21 @@ QVariant AjustesJuego::guardable(bool activo)
 {
     return activo;
 }
+
+namespace {
+const QLatin1String kClasica("clasica");
+const QLatin1String kModerna("moderna");
+} // namespace
+
+TipoMesa AjustesJuego::leido(const QVariant &guardado, TipoMesa porDefecto)
+{
+    const QString clave = guardado.toString();
+    if (clave == kClasica)
+        return TipoMesa::Clasica;
+    return clave == kModerna ? TipoMesa::Moderna : porDefecto;
+}
+
+QVariant AjustesJuego::guardable(TipoMesa mesa)
+{
+    return mesa == TipoMesa::Moderna ? kModerna : kClasica;
+}

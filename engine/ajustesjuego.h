@@ -11,6 +11,9 @@
 #include <QString>
 #include <QVariant>
 
+// The table the game is shown on: the classic one or the modern one.
+enum class TipoMesa { Clasica, Moderna };
+
 // The player's settings of play, kept in the user's settings file (by default
 // ~/.config/zelbo/zelbo.conf), never in lastprop.dat or a saved game. The file is read
 // when the object is made; afterwards its readers ask the object, which answers from
@@ -32,6 +35,7 @@ public:
     static constexpr Clave<bool> kAnimaciones { "tablero/animaciones", true };
     static constexpr Clave<bool> kProbabilidad { "juego/probabilidad", false };
     static constexpr Clave<bool> kTutor { "juego/tutor", false };
+    static constexpr Clave<TipoMesa> kMesa { "tablero/mesa", TipoMesa::Clasica };
 
     // Over the settings file fichero, read now; an INI file unless told otherwise.
     explicit AjustesJuego(const QString &fichero, QSettings::Format formato = QSettings::IniFormat,
@@ -55,6 +59,9 @@ public:
     // Whether a move of the human that loses chance to win is pointed out.
     bool tutor() const { return valor(kTutor); }
     bool setTutor(bool avisar) { return poner(kTutor, avisar); }
+    // The table shown; a change shows the game in progress on the other table.
+    TipoMesa mesa() const { return valor(kMesa); }
+    bool setMesa(TipoMesa mesa) { return poner(kMesa, mesa); }
 
     // A missing key or a stored word this program does not know gives the default.
     template<typename T> T valor(const Clave<T> &clave) const
@@ -83,9 +90,11 @@ private:
     static NivelCpu leido(const QVariant &guardado, NivelCpu porDefecto);
     static VelocidadCpu leido(const QVariant &guardado, VelocidadCpu porDefecto);
     static bool leido(const QVariant &guardado, bool porDefecto);
+    static TipoMesa leido(const QVariant &guardado, TipoMesa porDefecto);
     static QVariant guardable(NivelCpu nivel);
     static QVariant guardable(VelocidadCpu velocidad);
     static QVariant guardable(bool activo);
+    static QVariant guardable(TipoMesa mesa);
     bool escribir(const QString &nombre, const QVariant &valor);
 
     QString m_fichero;

@@ -98,6 +98,12 @@ void ZelboGame::aviso(const QString &texto)
     m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Ninguno);
 }
 
+void ZelboGame::avisoDeJugada(const QString &texto)
+{
+    if (!m_vista.avisoDeJugada(texto))
+        aviso(texto);
+}
+
 void ZelboGame::iniciar()
 {
     // The records are members, created with the game; a start only deals, unless the
@@ -480,7 +486,7 @@ void ZelboGame::Levantar()
 void ZelboGame::marcar(GrupoMarca grupo, int indice)
 {
     if (const auto rechazo = Seleccion::MarcarCarta(m_estado, grupo, indice, Lado::Humano))
-        aviso(*rechazo);
+        avisoDeJugada(*rechazo);
 }
 
 // Kept for the tutor only while there is one.
@@ -587,7 +593,7 @@ void ZelboGame::LevantarBtn_Click()
 {
     ejecutar([this] {
         if (const auto rechazo = Seleccion::ValidarLevantar(m_estado))
-            aviso(*rechazo);
+            avisoDeJugada(*rechazo);
         else {
             const Jugada jugada = RegistroDeJugadas::levantamiento(m_estado);
             m_historia.registro().jugadaHumano(m_estado, jugada);
@@ -608,7 +614,7 @@ void ZelboGame::jugarMarcas()
         if (!slot || (levantar && !alMonton))
             LevantarBtn_Click();
         else if (levantar)
-            aviso(Seleccion::montonYLevantar());
+            avisoDeJugada(Seleccion::montonYLevantar());
         else if (alMonton)
             montonimg_DragDrop(*slot);
         else
@@ -620,7 +626,7 @@ bool ZelboGame::TieneParaLevantar(int slot)
 {
     if (Legalidad::esLegal(m_estado, Jugada { Jugada::Tipo::Tirar, slot, {} }, Lado::Humano))
         return false;
-    aviso(tr("Tienes cartas para levantar"));
+    avisoDeJugada(tr("Tienes cartas para levantar"));
     return true;
 }
 

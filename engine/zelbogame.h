@@ -169,6 +169,8 @@ private:
     template<class Paso> auto despues(Paso paso);
     void fallo(const QString &texto);
     void aviso(const QString &texto);
+    // A mistake of the player's move: on the view when it shows such messages itself.
+    void avisoDeJugada(const QString &texto);
 
     // A game: the level asked for, its number, then the first hand.
     void empezarPartida(std::optional<int> numero);

@@ -54,6 +54,13 @@ public:
     virtual void Dialogo(const QString &nombre, int num1, int num2,
                          ResultadoDeMano::Ganador ganador, std::function<void()> alCerrar)
         = 0;
+    // An ordinary mistake of the player's move, told by the view itself; false leaves it
+    // to the game's message box.
+    virtual bool avisoDeJugada(const QString &texto)
+    {
+        Q_UNUSED(texto)
+        return false;
+    }
     // The game waits for the player's move: every step of the move before is done.
     virtual void turnoDelJugador() { }
     // Starts another program without waiting; false when it cannot be started.

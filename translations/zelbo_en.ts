@@ -501,6 +501,33 @@
         <source>Re&amp;visar la partida…</source>
         <translation>Re&amp;view the game…</translation>
     </message>
+    <message>
+        <source>Mes&amp;a moderna</source>
+        <translation>Mod&amp;ern table</translation>
+    </message>
+</context>
+<context>
+    <name>MesaModerna</name>
+    <message>
+        <source>Clic para marcarla; arrástrala para jugarla</source>
+        <translation>Click to mark it; drag it to play it</translation>
+    </message>
+    <message>
+        <source>Montón de la CPU</source>
+        <translation>CPU&apos;s pile</translation>
+    </message>
+    <message>
+        <source>Tu montón: clic para marcarlo</source>
+        <translation>Your pile: click to mark it</translation>
+    </message>
+    <message>
+        <source>Levantar</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Levanta las cartas marcadas con la carta marcada de tu mano</source>
+        <translation>Takes the marked cards with the marked card of your hand</translation>
+    </message>
 </context>
 <context>
     <name>NombreNaipe</name>
@@ -681,6 +708,17 @@
     <message>
         <source>Cerrar el aviso</source>
         <translation>Close the warning</translation>
+    </message>
+</context>
+<context>
+    <name>PanelPuntos</name>
+    <message>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Tú</source>
+        <translation>You</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1408,22 @@
     <message>
         <source>Avisarme de los errores</source>
         <translation>Warn me of mistakes</translation>
+    </message>
+    <message>
+        <source>Mesa</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Clásica</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Moderna</source>
+        <translation>Modern</translation>
+    </message>
+    <message>
+        <source>&amp;Mesa:</source>
+        <translation>&amp;Table:</translation>
     </message>
 </context>
 </TS>

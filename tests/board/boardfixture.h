@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "mersennerandom.h"
 #include "pausa.h"
@@ -31,6 +32,16 @@ public:
 private:
     QList<int> m_esperas;
     std::function<void()> m_durante;
+};
+
+// The table the player's settings choose while it lives, the classic one again after.
+class MesaElegida
+{
+public:
+    explicit MesaElegida(TipoMesa mesa) { AjustesJuego::delUsuario().setMesa(mesa); }
+    ~MesaElegida() { AjustesJuego::delUsuario().setMesa(TipoMesa::Clasica); }
+    MesaElegida(const MesaElegida &) = delete;
+    MesaElegida &operator=(const MesaElegida &) = delete;
 };
 
 // The real main window over a program directory of its own: the card set and

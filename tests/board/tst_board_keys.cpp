@@ -6,6 +6,7 @@
 #include "cardpicture.h"
 #include "electordificil.h"
 #include "markbox.h"
+#include "mesamoderna.h"
 #include "pista.h"
 #include "tecladotablero.h"
 #include "winnerdialogfrm.h"
@@ -85,18 +86,20 @@ class TstBoardKeys : public QObject
     Q_OBJECT
 
 private slots:
+    void wholeGameWithTheKeysOnly_data();
     void wholeGameWithTheKeysOnly();
     void keysAndTheirRefusals();
     void hintMarksAndSaysItsMove();
     void hintAsksTheDifficultPlayerAtThatLevel();
     void spaceMarksTheOwnPileAndEnterPlaysExactlyTheMarks();
     void hintOntoAnEmptyOwnPileIsPlayedByEnter();
+    void wholeDifficultGameWithHintAndEnterOnly_data();
     void wholeDifficultGameWithHintAndEnterOnly();
     void keysDuringTheCpuTurnAreDiscarded();
 
 private:
     bool empezar(BoardFixture &f, const Posicion *p = nullptr);
-    void irAFila(BoardFixture &f, const std::array<CardPicture *, 3> &fila);
+    void irAFila(BoardFixture &f, const QList<CardPicture *> &fila);
     void marcarConFlechas(BoardFixture &f, const Jugada &j);
 };
 
@@ -108,7 +111,7 @@ bool TstBoardKeys::empezar(BoardFixture &f, const Posicion *p)
     return QTest::qWaitForWindowActive(&f.ventana());
 }
 
-void TstBoardKeys::irAFila(BoardFixture &f, const std::array<CardPicture *, 3> &fila)
+void TstBoardKeys::irAFila(BoardFixture &f, const QList<CardPicture *> &fila)
 {
     teclas(f, Qt::Key_Up, 3);
     for (int i = 0; i < 4 && !std::count(fila.begin(), fila.end(), QApplication::focusWidget());
@@ -119,23 +122,25 @@ void TstBoardKeys::irAFila(BoardFixture &f, const std::array<CardPicture *, 3> &
 // Marks the move as a player does with the arrows and Space.
 void TstBoardKeys::marcarConFlechas(BoardFixture &f, const Jugada &j)
 {
-    BoardWidget &t = f.tablero();
-    irAFila(f, t.cartap2img());
+    // The table shown, classic or modern.
+    const Mesa &t = f.ventana().mesa();
+    const QList<CardPicture *> mano = t.imagenes(GrupoImagen::cartap2img);
+    irAFila(f, mano);
     teclas(f, Qt::Key_Left, 3);
     teclas(f, Qt::Key_Right, j.carta);
-    QCOMPARE(QApplication::focusWidget(), t.cartap2img().at(std::size_t(j.carta)));
+    QCOMPARE(QApplication::focusWidget(), mano.at(j.carta));
     tecla(f, Qt::Key_Space);
     for (int lugar : j.mesa) {
-        irAFila(f, t.cartap2img());
+        irAFila(f, mano);
         tecla(f, Qt::Key_Up);
         teclas(f, Qt::Key_Left, 7);
         teclas(f, Qt::Key_Right, lugar);
-        QCOMPARE(QApplication::focusWidget(), t.mesaimg().at(std::size_t(lugar)));
+        QCOMPARE(QApplication::focusWidget(), t.imagen({ GrupoImagen::mesaimg, lugar }));
         tecla(f, Qt::Key_Space);
     }
     if (j.tipo == Tipo::LevantarMonton) {
         teclas(f, Qt::Key_Up, 3);
-        QCOMPARE(QApplication::focusWidget(), t.montonimg()[0]);
+        QCOMPARE(QApplication::focusWidget(), t.imagen({ GrupoImagen::montonimg, 0 }));
         tecla(f, Qt::Key_Space);
     }
 }
@@ -144,9 +149,20 @@ void TstBoardKeys::marcarConFlechas(BoardFixture &f, const Jugada &j)
 // the hint's move marked with the arrows and Space, then Enter or M. The hand-end boxes
 // and "¿Jugar de nuevo?" are answered by the scripted dialogs, the results
 // window closed with Esc.
+void TstBoardKeys::wholeGameWithTheKeysOnly_data()
+{
+    QTest::addColumn<TipoMesa>("mesa");
+    QTest::newRow("clásica") << TipoMesa::Clasica;
+    QTest::newRow("moderna") << TipoMesa::Moderna;
+}
+
 void TstBoardKeys::wholeGameWithTheKeysOnly()
 {
+    QFETCH(TipoMesa, mesa);
+    const MesaElegida elegida(mesa);
     BoardFixture f(7);
+    QCOMPARE(qobject_cast<MesaModerna *>(&f.ventana().mesa()) != nullptr,
+             mesa == TipoMesa::Moderna);
     CierraResultados resultados;
     f.dialogos().responder(DialogService::Respuesta::No);
     QVERIFY(empezar(f));
@@ -358,8 +374,15 @@ void TstBoardKeys::hintOntoAnEmptyOwnPileIsPlayedByEnter()
 
 // At the Difícil level, the CPU and the hint both the Difícil player: every
 // turn is H then Enter, and no refusal is ever shown.
+void TstBoardKeys::wholeDifficultGameWithHintAndEnterOnly_data()
+{
+    wholeGameWithTheKeysOnly_data();
+}
+
 void TstBoardKeys::wholeDifficultGameWithHintAndEnterOnly()
 {
+    QFETCH(TipoMesa, mesa);
+    const MesaElegida elegida(mesa);
     BoardFixture f(11);
     f.ventana().juego().setFuenteDeNivel([] { return NivelCpu::Dificil; });
     CierraResultados resultados;

@@ -112,7 +112,7 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
              QStringList({ "&Pista|H", "&Jugar lo marcado|Return", "P&oner en tu montón|M",
                            "Marcar la &carta enfocada|Space", "-", "&Deshacer|Ctrl+Z",
                            "&Rehacer|" + QKeySequence(QKeySequence::Redo).toString(),
-                           "&Elegir partida…|Ctrl+P", "-", "H&istorial|Ctrl+L",
+                           "&Elegir partida…|Ctrl+P", "-", "H&istorial|Ctrl+L", "Mes&a moderna|",
                            "E&stadísticas…|Ctrl+E", "Re&visar la partida…|Ctrl+R" }));
     QCOMPARE(items(menus[2]), QStringList({ "&Contenidos|F1", "&Acerca de ...|" }));
     QCOMPARE(f.ventana().windowTitle(), QStringLiteral("Zelbomar"));

@@ -69,6 +69,7 @@ private slots:
     void tabKeysMoveToTheNextTabOnly_data();
     void tabKeysMoveToTheNextTabOnly();
     void gameTabKeepsItsSettingsOnlyOnAccept();
+    void tableIsChosenOnTheDesktopTabOnAccept();
     void acceptedSettingsReachTheirReadersFromMemory();
     void everyControlReadsWithItsName();
     void clickableLabelsAreButtonsToAScreenReader();
@@ -530,6 +531,47 @@ void TestPreferenciasFrm::enterAcceptsAndEscCancels()
     QTest::keyClick(m_ventana.get(), Qt::Key_Escape);
     QVERIFY(!m_ventana->isVisible());
     QCOMPARE(m_ventana->result(), int(QDialog::Rejected));
+}
+
+// "Mesa" on the Escritorio tab: Cancelar leaves the table as it was, Aceptar keeps the one
+// chosen, "Default" goes back to the classic table.
+void TestPreferenciasFrm::tableIsChosenOnTheDesktopTabOnAccept()
+{
+    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
+    ajustes.clear();
+    ajustes.sync();
+    AjustesJuego &enUso = AjustesJuego::delUsuario();
+    enUso.releer();
+    abrir();
+    auto *mesa = m_ventana->findChild<QComboBox *>(QStringLiteral("mesa"));
+    QVERIFY(mesa);
+    QVERIFY(m_ventana->findChild<QWidget *>(QStringLiteral("picOptions0"))->isAncestorOf(mesa));
+    QCOMPARE(mesa->currentText(), QStringLiteral("Clásica"));
+    QCOMPARE(mesa->accessibleName(), QStringLiteral("Mesa"));
+    mesa->setCurrentIndex(mesa->findText(QStringLiteral("Moderna")));
+    pulsar("cmdCancel");
+    QCOMPARE(enUso.mesa(), TipoMesa::Clasica);
+    QVERIFY(!ajustes.contains(QStringLiteral("tablero/mesa")));
+
+    abrir();
+    mesa = m_ventana->findChild<QComboBox *>(QStringLiteral("mesa"));
+    mesa->setCurrentIndex(mesa->findText(QStringLiteral("Moderna")));
+    pulsar("cmdOK");
+    ajustes.sync();
+    QCOMPARE(enUso.mesa(), TipoMesa::Moderna);
+    QCOMPARE(ajustes.value(QStringLiteral("tablero/mesa")).toString(), QStringLiteral("moderna"));
+
+    // Opened again it shows the table in force; "Default" and Aceptar bring the classic back.
+    abrir();
+    mesa = m_ventana->findChild<QComboBox *>(QStringLiteral("mesa"));
+    QCOMPARE(mesa->currentText(), QStringLiteral("Moderna"));
+    pulsar("Command1");
+    QCOMPARE(mesa->currentText(), QStringLiteral("Clásica"));
+    pulsar("cmdOK");
+    ajustes.sync();
+    QCOMPARE(ajustes.value(QStringLiteral("tablero/mesa")).toString(), QStringLiteral("clasica"));
+    ajustes.clear();
+    enUso.releer();
 }
 
 QTEST_MAIN(TestPreferenciasFrm)
