@@ -3,31 +3,12 @@
 #include "jugadorexperto.h"
 
 #include "chancedepartida.h"
-#include "politicacontadora.h"
-#include "politicanormal.h"
-#include "reglascompactas.h"
-
-#include <array>
+#include "eleccionmuestreada.h"
 
 namespace {
 
 // As for Difícil: the pile lead, scaled to the deck, only breaks near ties.
 constexpr double kPesoDiferencia = 0.125 / PosicionCompacta::kCartas;
-
-// Plays the hand out, the opponent modelled as Difícil models it: a careful
-// counter on half the deals, a casual player on the other half.
-double jugarHastaElFinal(PosicionCompacta p, Lado yo, bool rivalCasual,
-                         const BusquedaExacta::Utilidad &u)
-{
-    while (!p.manoTerminada()) {
-        const bool casual = rivalCasual && p.turno != yo;
-        p.aplicar(casual ? PoliticaNormal::elegir(p) : PoliticaContadora::elegir(p));
-    }
-    int diferencia = p.cerrarMano();
-    if (yo == Lado::Humano)
-        diferencia = -diferencia;
-    return u.de(diferencia);
-}
 
 } // namespace
 
@@ -70,31 +51,10 @@ MovimientoCompacto JugadorExperto::elegirCompacto(const VistaDificil &vista,
 MovimientoCompacto JugadorExperto::muestreado(const VistaDificil &vista,
                                               std::uint64_t semilla) const
 {
-    std::array<MovimientoCompacto, 4 * PosicionCompacta::kMano> candidatos {};
-    int n = 0;
-    ReglasCompactas::generar(
-        vista.posicion, vista.yo(), ReglasCompactas::Alcance::Representativas,
-        [&](const MovimientoCompacto &m) { candidatos[static_cast<std::size_t>(n++)] = m; });
-    if (n <= 1)
-        return candidatos[0];
+    // The opponent is modelled as Difícil models it.
     const BusquedaExacta::Utilidad u = utilidad(vista.posicion, vista.yo());
-    std::array<double, candidatos.size()> suma {};
-    GeneradorDificil azar(GeneradorDificil::combinar(semilla, vista.huella()));
-    for (int muestra = 0; muestra < m_muestras; ++muestra) {
-        const PosicionCompacta mundo = vista.determinizar(azar);
-        for (int i = 0; i < n; ++i) {
-            PosicionCompacta p = mundo;
-            p.aplicar(candidatos[static_cast<std::size_t>(i)]);
-            suma[static_cast<std::size_t>(i)]
-                += jugarHastaElFinal(p, vista.yo(), muestra % 2 == 1, u);
-        }
-    }
-    int mejor = 0;
-    for (int i = 1; i < n; ++i) {
-        if (suma[static_cast<std::size_t>(i)] > suma[static_cast<std::size_t>(mejor)])
-            mejor = i;
-    }
-    return candidatos[static_cast<std::size_t>(mejor)];
+    return EleccionMuestreada::elegir(vista, semilla, m_muestras,
+                                      [&u](int diferencia) { return u.de(diferencia); });
 }
 
 Jugada JugadorExperto::elegir(const GameState &estado, Lado lado, std::uint64_t semilla) const
