@@ -18,13 +18,16 @@ enum class ClaseJugada {
 
 // One move of a game as a review shows it: who played it and what, the
 // mover's chance to win the game before and after it (in percent), the
-// points it lost against the best move, that move when it differs, and the
+// points it lost against the best move, that move when it is clearly better, and the
 // class the loss puts it in.
 struct RevisionJugada
 {
     static constexpr double kDudosa = 2.0;
     static constexpr double kError = 5.0;
     static constexpr double kGrave = 15.0;
+    // Moves closer than this cannot be told apart by the judge's deals: a better
+    // move is named only when it is better by this much or more.
+    static constexpr double kMejorNombrada = 0.5;
 
     Lado lado = Lado::Humano;
     Jugada jugada;

@@ -50,7 +50,7 @@ RevisionJugada RevisorDeJugadas::revisar(const VistaDificil &vista,
             mejor = i;
     }
     r.perdida = 100.0 * (valores[mejor] - valores[hecha]);
-    if (mejor != hecha)
+    if (mejor != hecha && r.perdida >= RevisionJugada::kMejorNombrada)
         r.mejor = candidatos[mejor].comoJugada();
     r.clase = RevisionJugada::clasificar(r.perdida);
     return r;

@@ -82,6 +82,7 @@ private slots:
     void reviewClassesFromLosses_data();
     void reviewClassesFromLosses();
     void reviewCondemnsThrowingAwayAPileTake();
+    void reviewNamesOnlyAClearlyBetterMove();
     void expertoLegalInSeededGames();
 };
 
@@ -268,6 +269,24 @@ void TestExperto::reviewCondemnsThrowingAwayAPileTake()
     const RevisionJugada otra = revisor.revisar(vista, { T::AlMonton, 0, 0 });
     QCOMPARE(otra.perdida, mala.perdida);
     QCOMPARE(otra.antes, mala.antes);
+}
+
+// A better move by a hair is the judge's noise, not advice: it is named only from half
+// a point of chance up, and then it is another move than the one played.
+void TestExperto::reviewNamesOnlyAClearlyBetterMove()
+{
+    const RevisorDeJugadas revisor(8);
+    int nombradas = 0;
+    recorrerManos(1, 12, [&](const PosicionCompacta &p) {
+        const MovimientoCompacto hecha = PoliticaNormal::elegir(p);
+        const RevisionJugada r = revisor.revisar(VistaDificil::desdePosicion(p, p.turno), hecha);
+        QCOMPARE(r.mejor.has_value(), r.perdida >= RevisionJugada::kMejorNombrada);
+        if (r.mejor) {
+            QVERIFY(!(*r.mejor == hecha.comoJugada()));
+            ++nombradas;
+        }
+    });
+    QVERIFY(nombradas > 0);
 }
 
 void TestExperto::expertoLegalInSeededGames()
