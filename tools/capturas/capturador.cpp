@@ -7,6 +7,8 @@
 #include "dialogosautomaticos.h"
 #include "mersennerandom.h"
 #include "pausainmediata.h"
+#include "preferencesfile.h"
+#include "preferencevalues.h"
 #include "revisionfrm.h"
 #include "seguimientopartida.h"
 #include "tecladotablero.h"
@@ -93,8 +95,13 @@ bool Capturador::copiarDatos(const QString &datos)
                          m_programa.filePath(QLatin1String(nombre))))
             return false;
     }
-    return QFile::copy(origen.filePath(QStringLiteral("pordefect.dat")),
-                       m_programa.filePath(QStringLiteral("lastprop.dat")))
+    // The factory preferences, with names a reader can tell apart.
+    PreferenceValues preferencias;
+    if (!PreferencesFile::load(origen.filePath(QStringLiteral("pordefect.dat")), preferencias))
+        return false;
+    preferencias.nombreCpu = QStringLiteral("Zelbo");
+    preferencias.nombreHumano = QStringLiteral("Ana");
+    return PreferencesFile::save(m_programa.filePath(QStringLiteral("lastprop.dat")), preferencias)
         && copiarCarpeta(origen.filePath(QStringLiteral("naipes")),
                          m_programa.filePath(QStringLiteral("naipes")))
         && copiarCarpeta(origen.filePath(QStringLiteral("icons")),
