@@ -15,7 +15,29 @@
 
 namespace {
 constexpr int kFilas = 4;
+
+// The keys that move the focus: by rows, by cards.
+struct Paso
+{
+    Qt::Key tecla;
+    int filas;
+    int cartas;
+};
+constexpr Paso kPasos[] = {
+    { Qt::Key_Left, 0, -1 },
+    { Qt::Key_Right, 0, 1 },
+    { Qt::Key_Up, -1, 0 },
+    { Qt::Key_Down, 1, 0 },
+};
 } // namespace
+
+QList<QKeySequence> TecladoTablero::teclasDeFoco()
+{
+    QList<QKeySequence> teclas;
+    for (const Paso &paso : kPasos)
+        teclas.append(QKeySequence(paso.tecla));
+    return teclas;
+}
 
 TecladoTablero::TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anunciador, Jugar jugar,
                                QObject *parent)
@@ -126,22 +148,13 @@ bool TecladoTablero::eventFilter(QObject *objeto, QEvent *event)
     auto *tecla = static_cast<QKeyEvent *>(event);
     if (tecla->modifiers() & ~Qt::KeypadModifier)
         return false;
-    switch (tecla->key()) {
-    case Qt::Key_Left:
-        mover(0, -1);
-        return true;
-    case Qt::Key_Right:
-        mover(0, 1);
-        return true;
-    case Qt::Key_Up:
-        mover(-1, 0);
-        return true;
-    case Qt::Key_Down:
-        mover(1, 0);
-        return true;
-    default:
-        return false;
+    for (const Paso &paso : kPasos) {
+        if (tecla->key() == paso.tecla) {
+            mover(paso.filas, paso.cartas);
+            return true;
+        }
     }
+    return false;
 }
 
 void TecladoTablero::espacio()

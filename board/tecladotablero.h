@@ -5,6 +5,7 @@
 #include "electordificil.h"
 #include "pista.h"
 
+#include <QKeySequence>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -30,6 +31,9 @@ public:
 
     TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anunciador, Jugar jugar,
                    QObject *parent);
+
+    // The arrows, the keys of this class of their own; the others are the menu's.
+    static QList<QKeySequence> teclasDeFoco();
 
     // Its chooser follows the CPU's level in force until another is given.
     Pista &pista() { return m_pista; }

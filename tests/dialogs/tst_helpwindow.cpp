@@ -118,6 +118,9 @@ void TestHelpWindow::shippedHelpShowsOnlyCardsTheBuildDraws()
     static const QRegularExpression src(QStringLiteral("src=\"([^\"]+)\""));
     int dibujos = 0;
     for (const QRegularExpressionMatch &m : src.globalMatch(html)) {
+        // The pictures of the running game are taken at build time; tst_docs_ayuda finds them.
+        if (m.captured(1).startsWith(QStringLiteral("ayuda/")))
+            continue;
         ++dibujos;
         QVERIFY2(cartas.contains(m.captured(1)), qPrintable(m.captured(1)));
     }

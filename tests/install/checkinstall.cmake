@@ -17,6 +17,12 @@ set(expected
     share/zelbo/pordefect.dat
     share/zelbo/ayuda.html
     share/zelbo/ayuda_en.html
+    share/zelbo/ayuda/es/mesa-clasica.png
+    share/zelbo/ayuda/es/mesa-moderna.png
+    share/zelbo/ayuda/es/revision.png
+    share/zelbo/ayuda/en/mesa-clasica.png
+    share/zelbo/ayuda/en/mesa-moderna.png
+    share/zelbo/ayuda/en/revision.png
     share/zelbo/translations/zelbo_en.qm
     share/zelbo/dibujo.jpg
     share/zelbo/zelbofond.jpg
