@@ -11,6 +11,8 @@
 #include <array>
 
 class PanelPuntos;
+class ResultadosEnMesa;
+class ResumenEnMesa;
 class PictureCache;
 class QLabel;
 class QPushButton;
@@ -51,6 +53,12 @@ public:
     // the own pile, anywhere else on the table it is laid there.
     void soltar(QPoint punto, int slot) override;
 
+    // The hand's end and the game's results, over the table.
+    ResumenEnMesa *resumen() const { return m_resumen; }
+    ResultadosEnMesa *resultados() const { return m_resultados; }
+    // Whichever of them waits for the player; null when neither.
+    QWidget *veloAbierto() const;
+
     // For tests.
     PanelPuntos *panel() const { return m_panel; }
     QLabel *insignia(int monton) const { return m_insignias.at(static_cast<std::size_t>(monton)); }
@@ -81,6 +89,8 @@ private:
     QPushButton *m_levantar = nullptr;
     QLabel *m_aviso = nullptr;
     QTimer *m_finAviso = nullptr;
+    ResumenEnMesa *m_resumen = nullptr;
+    ResultadosEnMesa *m_resultados = nullptr;
     SombrasDeMesa *m_sombras;
     FondoTablero m_fondo { false };
     Marcas m_marcas;

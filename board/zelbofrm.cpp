@@ -21,6 +21,8 @@
 #include "nombresaccesibles.h"
 #include "pensadorenhilo.h"
 #include "preferenciasfrm.h"
+#include "resultadosenmesa.h"
+#include "resumenenmesa.h"
 #include "revisionfrm.h"
 #include "seguimientopartida.h"
 #include "soltarenmesa.h"
@@ -93,9 +95,10 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
                                           [this] { jugar([](ZelboGame &j) { j.deshacer(); }); });
     aplicarMesa();
     // Input between moves first puts every card in its place, then is handled.
-    new GuardaDeEntrada(
+    auto *guarda = new GuardaDeEntrada(
         *this, [this] { return !m_juego.esperaAlJugador() && !terminado(); },
         [this] { m_animador->terminar(); });
+    guarda->setLibre([this] { return m_moderna ? m_moderna->veloAbierto() : nullptr; });
 }
 
 ZelboFrm::~ZelboFrm() = default;
@@ -287,6 +290,8 @@ void ZelboFrm::aplicarMesa()
         m_moderna = new MesaModerna(m_cache, m_mesas);
         m_mesas->addWidget(m_moderna);
         conectarTablero(*m_moderna);
+        connect(m_moderna->resultados(), &ResultadosEnMesa::revisarPedido, this,
+                [this] { abrirRevision(this); });
     }
     Mesa *nueva = moderna ? static_cast<Mesa *>(m_moderna) : m_tablero;
     if (nueva != m_mesa)
@@ -440,6 +445,33 @@ void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMan
         alCerrar();
     });
     resultados->Dialogo(nombre, num1, num2, ganador);
+}
+
+bool ZelboFrm::finDeManoEnTablero() const
+{
+    return m_moderna && m_mesa == m_moderna;
+}
+
+// Spoken as it shows, with the scores it gives: not again when they reach the table.
+void ZelboFrm::resumenDeMano(const ResumenDeMano &resumen, std::function<void()> alCerrar)
+{
+    const QString nombre = m_juego.estado().jugadorHumano.nombre();
+    m_manoPorDecir.reset();
+    m_anunciador->finDeMano(resumen.resultado, nombre, resumen.puntosCpu, resumen.puntosHumano);
+    m_moderna->resumen()->mostrar(resumen,
+                                  Anunciador::palabrasFinDeMano(resumen.resultado, nombre,
+                                                                resumen.puntosCpu,
+                                                                resumen.puntosHumano),
+                                  std::move(alCerrar));
+}
+
+void ZelboFrm::resultadosEnTablero(const QString &nombre, int num1, int num2,
+                                   ResultadoDeMano::Ganador ganador,
+                                   std::function<void(bool otraPartida)> alResponder)
+{
+    ResultadosEnMesa *resultados = m_moderna->resultados();
+    resultados->mostrar(nombre, num1, num2, ganador, std::move(alResponder));
+    m_anunciador->avisar(resultados->descripcion());
 }
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)

@@ -85,6 +85,11 @@ public:
     void prepararResultados() override;
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                  std::function<void()> alCerrar) override;
+    bool finDeManoEnTablero() const override;
+    void resumenDeMano(const ResumenDeMano &resumen, std::function<void()> alCerrar) override;
+    void resultadosEnTablero(const QString &nombre, int num1, int num2,
+                             ResultadoDeMano::Ganador ganador,
+                             std::function<void(bool otraPartida)> alResponder) override;
     void turnoDelJugador() override;
     bool avisoDeJugada(const QString &texto) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;

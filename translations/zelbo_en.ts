@@ -827,6 +827,72 @@
     </message>
 </context>
 <context>
+    <name>ResultadosEnMesa</name>
+    <message>
+        <source>Sí</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Sí, jugar de nuevo</source>
+        <translation>Yes, play again</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>No, salir del juego</source>
+        <translation>No, quit the game</translation>
+    </message>
+    <message>
+        <source>&amp;Revisar</source>
+        <translation>&amp;Review</translation>
+    </message>
+    <message>
+        <source>Revisar la partida</source>
+        <translation>Review the game</translation>
+    </message>
+    <message>
+        <source>Resultados</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>¿Jugar de nuevo?</source>
+        <translation>Play again?</translation>
+    </message>
+</context>
+<context>
+    <name>ResumenEnMesa</name>
+    <message>
+        <source>Resumen de la mano</source>
+        <translation>Summary of the hand</translation>
+    </message>
+    <message>
+        <source>Contando puntajes</source>
+        <translation>Counting scores</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Tú</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>Cartas</source>
+        <translation>Cards</translation>
+    </message>
+    <message>
+        <source>Puntos</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Pulsa una tecla o haz clic para seguir</source>
+        <translation>Press a key or click to go on</translation>
+    </message>
+</context>
+<context>
     <name>RevisionFrm</name>
     <message>
         <source>Revisión de la partida</source>
