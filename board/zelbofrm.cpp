@@ -19,6 +19,7 @@
 #include "helpwindow.h"
 #include "mesamoderna.h"
 #include "nombresaccesibles.h"
+#include "panelpuntos.h"
 #include "pensadorenhilo.h"
 #include "preferenciasfrm.h"
 #include "resultadosenmesa.h"
@@ -275,6 +276,7 @@ void ZelboFrm::UpdateForm()
     mostrarPuntajes(e.jugadorCpu.puntos(), e.jugadorHumano.puntos());
     m_mesa->mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
     m_mesa->mostrarEstado(e);
+    mostrarCorrer();
     mostrarMarcas();
     m_animador->refrescado(e);
     m_teclado->ajustarFoco();
@@ -292,6 +294,7 @@ void ZelboFrm::aplicarMesa()
         conectarTablero(*m_moderna);
         connect(m_moderna->resultados(), &ResultadosEnMesa::revisarPedido, this,
                 [this] { abrirRevision(this); });
+        m_moderna->panel()->setCorrer(m_menus->correr());
     }
     Mesa *nueva = moderna ? static_cast<Mesa *>(m_moderna) : m_tablero;
     if (nueva != m_mesa)
@@ -337,6 +340,7 @@ void ZelboFrm::mostrarTodo()
     m_mesa->mostrarCartel(m_cartel);
     m_mesa->mostrarTurno(m_juego.esperaAlJugador() ? Lado::Humano : Lado::Cpu);
     m_nombres->turno(m_cartel);
+    mostrarCorrer();
     mostrarMarcas();
     m_seguimiento->actualizar(m_juego);
 }
@@ -369,6 +373,14 @@ void ZelboFrm::aplicarColorFondo(qint32 color)
 {
     m_colorFondo = ColorValue::toQColor(color, palette());
     m_mesa->setColorFondo(m_colorFondo);
+    // Given with every change of the preferences: the program set may have changed too.
+    mostrarCorrer();
+}
+
+void ZelboFrm::mostrarCorrer()
+{
+    if (m_moderna)
+        m_moderna->panel()->mostrarCorrer(!m_juego.preferencias().aplicacion.trimmed().isEmpty());
 }
 
 void ZelboFrm::mostrarVentana()

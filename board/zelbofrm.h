@@ -105,6 +105,8 @@ private:
     void aplicarMesa();
     void cambiarMesa(Mesa &nueva);
     void mostrarTodo();
+    // The modern table's "Run", while a program is set.
+    void mostrarCorrer();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
     void mostrarMarcas(const GameState &mostrado);

@@ -720,6 +720,10 @@
         <source>Tú</source>
         <translation>You</translation>
     </message>
+    <message>
+        <source>Correr el programa elegido en Opciones</source>
+        <translation>Run the program chosen in Options</translation>
+    </message>
 </context>
 <context>
     <name>PartidaConservada</name>

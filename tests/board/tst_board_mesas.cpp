@@ -15,12 +15,14 @@
 #include "zelbofrm.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -134,6 +136,7 @@ private slots:
     void aWholeGameByHintAndEnterOpensNoWindow();
     void theResultsPanelAnswersAsTheQuestion_data();
     void theResultsPanelAnswersAsTheQuestion();
+    void runShowsOnlyWithAProgramAndTabReachesIt();
 };
 
 namespace {
@@ -485,6 +488,42 @@ void TstBoardMesas::theResultsPanelAnswersAsTheQuestion()
     QCOMPARE(f.estado().jugadorHumano.puntos(), 0);
     QCOMPARE(f.estado().jugadorCpu.puntos(), 0);
     QCOMPARE(f.estado().cartasRepartidas, 10); // a new deal
+}
+
+// The toolbar's "Run" on the modern table: hidden until a program is set in the
+// preferences, then beside the turn's words, reached by Tab and pressed by Space.
+void TstBoardMesas::runShowsOnlyWithAProgramAndTabReachesIt()
+{
+    const MesaElegida elegida(TipoMesa::Moderna);
+    BoardFixture f(1);
+    f.ventana().resize(1024, 768);
+    f.ventana().show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
+    QVERIFY(f.iniciar());
+    auto &m = *qobject_cast<MesaModerna *>(&f.ventana().mesa());
+    QToolButton *correr = m.panel()->correr();
+    QVERIFY(f.ventana().juego().preferencias().aplicacion.isEmpty());
+    QVERIFY(!correr->isVisible());
+    const QString marca = f.dir().ruta(QStringLiteral("corrio"));
+    Preferencias p = f.ventana().juego().preferencias();
+    p.aplicacion = QStringLiteral("touch %1").arg(marca);
+    f.ventana().juego().aceptarPreferencias(p);
+    QVERIFY(correr->isVisible());
+    QCOMPARE(correr->accessibleName(), QStringLiteral("Correr el programa elegido en Opciones"));
+    QCOMPARE(correr->defaultAction()->objectName(), QStringLiteral("run"));
+    capturar(f.ventana(), QStringLiteral("correr"));
+    QVERIFY(m.rect().contains(correr->mapTo(&m, correr->rect().bottomRight())));
+    int tabs = 0;
+    while (QApplication::focusWidget() != correr && tabs < 60) {
+        tecla(f.ventana(), Qt::Key_Tab);
+        ++tabs;
+    }
+    QCOMPARE(QApplication::focusWidget(), correr);
+    tecla(f.ventana(), Qt::Key_Space);
+    QTRY_VERIFY(QFileInfo::exists(marca));
+    p.aplicacion.clear();
+    f.ventana().juego().aceptarPreferencias(p);
+    QVERIFY(!correr->isVisible());
 }
 
 QTEST_MAIN(TstBoardMesas)
