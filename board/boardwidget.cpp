@@ -30,6 +30,9 @@ namespace {
 const QString kFuenteTitulo = QStringLiteral("font-weight: bold;");
 // A marked card is lifted this much above its place.
 constexpr int kAlzada = 90;
+// From the board's left edge to the Levantar button, over the credits, below the
+// lowest table card.
+constexpr QRect kLugarNota { 120, 7380, 5640, 960 };
 } // namespace
 
 BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
@@ -513,4 +516,9 @@ void BoardWidget::soltar(QPoint punto, int slot)
         emit soltadaEnMesa(slot, static_cast<int>(enMesa - m_mesaimg.begin()));
     else
         emit soltadaSinEfecto(slot); // any other control takes the drop and does nothing
+}
+
+QRect BoardWidget::lugarNotaTutor() const
+{
+    return m_escala.rect(kLugarNota);
 }

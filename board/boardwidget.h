@@ -45,6 +45,8 @@ public:
     // Grows or restores a card picture by the enlargement of a pause, in place
     // or toward the free side.
     void resaltar(CardPicture *imagen, bool grande) override;
+    // Over the credits at the foot of the board.
+    QRect lugarNotaTutor() const override;
     QToolBar *barra() const override { return m_toolbar; }
     QWidget *rotulo(Rotulo rotulo) const override;
     QWidget *marca(const Imagen &lugar) const override;

@@ -46,6 +46,8 @@ public:
     void setColorFondo(const QColor &color) override;
     // Grows a card by a third about its centre, inside the window.
     void resaltar(CardPicture *imagen, bool grande) override;
+    // Beside the own hand, over the lift button.
+    QRect lugarNotaTutor() const override { return m_lugares.nota; }
     QToolBar *barra() const override { return nullptr; }
     QWidget *rotulo(Rotulo rotulo) const override;
     QWidget *marca(const Imagen &) const override { return nullptr; }

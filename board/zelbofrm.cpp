@@ -19,6 +19,7 @@
 #include "helpwindow.h"
 #include "mesamoderna.h"
 #include "nombresaccesibles.h"
+#include "notatutor.h"
 #include "panelpuntos.h"
 #include "pensadorenhilo.h"
 #include "preferenciasfrm.h"
@@ -317,6 +318,7 @@ void ZelboFrm::cambiarMesa(Mesa &nueva)
     m_teclado->setMesa(nueva);
     m_compases->setMesa(nueva);
     m_seguimiento->setMesa(nueva);
+    m_ayudas->nota().setMesa(nueva);
     nueva.setFondo(m_fondo);
     nueva.setColorFondo(m_colorFondo);
     nueva.setReverso(m_reverso);
@@ -469,6 +471,7 @@ void ZelboFrm::resumenDeMano(const ResumenDeMano &resumen, std::function<void()>
 {
     const QString nombre = m_juego.estado().jugadorHumano.nombre();
     m_manoPorDecir.reset();
+    m_ayudas->nota().hide();
     m_anunciador->finDeMano(resumen.resultado, nombre, resumen.puntosCpu, resumen.puntosHumano);
     m_moderna->resumen()->mostrar(resumen,
                                   Anunciador::palabrasFinDeMano(resumen.resultado, nombre,
