@@ -76,34 +76,6 @@
         <source>Click izquierdo </source>
         <translation>Left-click</translation>
     </message>
-    <message>
-        <source>Puntajes</source>
-        <translation>Scores</translation>
-    </message>
-    <message>
-        <source>Cpu</source>
-        <translation>CPU</translation>
-    </message>
-    <message>
-        <source>Humano</source>
-        <translation>Human</translation>
-    </message>
-    <message>
-        <source> Monton CPU</source>
-        <translation> CPU pile</translation>
-    </message>
-    <message>
-        <source>Tu Monton</source>
-        <translation>Your pile</translation>
-    </message>
-    <message>
-        <source>Zelbo, un juego de naipes para una persona</source>
-        <translation>Zelbo, a card game for one player</translation>
-    </message>
-    <message>
-        <source>Sugerencias: zelbo@example.org</source>
-        <translation>Suggestions: zelbo@example.org</translation>
-    </message>
 </context>
 <context>
     <name>CargarMazo</name>
@@ -138,6 +110,13 @@
     <message>
         <source>El juego de cartas tiene %1 cartas en lugar de 40.</source>
         <translation>The card set has %1 cards instead of 40.</translation>
+    </message>
+</context>
+<context>
+    <name>EntradaDeMesa</name>
+    <message>
+        <source>Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en un montón</source>
+        <translation>A card cannot be dropped there: drop it on the table, on a card of its suit or on a pile</translation>
     </message>
 </context>
 <context>
@@ -280,6 +259,13 @@
     <message>
         <source>%1 cartas contra %2</source>
         <translation>%1 cards to %2</translation>
+    </message>
+</context>
+<context>
+    <name>FinDeManoEnVentana</name>
+    <message>
+        <source>No se puede cargar la imagen %1</source>
+        <translation>Cannot load the picture %1</translation>
     </message>
 </context>
 <context>
@@ -968,6 +954,37 @@
     </message>
 </context>
 <context>
+    <name>RotulosClasicos</name>
+    <message>
+        <source>Puntajes</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>Cpu</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Humano</source>
+        <translation>Human</translation>
+    </message>
+    <message>
+        <source> Monton CPU</source>
+        <translation> CPU pile</translation>
+    </message>
+    <message>
+        <source>Tu Monton</source>
+        <translation>Your pile</translation>
+    </message>
+    <message>
+        <source>Zelbo, un juego de naipes para una persona</source>
+        <translation>Zelbo, a card game for one player</translation>
+    </message>
+    <message>
+        <source>Sugerencias: zelbo@example.org</source>
+        <translation>Suggestions: zelbo@example.org</translation>
+    </message>
+</context>
+<context>
     <name>SeguimientoPartida</name>
     <message>
         <source>Historial</source>
@@ -1194,14 +1211,6 @@
     <message>
         <source>No se puede cargar la imagen de fondo %1</source>
         <translation>Cannot load the background picture %1</translation>
-    </message>
-    <message>
-        <source>Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en un montón</source>
-        <translation>A card cannot be dropped there: drop it on the table, on a card of its suit or on a pile</translation>
-    </message>
-    <message>
-        <source>No se puede cargar la imagen %1</source>
-        <translation>Cannot load the picture %1</translation>
     </message>
 </context>
 <context>
