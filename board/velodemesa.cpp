@@ -68,7 +68,7 @@ void VeloDeMesa::ajustarLetras()
     m_contenido->setContentsMargins(margen * 2, margen, margen * 2, margen);
     m_contenido->setSpacing(base / 2);
     m_tarjeta->setMaximumWidth(std::max(200, mesa.width() - 2 * margen));
-    m_tarjeta->setMinimumWidth(std::min(mesa.width() - 2 * margen, base * 22));
+    m_tarjeta->setMinimumWidth(std::min(mesa.width() - 2 * margen, base * 28));
 }
 
 // The veil follows the table's size.
