@@ -141,10 +141,16 @@ void Anunciador::turno(const QString &cartel, bool quedanCartas)
 void Anunciador::finDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano,
                            int puntosCpu, int puntosHumano)
 {
-    avisar(tr("%1. Cartas: la CPU %2, tú %3. Puntos: la CPU %4, tú %5")
-               .arg(resultado.texto(nombreHumano))
-               .arg(resultado.cpu)
-               .arg(resultado.humano)
-               .arg(puntosCpu)
-               .arg(puntosHumano));
+    avisar(palabrasFinDeMano(resultado, nombreHumano, puntosCpu, puntosHumano));
+}
+
+QString Anunciador::palabrasFinDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano,
+                                      int puntosCpu, int puntosHumano)
+{
+    return tr("%1. Cartas: la CPU %2, tú %3. Puntos: la CPU %4, tú %5")
+        .arg(resultado.texto(nombreHumano))
+        .arg(resultado.cpu)
+        .arg(resultado.humano)
+        .arg(puntosCpu)
+        .arg(puntosHumano);
 }

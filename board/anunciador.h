@@ -69,6 +69,9 @@ public:
     // A hand was scored: its verdict, both piles' cards, then both scores.
     void finDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano, int puntosCpu,
                    int puntosHumano);
+    // The words finDeMano says.
+    static QString palabrasFinDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano,
+                                     int puntosCpu, int puntosHumano);
 
     // Gives the notification its role.
     static QAccessibleInterface *fabrica(const QString &clase, QObject *objeto);

@@ -11,13 +11,13 @@
 
 #include <QStatusBar>
 
-AyudasTablero::AyudasTablero(ZelboGame &juego, BoardWidget &tablero, QStatusBar &barraDeEstado,
+AyudasTablero::AyudasTablero(ZelboGame &juego, Mesa &mesa, QStatusBar &barraDeEstado,
                              Anunciador &anunciador, std::function<void()> deshacer,
                              QObject *parent)
     : QObject(parent)
     , m_juego(juego)
     , m_barra(new BarraProbabilidad)
-    , m_nota(new NotaTutor(std::move(deshacer), tablero))
+    , m_nota(new NotaTutor(std::move(deshacer), mesa))
     , m_tutor(std::make_unique<TutorEnHilo>([] { return AjustesJuego::delUsuario().tutor(); }))
 {
     barraDeEstado.addPermanentWidget(m_barra);

@@ -8,7 +8,7 @@
 
 class Anunciador;
 class BarraProbabilidad;
-class BoardWidget;
+class Mesa;
 class NotaTutor;
 class QStatusBar;
 class TutorEnHilo;
@@ -24,9 +24,8 @@ class AyudasTablero : public QObject
 
 public:
     // deshacer takes the last move back as the Deshacer command does.
-    AyudasTablero(ZelboGame &juego, BoardWidget &tablero, QStatusBar &barraDeEstado,
-                  Anunciador &anunciador, std::function<void()> deshacer,
-                  QObject *parent = nullptr);
+    AyudasTablero(ZelboGame &juego, Mesa &mesa, QStatusBar &barraDeEstado, Anunciador &anunciador,
+                  std::function<void()> deshacer, QObject *parent = nullptr);
     // Waits for a move being judged.
     ~AyudasTablero() override;
 

@@ -4,32 +4,28 @@
 
 #include "boardlayout.h"
 #include "cardpicture.h"
-#include "etiquetaguardada.h"
 #include "focovisible.h"
 #include "gamestate.h"
 #include "lugarresalte.h"
 #include "markbox.h"
+#include "planotwips.h"
 #include "sombrasdemesa.h"
 #include "tiras.h"
 
-#include <QAction>
 #include <QFrame>
 #include <QLabel>
-#include <QLayout>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QToolBar>
-#include <QToolButton>
 #include <algorithm>
-#include <cmath>
 
 namespace BL = BoardLayout;
 
 namespace {
 const QString kFuenteTitulo = QStringLiteral("font-weight: bold;");
-// A marked card is lifted this much above its place.
-constexpr int kAlzada = 90;
+// From the board's left edge to the Levantar button, over the credits, below the
+// lowest table card.
+constexpr QRect kLugarNota { 120, 7380, 5640, 960 };
 } // namespace
 
 BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
@@ -40,8 +36,7 @@ BoardWidget::BoardWidget(PictureCache &cache, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     crearCartas(cache);
     crearMarcas();
-    crearEtiquetas();
-    crearMarcadores();
+    m_rotulos = std::make_unique<RotulosClasicos>(*this, m_plano);
     crearBotones();
     enlazarMarcas();
     enlazarPulsaciones();
@@ -54,18 +49,9 @@ void BoardWidget::crearBotones()
     m_levantar = new QPushButton(tr("Levantar"), this);
     m_levantar->setToolTip(tr("Click para levantar"));
     m_levantar->setStyleSheet(kFuenteTitulo);
-    colocar(m_levantar, BL::kLevantar, 8.25);
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_toolbar->setMovable(false);
-    // Three captioned buttons share a narrow strip: no room to spare on padding.
-    m_toolbar->setStyleSheet(QStringLiteral("QToolBar { border: none; background: transparent;"
-                                            " spacing: 0; padding: 0; }"
-                                            "QToolButton { padding: 0; margin: 0; color: white; }"
-                                            "QToolButton:hover, QToolButton:pressed {"
-                                            " background: rgba(0, 0, 0, 70); border: none;"
-                                            " border-radius: 4px; }"));
-    colocar(m_toolbar, BL::kToolbar, 7.5);
+    m_plano.colocar(m_levantar, BL::kLevantar, 8.25);
+    m_toolbar = new BarraClasica(this);
+    m_plano.colocar(m_toolbar, BL::kToolbar, 7.5);
 }
 
 void BoardWidget::crearCartas(PictureCache &cache)
@@ -74,7 +60,7 @@ void BoardWidget::crearCartas(PictureCache &cache)
         auto *imagen = new CardPicture(Imagen { grupo, i }, cache, this);
         imagen->hide();
         m_sombras->seguir(imagen);
-        colocar(imagen, twips);
+        m_plano.colocar(imagen, twips);
         return imagen;
     };
     for (int i = 0; i < static_cast<int>(m_cartap1img.size()); ++i) {
@@ -106,7 +92,7 @@ void BoardWidget::crearMarcas()
     const auto crear = [this](QRect twips, bool activa) {
         auto *marca = new MarkBox(this);
         marca->setEnabled(activa);
-        colocar(marca, twips);
+        m_plano.colocar(marca, twips);
         return marca;
     };
     for (std::size_t i = 0; i < m_checkp2.size(); ++i)
@@ -115,69 +101,6 @@ void BoardWidget::crearMarcas()
         m_checkMesa.at(i) = crear(BL::kCheckMesa[i], false);
     m_checkMonton[0] = crear(BL::kCheckMonton[0], false);
     m_checkMonton[1] = crear(BL::kCheckMonton[1], true);
-}
-
-QLabel *BoardWidget::etiqueta(const QString &texto, const QString &estilo, qreal puntos,
-                              QRect twips)
-{
-    auto *e = new EtiquetaGuardada(texto, this);
-    e->setStyleSheet(estilo);
-    colocar(e, twips, puntos);
-    return e;
-}
-
-QLabel *BoardWidget::etiquetaAjustable(const QString &texto, const QString &estilo, qreal puntos,
-                                       QPoint esquina)
-{
-    auto *e = etiqueta(texto, estilo, puntos, QRect(esquina, QSize(1, 1)));
-    m_ajustables.append({ e, esquina });
-    return e;
-}
-
-void BoardWidget::crearEtiquetas()
-{
-    const QString borde = QStringLiteral("border: 1px solid black; font-weight: bold;");
-    m_cartel = etiqueta({}, QStringLiteral("background: #C0C0FF;") + borde, 12, BL::kCartel);
-    m_cartel->setAlignment(Qt::AlignCenter);
-    m_cartel->setWordWrap(true);
-    etiqueta(tr("Puntajes"), borde, 12, BL::kPuntajes)->setAlignment(Qt::AlignCenter);
-    const QString titulo = QStringLiteral("background: #FFFF80; font-style: italic;") + borde;
-    etiqueta(tr("Cpu"), titulo, 8.25, BL::kTituloCpu);
-    m_nombreHumano = etiqueta(tr("Humano"), titulo, 8.25, BL::kTituloHumano);
-    const QString contador
-        = QStringLiteral("background: white; font-weight: bold; padding: 0 2px;");
-    m_contp1
-        = etiquetaAjustable({}, contador + QStringLiteral("color: #404040;"), 9.75, BL::kContp1);
-    m_contp2 = etiquetaAjustable({}, contador + QStringLiteral("color: black;"), 9.75, BL::kContp2);
-    m_contp1->setAlignment(Qt::AlignCenter);
-    m_contp2->setAlignment(Qt::AlignCenter);
-    etiquetaAjustable(tr(" Monton CPU"), kFuenteTitulo, 8.25, BL::kMontonCpu);
-    etiquetaAjustable(tr("Tu Monton"), kFuenteTitulo, 8.25, BL::kTuMonton);
-    const QString pie = QStringLiteral("color: #F0F0E0;");
-    etiquetaAjustable(tr("Zelbo, un juego de naipes para una persona"), pie, 8.25, BL::kCredito);
-    etiquetaAjustable(tr("Sugerencias: zelbo@example.org"), pie, 8.25, BL::kContacto);
-}
-
-void BoardWidget::crearMarcadores()
-{
-    const QString estilo
-        = QStringLiteral("background: white; color: black; border: 1px solid black;"
-                         "font-weight: bold; font-style: italic;");
-    for (std::size_t i = 0; i < std::size(BL::kFrame); ++i) {
-        auto *marco = new QFrame(this);
-        marco->setStyleSheet(QStringLiteral("background: #E0E0E0;"));
-        colocar(marco, BL::kFrame[i]);
-        auto *puntaje = new EtiquetaGuardada({}, marco);
-        puntaje->setStyleSheet(estilo);
-        puntaje->setAlignment(Qt::AlignCenter);
-        m_enMarco.append({ puntaje, BL::kPuntaje });
-        (i == 0 ? m_puntajep1 : m_puntajep2) = puntaje;
-    }
-}
-
-void BoardWidget::colocar(QWidget *control, QRect twips, qreal puntos)
-{
-    m_colocados.append({ control, twips, puntos });
 }
 
 QList<CardPicture *> BoardWidget::imagenes(GrupoImagen grupo) const
@@ -233,28 +156,28 @@ void BoardWidget::mostrarMarcas(const Marcas &m)
 
 void BoardWidget::mostrarCartel(const QString &texto)
 {
-    m_cartel->setText(texto);
-    ajustar(m_cartel);
+    m_rotulos->cartel()->setText(texto);
+    ajustar(m_rotulos->cartel());
 }
 
 void BoardWidget::mostrarContadores(int cpu, int humano)
 {
-    m_contp1->setText(QString::number(cpu));
-    m_contp2->setText(QString::number(humano));
-    ajustar(m_contp1);
-    ajustar(m_contp2);
+    m_rotulos->contp1()->setText(QString::number(cpu));
+    m_rotulos->contp2()->setText(QString::number(humano));
+    ajustar(m_rotulos->contp1());
+    ajustar(m_rotulos->contp2());
 }
 
 void BoardWidget::mostrarPuntajes(int cpu, int humano)
 {
-    m_puntajep1->setText(QString::number(cpu));
-    m_puntajep2->setText(QString::number(humano));
+    m_rotulos->puntajep1()->setText(QString::number(cpu));
+    m_rotulos->puntajep2()->setText(QString::number(humano));
 }
 
 void BoardWidget::mostrarNombreJugador(const QString &nombre)
 {
-    m_nombreHumano->setText(nombre);
-    m_nombreHumano->setToolTip(nombre); // a long name does not fit its heading
+    m_rotulos->nombreHumano()->setText(nombre);
+    m_rotulos->nombreHumano()->setToolTip(nombre); // a long name does not fit its heading
 }
 
 void BoardWidget::setReverso(const QString &ruta)
@@ -267,17 +190,17 @@ QWidget *BoardWidget::rotulo(Rotulo rotulo) const
 {
     switch (rotulo) {
     case Rotulo::Cartel:
-        return m_cartel;
+        return m_rotulos->cartel();
     case Rotulo::ContadorCpu:
-        return m_contp1;
+        return m_rotulos->contp1();
     case Rotulo::ContadorHumano:
-        return m_contp2;
+        return m_rotulos->contp2();
     case Rotulo::PuntajeCpu:
-        return m_puntajep1;
+        return m_rotulos->puntajep1();
     case Rotulo::PuntajeHumano:
         break;
     }
-    return m_puntajep2;
+    return m_rotulos->puntajep2();
 }
 
 QWidget *BoardWidget::marca(const Imagen &lugar) const
@@ -347,26 +270,7 @@ void BoardWidget::enlazarPulsaciones()
 void BoardWidget::marcar(CardPicture *carta, bool marcada)
 {
     carta->setMarcada(marcada);
-    for (const Colocado &c : std::as_const(m_colocados)) {
-        if (c.control == carta)
-            carta->setGeometry(lugar(c));
-    }
-}
-
-QRect BoardWidget::lugar(const Colocado &c) const
-{
-    const auto *carta = qobject_cast<const CardPicture *>(c.control);
-    if (!carta)
-        return m_escala.rect(c.twips);
-    const int alzada = carta->marcada() ? kAlzada : 0;
-    return QRect(m_escala.punto(c.twips.topLeft() - QPoint(0, alzada)), tamanoCarta(c.twips));
-}
-
-// Cards of one size in twips show at one size in pixels wherever they lie,
-// so each picture is prepared once for all the places of its size.
-QSize BoardWidget::tamanoCarta(const QRect &twips) const
-{
-    return { m_escala.px(twips.width()), m_escala.px(twips.height()) };
+    m_plano.devolver(carta);
 }
 
 // What an enlarged card must leave in sight: every label, the scores and the toolbar.
@@ -382,93 +286,53 @@ QList<QRect> BoardWidget::rotulos() const
 
 void BoardWidget::resaltar(CardPicture *imagen, bool grande)
 {
-    for (const Colocado &c : std::as_const(m_colocados)) {
-        if (c.control != imagen)
-            continue;
-        if (!grande) {
-            imagen->setGeometry(lugar(c));
-            ordenarCapas();
-            continue;
-        }
-        const QSize tamano = tamanoCarta(c.twips.adjusted(0, 0, BL::kResalte, BL::kResalte));
-        imagen->setGeometry(LugarResalte::elegir(
-            lugar(c), tamano, m_escala.rect(QRect(0, 0, BL::kAncho, BL::kAlto)), rotulos()));
-        imagen->raise();
+    const QRect twips = m_plano.twips(imagen);
+    if (twips.isEmpty())
+        return;
+    if (!grande) {
+        m_plano.devolver(imagen);
+        m_plano.ordenarCapas();
+        return;
     }
+    const QSize tamano = m_plano.tamanoCarta(twips.adjusted(0, 0, BL::kResalte, BL::kResalte));
+    imagen->setGeometry(LugarResalte::elegir(m_plano.lugar(imagen), tamano,
+                                             escala().rect(QRect(0, 0, BL::kAncho, BL::kAlto)),
+                                             rotulos()));
+    imagen->raise();
 }
 
 void BoardWidget::ajustar(QLabel *etiqueta)
 {
-    for (const auto &[e, esquina] : std::as_const(m_ajustables)) {
-        if (e == etiqueta) {
-            e->adjustSize();
-            e->move(m_escala.punto(esquina));
-        }
-    }
-    if (etiqueta == m_cartel) {
+    m_plano.ajustar(etiqueta);
+    if (etiqueta == m_rotulos->cartel()) {
         // Wraps its words and grows downwards to fit them.
-        const QRect r = m_escala.rect(BL::kCartel);
-        m_cartel->setGeometry(r.x(), r.y(), r.width(),
-                              std::max(r.height(), m_cartel->heightForWidth(r.width())));
+        const QRect r = escala().rect(BL::kCartel);
+        m_rotulos->cartel()->setGeometry(
+            r.x(), r.y(), r.width(),
+            std::max(r.height(), m_rotulos->cartel()->heightForWidth(r.width())));
     }
 }
 
 void BoardWidget::recolocar()
 {
-    for (const Colocado &c : std::as_const(m_colocados)) {
-        c.control->setGeometry(lugar(c));
-        if (c.puntos > 0) {
-            QFont fuente = c.control->font();
-            fuente.setPointSizeF(m_escala.puntos(c.puntos));
-            c.control->setFont(fuente);
-        }
-    }
-    for (const auto &[control, twips] : std::as_const(m_enMarco)) {
-        control->setGeometry(m_escala.px(twips.x()), m_escala.px(twips.y()),
-                             m_escala.px(twips.width()), m_escala.px(twips.height()));
-        QFont fuente = control->font();
-        fuente.setPointSizeF(m_escala.puntos(18));
-        control->setFont(fuente);
-    }
-    ajustarBotones();
-    for (const auto &par : std::as_const(m_ajustables))
-        ajustar(par.first);
-    ajustar(m_cartel);
-}
-
-// The three buttons share the toolbar's width evenly at every scale, so none
-// is pushed out of it.
-void BoardWidget::ajustarBotones()
-{
-    const QSize caja = m_escala.rect(BL::kToolbar).size();
-    const int icono = std::max(8, caja.height() / 2);
-    m_toolbar->setIconSize(QSize(icono, icono));
-    const QList<QAction *> acciones = m_toolbar->actions();
-    for (QAction *accion : acciones) {
-        if (QWidget *boton = m_toolbar->widgetForAction(accion)) {
-            boton->setFont(m_toolbar->font());
-            // The toolbar keeps a pixel of margin round its buttons.
-            boton->setFixedSize((caja.width() - 2) / std::max<int>(1, acciones.size()),
-                                caja.height() - 2);
-        }
-    }
-    m_toolbar->layout()->activate();
+    m_plano.recolocar();
+    m_toolbar->ajustar(escala().rect(BL::kToolbar).size());
+    ajustar(m_rotulos->cartel());
 }
 
 void BoardWidget::ordenarCapas()
 {
     // Later controls lie above earlier ones: each CPU card under its cover,
     // every mark and label above the cards.
-    for (const Colocado &c : std::as_const(m_colocados))
-        c.control->raise();
+    m_plano.ordenarCapas();
 }
 
 void BoardWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_escala = Escala::paraTamano(width(), height());
+    m_plano.setEscala(Escala::paraTamano(width(), height()));
     // The shadows fall further on a larger board.
-    m_sombras->setCaida(std::max(1.0, m_escala.factor() * 3));
+    m_sombras->setCaida(std::max(1.0, escala().factor() * 3));
     recolocar();
     QList<QSize> tamanos;
     for (const CardPicture *cara :
@@ -484,7 +348,7 @@ void BoardWidget::paintEvent(QPaintEvent *event)
     // Only the part that changed is painted: a refresh changes a few cards,
     // and the felt alone covers the whole window.
     QPainter p(this);
-    const QPixmap &fondo = m_fondo.de(size(), devicePixelRatioF(), m_escala);
+    const QPixmap &fondo = m_fondo.de(size(), devicePixelRatioF(), escala());
     const qreal razon = fondo.devicePixelRatio();
     // Piece by piece of the region: a copy of its bounding box would cross its
     // gaps on every row, in as many pieces as the engine shares out.
@@ -513,4 +377,9 @@ void BoardWidget::soltar(QPoint punto, int slot)
         emit soltadaEnMesa(slot, static_cast<int>(enMesa - m_mesaimg.begin()));
     else
         emit soltadaSinEfecto(slot); // any other control takes the drop and does nothing
+}
+
+QRect BoardWidget::lugarNotaTutor() const
+{
+    return escala().rect(kLugarNota);
 }

@@ -2,15 +2,19 @@
 
 #pragma once
 
+#include "barraclasica.h"
 #include "escala.h"
 #include "fondotablero.h"
 #include "imagen.h"
 #include "mesa.h"
+#include "planotwips.h"
+#include "rotulosclasicos.h"
 
 #include <QColor>
 #include <QList>
 #include <QPixmap>
 #include <array>
+#include <memory>
 
 class CardPicture;
 class MarkBox;
@@ -45,6 +49,8 @@ public:
     // Grows or restores a card picture by the enlargement of a pause, in place
     // or toward the free side.
     void resaltar(CardPicture *imagen, bool grande) override;
+    // Over the credits at the foot of the board.
+    QRect lugarNotaTutor() const override;
     QToolBar *barra() const override { return m_toolbar; }
     QWidget *rotulo(Rotulo rotulo) const override;
     QWidget *marca(const Imagen &lugar) const override;
@@ -53,7 +59,7 @@ public:
     // would be when the pile is empty) it goes on the human's pile, on a table
     // card it may lift that card.
     void soltar(QPoint punto, int slot) override;
-    const Escala &escala() const { return m_escala; }
+    const Escala &escala() const { return m_plano.escala(); }
 
     // For tests: the controls themselves, by their places.
     const std::array<CardPicture *, 3> &cartap1img() const { return m_cartap1img; }
@@ -64,12 +70,12 @@ public:
     const std::array<MarkBox *, 3> &Checkp2() const { return m_checkp2; }
     const std::array<MarkBox *, 7> &CheckMesa() const { return m_checkMesa; }
     const std::array<MarkBox *, 2> &CheckMonton() const { return m_checkMonton; }
-    QLabel *Cartellbl() const { return m_cartel; }
-    QLabel *Contp1Lbl() const { return m_contp1; }
-    QLabel *Contp2lbl() const { return m_contp2; }
-    QLabel *Label2() const { return m_nombreHumano; }
-    QLabel *Puntajep1Lbl() const { return m_puntajep1; }
-    QLabel *Puntajep2Lbl() const { return m_puntajep2; }
+    QLabel *Cartellbl() const { return m_rotulos->cartel(); }
+    QLabel *Contp1Lbl() const { return m_rotulos->contp1(); }
+    QLabel *Contp2lbl() const { return m_rotulos->contp2(); }
+    QLabel *Label2() const { return m_rotulos->nombreHumano(); }
+    QLabel *Puntajep1Lbl() const { return m_rotulos->puntajep1(); }
+    QLabel *Puntajep2Lbl() const { return m_rotulos->puntajep2(); }
     QPushButton *LevantarBtn() const { return m_levantar; }
     QToolBar *Toolbar1() const { return m_toolbar; }
 
@@ -78,32 +84,16 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    struct Colocado
-    {
-        QWidget *control;
-        QRect twips;
-        qreal puntos; // font size at scale 1, 0 to keep the font
-    };
-
     void crearCartas(PictureCache &cache);
     void crearMarcas();
-    void crearEtiquetas();
-    void crearMarcadores();
     void crearBotones();
-    QLabel *etiqueta(const QString &texto, const QString &estilo, qreal puntos, QRect twips);
-    QLabel *etiquetaAjustable(const QString &texto, const QString &estilo, qreal puntos,
-                              QPoint esquina);
-    void colocar(QWidget *control, QRect twips, qreal puntos = 0);
     void enlazarMarcas();
     void enlazarPulsaciones();
     void marcar(CardPicture *carta, bool marcada);
     // Lays out one label that grows to fit its text, after its text changed.
     void ajustar(QLabel *etiqueta);
-    QRect lugar(const Colocado &c) const;
-    QSize tamanoCarta(const QRect &twips) const;
     QList<QRect> rotulos() const;
     void recolocar();
-    void ajustarBotones();
     void ordenarCapas();
 
     std::array<CardPicture *, 3> m_cartap1img {};
@@ -114,18 +104,10 @@ private:
     std::array<MarkBox *, 3> m_checkp2 {};
     std::array<MarkBox *, 7> m_checkMesa {};
     std::array<MarkBox *, 2> m_checkMonton {};
-    QLabel *m_cartel = nullptr;
-    QLabel *m_contp1 = nullptr;
-    QLabel *m_contp2 = nullptr;
-    QLabel *m_nombreHumano = nullptr;
-    QLabel *m_puntajep1 = nullptr;
-    QLabel *m_puntajep2 = nullptr;
     QPushButton *m_levantar = nullptr;
-    QToolBar *m_toolbar = nullptr;
-    Escala m_escala;
+    BarraClasica *m_toolbar = nullptr;
+    PlanoTwips m_plano;
+    std::unique_ptr<RotulosClasicos> m_rotulos;
     FondoTablero m_fondo;
     SombrasDeMesa *m_sombras;
-    QList<Colocado> m_colocados;
-    QList<QPair<QLabel *, QPoint>> m_ajustables;
-    QList<QPair<QWidget *, QRect>> m_enMarco; // score labels inside their frames
 };

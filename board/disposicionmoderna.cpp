@@ -43,8 +43,10 @@ DisposicionModerna DisposicionModerna::calcular(QSize area, int cartasMesa)
     const int panelAncho = std::min(w - (centro + 3 * paso) - margen, d.carta.width() * 3);
     d.panel = QRect(w - margen - panelAncho, margen, panelAncho, d.carta.height() * 3 / 4);
     const int botonAlto = std::max(24, alto / 4);
-    d.levantar = QRect(margen * 2, abajo + (d.carta.height() - botonAlto) / 2,
+    d.levantar = QRect(margen * 2, abajo + d.carta.height() - botonAlto,
                        std::min(centro - margen * 3, d.carta.width() * 2), botonAlto);
+    d.nota = QRect(margen * 2, abajo - d.alzada, centro - margen * 3,
+                   d.levantar.top() - margen - (abajo - d.alzada));
     const int techo = d.montones[0].bottom() + 1 + margen;
     const int suelo = abajo - d.alzada - pila - margen;
     const QRect zona(margen, techo + d.alzada, w - 2 * margen, suelo - techo - d.alzada);

@@ -21,6 +21,7 @@ struct DisposicionModerna
     std::array<QRect, 2> montones {}; // the CPU's, the own: the place of an empty pile
     QRect panel;
     QRect levantar;
+    QRect nota; // the tutor's note, beside the own hand and over the lift button
     QList<QRect> mesa;
 
     static DisposicionModerna calcular(QSize area, int cartasMesa);

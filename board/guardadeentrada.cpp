@@ -61,8 +61,11 @@ bool GuardaDeEntrada::eventFilter(QObject *objeto, QEvent *event)
         vigilar(static_cast<QChildEvent *>(event)->child());
     if (!esEntrada(event->type()) || !deLaVentana(objeto))
         return false;
-    if (m_ocupada())
-        return true;
+    if (m_ocupada()) {
+        QWidget *zona = m_libre ? m_libre() : nullptr;
+        const auto *control = qobject_cast<QWidget *>(objeto);
+        return !zona || !control || (control != zona && !zona->isAncestorOf(control));
+    }
     m_alEntrar();
     return false;
 }

@@ -20,6 +20,10 @@ public:
     GuardaDeEntrada(QWidget &ventana, std::function<bool()> ocupada,
                     std::function<void()> alEntrar);
 
+    // While busy, input to the widget zona gives (a panel of the table that
+    // waits for the player) and to everything on it still passes.
+    void setLibre(std::function<QWidget *()> zona) { m_libre = std::move(zona); }
+
 protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;
 
@@ -30,4 +34,5 @@ private:
     QWidget &m_ventana;
     std::function<bool()> m_ocupada;
     std::function<void()> m_alEntrar;
+    std::function<QWidget *()> m_libre;
 };

@@ -101,11 +101,12 @@ void MenusVentana::crearBarra(QToolBar &barra, const QString &carpetaIconos)
         a->setToolTip(ayuda);
         a->setObjectName(clave);
         barra.addAction(a);
+        return a;
     };
     boton(tr("Nuevo"), QStringLiteral("nuevo"), tr("Empezar un juego nuevo"),
           &ZelboGame::nuevomnu_Click);
-    boton(tr("Run"), QStringLiteral("run"), tr("Correr una aplicacion"),
-          &ZelboGame::ejecutarAplicacion);
+    m_correr = boton(tr("Run"), QStringLiteral("run"), tr("Correr una aplicacion"),
+                     &ZelboGame::ejecutarAplicacion);
     boton(tr("Salir"), QStringLiteral("salir"), tr("Salir de la aplicacion"),
           &ZelboGame::salirmnu_Click);
 }

@@ -46,6 +46,8 @@ public:
     QAction *rehacer() const { return m_rehacer; }
     // Checkable: the modern table or the classic one.
     QAction *mesaModerna() const { return m_mesaModerna; }
+    // The toolbar's "Run", which starts the program set in Opciones.
+    QAction *correr() const { return m_correr; }
 
 private:
     QAction *accion(const QString &texto, const QList<QKeySequence> &atajos,
@@ -63,4 +65,5 @@ private:
     QAction *m_deshacer = nullptr;
     QAction *m_rehacer = nullptr;
     QAction *m_mesaModerna = nullptr;
+    QAction *m_correr = nullptr;
 };

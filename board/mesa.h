@@ -59,6 +59,8 @@ public:
     virtual void setColorFondo(const QColor &color) = 0;
     // Grows a card picture for a pause of the CPU's turn, or restores it.
     virtual void resaltar(CardPicture *imagen, bool grande) = 0;
+    // Where the tutor's note lies, in the table's own coordinates, clear of its cards.
+    virtual QRect lugarNotaTutor() const = 0;
     // Where the window lays the toolbar's commands.
     virtual QToolBar *barra() const = 0;
     // The control that shows a text, or the mark of a place, for the screen

@@ -8,6 +8,8 @@
 #include "gamestate.h"
 #include "mazo.h"
 #include "panelpuntos.h"
+#include "resultadosenmesa.h"
+#include "resumenenmesa.h"
 #include "sombrasdemesa.h"
 
 #include <QLabel>
@@ -79,6 +81,8 @@ void MesaModerna::crearRotulos()
                                                " font-weight: bold; padding: 0 4px;"));
     }
     m_panel = new PanelPuntos(this);
+    m_resumen = new ResumenEnMesa(this);
+    m_resultados = new ResultadosEnMesa(this);
     m_aviso = new QLabel(this);
     m_aviso->setAlignment(Qt::AlignCenter);
     m_aviso->setWordWrap(true);
@@ -171,6 +175,15 @@ void MesaModerna::mostrarMarcas(const Marcas &marcas)
     for (std::size_t i = 0; i < m_montones.size(); ++i)
         m_montones.at(i)->setMarcada(marcas.CheckMonton.at(i));
     recolocar();
+}
+
+QWidget *MesaModerna::veloAbierto() const
+{
+    if (m_resumen->isVisible())
+        return m_resumen;
+    if (m_resultados->isVisible())
+        return m_resultados;
+    return nullptr;
 }
 
 void MesaModerna::mostrarCartel(const QString &texto)

@@ -11,6 +11,8 @@
 #include <array>
 
 class PanelPuntos;
+class ResultadosEnMesa;
+class ResumenEnMesa;
 class PictureCache;
 class QLabel;
 class QPushButton;
@@ -44,12 +46,20 @@ public:
     void setColorFondo(const QColor &color) override;
     // Grows a card by a third about its centre, inside the window.
     void resaltar(CardPicture *imagen, bool grande) override;
+    // Beside the own hand, over the lift button.
+    QRect lugarNotaTutor() const override { return m_lugares.nota; }
     QToolBar *barra() const override { return nullptr; }
     QWidget *rotulo(Rotulo rotulo) const override;
     QWidget *marca(const Imagen &) const override { return nullptr; }
     // On a table card it may lift that card, on either pile or its place it goes on
     // the own pile, anywhere else on the table it is laid there.
     void soltar(QPoint punto, int slot) override;
+
+    // The hand's end and the game's results, over the table.
+    ResumenEnMesa *resumen() const { return m_resumen; }
+    ResultadosEnMesa *resultados() const { return m_resultados; }
+    // Whichever of them waits for the player; null when neither.
+    QWidget *veloAbierto() const;
 
     // For tests.
     PanelPuntos *panel() const { return m_panel; }
@@ -81,6 +91,8 @@ private:
     QPushButton *m_levantar = nullptr;
     QLabel *m_aviso = nullptr;
     QTimer *m_finAviso = nullptr;
+    ResumenEnMesa *m_resumen = nullptr;
+    ResultadosEnMesa *m_resultados = nullptr;
     SombrasDeMesa *m_sombras;
     FondoTablero m_fondo { false };
     Marcas m_marcas;

@@ -2,22 +2,16 @@
 
 #include "notatutor.h"
 
-#include "boardwidget.h"
+#include "mesa.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-// In the board's twips: from its left edge to the Levantar button, over the
-// credits, below the lowest table card.
-constexpr QRect kLugar { 120, 7380, 5640, 960 };
-} // namespace
-
-NotaTutor::NotaTutor(std::function<void()> deshacer, BoardWidget &tablero)
-    : QFrame(tablero.window())
-    , m_tablero(tablero)
+NotaTutor::NotaTutor(std::function<void()> deshacer, Mesa &mesa)
+    : QFrame(mesa.window())
+    , m_mesa(&mesa)
     , m_texto(new QLabel(this))
     , m_deshacer(new QPushButton(tr("Deshacer (Ctrl+Z)"), this))
     , m_cerrar(new QPushButton(QStringLiteral("×"), this))
@@ -43,8 +37,17 @@ NotaTutor::NotaTutor(std::function<void()> deshacer, BoardWidget &tablero)
     fila->addWidget(m_cerrar);
     connect(m_deshacer, &QPushButton::clicked, this, std::move(deshacer));
     connect(m_cerrar, &QPushButton::clicked, this, &QWidget::hide);
-    tablero.installEventFilter(this);
+    mesa.installEventFilter(this);
     hide();
+}
+
+void NotaTutor::setMesa(Mesa &mesa)
+{
+    m_mesa->removeEventFilter(this);
+    m_mesa = &mesa;
+    mesa.installEventFilter(this);
+    if (isVisible())
+        colocar();
 }
 
 void NotaTutor::mostrar(const QString &texto)
@@ -59,19 +62,19 @@ QString NotaTutor::texto() const
     return m_texto->text();
 }
 
-// The board works out its scale as it handles the resize, after this filter.
+// The table works out its places as it handles the resize, after this filter.
 bool NotaTutor::eventFilter(QObject *objeto, QEvent *event)
 {
-    if (objeto == &m_tablero && event->type() == QEvent::Resize && isVisible())
+    if (objeto == m_mesa && event->type() == QEvent::Resize && isVisible())
         QMetaObject::invokeMethod(this, &NotaTutor::colocar, Qt::QueuedConnection);
     return QFrame::eventFilter(objeto, event);
 }
 
-// A child of the window over the board, not of the board, whose cards and labels
+// A child of the window over the table, not of the table, whose cards and labels
 // are raised above its other children as they change.
 void NotaTutor::colocar()
 {
-    const QPoint esquina = m_tablero.mapTo(parentWidget(), QPoint(0, 0));
-    setGeometry(m_tablero.escala().rect(kLugar).translated(esquina));
+    const QPoint esquina = m_mesa->mapTo(parentWidget(), QPoint(0, 0));
+    setGeometry(m_mesa->lugarNotaTutor().translated(esquina));
     raise();
 }

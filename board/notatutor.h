@@ -5,22 +5,24 @@
 #include <QFrame>
 #include <functional>
 
-class BoardWidget;
+class Mesa;
 class QLabel;
 class QPushButton;
 
-// The tutor's note at the foot of the board, over the credits, where no card
-// lies: what the move cost and the
-// better one, with a button to take the move back and one to close the note.
-// It never takes the focus or a click meant for the board around it; the
-// window hides it at the player's next move or one taken back.
+// The tutor's note where the table shown keeps it, clear of the cards (on the
+// classic board over the credits at its foot): what the move cost and the better one, with a button
+// to take the move back and one to close the note. It never takes the focus or a click meant for
+// the board around it; the window hides it at the player's next move or one taken back.
 class NotaTutor : public QFrame
 {
     Q_OBJECT
 
 public:
-    // Shown over tablero, in its window.
-    NotaTutor(std::function<void()> deshacer, BoardWidget &tablero);
+    // Shown over mesa, in its window.
+    NotaTutor(std::function<void()> deshacer, Mesa &mesa);
+
+    // Shown over this table from now on.
+    void setMesa(Mesa &mesa);
 
     void mostrar(const QString &texto);
     QString texto() const;
@@ -31,7 +33,7 @@ protected:
 private:
     void colocar();
 
-    BoardWidget &m_tablero;
+    Mesa *m_mesa;
     QLabel *m_texto;
     QPushButton *m_deshacer;
     QPushButton *m_cerrar;

@@ -2,8 +2,12 @@
 
 #include "panelpuntos.h"
 
+#include <QAction>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,7 +36,23 @@ PanelPuntos::PanelPuntos(QWidget *parent)
     m_cartel = new QLabel(this);
     m_cartel->setAlignment(Qt::AlignCenter);
     m_cartel->setStyleSheet(QStringLiteral("color: rgb(255, 230, 160);"));
-    columna->addWidget(m_cartel);
+    auto *pie = new QHBoxLayout;
+    pie->setSpacing(6);
+    pie->addWidget(m_cartel, 1);
+    m_correr = new QToolButton(this);
+    m_correr->setObjectName(QStringLiteral("correr"));
+    m_correr->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_correr->setFocusPolicy(Qt::StrongFocus);
+    m_correr->setStyleSheet(
+        QStringLiteral("QToolButton { background: rgb(245, 240, 225); color: rgb(30, 60, 30);"
+                       " border: 2px solid transparent; border-radius: 6px; font-weight: bold;"
+                       " padding: 0 6px; }"
+                       "QToolButton:hover { background: white; }"
+                       "QToolButton:focus { border-color: rgb(255, 196, 0); }"));
+    m_correr->installEventFilter(this);
+    m_correr->hide();
+    pie->addWidget(m_correr);
+    columna->addLayout(pie);
     setTurno(Lado::Humano);
 }
 
@@ -81,6 +101,34 @@ void PanelPuntos::setCartel(const QString &texto)
     m_cartel->setText(texto);
 }
 
+void PanelPuntos::setCorrer(QAction *correr)
+{
+    m_correr->setDefaultAction(correr);
+    m_correr->setAccessibleName(tr("Correr el programa elegido en Opciones"));
+}
+
+void PanelPuntos::mostrarCorrer(bool hayPrograma)
+{
+    m_correr->setVisible(hayPrograma && m_correr->defaultAction());
+}
+
+bool PanelPuntos::eventFilter(QObject *objeto, QEvent *event)
+{
+    const bool tecla
+        = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (objeto != m_correr || !tecla)
+        return QFrame::eventFilter(objeto, event);
+    auto *k = static_cast<QKeyEvent *>(event);
+    const int clave = k->key();
+    if (clave != Qt::Key_Space && clave != Qt::Key_Return && clave != Qt::Key_Enter)
+        return false;
+    k->accept();
+    if (event->type() == QEvent::ShortcutOverride)
+        return true;
+    m_correr->click();
+    return true;
+}
+
 void PanelPuntos::ajustar(int alto)
 {
     QFont fuente = font();
@@ -89,6 +137,8 @@ void PanelPuntos::ajustar(int alto)
         etiqueta->setFont(fuente);
     fuente.setPixelSize(std::max(9, alto / 8));
     m_cartel->setFont(fuente);
+    m_correr->setFont(fuente);
+    m_correr->setIconSize(QSize(fuente.pixelSize(), fuente.pixelSize()));
 }
 
 QLabel *PanelPuntos::puntos(Lado lado) const

@@ -4,8 +4,7 @@
 
 #include "cardpicture.h"
 
-#include <QMoveEvent>
-#include <QResizeEvent>
+#include <QEvent>
 #include <QWidget>
 
 SombrasDeMesa::SombrasDeMesa(QWidget &mesa)
@@ -16,6 +15,7 @@ SombrasDeMesa::SombrasDeMesa(QWidget &mesa)
 
 void SombrasDeMesa::seguir(CardPicture *carta)
 {
+    m_lugares.insert(carta, carta->geometry());
     carta->installEventFilter(this);
     connect(carta, &CardPicture::sombraCambiada, this,
             [this, carta] { m_mesa.update(conSombra(carta->geometry())); });
@@ -32,18 +32,21 @@ bool SombrasDeMesa::eventFilter(QObject *objeto, QEvent *event)
         m_mesa.update(conSombra(carta->geometry()));
         break;
     case QEvent::Move:
-        m_mesa.update(conSombra(QRect(static_cast<QMoveEvent *>(event)->oldPos(), carta->size())));
-        m_mesa.update(conSombra(carta->geometry()));
-        break;
     case QEvent::Resize:
-        m_mesa.update(
-            conSombra(QRect(carta->pos(), static_cast<QResizeEvent *>(event)->oldSize())));
-        m_mesa.update(conSombra(carta->geometry()));
+        movida(carta);
         break;
     default:
         break;
     }
     return false;
+}
+
+void SombrasDeMesa::movida(const CardPicture *carta)
+{
+    QRect &antes = m_lugares[carta];
+    m_mesa.update(conSombra(antes));
+    m_mesa.update(conSombra(carta->geometry()));
+    antes = carta->geometry();
 }
 
 // Where a card's shadow may fall.

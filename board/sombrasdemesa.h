@@ -4,7 +4,9 @@
 
 #include "sombradecarta.h"
 
+#include <QHash>
 #include <QObject>
+#include <QRect>
 
 class CardPicture;
 class QPainter;
@@ -31,8 +33,13 @@ protected:
 
 private:
     QRect conSombra(const QRect &carta) const;
+    // Repaints the shadow where the card was and where it is now.
+    void movida(const CardPicture *carta);
 
     QWidget &m_mesa;
     SombraDeCarta m_sombra;
     qreal m_caida = 1;
+    // Where each card was last: a new geometry comes as a move and a resize, each
+    // knowing only its own half of the old place.
+    QHash<const CardPicture *, QRect> m_lugares;
 };

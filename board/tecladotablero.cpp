@@ -132,6 +132,23 @@ void TecladoTablero::setMesa(Mesa &mesa)
     m_elegida = nullptr;
 }
 
+std::optional<Imagen> TecladoTablero::foco() const
+{
+    const auto *carta = qobject_cast<const CardPicture *>(QApplication::focusWidget());
+    if (carta && carta->parentWidget() == m_mesa)
+        return carta->imagen();
+    return std::nullopt;
+}
+
+void TecladoTablero::devolverFoco(const std::optional<Imagen> &lugar)
+{
+    CardPicture *carta = lugar ? m_mesa->imagen(*lugar) : nullptr;
+    if (carta && carta->isVisibleTo(m_mesa))
+        carta->setFocus(Qt::OtherFocusReason);
+    else
+        ajustarFoco();
+}
+
 void TecladoTablero::ajustarFoco()
 {
     CardPicture *carta = enfocada();

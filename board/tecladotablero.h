@@ -3,6 +3,7 @@
 #pragma once
 
 #include "electordificil.h"
+#include "imagen.h"
 #include "pista.h"
 
 #include <QKeySequence>
@@ -10,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 class Anunciador;
 class Mesa;
@@ -51,6 +53,11 @@ public:
 
     // Moves the focus on this table from now on.
     void setMesa(Mesa &mesa);
+
+    // The place of the card with the focus on this table, if one has it.
+    std::optional<Imagen> foco() const;
+    // The focus on the card of that place when it shows, else where ajustarFoco puts it.
+    void devolverFoco(const std::optional<Imagen> &lugar);
 
     // After a refresh: a focus on a place that emptied goes to the hand.
     void ajustarFoco();

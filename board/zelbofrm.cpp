@@ -2,38 +2,33 @@
 
 #include "zelbofrm.h"
 
-#include "aboutfrm.h"
 #include "ajustesjuego.h"
 #include "animadortablero.h"
 #include "anunciador.h"
 #include "ayudastablero.h"
 #include "boardlayout.h"
 #include "boardwidget.h"
-#include "cardpicture.h"
 #include "colorvalue.h"
 #include "compasescpu.h"
+#include "entradademesa.h"
 #include "escala.h"
-#include "estadisticasfrm.h"
+#include "findemanoenventana.h"
 #include "frasejugada.h"
 #include "guardadeentrada.h"
-#include "helpwindow.h"
+#include "lineadeordenes.h"
 #include "mesamoderna.h"
 #include "nombresaccesibles.h"
+#include "notatutor.h"
+#include "panelpuntos.h"
 #include "pensadorenhilo.h"
-#include "preferenciasfrm.h"
-#include "revisionfrm.h"
 #include "seguimientopartida.h"
-#include "soltarenmesa.h"
 #include "tecladotablero.h"
-#include "winnerdialogfrm.h"
-#include "zelboerror.h"
+#include "ventanasdeljuego.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QMenuBar>
-#include <QProcess>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -80,10 +75,20 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
            qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
                + statusBar()->sizeHint().height());
-    m_menus = std::make_unique<MenusVentana>(*this, ordenesDeMenu());
+    m_ventanas = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, dialogos, *this);
+    m_finDeMano
+        = std::make_unique<FinDeManoEnVentana>(m_programDir, *m_anunciador, *m_ventanas, *this);
+    m_menus = std::make_unique<MenusVentana>(
+        *this, m_ventanas->ordenes([this](MenusVentana::OrdenDelJuego orden) {
+            jugar([orden](ZelboGame &j) { (j.*orden)(); });
+        }));
     m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
     m_menus->crearBarra(*m_tablero->barra(), m_programDir + QStringLiteral("/icons"));
-    conectarTablero(*m_tablero);
+    m_entrada = new EntradaDeMesa(
+        m_juego, *m_anunciador, m_cache,
+        [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); },
+        [this]() -> const Mesa & { return *m_mesa; }, this);
+    m_entrada->conectar(*m_tablero);
     connect(m_menus->mesaModerna(), &QAction::triggered, this, [](bool moderna) {
         AjustesJuego::delUsuario().setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
     });
@@ -93,9 +98,10 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
                                           [this] { jugar([](ZelboGame &j) { j.deshacer(); }); });
     aplicarMesa();
     // Input between moves first puts every card in its place, then is handled.
-    new GuardaDeEntrada(
+    auto *guarda = new GuardaDeEntrada(
         *this, [this] { return !m_juego.esperaAlJugador() && !terminado(); },
         [this] { m_animador->terminar(); });
+    guarda->setLibre([this] { return m_moderna ? m_moderna->veloAbierto() : nullptr; });
 }
 
 ZelboFrm::~ZelboFrm() = default;
@@ -126,12 +132,7 @@ bool ZelboFrm::Form_Load()
 
 void ZelboFrm::traerAlFrente()
 {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    QWidget *frente = QApplication::activeModalWidget();
-    if (!frente)
-        frente = this;
-    frente->raise();
-    frente->activateWindow();
+    m_ventanas->traerAlFrente();
 }
 
 void ZelboFrm::pedirPartida(int numero)
@@ -144,89 +145,6 @@ void ZelboFrm::pedirPartida(int numero)
         return;
     }
     jugar([numero](ZelboGame &j) { j.elegirPartida(numero); });
-}
-
-bool ZelboFrm::terminado() const
-{
-    return m_falloAlCargar || m_juego.terminado();
-}
-
-int ZelboFrm::estadoSalida() const
-{
-    return m_falloAlCargar ? 1 : m_juego.estadoSalida();
-}
-
-MenusVentana::Ordenes ZelboFrm::ordenesDeMenu()
-{
-    MenusVentana::Ordenes ordenes;
-    ordenes.juego = [this](MenusVentana::OrdenDelJuego orden) {
-        jugar([orden](ZelboGame &j) { (j.*orden)(); });
-    };
-    ordenes.opciones = [this] { abrirOpciones(); };
-    ordenes.ayuda = [this] { abrirAyuda(); };
-    ordenes.acercaDe = [this] { abrirAcercaDe(); };
-    ordenes.estadisticas = [this] { abrirEstadisticas(); };
-    ordenes.revisar = [this] { abrirRevision(this); };
-    return ordenes;
-}
-
-void ZelboFrm::conectarTablero(Mesa &t)
-{
-    // Every face at the new sizes before the next refresh, so no refresh waits on a decode.
-    connect(&t, &Mesa::cartasRedimensionadas, this,
-            [this](const QList<QSize> &tamanos, qreal razon) {
-                QStringList caras;
-                for (int carta = 1; carta <= Mazo::kCartas; ++carta)
-                    caras.append(rutaDe(static_cast<CardId>(carta)));
-                m_cache.precargar(caras, tamanos, razon);
-                const CardPicture *cubierta = m_mesa->cubiertas().at(0);
-                m_cache.precargar({ cubierta->ruta() }, tamanos + QList<QSize> { cubierta->size() },
-                                  razon);
-            });
-    // Any button: a left click on a hand card that did not become a drag marks it too.
-    connect(&t, &Mesa::cartaPulsada, this, [this](const Imagen &imagen) {
-        const int i = imagen.indice;
-        switch (imagen.grupo) {
-        case GrupoImagen::mesaimg:
-            jugar([i](ZelboGame &j) { j.mesaimg_Click(i); });
-            break;
-        case GrupoImagen::cartap2img:
-            jugar([i](ZelboGame &j) { j.cartap2img_Click(i); });
-            break;
-        case GrupoImagen::montonimg:
-            jugar([i](ZelboGame &j) { j.montonimg_Click(i); });
-            break;
-        case GrupoImagen::cartap1img:
-            break;
-        }
-    });
-    connect(&t, &Mesa::marcaPulsada, this, [this](const Imagen &lugar) {
-        const int i = lugar.indice;
-        if (lugar.grupo == GrupoImagen::cartap2img)
-            jugar([i](ZelboGame &j) { j.Checkp2_Click(i); });
-        else if (lugar.grupo == GrupoImagen::montonimg)
-            jugar([i](ZelboGame &j) { j.CheckMonton_Click(i); });
-    });
-    connect(&t, &Mesa::levantarPulsado, this,
-            [this] { jugar([](ZelboGame &j) { j.LevantarBtn_Click(); }); });
-    connect(&t, &Mesa::soltadaEnFondo, this,
-            [this](int slot) { jugar([slot](ZelboGame &j) { j.Form_DragDrop(slot); }); });
-    connect(&t, &Mesa::soltadaEnMonton, this,
-            [this](int slot) { jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(slot); }); });
-    connect(&t, &Mesa::soltadaEnMesa, this, [this](int slot, int lugar) {
-        const GameState &e = m_juego.estado();
-        if (!m_juego.esperaAlJugador() || slot >= e.player2.count() || lugar >= e.lamesa.count())
-            return;
-        if (!SoltarEnMesa::jugada(e, slot, lugar))
-            m_anunciador->decir(SoltarEnMesa::porQueNo(e, slot, lugar));
-        jugar([slot, lugar](ZelboGame &j) { j.mesaimg_DragDrop(slot, lugar); });
-    });
-    connect(&t, &Mesa::soltadaSinEfecto, this, [this] {
-        if (m_juego.esperaAlJugador())
-            m_anunciador->decir(
-                tr("Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en "
-                   "un montón"));
-    });
 }
 
 // The player's moves and commands, taken only while the game waits for them.
@@ -260,11 +178,6 @@ bool ZelboFrm::avisoDeJugada(const QString &texto)
     return true;
 }
 
-QString ZelboFrm::rutaDe(CardId carta) const
-{
-    return m_juego.estado().carta(carta).imagen();
-}
-
 void ZelboFrm::UpdateForm()
 {
     const GameState &e = m_juego.estado();
@@ -272,6 +185,7 @@ void ZelboFrm::UpdateForm()
     mostrarPuntajes(e.jugadorCpu.puntos(), e.jugadorHumano.puntos());
     m_mesa->mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
     m_mesa->mostrarEstado(e);
+    mostrarCorrer();
     mostrarMarcas();
     m_animador->refrescado(e);
     m_teclado->ajustarFoco();
@@ -286,7 +200,9 @@ void ZelboFrm::aplicarMesa()
     if (moderna && !m_moderna) {
         m_moderna = new MesaModerna(m_cache, m_mesas);
         m_mesas->addWidget(m_moderna);
-        conectarTablero(*m_moderna);
+        m_entrada->conectar(*m_moderna);
+        m_finDeMano->conectar(*m_moderna);
+        m_moderna->panel()->setCorrer(m_menus->correr());
     }
     Mesa *nueva = moderna ? static_cast<Mesa *>(m_moderna) : m_tablero;
     if (nueva != m_mesa)
@@ -298,10 +214,7 @@ void ZelboFrm::aplicarMesa()
 void ZelboFrm::cambiarMesa(Mesa &nueva)
 {
     m_animador->terminar();
-    const auto *enfocada = qobject_cast<const CardPicture *>(QApplication::focusWidget());
-    std::optional<Imagen> foco;
-    if (enfocada && enfocada->parentWidget() == m_mesa)
-        foco = enfocada->imagen();
+    const std::optional<Imagen> foco = m_teclado->foco();
     m_mesa = &nueva;
     m_mesas->setCurrentWidget(&nueva);
     nueva.setGeometry(m_mesas->rect());
@@ -309,16 +222,13 @@ void ZelboFrm::cambiarMesa(Mesa &nueva)
     m_teclado->setMesa(nueva);
     m_compases->setMesa(nueva);
     m_seguimiento->setMesa(nueva);
+    m_ayudas->nota().setMesa(nueva);
     nueva.setFondo(m_fondo);
     nueva.setColorFondo(m_colorFondo);
     nueva.setReverso(m_reverso);
     mostrarTodo();
     m_animador->setMesa(nueva, m_juego.estado());
-    CardPicture *carta = foco ? nueva.imagen(*foco) : nullptr;
-    if (carta && carta->isVisibleTo(&nueva))
-        carta->setFocus(Qt::OtherFocusReason);
-    else
-        m_teclado->ajustarFoco();
+    m_teclado->devolverFoco(foco);
 }
 
 // Everything the table shows, at once.
@@ -332,6 +242,7 @@ void ZelboFrm::mostrarTodo()
     m_mesa->mostrarCartel(m_cartel);
     m_mesa->mostrarTurno(m_juego.esperaAlJugador() ? Lado::Humano : Lado::Cpu);
     m_nombres->turno(m_cartel);
+    mostrarCorrer();
     mostrarMarcas();
     m_seguimiento->actualizar(m_juego);
 }
@@ -364,6 +275,14 @@ void ZelboFrm::aplicarColorFondo(qint32 color)
 {
     m_colorFondo = ColorValue::toQColor(color, palette());
     m_mesa->setColorFondo(m_colorFondo);
+    // Given with every change of the preferences: the program set may have changed too.
+    mostrarCorrer();
+}
+
+void ZelboFrm::mostrarCorrer()
+{
+    if (m_moderna)
+        m_moderna->panel()->mostrarCorrer(!m_juego.preferencias().aplicacion.trimmed().isEmpty());
 }
 
 void ZelboFrm::mostrarVentana()
@@ -389,17 +308,12 @@ void ZelboFrm::setCartel(const QString &texto)
 void ZelboFrm::mostrarResultadoMano(const ResultadoDeMano &resultado)
 {
     m_mesa->mostrarContadores(resultado.cpu, resultado.humano);
-    m_manoPorDecir = resultado;
+    m_finDeMano->manoContada(resultado);
 }
 
 void ZelboFrm::mostrarPuntajes(int cpu, int humano)
 {
-    // The first scores after a hand are that hand's: the box that told it is closed.
-    if (m_manoPorDecir) {
-        m_anunciador->finDeMano(*m_manoPorDecir, m_juego.estado().jugadorHumano.nombre(), cpu,
-                                humano);
-        m_manoPorDecir.reset();
-    }
+    m_finDeMano->puntajes(cpu, humano, m_juego.estado().jugadorHumano.nombre());
     m_mesa->mostrarPuntajes(cpu, humano);
 }
 
@@ -423,43 +337,43 @@ void ZelboFrm::jugadaCpu(const Jugada &jugada, const GameState &antes)
 void ZelboFrm::prepararResultados()
 {
     m_ayudas->manoNueva();
-    if (!WinnerDialogFrm::puedeCargar(m_programDir))
-        throw ZelboError(
-            tr("No se puede cargar la imagen %1").arg(WinnerDialogFrm::rutaFondo(m_programDir)));
+    m_finDeMano->comprobar();
 }
 
 void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                        std::function<void()> alCerrar)
 {
-    // Orca reads the window's description, the winner and both scores, as it opens.
-    auto *resultados = new WinnerDialogFrm(m_programDir, this);
-    connect(resultados, &WinnerDialogFrm::revisarPedido, this,
-            [this, resultados] { abrirRevision(resultados); });
-    connect(resultados, &QDialog::finished, this, [resultados, alCerrar = std::move(alCerrar)] {
-        resultados->deleteLater();
-        alCerrar();
-    });
-    resultados->Dialogo(nombre, num1, num2, ganador);
+    m_finDeMano->ventanaDeResultados(nombre, num1, num2, ganador, std::move(alCerrar));
+}
+
+bool ZelboFrm::finDeManoEnTablero() const
+{
+    return m_moderna && m_mesa == m_moderna;
+}
+
+void ZelboFrm::resumenDeMano(const ResumenDeMano &resumen, std::function<void()> alCerrar)
+{
+    m_ayudas->nota().hide();
+    m_finDeMano->resumenEnMesa(*m_moderna, resumen, m_juego.estado().jugadorHumano.nombre(),
+                               std::move(alCerrar));
+}
+
+void ZelboFrm::resultadosEnTablero(const QString &nombre, int num1, int num2,
+                                   ResultadoDeMano::Ganador ganador,
+                                   std::function<void(bool otraPartida)> alResponder)
+{
+    m_finDeMano->resultadosEnMesa(*m_moderna, nombre, num1, num2, ganador, std::move(alResponder));
 }
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)
 {
-    // A picked path may hold blanks: the whole text names the program when
-    // such a file exists; otherwise it is a command line.
-    if (QFileInfo(lineaDeOrdenes).isFile())
-        return QProcess::startDetached(lineaDeOrdenes, {});
-    QStringList partes = QProcess::splitCommand(lineaDeOrdenes);
-    if (partes.isEmpty())
-        return false;
-    const QString programa = partes.takeFirst();
-    return QProcess::startDetached(programa, partes);
+    return LineaDeOrdenes::iniciar(lineaDeOrdenes);
 }
 
 void ZelboFrm::Salir(int estado)
 {
     m_salido = true;
-    if (m_ayuda)
-        m_ayuda->close();
+    m_ventanas->cerrarAyuda();
     hide();
     QCoreApplication::exit(estado);
 }
@@ -473,47 +387,4 @@ void ZelboFrm::closeEvent(QCloseEvent *event)
     event->ignore();
     // During a move the game carries the close out once the move is done.
     m_juego.Form_Terminate();
-}
-
-void ZelboFrm::abrirAyuda()
-{
-    if (!m_juego.esperaAlJugador())
-        return;
-    if (!m_ayuda)
-        m_ayuda = new HelpWindow(m_programDir, this);
-    m_ayuda->mostrar();
-}
-
-void ZelboFrm::abrirOpciones()
-{
-    if (!m_juego.esperaAlJugador())
-        return;
-    preferenciasfrm opciones(m_juego, m_dialogos, this);
-    opciones.exec();
-}
-
-void ZelboFrm::abrirEstadisticas()
-{
-    PartidaConservada *conservada = m_juego.conservada();
-    if (!m_juego.esperaAlJugador() || !conservada)
-        return;
-    EstadisticasFrm ventana(conservada->estadisticas(), conservada->archivoEstadisticas(),
-                            m_dialogos, this);
-    ventana.exec();
-}
-
-// Over the window it is asked from, which waits for it; the moves are its own copy.
-void ZelboFrm::abrirRevision(QWidget *sobre)
-{
-    const std::span<const JugadaAnotada> jugadas = m_juego.jugadasDeLaPartida().jugadas();
-    auto *revision
-        = new RevisionFrm({ jugadas.begin(), jugadas.end() }, EstimadorVictoria::kMuestras, sobre);
-    revision->setAttribute(Qt::WA_DeleteOnClose);
-    revision->setWindowModality(Qt::WindowModal);
-    revision->open();
-}
-
-void ZelboFrm::abrirAcercaDe()
-{
-    Aboutfrm::mostrar(m_programDir, this);
 }

@@ -9,7 +9,6 @@
 
 #include <QColor>
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,7 +19,8 @@ class AyudasTablero;
 class BoardWidget;
 class CompasesCpu;
 class DialogService;
-class HelpWindow;
+class EntradaDeMesa;
+class FinDeManoEnVentana;
 class Mesa;
 class NombresAccesibles;
 class Pausa;
@@ -30,6 +30,7 @@ class SeguimientoPartida;
 class MesaModerna;
 class QStackedWidget;
 class TecladoTablero;
+class VentanasDelJuego;
 
 // The main window: the board, its menus and toolbar. It shows the game and
 // hands the player's clicks, drags and commands to it. While the game is busy
@@ -52,8 +53,8 @@ public:
     // The CPU thinks on a thread of its own from now on; without this it is
     // asked at once (tests).
     void pensarEnHilo();
-    bool terminado() const;
-    int estadoSalida() const;
+    bool terminado() const { return m_falloAlCargar || m_juego.terminado(); }
+    int estadoSalida() const { return m_falloAlCargar ? 1 : m_juego.estadoSalida(); }
     ZelboGame &juego() { return m_juego; }
     // The classic table, and the table shown.
     BoardWidget &tablero() { return *m_tablero; }
@@ -85,6 +86,11 @@ public:
     void prepararResultados() override;
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                  std::function<void()> alCerrar) override;
+    bool finDeManoEnTablero() const override;
+    void resumenDeMano(const ResumenDeMano &resumen, std::function<void()> alCerrar) override;
+    void resultadosEnTablero(const QString &nombre, int num1, int num2,
+                             ResultadoDeMano::Ganador ganador,
+                             std::function<void(bool otraPartida)> alResponder) override;
     void turnoDelJugador() override;
     bool avisoDeJugada(const QString &texto) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
@@ -94,21 +100,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    MenusVentana::Ordenes ordenesDeMenu();
-    void conectarTablero(Mesa &t);
     // Shows the table of the settings; the game goes on as it was.
     void aplicarMesa();
     void cambiarMesa(Mesa &nueva);
     void mostrarTodo();
+    // The modern table's "Run", while a program is set.
+    void mostrarCorrer();
     void jugar(const std::function<void(ZelboGame &)> &accion);
     void mostrarMarcas();
     void mostrarMarcas(const GameState &mostrado);
-    QString rutaDe(CardId carta) const;
-    void abrirAyuda();
-    void abrirOpciones();
-    void abrirAcercaDe();
-    void abrirEstadisticas();
-    void abrirRevision(QWidget *sobre);
 
     QString m_programDir;
     DialogService &m_dialogos;
@@ -126,7 +126,8 @@ private:
     // Gone before the game: a move being thought is not handed to it.
     std::unique_ptr<PensadorEnHilo> m_pensador;
     std::unique_ptr<AyudasTablero> m_ayudas;
-    QPointer<HelpWindow> m_ayuda;
+    std::unique_ptr<VentanasDelJuego> m_ventanas;
+    std::unique_ptr<FinDeManoEnVentana> m_finDeMano;
     std::unique_ptr<Anunciador> m_anunciador;
     std::unique_ptr<NombresAccesibles> m_nombres;
     std::unique_ptr<MenusVentana> m_menus;
@@ -134,8 +135,7 @@ private:
     AnimadorTablero *m_animador = nullptr;
     SeguimientoPartida *m_seguimiento = nullptr;
     CompasesCpu *m_compases = nullptr;
+    EntradaDeMesa *m_entrada = nullptr;
     bool m_salido = false;
     bool m_falloAlCargar = false;
-    // The hand just scored, spoken with the scores that follow it.
-    std::optional<ResultadoDeMano> m_manoPorDecir;
 };

@@ -138,7 +138,7 @@ bool WinnerDialogFrm::puedeCargar(const QString &programDir)
 void WinnerDialogFrm::mostrarResultado(const QString &nombre, int num1, int num2,
                                        ResultadoDeMano::Ganador ganador)
 {
-    const QString texto = tr("Ganador %1").arg(nombre);
+    const QString texto = textoGanador(nombre);
     // The label grows with the name up to the window's edge; a longer name is
     // shortened on screen and shown whole in the tool tip.
     const QMargins margenes = m_label1->contentsMargins();
@@ -156,14 +156,34 @@ void WinnerDialogFrm::mostrarResultado(const QString &nombre, int num1, int num2
     mostrarLados(ganador == ResultadoDeMano::Ganador::Humano);
 }
 
+QString WinnerDialogFrm::textoGanador(const QString &nombre)
+{
+    return tr("Ganador %1").arg(nombre);
+}
+
+QString WinnerDialogFrm::veredicto(bool ganaHumano)
+{
+    return ganaHumano ? tr("Has ganado la partida") : tr("La CPU gana la partida");
+}
+
+QString WinnerDialogFrm::nombreDePuntos(bool delHumano)
+{
+    return delHumano ? tr("Tus puntos") : tr("Puntos de la CPU");
+}
+
+QString WinnerDialogFrm::resumenDe(const QString &veredicto, const QString &lado1, int num1,
+                                   const QString &lado2, int num2)
+{
+    return tr("%1. %2: %3, %4: %5")
+        .arg(veredicto, lado1, QString::number(num1), lado2, QString::number(num2));
+}
+
 // The winner's points are on the left: each box is named after whose they are.
 void WinnerDialogFrm::mostrarLados(bool ganaHumano)
 {
-    const QString cpu = tr("Puntos de la CPU");
-    const QString humano = tr("Tus puntos");
-    m_veredicto->setText(ganaHumano ? tr("Has ganado la partida") : tr("La CPU gana la partida"));
-    m_lado2->setText(ganaHumano ? humano : cpu);
-    m_lado3->setText(ganaHumano ? cpu : humano);
+    m_veredicto->setText(veredicto(ganaHumano));
+    m_lado2->setText(nombreDePuntos(ganaHumano));
+    m_lado3->setText(nombreDePuntos(!ganaHumano));
     m_label2->setAccessibleName(m_lado2->text());
     m_label3->setAccessibleName(m_lado3->text());
     setAccessibleDescription(resumen());
@@ -171,9 +191,8 @@ void WinnerDialogFrm::mostrarLados(bool ganaHumano)
 
 QString WinnerDialogFrm::resumen() const
 {
-    return tr("%1. %2: %3, %4: %5")
-        .arg(m_veredicto->text(), m_lado2->text(), m_label2->text(), m_lado3->text(),
-             m_label3->text());
+    return resumenDe(m_veredicto->text(), m_lado2->text(), m_label2->text().toInt(),
+                     m_lado3->text(), m_label3->text().toInt());
 }
 
 void WinnerDialogFrm::Dialogo(const QString &nombre, int num1, int num2,

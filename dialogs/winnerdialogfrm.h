@@ -31,6 +31,14 @@ public:
     // Whether the background picture can be read: the game does not start without it.
     static bool puedeCargar(const QString &programDir);
 
+    // The words the window shows, for the results shown elsewhere: the line with
+    // the winner's name, the verdict, the name of each side's score, and all in one.
+    static QString textoGanador(const QString &nombre);
+    static QString veredicto(bool ganaHumano);
+    static QString nombreDePuntos(bool delHumano);
+    static QString resumenDe(const QString &veredicto, const QString &lado1, int num1,
+                             const QString &lado2, int num2);
+
     // Fills in the winner's name, the winner's and the loser's points, and the
     // side that won (Cpu or Humano).
     void mostrarResultado(const QString &nombre, int num1, int num2,

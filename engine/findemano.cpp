@@ -4,6 +4,7 @@
 
 #include "captura.h"
 
+#include <algorithm>
 #include <utility>
 
 using Botones = DialogService::Botones;
@@ -42,29 +43,67 @@ void FinDeMano::ContarPuntajes(std::function<void(bool otraPartida)> luego)
     const ResultadoDeMano resultado
         = ResultadoDeMano::dePilas(m_estado.player1Lev.count(), m_estado.player2Lev.count());
     m_vista.mostrarResultadoMano(resultado);
+    auto seguir = [this, resultado, luego = std::move(luego)] {
+        puntuarMano(resultado);
+        if (m_estado.jugadorCpu.puntos() < kPuntosParaGanar
+            && m_estado.jugadorHumano.puntos() < kPuntosParaGanar) {
+            terminarMano(false);
+            luego(false);
+            return;
+        }
+        if (m_alTerminarPartida)
+            m_alTerminarPartida();
+        terminarPartida([this, luego] {
+            m_estado.jugadorCpu.a_puntos(0);
+            m_estado.jugadorHumano.a_puntos(0);
+            terminarMano(true);
+            luego(true);
+        });
+    };
+    if (m_vista.finDeManoEnTablero()) {
+        m_vista.resumenDeMano(resumenDe(resultado), std::move(seguir));
+        return;
+    }
     OpcionesMensaje opciones;
     opciones.informativo = cartasDeMano(resultado);
     m_dialogos.abrirMensaje(resultado.texto(m_estado.jugadorHumano.nombre()),
                             DialogService::kTitulo, Botones::Ok, Icono::Ninguno, opciones,
-                            [this, resultado, luego = std::move(luego)](Respuesta) {
-                                puntuarMano(resultado);
-                                if (m_estado.jugadorCpu.puntos() < kPuntosParaGanar
-                                    && m_estado.jugadorHumano.puntos() < kPuntosParaGanar) {
-                                    terminarMano(false);
-                                    luego(false);
-                                    return;
-                                }
-                                if (m_alTerminarPartida)
-                                    m_alTerminarPartida();
-                                MostrarGanador([this, luego] {
-                                    PreguntarOtraPartida([this, luego] {
-                                        m_estado.jugadorCpu.a_puntos(0);
-                                        m_estado.jugadorHumano.a_puntos(0);
-                                        terminarMano(true);
-                                        luego(true);
-                                    });
-                                });
-                            });
+                            [seguir = std::move(seguir)](Respuesta) { seguir(); });
+}
+
+// The board's summary: the box's words, and the scores as the hand's point leaves them.
+ResumenDeMano FinDeMano::resumenDe(const ResultadoDeMano &resultado) const
+{
+    ResumenDeMano resumen;
+    resumen.resultado = resultado;
+    resumen.veredicto = resultado.texto(m_estado.jugadorHumano.nombre());
+    resumen.cartas = cartasDeMano(resultado);
+    resumen.puntosCpu
+        = m_estado.jugadorCpu.puntos() + (resultado.ganador == ResultadoDeMano::Ganador::Cpu);
+    resumen.puntosHumano
+        = m_estado.jugadorHumano.puntos() + (resultado.ganador == ResultadoDeMano::Ganador::Humano);
+    return resumen;
+}
+
+// The results and the question, in windows or on the board.
+void FinDeMano::terminarPartida(std::function<void()> siOtra)
+{
+    if (!m_vista.finDeManoEnTablero()) {
+        MostrarGanador([this, siOtra = std::move(siOtra)] { PreguntarOtraPartida(siOtra); });
+        return;
+    }
+    const int a = m_estado.jugadorCpu.puntos();
+    const int b = m_estado.jugadorHumano.puntos();
+    const bool ganaCpu = a > b;
+    m_vista.resultadosEnTablero(
+        ganaCpu ? m_estado.jugadorCpu.nombre() : m_estado.jugadorHumano.nombre(), std::max(a, b),
+        std::min(a, b), ganaCpu ? ResultadoDeMano::Ganador::Cpu : ResultadoDeMano::Ganador::Humano,
+        [this, siOtra = std::move(siOtra)](bool otraPartida) {
+            if (otraPartida)
+                siOtra();
+            else
+                m_terminar();
+        });
 }
 
 // The hand's point, once its box is closed; the board agrees with the results

@@ -40,6 +40,8 @@ private:
     static QString cartasDeMano(const ResultadoDeMano &resultado);
     void puntuarMano(const ResultadoDeMano &resultado);
     void terminarMano(bool otraPartida);
+    ResumenDeMano resumenDe(const ResultadoDeMano &resultado) const;
+    void terminarPartida(std::function<void()> siOtra);
     void MostrarGanador(std::function<void()> luego);
     void PreguntarOtraPartida(std::function<void()> siOtra);
 

@@ -354,6 +354,10 @@ void ZelboGame::SiguienteTurno()
         if (e.cartasRepartidas == kCartas) {
             // A move that ends the hand gets no reply to wait for.
             m_porRevisar.reset();
+            if (m_vista.finDeManoEnTablero()) {
+                ContarPuntajes();
+                return;
+            }
             m_dialogos.abrirMensaje(m_contandoPuntajes, DialogService::kTitulo, Botones::Ok,
                                     Icono::Ninguno, {},
                                     despues([this](Respuesta) { ContarPuntajes(); }));

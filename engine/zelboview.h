@@ -12,6 +12,17 @@
 #include <QtGlobal>
 #include <functional>
 
+// What a view that tells the hand's end on the board shows of it.
+struct ResumenDeMano
+{
+    ResultadoDeMano resultado;
+    QString veredicto; // "Ana gana la mano", as the hand's box says it
+    QString cartas; // "23 cartas contra 17", the winner's pile first
+    // The scores with this hand's point.
+    int puntosCpu = 0;
+    int puntosHumano = 0;
+};
+
 // Everything the game asks of the window it is shown in. The main window
 // implements it; tests and the simulator put in their own.
 class ZelboView
@@ -60,6 +71,29 @@ public:
     {
         Q_UNUSED(texto)
         return false;
+    }
+    // Whether the hand's end and the game's results are told on the board itself,
+    // by resumenDeMano and resultadosEnTablero, rather than in the game's message
+    // boxes and the results window.
+    virtual bool finDeManoEnTablero() const { return false; }
+    // The hand's summary on the board; alCerrar runs once, when the player has
+    // dismissed it, and the game goes on.
+    virtual void resumenDeMano(const ResumenDeMano &resumen, std::function<void()> alCerrar)
+    {
+        Q_UNUSED(resumen)
+        alCerrar();
+    }
+    // The results on the board, as Dialogo gives them, with "¿Jugar de nuevo?" as
+    // its buttons: alResponder runs once, with true for another game.
+    virtual void resultadosEnTablero(const QString &nombre, int num1, int num2,
+                                     ResultadoDeMano::Ganador ganador,
+                                     std::function<void(bool otraPartida)> alResponder)
+    {
+        Q_UNUSED(nombre)
+        Q_UNUSED(num1)
+        Q_UNUSED(num2)
+        Q_UNUSED(ganador)
+        alResponder(false);
     }
     // The game waits for the player's move: every step of the move before is done.
     virtual void turnoDelJugador() { }

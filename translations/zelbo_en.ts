@@ -76,34 +76,6 @@
         <source>Click izquierdo </source>
         <translation>Left-click</translation>
     </message>
-    <message>
-        <source>Puntajes</source>
-        <translation>Scores</translation>
-    </message>
-    <message>
-        <source>Cpu</source>
-        <translation>CPU</translation>
-    </message>
-    <message>
-        <source>Humano</source>
-        <translation>Human</translation>
-    </message>
-    <message>
-        <source> Monton CPU</source>
-        <translation> CPU pile</translation>
-    </message>
-    <message>
-        <source>Tu Monton</source>
-        <translation>Your pile</translation>
-    </message>
-    <message>
-        <source>Zelbo, un juego de naipes para una persona</source>
-        <translation>Zelbo, a card game for one player</translation>
-    </message>
-    <message>
-        <source>Sugerencias: zelbo@example.org</source>
-        <translation>Suggestions: zelbo@example.org</translation>
-    </message>
 </context>
 <context>
     <name>CargarMazo</name>
@@ -138,6 +110,13 @@
     <message>
         <source>El juego de cartas tiene %1 cartas en lugar de 40.</source>
         <translation>The card set has %1 cards instead of 40.</translation>
+    </message>
+</context>
+<context>
+    <name>EntradaDeMesa</name>
+    <message>
+        <source>Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en un montón</source>
+        <translation>A card cannot be dropped there: drop it on the table, on a card of its suit or on a pile</translation>
     </message>
 </context>
 <context>
@@ -280,6 +259,13 @@
     <message>
         <source>%1 cartas contra %2</source>
         <translation>%1 cards to %2</translation>
+    </message>
+</context>
+<context>
+    <name>FinDeManoEnVentana</name>
+    <message>
+        <source>No se puede cargar la imagen %1</source>
+        <translation>Cannot load the picture %1</translation>
     </message>
 </context>
 <context>
@@ -720,6 +706,10 @@
         <source>Tú</source>
         <translation>You</translation>
     </message>
+    <message>
+        <source>Correr el programa elegido en Opciones</source>
+        <translation>Run the program chosen in Options</translation>
+    </message>
 </context>
 <context>
     <name>PartidaConservada</name>
@@ -827,6 +817,72 @@
     </message>
 </context>
 <context>
+    <name>ResultadosEnMesa</name>
+    <message>
+        <source>Sí</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Sí, jugar de nuevo</source>
+        <translation>Yes, play again</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>No, salir del juego</source>
+        <translation>No, quit the game</translation>
+    </message>
+    <message>
+        <source>&amp;Revisar</source>
+        <translation>&amp;Review</translation>
+    </message>
+    <message>
+        <source>Revisar la partida</source>
+        <translation>Review the game</translation>
+    </message>
+    <message>
+        <source>Resultados</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>¿Jugar de nuevo?</source>
+        <translation>Play again?</translation>
+    </message>
+</context>
+<context>
+    <name>ResumenEnMesa</name>
+    <message>
+        <source>Resumen de la mano</source>
+        <translation>Summary of the hand</translation>
+    </message>
+    <message>
+        <source>Contando puntajes</source>
+        <translation>Counting scores</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Tú</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>Cartas</source>
+        <translation>Cards</translation>
+    </message>
+    <message>
+        <source>Puntos</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Pulsa una tecla o haz clic para seguir</source>
+        <translation>Press a key or click to go on</translation>
+    </message>
+</context>
+<context>
     <name>RevisionFrm</name>
     <message>
         <source>Revisión de la partida</source>
@@ -895,6 +951,37 @@
     <message>
         <source>Resumen: %1</source>
         <translation>Summary: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RotulosClasicos</name>
+    <message>
+        <source>Puntajes</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>Cpu</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Humano</source>
+        <translation>Human</translation>
+    </message>
+    <message>
+        <source> Monton CPU</source>
+        <translation> CPU pile</translation>
+    </message>
+    <message>
+        <source>Tu Monton</source>
+        <translation>Your pile</translation>
+    </message>
+    <message>
+        <source>Zelbo, un juego de naipes para una persona</source>
+        <translation>Zelbo, a card game for one player</translation>
+    </message>
+    <message>
+        <source>Sugerencias: zelbo@example.org</source>
+        <translation>Suggestions: zelbo@example.org</translation>
     </message>
 </context>
 <context>
@@ -1124,14 +1211,6 @@
     <message>
         <source>No se puede cargar la imagen de fondo %1</source>
         <translation>Cannot load the background picture %1</translation>
-    </message>
-    <message>
-        <source>Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en un montón</source>
-        <translation>A card cannot be dropped there: drop it on the table, on a card of its suit or on a pile</translation>
-    </message>
-    <message>
-        <source>No se puede cargar la imagen %1</source>
-        <translation>Cannot load the picture %1</translation>
     </message>
 </context>
 <context>

@@ -4,11 +4,16 @@
 
 #include "animadortablero.h"
 #include "boardwidget.h"
+#include "mesamoderna.h"
+#include "resultadosenmesa.h"
+#include "resumenenmesa.h"
 #include "savedgamefile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -103,4 +108,41 @@ bool BoardFixture::cargar(const Posicion &posicion)
     m_dialogos.limpiar();
     m_pausa.limpiar();
     return cargada;
+}
+
+QList<QWidget *> BoardFixture::otrasVentanas() const
+{
+    QList<QWidget *> otras;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w != m_ventana.get() && w->isVisible())
+            otras.append(w);
+    }
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && !otras.contains(modal))
+        otras.append(modal);
+    return otras;
+}
+
+RespondeEnMesa::RespondeEnMesa(ZelboFrm &ventana, bool otraPartida)
+    : m_ventana(ventana)
+    , m_otraPartida(otraPartida)
+{
+    m_reloj.setInterval(1);
+    connect(&m_reloj, &QTimer::timeout, this, &RespondeEnMesa::responder);
+    m_reloj.start();
+}
+
+void RespondeEnMesa::responder()
+{
+    auto *mesa = qobject_cast<MesaModerna *>(&m_ventana.mesa());
+    if (!mesa)
+        return;
+    if (mesa->resumen()->isVisible()) {
+        ++m_resumenes;
+        QTest::keyClick(mesa->resumen(), Qt::Key_Return);
+    } else if (mesa->resultados()->isVisible()) {
+        ++m_resultados;
+        ResultadosEnMesa *r = mesa->resultados();
+        QTest::keyClick(m_otraPartida ? r->si() : r->no(), Qt::Key_Return);
+    }
 }

@@ -11,6 +11,7 @@
 #include "zelbofrm.h"
 
 #include <QList>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -44,6 +45,27 @@ public:
     MesaElegida &operator=(const MesaElegida &) = delete;
 };
 
+// What the modern table shows at a hand's end and at the game's end, answered as
+// the player does while it lives: the summary dismissed with Enter, the results
+// answered with Sí or No pressed by Enter.
+class RespondeEnMesa : public QObject
+{
+public:
+    RespondeEnMesa(ZelboFrm &ventana, bool otraPartida);
+
+    int resumenes() const { return m_resumenes; }
+    int resultados() const { return m_resultados; }
+
+private:
+    void responder();
+
+    ZelboFrm &m_ventana;
+    bool m_otraPartida;
+    QTimer m_reloj;
+    int m_resumenes = 0;
+    int m_resultados = 0;
+};
+
 // The real main window over a program directory of its own: the card set and
 // plain stand-in pictures for every card, the card back and both backgrounds.
 class BoardFixture
@@ -60,6 +82,9 @@ public:
 
     // Starts the program; false when it ended at once.
     bool iniciar();
+    // Every window in sight but the main one, and the modal one if any: none
+    // while the modern table tells the hand's end and the results.
+    QList<QWidget *> otrasVentanas() const;
     // Runs the event loop until the game waits for the player's move again (a
     // window of the game shown meanwhile closed by the test) or the program ended;
     // false when neither came in time.

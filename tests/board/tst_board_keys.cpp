@@ -164,6 +164,7 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
     QCOMPARE(qobject_cast<MesaModerna *>(&f.ventana().mesa()) != nullptr,
              mesa == TipoMesa::Moderna);
     CierraResultados resultados;
+    const RespondeEnMesa enMesa(f.ventana(), false);
     f.dialogos().responder(DialogService::Respuesta::No);
     QVERIFY(empezar(f));
     int turnos = 0;
@@ -196,8 +197,13 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
     }
     QVERIFY(f.ventana().terminado());
     QCOMPARE(f.ventana().estadoSalida(), 0);
-    QCOMPARE(resultados.cerrados(), 1);
-    QCOMPARE(f.dialogos().textos().count(QStringLiteral("¿Jugar de nuevo?")), 1);
+    // The modern table tells the hand's end and the results on the table, in no box.
+    const bool moderna = mesa == TipoMesa::Moderna;
+    QCOMPARE(resultados.cerrados(), moderna ? 0 : 1);
+    QCOMPARE(enMesa.resultados(), moderna ? 1 : 0);
+    QVERIFY(enMesa.resumenes() >= (moderna ? 3 : 0));
+    QCOMPARE(f.dialogos().textos().count(QStringLiteral("¿Jugar de nuevo?")), moderna ? 0 : 1);
+    QVERIFY(!moderna || f.dialogos().textos().isEmpty());
     for (const QString &texto : f.dialogos().textos())
         QVERIFY2(texto == QStringLiteral("Contando puntajes")
                      || texto == QStringLiteral("¿Jugar de nuevo?")
@@ -386,6 +392,7 @@ void TstBoardKeys::wholeDifficultGameWithHintAndEnterOnly()
     BoardFixture f(11);
     f.ventana().juego().setFuenteDeNivel([] { return NivelCpu::Dificil; });
     CierraResultados resultados;
+    const RespondeEnMesa enMesa(f.ventana(), false);
     f.dialogos().responder(DialogService::Respuesta::No);
     QVERIFY(empezar(f));
     QCOMPARE(f.ventana().juego().nivelCpu(), NivelCpu::Dificil);
@@ -406,6 +413,7 @@ void TstBoardKeys::wholeDifficultGameWithHintAndEnterOnly()
     QVERIFY(f.ventana().terminado());
     QCOMPARE(f.ventana().estadoSalida(), 0);
     QVERIFY(turnos > 40);
+    QCOMPARE(enMesa.resultados(), mesa == TipoMesa::Moderna ? 1 : 0);
     for (const QString &texto : f.dialogos().textos())
         QVERIFY2(texto == QStringLiteral("Contando puntajes")
                      || texto == QStringLiteral("¿Jugar de nuevo?")

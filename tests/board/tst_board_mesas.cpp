@@ -8,16 +8,21 @@
 #include "mesamoderna.h"
 #include "panelpuntos.h"
 #include "pista.h"
+#include "resultadosenmesa.h"
+#include "resumenenmesa.h"
 #include "tecladotablero.h"
 #include "winnerdialogfrm.h"
 #include "zelbofrm.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -80,6 +85,34 @@ QString faltaDeOrden(const Mesa &mesa, int enMesa)
     return {};
 }
 
+// A key where the player's key goes: the focused control, or the window.
+void tecla(ZelboFrm &ventana, Qt::Key clave)
+{
+    QWidget *foco = QApplication::focusWidget();
+    QTest::keyClick(foco ? foco : &ventana, clave);
+}
+
+QString nombres(const QList<QWidget *> &ventanas)
+{
+    QStringList nombres;
+    for (const QWidget *w : ventanas)
+        nombres.append(QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ')
+                       + w->windowTitle());
+    return nombres.join(QStringLiteral(", "));
+}
+
+// For a person to look at: the window as it is, when ZELBO_CAPTURAS names a folder.
+void capturar(QWidget &ventana, const QString &nombre)
+{
+    const QString carpeta = qEnvironmentVariable("ZELBO_CAPTURAS");
+    if (carpeta.isEmpty())
+        return;
+    ventana.grab().save(QStringLiteral("%1/%2-%3x%4.png")
+                            .arg(carpeta, nombre)
+                            .arg(ventana.width())
+                            .arg(ventana.height()));
+}
+
 TipoMesa tipoDe(const QString &nombre)
 {
     return nombre == QLatin1String("moderna") ? TipoMesa::Moderna : TipoMesa::Clasica;
@@ -100,6 +133,10 @@ private slots:
     void modernTableShowsMarksScoresAndPiles();
     void mistakesAreToldOnTheModernTableWithoutABox_data();
     void mistakesAreToldOnTheModernTableWithoutABox();
+    void aWholeGameByHintAndEnterOpensNoWindow();
+    void theResultsPanelAnswersAsTheQuestion_data();
+    void theResultsPanelAnswersAsTheQuestion();
+    void runShowsOnlyWithAProgramAndTabReachesIt();
 };
 
 namespace {
@@ -131,6 +168,7 @@ void TstBoardMesas::seededGamesStayInsideTheWindow()
     CierraResultados resultados;
     for (const std::uint64_t semilla : { 3U, 7U }) {
         BoardFixture f(semilla);
+        const RespondeEnMesa enMesa(f.ventana(), false);
         f.dialogos().responder(DialogService::Respuesta::No);
         f.ventana().resize(tamano);
         f.ventana().show();
@@ -317,6 +355,175 @@ void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox()
     QVERIFY(moderna->rect().contains(moderna->aviso()->geometry()));
     // Gone after a while, by itself.
     QTRY_VERIFY_WITH_TIMEOUT(!moderna->aviso()->isVisible(), 6000);
+}
+
+// Only H and Enter, from the first deal to the results: every hand's end is a summary on
+// the table that the next H dismisses, the results a panel, and no other window opens on
+// the way. The panel's Sí starts another game from no points.
+void TstBoardMesas::aWholeGameByHintAndEnterOpensNoWindow()
+{
+    const MesaElegida elegida(TipoMesa::Moderna);
+    BoardFixture f(7);
+    f.ventana().resize(1024, 768);
+    f.ventana().show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
+    QVERIFY(f.iniciar());
+    auto &m = *qobject_cast<MesaModerna *>(&f.ventana().mesa());
+    const auto esperar = [&] {
+        return QTest::qWaitFor([&] {
+            return f.ventana().juego().esperaAlJugador() || m.veloAbierto()
+                || f.ventana().terminado();
+        });
+    };
+    int resumenes = 0;
+    for (int paso = 0; paso < 600 && !m.resultados()->isVisible(); ++paso) {
+        QVERIFY(esperar());
+        QVERIFY(!f.ventana().terminado());
+        QVERIFY2(f.otrasVentanas().isEmpty(), qPrintable(nombres(f.otrasVentanas())));
+        if (m.resultados()->isVisible())
+            break;
+        const bool resumen = m.resumen()->isVisible();
+        if (resumen) {
+            ++resumenes;
+            QVERIFY(!f.ventana().juego().esperaAlJugador());
+            QCOMPARE(QApplication::focusWidget(), m.resumen());
+            QVERIFY(m.resumen()->textos().contains(QStringLiteral("Contando puntajes")));
+        }
+        tecla(f.ventana(), Qt::Key_H);
+        QVERIFY2(f.otrasVentanas().isEmpty(), qPrintable(nombres(f.otrasVentanas())));
+        if (resumen) {
+            QVERIFY(!m.resumen()->isVisible());
+            continue;
+        }
+        tecla(f.ventana(), Qt::Key_Return);
+        QVERIFY2(f.otrasVentanas().isEmpty(), qPrintable(nombres(f.otrasVentanas())));
+    }
+    QVERIFY(m.resultados()->isVisible());
+    QVERIFY(resumenes >= 3);
+    QVERIFY2(f.dialogos().textos().isEmpty(), qPrintable(f.dialogos().textos().join(u'|')));
+    QVERIFY(m.resultados()->textos().contains(QStringLiteral("¿Jugar de nuevo?")));
+    QVERIFY(m.resultados()->textos().contains(QStringLiteral("3")));
+    QVERIFY(std::max(f.estado().jugadorCpu.puntos(), f.estado().jugadorHumano.puntos()) == 3);
+    QCOMPARE(QApplication::focusWidget(), m.resultados()->si());
+    tecla(f.ventana(), Qt::Key_Enter);
+    QVERIFY(!m.resultados()->isVisible());
+    QVERIFY(f.esperarTurno());
+    QVERIFY(!f.ventana().terminado());
+    QCOMPARE(f.estado().jugadorCpu.puntos(), 0);
+    QCOMPARE(f.estado().jugadorHumano.puntos(), 0);
+    QCOMPARE(m.panel()->puntos(Lado::Humano)->text(), QStringLiteral("0"));
+    QCOMPARE(f.estado().numeroDeMano, 1);
+    QVERIFY(f.otrasVentanas().isEmpty());
+}
+
+void TstBoardMesas::theResultsPanelAnswersAsTheQuestion_data()
+{
+    QTest::addColumn<bool>("otra");
+    QTest::addColumn<QSize>("tamano");
+    QTest::newRow("Sí 640x480") << true << QSize(640, 480);
+    QTest::newRow("No 1024x768") << false << QSize(1024, 768);
+    QTest::newRow("Sí 1920x1080") << true << QSize(1920, 1080);
+}
+
+// The third point: a summary that a click dismisses, then the results with the
+// results window's words; Tab goes round Sí, No and Revisar, Esc answers nothing, and
+// Sí deals a new game from no points while No ends the program, as the question does.
+void TstBoardMesas::theResultsPanelAnswersAsTheQuestion()
+{
+    QFETCH(bool, otra);
+    QFETCH(QSize, tamano);
+    const MesaElegida elegida(TipoMesa::Moderna);
+    BoardFixture f(1);
+    f.ventana().resize(tamano);
+    f.ventana().show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(Posicion::terceraManoDelHumano()));
+    auto &m = *qobject_cast<MesaModerna *>(&f.ventana().mesa());
+    tecla(f.ventana(), Qt::Key_H);
+    tecla(f.ventana(), Qt::Key_Return);
+    QTRY_VERIFY(m.resumen()->isVisible());
+    QVERIFY(m.rect().contains(m.resumen()->tarjeta()->geometry()));
+    const QStringList resumen = m.resumen()->textos();
+    QVERIFY2(resumen.contains(QStringLiteral("Ana gana la mano")), qPrintable(resumen.join(u'|')));
+    QVERIFY(resumen.contains(QStringLiteral("Contando puntajes")));
+    QVERIFY(
+        m.resumen()->accessibleDescription().endsWith(QStringLiteral("Puntos: la CPU 1, tú 3")));
+    QCOMPARE(m.panel()->puntos(Lado::Humano)->text(), QStringLiteral("2")); // not yet scored
+    capturar(f.ventana(), QStringLiteral("resumen"));
+    QTest::mouseClick(m.resumen(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_VERIFY(m.resultados()->isVisible());
+    QCOMPARE(m.panel()->puntos(Lado::Humano)->text(), QStringLiteral("3"));
+    QCOMPARE(m.resultados()->textos(),
+             QStringList({ "Ganador Ana", "Has ganado la partida", "3", "Tus puntos", "1",
+                           "Puntos de la CPU", "¿Jugar de nuevo?" }));
+    QCOMPARE(m.resultados()->descripcion(),
+             QStringLiteral("Has ganado la partida. Tus puntos: 3, Puntos de la CPU: 1 "
+                            "¿Jugar de nuevo?"));
+    QCOMPARE(m.resultados()->revisar()->accessibleName(), QStringLiteral("Revisar la partida"));
+    QVERIFY(m.rect().contains(m.resultados()->tarjeta()->geometry()));
+    QVERIFY(f.otrasVentanas().isEmpty());
+    capturar(f.ventana(), QStringLiteral("resultados"));
+    QCOMPARE(QApplication::focusWidget(), m.resultados()->si());
+    tecla(f.ventana(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m.resultados()->no());
+    tecla(f.ventana(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m.resultados()->revisar());
+    tecla(f.ventana(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m.resultados()->si());
+    tecla(f.ventana(), Qt::Key_Escape);
+    QVERIFY(m.resultados()->isVisible() && !f.ventana().terminado());
+    if (!otra)
+        tecla(f.ventana(), Qt::Key_Tab);
+    tecla(f.ventana(), Qt::Key_Return);
+    QVERIFY(!m.resultados()->isVisible());
+    QVERIFY(f.dialogos().textos().isEmpty());
+    if (!otra) {
+        QVERIFY(f.ventana().terminado());
+        QCOMPARE(f.ventana().estadoSalida(), 0);
+        return;
+    }
+    QVERIFY(f.esperarTurno());
+    QVERIFY(!f.ventana().terminado());
+    QCOMPARE(f.estado().jugadorHumano.puntos(), 0);
+    QCOMPARE(f.estado().jugadorCpu.puntos(), 0);
+    QCOMPARE(f.estado().cartasRepartidas, 10); // a new deal
+}
+
+// The toolbar's "Run" on the modern table: hidden until a program is set in the
+// preferences, then beside the turn's words, reached by Tab and pressed by Space.
+void TstBoardMesas::runShowsOnlyWithAProgramAndTabReachesIt()
+{
+    const MesaElegida elegida(TipoMesa::Moderna);
+    BoardFixture f(1);
+    f.ventana().resize(1024, 768);
+    f.ventana().show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
+    QVERIFY(f.iniciar());
+    auto &m = *qobject_cast<MesaModerna *>(&f.ventana().mesa());
+    QToolButton *correr = m.panel()->correr();
+    QVERIFY(f.ventana().juego().preferencias().aplicacion.isEmpty());
+    QVERIFY(!correr->isVisible());
+    const QString marca = f.dir().ruta(QStringLiteral("corrio"));
+    Preferencias p = f.ventana().juego().preferencias();
+    p.aplicacion = QStringLiteral("touch %1").arg(marca);
+    f.ventana().juego().aceptarPreferencias(p);
+    QVERIFY(correr->isVisible());
+    QCOMPARE(correr->accessibleName(), QStringLiteral("Correr el programa elegido en Opciones"));
+    QCOMPARE(correr->defaultAction()->objectName(), QStringLiteral("run"));
+    capturar(f.ventana(), QStringLiteral("correr"));
+    QVERIFY(m.rect().contains(correr->mapTo(&m, correr->rect().bottomRight())));
+    int tabs = 0;
+    while (QApplication::focusWidget() != correr && tabs < 60) {
+        tecla(f.ventana(), Qt::Key_Tab);
+        ++tabs;
+    }
+    QCOMPARE(QApplication::focusWidget(), correr);
+    tecla(f.ventana(), Qt::Key_Space);
+    QTRY_VERIFY(QFileInfo::exists(marca));
+    p.aplicacion.clear();
+    f.ventana().juego().aceptarPreferencias(p);
+    QVERIFY(!correr->isVisible());
 }
 
 QTEST_MAIN(TstBoardMesas)

@@ -3,14 +3,17 @@
 // The board's shortcuts in painting must not change a pixel: copies made in
 // strips, and a card's shadow painted only where the card leaves it seen.
 
+#include "cardpicture.h"
 #include "etiquetaguardada.h"
 #include "picturecache.h"
 #include "sombradecarta.h"
+#include "sombrasdemesa.h"
 #include "tiras.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -37,10 +40,21 @@ QImage ruido(QSize tamano, quint32 semilla)
 // A board-like background for a painting at the given pixel ratio.
 QImage fondo(QSize tamano, qreal razon)
 {
-    QImage imagen = ruido(tamano * static_cast<int>(razon), 7).convertToFormat(QImage::Format_RGB32);
+    QImage imagen
+        = ruido(tamano * static_cast<int>(razon), 7).convertToFormat(QImage::Format_RGB32);
     imagen.setDevicePixelRatio(razon);
     return imagen;
 }
+
+// A table that keeps what it was asked to repaint.
+class MesaPintada : public QWidget
+{
+public:
+    QRegion pintada;
+
+protected:
+    void paintEvent(QPaintEvent *event) override { pintada += event->region(); }
+};
 
 } // namespace
 
@@ -54,6 +68,7 @@ private slots:
     void shadowShowsAroundTheCardAsAWholeOne_data();
     void shadowShowsAroundTheCardAsAWholeOne();
     void keptLabelLooksAsAPlainOneThroughItsChanges();
+    void aCardBackFromEnlargedLeavesNoShadowBehind();
 };
 
 void TstBoardPintado::stripsCopyWhatOneCopyWould_data()
@@ -168,7 +183,9 @@ void TstBoardPintado::keptLabelLooksAsAPlainOneThroughItsChanges()
             fuente.setPointSizeF(fuente.pointSizeF() * 1.5);
             e.setFont(fuente);
         },
-        [](QLabel &e) { e.setStyleSheet(QStringLiteral("background: white; font-style: italic;")); },
+        [](QLabel &e) {
+            e.setStyleSheet(QStringLiteral("background: white; font-style: italic;"));
+        },
         [](QLabel &e) { e.setEnabled(false); },
     };
     for (qsizetype i = 0; i < cambios.size(); ++i) {
@@ -178,6 +195,36 @@ void TstBoardPintado::keptLabelLooksAsAPlainOneThroughItsChanges()
         QVERIFY2(igual(), qPrintable(QString::number(i)));
         QVERIFY2(guardada.grab().toImage() != antes, qPrintable(QString::number(i)));
     }
+}
+
+// A card enlarged about its centre for a beat of the CPU, then put back: the table
+// repaints the whole shadow of the enlarged card, its corners too, which neither the
+// move nor the resize of the one change of geometry covers alone.
+void TstBoardPintado::aCardBackFromEnlargedLeavesNoShadowBehind()
+{
+    MesaPintada mesa;
+    mesa.resize(600, 500);
+    SombrasDeMesa sombras(mesa);
+    constexpr qreal kCaida = 3;
+    sombras.setCaida(kCaida);
+    PictureCache cache;
+    const QRect enReposo(200, 150, 100, 150);
+    auto *carta = new CardPicture(Imagen { GrupoImagen::mesaimg, 0 }, cache, &mesa);
+    carta->setGeometry(enReposo);
+    sombras.seguir(carta);
+    mesa.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mesa));
+    QRect grande(QPoint(), enReposo.size() * 4 / 3);
+    grande.moveCenter(enReposo.center());
+    carta->setGeometry(grande);
+    QCoreApplication::processEvents();
+    mesa.pintada = {};
+    carta->setGeometry(enReposo);
+    QTRY_VERIFY(!mesa.pintada.isEmpty());
+    const int m = SombraDeCarta::margen(kCaida);
+    const QRegion sinPintar = QRegion(grande.adjusted(-m, -m, m, m)) - mesa.pintada;
+    QVERIFY2(sinPintar.isEmpty(),
+             qPrintable(QStringLiteral("%1 sin pintar").arg(sinPintar.boundingRect().width())));
 }
 
 QTEST_MAIN(TstBoardPintado)

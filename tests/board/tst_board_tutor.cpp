@@ -4,9 +4,12 @@
 #include "ayudastablero.h"
 #include "barraprobabilidad.h"
 #include "boardfixture.h"
+#include "cardpicture.h"
+#include "mesamoderna.h"
 #include "notatutor.h"
 #include "posicion.h"
 
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -71,6 +74,8 @@ private slots:
 
     void throwingAwayTheCpusPileIsPointedOutBeforeTheReplyAndTakenBack();
     void aNewDealTakesTheNoteAway();
+    void theNoteLiesClearOfTheCardsOnEitherTable_data();
+    void theNoteLiesClearOfTheCardsOnEitherTable();
     void theBestMoveOrTheTutorOffSaysNothing_data();
     void theBestMoveOrTheTutorOffSaysNothing();
     void barShowsOnlyWhileTheSettingIsOn();
@@ -132,6 +137,54 @@ void TstBoardTutor::aNewDealTakesTheNoteAway()
     f.ventana().juego().nuevomnu_Click();
     QVERIFY(f.esperarTurno());
     QVERIFY(!nota.isVisible());
+}
+
+void TstBoardTutor::theNoteLiesClearOfTheCardsOnEitherTable_data()
+{
+    QTest::addColumn<TipoMesa>("mesa");
+    QTest::addColumn<QSize>("tamano");
+    QTest::newRow("clásica 1024x768") << TipoMesa::Clasica << QSize(1024, 768);
+    for (const QSize tamano : { QSize(640, 480), QSize(1024, 768), QSize(1920, 1080) })
+        QTest::addRow("moderna %dx%d", tamano.width(), tamano.height())
+            << TipoMesa::Moderna << tamano;
+}
+
+// The note lies inside the table shown, over no card in sight and not over the
+// modern table's lift button; it follows a switch to the other table.
+void TstBoardTutor::theNoteLiesClearOfTheCardsOnEitherTable()
+{
+    QFETCH(TipoMesa, mesa);
+    QFETCH(QSize, tamano);
+    AjustesJuego::delUsuario().setTutor(true);
+    const MesaElegida elegida(mesa);
+    BoardFixture f;
+    f.ventana().resize(tamano);
+    f.ventana().show();
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(montonAlAlcance()));
+    f.ventana().juego().montonimg_DragDrop(1);
+    QVERIFY(f.esperarTurno());
+    NotaTutor &nota = f.ventana().ayudas().nota();
+    QVERIFY(nota.isVisible());
+    const auto libre = [&] {
+        const Mesa &m = f.ventana().mesa();
+        const QRect lugar(m.mapFrom(&f.ventana(), nota.pos()), nota.size());
+        if (lugar.isEmpty() || !m.rect().contains(lugar))
+            return QStringLiteral("fuera de la mesa");
+        for (const CardPicture *c : m.findChildren<CardPicture *>()) {
+            if (c->isVisible() && c->geometry().intersects(lugar))
+                return c->accessibleName();
+        }
+        const auto *moderna = qobject_cast<const MesaModerna *>(&m);
+        if (moderna && moderna->levantar()->geometry().intersects(lugar))
+            return QStringLiteral("Levantar");
+        return QString();
+    };
+    QVERIFY2(libre().isEmpty(), qPrintable(libre()));
+    AjustesJuego::delUsuario().setMesa(mesa == TipoMesa::Moderna ? TipoMesa::Clasica
+                                                                 : TipoMesa::Moderna);
+    QVERIFY(nota.isVisible());
+    QVERIFY2(libre().isEmpty(), qPrintable(libre()));
 }
 
 void TstBoardTutor::theBestMoveOrTheTutorOffSaysNothing_data()

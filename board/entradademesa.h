@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class Anunciador;
+class Mesa;
+class PictureCache;
+class ZelboGame;
+
+// Hands a table's clicks, marks and drops to the game, through the window's
+// way of running the player's input, and prepares the card faces at the sizes
+// the table shows them.
+class EntradaDeMesa : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Jugar = std::function<void(const std::function<void(ZelboGame &)> &)>;
+
+    // mesaMostrada gives the table shown, whose card back is prepared with the faces.
+    EntradaDeMesa(ZelboGame &juego, Anunciador &anunciador, PictureCache &cache, Jugar jugar,
+                  std::function<const Mesa &()> mesaMostrada, QObject *parent);
+
+    void conectar(Mesa &mesa);
+
+private:
+    void conectarCaras(Mesa &mesa);
+    void conectarPulsaciones(Mesa &mesa);
+    void conectarSoltadas(Mesa &mesa);
+
+    ZelboGame &m_juego;
+    Anunciador &m_anunciador;
+    PictureCache &m_cache;
+    Jugar m_jugar;
+    std::function<const Mesa &()> m_mesaMostrada;
+};

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ventanasdeljuego.h"
+
+#include "aboutfrm.h"
+#include "estadisticasfrm.h"
+#include "estimadorvictoria.h"
+#include "helpwindow.h"
+#include "preferenciasfrm.h"
+#include "revisionfrm.h"
+#include "zelbogame.h"
+
+#include <QApplication>
+
+VentanasDelJuego::VentanasDelJuego(const QString &programDir, ZelboGame &juego,
+                                   DialogService &dialogos, QWidget &ventana)
+    : m_programDir(programDir)
+    , m_juego(juego)
+    , m_dialogos(dialogos)
+    , m_ventana(ventana)
+{
+}
+
+void VentanasDelJuego::abrirAyuda()
+{
+    if (!m_juego.esperaAlJugador())
+        return;
+    if (!m_ayuda)
+        m_ayuda = new HelpWindow(m_programDir, &m_ventana);
+    m_ayuda->mostrar();
+}
+
+void VentanasDelJuego::abrirOpciones()
+{
+    if (!m_juego.esperaAlJugador())
+        return;
+    preferenciasfrm opciones(m_juego, m_dialogos, &m_ventana);
+    opciones.exec();
+}
+
+void VentanasDelJuego::abrirEstadisticas()
+{
+    PartidaConservada *conservada = m_juego.conservada();
+    if (!m_juego.esperaAlJugador() || !conservada)
+        return;
+    EstadisticasFrm ventana(conservada->estadisticas(), conservada->archivoEstadisticas(),
+                            m_dialogos, &m_ventana);
+    ventana.exec();
+}
+
+void VentanasDelJuego::abrirRevision(QWidget *sobre)
+{
+    const std::span<const JugadaAnotada> jugadas = m_juego.jugadasDeLaPartida().jugadas();
+    auto *revision
+        = new RevisionFrm({ jugadas.begin(), jugadas.end() }, EstimadorVictoria::kMuestras, sobre);
+    revision->setAttribute(Qt::WA_DeleteOnClose);
+    revision->setWindowModality(Qt::WindowModal);
+    revision->open();
+}
+
+void VentanasDelJuego::abrirAcercaDe()
+{
+    Aboutfrm::mostrar(m_programDir, &m_ventana);
+}
+
+MenusVentana::Ordenes
+VentanasDelJuego::ordenes(std::function<void(MenusVentana::OrdenDelJuego)> juego)
+{
+    MenusVentana::Ordenes ordenes;
+    ordenes.juego = std::move(juego);
+    ordenes.opciones = [this] { abrirOpciones(); };
+    ordenes.ayuda = [this] { abrirAyuda(); };
+    ordenes.acercaDe = [this] { abrirAcercaDe(); };
+    ordenes.estadisticas = [this] { abrirEstadisticas(); };
+    ordenes.revisar = [this] { abrirRevision(&m_ventana); };
+    return ordenes;
+}
+
+void VentanasDelJuego::traerAlFrente()
+{
+    m_ventana.setWindowState(m_ventana.windowState() & ~Qt::WindowMinimized);
+    QWidget *frente = QApplication::activeModalWidget();
+    if (!frente)
+        frente = &m_ventana;
+    frente->raise();
+    frente->activateWindow();
+}
+
+void VentanasDelJuego::cerrarAyuda()
+{
+    if (m_ayuda)
+        m_ayuda->close();
+}
