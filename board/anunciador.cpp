@@ -23,10 +23,8 @@ Anunciador::Anunciador(QStatusBar &barra)
     QObject::connect(m_salida, &QTimer::timeout, m_aviso, [this] { hablar(); });
     // A window that comes to the front (the board when a box closes, the results
     // window when it opens) is read first: Orca drops what shows meanwhile.
-    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, m_aviso, [this] {
-        if (!m_pendientes.isEmpty())
-            m_salida->start();
-    });
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, m_aviso,
+                     [this] { decirPendiente(); });
     m_aviso->setObjectName(kAviso);
     m_aviso->setGeometry(0, 0, 1, 1);
     m_aviso->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -64,6 +62,12 @@ void Anunciador::avisar(const QString &texto)
 {
     anotar(texto);
     m_salida->start();
+}
+
+void Anunciador::decirPendiente()
+{
+    if (!m_pendientes.isEmpty())
+        m_salida->start();
 }
 
 void Anunciador::anotar(const QString &texto)

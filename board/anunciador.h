@@ -44,6 +44,9 @@ public:
     void decir(const QString &texto);
     // Spoken only: the status bar keeps its text.
     void avisar(const QString &texto);
+    // What waits (the CPU's last move) is spoken now and nothing more: a panel
+    // that takes the focus reads its own words.
+    void decirPendiente();
     // What is to be spoken when the event loop runs again.
     QString pendiente() const;
     QString actual() const;

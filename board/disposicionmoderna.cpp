@@ -45,12 +45,21 @@ DisposicionModerna DisposicionModerna::calcular(QSize area, int cartasMesa)
     const int botonAlto = std::max(24, alto / 4);
     d.levantar = QRect(margen * 2, abajo + d.carta.height() - botonAlto,
                        std::min(centro - margen * 3, d.carta.width() * 2), botonAlto);
-    d.nota = QRect(margen * 2, abajo - d.alzada, centro - margen * 3,
-                   d.levantar.top() - margen - (abajo - d.alzada));
     const int techo = d.montones[0].bottom() + 1 + margen;
     const int suelo = abajo - d.alzada - pila - margen;
+    // The tutor's note has the room left of the hand, from below the table's rows
+    // to the lift button; it takes what its words need from the bottom up.
+    d.nota = QRect(margen * 2, suelo + margen, centro - margen * 3,
+                   d.levantar.top() - margen - (suelo + margen));
     const QRect zona(margen, techo + d.alzada, w - 2 * margen, suelo - techo - d.alzada);
     d.filas(zona, cartasMesa);
+    // The note may also take the table's room below the lowest card of its column.
+    int techoNota = zona.top();
+    for (const QRect &r : d.mesa) {
+        if (r.left() <= d.nota.right() && r.right() >= d.nota.left())
+            techoNota = std::max(techoNota, r.bottom() + 1 + margen);
+    }
+    d.nota.setTop(std::min(d.nota.top(), techoNota));
     return d;
 }
 

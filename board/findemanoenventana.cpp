@@ -63,7 +63,8 @@ void FinDeManoEnVentana::resumenEnMesa(MesaModerna &mesa, const ResumenDeMano &r
     m_manoPorDecir.reset();
     const QString palabras = Anunciador::palabrasFinDeMano(resumen.resultado, nombreHumano,
                                                            resumen.puntosCpu, resumen.puntosHumano);
-    m_anunciador.avisar(palabras);
+    // The summary takes the focus, which reads its words.
+    m_anunciador.decirPendiente();
     mesa.resumen()->mostrar(resumen, palabras, std::move(alCerrar));
 }
 

@@ -86,6 +86,8 @@ signals:
     // The card faces are shown at new sizes or a new pixel ratio: their pictures
     // may be prepared ahead.
     void cartasRedimensionadas(const QList<QSize> &tamanos, qreal razon);
+    // The tutor's note has another place: the table's cards moved or the table was resized.
+    void lugarNotaTutorCambiado();
 
 protected:
     // A hand card dragged over the table is taken wherever it is dropped.

@@ -314,6 +314,7 @@ void MesaModerna::recolocar()
     QFont fuente = m_levantar->font();
     fuente.setPixelSize(std::max(10, d.levantar.height() * 2 / 5));
     m_levantar->setFont(fuente);
+    emit lugarNotaTutorCambiado();
 }
 
 void MesaModerna::resaltar(CardPicture *imagen, bool grande)

@@ -4,14 +4,16 @@
 
 #include "mesa.h"
 
+#include <QBoxLayout>
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 NotaTutor::NotaTutor(std::function<void()> deshacer, Mesa &mesa)
     : QFrame(mesa.window())
     , m_mesa(&mesa)
+    , m_fila(new QBoxLayout(QBoxLayout::LeftToRight, this))
     , m_texto(new QLabel(this))
     , m_deshacer(new QPushButton(tr("Deshacer (Ctrl+Z)"), this))
     , m_cerrar(new QPushButton(QStringLiteral("×"), this))
@@ -31,23 +33,35 @@ NotaTutor::NotaTutor(std::function<void()> deshacer, Mesa &mesa)
     m_cerrar->setFixedWidth(m_cerrar->sizeHint().height());
     for (QPushButton *boton : { m_deshacer, m_cerrar })
         boton->setFocusPolicy(Qt::NoFocus);
-    auto *fila = new QHBoxLayout(this);
-    fila->addWidget(m_texto, 1);
-    fila->addWidget(m_deshacer);
-    fila->addWidget(m_cerrar);
+    auto *botones = new QHBoxLayout;
+    botones->addStretch(1);
+    botones->addWidget(m_deshacer);
+    botones->addWidget(m_cerrar);
+    m_fila->addWidget(m_texto, 1);
+    m_fila->addLayout(botones);
     connect(m_deshacer, &QPushButton::clicked, this, std::move(deshacer));
     connect(m_cerrar, &QPushButton::clicked, this, &QWidget::hide);
-    mesa.installEventFilter(this);
+    seguir(mesa);
     hide();
 }
 
 void NotaTutor::setMesa(Mesa &mesa)
 {
     m_mesa->removeEventFilter(this);
+    disconnect(m_mesa, nullptr, this, nullptr);
     m_mesa = &mesa;
-    mesa.installEventFilter(this);
+    seguir(mesa);
     if (isVisible())
         colocar();
+}
+
+void NotaTutor::seguir(Mesa &mesa)
+{
+    mesa.installEventFilter(this);
+    connect(&mesa, &Mesa::lugarNotaTutorCambiado, this, [this] {
+        if (isVisible())
+            colocar();
+    });
 }
 
 void NotaTutor::mostrar(const QString &texto)
@@ -74,7 +88,13 @@ bool NotaTutor::eventFilter(QObject *objeto, QEvent *event)
 // are raised above its other children as they change.
 void NotaTutor::colocar()
 {
-    const QPoint esquina = m_mesa->mapTo(parentWidget(), QPoint(0, 0));
-    setGeometry(m_mesa->lugarNotaTutor().translated(esquina));
+    // Below this width the words would stand a few to a line beside the buttons.
+    constexpr int kAnchoEnFila = 420;
+    const QRect lugar = m_mesa->lugarNotaTutor();
+    m_fila->setDirection(lugar.width() < kAnchoEnFila ? QBoxLayout::TopToBottom
+                                                      : QBoxLayout::LeftToRight);
+    const int alto = std::min(lugar.height(), m_fila->totalHeightForWidth(lugar.width()));
+    const QRect nota(lugar.left(), lugar.bottom() + 1 - alto, lugar.width(), alto);
+    setGeometry(nota.translated(m_mesa->mapTo(parentWidget(), QPoint(0, 0))));
     raise();
 }

@@ -6,13 +6,16 @@
 #include <functional>
 
 class Mesa;
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 
 // The tutor's note where the table shown keeps it, clear of the cards (on the
-// classic board over the credits at its foot): what the move cost and the better one, with a button
-// to take the move back and one to close the note. It never takes the focus or a click meant for
-// the board around it; the window hides it at the player's next move or one taken back.
+// classic board over the credits at its foot), as tall as its words need from the
+// foot of that place: what the move cost and the better one, with a button to take
+// the move back and one to close the note; in a narrow place the buttons go under the words. It
+// never takes the focus or a click meant for the board around it; the window hides it at the
+// player's next move or one taken back.
 class NotaTutor : public QFrame
 {
     Q_OBJECT
@@ -32,8 +35,11 @@ protected:
 
 private:
     void colocar();
+    // Follows the place the table keeps for the note.
+    void seguir(Mesa &mesa);
 
     Mesa *m_mesa;
+    QBoxLayout *m_fila;
     QLabel *m_texto;
     QPushButton *m_deshacer;
     QPushButton *m_cerrar;

@@ -47,11 +47,11 @@ TecladoTablero::TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anuncia
     , m_anunciador(anunciador)
     , m_jugar(std::move(jugar))
 {
-    // The hint plays the level in force: at Difícil the Difícil player, from
-    // the human's seat, suggests the move.
+    // At Difícil and above the Difícil player, from the human's seat, suggests
+    // the move; it answers at once, where Experto may think for a while.
     m_pista.setElector([this](const GameState &e) {
-        return m_juego.nivelCpu() == NivelCpu::Dificil ? m_dificil.elegir(e, Lado::Humano)
-                                                       : Pista::normal(e);
+        return m_juego.nivelCpu() != NivelCpu::Normal ? m_dificil.elegir(e, Lado::Humano)
+                                                      : Pista::normal(e);
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *antes, QWidget *ahora) {
         auto *carta = qobject_cast<CardPicture *>(ahora);

@@ -90,6 +90,7 @@ private slots:
     void wholeGameWithTheKeysOnly();
     void keysAndTheirRefusals();
     void hintMarksAndSaysItsMove();
+    void hintAsksTheDifficultPlayerAtThatLevel_data();
     void hintAsksTheDifficultPlayerAtThatLevel();
     void spaceMarksTheOwnPileAndEnterPlaysExactlyTheMarks();
     void hintOntoAnEmptyOwnPileIsPlayedByEnter();
@@ -294,12 +295,20 @@ void TstBoardKeys::hintMarksAndSaysItsMove()
     QCOMPARE(f.dialogos().textos(), QStringList {});
 }
 
+void TstBoardKeys::hintAsksTheDifficultPlayerAtThatLevel_data()
+{
+    QTest::addColumn<NivelCpu>("nivel");
+    QTest::newRow("dificil") << NivelCpu::Dificil;
+    QTest::newRow("experto") << NivelCpu::Experto;
+}
+
 // The Normal hint takes the CPU's one-card pile with copas(1); three oros lie
 // on the table for oros(10).
 void TstBoardKeys::hintAsksTheDifficultPlayerAtThatLevel()
 {
+    QFETCH(NivelCpu, nivel);
     BoardFixture f;
-    f.ventana().juego().setFuenteDeNivel([] { return NivelCpu::Dificil; });
+    f.ventana().juego().setFuenteDeNivel([nivel] { return nivel; });
     Posicion p = posicion();
     p.humano = { copas(1), oros(10) };
     p.mesa = { oros(5), bastos(1), oros(7), oros(3) };
@@ -307,7 +316,7 @@ void TstBoardKeys::hintAsksTheDifficultPlayerAtThatLevel()
     p.tamPilaCpu = 1;
     p.tamPilaHumano = 7;
     QVERIFY(empezar(f, &p));
-    QCOMPARE(f.ventana().juego().nivelCpu(), NivelCpu::Dificil);
+    QCOMPARE(f.ventana().juego().nivelCpu(), nivel);
     const Jugada normal = Pista::normal(f.estado());
     const Jugada dificil = ElectorDificil().elegir(f.estado(), Lado::Humano);
     QVERIFY(dificil != normal);
