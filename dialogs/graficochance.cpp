@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr int kMargen = 10;
+// Room above and below the line, as much as half a line of the scale's words and more.
+constexpr int kMargen = 14;
 // Room on the left for the scale's words, clear of the line.
 constexpr int kEscala = 44;
 
