@@ -8,11 +8,9 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace {
-
 // A modifier on its own (Alt to reach the menus, Shift before a letter) is no
 // move of the focus yet.
-bool soloModificador(const QKeyEvent &tecla)
+bool FocoVisible::soloModificador(const QKeyEvent &tecla)
 {
     switch (tecla.key()) {
     case Qt::Key_Shift:
@@ -28,8 +26,6 @@ bool soloModificador(const QKeyEvent &tecla)
         return false;
     }
 }
-
-} // namespace
 
 FocoVisible::FocoVisible(QWidget &tablero)
     : QObject(&tablero)

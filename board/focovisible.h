@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class QKeyEvent;
 class QWidget;
 
 // The focus frame is for keyboard players: it shows on the board's cards once
@@ -18,6 +19,9 @@ public:
     ~FocoVisible() override;
 
     bool activo() const { return m_activo; }
+
+    // Shift, Control, Alt and their kind pressed alone.
+    static bool soloModificador(const QKeyEvent &tecla);
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;

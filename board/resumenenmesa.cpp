@@ -2,6 +2,8 @@
 
 #include "resumenenmesa.h"
 
+#include "focovisible.h"
+
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,16 +16,7 @@ bool esRespuesta(const QKeyEvent &tecla)
 {
     constexpr Qt::KeyboardModifiers kDeOrden
         = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    switch (tecla.key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-        return false;
-    default:
-        return !(tecla.modifiers() & kDeOrden);
-    }
+    return !FocoVisible::soloModificador(tecla) && !(tecla.modifiers() & kDeOrden);
 }
 } // namespace
 
