@@ -25,6 +25,9 @@ AyudasTablero::AyudasTablero(ZelboGame &juego, Mesa &mesa, QStatusBar &barraDeEs
         m_nota->mostrar(texto);
         anunciador.avisar(texto);
     });
+    // The bar follows the human's move at once, before the CPU's reply.
+    connect(m_tutor.get(), &TutorEnHilo::jugadaDelHumano, m_barra,
+            &BarraProbabilidad::actualizarTras);
     m_juego.setTutor(*m_tutor);
     connect(&AjustesJuego::delUsuario(), &AjustesJuego::cambiado, this,
             &AyudasTablero::aplicarAjustes);

@@ -36,6 +36,12 @@ void BarraProbabilidad::actualizar(const GameState &estado)
         m_estimador->estimar(estado);
 }
 
+void BarraProbabilidad::actualizarTras(const GameState &antes, const Jugada &jugada)
+{
+    if (m_activa)
+        m_estimador->estimarTras(antes, jugada);
+}
+
 void BarraProbabilidad::mostrar(int porcentaje)
 {
     setValue(porcentaje);

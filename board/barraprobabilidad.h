@@ -8,6 +8,7 @@
 
 class EstimadorEnHilo;
 struct GameState;
+struct Jugada;
 
 // A slim bar in the status bar with the human's chance to win the game, as a
 // screen reader reads it: "Probabilidad de ganar: 62 %". It is worked out off
@@ -26,6 +27,8 @@ public:
     bool activa() const { return m_activa; }
     // The human is to move in estado.
     void actualizar(const GameState &estado);
+    // The human, to move in antes, has made jugada; the CPU is yet to reply.
+    void actualizarTras(const GameState &antes, const Jugada &jugada);
 
 signals:
     void mostrado(int porcentaje);

@@ -48,6 +48,7 @@ TutorEnHilo::~TutorEnHilo()
 // The copy of the position is the thread's own; the reviewer only reads itself.
 void TutorEnHilo::revisar(const GameState &antes, const Jugada &jugada, Listo listo)
 {
+    emit jugadaDelHumano(antes, jugada);
     if (!m_activo || !m_activo()) {
         listo();
         return;

@@ -37,6 +37,8 @@ public:
 
 signals:
     void aviso(const QString &texto);
+    // Every move of the human, with the position before it, whether the tutor is on or not.
+    void jugadaDelHumano(const GameState &antes, const Jugada &jugada);
 
 private:
     void entregar(const QString &texto);

@@ -8,6 +8,8 @@
 #include "mesamoderna.h"
 #include "notatutor.h"
 #include "posicion.h"
+#include "reglascompactas.h"
+#include "vistadificil.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -80,6 +82,7 @@ private slots:
     void theBestMoveOrTheTutorOffSaysNothing();
     void barShowsOnlyWhileTheSettingIsOn();
     void barReadsOnlyWhatTheHumanSees();
+    void barFollowsTheHumansMoveBeforeTheReply();
 };
 
 void TstBoardTutor::initTestCase()
@@ -266,6 +269,39 @@ void TstBoardTutor::barReadsOnlyWhatTheHumanSees()
         porcentajes << mostrado.at(0).at(0).toInt();
     }
     QCOMPARE(porcentajes.at(1), porcentajes.at(0));
+}
+
+// Before the CPU replies, the bar has the human's chance once its move is made,
+// judged from what the human saw: taking the CPU's pile of twenty wins the game,
+// putting copas(1) on the own pile throws it away.
+void TstBoardTutor::barFollowsTheHumansMoveBeforeTheReply()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    const GameState antes = montonAlAlcance().estado(f.estado().mazo);
+    QCOMPARE(antes.carta(antes.player2.at(1)).numero(), 1);
+    Jugada tomar;
+    tomar.tipo = Jugada::Tipo::LevantarMonton;
+    tomar.carta = 1;
+    Jugada tirar;
+    tirar.tipo = Jugada::Tipo::AlMonton;
+    tirar.carta = 1;
+    const EstimadorVictoria estimador(40);
+    const VistaDificil vista = VistaDificil::desdeEstado(antes, Lado::Humano);
+    for (const Jugada &jugada : { tomar, tirar }) {
+        BarraProbabilidad barra(40);
+        barra.setActiva(true);
+        QSignalSpy mostrado(&barra, &BarraProbabilidad::mostrado);
+        barra.actualizarTras(antes, jugada);
+        QTRY_COMPARE_WITH_TIMEOUT(mostrado.size(), 1, 10000);
+        const ChancesDeGanar esperado
+            = estimador.estimarTras(vista, *ReglasCompactas::compacto(jugada));
+        QCOMPARE(mostrado.at(0).at(0).toInt(), qRound(100.0 * esperado.partida[Lado::Humano]));
+        if (jugada.tipo == Jugada::Tipo::LevantarMonton)
+            QVERIFY2(barra.value() > 90, qPrintable(QString::number(barra.value())));
+        else
+            QVERIFY2(barra.value() < 10, qPrintable(QString::number(barra.value())));
+    }
 }
 
 QTEST_MAIN(TstBoardTutor)
