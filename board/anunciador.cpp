@@ -70,6 +70,15 @@ void Anunciador::decirPendiente()
         m_salida->start();
 }
 
+QString Anunciador::conPendiente(const QString &texto)
+{
+    anotar(texto);
+    const QString frase = pendiente();
+    m_pendientes.clear();
+    m_salida->stop();
+    return frase;
+}
+
 void Anunciador::anotar(const QString &texto)
 {
     if (!texto.isEmpty() && (m_pendientes.isEmpty() || m_pendientes.constLast() != texto))

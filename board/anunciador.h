@@ -44,9 +44,11 @@ public:
     void decir(const QString &texto);
     // Spoken only: the status bar keeps its text.
     void avisar(const QString &texto);
-    // What waits (the CPU's last move) is spoken now and nothing more: a panel
-    // that takes the focus reads its own words.
+    // What waits (the CPU's last move) is spoken now and nothing more.
     void decirPendiente();
+    // What waits, then texto, as one sentence, and nothing is left to speak: a
+    // panel that takes the focus reads it as its own words, in that order.
+    QString conPendiente(const QString &texto);
     // What is to be spoken when the event loop runs again.
     QString pendiente() const;
     QString actual() const;

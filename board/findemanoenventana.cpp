@@ -63,9 +63,8 @@ void FinDeManoEnVentana::resumenEnMesa(MesaModerna &mesa, const ResumenDeMano &r
     m_manoPorDecir.reset();
     const QString palabras = Anunciador::palabrasFinDeMano(resumen.resultado, nombreHumano,
                                                            resumen.puntosCpu, resumen.puntosHumano);
-    // The summary takes the focus, which reads its words.
-    m_anunciador.decirPendiente();
-    mesa.resumen()->mostrar(resumen, palabras, std::move(alCerrar));
+    // The summary takes the focus, which reads the CPU's last move and then the hand's end.
+    mesa.resumen()->mostrar(resumen, m_anunciador.conPendiente(palabras), std::move(alCerrar));
 }
 
 void FinDeManoEnVentana::resultadosEnMesa(MesaModerna &mesa, const QString &nombre, int num1,

@@ -112,6 +112,7 @@ private slots:
     void theHintAndARefusalAreSpoken();
     void theLastRoundIsSpokenOnce();
     void theHandAndTheGameResultsAreSpoken();
+    void aPanelReadsTheCpusLastMoveBeforeItsOwnWords();
     void cardsDescribeTheKeysNotTheMouse();
 };
 
@@ -320,6 +321,19 @@ void TstBoardAccess::theHandAndTheGameResultsAreSpoken()
              QStringList { QStringLiteral("La CPU tira el As de espadas a la mesa. Ana gana la "
                                           "mano. Cartas: la CPU 10, tú 27. Puntos: la CPU 1, "
                                           "tú 3") });
+}
+
+// The modern table's summary of a hand that the CPU ended: read as it takes the
+// focus, the CPU's move first, and then not spoken again by the notification.
+void TstBoardAccess::aPanelReadsTheCpusLastMoveBeforeItsOwnWords()
+{
+    QStatusBar barra;
+    Anunciador anunciador(barra);
+    avisos();
+    anunciador.jugadaCpu(QStringLiteral("La CPU tira el 7 de copas a la mesa"));
+    QCOMPARE(anunciador.conPendiente(QStringLiteral("Ana gana la mano")),
+             QStringLiteral("La CPU tira el 7 de copas a la mesa. Ana gana la mano"));
+    QCOMPARE(avisos(), QStringList {});
 }
 
 void TstBoardAccess::cardsDescribeTheKeysNotTheMouse()
