@@ -62,6 +62,17 @@ Posicion montonAlAlcance()
     return p;
 }
 
+// Starts the game on montonAlAlcance() and plays copas(1) onto the own pile,
+// which leaves the CPU's pile where it is: the tutor's note is up once the CPU
+// has replied.
+bool avisoTrasDejarElMonton(BoardFixture &f)
+{
+    if (!f.iniciar() || !f.cargar(montonAlAlcance()))
+        return false;
+    f.ventana().juego().montonimg_DragDrop(1);
+    return f.esperarTurno() && f.ventana().ayudas().nota().isVisible();
+}
+
 } // namespace
 
 // The tutor's note and the chance bar on the real window. The settings live in
@@ -131,12 +142,8 @@ void TstBoardTutor::aNewDealTakesTheNoteAway()
 {
     AjustesJuego::delUsuario().setTutor(true);
     BoardFixture f;
-    QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(montonAlAlcance()));
-    f.ventana().juego().montonimg_DragDrop(1);
-    QVERIFY(f.esperarTurno());
+    QVERIFY(avisoTrasDejarElMonton(f));
     NotaTutor &nota = f.ventana().ayudas().nota();
-    QVERIFY(nota.isVisible());
     f.ventana().juego().nuevomnu_Click();
     QVERIFY(f.esperarTurno());
     QVERIFY(!nota.isVisible());
@@ -163,12 +170,8 @@ void TstBoardTutor::theNoteLiesClearOfTheCardsOnEitherTable()
     BoardFixture f;
     f.ventana().resize(tamano);
     f.ventana().show();
-    QVERIFY(f.iniciar());
-    QVERIFY(f.cargar(montonAlAlcance()));
-    f.ventana().juego().montonimg_DragDrop(1);
-    QVERIFY(f.esperarTurno());
+    QVERIFY(avisoTrasDejarElMonton(f));
     NotaTutor &nota = f.ventana().ayudas().nota();
-    QVERIFY(nota.isVisible());
     const auto libre = [&] {
         const Mesa &m = f.ventana().mesa();
         const QRect lugar(m.mapFrom(&f.ventana(), nota.pos()), nota.size());
