@@ -4,6 +4,7 @@
 
 #include "dialogservice.h"
 #include "graficopartidas.h"
+#include "idiomadeljuego.h"
 #include "statistics.h"
 #include "statisticsfile.h"
 
@@ -13,7 +14,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -34,7 +34,7 @@ QString porcentaje(const StatsRecord &r)
     if (!parte)
         return kSinDatos;
     return QCoreApplication::translate("EstadisticasFrm", "%1 %")
-        .arg(QLocale(QLocale::Spanish, QLocale::Spain).toString(*parte * 100, 'f', 0));
+        .arg(IdiomaDelJuego::cifras().toString(*parte * 100, 'f', 0));
 }
 
 QLabel *leyenda(const QString &texto, GameResult resultado)

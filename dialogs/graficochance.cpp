@@ -2,8 +2,9 @@
 
 #include "graficochance.h"
 
+#include "idiomadeljuego.h"
+
 #include <QCoreApplication>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -24,7 +25,7 @@ double alturaDe(double chance, int alto)
 QString porcentaje(double x)
 {
     return QCoreApplication::translate("GraficoChance", "%1 %")
-        .arg(QLocale(QLocale::Spanish, QLocale::Spain).toString(x, 'f', 0));
+        .arg(IdiomaDelJuego::cifras().toString(x, 'f', 0));
 }
 
 } // namespace

@@ -3,22 +3,24 @@
 #include "textosrevision.h"
 
 #include "frasejugada.h"
+#include "idiomadeljuego.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 
 namespace {
 
 QString numero(double x, int decimales)
 {
-    return QLocale(QLocale::Spanish, QLocale::Spain).toString(x, 'f', decimales);
+    return IdiomaDelJuego::cifras().toString(x, 'f', decimales);
 }
 
-// "62 %", never broken between the number and its sign.
+// "62 %" in Spanish, "62%" in English, never broken between the number and its sign.
 QString porcentaje(double x)
 {
-    return numero(x, 0) + QChar(0x00A0) + QLatin1Char('%');
+    return QCoreApplication::translate("TextosRevision", "%1 %")
+        .arg(numero(x, 0))
+        .replace(QLatin1Char(' '), QChar(0x00A0));
 }
 
 QString frase(const GameState &antes, Lado lado, const Jugada &jugada)

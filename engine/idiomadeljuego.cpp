@@ -14,6 +14,12 @@ IdiomaDelJuego::Idioma IdiomaDelJuego::elegir(const QStringList &idiomasDeInterf
                                                                              : Idioma::Espanol;
 }
 
+QLocale IdiomaDelJuego::cifras()
+{
+    return QLocale(QCoreApplication::translate("IdiomaDelJuego", "es_ES",
+                                               "the locale this language writes numbers in"));
+}
+
 bool IdiomaDelJuego::instalar(Idioma idioma, const QString &carpetaDelJuego,
                               const QString &carpetaDeQt)
 {

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -23,6 +24,10 @@ public:
     // language needs (English: the game's; Spanish: Qt's) could not be loaded;
     // whatever did load stays installed.
     bool instalar(Idioma idioma, const QString &carpetaDelJuego, const QString &carpetaDeQt);
+
+    // How the language in force writes numbers: "1,8" in Spanish, "1.8" in
+    // English. The translation names it.
+    static QLocale cifras();
 
 private:
     QTranslator m_juego;

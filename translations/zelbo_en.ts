@@ -39,7 +39,7 @@
     <name>BarraProbabilidad</name>
     <message>
         <source>%p %</source>
-        <translation>%p %</translation>
+        <translation>%p%</translation>
     </message>
     <message>
         <source>Probabilidad de ganar</source>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Probabilidad de ganar: %1 %</source>
-        <translation>Chance of winning: %1 %</translation>
+        <translation>Chance of winning: %1%</translation>
     </message>
 </context>
 <context>
@@ -375,6 +375,14 @@
         <source>ayuda.html</source>
         <comment>file name of the help page in this language</comment>
         <translation>ayuda_en.html</translation>
+    </message>
+</context>
+<context>
+    <name>IdiomaDelJuego</name>
+    <message>
+        <source>es_ES</source>
+        <comment>the locale this language writes numbers in</comment>
+        <translation>en_US</translation>
     </message>
 </context>
 <context>
@@ -1076,6 +1084,10 @@
 <context>
     <name>TextosRevision</name>
     <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
         <source>dudosa</source>
         <translation>doubtful</translation>
     </message>
@@ -1156,7 +1168,7 @@
     </message>
     <message>
         <source>Esta jugada baja tu probabilidad de ganar del %1 % al %2 %. Mejor: %3.</source>
-        <translation>This move lowers your chance of winning from %1 % to %2 %. Better: %3.</translation>
+        <translation>This move lowers your chance of winning from %1% to %2%. Better: %3.</translation>
     </message>
     <message>
         <source>Esta jugada deja tu probabilidad de ganar %1 puntos por debajo de la mejor. Mejor: %2.</source>

@@ -55,6 +55,7 @@ void TstIdioma::englishTranslatesTheQuitQuestion()
     QCOMPARE(QCoreApplication::translate("HelpWindow", "ayuda.html",
                                          "file name of the help page in this language"),
              QStringLiteral("ayuda_en.html"));
+    QCOMPARE(IdiomaDelJuego::cifras().toString(1.8, 'f', 1), QStringLiteral("1.8"));
 }
 
 void TstIdioma::spanishLeavesTheSourceTextsAlone()
@@ -65,6 +66,7 @@ void TstIdioma::spanishLeavesTheSourceTextsAlone()
     QCOMPARE(QCoreApplication::translate("ZelboGame", "¿Salir del juego?"),
              QStringLiteral("¿Salir del juego?"));
     QCOMPARE(QCoreApplication::translate("ZelboGame", "Salir"), QStringLiteral("Salir"));
+    QCOMPARE(IdiomaDelJuego::cifras().toString(1.8, 'f', 1), QStringLiteral("1,8"));
 }
 
 void TstIdioma::missingEnglishFileLeavesTheGameInSpanish()
