@@ -5,14 +5,18 @@
 #include "ajustesjuego.h"
 #include "animadortablero.h"
 #include "dialogosautomaticos.h"
+#include "estimadorvictoria.h"
 #include "mersennerandom.h"
 #include "pausainmediata.h"
 #include "preferencesfile.h"
 #include "preferencevalues.h"
+#include "reglascompactas.h"
 #include "revisionfrm.h"
 #include "seguimientopartida.h"
 #include "tecladotablero.h"
+#include "vistadificil.h"
 #include "zelbofrm.h"
+#include "zelbogame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,13 +27,29 @@
 #include <QPixmap>
 #include <QThread>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
-// The deal of the pictures: the player starts, the hint has cards to lift.
-constexpr std::uint64_t kSemilla = 3;
+// The deal of the pictures: the CPU starts, the hint has cards to lift, and
+// the worst move of the last round costs the player a point or more.
+constexpr std::uint64_t kSemilla = 8;
 constexpr int kAncho = 800;
 // Generous: the sanitizer build runs the review many times slower.
 constexpr int kEsperaMaxima = 300000;
+
+// Marks the move the chance to win rates worst, as a player who errs: the
+// review then has a mistake to show.
+void marcarLaPeor(ZelboFrm &ventana)
+{
+    const VistaDificil vista = VistaDificil::desdeEstado(ventana.juego().estado(), Lado::Humano);
+    const std::vector<MovimientoCompacto> movimientos = ReglasCompactas::movimientos(
+        vista.posicion, Lado::Humano, ReglasCompactas::Alcance::Representativas);
+    const std::vector<double> chances = EstimadorVictoria().compararMovimientos(vista, movimientos);
+    const auto peor = std::min_element(chances.begin(), chances.end()) - chances.begin();
+    ventana.juego().marcarJugada(movimientos[static_cast<std::size_t>(peor)].comoJugada());
+}
 
 // Runs the event loop until listo() or the time is up.
 bool esperar(const std::function<bool()> &listo, int milisegundos = kEsperaMaxima)
@@ -144,6 +164,8 @@ bool Capturador::capturar()
         return false;
     ajustes.setMesa(TipoMesa::Clasica);
     ajustes.setProbabilidad(false);
+    if (!errarEnLaUltimaRonda(ventana))
+        return false;
     return capturarRevision(ventana);
 }
 
@@ -158,6 +180,24 @@ bool Capturador::jugarHasta(ZelboFrm &ventana, int jugadas)
     }
     if (!esperar([&ventana] { return ventana.juego().esperaAlJugador(); }))
         return fallar(QStringLiteral("the game never waited for the player"));
+    asentar();
+    return true;
+}
+
+// Plays the hint's moves to the hand's last round, where a mistake costs the
+// most, and there the worst move there is: the review has one to show.
+bool Capturador::errarEnLaUltimaRonda(ZelboFrm &ventana)
+{
+    const auto ultimaRonda = [&ventana] {
+        return VistaDificil::desdeEstado(ventana.juego().estado(), Lado::Humano).posicion.repartidas
+            >= PosicionCompacta::kCartas;
+    };
+    while (!ultimaRonda()) {
+        if (!jugarHasta(ventana, 1))
+            return false;
+    }
+    marcarLaPeor(ventana);
+    ventana.teclado().intro();
     asentar();
     return true;
 }

@@ -10,7 +10,8 @@ class ZelboFrm;
 
 // Plays a game of the real main window to a few positions and keeps them as
 // pictures for the help: the classic table with a hint and the history, the
-// modern table with the chance to win, and the review of the game so far.
+// modern table with the chance to win, and the review of the hand once the
+// player has made a mistake in its last round.
 // The program folder is a copy of the build's, so the player's files of a
 // picture-taking game never mix with anyone's.
 class Capturador
@@ -27,6 +28,7 @@ public:
 private:
     bool copiarDatos(const QString &datos);
     bool jugarHasta(ZelboFrm &ventana, int jugadas);
+    bool errarEnLaUltimaRonda(ZelboFrm &ventana);
     bool capturarRevision(ZelboFrm &ventana);
     bool guardar(QWidget &widget, const QString &nombre);
     bool fallar(const QString &motivo);
