@@ -9,13 +9,14 @@
 RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
                 qt6-translations-l10n libgl-dev libxkbcommon-dev qt6-base-private-dev qt6-svg-dev \
                 qt6-l10n-tools qt6-tools-dev gettext
-# The sanitizer runtimes of the second test build, and the benchmark library so that the
-# benchmarks are built, and kept building, with the tests.
+# The second test build is made with clang, its sanitizers and libFuzzer, so that both
+# compilers check the code every time and the fuzz targets keep building; the benchmark
+# library so that the benchmarks are built, and kept building, with the tests.
 # The package test builds the .deb and reads it with lintian.
-TEST_PACKAGES := libasan8 libubsan1 libbenchmark-dev desktop-file-utils appstream \
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+TEST_PACKAGES := $(FUZZ_PACKAGES) libbenchmark-dev desktop-file-utils appstream \
                  dpkg-dev file lintian
 PACKAGE_PACKAGES := dpkg-dev file
-FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 MEMCHECK_PACKAGES := valgrind
 
 # A target's additions reach the deps step it runs first (target-specific variables are
@@ -54,8 +55,9 @@ build: configure
 run: build
 	./build/zelbo
 
-# The whole suite twice: the normal build, then under AddressSanitizer and
-# UndefinedBehaviorSanitizer, where any report fails the run.
+# The whole suite twice: the normal build (g++), then built with clang under AddressSanitizer
+# and UndefinedBehaviorSanitizer, where any report fails the run; that build holds the fuzz
+# targets too, whose short runs from their seeds are among its tests.
 test: build
 	ctest --preset default -j $(JOBS)
 	cmake --preset asan
@@ -71,19 +73,20 @@ install: build
 package: build
 	cmake --build --preset default --target package
 
-# make fuzz SECONDS=600   storage tests under ASan/UBSan, then each fuzzer for SECONDS seconds
+# make fuzz SECONDS=600   storage tests under ASan/UBSan (the sanitizer build of make test),
+#                         then each fuzzer for SECONDS seconds
 SECONDS ?= 600
 
 fuzz: deps
-	cmake --preset fuzz
+	cmake --preset asan
 	cmake --build --preset fuzz -j $(JOBS)
 	ctest --preset fuzz
 	@for name in itemreader savedgamefile cargarjuego keptgame statistics; do \
-	    mkdir -p build-fuzz/corpus/$$name build-fuzz/artifacts && \
+	    mkdir -p build-asan/corpus/$$name build-asan/artifacts && \
 	    echo "== fuzz_$$name, $(SECONDS) s" && \
-	    ./build-fuzz/fuzz/fuzz_$$name build-fuzz/corpus/$$name tests/storage/fuzz/seeds/$$name \
+	    ./build-asan/fuzz/fuzz_$$name build-asan/corpus/$$name tests/storage/fuzz/seeds/$$name \
 	        -max_total_time=$(SECONDS) -print_final_stats=1 \
-	        -artifact_prefix=build-fuzz/artifacts/ || exit 1; \
+	        -artifact_prefix=build-asan/artifacts/ || exit 1; \
 	done
 
 # make memcheck  the simulator under valgrind: 200 checked games, no memory error, no definite leak
@@ -101,4 +104,4 @@ monkey: build
 	    QTEST_FUNCTION_TIMEOUT=864000000 ./build/tests/tst_board_monkey
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan

@@ -18,6 +18,7 @@
 #include "lineadeordenes.h"
 #include "mesamoderna.h"
 #include "nombresaccesibles.h"
+#include "notadearchivos.h"
 #include "notatutor.h"
 #include "panelpuntos.h"
 #include "pensadorenhilo.h"
@@ -54,6 +55,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     setCentralWidget(m_mesas);
     m_anunciador = std::make_unique<Anunciador>(*statusBar());
     statusBar()->setAccessibleDescription(tr("Mensajes del juego"));
+    m_notaDeArchivos = new NotaDeArchivos(*statusBar(), *m_anunciador);
     m_nombres = std::make_unique<NombresAccesibles>(*m_mesa);
     QAccessible::installFactory(&NombresAccesibles::fabrica);
     QAccessible::installFactory(&Anunciador::fabrica);

@@ -23,6 +23,7 @@ class EntradaDeMesa;
 class FinDeManoEnVentana;
 class Mesa;
 class NombresAccesibles;
+class NotaDeArchivos;
 class Pausa;
 class PensadorEnHilo;
 class RandomSource;
@@ -66,6 +67,8 @@ public:
     CompasesCpu &compases() { return *m_compases; }
     // The chance bar and the tutor.
     AyudasTablero &ayudas() { return *m_ayudas; }
+    // Where the player hears of a file of theirs that could not be written.
+    NotaDeArchivos &notaDeArchivos() { return *m_notaDeArchivos; }
     // Another start of the program asked for this window: it comes to the front, and the
     // dialog open in it if there is one (desktops may only flash it).
     void traerAlFrente();
@@ -136,6 +139,7 @@ private:
     SeguimientoPartida *m_seguimiento = nullptr;
     CompasesCpu *m_compases = nullptr;
     EntradaDeMesa *m_entrada = nullptr;
+    NotaDeArchivos *m_notaDeArchivos = nullptr;
     bool m_salido = false;
     bool m_falloAlCargar = false;
 };

@@ -72,6 +72,7 @@ EstadisticasFrm::EstadisticasFrm(Statistics &estadisticas, const StatisticsFile 
                    { { QStringLiteral("manos_ganadas"), tr("Ganadas:") },
                      { QStringLiteral("manos_perdidas"), tr("Perdidas:") },
                      { QStringLiteral("manos_empatadas"), tr("Empatadas:") },
+                     { QStringLiteral("manos_abandonadas"), tr("Abandonadas:") },
                      { QStringLiteral("mayor_monton"), tr("Mayor montón de una mano ganada:") } }));
     columna->addLayout(grupos);
 
@@ -190,6 +191,7 @@ void EstadisticasFrm::mostrar()
         { QStringLiteral("manos_ganadas"), r.manosGanadas },
         { QStringLiteral("manos_perdidas"), r.manosPerdidas },
         { QStringLiteral("manos_empatadas"), r.manosEmpatadas },
+        { QStringLiteral("manos_abandonadas"), r.manosAbandonadas },
         { QStringLiteral("racha_actual"), r.rachaActual },
         { QStringLiteral("racha_mas_larga"), r.rachaMasLarga },
     };

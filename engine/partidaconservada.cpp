@@ -4,7 +4,9 @@
 
 #include "mersennerandom.h"
 #include "partidaguardada.h"
+#include "posicioncompacta.h"
 
+#include <QDir>
 #include <utility>
 
 using Botones = DialogService::Botones;
@@ -58,6 +60,35 @@ void PartidaConservada::aviso(const QString &texto)
     m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Ninguno);
 }
 
+void PartidaConservada::avisarUnaVez(bool &avisado, const QString &texto)
+{
+    if (avisado || !m_avisoDeArchivo)
+        return;
+    avisado = true;
+    m_avisoDeArchivo(texto);
+}
+
+// A save that fails leaves the previous kept game; the game goes on regardless.
+void PartidaConservada::guardarConservada(const KeptGame &guardada)
+{
+    if (!m_almacen.save(guardada))
+        avisarUnaVez(m_conservadaAvisada,
+                     tr("No se ha podido guardar la partida en curso en %1: puede que el disco "
+                        "esté lleno o que la carpeta no admita cambios. El juego sigue, pero si "
+                        "lo cierras, quizá no la encuentres tal como la dejaste.")
+                         .arg(QDir::toNativeSeparators(m_almacen.folder())));
+}
+
+void PartidaConservada::quitarConservada()
+{
+    if (!m_almacen.remove())
+        avisarUnaVez(m_conservadaAvisada,
+                     tr("No se ha podido borrar la partida terminada de %1: la carpeta no "
+                        "admite cambios. El juego sigue, pero al abrirlo de nuevo puede que te "
+                        "ofrezca continuarla.")
+                         .arg(QDir::toNativeSeparators(m_almacen.folder())));
+}
+
 std::optional<KeptGame> PartidaConservada::alIniciar(bool preguntar)
 {
     StatisticsFile::Loaded estadisticas = m_archivo.load();
@@ -67,7 +98,7 @@ std::optional<KeptGame> PartidaConservada::alIniciar(bool preguntar)
     const KeptGameStore::Loaded guardada = m_almacen.load();
     if (guardada.status == KeptGameStore::Status::Damaged) {
         aviso(tr("Error leyendo archivo"));
-        m_almacen.remove();
+        quitarConservada();
         return std::nullopt;
     }
     if (guardada.status != KeptGameStore::Status::Found)
@@ -141,8 +172,7 @@ void PartidaConservada::conservar(const GameState &estado)
     guardada.estadisticas = m_actual->toBytes();
     guardada.numeroDeMano = estado.numeroDeMano;
     guardada.nombreEnMarcador = m_nombreEnMarcador();
-    // A save that fails leaves the previous kept game; the game goes on regardless.
-    m_almacen.save(guardada);
+    guardarConservada(guardada);
     m_guardada = std::move(guardada);
 }
 
@@ -150,8 +180,13 @@ void PartidaConservada::contar(GameResult resultado)
 {
     if (!m_actual)
         return;
-    if (m_estadisticas.commit(*m_actual, resultado))
-        m_archivo.save(m_estadisticas);
+    if (m_estadisticas.commit(*m_actual, resultado) && !m_archivo.save(m_estadisticas)
+        && !m_archivo.leftAlone())
+        avisarUnaVez(m_estadisticasAvisadas,
+                     tr("No se han podido guardar las estadísticas en %1: puede que el disco "
+                        "esté lleno o que la carpeta no admita cambios. El juego sigue, y las "
+                        "partidas de esta sesión se cuentan sin guardarlas.")
+                         .arg(QDir::toNativeSeparators(m_archivo.path())));
     m_actual.reset();
 }
 
@@ -171,6 +206,15 @@ void PartidaConservada::manoTerminada(const GameState &estado)
                               estado.player1Lev.count());
 }
 
+void PartidaConservada::manoAbandonada(const GameState &estado)
+{
+    // Moved in this hand: past its first deal, or fewer cards in hand than that deal gave.
+    const int primerReparto = PosicionCompacta::kMesaInicial + 2 * PosicionCompacta::kReparto;
+    if (estado.cartasRepartidas > primerReparto
+        || estado.player2.count() < PosicionCompacta::kReparto)
+        enCurso(estado).handAbandoned();
+}
+
 void PartidaConservada::partidaTerminada(const GameState &estado)
 {
     const bool gano = estado.jugadorHumano.puntos() > estado.jugadorCpu.puntos();
@@ -183,7 +227,7 @@ void PartidaConservada::partidaTerminada(const GameState &estado)
 
 void PartidaConservada::partidaCerrada()
 {
-    m_almacen.remove();
+    quitarConservada();
     m_guardada.reset();
 }
 
@@ -195,7 +239,7 @@ void PartidaConservada::abandonar()
     if (m_guardada && m_actual && m_actual->moved()) {
         m_guardada->estadisticas = m_actual->toBytes();
         m_guardada->abandonada = true;
-        m_almacen.save(*m_guardada);
+        guardarConservada(*m_guardada);
     }
     contar(GameResult::Abandoned);
     partidaCerrada();

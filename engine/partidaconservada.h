@@ -45,6 +45,12 @@ public:
     // The CPU's level of the game in progress ("normal" or "dificil"); the one given at
     // construction until set.
     void setNivel(std::function<QString()> fuente) { m_nivel = std::move(fuente); }
+    // Where the player is told, without stopping the game, that the statistics or the game
+    // in progress could not be written: once a run for each of the two; nothing until set.
+    void setAvisoDeArchivo(std::function<void(const QString &)> aviso)
+    {
+        m_avisoDeArchivo = std::move(aviso);
+    }
 
     // Program start: reads the statistics (a damaged file is told once), then offers the
     // kept game. Returns the game to resume when the player says Sí; otherwise a new game
@@ -64,6 +70,8 @@ public:
     void partidaTerminada(const GameState &estado);
     // The player plays no more: nothing is left to resume.
     void partidaCerrada();
+    // "Nuevo" leaves the hand in play for a new one: abandoned, once the human moved in it.
+    void manoAbandonada(const GameState &estado);
     // Abrir, or another game chosen: the one in progress counts as abandoned, and is not
     // kept any more.
     void abandonar();
@@ -80,6 +88,9 @@ private:
     void conservar(const GameState &estado);
     void contar(GameResult resultado);
     void aviso(const QString &texto);
+    void guardarConservada(const KeptGame &guardada);
+    void quitarConservada();
+    void avisarUnaVez(bool &avisado, const QString &texto);
 
     StatisticsFile m_archivo;
     KeptGameStore m_almacen;
@@ -94,4 +105,7 @@ private:
     std::function<qint64()> m_numeroPartida;
     std::function<QByteArray()> m_deshacer;
     std::function<QString()> m_nombreEnMarcador;
+    std::function<void(const QString &)> m_avisoDeArchivo;
+    bool m_estadisticasAvisadas = false;
+    bool m_conservadaAvisada = false;
 };

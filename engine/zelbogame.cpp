@@ -82,7 +82,7 @@ template<class Procedimiento> void ZelboGame::ejecutar(const Procedimiento &proc
 
 template<class Paso> auto ZelboGame::despues(Paso paso)
 {
-    return [this, paso](auto &&...valores) { ejecutar([&] { paso(valores...); }); };
+    return [this, paso](auto &&...valores) { this->ejecutar([&] { paso(valores...); }); };
 }
 
 void ZelboGame::fallo(const QString &texto)
@@ -304,6 +304,8 @@ void ZelboGame::Salir()
 void ZelboGame::nuevomnu_Click()
 {
     ejecutar([this] {
+        if (m_conservada)
+            m_conservada->manoAbandonada(m_estado);
         m_historia.olvidar();
         m_estado.ReiniciarMano();
         NuevoJuego();

@@ -47,7 +47,8 @@ QByteArray GameInProgress::toBytes() const
                              { QStringLiteral("jugador"), m_player },
                              { QStringLiteral("nivel"), m_level },
                              { QStringLiteral("movida"), m_moved },
-                             { QStringLiteral("manos"), hands } };
+                             { QStringLiteral("manos"), hands },
+                             { QStringLiteral("manos_abandonadas"), m_abandonedHands } };
     return QJsonDocument(json).toJson(QJsonDocument::Compact);
 }
 
@@ -59,14 +60,18 @@ std::optional<GameInProgress> GameInProgress::fromBytes(const QByteArray &bytes)
     const QJsonValue level = json.value(QStringLiteral("nivel"));
     const QJsonValue moved = json.value(QStringLiteral("movida"));
     const QJsonValue hands = json.value(QStringLiteral("manos"));
+    // Games kept before hands could be abandoned have none.
+    const QJsonValue abandoned = json.value(QStringLiteral("manos_abandonadas"));
     if (!id.isString() || id.toString().isEmpty() || !player.isString() || !level.isString()
-        || !moved.isBool() || !hands.isArray())
+        || !moved.isBool() || !hands.isArray()
+        || !(abandoned.isUndefined() || abandoned.toInt(-1) >= 0))
         return std::nullopt;
     GameInProgress game;
     game.m_id = id.toString();
     game.m_player = player.toString();
     game.m_level = level.toString();
     game.m_moved = moved.toBool();
+    game.m_abandonedHands = abandoned.toInt(0);
     for (const QJsonValue &item : hands.toArray()) {
         const QJsonObject hand = item.toObject();
         const int number = hand.value(QStringLiteral("mano")).toInt(0);

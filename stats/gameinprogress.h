@@ -44,6 +44,10 @@ public:
     // Hand number handNumber (1 for the game's first hand) ended with these piles, after
     // the table was collected; the larger pile wins it.
     void handEnded(int handNumber, int humanPile, int cpuPile);
+    // The human left a hand, after moving in it, for a new one ("Nuevo"): it counts as
+    // abandoned, so that a losing hand cannot be thrown away unseen.
+    void handAbandoned() { ++m_abandonedHands; }
+    int abandonedHands() const { return m_abandonedHands; }
 
     QByteArray toBytes() const;
     // Nothing for bytes that toBytes did not write.
@@ -59,4 +63,5 @@ private:
     QString m_level;
     bool m_moved = false;
     QMap<int, HandRecord> m_hands;
+    int m_abandonedHands = 0;
 };

@@ -4,10 +4,10 @@
 
 #include "atomicsave.h"
 #include "itemfileerror.h"
+#include "regularfile.h"
 #include "statslog.h"
 #include "userdatafolder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -28,9 +28,8 @@ struct Read
 Read readStatistics(QFile &file)
 {
     Read read;
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!RegularFile::openForReading(file, &read.why)) {
         read.unreadable = true;
-        read.why = file.errorString();
         return read;
     }
     const QByteArray bytes = file.readAll();
@@ -85,18 +84,6 @@ QString StatisticsFile::damagedPath() const
     return path() + QStringLiteral(".dañado");
 }
 
-// The temporary files of a save cut short go; the damaged files moved aside stay.
-void StatisticsFile::removeLeftovers() const
-{
-    QDir folder(m_folder);
-    const QString damaged = QFileInfo(damagedPath()).fileName();
-    const QStringList pattern { QFileInfo(path()).fileName() + QStringLiteral(".*") };
-    for (const QString &name : folder.entryList(pattern, QDir::Files | QDir::Hidden)) {
-        if (!name.startsWith(damaged))
-            folder.remove(name);
-    }
-}
-
 // The first free name of the damaged series; nothing when the file could not be moved.
 QString StatisticsFile::moveAside() const
 {
@@ -114,7 +101,7 @@ QString StatisticsFile::moveAside() const
 
 StatisticsFile::Loaded StatisticsFile::load()
 {
-    removeLeftovers();
+    AtomicSave::removeLeftovers(path());
     QFile file(path());
     if (!file.exists())
         return {};

@@ -45,9 +45,10 @@ public:
     // Replaces the file whole or not at all, creating the folder when needed. False, and
     // nothing written, while the file found by load() must be left alone.
     bool save(const Statistics &statistics) const;
+    // The file found by load() is left as it was, and the player was told so then.
+    bool leftAlone() const { return m_leaveAlone; }
 
 private:
-    void removeLeftovers() const;
     QString moveAside() const;
 
     QString m_folder;

@@ -42,6 +42,9 @@ std::optional<int> count(const QJsonObject &json, const char *key)
     return static_cast<int>(number);
 }
 
+// Counted since a later release: a file without it still reads.
+constexpr const char *kAbandonedHands = "manos_abandonadas";
+
 // The figures and their keys, so reading and writing cannot drift apart.
 template<typename Record> auto fields(Record &r)
 {
@@ -107,6 +110,7 @@ void StatsRecord::add(GameResult result, const GameInProgress &game)
             break;
         }
     }
+    manosAbandonadas += game.abandonedHands();
     ultimas.append(result);
     if (ultimas.size() > kLastGames)
         ultimas.removeFirst();
@@ -117,6 +121,7 @@ QJsonObject StatsRecord::toJson() const
     QJsonObject json;
     for (const auto &[key, value] : fields(*this))
         json.insert(QLatin1String(key), *value);
+    json.insert(QLatin1String(kAbandonedHands), manosAbandonadas);
     QJsonArray last;
     for (const GameResult result : ultimas)
         last.append(resultName(result));
@@ -132,6 +137,12 @@ std::optional<StatsRecord> StatsRecord::fromJson(const QJsonObject &json)
         if (!number)
             return std::nullopt;
         *value = *number;
+    }
+    if (json.contains(QLatin1String(kAbandonedHands))) {
+        const std::optional<int> abandoned = count(json, kAbandonedHands);
+        if (!abandoned)
+            return std::nullopt;
+        r.manosAbandonadas = *abandoned;
     }
     const QJsonValue last = json.value(QStringLiteral("ultimas"));
     if (!last.isArray())

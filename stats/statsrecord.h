@@ -25,6 +25,8 @@ struct StatsRecord
     int manosGanadas = 0;
     int manosPerdidas = 0;
     int manosEmpatadas = 0;
+    // Hands left for a new one after a move; a file written before they were counted has none.
+    int manosAbandonadas = 0;
     int rachaActual = 0;
     int rachaMasLarga = 0;
     // The human's pile in the best hand the human won; 0 before any won hand.

@@ -4,7 +4,6 @@
 
 #include "itemreader.h"
 
-#include <QFileDevice>
 #include <QString>
 #include <stdexcept>
 
@@ -22,10 +21,5 @@ public:
     static QString reason(const ItemReader &reader, const ItemFileError &error)
     {
         return reader.where() + QStringLiteral(": ") + QString::fromStdString(error.what());
-    }
-
-    static QString cannotOpen(const QFileDevice &file)
-    {
-        return QStringLiteral("cannot be opened: ") + file.errorString();
     }
 };

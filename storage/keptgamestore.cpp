@@ -4,13 +4,14 @@
 
 #include "atomicsave.h"
 #include "itemfileerror.h"
+#include "regularfile.h"
 #include "savedgamefile.h"
 #include "userdatafolder.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,7 +34,7 @@ QString checksum(const QByteArray &bytes)
 std::optional<QByteArray> readAll(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFile::openForReading(file))
         return std::nullopt;
     return file.readAll();
 }
@@ -218,19 +219,17 @@ KeptGameStore::Loaded KeptGameStore::read(const QByteArray &dat, const QByteArra
     return { Status::Found, game };
 }
 
-void KeptGameStore::remove() const
+bool KeptGameStore::remove() const
 {
     // The .dat goes first: a side file alone is no kept game.
-    QFile::remove(datPath());
-    QFile::remove(sidePath());
+    bool removed = true;
+    for (const QString &path : { datPath(), sidePath() })
+        removed = (QFile::remove(path) || !QFileInfo::exists(path)) && removed;
+    return removed;
 }
 
 void KeptGameStore::removeLeftovers() const
 {
-    QDir folder(m_folder);
-    for (const QString &name : { kDat, kSide }) {
-        const QStringList pattern { name + QStringLiteral(".*") };
-        for (const QString &leftover : folder.entryList(pattern, QDir::Files | QDir::Hidden))
-            folder.remove(leftover);
-    }
+    AtomicSave::removeLeftovers(datPath());
+    AtomicSave::removeLeftovers(sidePath());
 }

@@ -31,6 +31,7 @@ public:
     // folder: where the files live, e.g. UserDataFolder::path().
     explicit KeptGameStore(const QString &folder);
 
+    QString folder() const { return m_folder; }
     QString datPath() const;
     QString sidePath() const;
 
@@ -43,8 +44,9 @@ public:
     // both. Side bytes that are not a side file give Damaged; a side file with no entry
     // for this .dat gives None.
     static Loaded read(const QByteArray &dat, const QByteArray &side);
-    // No kept game afterwards; a kill midway leaves the kept game or none.
-    void remove() const;
+    // No kept game afterwards; a kill midway leaves the kept game or none. False when a
+    // file of it could not be removed (a folder that takes no change).
+    bool remove() const;
     // Temporary files of interrupted saves of this folder's files; load() does it too.
     void removeLeftovers() const;
 

@@ -6,6 +6,7 @@
 #include "itemfileerror.h"
 #include "itemreader.h"
 #include "itemwriter.h"
+#include "regularfile.h"
 #include "storagelog.h"
 
 #include <QFile>
@@ -46,10 +47,8 @@ bool PreferencesFile::load(const QString &path, PreferenceValues &values, QStrin
     QString why;
     QFile file(path);
     bool ok = false;
-    if (file.open(QIODevice::ReadOnly)) {
+    if (RegularFile::openForReading(file, &why)) {
         ok = read(file, values, &why);
-    } else {
-        why = ItemFileError::cannotOpen(file);
     }
     if (!ok) {
         qCWarning(lcStorage).noquote() << QStringLiteral("%1: %2").arg(path, why);

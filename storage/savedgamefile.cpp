@@ -6,6 +6,7 @@
 #include "itemfileerror.h"
 #include "itemreader.h"
 #include "itemwriter.h"
+#include "regularfile.h"
 #include "storagelog.h"
 
 #include <QFile>
@@ -164,10 +165,8 @@ std::optional<SavedGame> SavedGameFile::load(const QString &path, QString *reaso
     QString why;
     QFile file(path);
     std::optional<SavedGame> game;
-    if (file.open(QIODevice::ReadOnly)) {
+    if (RegularFile::openForReading(file, &why)) {
         game = read(file, &why);
-    } else {
-        why = ItemFileError::cannotOpen(file);
     }
     if (!game) {
         qCWarning(lcStorage).noquote() << QStringLiteral("%1: %2").arg(path, why);

@@ -690,6 +690,13 @@
     </message>
 </context>
 <context>
+    <name>NotaDeArchivos</name>
+    <message>
+        <source>Archivos sin guardar</source>
+        <translation>Files not saved</translation>
+    </message>
+</context>
+<context>
     <name>NotaTutor</name>
     <message>
         <source>Deshacer (Ctrl+Z)</source>
@@ -728,6 +735,18 @@
     <message>
         <source>¿Continuar la partida anterior?</source>
         <translation>Continue the previous game?</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la partida en curso en %1: puede que el disco esté lleno o que la carpeta no admita cambios. El juego sigue, pero si lo cierras, quizá no la encuentres tal como la dejaste.</source>
+        <translation>The game in progress could not be saved in %1: the disk may be full, or the folder may not allow changes. The game goes on, but if you close it, you may not find it as you left it.</translation>
+    </message>
+    <message>
+        <source>No se ha podido borrar la partida terminada de %1: la carpeta no admite cambios. El juego sigue, pero al abrirlo de nuevo puede que te ofrezca continuarla.</source>
+        <translation>The finished game could not be removed from %1: the folder does not allow changes. The game goes on, but when you open it again it may offer to continue that game.</translation>
+    </message>
+    <message>
+        <source>No se han podido guardar las estadísticas en %1: puede que el disco esté lleno o que la carpeta no admita cambios. El juego sigue, y las partidas de esta sesión se cuentan sin guardarlas.</source>
+        <translation>The statistics could not be saved in %1: the disk may be full, or the folder may not allow changes. The game goes on, and this session&apos;s games are counted without being saved.</translation>
     </message>
 </context>
 <context>
@@ -1320,6 +1339,10 @@
 </source>
         <translation>zelbo: the game is already open and does not answer
 </translation>
+    </message>
+    <message>
+        <source>El juego ya está abierto en esta sesión, pero no responde. Ciérralo, o termina su proceso, y vuelve a abrirlo.</source>
+        <translation>The game is already open in this session, but it does not answer. Close it, or end its process, and open it again.</translation>
     </message>
 </context>
 <context>

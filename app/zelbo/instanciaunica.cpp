@@ -8,7 +8,13 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
 
 namespace {
 // A game just started may take a moment to listen after taking the lock.
@@ -18,11 +24,10 @@ const QByteArray kActivar = QByteArrayLiteral("activar");
 const QByteArray kPartida = QByteArrayLiteral("partida ");
 } // namespace
 
-InstanciaUnica::InstanciaUnica(const QString &carpeta, const QString &servidor, QObject *parent)
+InstanciaUnica::InstanciaUnica(const QString &servidor, QObject *parent)
     : QObject(parent)
-    , m_carpeta(carpeta)
     , m_servidor(servidor)
-    , m_cerrojo(carpeta + QStringLiteral("/zelbo.lock"))
+    , m_cerrojo(servidor + QStringLiteral(".lock"))
 {
     // A game runs for hours: only a lock whose program is gone is stale.
     m_cerrojo.setStaleLockTime(0);
@@ -43,16 +48,57 @@ QString InstanciaUnica::servidorDe(const QString &carpeta)
 
 InstanciaUnica::Resultado InstanciaUnica::empezar(std::optional<int> partida)
 {
-    QDir().mkpath(m_carpeta);
-    if (m_cerrojo.tryLock(0)) {
-        // The lock is ours, so a socket left behind is from a game that was killed.
-        QLocalServer::removeServer(m_servidor);
-        m_escucha.listen(m_servidor);
+    QDir().mkpath(QFileInfo(m_servidor).absolutePath());
+    if (tomar())
         return Resultado::Primera;
-    }
     if (m_cerrojo.error() != QLockFile::LockFailedError)
         return Resultado::Primera;
-    return avisar(partida) ? Resultado::Avisada : Resultado::SinRespuesta;
+    // A lock that names no running game of this machine (looked at twice, as a game just
+    // started may not have written its lock yet) is taken over.
+    if (!duenoVivo()) {
+        QThread::msleep(kReintentoMs);
+        if (!duenoVivo() && m_cerrojo.removeStaleLockFile() && tomar())
+            return Resultado::Primera;
+    }
+    if (avisar(partida))
+        return Resultado::Avisada;
+    if (duenoVivo())
+        return Resultado::SinRespuesta;
+    // A lock that cannot be taken over (a folder in its place): the game that listens plays,
+    // rather than none ever again.
+    escuchar();
+    return Resultado::Primera;
+}
+
+bool InstanciaUnica::tomar()
+{
+    if (!m_cerrojo.tryLock(0))
+        return false;
+    // The lock is ours, so a socket left behind is from a game that was killed.
+    escuchar();
+    return true;
+}
+
+void InstanciaUnica::escuchar()
+{
+    QLocalServer::removeServer(m_servidor);
+    m_escucha.listen(m_servidor);
+}
+
+bool InstanciaUnica::duenoVivo() const
+{
+    qint64 pid = 0;
+    QString maquina;
+    QString programa;
+    if (!m_cerrojo.getLockInfo(&pid, &maquina, &programa) || pid <= 0)
+        return false;
+    if (!maquina.isEmpty() && maquina != QSysInfo::machineHostName())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#else
+    return true;
+#endif
 }
 
 bool InstanciaUnica::avisar(std::optional<int> partida) const

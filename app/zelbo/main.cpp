@@ -7,6 +7,7 @@
 #include "instanciaunica.h"
 #include "mersennerandom.h"
 #include "nivelcpu.h"
+#include "notadearchivos.h"
 #include "partidaconservada.h"
 #include "pausatemporizada.h"
 #include "qtdialogservice.h"
@@ -87,8 +88,10 @@ void responderSinVentana(int argc, char *argv[])
 }
 
 // The exit status when a game already running was handed the request; nothing when this
-// program plays.
-std::optional<int> pasarALaAbierta(InstanciaUnica &instancia, std::optional<int> partida)
+// program plays. A game started from the desktop's menu has no terminal: the refusal is said
+// in a window too.
+std::optional<int> pasarALaAbierta(InstanciaUnica &instancia, std::optional<int> partida,
+                                   DialogService &dialogos)
 {
     switch (instancia.empezar(partida)) {
     case InstanciaUnica::Resultado::Primera:
@@ -103,6 +106,12 @@ std::optional<int> pasarALaAbierta(InstanciaUnica &instancia, std::optional<int>
             .toLocal8Bit()
             .constData(),
         stderr);
+    dialogos.mensaje(QCoreApplication::translate(
+                         "main",
+                         "El juego ya está abierto en esta sesión, pero no responde. Ciérralo, o "
+                         "termina su proceso, y vuelve a abrirlo."),
+                     DialogService::kTitulo, DialogService::Botones::Ok,
+                     DialogService::Icono::Critico);
     return 1;
 }
 
@@ -136,15 +145,14 @@ int main(int argc, char *argv[])
 
     const std::optional<int> partida = partidaPedida(app);
     // One game at a time: a second start hands its request to the running one and ends.
-    InstanciaUnica instancia(UserDataFolder::path(),
-                             InstanciaUnica::servidorDe(UserDataFolder::path()));
-    if (const std::optional<int> estado = pasarALaAbierta(instancia, partida))
+    InstanciaUnica instancia(InstanciaUnica::servidorDe(UserDataFolder::path()));
+    QtDialogService dialogos;
+    if (const std::optional<int> estado = pasarALaAbierta(instancia, partida, dialogos))
         return *estado;
 
     // A folder that cannot be made shows up as the missing preferences file.
     lugares.prepararCarpetaDelUsuario();
     QApplication::setWindowIcon(QIcon(lugares.dato(QStringLiteral("icons/zelbo.png"))));
-    QtDialogService dialogos;
     dialogos.setCarpetaInicial(lugares.carpetaDeArchivos());
     // Each game's number seeds the deal; the numbers come from a generator of their own.
     MersenneRandom azar(MersenneRandom::semillaDelReloj());
@@ -162,6 +170,8 @@ int main(int argc, char *argv[])
     // Installed or not, the statistics and the kept game are the player's own files.
     PartidaConservada conservada(UserDataFolder::path(), dialogos, &azar);
     conservada.setNivel([&ventana] { return NivelesCpu::clave(ventana.juego().nivelCpu()); });
+    conservada.setAvisoDeArchivo(
+        [&ventana](const QString &texto) { ventana.notaDeArchivos().avisar(texto); });
     ventana.juego().setConservada(&conservada);
     atenderOtrosInicios(instancia, ventana);
     if (!ventana.Form_Load())

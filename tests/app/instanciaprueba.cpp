@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A stand-in for the game in the single-instance test: instanciaprueba CARPETA SERVIDOR
-// prints how its start went; the first one then prints each request it gets, until killed.
+// A stand-in for the game in the single-instance test: instanciaprueba SERVIDOR prints how its
+// start went; the first one then prints each request it gets, until killed.
 
 #include "instanciaunica.h"
 
@@ -12,9 +12,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList argumentos = QCoreApplication::arguments();
-    if (argumentos.size() != 3)
+    if (argumentos.size() != 2)
         return 2;
-    InstanciaUnica instancia(argumentos.at(1), argumentos.at(2));
+    InstanciaUnica instancia(argumentos.at(1));
     const auto decir = [](const QByteArray &linea) {
         std::fputs((linea + '\n').constData(), stdout);
         std::fflush(stdout);

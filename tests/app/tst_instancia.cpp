@@ -23,12 +23,15 @@ private slots:
     void segundoInicioAvisaAlPrimeroYTermina();
     void juegoMatadoDejaSuSitioAlSiguiente();
     void cerrojoQueNoRespondeNoDejaEmpezarOtro();
+    void cerrojoSinJuegoQueResponda_data();
+    void cerrojoSinJuegoQueResponda();
     void programaRealPasaSuPeticionSinAbrirOtroJuego();
     void ventanaVieneAlFrenteYJuegaLaPartidaPedida();
 
 private:
     QString carpeta() const { return m_dir->filePath(QStringLiteral("datos/zelbo")); }
     QString servidor() const { return m_dir->filePath(QStringLiteral("s")); }
+    QString cerrojo() const { return servidor() + QStringLiteral(".lock"); }
     static QByteArray linea(QProcess &proceso);
     static int ejecutar(const QStringList &argumentos, QByteArray *salida = nullptr);
 
@@ -64,17 +67,17 @@ int TestInstancia::ejecutar(const QStringList &argumentos, QByteArray *salida)
 
 void TestInstancia::segundoInicioAvisaAlPrimeroYTermina()
 {
-    InstanciaUnica primera(carpeta(), servidor());
+    InstanciaUnica primera(servidor());
     QCOMPARE(primera.empezar(std::nullopt), Resultado::Primera);
     QSignalSpy activar(&primera, &InstanciaUnica::activar);
     QSignalSpy partidas(&primera, &InstanciaUnica::partidaPedida);
 
-    InstanciaUnica segunda(carpeta(), servidor());
+    InstanciaUnica segunda(servidor());
     QCOMPARE(segunda.empezar(std::nullopt), Resultado::Avisada);
     QTRY_COMPARE(activar.count(), 1);
     QCOMPARE(partidas.count(), 0);
 
-    InstanciaUnica tercera(carpeta(), servidor());
+    InstanciaUnica tercera(servidor());
     QCOMPARE(tercera.empezar(7), Resultado::Avisada);
     QTRY_COMPARE(partidas.count(), 1);
     QCOMPARE(partidas.at(0).at(0).toInt(), 7);
@@ -85,21 +88,21 @@ void TestInstancia::segundoInicioAvisaAlPrimeroYTermina()
 void TestInstancia::juegoMatadoDejaSuSitioAlSiguiente()
 {
     QProcess juego;
-    juego.start(QStringLiteral(INSTANCIAPRUEBA), { carpeta(), servidor() });
+    juego.start(QStringLiteral(INSTANCIAPRUEBA), { servidor() });
     QCOMPARE(linea(juego), QByteArray("primera"));
-    InstanciaUnica otra(carpeta(), servidor());
+    InstanciaUnica otra(servidor());
     QCOMPARE(otra.empezar(5), Resultado::Avisada);
     QCOMPARE(linea(juego), QByteArray("activar"));
     QCOMPARE(linea(juego), QByteArray("partida 5"));
     juego.kill();
     QVERIFY(juego.waitForFinished());
-    QVERIFY(QFile::exists(carpeta() + QStringLiteral("/zelbo.lock")));
+    QVERIFY(QFile::exists(cerrojo()));
     QVERIFY(QFile::exists(servidor()));
 
-    InstanciaUnica siguiente(carpeta(), servidor());
+    InstanciaUnica siguiente(servidor());
     QCOMPARE(siguiente.empezar(std::nullopt), Resultado::Primera);
     QSignalSpy partidas(&siguiente, &InstanciaUnica::partidaPedida);
-    InstanciaUnica despues(carpeta(), servidor());
+    InstanciaUnica despues(servidor());
     QCOMPARE(despues.empezar(3), Resultado::Avisada);
     QTRY_COMPARE(partidas.count(), 1);
     QCOMPARE(partidas.at(0).at(0).toInt(), 3);
@@ -108,14 +111,51 @@ void TestInstancia::juegoMatadoDejaSuSitioAlSiguiente()
 // A game that holds the lock but does not answer still keeps a second one from playing.
 void TestInstancia::cerrojoQueNoRespondeNoDejaEmpezarOtro()
 {
-    QVERIFY(QDir().mkpath(carpeta()));
-    QLockFile cerrojo(carpeta() + QStringLiteral("/zelbo.lock"));
-    QVERIFY(cerrojo.tryLock(0));
-    InstanciaUnica otra(carpeta(), servidor());
+    QLockFile tomado(cerrojo());
+    QVERIFY(tomado.tryLock(0));
+    InstanciaUnica otra(servidor());
     QElapsedTimer reloj;
     reloj.start();
     QCOMPARE(otra.empezar(4), Resultado::SinRespuesta);
     QVERIFY(reloj.elapsed() < 15000);
+}
+
+// A lock that no running game of this machine answers for is taken over, or at least does
+// not stop the game for good: the start plays, and the one after it finds it.
+void TestInstancia::cerrojoSinJuegoQueResponda_data()
+{
+    QTest::addColumn<QByteArray>("contenido");
+    QTest::addColumn<bool>("carpeta");
+    QTest::addColumn<bool>("ilegible");
+    const QByteArray vivo = QByteArray::number(QCoreApplication::applicationPid());
+    QTest::newRow("empty, a power cut") << QByteArray() << false << false;
+    QTest::newRow("garbage") << QByteArray("\x01\xff no es un cerrojo") << false << false;
+    QTest::newRow("mode 000") << QByteArray("sin leer") << false << true;
+    QTest::newRow("another machine") << vivo + "\nzelbo\notra-maquina-7\n" << false << false;
+    QTest::newRow("a folder") << QByteArray() << true << false;
+}
+
+void TestInstancia::cerrojoSinJuegoQueResponda()
+{
+    QFETCH(QByteArray, contenido);
+    QFETCH(bool, carpeta);
+    QFETCH(bool, ilegible);
+    if (carpeta) {
+        QVERIFY(QDir().mkpath(cerrojo()));
+    } else {
+        QFile f(cerrojo());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contenido);
+        f.close();
+        if (ilegible)
+            QVERIFY(f.setPermissions({}));
+    }
+    InstanciaUnica primera(servidor());
+    QCOMPARE(primera.empezar(std::nullopt), Resultado::Primera);
+    QSignalSpy partidas(&primera, &InstanciaUnica::partidaPedida);
+    InstanciaUnica segunda(servidor());
+    QCOMPARE(segunda.empezar(6), Resultado::Avisada);
+    QTRY_COMPARE(partidas.count(), 1);
 }
 
 // `zelbo`, `zelbo --partida N`, `--help` and `--version` beside a running game: the first two
@@ -138,10 +178,10 @@ void TestInstancia::programaRealPasaSuPeticionSinAbrirOtroJuego()
     QByteArray salida;
     QCOMPARE(ejecutar({ QStringLiteral("--version") }, &salida), 0);
     QVERIFY(!salida.isEmpty());
-    QVERIFY(!QFile::exists(carpeta() + QStringLiteral("/zelbo.lock")));
+    const QString cerrojoReal = InstanciaUnica::servidorDe(carpeta()) + QStringLiteral(".lock");
+    QVERIFY(!QFile::exists(cerrojoReal));
 
-    auto primera
-        = std::make_unique<InstanciaUnica>(carpeta(), InstanciaUnica::servidorDe(carpeta()));
+    auto primera = std::make_unique<InstanciaUnica>(InstanciaUnica::servidorDe(carpeta()));
     QCOMPARE(primera->empezar(std::nullopt), Resultado::Primera);
     QSignalSpy activar(primera.get(), &InstanciaUnica::activar);
     QSignalSpy partidas(primera.get(), &InstanciaUnica::partidaPedida);
@@ -158,8 +198,9 @@ void TestInstancia::programaRealPasaSuPeticionSinAbrirOtroJuego()
     QTest::qWait(200);
     QCOMPARE(activar.count(), 2);
     QCOMPARE(partidas.count(), 1);
-    // None of the starts wrote a game file beside the lock.
-    QCOMPARE(QDir(carpeta()).entryList(QDir::Files), QStringList { QStringLiteral("zelbo.lock") });
+    // None of the starts wrote a game file; the lock lives beside the socket.
+    QVERIFY(QFile::exists(cerrojoReal));
+    QCOMPARE(QDir(carpeta()).entryList(QDir::Files), QStringList());
 }
 
 void TestInstancia::ventanaVieneAlFrenteYJuegaLaPartidaPedida()

@@ -72,6 +72,8 @@ private slots:
     void resumedGameIsTheKeptOneAndPlaysOnAlike();
     void damagedKeptGameStartsANewGame();
     void damagedStatisticsAreToldOnce();
+    void filesThatCannotBeWrittenAreToldOnceEach();
+    void handLeftByNuevoAfterAMoveIsAbandoned();
 
 private:
     std::unique_ptr<TestProgramDir> m_dir;
@@ -340,6 +342,51 @@ void TestConservada::damagedStatisticsAreToldOnce()
     s.dialogos.responder(Respuesta::No);
     s.juego.iniciar();
     QCOMPARE(avisos(s.dialogos), 0);
+}
+
+// A folder that cannot be made (its parent is a file, whoever runs the test): three whole
+// games are played to their end, and the player hears once of each file, with no box.
+void TestConservada::filesThatCannotBeWrittenAreToldOnceEach()
+{
+    QTemporaryDir dir;
+    QFile tapon(dir.filePath(QStringLiteral("archivo")));
+    QVERIFY(tapon.open(QIODevice::WriteOnly));
+    tapon.close();
+    MersenneRandom azarHumano(3);
+    Sesion s(m_dir->path(), tapon.fileName() + QStringLiteral("/zelbo"), 3, azarHumano);
+    QStringList avisos;
+    s.conservada.setAvisoDeArchivo([&avisos](const QString &texto) { avisos << texto; });
+    s.dialogos.responder(Respuesta::Yes);
+    s.dialogos.responder(Respuesta::Yes);
+    s.dialogos.responder(Respuesta::No);
+    s.juego.iniciar();
+    while (s.humano.puedeJugar())
+        s.humano.jugar();
+    QCOMPARE(s.vista.resultados().size(), 3);
+    QCOMPARE(avisos.size(), 2);
+    QVERIFY(avisos.at(0).contains(QStringLiteral("partida en curso")));
+    QVERIFY(avisos.at(1).contains(QStringLiteral("estadísticas")));
+    for (const QString &texto : s.dialogos.textos())
+        QVERIFY2(!avisos.contains(texto), qPrintable(texto));
+}
+
+// "Nuevo" before the human's first move of a hand leaves no trace; after it, the hand counts
+// as abandoned when the game is counted.
+void TestConservada::handLeftByNuevoAfterAMoveIsAbandoned()
+{
+    QTemporaryDir carpeta;
+    MersenneRandom azarHumano(11);
+    Sesion s(m_dir->path(), carpeta.path(), 11, azarHumano);
+    s.dialogos.responder(Respuesta::No);
+    s.juego.iniciar();
+    s.juego.nuevomnu_Click();
+    s.humano.jugar();
+    s.juego.nuevomnu_Click();
+    while (s.humano.puedeJugar())
+        s.humano.jugar();
+    const StatsRecord r = leer(carpeta.path()).record(kHumano);
+    QCOMPARE(r.partidas, 1);
+    QCOMPARE(r.manosAbandonadas, 1);
 }
 
 QTEST_GUILESS_MAIN(TestConservada)

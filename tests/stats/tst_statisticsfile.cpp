@@ -186,15 +186,22 @@ void TestStatisticsFile::folderIsCreatedWhenNeeded()
     QVERIFY(file.load().statistics == sample());
 }
 
+// Only the game's own temporary files go: the damaged files moved aside and the player's
+// own copies stay.
 void TestStatisticsFile::leftoversOfAKillAreRemoved()
 {
     QVERIFY(m_file->save(sample()));
     write(m_file->damagedPath(), "an older damaged file");
-    const QString leftover = m_file->path() + QStringLiteral(".Xy12Ab");
+    const QString leftover = m_file->path() + QStringLiteral(".guardando-Xy12Ab");
     write(leftover, "{\"jugad");
+    const QStringList kept { m_file->damagedPath(), m_file->path() + QStringLiteral(".bak"),
+                             m_file->path() + QStringLiteral(".backup") };
+    for (const QString &path : kept)
+        write(path, "the player's");
     QVERIFY(!m_file->load().damaged);
     QVERIFY(!QFile::exists(leftover));
-    QVERIFY(QFile::exists(m_file->damagedPath()));
+    for (const QString &path : kept)
+        QVERIFY2(QFile::exists(path), qPrintable(path));
 }
 
 void TestStatisticsFile::unreadableFileIsLeftAloneAndNeverWritten_data()
@@ -255,7 +262,7 @@ void TestStatisticsFile::everyDamagedFileIsKept()
         QVERIFY(!QFile::exists(m_file->path()));
         QVERIFY(m_file->save(sample()));
     }
-    write(m_file->path() + QStringLiteral(".Xy12Ab"), "{\"jugad");
+    write(m_file->path() + QStringLiteral(".guardando-Xy12Ab"), "{\"jugad");
     QVERIFY(m_file->load().statistics == sample());
     for (const QString &name : names)
         QCOMPARE(contents(name), "{\"jugadores\": " + name.toUtf8());

@@ -181,16 +181,20 @@ void TestKeptGameStore::damagedKeptGameIsReported()
 void TestKeptGameStore::leftoversOfAKillAreRemoved()
 {
     QVERIFY(m_store->save(keptGameSample(1)));
-    const QStringList leftovers { QStringLiteral("partida-en-curso.dat.aB3xYz"),
-                                  QStringLiteral("partida-en-curso.json.Qw12Er") };
+    const QStringList leftovers { QStringLiteral("partida-en-curso.dat.guardando-aB3xYz"),
+                                  QStringLiteral("partida-en-curso.json.guardando-Qw12Er") };
     for (const QString &name : leftovers)
         write(m_dir->filePath(name), "a half-written file");
-    const QString unrelated = m_dir->filePath(QStringLiteral("partida-en-curso.txt"));
-    write(unrelated, "the player's");
+    const QStringList players { QStringLiteral("partida-en-curso.txt"),
+                                QStringLiteral("partida-en-curso.dat.mi-copia"),
+                                QStringLiteral("partida-en-curso.json.guardando-mia") };
+    for (const QString &name : players)
+        write(m_dir->filePath(name), "the player's");
     QVERIFY(m_store->load().game == keptGameSample(1));
     for (const QString &name : leftovers)
         QVERIFY2(!QFile::exists(m_dir->filePath(name)), qPrintable(name));
-    QVERIFY(QFile::exists(unrelated));
+    for (const QString &name : players)
+        QVERIFY2(QFile::exists(m_dir->filePath(name)), qPrintable(name));
 }
 
 void TestKeptGameStore::folderIsCreatedWhenNeeded()
