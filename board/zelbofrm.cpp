@@ -8,6 +8,7 @@
 #include "ayudastablero.h"
 #include "boardlayout.h"
 #include "boardwidget.h"
+#include "carasdelmazo.h"
 #include "colorvalue.h"
 #include "compasescpu.h"
 #include "entradademesa.h"
@@ -44,6 +45,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
                    Pausa &pausa)
     : m_programDir(lugares.datos())
     , m_dialogos(dialogos)
+    , m_caras(std::make_unique<CarasDelMazo>(m_cache, dialogos, m_programDir))
     , m_tablero(new BoardWidget(m_cache, this))
     , m_mesa(m_tablero)
     , m_mesas(new QStackedWidget(this))
@@ -181,6 +183,7 @@ bool ZelboFrm::avisoDeJugada(const QString &texto)
 void ZelboFrm::UpdateForm()
 {
     const GameState &e = m_juego.estado();
+    m_caras->revisar(e.mazo);
     m_ayudas->tableroCambiado();
     mostrarPuntajes(e.jugadorCpu.puntos(), e.jugadorHumano.puntos());
     m_mesa->mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
