@@ -370,7 +370,7 @@ void ZelboFrm::resultadosEnTablero(const QString &nombre, int num1, int num2,
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)
 {
-    return LineaDeOrdenes::iniciar(lineaDeOrdenes);
+    return LineaDeOrdenes::iniciar(lineaDeOrdenes, m_dialogos);
 }
 
 void ZelboFrm::Salir(int estado)

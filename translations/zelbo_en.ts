@@ -397,6 +397,17 @@
     </message>
 </context>
 <context>
+    <name>LineaDeOrdenes</name>
+    <message>
+        <source>No se puede iniciar el programa %1</source>
+        <translation>The program %1 cannot be started</translation>
+    </message>
+    <message>
+        <source>No se encuentra el programa %1</source>
+        <translation>The program %1 cannot be found</translation>
+    </message>
+</context>
+<context>
     <name>MenusVentana</name>
     <message>
         <source>Nuevo</source>
