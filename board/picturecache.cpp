@@ -3,6 +3,7 @@
 #include "picturecache.h"
 
 #include "boardlog.h"
+#include "carapropia.h"
 #include "cardpicture.h"
 
 #include <QFileInfo>
@@ -69,9 +70,12 @@ qsizetype coste(const QPixmap &imagen)
 } // namespace
 
 PictureCache::PictureCache(qsizetype limiteBytes)
-    : m_imagenes(limiteBytes)
+    : m_propia(std::make_unique<CaraPropia>())
+    , m_imagenes(limiteBytes)
 {
 }
+
+PictureCache::~PictureCache() = default;
 
 QPixmap PictureCache::imagen(const QString &ruta, QSize tamano, qreal razon)
 {
@@ -84,6 +88,8 @@ QPixmap PictureCache::imagen(const QString &ruta, QSize tamano, qreal razon)
     if (resultado.isNull())
         resultado = terminar(leer(ruta, enDispositivo(tamano, razon)), enDispositivo(tamano, razon),
                              razon);
+    if (resultado.isNull())
+        resultado = propia(clave);
     guardar(clave, resultado);
     return resultado;
 }
@@ -109,6 +115,25 @@ QPixmap PictureCache::reducir(const Clave &buscada)
         return reducida;
     }
     return {};
+}
+
+QPixmap PictureCache::propia(const Clave &clave)
+{
+    const auto cara = m_caras.constFind(clave.ruta);
+    if (cara == m_caras.cend())
+        return {};
+    m_dibujadas.insert(clave.ruta);
+    const QSize tamano = enDispositivo(clave.tamano, clave.razon);
+    return terminar(m_propia->dibujar(cara->numero, cara->palo, tamano), tamano, clave.razon);
+}
+
+void PictureCache::setCara(const QString &ruta, std::int16_t numero, const QString &palo)
+{
+    m_caras.insert(ruta, Cara { numero, palo });
+    // A failure kept before the file was known as a face gives way to the drawn face.
+    quitar([&ruta](const Clave &clave, const QPixmap &imagen) {
+        return clave.ruta == ruta && imagen.isNull();
+    });
 }
 
 void PictureCache::guardar(const Clave &clave, const QPixmap &imagen)
@@ -158,18 +183,22 @@ bool PictureCache::renovar(const QString &ruta)
 
 void PictureCache::olvidar(const QString &ruta)
 {
-    const QList<Clave> claves = m_imagenes.keys();
-    for (const Clave &clave : claves) {
-        if (clave.ruta == ruta)
-            m_imagenes.remove(clave);
-    }
+    quitar([&ruta](const Clave &clave, const QPixmap &) { return clave.ruta == ruta; });
 }
 
 void PictureCache::olvidarFallidas()
 {
+    quitar([this](const Clave &clave, const QPixmap &imagen) {
+        return imagen.isNull() || m_dibujadas.contains(clave.ruta);
+    });
+    m_dibujadas.clear();
+}
+
+void PictureCache::quitar(const std::function<bool(const Clave &, const QPixmap &)> &si)
+{
     const QList<Clave> claves = m_imagenes.keys();
     for (const Clave &clave : claves) {
-        if (const QPixmap *imagen = m_imagenes.object(clave); imagen && imagen->isNull())
+        if (const QPixmap *imagen = m_imagenes.object(clave); imagen && si(clave, *imagen))
             m_imagenes.remove(clave);
     }
 }

@@ -7,9 +7,15 @@
 #include <QHash>
 #include <QList>
 #include <QPixmap>
+#include <QSet>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class CaraPropia;
 
 // Pictures decoded once per file, shown size and device pixel ratio. A JPEG is
 // decoded straight at the size it covers on the device, which is both faster
@@ -17,6 +23,7 @@
 // kept as the finished card: rounded, with its edge, ready to be copied.
 // The cache holds a bounded number of bytes: every window size the player
 // tries adds a set of pictures, and the least recently shown ones go first.
+// A card face whose file cannot be read shows as the game draws it itself.
 class PictureCache
 {
 public:
@@ -25,8 +32,10 @@ public:
     static constexpr qsizetype kLimiteBytes = 64 * 1024 * 1024;
 
     explicit PictureCache(qsizetype limiteBytes = kLimiteBytes);
+    ~PictureCache();
 
-    // A null pixmap when the file cannot be read.
+    // A null pixmap when the file cannot be read, unless it is a card face: that one shows
+    // the game's own drawing of the card then.
     QPixmap imagen(const QString &ruta, QSize tamano, qreal razon = 1.0);
     // Decodes the pictures now at the largest of the sizes, so that none is
     // decoded while the board is painted: the smaller sizes are scaled from it
@@ -38,6 +47,8 @@ public:
     // call (a card back the player replaced between games), it is read again
     // and its pictures are forgotten.
     bool renovar(const QString &ruta);
+    // The file is the face of that card.
+    void setCara(const QString &ruta, std::int16_t numero, const QString &palo);
     // Forgets the files that could not be read, so they are tried again (the
     // player may have put a picture back meanwhile).
     void olvidarFallidas();
@@ -59,8 +70,10 @@ private:
     }
 
     QPixmap reducir(const Clave &buscada);
+    QPixmap propia(const Clave &clave);
     void guardar(const Clave &clave, const QPixmap &imagen);
     void olvidar(const QString &ruta);
+    void quitar(const std::function<bool(const Clave &, const QPixmap &)> &si);
 
     // What tells a file changed: its size and its time of change.
     struct Huella
@@ -70,6 +83,15 @@ private:
         bool operator==(const Huella &) const = default;
     };
     QHash<QString, Huella> m_leidas; // files found readable, as they were then
+
+    struct Cara
+    {
+        std::int16_t numero = 0;
+        QString palo;
+    };
+    QHash<QString, Cara> m_caras;
+    std::unique_ptr<CaraPropia> m_propia;
+    QSet<QString> m_dibujadas; // faces shown as drawn here, their files unreadable
 
     QCache<Clave, QPixmap> m_imagenes;
 };

@@ -8,6 +8,7 @@
 #include "ayudastablero.h"
 #include "boardlayout.h"
 #include "boardwidget.h"
+#include "carasdelmazo.h"
 #include "colorvalue.h"
 #include "compasescpu.h"
 #include "entradademesa.h"
@@ -45,6 +46,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
                    Pausa &pausa)
     : m_programDir(lugares.datos())
     , m_dialogos(dialogos)
+    , m_caras(std::make_unique<CarasDelMazo>(m_cache, dialogos, m_programDir))
     , m_tablero(new BoardWidget(m_cache, this))
     , m_mesa(m_tablero)
     , m_mesas(new QStackedWidget(this))
@@ -183,6 +185,7 @@ bool ZelboFrm::avisoDeJugada(const QString &texto)
 void ZelboFrm::UpdateForm()
 {
     const GameState &e = m_juego.estado();
+    m_caras->revisar(e.mazo);
     m_ayudas->tableroCambiado();
     mostrarPuntajes(e.jugadorCpu.puntos(), e.jugadorHumano.puntos());
     m_mesa->mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
@@ -369,7 +372,7 @@ void ZelboFrm::resultadosEnTablero(const QString &nombre, int num1, int num2,
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)
 {
-    return LineaDeOrdenes::iniciar(lineaDeOrdenes);
+    return LineaDeOrdenes::iniciar(lineaDeOrdenes, m_dialogos);
 }
 
 void ZelboFrm::Salir(int estado)

@@ -17,6 +17,7 @@ class AnimadorTablero;
 class Anunciador;
 class AyudasTablero;
 class BoardWidget;
+class CarasDelMazo;
 class CompasesCpu;
 class DialogService;
 class EntradaDeMesa;
@@ -116,6 +117,7 @@ private:
     QString m_programDir;
     DialogService &m_dialogos;
     PictureCache m_cache;
+    std::unique_ptr<CarasDelMazo> m_caras;
     BoardWidget *m_tablero = nullptr;
     Mesa *m_mesa = nullptr;
     QStackedWidget *m_mesas = nullptr;

@@ -86,3 +86,13 @@ QVariant AjustesJuego::guardable(TipoMesa mesa)
 {
     return mesa == TipoMesa::Moderna ? kModerna : kClasica;
 }
+
+QString AjustesJuego::leido(const QVariant &guardado, const QString &)
+{
+    return guardado.toString();
+}
+
+QVariant AjustesJuego::guardable(const QString &texto)
+{
+    return texto;
+}

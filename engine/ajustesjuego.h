@@ -36,6 +36,7 @@ public:
     static constexpr Clave<bool> kProbabilidad { "juego/probabilidad", false };
     static constexpr Clave<bool> kTutor { "juego/tutor", false };
     static constexpr Clave<TipoMesa> kMesa { "tablero/mesa", TipoMesa::Clasica };
+    static inline const Clave<QString> kAplicacion { "preferencias/aplicacion", QString() };
 
     // Over the settings file fichero, read now; an INI file unless told otherwise.
     explicit AjustesJuego(const QString &fichero, QSettings::Format formato = QSettings::IniFormat,
@@ -62,6 +63,10 @@ public:
     // The table shown; a change shows the game in progress on the other table.
     TipoMesa mesa() const { return valor(kMesa); }
     bool setMesa(TipoMesa mesa) { return poner(kMesa, mesa); }
+    // The toolbar's program as Opciones chose it, when lastprop.dat cannot hold it as it is
+    // (see Propiedades); empty otherwise.
+    QString aplicacion() const { return valor(kAplicacion); }
+    bool setAplicacion(const QString &aplicacion) { return poner(kAplicacion, aplicacion); }
 
     // A missing key or a stored word this program does not know gives the default.
     template<typename T> T valor(const Clave<T> &clave) const
@@ -91,10 +96,12 @@ private:
     static VelocidadCpu leido(const QVariant &guardado, VelocidadCpu porDefecto);
     static bool leido(const QVariant &guardado, bool porDefecto);
     static TipoMesa leido(const QVariant &guardado, TipoMesa porDefecto);
+    static QString leido(const QVariant &guardado, const QString &porDefecto);
     static QVariant guardable(NivelCpu nivel);
     static QVariant guardable(VelocidadCpu velocidad);
     static QVariant guardable(bool activo);
     static QVariant guardable(TipoMesa mesa);
+    static QVariant guardable(const QString &texto);
     bool escribir(const QString &nombre, const QVariant &valor);
 
     QString m_fichero;

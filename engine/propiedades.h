@@ -34,6 +34,8 @@ public:
 
 private:
     PreferenceValues actuales() const;
+    static QString aplicacionLeida(const QString &delArchivo);
+    static void recordarAplicacion(const QString &aplicacion);
 
     GameState &m_estado;
     Preferencias &m_preferencias;

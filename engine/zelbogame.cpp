@@ -328,7 +328,7 @@ void ZelboGame::salirmnu_Click()
 
 void ZelboGame::ejecutarAplicacion()
 {
-    // A program that cannot be started is passed over without a word.
+    // The view tells the player of a program it cannot find or start; the game goes on.
     ejecutar([this] { m_vista.iniciarPrograma(m_preferencias.valores().aplicacion); });
 }
 

@@ -16,11 +16,21 @@ ItemWriter::ItemWriter(QIODevice &device)
 
 void ItemWriter::writeText(const QString &text)
 {
+    writeLine('"' + encoded(text) + '"');
+}
+
+QString ItemWriter::storedText(const QString &text)
+{
+    return Windows1252::decode(encoded(text));
+}
+
+QByteArray ItemWriter::encoded(const QString &text)
+{
     QString stored = text;
     stored.replace(QLatin1Char('"'), QLatin1Char('\''));
     QByteArray bytes = Windows1252::encode(stored);
     bytes.replace(Windows1252::kSubstitute, '?');
-    writeLine('"' + bytes + '"');
+    return bytes;
 }
 
 void ItemWriter::writeNumber(qint64 value)

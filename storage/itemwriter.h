@@ -21,12 +21,15 @@ public:
     // would cut the item there and shift every later one), so it is written as an
     // apostrophe. A character that Windows-1252 lacks is written as "?".
     void writeText(const QString &text);
+    // The text a reader gets back from the item writeText(text) wrote.
+    static QString storedText(const QString &text);
     void writeNumber(qint64 value);
     void writeBool(bool value);
 
     bool ok() const { return m_ok; }
 
 private:
+    static QByteArray encoded(const QString &text);
     void writeLine(QByteArray line);
 
     QIODevice &m_device;

@@ -78,6 +78,17 @@
     </message>
 </context>
 <context>
+    <name>CarasDelMazo</name>
+    <message>
+        <source>%1 y %2 más</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>Faltan o están dañadas las imágenes de estas cartas: %1. El juego las dibuja por su cuenta.</source>
+        <translation>The pictures of these cards are missing or damaged: %1. The game draws those cards itself.</translation>
+    </message>
+</context>
+<context>
     <name>CargarMazo</name>
     <message>
         <source>El juego de cartas está dañado: la carta %1 tiene %2.</source>
@@ -383,6 +394,17 @@
         <source>es_ES</source>
         <comment>the locale this language writes numbers in</comment>
         <translation>en_US</translation>
+    </message>
+</context>
+<context>
+    <name>LineaDeOrdenes</name>
+    <message>
+        <source>No se puede iniciar el programa %1</source>
+        <translation>The program %1 cannot be started</translation>
+    </message>
+    <message>
+        <source>No se encuentra el programa %1</source>
+        <translation>The program %1 cannot be found</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +35,17 @@ QColor centro(QWidget *control)
     return imagen.pixelColor(imagen.rect().center());
 }
 
+// How many colours a picture holds: one for an empty place.
+int colores(const QImage &imagen)
+{
+    QSet<QRgb> vistos;
+    for (int y = 0; y < imagen.height(); ++y) {
+        for (int x = 0; x < imagen.width(); ++x)
+            vistos.insert(imagen.pixel(x, y));
+    }
+    return static_cast<int>(vistos.size());
+}
+
 bool parecido(const QColor &a, const QColor &b)
 {
     return qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24
@@ -51,6 +63,7 @@ private slots:
     void failedPictureIsTriedAgainOnlyWhenAsked();
     void unreadablePictureIsLoggedWithItsReason();
     void repairedCardPictureShowsAtTheNextNewGame();
+    void unreadableCardPicturesAreToldOnceAndDrawnByTheGame();
 };
 
 // Every window size adds a set of pictures; the oldest go, the shown ones stay right.
@@ -124,7 +137,8 @@ void TstBoardPictures::repairedCardPictureShowsAtTheNextNewGame()
     CardPicture *lugar = f.tablero().mesaimg()[0];
     const int carta = f.estado().lamesa.at(0);
     const QColor color = QColor::fromHsv((carta - 1) / 10 * 90, 200, 200);
-    QVERIFY(!parecido(centro(lugar), color));
+    // Meanwhile the card shows as the game draws it.
+    const QImage dibujada = lugar->grab().toImage();
 
     for (int n = 1; n <= 40; ++n)
         QVERIFY(escribir(f.rutaCarta(n), buenas.at(n - 1)));
@@ -141,6 +155,39 @@ void TstBoardPictures::repairedCardPictureShowsAtTheNextNewGame()
     QVERIFY(f.cargar(p));
     QCOMPARE(lugar->ruta(), f.rutaCarta(carta));
     QVERIFY(parecido(centro(lugar), color));
+    QVERIFY(lugar->grab().toImage() != dibujada);
+}
+
+// Seven card pictures gone and one that is not an image: the player reads which,
+// once, and the cards show all the same, each as itself.
+void TstBoardPictures::unreadableCardPicturesAreToldOnceAndDrawnByTheGame()
+{
+    BoardFixture f(3);
+    for (int n = 1; n <= 7; ++n)
+        QVERIFY(QFile::remove(f.rutaCarta(n)));
+    QVERIFY(escribir(f.rutaCarta(12), QByteArray("no es una imagen")));
+    QVERIFY(f.iniciar());
+    f.ventana().juego().nuevomnu_Click();
+    const QString aviso = QStringLiteral(
+        "Faltan o están dañadas las imágenes de estas cartas: naipes/oros01.jpg, "
+        "naipes/oros02.jpg, naipes/oros03.jpg, naipes/oros04.jpg, naipes/oros05.jpg y 3 más. "
+        "El juego las dibuja por su cuenta.");
+    QCOMPARE(f.dialogos().textos().count(aviso), 1);
+    const int i = static_cast<int>(f.dialogos().textos().indexOf(aviso));
+    QVERIFY(f.dialogos().mensajes().at(i).esAviso(aviso, DialogService::Icono::Critico));
+
+    Posicion p;
+    p.mesa = { 1, 12 };
+    p.humano = { 21, 22 };
+    p.cpu = { 31, 32 };
+    p.tamPilaCpu = 2;
+    p.tamPilaHumano = 2;
+    QVERIFY(f.cargar(p));
+    const QImage oro = f.tablero().mesaimg()[0]->grab().toImage();
+    const QImage copa = f.tablero().mesaimg()[1]->grab().toImage();
+    QVERIFY2(colores(oro) > 50, qPrintable(QString::number(colores(oro))));
+    QVERIFY2(colores(copa) > 50, qPrintable(QString::number(colores(copa))));
+    QVERIFY(oro != copa);
 }
 
 QTEST_MAIN(TstBoardPictures)

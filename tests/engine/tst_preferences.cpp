@@ -52,6 +52,8 @@ private slots:
     void damagedPreferencesApplyUpToTheFault();
     void everyExitPathSavesPreferences_data();
     void everyExitPathSavesPreferences();
+    void programReadsBackAsChosen_data();
+    void programReadsBackAsChosen();
 };
 
 void TestPreferences::damagedPreferencesApplyUpToTheFault_data()
@@ -66,8 +68,9 @@ void TestPreferences::damagedPreferencesApplyUpToTheFault_data()
     const QByteArray programa = "\"/usr/bin/nuevo\"\r\n";
     const QByteArray reverso = "\"/reversos/nuevo.jpg\"\r\n";
     const QStringList nuevos { "Lola", "Pepe", "/usr/bin/nuevo", "/reversos/nuevo.jpg" };
-    const QStringList hastaElColor { "Lola", "Pepe", "/usr/bin/nuevo", "/reversos/viejo.jpg" };
-    const QStringList soloNombres { "Lola", "Pepe", "/usr/bin/viejo", "/reversos/viejo.jpg" };
+    // A damaged file never gives the program that "Run" starts, though it was read.
+    const QStringList hastaElColor { "Lola", "Pepe", "/usr/bin/viejo", "/reversos/viejo.jpg" };
+    const QStringList soloNombres = hastaElColor;
     const QStringList viejos { "Rosa", "Tomas", "/usr/bin/viejo", "/reversos/viejo.jpg" };
     const qint32 colorNuevo = 0x00445566;
     const qint32 colorViejo = 0x00112233;
@@ -85,7 +88,7 @@ void TestPreferences::damagedPreferencesApplyUpToTheFault_data()
 }
 
 // lastprop.dat is read again at every new game; what it held before its fault
-// is applied, the rest stays as the running game had it.
+// is applied, but for the program, and the rest stays as the running game had it.
 void TestPreferences::damagedPreferencesApplyUpToTheFault()
 {
     QFETCH(QByteArray, archivo);
@@ -209,6 +212,53 @@ void TestPreferences::everyExitPathSavesPreferences()
     QCOMPARE(guardadas.aplicacion, otras.aplicacion);
     QCOMPARE(guardadas.colorFondo, otras.colorFondo);
     QCOMPARE(guardadas.reverso, otras.reverso);
+}
+
+void TestPreferences::programReadsBackAsChosen_data()
+{
+    QTest::addColumn<QString>("elegido");
+    QTest::addColumn<QByteArray>("linea"); // the third line of lastprop.dat, as written
+    QTest::addColumn<QByteArray>("aMano"); // that line edited by hand afterwards, or none
+    QTest::addColumn<QString>("leido");
+
+    const QString sencillo = QStringLiteral("/opt/mi programa");
+    const QString comillas = QStringLiteral("/opt/\"mi\" programa");
+    const QString cirilico = QString::fromUtf8("/opt/программа");
+    const QByteArray conApostrofos = "\"/opt/'mi' programa\"";
+    QTest::newRow("a plain path") << sencillo << QByteArray("\"/opt/mi programa\"") << QByteArray()
+                                  << sencillo;
+    QTest::newRow("double quotes") << comillas << conApostrofos << QByteArray() << comillas;
+    QTest::newRow("letters the file's code lacks")
+        << cirilico << QByteArray("\"/opt/?????????\"") << QByteArray() << cirilico;
+    QTest::newRow("edited by hand since")
+        << comillas << conApostrofos << QByteArray("\"/opt/otro\"") << QStringLiteral("/opt/otro");
+}
+
+// The program picked in Opciones is the one the next game reads back, while
+// lastprop.dat keeps writing it as its format always did.
+void TestPreferences::programReadsBackAsChosen()
+{
+    QFETCH(QString, elegido);
+    QFETCH(QByteArray, linea);
+    QFETCH(QByteArray, aMano);
+    QFETCH(QString, leido);
+
+    TestGame t(6);
+    QVERIFY(t.valido());
+    t.iniciar();
+    Preferencias p = t.juego().preferencias();
+    p.aplicacion = elegido;
+    t.juego().aceptarPreferencias(p);
+    const QString lastprop = t.dir().ruta(QStringLiteral("lastprop.dat"));
+    QList<QByteArray> lineas = contenido(lastprop).split('\n');
+    QCOMPARE(lineas.value(2), linea + '\r');
+    if (!aMano.isEmpty()) {
+        lineas[2] = aMano + '\r';
+        QVERIFY(escribir(lastprop, lineas.join('\n')));
+    }
+
+    t.juego().nuevomnu_Click();
+    QCOMPARE(t.juego().preferencias().aplicacion, leido);
 }
 
 QTEST_GUILESS_MAIN(TestPreferences)
