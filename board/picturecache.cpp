@@ -5,7 +5,9 @@
 #include "boardlog.h"
 #include "carapropia.h"
 #include "cardpicture.h"
+#include "regularfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -38,7 +40,11 @@ QImage redondear(const QImage &imagen, qreal razon)
 // for nothing.
 QImage leer(const QString &ruta, QSize enDispositivo)
 {
-    QImageReader lector(ruta);
+    // A FIFO chosen as the card back would never end its read.
+    QFile archivo(ruta);
+    if (!RegularFile::openForReading(archivo))
+        return {};
+    QImageReader lector(&archivo);
     const QSize original = lector.size();
     if (original.isValid() && original.width() > enDispositivo.width())
         lector.setScaledSize(
@@ -157,7 +163,13 @@ bool PictureCache::legible(const QString &ruta)
 {
     // A good header says nothing of the body: only a decode does. A small
     // decode reads every byte of a JPEG body all the same, at a fraction of the cost.
-    QImageReader lector(ruta);
+    QFile archivo(ruta);
+    QString motivo;
+    if (!RegularFile::openForReading(archivo, &motivo)) {
+        qCWarning(lcBoard).noquote() << QStringLiteral("%1: %2").arg(ruta, motivo);
+        return false;
+    }
+    QImageReader lector(&archivo);
     const QSize original = lector.size();
     if (original.isValid())
         lector.setScaledSize(original.scaled(QSize(64, 64), Qt::KeepAspectRatio));
