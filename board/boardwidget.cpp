@@ -68,6 +68,7 @@ void BoardWidget::crearCartas(PictureCache &cache)
         m_cartap1img.at(i)->setToolTip(tr("Cartas de la Cpu"));
         m_image1.at(i) = crear(GrupoImagen::cartap1img, i, BL::kReverso[i]);
         m_image1.at(i)->setCubierta(true);
+        m_cartap1img.at(i)->setTapadaPor(m_image1.at(i));
         m_cartap2img.at(i) = crear(GrupoImagen::cartap2img, i, BL::kCartaHumano[i]);
         m_cartap2img.at(i)->setToolTip(tr("Click derecho o arrastrar"));
         m_cartap2img.at(i)->setArrastrable(true);

@@ -66,7 +66,7 @@ void CardPicture::setFocoVisible(bool visible)
 void CardPicture::paintEvent(QPaintEvent *)
 {
     QPainter pintor(this);
-    if (vaciaEnVuelo())
+    if (vaciaEnVuelo() || (m_tapa && !m_tapa->isHidden()))
         return;
     const QPixmap imagen
         = m_cache.imagen(m_mientrasVuela.value_or(m_ruta), size(), devicePixelRatioF());
@@ -79,10 +79,13 @@ void CardPicture::paintEvent(QPaintEvent *)
 
 void CardPicture::pintarCarta(QPainter &pintor, const QPixmap &imagen)
 {
-    if (imagen.isNull())
+    if (imagen.isNull()) {
         pintarReverso(pintor);
-    else
+    } else {
+        if (m_cubierta)
+            pintarBase(pintor);
         Tiras::dibujar(pintor, QPoint(0, 0), imagen); // rounded and edged by the cache
+    }
     if (!m_marcada && !m_senalada)
         return;
     // The outlines are kept drawn: a dashed curve costs more to draw than the card.
@@ -135,6 +138,20 @@ void CardPicture::pintarReverso(QPainter &pintor) const
     pintor.setPen(QPen(QColor(0, 0, 0, 110), 1.0));
     const qreal r = radio(width());
     pintor.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), r, r);
+}
+
+// The player's back may be see-through (a PNG with alpha): it is laid on an
+// opaque blank card of the cache's shape, as if printed on one, so that nothing
+// under the cover shows through it.
+void CardPicture::pintarBase(QPainter &pintor) const
+{
+    pintor.save();
+    pintor.setRenderHint(QPainter::Antialiasing);
+    pintor.setPen(QPen(Qt::white, 1.0));
+    pintor.setBrush(Qt::white);
+    const qreal r = radio(width());
+    pintor.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), r, r);
+    pintor.restore();
 }
 
 void CardPicture::pintarFoco(QPainter &pintor) const

@@ -36,6 +36,9 @@ public:
     void setArrastrable(bool arrastrable) { m_arrastrable = arrastrable; }
     // A cover over a CPU card: with no picture it paints the built-in back.
     void setCubierta(bool cubierta) { m_cubierta = cubierta; }
+    // The CPU card under this cover paints nothing while the cover shows, so not
+    // even the rim of its corners shows through a see-through back.
+    void setTapadaPor(const CardPicture *cubierta) { m_tapa = cubierta; }
     // A marked card is outlined so it stands out beside its check box.
     void setMarcada(bool marcada);
     bool marcada() const { return m_marcada; }
@@ -73,6 +76,8 @@ private:
     void pintarCarta(QPainter &pintor, const QPixmap &imagen);
     // The built-in back, when a cover has no picture to show.
     void pintarReverso(QPainter &pintor) const;
+    // What a cover's picture is laid on.
+    void pintarBase(QPainter &pintor) const;
     void pintarFoco(QPainter &pintor) const;
     // A frame of the given width inside the rectangle.
     static void pintarMarco(QPainter &pintor, const QRect &exterior, int grosor,
@@ -94,6 +99,7 @@ private:
     QString m_ruta;
     bool m_arrastrable = false;
     bool m_cubierta = false;
+    QPointer<const CardPicture> m_tapa;
     bool m_marcada = false;
     std::optional<QString> m_mientrasVuela;
     bool m_senalada = false;

@@ -49,6 +49,7 @@ void MesaModerna::crearCartas(PictureCache &cache)
         m_cpu.at(n) = crear(GrupoImagen::cartap1img, i);
         m_cubiertas.at(n) = crear(GrupoImagen::cartap1img, i);
         m_cubiertas.at(n)->setCubierta(true);
+        m_cpu.at(n)->setTapadaPor(m_cubiertas.at(n));
         m_mano.at(n) = crear(GrupoImagen::cartap2img, i);
         m_mano.at(n)->setToolTip(tr("Clic para marcarla; arrástrala para jugarla"));
         m_mano.at(n)->setArrastrable(true);

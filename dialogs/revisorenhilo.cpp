@@ -28,8 +28,7 @@ void RevisorEnHilo::revisar(std::vector<JugadaAnotada> jugadas)
     m_hilo.start([this, cancelada = m_cancelada, jugadas = std::move(jugadas), m = m_muestras] {
         const RevisorDeJugadas revisor(m);
         for (std::size_t i = 0; i < jugadas.size() && !cancelada->load(); ++i) {
-            const JugadaAnotada &j = jugadas[i];
-            const RevisionJugada r = revisor.revisar(j.antes, j.lado, j.jugada);
+            const RevisionJugada r = revisor.revisar(jugadas, i);
             QMetaObject::invokeMethod(
                 this,
                 [this, cancelada, i, r] {

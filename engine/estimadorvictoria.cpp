@@ -34,7 +34,7 @@ EstimadorVictoria::EstimadorVictoria(int muestras, std::uint64_t semilla)
 
 ChancesDeGanar EstimadorVictoria::estimar(const VistaDificil &vista) const
 {
-    return estimarDesde(vista, nullptr);
+    return estimarDesde(vista, vista.yo(), nullptr);
 }
 
 ChancesDeGanar EstimadorVictoria::estimar(const GameState &estado, Lado lado) const
@@ -45,16 +45,28 @@ ChancesDeGanar EstimadorVictoria::estimar(const GameState &estado, Lado lado) co
 ChancesDeGanar EstimadorVictoria::estimarTras(const VistaDificil &vista,
                                               const MovimientoCompacto &m) const
 {
-    return estimarDesde(vista, &m);
+    return estimarDesde(vista, vista.yo(), &m);
 }
 
-ChancesDeGanar EstimadorVictoria::estimarDesde(const VistaDificil &vista,
+ChancesDeGanar EstimadorVictoria::estimarAlRival(const VistaDificil &vista) const
+{
+    return estimarDesde(vista, contrario(vista.yo()), nullptr);
+}
+
+ChancesDeGanar EstimadorVictoria::estimarTrasRival(const VistaDificil &vista,
+                                                   const MovimientoCompacto &m) const
+{
+    return estimarDesde(vista, contrario(vista.yo()), &m);
+}
+
+ChancesDeGanar EstimadorVictoria::estimarDesde(const VistaDificil &vista, Lado mueve,
                                                const MovimientoCompacto *m) const
 {
     ChancesDeGanar suma;
     GeneradorDificil azar(GeneradorDificil::combinar(m_semilla, vista.huella()));
     for (int muestra = 0; muestra < m_muestras; ++muestra) {
         PosicionCompacta p = vista.determinizar(azar);
+        p.turno = mueve;
         if (m)
             p.aplicar(*m);
         jugarYSumar(p, suma);

@@ -42,6 +42,11 @@ public:
     ChancesDeGanar estimar(const GameState &estado, Lado lado) const;
     // The position once the side to move has played m.
     ChancesDeGanar estimarTras(const VistaDificil &vista, const MovimientoCompacto &m) const;
+    // The same when the opponent of the side that looks is to move: before its
+    // move, and once it has played m with a card the view was shown
+    // (VistaDificil::verCartaRival).
+    ChancesDeGanar estimarAlRival(const VistaDificil &vista) const;
+    ChancesDeGanar estimarTrasRival(const VistaDificil &vista, const MovimientoCompacto &m) const;
     // The mover's chance to win the game after each move, every move played
     // on the same deals, so that the moves are compared on equal luck.
     std::vector<double>
@@ -49,7 +54,8 @@ public:
                         const std::vector<MovimientoCompacto> &movimientos) const;
 
 private:
-    ChancesDeGanar estimarDesde(const VistaDificil &vista, const MovimientoCompacto *m) const;
+    ChancesDeGanar estimarDesde(const VistaDificil &vista, Lado mueve,
+                                const MovimientoCompacto *m) const;
 
     int m_muestras;
     std::uint64_t m_semilla;

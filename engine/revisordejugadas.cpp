@@ -16,6 +16,17 @@ bool igual(const PosicionCompacta &p, Lado lado, const MovimientoCompacto &a,
     return a.tipo == b.tipo && a.mesa == b.mesa && p.palo[mano[a.carta]] == p.palo[mano[b.carta]];
 }
 
+// Whether the hand of this move is still in play once the last of the moves is made.
+bool manoEnJuego(std::span<const JugadaAnotada> jugadas, const JugadaAnotada &j)
+{
+    const GameState &ultima = jugadas.back().antes;
+    if (ultima.numeroDeMano != j.antes.numeroDeMano)
+        return false;
+    const bool laCierra = ultima.cartasRepartidas >= PosicionCompacta::kCartas
+        && ultima.player1.count() + ultima.player2.count() == 1;
+    return !laCierra;
+}
+
 } // namespace
 
 RevisorDeJugadas::RevisorDeJugadas(int muestras)
@@ -61,4 +72,33 @@ RevisionJugada RevisorDeJugadas::revisar(const GameState &estado, Lado lado,
 {
     const std::optional<MovimientoCompacto> m = ReglasCompactas::compacto(jugada);
     return revisar(VistaDificil::desdeEstado(estado, lado), m.value_or(MovimientoCompacto {}));
+}
+
+RevisionJugada RevisorDeJugadas::revisar(std::span<const JugadaAnotada> jugadas,
+                                         std::size_t i) const
+{
+    const JugadaAnotada &j = jugadas[i];
+    if (j.lado == Lado::Cpu && manoEnJuego(jugadas, j))
+        return revisarDesdeElRival(j);
+    return revisar(j.antes, j.lado, j.jugada);
+}
+
+// The chances are the opponent's as it could judge them: before the move without
+// its card, after it with the card it saw played. No better move is named and no
+// loss counted: the mover chose with cards the opponent has not seen, and a move
+// judged against hands it may not have held would blame it for luck, while one
+// named from its real hand would show those cards.
+RevisionJugada RevisorDeJugadas::revisarDesdeElRival(const JugadaAnotada &j) const
+{
+    const std::optional<MovimientoCompacto> m = ReglasCompactas::compacto(j.jugada);
+    const CardList &mano = j.lado == Lado::Cpu ? j.antes.player1 : j.antes.player2;
+    VistaDificil vista = VistaDificil::desdeEstado(j.antes, contrario(j.lado));
+    RevisionJugada r;
+    r.lado = j.lado;
+    r.jugada = j.jugada;
+    r.antes = 100.0 * m_estimador.estimarAlRival(vista).partida[j.lado];
+    vista.verCartaRival(j.jugada.carta, mano.at(j.jugada.carta));
+    r.despues = 100.0
+        * m_estimador.estimarTrasRival(vista, m.value_or(MovimientoCompacto {})).partida[j.lado];
+    return r;
 }

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "estimadorvictoria.h"
+#include "jugadasdelapartida.h"
 #include "lado.h"
 #include "revisionjugada.h"
 
 #include <cstdint>
+#include <span>
 
 struct GameState;
 
@@ -26,8 +28,14 @@ public:
     // The move must be legal for the side to move in the view.
     RevisionJugada revisar(const VistaDificil &vista, const MovimientoCompacto &jugada) const;
     RevisionJugada revisar(const GameState &estado, Lado lado, const Jugada &jugada) const;
+    // Move i of the moves played so far, as the human may see it now: the
+    // CPU's moves of a hand still in play from the human's seat, those of a
+    // hand over from the CPU's own, every card of it having been seen.
+    RevisionJugada revisar(std::span<const JugadaAnotada> jugadas, std::size_t i) const;
 
 private:
+    RevisionJugada revisarDesdeElRival(const JugadaAnotada &j) const;
+
     EstimadorVictoria m_estimador;
     EstimadorVictoria m_juez;
 };

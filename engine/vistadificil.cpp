@@ -130,15 +130,29 @@ PosicionCompacta VistaDificil::determinizar(GeneradorDificil &azar) const
         std::swap(pool[static_cast<std::size_t>(i)],
                   pool[static_cast<std::size_t>(azar.menorQue(i + 1))]);
     const Lado rival = contrario(yo());
-    const int enSuMano = p.enMano[rival] < n ? p.enMano[rival] : n;
-    for (int i = 0; i < enSuMano; ++i)
-        p.mano[rival][i] = pool[static_cast<std::size_t>(i)];
-    p.enMano[rival] = static_cast<std::uint8_t>(enSuMano);
+    int dadas = 0;
+    int hueco = 0;
+    for (; hueco < p.enMano[rival]; ++hueco) {
+        std::int8_t &carta = p.mano[rival][static_cast<std::size_t>(hueco)];
+        if (carta != PosicionCompacta::kNinguna)
+            continue;
+        if (dadas == n)
+            break;
+        carta = pool[static_cast<std::size_t>(dadas++)];
+    }
+    p.enMano[rival] = static_cast<std::uint8_t>(hueco);
     // The rest is the undealt deck, however many cards the dealt count claims.
-    const int resto = n - enSuMano;
+    const int resto = n - dadas;
     p.repartidas = static_cast<std::uint8_t>(PosicionCompacta::kCartas - resto);
     for (int i = 0; i < resto; ++i)
         p.orden[static_cast<std::size_t>(p.repartidas + i)]
-            = pool[static_cast<std::size_t>(enSuMano + i)];
+            = pool[static_cast<std::size_t>(dadas + i)];
     return p;
+}
+
+void VistaDificil::verCartaRival(int hueco, CardId carta)
+{
+    const std::int8_t id = idDeEntrada(carta);
+    posicion.mano[contrario(yo())][static_cast<std::size_t>(hueco)] = id;
+    ocultas &= ~PosicionCompacta::bit(id);
 }

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "cardlist.h"
 #include "generadordificil.h"
 #include "posicioncompacta.h"
 
@@ -28,8 +29,12 @@ struct VistaDificil
     // A hash of everything in the view, to seed the player's own generator.
     std::uint64_t huella() const;
 
+    // The opponent has shown the card in this slot of its hand by playing it:
+    // it leaves the hidden cards, and every deal keeps it in that slot.
+    void verCartaRival(int hueco, CardId carta);
+
     // A full position consistent with the view: the hidden cards dealt at
-    // random to the opponent's hand and the undealt deck.
+    // random to the opponent's unseen slots and the undealt deck.
     PosicionCompacta determinizar(GeneradorDificil &azar) const;
 
 private:

@@ -25,6 +25,8 @@ class TstBoardLook : public QObject
 private slots:
     void cpuFacesNeverShowWithoutABackPicture_data();
     void cpuFacesNeverShowWithoutABackPicture();
+    void cpuFacesNeverShowThroughASeeThroughBack_data();
+    void cpuFacesNeverShowThroughASeeThroughBack();
     void damagedFeltEndsAsAMissingOne_data();
     void damagedFeltEndsAsAMissingOne();
     void enlargedCardStaysOnTheBoardAndClearOfLabels_data();
@@ -106,6 +108,36 @@ void TstBoardLook::cpuFacesNeverShowWithoutABackPicture()
         }
         QCOMPARE(vistos, 0);
     }
+}
+
+void TstBoardLook::cpuFacesNeverShowThroughASeeThroughBack_data()
+{
+    QTest::addColumn<TipoMesa>("mesa");
+    QTest::newRow("classic") << TipoMesa::Clasica;
+    QTest::newRow("modern") << TipoMesa::Moderna;
+}
+
+// A back with transparency, as the player may choose in Opciones: the CPU's place looks
+// the same whichever card lies under its back.
+void TstBoardLook::cpuFacesNeverShowThroughASeeThroughBack()
+{
+    QFETCH(TipoMesa, mesa);
+    const MesaElegida elegida(mesa);
+    BoardFixture f;
+    const QString ruta = f.dir().ruta(QStringLiteral("reverso.png"));
+    QImage reverso(QSize(80, 121), QImage::Format_ARGB32);
+    reverso.fill(QColor(0, 0, 255, 100));
+    QVERIFY(reverso.save(ruta, "PNG"));
+    QVERIFY(f.iniciar());
+    QVERIFY(f.ventana().cargarReverso(ruta));
+    Mesa &tabla = f.ventana().mesa();
+    const CardPicture *cubierta = tabla.cubiertas().at(0);
+    QVERIFY(cubierta->isVisible());
+    const QRect lugar(cubierta->mapTo(&tabla, QPoint(0, 0)), cubierta->size());
+    const QImage antes = tabla.grab(lugar).toImage();
+    const int carta = f.estado().player1.at(0);
+    tabla.imagenes(GrupoImagen::cartap1img).at(0)->setRuta(f.rutaCarta((carta + 9) % 40 + 1));
+    QCOMPARE(tabla.grab(lugar).toImage(), antes);
 }
 
 void TstBoardLook::damagedFeltEndsAsAMissingOne_data()

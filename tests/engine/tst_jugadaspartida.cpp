@@ -3,6 +3,7 @@
 #include "frasejugada.h"
 #include "mersennerandom.h"
 #include "randomhuman.h"
+#include "revisordejugadas.h"
 #include "sesionconservada.h"
 #include "testgame.h"
 #include "testprogramdir.h"
@@ -52,6 +53,52 @@ void compararConElHistorial(const ZelboGame &juego)
     }
 }
 
+// Every card the human has not seen: the CPU's hand and the undealt deck.
+QList<CardId> noVistas(const GameState &e)
+{
+    QList<CardId> cartas;
+    for (int i = 0; i < e.player1.count(); ++i)
+        cartas << e.player1.at(i);
+    for (int n = 1; n <= Mazo::kCartas; ++n) {
+        if (!e.mazo.repartida(n))
+            cartas << static_cast<CardId>(n);
+    }
+    return cartas;
+}
+
+// The moves with the unseen cards of this hand in another order: each one's place in the
+// CPU's hand or the deck goes to the next of them, every card seen staying where it was.
+std::vector<JugadaAnotada> conOtrasNoVistas(std::span<const JugadaAnotada> jugadas,
+                                            const QList<CardId> &ocultas, int mano)
+{
+    const auto otra = [&ocultas](CardId c) {
+        const qsizetype i = ocultas.indexOf(c);
+        return i < 0 ? c : ocultas.at((i + 1) % ocultas.size());
+    };
+    std::vector<JugadaAnotada> salida(jugadas.begin(), jugadas.end());
+    for (JugadaAnotada &j : salida) {
+        if (j.antes.numeroDeMano != mano)
+            continue;
+        const GameState antes = j.antes;
+        for (int i = 0; i < antes.player1.count(); ++i) {
+            j.antes.player1.removeAt(i);
+            j.antes.player1.insert(i, otra(antes.player1.at(i)));
+        }
+        for (const CardId c : ocultas)
+            j.antes.mazo.a_repartida(otra(c), antes.mazo.repartida(c));
+    }
+    return salida;
+}
+
+void compararRevisiones(const RevisionJugada &a, const RevisionJugada &b)
+{
+    QCOMPARE(a.antes, b.antes);
+    QCOMPARE(a.despues, b.despues);
+    QCOMPARE(a.perdida, b.perdida);
+    QCOMPARE(a.clase, b.clase);
+    QCOMPARE(a.mejor, b.mejor);
+}
+
 } // namespace
 
 // The moves of the current game with their positions, as the review reads them.
@@ -64,6 +111,8 @@ private slots:
     void undoTakesMovesOffAndRedoPutsThemBack();
     void loadedGameStartsAtItsPosition();
     void resumedKeptGameStartsAtTheResumedPosition();
+    void reviewOfAHandInPlayShowsNothingTheHumanHasNotSeen_data();
+    void reviewOfAHandInPlayShowsNothingTheHumanHasNotSeen();
 };
 
 // A whole seeded game: at every hand's end the kept moves are the history's, both sides in
@@ -176,6 +225,46 @@ void TestJugadasPartida::resumedKeptGameStartsAtTheResumedPosition()
     s.juego.deshacer();
     s.juego.deshacer();
     QVERIFY(s.juego.jugadasDeLaPartida().jugadas().empty());
+}
+
+void TestJugadasPartida::reviewOfAHandInPlayShowsNothingTheHumanHasNotSeen_data()
+{
+    QTest::addColumn<std::uint64_t>("semilla");
+    QTest::addColumn<int>("jugadas");
+    QTest::addColumn<int>("mano");
+    QTest::newRow("primera mano") << std::uint64_t { 1 } << 4 << 1;
+    QTest::newRow("segunda mano") << std::uint64_t { 6 } << 22 << 2;
+}
+
+// Midway through a hand, the review reads the same, in words and figures, however the CPU's
+// hand and the deck are made up, and no better move it names is played with an unseen card.
+void TestJugadasPartida::reviewOfAHandInPlayShowsNothingTheHumanHasNotSeen()
+{
+    QFETCH(std::uint64_t, semilla);
+    QFETCH(int, jugadas);
+    QFETCH(int, mano);
+    TestGame t(semilla);
+    QVERIFY(t.valido());
+    MersenneRandom azar(semilla);
+    RandomHuman humano(t.juego(), azar);
+    t.iniciar();
+    for (int i = 0; i < jugadas && humano.puedeJugar(); ++i)
+        humano.jugar();
+    QCOMPARE(t.estado().numeroDeMano, mano);
+    // Midway through a deal: the CPU still holds cards it held at its moves before.
+    QVERIFY(t.estado().player1.count() % PosicionCompacta::kMano != 0);
+    const QList<CardId> ocultas = noVistas(t.estado());
+    const auto hechas = t.juego().jugadasDeLaPartida().jugadas();
+    const std::vector<JugadaAnotada> otras = conOtrasNoVistas(hechas, ocultas, mano);
+    const RevisorDeJugadas revisor(6);
+    for (std::size_t i = 0; i < hechas.size(); ++i) {
+        const RevisionJugada r = revisor.revisar(hechas, i);
+        compararRevisiones(r, revisor.revisar(otras, i));
+        const CardList &suya
+            = r.lado == Lado::Cpu ? hechas[i].antes.player1 : hechas[i].antes.player2;
+        if (r.mejor && hechas[i].antes.numeroDeMano == mano)
+            QVERIFY(!ocultas.contains(suya.at(r.mejor->carta)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestJugadasPartida)
