@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
         const GameState &e = juego.estado();
         // A new game before a hand would be scored keeps the results window away.
         if (e.cartasRepartidas == 40 && e.player2.count() <= 1)
-            juego.nuevomnu_Click();
+            juego.ordenar(OrdenDelJuego::Nuevo);
         else
             humano.jugar();
         fotogramas(ventana, imagen, ms);
@@ -90,7 +90,8 @@ int main(int argc, char *argv[])
                 ventana.height());
     for (const auto &[nombre, t] :
          { std::pair { "flights_region", &ms.zona }, std::pair { "whole_window", &ms.ventana } })
-        std::printf("%s median_ms=%.3f p99_ms=%.3f max_ms=%.3f\n", nombre, BancoTablero::percentil(*t, 0.5),
-                    BancoTablero::percentil(*t, 0.99), BancoTablero::percentil(*t, 1.0));
+        std::printf("%s median_ms=%.3f p99_ms=%.3f max_ms=%.3f\n", nombre,
+                    BancoTablero::percentil(*t, 0.5), BancoTablero::percentil(*t, 0.99),
+                    BancoTablero::percentil(*t, 1.0));
     return 0;
 }

@@ -53,7 +53,7 @@ void jugar(BancoTablero &banco)
     ZelboGame &juego = banco.ventana().juego();
     const GameState &e = juego.estado();
     if (e.cartasRepartidas == 40 && e.player2.count() <= 1)
-        juego.nuevomnu_Click();
+        juego.ordenar(OrdenDelJuego::Nuevo);
     else
         banco.humano().jugar();
 }

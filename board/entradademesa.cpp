@@ -7,16 +7,15 @@
 #include "mesa.h"
 #include "picturecache.h"
 #include "soltarenmesa.h"
-#include "zelbogame.h"
+#include "zelbofrm.h"
 
-EntradaDeMesa::EntradaDeMesa(ZelboGame &juego, Anunciador &anunciador, PictureCache &cache,
-                             Jugar jugar, std::function<const Mesa &()> mesaMostrada,
-                             QObject *parent)
-    : QObject(parent)
+EntradaDeMesa::EntradaDeMesa(ZelboFrm &ventana, const ZelboGame &juego, Anunciador &anunciador,
+                             PictureCache &cache, std::function<const Mesa &()> mesaMostrada)
+    : QObject(&ventana)
+    , m_ventana(ventana)
     , m_juego(juego)
     , m_anunciador(anunciador)
     , m_cache(cache)
-    , m_jugar(std::move(jugar))
     , m_mesaMostrada(std::move(mesaMostrada))
 {
 }
@@ -50,13 +49,13 @@ void EntradaDeMesa::conectarPulsaciones(Mesa &mesa)
         const int i = imagen.indice;
         switch (imagen.grupo) {
         case GrupoImagen::mesaimg:
-            m_jugar([i](ZelboGame &j) { j.mesaimg_Click(i); });
+            m_ventana.mesaimg_Click(i);
             break;
         case GrupoImagen::cartap2img:
-            m_jugar([i](ZelboGame &j) { j.cartap2img_Click(i); });
+            m_ventana.cartap2img_Click(i);
             break;
         case GrupoImagen::montonimg:
-            m_jugar([i](ZelboGame &j) { j.montonimg_Click(i); });
+            m_ventana.montonimg_Click(i);
             break;
         case GrupoImagen::cartap1img:
             break;
@@ -65,27 +64,24 @@ void EntradaDeMesa::conectarPulsaciones(Mesa &mesa)
     connect(&mesa, &Mesa::marcaPulsada, this, [this](const Imagen &lugar) {
         const int i = lugar.indice;
         if (lugar.grupo == GrupoImagen::cartap2img)
-            m_jugar([i](ZelboGame &j) { j.Checkp2_Click(i); });
+            m_ventana.Checkp2_Click(i);
         else if (lugar.grupo == GrupoImagen::montonimg)
-            m_jugar([i](ZelboGame &j) { j.CheckMonton_Click(i); });
+            m_ventana.CheckMonton_Click(i);
     });
-    connect(&mesa, &Mesa::levantarPulsado, this,
-            [this] { m_jugar([](ZelboGame &j) { j.LevantarBtn_Click(); }); });
+    connect(&mesa, &Mesa::levantarPulsado, &m_ventana, &ZelboFrm::LevantarBtn_Click);
 }
 
 void EntradaDeMesa::conectarSoltadas(Mesa &mesa)
 {
-    connect(&mesa, &Mesa::soltadaEnFondo, this,
-            [this](int slot) { m_jugar([slot](ZelboGame &j) { j.Form_DragDrop(slot); }); });
-    connect(&mesa, &Mesa::soltadaEnMonton, this,
-            [this](int slot) { m_jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(slot); }); });
+    connect(&mesa, &Mesa::soltadaEnFondo, &m_ventana, &ZelboFrm::Form_DragDrop);
+    connect(&mesa, &Mesa::soltadaEnMonton, &m_ventana, &ZelboFrm::montonimg_DragDrop);
     connect(&mesa, &Mesa::soltadaEnMesa, this, [this](int slot, int lugar) {
         const GameState &e = m_juego.estado();
         if (!m_juego.esperaAlJugador() || slot >= e.player2.count() || lugar >= e.lamesa.count())
             return;
         if (!SoltarEnMesa::jugada(e, slot, lugar))
             m_anunciador.decir(SoltarEnMesa::porQueNo(e, slot, lugar));
-        m_jugar([slot, lugar](ZelboGame &j) { j.mesaimg_DragDrop(slot, lugar); });
+        m_ventana.mesaimg_DragDrop(slot, lugar);
     });
     connect(&mesa, &Mesa::soltadaSinEfecto, this, [this] {
         if (m_juego.esperaAlJugador())

@@ -8,21 +8,19 @@
 class Anunciador;
 class Mesa;
 class PictureCache;
+class ZelboFrm;
 class ZelboGame;
 
-// Hands a table's clicks, marks and drops to the game, through the window's
-// way of running the player's input, and prepares the card faces at the sizes
-// the table shows them.
+// Hands a table's clicks, marks and drops to the window's event handlers, and prepares
+// the card faces at the sizes the table shows them.
 class EntradaDeMesa : public QObject
 {
     Q_OBJECT
 
 public:
-    using Jugar = std::function<void(const std::function<void(ZelboGame &)> &)>;
-
     // mesaMostrada gives the table shown, whose card back is prepared with the faces.
-    EntradaDeMesa(ZelboGame &juego, Anunciador &anunciador, PictureCache &cache, Jugar jugar,
-                  std::function<const Mesa &()> mesaMostrada, QObject *parent);
+    EntradaDeMesa(ZelboFrm &ventana, const ZelboGame &juego, Anunciador &anunciador,
+                  PictureCache &cache, std::function<const Mesa &()> mesaMostrada);
 
     void conectar(Mesa &mesa);
 
@@ -31,9 +29,9 @@ private:
     void conectarPulsaciones(Mesa &mesa);
     void conectarSoltadas(Mesa &mesa);
 
-    ZelboGame &m_juego;
+    ZelboFrm &m_ventana;
+    const ZelboGame &m_juego;
     Anunciador &m_anunciador;
     PictureCache &m_cache;
-    Jugar m_jugar;
     std::function<const Mesa &()> m_mesaMostrada;
 };

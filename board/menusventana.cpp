@@ -4,7 +4,7 @@
 
 #include "tecladotablero.h"
 #include "teclasdemenu.h"
-#include "zelbogame.h"
+#include "zelbofrm.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -64,22 +64,22 @@ void MenusVentana::crearMenuArchivo()
 {
     QMenu *archivo = m_ventana.menuBar()->addMenu(tr("&Archivo"));
     archivo->addAction(
-        accion(tr("&Nuevo"), estandar(QKeySequence::New), delJuego(&ZelboGame::nuevomnu_Click)));
+        accion(tr("&Nuevo"), estandar(QKeySequence::New), delJuego(&ZelboFrm::nuevomnu_Click)));
     archivo->addAction(
-        accion(tr("&Abrir"), estandar(QKeySequence::Open), delJuego(&ZelboGame::abrirmnu_Click)));
+        accion(tr("&Abrir"), estandar(QKeySequence::Open), delJuego(&ZelboFrm::abrirmnu_Click)));
     archivo->addAction(accion(tr("&Guardar"), estandar(QKeySequence::Save),
-                              delJuego(&ZelboGame::guardarmnu_Click)));
+                              delJuego(&ZelboFrm::guardarmnu_Click)));
     archivo->addSeparator();
     archivo->addAction(
         accion(tr("&Opciones"),
                estandar(QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)),
                m_ordenes.opciones));
     archivo->addAction(accion(tr("Nombre &Jugador"), { QKeySequence(Qt::Key_F2) },
-                              delJuego(&ZelboGame::nombremnu_Click)));
+                              delJuego(&ZelboFrm::nombremnu_Click)));
     archivo->addSeparator();
     archivo->addAction(accion(tr("&Salir"),
                               estandar(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
-                              delJuego(&ZelboGame::salirmnu_Click)));
+                              delJuego(&ZelboFrm::salirmnu_Click)));
 }
 
 void MenusVentana::crearMenuAyuda()
@@ -91,24 +91,21 @@ void MenusVentana::crearMenuAyuda()
     ayuda->addAction(accion(tr("&Acerca de ..."), {}, m_ordenes.acercaDe));
 }
 
-// Each button runs the game command of its name.
+// Each button is told to the window by its key.
 void MenusVentana::crearBarra(QToolBar &barra, const QString &carpetaIconos)
 {
     const auto boton = [this, &barra, &carpetaIconos](const QString &texto, const QString &clave,
-                                                      const QString &ayuda, OrdenDelJuego orden) {
-        QAction *a = accion(texto, {}, delJuego(orden));
+                                                      const QString &ayuda) {
+        QAction *a = accion(texto, {}, [this, clave] { m_ordenes.barra(clave); });
         a->setIcon(QIcon(carpetaIconos + QStringLiteral("/%1.svg").arg(clave)));
         a->setToolTip(ayuda);
         a->setObjectName(clave);
         barra.addAction(a);
         return a;
     };
-    boton(tr("Nuevo"), QStringLiteral("nuevo"), tr("Empezar un juego nuevo"),
-          &ZelboGame::nuevomnu_Click);
-    m_correr = boton(tr("Run"), QStringLiteral("run"), tr("Correr una aplicacion"),
-                     &ZelboGame::ejecutarAplicacion);
-    boton(tr("Salir"), QStringLiteral("salir"), tr("Salir de la aplicacion"),
-          &ZelboGame::salirmnu_Click);
+    boton(tr("Nuevo"), QStringLiteral("nuevo"), tr("Empezar un juego nuevo"));
+    m_correr = boton(tr("Run"), QStringLiteral("run"), tr("Correr una aplicacion"));
+    boton(tr("Salir"), QStringLiteral("salir"), tr("Salir de la aplicacion"));
 }
 
 void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
@@ -139,12 +136,12 @@ void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
     juego.addSeparator();
     m_deshacer
         = orden(tr("&Deshacer"), estandar(QKeySequence::Undo, QKeySequence(Qt::CTRL | Qt::Key_Z)),
-                &ZelboGame::deshacer);
+                &ZelboFrm::deshacermnu_Click);
     m_rehacer = orden(tr("&Rehacer"),
                       estandar(QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)),
-                      &ZelboGame::rehacer);
+                      &ZelboFrm::rehacermnu_Click);
     orden(tr("&Elegir partida…"), { QKeySequence(Qt::CTRL | Qt::Key_P) },
-          &ZelboGame::elegirpartidamnu_Click);
+          &ZelboFrm::elegirpartidamnu_Click);
     juego.addSeparator();
     // Its letter here; H and M are the board's own keys, so no item of this menu takes them.
     historial.setText(tr("H&istorial"));

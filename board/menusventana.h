@@ -13,7 +13,7 @@ class QMainWindow;
 class QMenu;
 class QToolBar;
 class TecladoTablero;
-class ZelboGame;
+class ZelboFrm;
 
 // The main window's menus and toolbar. Every action is owned by the window, so
 // the window's input filter silences them all while the CPU plays.
@@ -22,12 +22,15 @@ class MenusVentana
     Q_DECLARE_TR_FUNCTIONS(MenusVentana)
 
 public:
-    using OrdenDelJuego = void (ZelboGame::*)();
+    // An event handler of the window.
+    using OrdenDelJuego = void (ZelboFrm::*)();
 
     // What the actions do, handed in by the window.
     struct Ordenes
     {
         std::function<void(OrdenDelJuego)> juego;
+        // The toolbar's buttons, by their keys.
+        std::function<void(const QString &)> barra;
         std::function<void()> opciones;
         std::function<void()> ayuda;
         std::function<void()> acercaDe;

@@ -184,23 +184,23 @@ void TecladoTablero::espacio()
     }
     switch (fila) {
     case Fila::MontonCpu:
-        m_jugar([](ZelboGame &j) { j.montonimg_Click(0); });
+        m_jugar([](ZelboGame &j) { j.pulsar({ GrupoImagen::montonimg, 0 }); });
         break;
     case Fila::Mesa:
-        m_jugar([i](ZelboGame &j) { j.mesaimg_Click(i); });
+        m_jugar([i](ZelboGame &j) { j.pulsar({ GrupoImagen::mesaimg, i }); });
         break;
     case Fila::Mano:
-        m_jugar([i](ZelboGame &j) { j.cartap2img_Click(i); });
+        m_jugar([i](ZelboGame &j) { j.pulsar({ GrupoImagen::cartap2img, i }); });
         break;
     case Fila::MontonPropio:
-        m_jugar([](ZelboGame &j) { j.CheckMonton_Click(1); });
+        m_jugar([](ZelboGame &j) { j.alternarMarca({ GrupoImagen::montonimg, 1 }); });
         break;
     }
 }
 
 void TecladoTablero::intro()
 {
-    m_jugar([](ZelboGame &j) { j.jugarMarcas(); });
+    m_jugar([](ZelboGame &j) { j.intentar(Intento::jugarMarcas()); });
 }
 
 void TecladoTablero::alMonton()
@@ -210,7 +210,7 @@ void TecladoTablero::alMonton()
         m_anunciador.decir(tr("Marca una sola de tus cartas para ponerla en tu montón"));
         return;
     }
-    m_jugar([slot](ZelboGame &j) { j.montonimg_DragDrop(*slot); });
+    m_jugar([slot](ZelboGame &j) { j.intentar(Intento::alMonton(*slot)); });
 }
 
 void TecladoTablero::darPista()

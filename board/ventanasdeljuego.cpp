@@ -64,10 +64,12 @@ void VentanasDelJuego::abrirAcercaDe()
 }
 
 MenusVentana::Ordenes
-VentanasDelJuego::ordenes(std::function<void(MenusVentana::OrdenDelJuego)> juego)
+VentanasDelJuego::ordenes(std::function<void(MenusVentana::OrdenDelJuego)> juego,
+                          std::function<void(const QString &)> barra)
 {
     MenusVentana::Ordenes ordenes;
     ordenes.juego = std::move(juego);
+    ordenes.barra = std::move(barra);
     ordenes.opciones = [this] { abrirOpciones(); };
     ordenes.ayuda = [this] { abrirAyuda(); };
     ordenes.acercaDe = [this] { abrirAcercaDe(); };

@@ -29,7 +29,8 @@ public:
     void abrirRevision(QWidget *sobre);
     void abrirAcercaDe();
     // The menus' commands: the game's through juego, the windows' here.
-    MenusVentana::Ordenes ordenes(std::function<void(MenusVentana::OrdenDelJuego)> juego);
+    MenusVentana::Ordenes ordenes(std::function<void(MenusVentana::OrdenDelJuego)> juego,
+                                  std::function<void(const QString &)> barra);
     // The main window comes to the front, and the dialog open in it if there is
     // one (desktops may only flash it).
     void traerAlFrente();

@@ -83,23 +83,20 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_finDeMano
         = std::make_unique<FinDeManoEnVentana>(m_programDir, *m_anunciador, *m_ventanas, *this);
     m_menus = std::make_unique<MenusVentana>(
-        *this, m_ventanas->ordenes([this](MenusVentana::OrdenDelJuego orden) {
-            jugar([orden](ZelboGame &j) { (j.*orden)(); });
-        }));
+        *this,
+        m_ventanas->ordenes([this](MenusVentana::OrdenDelJuego orden) { (this->*orden)(); },
+                            [this](const QString &clave) { Toolbar1_ButtonClick(clave); }));
     m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
     m_menus->crearBarra(*m_tablero->barra(), m_programDir + QStringLiteral("/icons"));
-    m_entrada = new EntradaDeMesa(
-        m_juego, *m_anunciador, m_cache,
-        [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); },
-        [this]() -> const Mesa & { return *m_mesa; }, this);
+    m_entrada = new EntradaDeMesa(*this, m_juego, *m_anunciador, m_cache,
+                                  [this]() -> const Mesa & { return *m_mesa; });
     m_entrada->conectar(*m_tablero);
     connect(m_menus->mesaModerna(), &QAction::triggered, this, [](bool moderna) {
         AjustesJuego::delUsuario().setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
     });
     connect(&AjustesJuego::delUsuario(), &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
-    m_ayudas
-        = std::make_unique<AyudasTablero>(m_juego, *m_tablero, *statusBar(), *m_anunciador,
-                                          [this] { jugar([](ZelboGame &j) { j.deshacer(); }); });
+    m_ayudas = std::make_unique<AyudasTablero>(m_juego, *m_tablero, *statusBar(), *m_anunciador,
+                                               [this] { deshacermnu_Click(); });
     aplicarMesa();
     // Input between moves first puts every card in its place, then is handled.
     auto *guarda = new GuardaDeEntrada(
@@ -296,18 +293,18 @@ void ZelboFrm::mostrarVentana()
         showMaximized();
 }
 
-void ZelboFrm::setCartel(const QString &texto)
+void ZelboFrm::setCartel(const Cartel &cartel)
 {
-    m_cartel = texto;
-    m_mesa->mostrarCartel(texto);
-    m_nombres->turno(texto);
+    m_cartel = cartel.texto;
+    m_mesa->mostrarCartel(cartel.texto);
+    m_nombres->turno(cartel.texto);
     // The sign does not say who plays the last round; the status bar does.
     const GameState &e = m_juego.estado();
-    if (texto == ZelboGame::cartelUltimaRonda())
-        m_anunciador->ultimaRonda(e.turno == Lado::Humano ? e.jugadorCpu.nombre()
-                                                          : e.jugadorHumano.nombre());
+    if (cartel.ultimaRonda)
+        m_anunciador->ultimaRonda(m_juego.juega() == Lado::Cpu ? e.jugadorCpu.nombre()
+                                                               : e.jugadorHumano.nombre());
     else
-        m_anunciador->turno(texto, e.cartasRepartidas < Mazo::kCartas);
+        m_anunciador->turno(cartel.texto, e.cartasRepartidas < Mazo::kCartas);
 }
 
 void ZelboFrm::mostrarResultadoMano(const ResultadoDeMano &resultado)
@@ -327,16 +324,13 @@ void ZelboFrm::mostrarNombreJugador(const QString &nombre)
     m_mesa->mostrarNombreJugador(nombre);
 }
 
-void ZelboFrm::mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo)
-{
-    m_mesa->mostrarTurno(Lado::Cpu);
-    m_compases->tocar(plan, m_juego.estado().marcas, std::move(listo));
-}
-
-void ZelboFrm::jugadaCpu(const Jugada &jugada, const GameState &antes)
+void ZelboFrm::mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
+                               std::function<void()> listo)
 {
     m_anunciador->jugadaCpu(FraseJugada::cpu(antes, jugada));
     m_seguimiento->cpuJugo(jugada, antes);
+    m_mesa->mostrarTurno(Lado::Cpu);
+    m_compases->tocar(PlanTurnoCpu::de(jugada), antes.marcas, std::move(listo));
 }
 
 void ZelboFrm::prepararResultados()
@@ -390,6 +384,110 @@ void ZelboFrm::closeEvent(QCloseEvent *event)
         return;
     }
     event->ignore();
-    // During a move the game carries the close out once the move is done.
-    m_juego.Form_Terminate();
+    Form_Terminate();
+}
+
+void ZelboFrm::Form_Terminate()
+{
+    m_juego.ordenar(OrdenDelJuego::Cerrar);
+}
+
+void ZelboFrm::ordenar(OrdenDelJuego orden)
+{
+    jugar([orden](ZelboGame &j) { j.ordenar(orden); });
+}
+
+void ZelboFrm::mesaimg_Click(int indice)
+{
+    jugar([indice](ZelboGame &j) { j.pulsar({ GrupoImagen::mesaimg, indice }); });
+}
+
+void ZelboFrm::cartap2img_Click(int indice)
+{
+    jugar([indice](ZelboGame &j) { j.pulsar({ GrupoImagen::cartap2img, indice }); });
+}
+
+void ZelboFrm::montonimg_Click(int indice)
+{
+    jugar([indice](ZelboGame &j) { j.pulsar({ GrupoImagen::montonimg, indice }); });
+}
+
+void ZelboFrm::Checkp2_Click(int indice)
+{
+    jugar([indice](ZelboGame &j) { j.alternarMarca({ GrupoImagen::cartap2img, indice }); });
+}
+
+void ZelboFrm::CheckMonton_Click(int indice)
+{
+    jugar([indice](ZelboGame &j) { j.alternarMarca({ GrupoImagen::montonimg, indice }); });
+}
+
+void ZelboFrm::LevantarBtn_Click()
+{
+    jugar([](ZelboGame &j) { j.intentar(Intento::levantar()); });
+}
+
+void ZelboFrm::Form_DragDrop(int slot)
+{
+    jugar([slot](ZelboGame &j) { j.intentar(Intento::tirar(slot)); });
+}
+
+void ZelboFrm::montonimg_DragDrop(int slot)
+{
+    jugar([slot](ZelboGame &j) { j.intentar(Intento::alMonton(slot)); });
+}
+
+void ZelboFrm::mesaimg_DragDrop(int slot, int lugar)
+{
+    jugar([slot, lugar](ZelboGame &j) { j.intentar(Intento::soltarEnMesa(slot, lugar)); });
+}
+
+void ZelboFrm::nuevomnu_Click()
+{
+    ordenar(OrdenDelJuego::Nuevo);
+}
+
+void ZelboFrm::abrirmnu_Click()
+{
+    ordenar(OrdenDelJuego::Abrir);
+}
+
+void ZelboFrm::guardarmnu_Click()
+{
+    ordenar(OrdenDelJuego::Guardar);
+}
+
+void ZelboFrm::nombremnu_Click()
+{
+    ordenar(OrdenDelJuego::Nombre);
+}
+
+void ZelboFrm::salirmnu_Click()
+{
+    ordenar(OrdenDelJuego::Salir);
+}
+
+void ZelboFrm::deshacermnu_Click()
+{
+    ordenar(OrdenDelJuego::Deshacer);
+}
+
+void ZelboFrm::rehacermnu_Click()
+{
+    ordenar(OrdenDelJuego::Rehacer);
+}
+
+void ZelboFrm::elegirpartidamnu_Click()
+{
+    ordenar(OrdenDelJuego::ElegirPartida);
+}
+
+void ZelboFrm::Toolbar1_ButtonClick(const QString &clave)
+{
+    if (clave == QLatin1String("nuevo"))
+        nuevomnu_Click();
+    else if (clave == QLatin1String("run"))
+        ordenar(OrdenDelJuego::Correr);
+    else if (clave == QLatin1String("salir"))
+        salirmnu_Click();
 }

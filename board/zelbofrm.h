@@ -77,16 +77,42 @@ public:
     // move in progress and any open dialog are done.
     void pedirPartida(int numero);
 
+    // The board's and the menus' events, each handed to the game as a mark, a move or a
+    // command while the game waits for the player.
+    void mesaimg_Click(int indice);
+    void cartap2img_Click(int indice);
+    void montonimg_Click(int indice);
+    void Checkp2_Click(int indice);
+    void CheckMonton_Click(int indice);
+    void LevantarBtn_Click();
+    void Form_DragDrop(int slot);
+    void montonimg_DragDrop(int slot);
+    // A hand card dropped on a table card of its palo lifts it, with the table
+    // cards of that palo already marked; on another palo nothing happens.
+    void mesaimg_DragDrop(int slot, int lugar);
+    void nuevomnu_Click();
+    void abrirmnu_Click();
+    void guardarmnu_Click();
+    void nombremnu_Click();
+    void salirmnu_Click();
+    void deshacermnu_Click();
+    void rehacermnu_Click();
+    void elegirpartidamnu_Click();
+    // The toolbar's buttons by their keys: "nuevo", "run", "salir".
+    void Toolbar1_ButtonClick(const QString &clave);
+    // The window is closed: during a move the game carries the close out once it is done.
+    void Form_Terminate();
+
     void UpdateForm() override;
     bool cargarReverso(const QString &ruta) override;
     void aplicarColorFondo(qint32 color) override;
     void mostrarVentana() override;
-    void setCartel(const QString &texto) override;
+    void setCartel(const Cartel &cartel) override;
     void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
     void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
-    void mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo) override;
-    void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
+    void mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
+                         std::function<void()> listo) override;
     void prepararResultados() override;
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                  std::function<void()> alCerrar) override;
@@ -111,6 +137,7 @@ private:
     // The modern table's "Run", while a program is set.
     void mostrarCorrer();
     void jugar(const std::function<void(ZelboGame &)> &accion);
+    void ordenar(OrdenDelJuego orden);
     void mostrarMarcas();
     void mostrarMarcas(const GameState &mostrado);
 

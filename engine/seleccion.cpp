@@ -101,6 +101,37 @@ std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, L
     return std::nullopt;
 }
 
+std::optional<QString> pulsar(GameState &estado, const Imagen &carta)
+{
+    const int i = carta.indice;
+    switch (carta.grupo) {
+    case GrupoImagen::mesaimg:
+        if (i < estado.lamesa.count() && i < Marcas::kMesa)
+            return MarcarCarta(estado, GrupoMarca::CheckMesa, i, Lado::Humano);
+        break;
+    case GrupoImagen::cartap2img:
+        if (i < estado.player2.count())
+            return MarcarCarta(estado, GrupoMarca::Checkp2, i, Lado::Humano);
+        break;
+    case GrupoImagen::montonimg:
+        if (i == 0 && !estado.player1Lev.isEmpty())
+            return MarcarCarta(estado, GrupoMarca::CheckMonton, 0, Lado::Humano);
+        break;
+    case GrupoImagen::cartap1img:
+        break;
+    }
+    return std::nullopt;
+}
+
+void alternar(Marcas &marcas, const Imagen &lugar)
+{
+    const int i = lugar.indice;
+    if (lugar.grupo == GrupoImagen::cartap2img && i >= 0 && i < Marcas::kMano)
+        marcas.Checkp2.at(static_cast<std::size_t>(i)) ^= true;
+    else if (lugar.grupo == GrupoImagen::montonimg && i == 1)
+        marcas.CheckMonton[1] ^= true;
+}
+
 std::optional<QString> ValidarLevantar(const GameState &estado)
 {
     int manoMarcadas = 0;

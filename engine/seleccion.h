@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gamestate.h"
+#include "imagen.h"
 #include "lado.h"
 #include "movimientocompacto.h"
 
@@ -27,6 +28,13 @@ bool MismoPalo(const GameState &estado, MovimientoCompacto movimiento);
 // card (MismoPalo); else the refusal text is returned and the mark stays clear.
 // The own pile's mark (CheckMonton 1) is toggled untested.
 std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, Lado jugador);
+
+// The human clicked a card that takes clicks (a table card, a hand card, the CPU's pile):
+// its mark as MarcarCarta sets it; a place with no card is left alone.
+std::optional<QString> pulsar(GameState &estado, const Imagen &carta);
+// The human turned over the mark box of a hand card, or of the own pile, untested; only
+// the own pile's box takes clicks.
+void alternar(Marcas &marcas, const Imagen &lugar);
 
 // Checks the human's marks before a lift; the refusal text, or nothing when
 // the lift may go ahead, in which case it is a legal move.

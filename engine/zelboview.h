@@ -23,6 +23,14 @@ struct ResumenDeMano
     int puntosHumano = 0;
 };
 
+// The turn sign. The last round's sign names nobody: the game says who plays
+// (ZelboGame::juega).
+struct Cartel
+{
+    QString texto;
+    bool ultimaRonda = false;
+};
+
 // Everything the game asks of the window it is shown in. The main window
 // implements it; tests and the simulator put in their own.
 class ZelboView
@@ -38,25 +46,21 @@ public:
     virtual bool cargarReverso(const QString &ruta) = 0;
     virtual void aplicarColorFondo(qint32 color) = 0;
     virtual void mostrarVentana() = 0;
-    virtual void setCartel(const QString &texto) = 0;
+    virtual void setCartel(const Cartel &cartel) = 0;
     // A hand was scored: its pile counters are shown, before the hand is announced.
     virtual void mostrarResultadoMano(const ResultadoDeMano &resultado) = 0;
     // The two scores, as soon as a hand has changed them.
     virtual void mostrarPuntajes(int cpu, int humano) = 0;
     // The heading over the human's score.
     virtual void mostrarNombreJugador(const QString &nombre) = 0;
-    // Plays the CPU's beats: each beat's mark shown on the board beside the marks of
-    // the state, each picture enlarged (a CPU card uncovered) for its pause, then as
-    // before; then calls listo, once. The state is the position before the move all
-    // along. Views that show nothing call listo at once.
-    virtual void mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo) = 0;
-    // The CPU has chosen its move; antes is the position it is played from, so
-    // the view can name the cards. Views that do not tell moves ignore it.
-    virtual void jugadaCpu(const Jugada &jugada, const GameState &antes)
-    {
-        Q_UNUSED(jugada);
-        Q_UNUSED(antes);
-    }
+    // The CPU has chosen its move, legal in antes, the position it is played from: the view
+    // tells it and plays its beats (PlanTurnoCpu::de), each beat's mark shown on the board
+    // beside the marks of the state, each picture enlarged (a CPU card uncovered) for its
+    // pause, then as before; then calls listo, once. The state is antes all along. Views
+    // that show nothing call listo at once.
+    virtual void mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
+                                 std::function<void()> listo)
+        = 0;
     // Loads the results window, hidden; throws ZelboError when it cannot.
     virtual void prepararResultados() = 0;
     // The results window, modal to the game's window: the winner's name, the winner's

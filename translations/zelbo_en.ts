@@ -124,6 +124,21 @@
     </message>
 </context>
 <context>
+    <name>CartelesDeTurno</name>
+    <message>
+        <source>Juega %1</source>
+        <translation>%1 plays</translation>
+    </message>
+    <message>
+        <source>Juega CPU</source>
+        <translation>CPU plays</translation>
+    </message>
+    <message>
+        <source>Ultima ronda</source>
+        <translation>Last round</translation>
+    </message>
+</context>
+<context>
     <name>EntradaDeMesa</name>
     <message>
         <source>Ahí no se deja una carta: suéltala en la mesa, sobre una carta de su palo o en un montón</source>
@@ -394,6 +409,13 @@
         <source>es_ES</source>
         <comment>the locale this language writes numbers in</comment>
         <translation>en_US</translation>
+    </message>
+</context>
+<context>
+    <name>Intento</name>
+    <message>
+        <source>Tienes cartas para levantar</source>
+        <translation>You have cards to take</translation>
     </message>
 </context>
 <context>
@@ -787,6 +809,45 @@
     <message>
         <source>Haz clic para elegir un archivo</source>
         <translation>Click to choose a file</translation>
+    </message>
+</context>
+<context>
+    <name>PreguntasDelJuego</name>
+    <message>
+        <source>Número de la partida (del 1 al %1):</source>
+        <translation>Game number (1 to %1):</translation>
+    </message>
+    <message>
+        <source>Elegir partida</source>
+        <translation>Choose game</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número de partida: escribe un número entero del 1 al %2.</source>
+        <translation>“%1” is not a game number: type a whole number from 1 to %2.</translation>
+    </message>
+    <message>
+        <source>Archivos (*.dat)</source>
+        <translation>Files (*.dat)</translation>
+    </message>
+    <message>
+        <source>¿Terminar con el juego actual?</source>
+        <translation>End the current game?</translation>
+    </message>
+    <message>
+        <source>Abrir juego</source>
+        <translation>Open game</translation>
+    </message>
+    <message>
+        <source>Nuevo Nick</source>
+        <translation>New nickname</translation>
+    </message>
+    <message>
+        <source>¿Salir del juego?</source>
+        <translation>Quit the game?</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Quit</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1251,17 @@
     </message>
 </context>
 <context>
+    <name>TurnosDelJuego</name>
+    <message>
+        <source>La CPU eligió una jugada no válida.</source>
+        <translation>The CPU chose an invalid move.</translation>
+    </message>
+    <message>
+        <source>Contando puntajes</source>
+        <translation>Counting scores</translation>
+    </message>
+</context>
+<context>
     <name>TutorEnHilo</name>
     <message>
         <source>pon %1 en tu montón</source>
@@ -1269,68 +1341,8 @@
 <context>
     <name>ZelboGame</name>
     <message>
-        <source>Ultima ronda</source>
-        <translation>Last round</translation>
-    </message>
-    <message>
-        <source>Número de la partida (del 1 al %1):</source>
-        <translation>Game number (1 to %1):</translation>
-    </message>
-    <message>
-        <source>Elegir partida</source>
-        <translation>Choose game</translation>
-    </message>
-    <message>
-        <source>«%1» no es un número de partida: escribe un número entero del 1 al %2.</source>
-        <translation>“%1” is not a game number: type a whole number from 1 to %2.</translation>
-    </message>
-    <message>
         <source>Error leyendo archivo</source>
         <translation>Error reading file</translation>
-    </message>
-    <message>
-        <source>¿Salir del juego?</source>
-        <translation>Quit the game?</translation>
-    </message>
-    <message>
-        <source>Salir</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Contando puntajes</source>
-        <translation>Counting scores</translation>
-    </message>
-    <message>
-        <source>Juega CPU</source>
-        <translation>CPU plays</translation>
-    </message>
-    <message>
-        <source>Juega %1</source>
-        <translation>%1 plays</translation>
-    </message>
-    <message>
-        <source>La CPU eligió una jugada no válida.</source>
-        <translation>The CPU chose an invalid move.</translation>
-    </message>
-    <message>
-        <source>Tienes cartas para levantar</source>
-        <translation>You have cards to take</translation>
-    </message>
-    <message>
-        <source>Archivos (*.dat)</source>
-        <translation>Files (*.dat)</translation>
-    </message>
-    <message>
-        <source>¿Terminar con el juego actual?</source>
-        <translation>End the current game?</translation>
-    </message>
-    <message>
-        <source>Abrir juego</source>
-        <translation>Open game</translation>
-    </message>
-    <message>
-        <source>Nuevo Nick</source>
-        <translation>New nickname</translation>
     </message>
 </context>
 <context>

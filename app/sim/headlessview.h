@@ -17,11 +17,14 @@ public:
     bool cargarReverso(const QString &) override { return true; }
     void aplicarColorFondo(qint32) override { }
     void mostrarVentana() override { }
-    void setCartel(const QString &) override { }
+    void setCartel(const Cartel &) override { }
     void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
     void mostrarPuntajes(int, int) override { }
     void mostrarNombreJugador(const QString &) override { }
-    void mostrarTurnoCpu(const PlanTurnoCpu &, std::function<void()> listo) override { listo(); }
+    void mostrarTurnoCpu(const Jugada &, const GameState &, std::function<void()> listo) override
+    {
+        listo();
+    }
     void prepararResultados() override { }
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                  std::function<void()> alCerrar) override;

@@ -110,21 +110,21 @@ void RandomHuman::jugar(const Jugada &jugada)
 {
     switch (jugada.tipo) {
     case Jugada::Tipo::Tirar:
-        m_juego.Form_DragDrop(jugada.carta);
+        m_juego.intentar(Intento::tirar(jugada.carta));
         break;
     case Jugada::Tipo::AlMonton:
-        m_juego.montonimg_DragDrop(jugada.carta);
+        m_juego.intentar(Intento::alMonton(jugada.carta));
         break;
     case Jugada::Tipo::LevantarMesa:
-        m_juego.cartap2img_Click(jugada.carta);
+        m_juego.pulsar({ GrupoImagen::cartap2img, jugada.carta });
         for (const int lugar : jugada.mesa)
-            m_juego.mesaimg_Click(lugar);
-        m_juego.LevantarBtn_Click();
+            m_juego.pulsar({ GrupoImagen::mesaimg, lugar });
+        m_juego.intentar(Intento::levantar());
         break;
     case Jugada::Tipo::LevantarMonton:
-        m_juego.cartap2img_Click(jugada.carta);
-        m_juego.montonimg_Click(0);
-        m_juego.LevantarBtn_Click();
+        m_juego.pulsar({ GrupoImagen::cartap2img, jugada.carta });
+        m_juego.pulsar({ GrupoImagen::montonimg, 0 });
+        m_juego.intentar(Intento::levantar());
         break;
     }
 }

@@ -103,7 +103,7 @@ bool BoardFixture::cargar(const Posicion &posicion)
     m_dialogos.responder(DialogService::Respuesta::Ok);
     m_dialogos.responderArchivo(fichero);
     const int antes = static_cast<int>(m_dialogos.mensajes().size());
-    m_ventana->juego().abrirmnu_Click();
+    m_ventana->juego().ordenar(OrdenDelJuego::Abrir);
     const bool cargada = m_dialogos.mensajes().size() == antes + 1; // only the confirmation
     m_dialogos.limpiar();
     m_pausa.limpiar();

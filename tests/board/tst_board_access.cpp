@@ -207,7 +207,7 @@ void TstBoardAccess::renameInTheLastRoundIsToldAtOnce()
     const Posicion p = ultimaCartaDelQuintoReparto();
     QCOMPARE(p.completa().repartidas(), 34);
     QVERIFY(f.cargar(p));
-    f.ventana().juego().montonimg_DragDrop(0);
+    f.ventana().juego().intentar(Intento::alMonton(0));
     QCOMPARE(f.estado().cartasRepartidas, 40);
     QStatusBar *barra = f.ventana().statusBar();
     QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Ultima ronda"));
@@ -215,7 +215,7 @@ void TstBoardAccess::renameInTheLastRoundIsToldAtOnce()
              qPrintable(barra->currentMessage()));
 
     f.dialogos().responderTexto(QStringLiteral("Lucía"));
-    f.ventana().juego().nombremnu_Click();
+    f.ventana().juego().ordenar(OrdenDelJuego::Nombre);
     QCOMPARE(f.tablero().Label2()->text(), QStringLiteral("Lucía"));
     QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Ultima ronda"));
     QVERIFY2(barra->currentMessage().endsWith(QStringLiteral("Última ronda: juega Lucía")),
@@ -267,7 +267,7 @@ void TstBoardAccess::theLastRoundIsSpokenOnce()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(ultimaCartaDelQuintoReparto()));
     avisos(); // the first game's
-    f.ventana().juego().montonimg_DragDrop(0);
+    f.ventana().juego().intentar(Intento::alMonton(0));
     QCOMPARE(f.estado().cartasRepartidas, 40);
     const QStringList dichos = avisos();
     QCOMPARE(dichos.size(), 1);

@@ -142,7 +142,7 @@ void TstBoardPictures::repairedCardPictureShowsAtTheNextNewGame()
 
     for (int n = 1; n <= 40; ++n)
         QVERIFY(escribir(f.rutaCarta(n), buenas.at(n - 1)));
-    f.ventana().juego().nuevomnu_Click();
+    f.ventana().juego().ordenar(OrdenDelJuego::Nuevo);
     // The same card in the same place as before.
     Posicion p;
     p.mesa = { carta };
@@ -167,7 +167,7 @@ void TstBoardPictures::unreadableCardPicturesAreToldOnceAndDrawnByTheGame()
         QVERIFY(QFile::remove(f.rutaCarta(n)));
     QVERIFY(escribir(f.rutaCarta(12), QByteArray("no es una imagen")));
     QVERIFY(f.iniciar());
-    f.ventana().juego().nuevomnu_Click();
+    f.ventana().juego().ordenar(OrdenDelJuego::Nuevo);
     const QString aviso = QStringLiteral(
         "Faltan o están dañadas las imágenes de estas cartas: naipes/oros01.jpg, "
         "naipes/oros02.jpg, naipes/oros03.jpg, naipes/oros04.jpg, naipes/oros05.jpg y 3 más. "

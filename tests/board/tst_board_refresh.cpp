@@ -260,7 +260,7 @@ void TstBoardRefresh::newNameShowsAtOnceWhereverTheNameStands()
     QVERIFY(f.iniciar());
     QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Juega Ana"));
     f.dialogos().responderTexto(QStringLiteral("Lucía"));
-    f.ventana().juego().nombremnu_Click();
+    f.ventana().juego().ordenar(OrdenDelJuego::Nombre);
     QCOMPARE(f.tablero().Label2()->text(), QStringLiteral("Lucía"));
     QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Juega Lucía"));
 }

@@ -69,7 +69,7 @@ bool avisoTrasDejarElMonton(BoardFixture &f)
 {
     if (!f.iniciar() || !f.cargar(montonAlAlcance()))
         return false;
-    f.ventana().juego().montonimg_DragDrop(1);
+    f.ventana().juego().intentar(Intento::alMonton(1));
     return f.esperarTurno() && f.ventana().ayudas().nota().isVisible();
 }
 
@@ -120,7 +120,7 @@ void TstBoardTutor::throwingAwayTheCpusPileIsPointedOutBeforeTheReplyAndTakenBac
     const QString antes = Posicion::texto(f.estado());
 
     // copas(1) onto the own pile: the CPU's ten cards stay where they are.
-    f.ventana().juego().montonimg_DragDrop(1);
+    f.ventana().juego().intentar(Intento::alMonton(1));
     QVERIFY(!f.ventana().juego().esperaAlJugador());
     QVERIFY(f.esperarTurno());
     QCOMPARE(mostradas.cartasCpu, QList<int> { 2 }); // shown before the CPU played
@@ -144,7 +144,7 @@ void TstBoardTutor::aNewDealTakesTheNoteAway()
     BoardFixture f;
     QVERIFY(avisoTrasDejarElMonton(f));
     NotaTutor &nota = f.ventana().ayudas().nota();
-    f.ventana().juego().nuevomnu_Click();
+    f.ventana().juego().ordenar(OrdenDelJuego::Nuevo);
     QVERIFY(f.esperarTurno());
     QVERIFY(!nota.isVisible());
 }
@@ -213,11 +213,11 @@ void TstBoardTutor::theBestMoveOrTheTutorOffSaysNothing()
     f.ventana().ayudas().nota().installEventFilter(&mostradas);
     ZelboGame &juego = f.ventana().juego();
     if (tomarMonton) {
-        juego.montonimg_Click(0);
-        juego.cartap2img_Click(1);
-        juego.LevantarBtn_Click();
+        juego.pulsar({ GrupoImagen::montonimg, 0 });
+        juego.pulsar({ GrupoImagen::cartap2img, 1 });
+        juego.intentar(Intento::levantar());
     } else {
-        juego.montonimg_DragDrop(1);
+        juego.intentar(Intento::alMonton(1));
     }
     QVERIFY(f.esperarTurno());
     QCOMPARE(f.estado().player1.count(), 1);

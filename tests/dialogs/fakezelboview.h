@@ -14,11 +14,14 @@ public:
     bool cargarReverso(const QString &) override { return true; }
     void aplicarColorFondo(qint32 color) override { colores.append(color); }
     void mostrarVentana() override { }
-    void setCartel(const QString &) override { }
+    void setCartel(const Cartel &) override { }
     void mostrarResultadoMano(const ResultadoDeMano &) override { }
     void mostrarPuntajes(int, int) override { }
     void mostrarNombreJugador(const QString &) override { }
-    void mostrarTurnoCpu(const PlanTurnoCpu &, std::function<void()> listo) override { listo(); }
+    void mostrarTurnoCpu(const Jugada &, const GameState &, std::function<void()> listo) override
+    {
+        listo();
+    }
     void prepararResultados() override { }
     void Dialogo(const QString &, int, int, ResultadoDeMano::Ganador,
                  std::function<void()> alCerrar) override

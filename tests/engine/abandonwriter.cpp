@@ -57,7 +57,7 @@ int main(int argc, char *argv[])
         decir("abandon", conservada.actual()->id());
         if (n % 2 == 0) {
             dialogos.responderArchivo(otra);
-            juego.abrirmnu_Click();
+            juego.ordenar(OrdenDelJuego::Abrir);
         } else {
             juego.elegirPartida(n);
         }

@@ -34,7 +34,7 @@ BancoDeJuego::Efecto BancoDeJuego::probar(const std::function<void(ZelboGame &)>
 
 bool BancoDeJuego::volver(const QString &posicion)
 {
-    m_juego.deshacer();
+    m_juego.ordenar(OrdenDelJuego::Deshacer);
     return Posicion::texto(estado()) == posicion;
 }
 

@@ -133,7 +133,7 @@ void TestAbandono::keptGameLeftAlreadyIsNotOffered()
         RandomHuman humano(juego, azarHumano);
         juego.iniciar();
         humano.jugar();
-        juego.Form_Terminate();
+        juego.ordenar(OrdenDelJuego::Cerrar);
     }
     const KeptGameStore store(carpeta.path());
     const KeptGameStore::Loaded kept = store.load();

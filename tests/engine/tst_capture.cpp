@@ -48,10 +48,10 @@ void TestCapture::humanLiftThroughTheBoard()
     p.tamPilaCpu = 5;
     QVERIFY(t.cargar(p));
 
-    t.juego().cartap2img_Click(1);
-    t.juego().mesaimg_Click(1);
-    t.juego().mesaimg_Click(3);
-    t.juego().LevantarBtn_Click();
+    t.juego().pulsar({ GrupoImagen::cartap2img, 1 });
+    t.juego().pulsar({ GrupoImagen::mesaimg, 1 });
+    t.juego().pulsar({ GrupoImagen::mesaimg, 3 });
+    t.juego().intentar(Intento::levantar());
 
     QVERIFY(t.dialogos().mensajes().isEmpty());
     QVERIFY(!t.fotos().isEmpty());

@@ -180,7 +180,7 @@ void TestChooser::anyLegalMoveOfTheCpuIsShownAndCarriedOut()
     QVERIFY(t.cargar(posicion()));
     // Seated after the load, whose start of the program may give the CPU a move.
     t.juego().setElectorCpu(elector);
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
     QCOMPARE(elector.m_lados, QList<Lado> { Lado::Cpu });
     QCOMPARE(t.vista().resaltesTexto(), pausas);
     const GameState &e = t.estado();
@@ -199,7 +199,7 @@ void TestChooser::illegalMoveOfAChooserEndsTheProgramWithAnError()
     // Seated after the load, whose start of the program may give the CPU a move.
     t.juego().setElectorCpu(elector);
     const QList<int> mesa = Posicion::numeros(t.estado().lamesa);
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
     QVERIFY(t.juego().terminado());
     QCOMPARE(t.juego().estadoSalida(), 1);
     QCOMPARE(t.vista().resaltesTexto(), QStringList {});
@@ -237,7 +237,7 @@ void TestChooser::cardSetChangedOnDiskIsReadAtTheNextNewGameOnly()
     QCOMPARE(::stat(QFile::encodeName(db).constData(), &despues), 0);
     QCOMPARE(despues.st_ino, antes.st_ino);
     QCOMPARE(despues.st_mtim.tv_nsec, antes.st_mtim.tv_nsec);
-    t.juego().nuevomnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nuevo);
     QCOMPARE(t.estado().palo(1), QStringLiteral("oros"));
     QCOMPARE(t.estado().faltaDeConsistencia(), QString());
 
@@ -245,7 +245,7 @@ void TestChooser::cardSetChangedOnDiskIsReadAtTheNextNewGameOnly()
     QVERIFY(QFile::remove(db));
     QVERIFY(QFile::copy(nuevo, db));
     QCOMPARE(t.estado().palo(1), QStringLiteral("oros"));
-    t.juego().nuevomnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nuevo);
     QCOMPARE(t.estado().palo(1), QStringLiteral("copas"));
     QCOMPARE(t.estado().palo(11), QStringLiteral("oros"));
     QVERIFY(t.estado().mismoPalo(1, 12));
@@ -277,11 +277,11 @@ void TestChooser::levelIsTakenAtTheStartOfEachGameOnly()
     QVERIFY(t.cargar(p));
     QCOMPARE(preguntas, 1);
     QCOMPARE(t.juego().nivelCpu(), NivelCpu::Dificil);
-    t.juego().Form_DragDrop(0);
+    t.juego().intentar(Intento::tirar(0));
     QCOMPARE(t.vista().jugadasCpu(), QList<Jugada> { jugada(Jugada::Tipo::LevantarMonton, 1) });
 
     pedido = NivelCpu::Normal;
-    t.juego().nuevomnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nuevo);
     QCOMPARE(preguntas, 1);
     QCOMPARE(t.juego().nivelCpu(), NivelCpu::Dificil);
 
@@ -293,7 +293,7 @@ void TestChooser::levelIsTakenAtTheStartOfEachGameOnly()
     fin.puntosHumano = 2;
     QVERIFY(t.cargar(fin));
     t.dialogos().responder(DialogService::Respuesta::Yes);
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
     QCOMPARE(t.dialogos().textos().count(QStringLiteral("¿Jugar de nuevo?")), 1);
     QCOMPARE(preguntas, 2);
     QCOMPARE(t.juego().nivelCpu(), NivelCpu::Normal);

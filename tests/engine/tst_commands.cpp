@@ -55,8 +55,8 @@ int cartaRepetida(const GameState &e)
 // Puts some marks on the board: a hand card and the own pile.
 void marcar(TestGame &t)
 {
-    t.juego().cartap2img_Click(1);
-    t.juego().CheckMonton_Click(1);
+    t.juego().pulsar({ GrupoImagen::cartap2img, 1 });
+    t.juego().alternarMarca({ GrupoImagen::montonimg, 1 });
 }
 
 } // namespace
@@ -101,7 +101,7 @@ void TestCommands::nameCommand()
     const QByteArray preferencias = contenido(lastprop);
     t.dialogos().responderTexto(confirmado ? std::optional(tecleado) : std::nullopt);
 
-    t.juego().nombremnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nombre);
     QCOMPARE(t.dialogos().preguntas(), QStringList { "Nuevo Nick" });
     QCOMPARE(t.dialogos().titulosPreguntas(), QStringList { "player" });
     QVERIFY(t.dialogos().mensajes().isEmpty());
@@ -120,11 +120,11 @@ void TestCommands::nameCommand()
     }
 
     // The caption of the human's next turn.
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
     QCOMPARE(t.vista().carteles().last(), QStringLiteral("Juega ") + nombre);
 
     // A new game reads lastprop.dat again.
-    t.juego().nuevomnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nuevo);
     const QString guardado = confirmado ? tecleado : TestGame::kHumano;
     QCOMPARE(t.estado().jugadorHumano.nombre(), guardado);
     QCOMPARE(t.vista().carteles().last(), QStringLiteral("Juega ") + guardado);
@@ -144,7 +144,7 @@ void TestCommands::newNameLeavesTheLastRoundSign()
     QCOMPARE(t.estado().cartasRepartidas, 40);
     t.dialogos().responderTexto(QStringLiteral("Lucía"));
 
-    t.juego().nombremnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nombre);
     QCOMPARE(t.vista().nombresMostrados(), QStringList { QStringLiteral("Lucía") });
     // The sign stays "Ultima ronda", told again so the window names the new player.
     QCOMPARE(t.vista().carteles(), QStringList { QStringLiteral("Ultima ronda") });
@@ -160,7 +160,7 @@ void TestCommands::typedNameStaysWhenPreferencesCannotBeSaved()
     QVERIFY(QDir(t.dir().path()).mkdir(QStringLiteral("lastprop.dat")));
     t.dialogos().responderTexto(QStringLiteral("Lucía"));
 
-    t.juego().nombremnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nombre);
     QCOMPARE(t.dialogos().mensajes().size(), 1);
     const FakeDialogs::Mensaje &m = t.dialogos().mensajes().first();
     QCOMPARE(m.texto, QStringLiteral("No se pudieron guardar las preferencias"));
@@ -198,7 +198,7 @@ void TestCommands::runStartsTheConfiguredProgramQuietly()
     t.limpiar();
     const QString antes = Posicion::texto(t.estado());
 
-    t.juego().ejecutarAplicacion();
+    t.juego().ordenar(OrdenDelJuego::Correr);
     if (!programa.isEmpty())
         QCOMPARE(t.vista().programasIniciados(), QStringList { programa });
     QVERIFY(t.vista().programasIniciados().size() <= 1);
@@ -222,7 +222,7 @@ void TestCommands::cancelledQuitLeavesGameAsItWas()
     const QByteArray preferencias = contenido(lastprop);
     t.dialogos().responder(Respuesta::Cancel);
 
-    t.juego().salirmnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Salir);
     QCOMPARE(t.dialogos().mensajes().size(), 1);
     const FakeDialogs::Mensaje &pregunta = t.dialogos().mensajes().first();
     QCOMPARE(pregunta.texto, kSalir);
@@ -235,7 +235,7 @@ void TestCommands::cancelledQuitLeavesGameAsItWas()
     QCOMPARE(t.vista().actualizaciones(), 0);
 
     // And play goes on.
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
     QCOMPARE(t.vista().carteles().last(), QStringLiteral("Juega Otro"));
 }
 
@@ -247,7 +247,7 @@ void TestCommands::newGameInMidHandKeepsPointsAndDealsAfresh()
         QVERIFY(t.cargar(enJuego()));
         marcar(t);
 
-        t.juego().nuevomnu_Click();
+        t.juego().ordenar(OrdenDelJuego::Nuevo);
         // Asked nothing; the board first shows the new deal alone.
         QVERIFY(t.dialogos().mensajes().isEmpty());
         QVERIFY(!t.fotos().isEmpty());

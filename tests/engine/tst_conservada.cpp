@@ -143,12 +143,12 @@ void TestConservada::abandonedGameCountsOnlyAfterAMove()
     const QString fichero = carpeta.filePath(QStringLiteral("otra.dat"));
     QVERIFY(s.juego.GuardarJuego(fichero));
     s.dialogos.responderArchivo(fichero);
-    s.juego.abrirmnu_Click();
+    s.juego.ordenar(OrdenDelJuego::Abrir);
     QCOMPARE(leer(carpeta.path()).record().partidas, 0);
 
     s.humano.jugar();
     s.dialogos.responderArchivo(fichero);
-    s.juego.abrirmnu_Click();
+    s.juego.ordenar(OrdenDelJuego::Abrir);
     const StatsRecord r = leer(carpeta.path()).record(kHumano);
     QCOMPARE(r.partidas, 1);
     QCOMPARE(r.abandonadas, 1);
@@ -176,7 +176,7 @@ void TestConservada::gameKeptOnQuittingCountsOnce()
         s.juego.iniciar();
         while (s.vista.resultadosMano().size() < 2)
             s.humano.jugar();
-        s.juego.salirmnu_Click();
+        s.juego.ordenar(OrdenDelJuego::Salir);
         QVERIFY(s.juego.terminado());
         anotar(c, s.vista);
     }
@@ -250,7 +250,7 @@ void TestConservada::resumedGameIsTheKeptOneAndPlaysOnAlike()
             s.humano.jugar();
         QCOMPARE(s.guardado(), posiciones.at(corte));
         if (salir)
-            s.juego.Form_Terminate();
+            s.juego.ordenar(OrdenDelJuego::Cerrar);
         // Otherwise the run just stops, as a kill leaves it.
     }
     // A new run whose own generator would deal otherwise: the kept one must take over.
@@ -282,7 +282,7 @@ void TestConservada::damagedKeptGameStartsANewGame()
         Sesion s(m_dir->path(), carpeta.path(), 1, azarHumano);
         s.juego.iniciar();
         s.humano.jugar();
-        s.juego.Form_Terminate();
+        s.juego.ordenar(OrdenDelJuego::Cerrar);
     }
     const KeptGameStore almacen(carpeta.path());
     QFile dat(almacen.datPath());
@@ -379,9 +379,9 @@ void TestConservada::handLeftByNuevoAfterAMoveIsAbandoned()
     Sesion s(m_dir->path(), carpeta.path(), 11, azarHumano);
     s.dialogos.responder(Respuesta::No);
     s.juego.iniciar();
-    s.juego.nuevomnu_Click();
+    s.juego.ordenar(OrdenDelJuego::Nuevo);
     s.humano.jugar();
-    s.juego.nuevomnu_Click();
+    s.juego.ordenar(OrdenDelJuego::Nuevo);
     while (s.humano.puedeJugar())
         s.humano.jugar();
     const StatsRecord r = leer(carpeta.path()).record(kHumano);

@@ -106,9 +106,9 @@ void TestCpu::cpuPlaysItsFirstCardByItsOrderOfPreference()
     QVERIFY(t.valido());
     QVERIFY(t.cargar(posicion));
     if (tira)
-        t.juego().Form_DragDrop(0);
+        t.juego().intentar(Intento::tirar(0));
     else
-        t.juego().montonimg_DragDrop(0);
+        t.juego().intentar(Intento::alMonton(0));
 
     QVERIFY(t.dialogos().mensajes().isEmpty());
     QCOMPARE(t.vista().resaltesTexto(), pausas);
@@ -129,9 +129,9 @@ void TestCpu::humansMarkOnOwnPileDoesNotSteerTheCpu()
                            { copas(2), espadas(2) }, { espadas(3) }, { bastos(8) })));
     const int pilaHumano = t.estado().player2Lev.count();
 
-    t.juego().CheckMonton_Click(1);
+    t.juego().alternarMarca({ GrupoImagen::montonimg, 1 });
     QVERIFY(t.estado().marcas.CheckMonton[1]);
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
 
     // The CPU lifts its table match; the human's pile, marked or not, stays.
     QCOMPARE(t.vista().resaltesTexto(), (QStringList { "mesaimg(0) 800", "cartap1img(0) 1000" }));

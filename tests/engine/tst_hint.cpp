@@ -64,7 +64,7 @@ Jugada segunLaRegla(const GameState &e, int &empates)
 void jugar(ZelboGame &juego, const Jugada &j)
 {
     juego.marcarJugada(j);
-    juego.jugarMarcas();
+    juego.intentar(Intento::jugarMarcas());
 }
 
 } // namespace
@@ -246,7 +246,7 @@ void TestHint::cpuTellsEachKindOfMove()
     TestGame tg;
     QVERIFY(tg.valido());
     QVERIFY(tg.cargar(posicion));
-    tg.juego().Form_DragDrop(0);
+    tg.juego().intentar(Intento::tirar(0));
     QCOMPARE(tg.vista().frasesCpu(), QStringList { frase });
     QCOMPARE(int(tg.vista().jugadasCpu().value(0).tipo), tipo);
 }
@@ -263,12 +263,14 @@ void TestHint::dropOnATableCardLiftsWithTheMarkedCardsOfItsPalo()
     p.tamPilaHumano = 2;
     QVERIFY(tg.cargar(p));
     ZelboGame &j = tg.juego();
-    j.mesaimg_Click(1); // another palo, marked before any hand card: left out of the lift
-    j.mesaimg_Click(2);
-    j.mesaimg_DragDrop(0, 1); // copas(2) is not of the palo of oros(1): nothing happens
+    j.pulsar({ GrupoImagen::mesaimg,
+               1 }); // another palo, marked before any hand card: left out of the lift
+    j.pulsar({ GrupoImagen::mesaimg, 2 });
+    j.intentar(
+        Intento::soltarEnMesa(0, 1)); // copas(2) is not of the palo of oros(1): nothing happens
     QCOMPARE(tg.estado().lamesa.count(), 4);
     QVERIFY(tg.dialogos().textos().isEmpty());
-    j.mesaimg_DragDrop(0, 0);
+    j.intentar(Intento::soltarEnMesa(0, 0));
     QCOMPARE(Posicion::numeros(tg.estado().player2Lev).mid(0, 3),
              QList<int>({ oros(3), oros(2), oros(1) }));
     QCOMPARE(Posicion::numeros(tg.estado().lamesa).mid(0, 2), QList<int>({ copas(2), oros(4) }));

@@ -160,17 +160,17 @@ void TestJugadasPartida::undoTakesMovesOffAndRedoPutsThemBack()
     QVERIFY(una >= antes + 2); // the human's and the CPU's reply
     humano.jugar();
     QVERIFY(cuantas() > una);
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     QCOMPARE(cuantas(), una);
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     QCOMPARE(cuantas(), antes);
     compararConElHistorial(t.juego());
-    t.juego().rehacer();
+    t.juego().ordenar(OrdenDelJuego::Rehacer);
     QCOMPARE(frases(t.juego()), frasesUna);
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     humano.jugar();
     compararConElHistorial(t.juego());
-    t.juego().rehacer();
+    t.juego().ordenar(OrdenDelJuego::Rehacer);
     compararConElHistorial(t.juego());
 }
 
@@ -211,7 +211,7 @@ void TestJugadasPartida::resumedKeptGameStartsAtTheResumedPosition()
         for (int i = 0; i < 4; ++i)
             s.humano.jugar();
         QVERIFY(s.juego.jugadasDeLaPartida().jugadas().size() >= 8);
-        s.juego.Form_Terminate();
+        s.juego.ordenar(OrdenDelJuego::Cerrar);
     }
     SesionConservada s(dir.path(), carpeta.path(), 99, azarHumano);
     s.dialogos.responder(Respuesta::Yes);
@@ -222,8 +222,8 @@ void TestJugadasPartida::resumedKeptGameStartsAtTheResumedPosition()
     const auto jugadas = s.juego.jugadasDeLaPartida().jugadas();
     QVERIFY(jugadas.size() >= 2);
     QCOMPARE(jugadas.front().antes.player2, reanudado.player2);
-    s.juego.deshacer();
-    s.juego.deshacer();
+    s.juego.ordenar(OrdenDelJuego::Deshacer);
+    s.juego.ordenar(OrdenDelJuego::Deshacer);
     QVERIFY(s.juego.jugadasDeLaPartida().jugadas().empty());
 }
 

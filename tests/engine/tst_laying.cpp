@@ -44,7 +44,7 @@ void TestLaying::layRefusedWhileATableCardHasItsPalo()
     const Posicion p = mano({ espadas(2), oros(2) });
     QVERIFY(t.cargar(p));
 
-    t.juego().Form_DragDrop(0);
+    t.juego().intentar(Intento::tirar(0));
     QCOMPARE(t.dialogos().textos(), QStringList { QStringLiteral("Tienes cartas para levantar") });
     QCOMPARE(t.dialogos().mensajes().first().titulo, QStringLiteral("Zelbo"));
     QCOMPARE(t.dialogos().mensajes().first().botones, DialogService::Botones::Ok);
@@ -54,7 +54,7 @@ void TestLaying::layRefusedWhileATableCardHasItsPalo()
     QVERIFY(t.vista().carteles().isEmpty());
 
     // Still the human's turn: a card without a match is laid.
-    t.juego().Form_DragDrop(1);
+    t.juego().intentar(Intento::tirar(1));
     QCOMPARE(t.dialogos().mensajes().size(), 1);
     QVERIFY(!t.fotos().isEmpty());
     QCOMPARE(Posicion::numeros(t.fotos().first().lamesa),
@@ -91,7 +91,7 @@ void TestLaying::laidCardGoesToTheEndOfTheTable()
     TestGame t(1);
     QVERIFY(t.valido());
     QVERIFY(t.cargar(mano(mesa)));
-    t.juego().Form_DragDrop(slot);
+    t.juego().intentar(Intento::tirar(slot));
 
     QVERIFY(t.dialogos().mensajes().isEmpty());
     QVERIFY(!t.fotos().isEmpty());
@@ -111,7 +111,7 @@ void TestLaying::droppedOnAPileItGoesOnTheOwnPile()
     const QList<int> pilaHumano = Posicion::numeros(t.estado().player2Lev);
 
     // oros(1) could lift oros(2); no palo is asked for on the pile.
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
     QVERIFY(t.dialogos().mensajes().isEmpty());
     QVERIFY(!t.fotos().isEmpty());
     const GameState &e = t.fotos().first();

@@ -227,7 +227,7 @@ void TestPersistence::saveRightAfterTheFirstDealHas68Lines()
     QCOMPARE(lineas(archivo).size(), 68);
     QCOMPARE(archivo.count("\r\n"), 68);
 
-    t->juego().montonimg_DragDrop(0);
+    t->juego().intentar(Intento::alMonton(0));
     QVERIFY(t->juego().CargarJuego(fichero));
     QCOMPARE(Posicion::texto(t->estado()), Posicion::texto(tras(reparto, t->estado())));
 }
@@ -395,8 +395,8 @@ void TestPersistence::damagedFileLeavesGameUnchanged()
     QVERIFY(t.hacerUltimoEnLevantar(Lado::Cpu));
     QVERIFY(t.cargar(otraMano()));
     // The selection in progress is part of the game as it was.
-    t.juego().cartap2img_Click(1);
-    t.juego().CheckMonton_Click(1);
+    t.juego().pulsar({ GrupoImagen::cartap2img, 1 });
+    t.juego().alternarMarca({ GrupoImagen::montonimg, 1 });
     const QString fichero = t.dir().ruta(QStringLiteral("danada.dat"));
     if (existe)
         QVERIFY(escribir(fichero, archivo));
@@ -476,13 +476,13 @@ void TestPersistence::openCommandCancelledChangesNothing()
     TestGame t(4);
     QVERIFY(t.valido());
     QVERIFY(t.cargar(otraMano()));
-    t.juego().cartap2img_Click(0);
+    t.juego().pulsar({ GrupoImagen::cartap2img, 0 });
     const QString antes = Posicion::texto(t.estado());
     t.dialogos().responder(respuesta);
     if (respuesta == Respuesta::Cancel) // a file the command must not get to
         t.dialogos().responderArchivo(t.dir().ruta(QStringLiteral("posicion.dat")));
 
-    t.juego().abrirmnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Abrir);
     QCOMPARE(t.dialogos().mensajes().size(), 1);
     const FakeDialogs::Mensaje &pregunta = t.dialogos().mensajes().first();
     QCOMPARE(pregunta.texto, QStringLiteral("¿Terminar con el juego actual?"));
@@ -500,15 +500,15 @@ void TestPersistence::openCommandLoadsWithoutStartingATurn()
     QVERIFY(t.valido());
     QVERIFY(t.hacerUltimoEnLevantar(Lado::Humano));
     QVERIFY(t.cargar(otraMano()));
-    t.juego().cartap2img_Click(0);
-    t.juego().CheckMonton_Click(1);
+    t.juego().pulsar({ GrupoImagen::cartap2img, 0 });
+    t.juego().alternarMarca({ GrupoImagen::montonimg, 1 });
     const QString fichero = t.dir().ruta(QStringLiteral("guardada.dat"));
     QVERIFY(SavedGameFile::save(fichero, mitadDeMano().partida()));
     const GameState antes = t.estado();
     t.dialogos().responder(Respuesta::Ok);
     t.dialogos().responderArchivo(fichero);
 
-    t.juego().abrirmnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Abrir);
     QCOMPARE(t.dialogos().textos(), QStringList { "¿Terminar con el juego actual?" });
     QCOMPARE(Posicion::texto(t.estado()),
              Posicion::texto(tras(estadoDe(mitadDeMano(), antes.mazo), antes)));
@@ -532,7 +532,7 @@ void TestPersistence::openCommandWithDamagedFileShowsTheGameAsItWas()
     t.dialogos().responder(Respuesta::Ok);
     t.dialogos().responderArchivo(fichero);
 
-    t.juego().abrirmnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Abrir);
     QCOMPARE(t.dialogos().textos(),
              (QStringList { "¿Terminar con el juego actual?", kErrorLeyendo }));
     QCOMPARE(Posicion::texto(t.estado()), antes);
@@ -561,7 +561,7 @@ void TestPersistence::saveCommandWritesOnlyAChosenFile()
         t.dialogos().responderArchivo(fichero);
     const QString antes = Posicion::texto(t.estado());
 
-    t.juego().guardarmnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Guardar);
     QCOMPARE(t.dialogos().filtros(), QStringList { "Archivos (*.dat)" });
     QVERIFY(t.dialogos().mensajes().isEmpty());
     QCOMPARE(t.vista().actualizaciones(), 0);

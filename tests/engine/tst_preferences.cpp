@@ -114,7 +114,7 @@ void TestPreferences::damagedPreferencesApplyUpToTheFault()
         QVERIFY(escribir(lastprop, archivo));
     t.limpiar();
 
-    t.juego().nuevomnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nuevo);
     QCOMPARE(t.estado().jugadorCpu.nombre(), textos[0]);
     QCOMPARE(t.estado().jugadorHumano.nombre(), textos[1]);
     QCOMPARE(t.juego().preferencias().aplicacion, textos[2]);
@@ -178,14 +178,14 @@ void TestPreferences::everyExitPathSavesPreferences()
     switch (salida) {
     case Salida::MenuSalir:
         t.dialogos().responder(Respuesta::Ok);
-        t.juego().salirmnu_Click();
+        t.juego().ordenar(OrdenDelJuego::Salir);
         break;
     case Salida::CerrarVentana:
-        t.juego().Form_Terminate();
+        t.juego().ordenar(OrdenDelJuego::Cerrar);
         break;
     case Salida::NoJugarMas:
         t.dialogos().responder(Respuesta::No);
-        t.juego().montonimg_DragDrop(0);
+        t.juego().intentar(Intento::alMonton(0));
         break;
     }
     QCOMPARE(t.vista().salida(), std::optional<int>(0));
@@ -257,7 +257,7 @@ void TestPreferences::programReadsBackAsChosen()
         QVERIFY(escribir(lastprop, lineas.join('\n')));
     }
 
-    t.juego().nuevomnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nuevo);
     QCOMPARE(t.juego().preferencias().aplicacion, leido);
 }
 

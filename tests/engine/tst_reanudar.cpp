@@ -65,7 +65,7 @@ QByteArray jugarYSalir(const QString &programa, const QString &carpeta, Mersenne
     while (s.vista.resultadosMano().isEmpty())
         s.humano.jugar();
     s.humano.jugar();
-    s.juego.Form_Terminate();
+    s.juego.ordenar(OrdenDelJuego::Cerrar);
     return s.guardado();
 }
 
@@ -129,7 +129,7 @@ void TestReanudar::resumeKeepsUndoHistoryNamesAndNumber()
         s.juego.iniciar();
         if (renombrar) {
             s.dialogos.responderTexto(QStringLiteral("Nerea"));
-            s.juego.nombremnu_Click();
+            s.juego.ordenar(OrdenDelJuego::Nombre);
         }
         for (int extra = 0; extra < 3; extra += s.vista.resultadosMano().isEmpty() ? 0 : 1) {
             posiciones.append(s.guardado());
@@ -140,7 +140,7 @@ void TestReanudar::resumeKeepsUndoHistoryNamesAndNumber()
         nombres = s.vista.nombresMostrados();
         numero = s.juego.numeroPartida();
         if (salir)
-            s.juego.Form_Terminate();
+            s.juego.ordenar(OrdenDelJuego::Cerrar);
     }
     QVERIFY(numero > 0);
     QCOMPARE(nombres, renombrar ? QStringList { QStringLiteral("Nerea") } : QStringList());
@@ -155,14 +155,14 @@ void TestReanudar::resumeKeepsUndoHistoryNamesAndNumber()
     QCOMPARE(s.vista.nombresMostrados(), nombres);
     for (qsizetype i = posiciones.size() - 2; i >= 0; --i) {
         QVERIFY2(s.juego.puedeDeshacer(), qPrintable(QString::number(i)));
-        s.juego.deshacer();
+        s.juego.ordenar(OrdenDelJuego::Deshacer);
         QVERIFY2(s.guardado() == posiciones.at(i), qPrintable(QString::number(i)));
     }
     QVERIFY(!s.juego.puedeDeshacer());
     QCOMPARE(s.juego.historial().mid(0, 2),
              (QStringList { QStringLiteral("Partida %1").arg(numero), QStringLiteral("Mano 1") }));
     for (qsizetype i = 1; i < posiciones.size(); ++i) {
-        s.juego.rehacer();
+        s.juego.ordenar(OrdenDelJuego::Rehacer);
         QVERIFY2(s.guardado() == posiciones.at(i), qPrintable(QString::number(i)));
     }
     QVERIFY(!s.juego.puedeRehacer());
@@ -177,7 +177,7 @@ void TestReanudar::gameWithoutAMoveIsNotKept()
     {
         Sesion s(m_dir->path(), carpeta.path(), 5, azarHumano);
         s.juego.iniciar();
-        s.juego.Form_Terminate();
+        s.juego.ordenar(OrdenDelJuego::Cerrar);
         QVERIFY(s.juego.terminado());
     }
     QVERIFY(!QFile::exists(KeptGameStore(carpeta.path()).datPath()));

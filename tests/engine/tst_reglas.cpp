@@ -180,7 +180,7 @@ void Sondeo::marcarAlAzar()
     const auto mano = [&] {
         for (int i = 0; i < e.player2.count(); ++i)
             if (azar(0.4))
-                j.cartap2img_Click(i);
+                j.pulsar({ GrupoImagen::cartap2img, i });
     };
     // Table marks set before the hand card are not tested when they are set.
     const bool manoPrimero = azar(0.7);
@@ -188,11 +188,11 @@ void Sondeo::marcarAlAzar()
         mano();
     for (int l = 0; l < std::min(e.lamesa.count(), Marcas::kMesa); ++l)
         if (azar(0.3))
-            j.mesaimg_Click(l);
+            j.pulsar({ GrupoImagen::mesaimg, l });
     if (azar(0.3))
-        j.montonimg_Click(0);
+        j.pulsar({ GrupoImagen::montonimg, 0 });
     if (azar(0.3))
-        j.CheckMonton_Click(1);
+        j.alternarMarca({ GrupoImagen::montonimg, 1 });
     if (!manoPrimero)
         mano();
 }
@@ -204,14 +204,14 @@ void Sondeo::desmarcar()
     const Marcas m = m_banco.estado().marcas;
     for (int i = 0; i < Marcas::kMano; ++i)
         if (m.Checkp2.at(std::size_t(i)))
-            j.Checkp2_Click(i);
+            j.alternarMarca({ GrupoImagen::cartap2img, i });
     for (int l = 0; l < Marcas::kMesa; ++l)
         if (m.CheckMesa.at(std::size_t(l)))
-            j.mesaimg_Click(l);
+            j.pulsar({ GrupoImagen::mesaimg, l });
     if (m.CheckMonton[0])
-        j.montonimg_Click(0);
+        j.pulsar({ GrupoImagen::montonimg, 0 });
     if (m.CheckMonton[1])
-        j.CheckMonton_Click(1);
+        j.alternarMarca({ GrupoImagen::montonimg, 1 });
 }
 
 bool Sondeo::probarMarcas(int vez, const QString &base)
@@ -222,17 +222,18 @@ bool Sondeo::probarMarcas(int vez, const QString &base)
     bool sigue = true;
     if (vez % 3 == 0) {
         sigue = probar(
-            QStringLiteral("Levantar"), [](ZelboGame &j) { j.LevantarBtn_Click(); }, deLevantar(e),
-            base);
+            QStringLiteral("Levantar"), [](ZelboGame &j) { j.intentar(Intento::levantar()); },
+            deLevantar(e), base);
     } else if (vez % 3 == 1) {
         sigue = probar(
-            QStringLiteral("Enter"), [](ZelboGame &j) { j.jugarMarcas(); }, deIntro(e), base);
+            QStringLiteral("Enter"), [](ZelboGame &j) { j.intentar(Intento::jugarMarcas()); },
+            deIntro(e), base);
     } else if (lugares > 0) {
         const int slot = entre(e.player2.count());
         const int lugar = entre(lugares);
         sigue = probar(
             QStringLiteral("a drop on a marked table"),
-            [slot, lugar](ZelboGame &j) { j.mesaimg_DragDrop(slot, lugar); },
+            [slot, lugar](ZelboGame &j) { j.intentar(Intento::soltarEnMesa(slot, lugar)); },
             deSoltarEnMesa(e, slot, lugar), base);
     }
     if (sigue && Posicion::texto(m_banco.estado()) != base)
@@ -249,16 +250,18 @@ QString Sondeo::turno()
     bool sigue = true;
     for (int s = 0; sigue && s < e.player2.count(); ++s) {
         sigue = probar(
-                    QStringLiteral("a drop on the felt"), [s](ZelboGame &j) { j.Form_DragDrop(s); },
+                    QStringLiteral("a drop on the felt"),
+                    [s](ZelboGame &j) { j.intentar(Intento::tirar(s)); },
                     siEsLegal(e, { Tipo::Tirar, s, {} }, kTienes), base)
             && probar(
                     QStringLiteral("a drop on a pile"),
-                    [s](ZelboGame &j) { j.montonimg_DragDrop(s); },
+                    [s](ZelboGame &j) { j.intentar(Intento::alMonton(s)); },
                     { Jugada { Tipo::AlMonton, s, {} }, {} }, base);
         for (int l = 0; sigue && l < std::min(e.lamesa.count(), Marcas::kMesa); ++l)
             sigue = probar(
                 QStringLiteral("a drop on a table card"),
-                [s, l](ZelboGame &j) { j.mesaimg_DragDrop(s, l); }, deSoltarEnMesa(e, s, l), base);
+                [s, l](ZelboGame &j) { j.intentar(Intento::soltarEnMesa(s, l)); },
+                deSoltarEnMesa(e, s, l), base);
     }
     for (int vez = 0; sigue && vez < 9; ++vez)
         sigue = probarMarcas(vez, base);
@@ -269,7 +272,7 @@ QString Sondeo::turno()
             QStringLiteral("a legal move marked, then Enter"),
             [&j](ZelboGame &juego) {
                 juego.marcarJugada(j);
-                juego.jugarMarcas();
+                juego.intentar(Intento::jugarMarcas());
             },
             { j, {} }, QString());
     }
@@ -324,7 +327,7 @@ void TestReglas::everyHintIsPlayedByItsMarksAndEnter()
             const Jugada j = dificil ? elector.elegir(antes, Lado::Humano) : Pista::normal(antes);
             const BancoDeJuego::Efecto efecto = banco.probar([&j](ZelboGame &juego) {
                 juego.marcarJugada(j);
-                juego.jugarMarcas();
+                juego.intentar(Intento::jugarMarcas());
             });
             const QString donde = QStringLiteral("seed %1, move %2: ").arg(semilla).arg(posiciones);
             QVERIFY2(efecto.jugada && efecto.avisos.isEmpty(),

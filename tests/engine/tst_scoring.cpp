@@ -113,7 +113,7 @@ void TestScoring::biggerPileWinsTheHand()
     if (antes == Antes::HumanoLevanto || antes == Antes::CpuLevanto)
         QVERIFY(t->hacerUltimoEnLevantar(antes == Antes::HumanoLevanto ? Lado::Humano : Lado::Cpu));
     QVERIFY(t->cargar(posicion));
-    t->juego().montonimg_DragDrop(0);
+    t->juego().intentar(Intento::alMonton(0));
 
     QCOMPARE(t->vista().contadores(), QList<Par> { contadores });
     QCOMPARE(t->dialogos().textos().mid(0, 2), (QStringList { kContando, veredicto }));
@@ -157,7 +157,7 @@ void TestScoring::thirdPointEndsTheGameWithResultsAndQuestion()
     TestGame t(1);
     QVERIFY(t.valido());
     QVERIFY(t.cargar(posicion));
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
 
     QCOMPARE(t.registro().mid(1, registro.size()), registro);
     const FakeDialogs::Mensaje pregunta = t.dialogos().mensajes().at(2);
@@ -192,7 +192,7 @@ void TestScoring::handBoxAddsThePilesWinnerFirst()
     TestGame t(1);
     QVERIFY(t.valido());
     QVERIFY(t.cargar(posicion));
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
 
     const QList<FakeDialogs::Mensaje> &mensajes = t.dialogos().mensajes();
     QVERIFY(mensajes.size() >= 2);
@@ -229,7 +229,7 @@ void TestScoring::resultsWindowIsToldWhichSideWonUnderTheSameNames()
     posicion.nombreHumano = QStringLiteral("Player");
     posicion.nombreCpu = QStringLiteral("Player");
     QVERIFY(t.cargar(posicion));
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
 
     QCOMPARE(t.vista().resultados().size(), 1);
     const FakeView::Resultado r = t.vista().resultados().first();
@@ -248,7 +248,7 @@ void TestScoring::playingAgainStartsANewGameFromNothing()
     p.nombreHumano = QStringLiteral("Tomas");
     QVERIFY(t.cargar(p));
     t.dialogos().responder(DialogService::Respuesta::Yes);
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
 
     QVERIFY(!t.juego().terminado());
     QCOMPARE(t.vista().salida(), std::nullopt);
@@ -278,7 +278,7 @@ void TestScoring::notPlayingAgainSavesPreferencesAndEnds()
     p.nombreHumano = QStringLiteral("Tomas");
     QVERIFY(t.cargar(p));
     t.dialogos().responder(DialogService::Respuesta::No);
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
 
     QCOMPARE(t.registro().last(), QStringLiteral("Salir 0"));
     QCOMPARE(t.dialogos().textos().last(), kOtra);
@@ -292,9 +292,9 @@ void TestScoring::notPlayingAgainSavesPreferencesAndEnds()
 
     // Nothing of the game runs any more.
     const int eventos = static_cast<int>(t.registro().size());
-    t.juego().Form_DragDrop(0);
-    t.juego().LevantarBtn_Click();
-    t.juego().nuevomnu_Click();
+    t.juego().intentar(Intento::tirar(0));
+    t.juego().intentar(Intento::levantar());
+    t.juego().ordenar(OrdenDelJuego::Nuevo);
     QCOMPARE(t.registro().size(), eventos);
 }
 

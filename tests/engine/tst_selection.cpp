@@ -40,17 +40,17 @@ void jugar(ZelboGame &juego, const QStringList &acciones)
         const QStringList partes = accion.split(QLatin1Char(' '));
         const int i = partes.value(1).toInt();
         if (partes.first() == QLatin1String("mano"))
-            juego.cartap2img_Click(i);
+            juego.pulsar({ GrupoImagen::cartap2img, i });
         else if (partes.first() == QLatin1String("check"))
-            juego.Checkp2_Click(i);
+            juego.alternarMarca({ GrupoImagen::cartap2img, i });
         else if (partes.first() == QLatin1String("mesa"))
-            juego.mesaimg_Click(i);
+            juego.pulsar({ GrupoImagen::mesaimg, i });
         else if (partes.first() == QLatin1String("monton"))
-            juego.montonimg_Click(0);
+            juego.pulsar({ GrupoImagen::montonimg, 0 });
         else if (partes.first() == QLatin1String("propio"))
-            juego.montonimg_Click(1);
+            juego.pulsar({ GrupoImagen::montonimg, 1 });
         else if (partes.first() == QLatin1String("levantar"))
-            juego.LevantarBtn_Click();
+            juego.intentar(Intento::levantar());
         else
             QFAIL(qPrintable(QStringLiteral("unknown action ") + accion));
     }

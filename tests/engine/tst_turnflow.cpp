@@ -105,7 +105,7 @@ void TestTurnFlow::captionsAroundTheLastRound()
     QStringList mientrasJuegaCpu;
     t.vista().setAlResaltar([&] { mientrasJuegaCpu.append(t.vista().carteles().last()); });
 
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
     QCOMPARE(t.vista().carteles(), carteles);
     for (const QString &cartel : mientrasJuegaCpu)
         QCOMPARE(cartel, kJuegaCpu);
@@ -136,7 +136,7 @@ void TestTurnFlow::lastRoundCaptionOnlyOnceAllCardsAreDealt()
         while (!t.dialogos().textos().contains(kContando)) {
             const int repartidas = t.estado().cartasRepartidas;
             QCOMPARE(t.vista().carteles().last(), repartidas == 40 ? kUltima : kJuegaAna);
-            t.juego().montonimg_DragDrop(0);
+            t.juego().intentar(Intento::alMonton(0));
         }
         QVERIFY(!repartidasAlUltima.isEmpty());
         for (int repartidas : repartidasAlUltima)
@@ -185,8 +185,8 @@ void TestTurnFlow::damagedCardSetEndsTheProgramWithStatusOne()
     QCOMPARE(vista.actualizaciones(), 0);
     // Nothing runs after the end.
     const qsizetype mensajes = dialogos.mensajes().size();
-    juego.Form_DragDrop(0);
-    juego.nuevomnu_Click();
+    juego.intentar(Intento::tirar(0));
+    juego.ordenar(OrdenDelJuego::Nuevo);
     QCOMPARE(dialogos.mensajes().size(), mensajes);
     QCOMPARE(vista.actualizaciones(), 0);
 }

@@ -69,11 +69,11 @@ void TestTutorHook::everyKindOfMoveIsHandedOverBeforeTheReply()
         juego.marcarJugada(jugada);
     const QString antes = Posicion::texto(t.estado());
     if (levanta)
-        juego.LevantarBtn_Click();
+        juego.intentar(Intento::levantar());
     else if (jugada.tipo == Tipo::Tirar)
-        juego.Form_DragDrop(jugada.carta);
+        juego.intentar(Intento::tirar(jugada.carta));
     else
-        juego.montonimg_DragDrop(jugada.carta);
+        juego.intentar(Intento::alMonton(jugada.carta));
 
     QCOMPARE(tutor.jugadas.size(), 1);
     const Jugada &dada = tutor.jugadas.constFirst();

@@ -164,15 +164,15 @@ void TestUbicaciones::installedGameNeverWritesIntoItsInstallation()
     QCOMPARE(juego.estado().jugadorCpu.nombre(), QStringLiteral("Ordenador"));
 
     dialogos.responderTexto(QStringLiteral("Lucía"));
-    juego.nombremnu_Click();
+    juego.ordenar(OrdenDelJuego::Nombre);
     Preferencias p = juego.preferencias();
     p.colorFondo = 0x00336699;
     juego.aceptarPreferencias(p);
     QVERIFY(QDir().mkpath(inst.documentos()));
     const QString partida = inst.documentos() + QStringLiteral("/partida.dat");
     dialogos.responderArchivo(partida);
-    juego.guardarmnu_Click();
-    juego.Form_Terminate();
+    juego.ordenar(OrdenDelJuego::Guardar);
+    juego.ordenar(OrdenDelJuego::Cerrar);
 
     QVERIFY(juego.terminado());
     QCOMPARE(juego.estadoSalida(), 0);

@@ -58,11 +58,11 @@ void deshacerDosJugadas(TestGame &t, RandomHuman &humano)
     const QStringList una = t.juego().historial();
     QVERIFY(una.size() >= antes.size() + 2);
     humano.jugar();
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     QCOMPARE(t.juego().historial(), una);
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     QCOMPARE(t.juego().historial(), antes);
-    t.juego().rehacer();
+    t.juego().ordenar(OrdenDelJuego::Rehacer);
     QCOMPARE(t.juego().historial(), una);
 }
 
@@ -121,11 +121,11 @@ void TestUndo::undoRedoAndTheSameMoveAgainGiveTheSameGame()
         if (!humano.puedeJugar())
             break; // the game is over and the program ended
         const QByteArray despues = guardado(t);
-        t.juego().deshacer();
+        t.juego().ordenar(OrdenDelJuego::Deshacer);
         QVERIFY2(guardado(t) == antes, qPrintable(QStringLiteral("undo at turn %1").arg(turnos)));
-        t.juego().rehacer();
+        t.juego().ordenar(OrdenDelJuego::Rehacer);
         QVERIFY2(guardado(t) == despues, qPrintable(QStringLiteral("redo at turn %1").arg(turnos)));
-        t.juego().deshacer();
+        t.juego().ordenar(OrdenDelJuego::Deshacer);
         QVERIFY(azarHumano.restaurar(eleccion));
         humano.jugar();
         QVERIFY2(guardado(t) == despues,
@@ -153,16 +153,16 @@ void TestUndo::undoGoesBackToTheGamesStartAndNoFurther()
         humano.jugar();
     int deshechas = 0;
     while (t.juego().puedeDeshacer()) {
-        t.juego().deshacer();
+        t.juego().ordenar(OrdenDelJuego::Deshacer);
         ++deshechas;
     }
     QCOMPARE(deshechas, 8);
     QCOMPARE(guardado(t), inicio);
     // Undo with nothing left to undo changes nothing.
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     QCOMPARE(guardado(t), inicio);
     for (int i = 0; i < 8; ++i)
-        t.juego().rehacer();
+        t.juego().ordenar(OrdenDelJuego::Rehacer);
     QVERIFY(!t.juego().puedeRehacer());
 }
 
@@ -176,24 +176,24 @@ void TestUndo::undoAfterNuevoOrAbrirDoesNothing()
     humano.jugar();
     humano.jugar();
     const QByteArray otra = guardado(t, QStringLiteral("otra.dat"));
-    t.juego().nuevomnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Nuevo);
     const QByteArray nuevo = guardado(t);
     QVERIFY(!t.juego().puedeDeshacer());
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     QCOMPARE(guardado(t), nuevo);
 
     humano.jugar();
     QVERIFY(t.juego().puedeDeshacer());
     t.dialogos().responder(DialogService::Respuesta::Ok);
     t.dialogos().responderArchivo(t.dir().ruta(QStringLiteral("otra.dat")));
-    t.juego().abrirmnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Abrir);
     QCOMPARE(guardado(t), otra);
     QVERIFY(!t.juego().puedeDeshacer());
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     QCOMPARE(guardado(t), otra);
     // From the opened position undo works again, back to it.
     humano.jugar();
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     QCOMPARE(guardado(t), otra);
 }
 
@@ -281,7 +281,7 @@ void TestUndo::chosenGameStartsAtNil()
     // Three points were given: the fourth hand is in play.
     QCOMPARE(t.estado().numeroDeMano, 4);
     t.dialogos().responderTexto(QStringLiteral(" 777 "));
-    t.juego().elegirpartidamnu_Click();
+    t.juego().ordenar(OrdenDelJuego::ElegirPartida);
     QCOMPARE(t.juego().numeroPartida(), 777);
     QCOMPARE(t.estado().numeroDeMano, 1);
     QCOMPARE(t.estado().jugadorCpu.puntos(), 0);
@@ -313,7 +313,7 @@ void TestUndo::badGameNumberIsRefused()
     t.iniciar();
     const QByteArray antes = guardado(t);
     t.dialogos().responderTexto(texto);
-    t.juego().elegirpartidamnu_Click();
+    t.juego().ordenar(OrdenDelJuego::ElegirPartida);
     QCOMPARE(t.dialogos().textos().last(),
              QStringLiteral("«%1» no es un número de partida: escribe un número entero del 1 al "
                             "999999.")
@@ -356,21 +356,21 @@ void TestUndo::historyTellsEveryMove()
     const int antes = t.juego().historial().size();
     switch (jugada) {
     case 0:
-        t.juego().cartap2img_Click(0);
-        t.juego().mesaimg_Click(0);
-        t.juego().mesaimg_Click(2);
-        t.juego().LevantarBtn_Click();
+        t.juego().pulsar({ GrupoImagen::cartap2img, 0 });
+        t.juego().pulsar({ GrupoImagen::mesaimg, 0 });
+        t.juego().pulsar({ GrupoImagen::mesaimg, 2 });
+        t.juego().intentar(Intento::levantar());
         break;
     case 1:
-        t.juego().cartap2img_Click(1);
-        t.juego().montonimg_Click(0);
-        t.juego().LevantarBtn_Click();
+        t.juego().pulsar({ GrupoImagen::cartap2img, 1 });
+        t.juego().pulsar({ GrupoImagen::montonimg, 0 });
+        t.juego().intentar(Intento::levantar());
         break;
     case 2:
-        t.juego().montonimg_DragDrop(2);
+        t.juego().intentar(Intento::alMonton(2));
         break;
     default:
-        t.juego().Form_DragDrop(0);
+        t.juego().intentar(Intento::tirar(0));
     }
     QCOMPARE(t.juego().historial().mid(antes), lineas);
 }
@@ -401,18 +401,18 @@ void TestUndo::historyTellsEachHandsResult()
     p.tamPilaHumano = pilaHumano;
     QVERIFY(t.cargar(p));
     const int antes = t.juego().historial().size();
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
     const QStringList nuevas = t.juego().historial().mid(antes);
     QVERIFY(nuevas.size() >= 3);
     QCOMPARE(nuevas.at(0), QStringLiteral("Pones el As de oros en tu montón"));
     QCOMPARE(nuevas.at(1), resultado);
     QVERIFY(QRegularExpression(QStringLiteral("^Mano \\d+$")).match(nuevas.at(2)).hasMatch());
     // Undo takes the hand's end back: the result and the new hand go.
-    t.juego().deshacer();
+    t.juego().ordenar(OrdenDelJuego::Deshacer);
     QCOMPARE(t.juego().historial().size(), antes);
     QCOMPARE(t.estado().cartasRepartidas, 40);
     // Ended again, the hand is followed by the same heading, not by one more.
-    t.juego().montonimg_DragDrop(0);
+    t.juego().intentar(Intento::alMonton(0));
     QCOMPARE(t.juego().historial().mid(antes), nuevas);
 }
 
@@ -434,7 +434,7 @@ void TestUndo::undoTakesItsMovesOutOfTheHistory()
     QVERIFY(t.juego().GuardarJuego(otra));
     t.dialogos().responder(DialogService::Respuesta::Ok);
     t.dialogos().responderArchivo(otra);
-    t.juego().abrirmnu_Click();
+    t.juego().ordenar(OrdenDelJuego::Abrir);
     const QStringList abierta = t.juego().historial();
     QCOMPARE(abierta.mid(0, primera.size()), primera);
     QCOMPARE(abierta.last(), QStringLiteral("Partida abierta de un archivo"));

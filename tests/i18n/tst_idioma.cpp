@@ -48,9 +48,9 @@ void TstIdioma::englishTranslatesTheQuitQuestion()
     IdiomaDelJuego idioma;
     QVERIFY(idioma.instalar(IdiomaDelJuego::Idioma::Ingles, QStringLiteral(ZELBO_TRANSLATIONS_DIR),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
-    QCOMPARE(QCoreApplication::translate("ZelboGame", "¿Salir del juego?"),
+    QCOMPARE(QCoreApplication::translate("PreguntasDelJuego", "¿Salir del juego?"),
              QStringLiteral("Quit the game?"));
-    QCOMPARE(QCoreApplication::translate("ZelboGame", "Salir"), QStringLiteral("Quit"));
+    QCOMPARE(QCoreApplication::translate("PreguntasDelJuego", "Salir"), QStringLiteral("Quit"));
     QCOMPARE(QCoreApplication::translate("MenusVentana", "&Archivo"), QStringLiteral("&File"));
     QCOMPARE(QCoreApplication::translate("HelpWindow", "ayuda.html",
                                          "file name of the help page in this language"),
@@ -63,9 +63,9 @@ void TstIdioma::spanishLeavesTheSourceTextsAlone()
     IdiomaDelJuego idioma;
     idioma.instalar(IdiomaDelJuego::Idioma::Espanol, QStringLiteral(ZELBO_TRANSLATIONS_DIR),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    QCOMPARE(QCoreApplication::translate("ZelboGame", "¿Salir del juego?"),
+    QCOMPARE(QCoreApplication::translate("PreguntasDelJuego", "¿Salir del juego?"),
              QStringLiteral("¿Salir del juego?"));
-    QCOMPARE(QCoreApplication::translate("ZelboGame", "Salir"), QStringLiteral("Salir"));
+    QCOMPARE(QCoreApplication::translate("PreguntasDelJuego", "Salir"), QStringLiteral("Salir"));
     QCOMPARE(IdiomaDelJuego::cifras().toString(1.8, 'f', 1), QStringLiteral("1,8"));
 }
 
@@ -75,7 +75,7 @@ void TstIdioma::missingEnglishFileLeavesTheGameInSpanish()
     IdiomaDelJuego idioma;
     QVERIFY(!idioma.instalar(IdiomaDelJuego::Idioma::Ingles, vacia.path(),
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
-    QCOMPARE(QCoreApplication::translate("ZelboGame", "Salir"), QStringLiteral("Salir"));
+    QCOMPARE(QCoreApplication::translate("PreguntasDelJuego", "Salir"), QStringLiteral("Salir"));
 }
 
 QTEST_GUILESS_MAIN(TstIdioma)

@@ -228,14 +228,14 @@ void TstVentanas::questionsAreAllEnglish()
     FakeDialogs &dialogos = m_tablero->dialogos();
     dialogos.limpiar();
     dialogos.responder(DialogService::Respuesta::Cancel);
-    juego.salirmnu_Click();
+    juego.ordenar(OrdenDelJuego::Salir);
     QCOMPARE(dialogos.mensajes().size(), 1);
     QCOMPARE(dialogos.mensajes().first().titulo, QStringLiteral("Quit"));
     QCOMPARE(dialogos.mensajes().first().texto, QStringLiteral("Quit the game?"));
     dialogos.responder(DialogService::Respuesta::Cancel);
-    juego.abrirmnu_Click();
-    juego.nombremnu_Click();
-    juego.elegirpartidamnu_Click();
+    juego.ordenar(OrdenDelJuego::Abrir);
+    juego.ordenar(OrdenDelJuego::Nombre);
+    juego.ordenar(OrdenDelJuego::ElegirPartida);
     QStringList vistos;
     for (const FakeDialogs::Mensaje &m : dialogos.mensajes())
         vistos << m.texto << m.titulo;

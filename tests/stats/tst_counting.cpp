@@ -324,9 +324,9 @@ void TestCounting::handUndoneThenResumedCountsOnce()
             human.jugar();
         QCOMPARE(zelbo.estado().numeroDeMano, 2);
         while (zelbo.estado().numeroDeMano == 2 && zelbo.puedeDeshacer())
-            zelbo.deshacer();
+            zelbo.ordenar(OrdenDelJuego::Deshacer);
         QCOMPARE(zelbo.estado().numeroDeMano, 1);
-        zelbo.Form_Terminate();
+        zelbo.ordenar(OrdenDelJuego::Cerrar);
     }
     FakeView view;
     FakeDialogs dialogs;

@@ -4,12 +4,6 @@
 
 #include "frasejugada.h"
 
-void FakeView::jugadaCpu(const Jugada &jugada, const GameState &antes)
-{
-    m_jugadasCpu.append(jugada);
-    m_frasesCpu.append(FraseJugada::cpu(antes, jugada));
-}
-
 void FakeView::registrar(const QString &evento)
 {
     if (m_registro)
@@ -40,8 +34,9 @@ void FakeView::mostrarVentana()
     ++m_ventanasMostradas;
 }
 
-void FakeView::setCartel(const QString &texto)
+void FakeView::setCartel(const Cartel &cartel)
 {
+    const QString &texto = cartel.texto;
     m_carteles.append(texto);
     registrar(QStringLiteral("cartel ") + texto);
     if (m_alCartel)
@@ -67,9 +62,12 @@ void FakeView::mostrarNombreJugador(const QString &nombre)
     m_nombres.append(nombre);
 }
 
-void FakeView::mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo)
+void FakeView::mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
+                               std::function<void()> listo)
 {
-    for (const PlanTurnoCpu::Paso &paso : plan) {
+    m_jugadasCpu.append(jugada);
+    m_frasesCpu.append(FraseJugada::cpu(antes, jugada));
+    for (const PlanTurnoCpu::Paso &paso : PlanTurnoCpu::de(jugada)) {
         if (!paso.imagen)
             continue;
         m_resaltes.append({ *paso.imagen, paso.milisegundos });

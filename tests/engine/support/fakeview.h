@@ -34,13 +34,14 @@ public:
     bool cargarReverso(const QString &ruta) override;
     void aplicarColorFondo(qint32 color) override;
     void mostrarVentana() override;
-    void setCartel(const QString &texto) override;
+    void setCartel(const Cartel &cartel) override;
     void mostrarResultadoMano(const ResultadoDeMano &resultado) override;
     void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
-    // Records each beat that enlarges a picture, as a pause of the board would show it.
-    void mostrarTurnoCpu(const PlanTurnoCpu &plan, std::function<void()> listo) override;
-    void jugadaCpu(const Jugada &jugada, const GameState &antes) override;
+    // Records the move, in words too, and each beat that enlarges a picture, as a pause of
+    // the board would show it.
+    void mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
+                         std::function<void()> listo) override;
     void prepararResultados() override;
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                  std::function<void()> alCerrar) override;

@@ -47,9 +47,9 @@ bool TestGame::hacerUltimoEnLevantar(Lado quien)
         p.tamPilaHumano = 6;
         if (!cargar(p))
             return false;
-        m_juego.cartap2img_Click(0);
-        m_juego.mesaimg_Click(0);
-        m_juego.LevantarBtn_Click();
+        m_juego.pulsar({ GrupoImagen::cartap2img, 0 });
+        m_juego.pulsar({ GrupoImagen::mesaimg, 0 });
+        m_juego.intentar(Intento::levantar());
     } else {
         // The human puts oros on the own pile; the CPU lifts espadas(2) with espadas(1).
         p.humano = { oros(1) };
@@ -61,7 +61,7 @@ bool TestGame::hacerUltimoEnLevantar(Lado quien)
         p.tamPilaHumano = 6;
         if (!cargar(p))
             return false;
-        m_juego.montonimg_DragDrop(0);
+        m_juego.intentar(Intento::alMonton(0));
     }
     const bool ok = estado().ultimoEnLevantar == quien && !m_juego.terminado();
     limpiar();

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cpudeljuego.h"
+
+void CpuDelJuego::usarNivel(NivelCpu nivel)
+{
+    if (nivel != m_nivel) {
+        m_electorNivel = NivelesCpu::crearElector(nivel);
+        m_nivel = nivel;
+    }
+}
+
+void CpuDelJuego::pensar(const GameState &estado, const PensadorCpu::Listo &listo)
+{
+    ElectorJugada &elector = m_electorFijo ? *m_electorFijo : *m_electorNivel;
+    if (m_pensador) {
+        m_pensador->pensar(elector, estado, Lado::Cpu, listo);
+        return;
+    }
+    Jugada jugada;
+    elector.elegirEn(estado, Lado::Cpu, jugada);
+    listo(jugada);
+}
