@@ -254,16 +254,12 @@ void TestScoring::playingAgainStartsANewGameFromNothing()
     QCOMPARE(t.vista().salida(), std::nullopt);
     QCOMPARE(t.estado().jugadorCpu.puntos(), 0);
     QCOMPARE(t.estado().jugadorHumano.puntos(), 0);
-    // The first refresh after the question shows the new game's first deal.
-    const int antes
-        = static_cast<int>(t.registro()
-                               .mid(0, t.registro().indexOf(QStringLiteral("mensaje ") + kOtra))
-                               .count(QStringLiteral("UpdateForm")));
-    QVERIFY(t.fotos().size() > antes);
-    const GameState &reparto = t.fotos().at(antes);
-    QCOMPARE(reparto.cartasRepartidas, 10);
-    QCOMPARE(reparto.lamesa.count(), 4);
-    QVERIFY(reparto.player1Lev.isEmpty() && reparto.player2Lev.isEmpty());
+    // The first board after the question shows the new game's first deal.
+    const std::optional<GameState> reparto = t.mostradoTrasDe(QStringLiteral("mensaje ") + kOtra);
+    QVERIFY(reparto);
+    QCOMPARE(reparto->cartasRepartidas, 10);
+    QCOMPARE(reparto->lamesa.count(), 4);
+    QVERIFY(reparto->player1Lev.isEmpty() && reparto->player2Lev.isEmpty());
     // A new game reads the names from the preferences again.
     QCOMPARE(t.estado().jugadorHumano.nombre(), TestGame::kHumano);
 }

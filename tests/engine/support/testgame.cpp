@@ -75,3 +75,22 @@ void TestGame::limpiar()
     m_registro.clear();
     m_fotos.clear();
 }
+
+std::optional<GameState> TestGame::mostradoAntesDe(const QString &evento) const
+{
+    const qsizetype i = m_registro.indexOf(evento);
+    const qsizetype refrescos
+        = i < 0 ? 0 : m_registro.mid(0, i).count(QStringLiteral("UpdateForm"));
+    if (refrescos == 0)
+        return std::nullopt;
+    return m_fotos.at(refrescos - 1);
+}
+
+std::optional<GameState> TestGame::mostradoTrasDe(const QString &evento) const
+{
+    const qsizetype i = m_registro.indexOf(evento);
+    const qsizetype refrescos = m_registro.mid(0, i).count(QStringLiteral("UpdateForm"));
+    if (i < 0 || refrescos >= m_fotos.size())
+        return std::nullopt;
+    return m_fotos.at(refrescos);
+}

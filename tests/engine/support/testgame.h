@@ -13,6 +13,7 @@
 #include <QList>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 // A game with its fake view and dialogs in a program directory of its own,
 // with a seeded random source and the preferences file naming "Maquina" (the
@@ -38,6 +39,10 @@ public:
     const QStringList &registro() const { return m_registro; }
     // The game state at every board refresh, in order.
     const QList<GameState> &fotos() const { return m_fotos; }
+    // The board as the player saw it when the first event logged as evento happened, and
+    // the first board shown after it; nothing when there is no such event or board.
+    std::optional<GameState> mostradoAntesDe(const QString &evento) const;
+    std::optional<GameState> mostradoTrasDe(const QString &evento) const;
 
     // The program's start; it returns when the human is to play.
     void iniciar();
