@@ -26,7 +26,7 @@ public:
     // deshacer takes the last move back as the Deshacer command does.
     AyudasTablero(ZelboGame &juego, Mesa &mesa, QStatusBar &barraDeEstado, Anunciador &anunciador,
                   std::function<void()> deshacer, QObject *parent = nullptr);
-    // Waits for a move being judged.
+    // Stops a move being judged; nothing is said of it.
     ~AyudasTablero() override;
 
     BarraProbabilidad &barra() { return *m_barra; }

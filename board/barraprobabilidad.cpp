@@ -2,13 +2,14 @@
 
 #include "barraprobabilidad.h"
 
-#include "estimadorenhilo.h"
+#include "reglascompactas.h"
 
 #include <QAccessible>
+#include <QtMath>
 
 BarraProbabilidad::BarraProbabilidad(int muestras, QWidget *parent)
     : QProgressBar(parent)
-    , m_estimador(new EstimadorEnHilo(muestras, this))
+    , m_estimador(muestras)
 {
     setObjectName(QStringLiteral("barraProbabilidad"));
     setRange(0, 100);
@@ -21,7 +22,6 @@ BarraProbabilidad::BarraProbabilidad(int muestras, QWidget *parent)
     setAccessibleName(tr("Probabilidad de ganar"));
     setToolTip(tr("Probabilidad de ganar la partida"));
     setVisible(false);
-    connect(m_estimador, &EstimadorEnHilo::estimado, this, &BarraProbabilidad::mostrar);
 }
 
 void BarraProbabilidad::setActiva(bool activa)
@@ -32,14 +32,38 @@ void BarraProbabilidad::setActiva(bool activa)
 
 void BarraProbabilidad::actualizar(const GameState &estado)
 {
-    if (m_activa)
-        m_estimador->estimar(estado);
+    if (!m_activa)
+        return;
+    const VistaDificil vista = VistaDificil::desdeEstado(estado, Lado::Humano);
+    pedir(vista, std::nullopt, vista.huella());
 }
 
 void BarraProbabilidad::actualizarTras(const GameState &antes, const Jugada &jugada)
 {
-    if (m_activa)
-        m_estimador->estimarTras(antes, jugada);
+    if (!m_activa)
+        return;
+    const std::optional<MovimientoCompacto> m = ReglasCompactas::compacto(jugada);
+    if (!m)
+        return;
+    const VistaDificil vista = VistaDificil::desdeEstado(antes, Lado::Humano);
+    const std::uint64_t movimiento
+        = static_cast<std::uint64_t>(m->tipo) << 16 | std::uint64_t { m->carta } << 8 | m->mesa;
+    pedir(vista, m, GeneradorDificil::combinar(vista.huella(), movimiento + 1));
+}
+
+void BarraProbabilidad::pedir(const VistaDificil &vista, std::optional<MovimientoCompacto> tras,
+                              std::uint64_t huella)
+{
+    if (m_ultima == huella)
+        return;
+    m_ultima = huella;
+    m_trabajo.pedir(
+        [estimador = m_estimador, vista, tras](std::stop_token parar) {
+            const ChancesDeGanar chances = tras ? estimador.estimarTras(vista, *tras, parar)
+                                                : estimador.estimar(vista, parar);
+            return qRound(100.0 * chances.partida[Lado::Humano]);
+        },
+        [this](int porcentaje) { mostrar(porcentaje); });
 }
 
 void BarraProbabilidad::mostrar(int porcentaje)

@@ -3,17 +3,22 @@
 #pragma once
 
 #include "estimadorvictoria.h"
+#include "trabajodefondo.h"
 
 #include <QProgressBar>
+#include <cstdint>
+#include <optional>
 
-class EstimadorEnHilo;
 struct GameState;
 struct Jugada;
 
 // A slim bar in the status bar with the human's chance to win the game, as a
 // screen reader reads it: "Probabilidad de ganar: 62 %". It is worked out off
-// the window's thread; until the first value arrives the bar stays empty.
-// It starts hidden.
+// the window's thread from what the human can see (the view is taken on the
+// window's thread: the worker never sees a hidden card); until the first value
+// arrives the bar stays empty. Positions asked for while one is being worked
+// out replace each other: only the newest is worked out next, and only the
+// newest is handed on. It starts hidden.
 class BarraProbabilidad : public QProgressBar
 {
     Q_OBJECT
@@ -34,8 +39,14 @@ signals:
     void mostrado(int porcentaje);
 
 private:
+    // The view, and the move played from it if the chance is asked after one.
+    void pedir(const VistaDificil &vista, std::optional<MovimientoCompacto> tras,
+               std::uint64_t huella);
     void mostrar(int porcentaje);
 
-    EstimadorEnHilo *m_estimador;
+    EstimadorVictoria m_estimador;
     bool m_activa = false;
+    // The last view asked for: asked again (a mark set), it is not worked out again.
+    std::optional<std::uint64_t> m_ultima;
+    TrabajoDeFondo m_trabajo;
 };

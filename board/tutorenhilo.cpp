@@ -37,15 +37,9 @@ TutorEnHilo::TutorEnHilo(std::function<bool()> activo, int muestras, QObject *pa
     , m_activo(std::move(activo))
     , m_revisor(muestras)
 {
-    m_hilo.setMaxThreadCount(1);
 }
 
-TutorEnHilo::~TutorEnHilo()
-{
-    m_hilo.waitForDone();
-}
-
-// The copy of the position is the thread's own; the reviewer only reads itself.
+// The copies of the position and of the reviewer are the worker's own.
 void TutorEnHilo::revisar(const GameState &antes, const Jugada &jugada, Listo listo)
 {
     emit jugadaDelHumano(antes, jugada);
@@ -53,12 +47,15 @@ void TutorEnHilo::revisar(const GameState &antes, const Jugada &jugada, Listo li
         listo();
         return;
     }
-    m_listo = std::move(listo);
-    m_hilo.start([this, antes, jugada] {
-        const QString texto = nota(antes, m_revisor.revisar(antes, Lado::Humano, jugada));
-        QMetaObject::invokeMethod(
-            this, [this, texto] { entregar(texto); }, Qt::QueuedConnection);
-    });
+    m_trabajo.pedir(
+        [revisor = m_revisor, antes, jugada](std::stop_token parar) {
+            return nota(antes, revisor.revisar(antes, Lado::Humano, jugada, parar));
+        },
+        [this, listo = std::move(listo)](const QString &texto) {
+            if (!texto.isEmpty())
+                emit aviso(texto);
+            listo();
+        });
 }
 
 QString TutorEnHilo::nota(const GameState &antes, const RevisionJugada &revision)
@@ -79,13 +76,4 @@ QString TutorEnHilo::nota(const GameState &antes, const RevisionJugada &revision
               "Mejor: %2.")
         .arg(qRound(revision.perdida))
         .arg(mejor);
-}
-
-void TutorEnHilo::entregar(const QString &texto)
-{
-    if (!texto.isEmpty())
-        emit aviso(texto);
-    const Listo listo = std::exchange(m_listo, {});
-    if (listo)
-        listo();
 }

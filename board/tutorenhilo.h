@@ -5,15 +5,15 @@
 #include "estimadorvictoria.h"
 #include "revisionjugada.h"
 #include "revisordejugadas.h"
+#include "trabajodefondo.h"
 #include "tutorjugadas.h"
 
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
 #include <functional>
 
 // The tutor of the window: while it is on, each move of the human is judged
-// on a thread of its own from what the human could see before it, and a move
+// off the window's thread from what the human could see before it, and a move
 // that loses enough chance to win against the best one is pointed out by
 // aviso() before the CPU replies. Off, the CPU's turn follows at once.
 class TutorEnHilo : public QObject, public TutorJugadas
@@ -27,8 +27,6 @@ public:
 
     explicit TutorEnHilo(std::function<bool()> activo, int muestras = EstimadorVictoria::kMuestras,
                          QObject *parent = nullptr);
-    // Waits for a move being judged; nothing is said of it.
-    ~TutorEnHilo() override;
 
     void revisar(const GameState &antes, const Jugada &jugada, Listo listo) override;
 
@@ -41,10 +39,8 @@ signals:
     void jugadaDelHumano(const GameState &antes, const Jugada &jugada);
 
 private:
-    void entregar(const QString &texto);
-
     std::function<bool()> m_activo;
     RevisorDeJugadas m_revisor;
-    QThreadPool m_hilo;
-    Listo m_listo;
+    // Gone with the tutor: a move being judged is stopped and nothing is said of it.
+    TrabajoDeFondo m_trabajo;
 };

@@ -4,7 +4,6 @@
 
 #include "frasejugada.h"
 #include "graficochance.h"
-#include "revisorenhilo.h"
 #include "textosrevision.h"
 
 #include <QClipboard>
@@ -15,6 +14,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
+#include <span>
 
 namespace {
 
@@ -39,7 +40,7 @@ QLabel *etiquetaDe(const QString &texto, QWidget *companero)
 RevisionFrm::RevisionFrm(std::vector<JugadaAnotada> jugadas, int muestras, QWidget *parent)
     : QDialog(parent)
     , m_jugadas(std::move(jugadas))
-    , m_revisor(new RevisorEnHilo(muestras, this))
+    , m_revisor(muestras)
     , m_lista(new QListWidget)
     , m_grafico(new GraficoChance)
     , m_resumen(new QLabel)
@@ -64,10 +65,8 @@ RevisionFrm::RevisionFrm(std::vector<JugadaAnotada> jugadas, int muestras, QWidg
     resize(640, 560);
 
     llenarLista();
-    connect(m_revisor, &RevisorEnHilo::revisada, this, &RevisionFrm::alRevisar);
-    connect(m_revisor, &RevisorEnHilo::terminada, this, &RevisionFrm::alTerminar);
     mostrarResumen(tr("Revisando la partida…"));
-    m_revisor->revisar(m_jugadas);
+    revisarDesde(0);
 }
 
 RevisionFrm::~RevisionFrm() = default;
@@ -130,6 +129,27 @@ void RevisionFrm::llenarLista()
         m_lista->addItem(tr("La partida no tiene jugadas todavía."));
 }
 
+// Move i off the window's thread, then the next once its review is shown; past
+// the last move the review is complete.
+void RevisionFrm::revisarDesde(std::size_t i)
+{
+    m_trabajo.pedir(
+        [jugadas = std::span<const JugadaAnotada>(m_jugadas), revisor = m_revisor,
+         i](std::stop_token parar) -> std::optional<RevisionJugada> {
+            if (i == jugadas.size())
+                return std::nullopt;
+            return revisor.revisar(jugadas, i, parar);
+        },
+        [this, i](const std::optional<RevisionJugada> &revision) {
+            if (!revision) {
+                alTerminar(true);
+                return;
+            }
+            alRevisar(static_cast<int>(i), *revision);
+            revisarDesde(i + 1);
+        });
+}
+
 void RevisionFrm::alRevisar(int indice, const RevisionJugada &revision)
 {
     const auto i = static_cast<std::size_t>(indice);
@@ -187,7 +207,10 @@ QString RevisionFrm::resumen() const
 
 void RevisionFrm::cancelar()
 {
-    m_revisor->cancelar();
+    if (m_terminada)
+        return;
+    m_trabajo.cancelar();
+    alTerminar(false);
 }
 
 QString RevisionFrm::texto() const

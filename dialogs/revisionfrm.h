@@ -5,8 +5,11 @@
 #include "estimadorvictoria.h"
 #include "jugadasdelapartida.h"
 #include "revisionjugada.h"
+#include "revisordejugadas.h"
+#include "trabajodefondo.h"
 
 #include <QDialog>
+#include <cstddef>
 #include <vector>
 
 class GraficoChance;
@@ -14,13 +17,12 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class RevisorEnHilo;
 
 // "Revisar la partida": every move of the game, both sides, in the history's
 // words, with the human's chance to win before and after it, the better move
 // when there was one, and the class of each of the human's moves; a chart of
 // the human's chance across the game and a summary. The moves are reviewed
-// on a thread of their own, the list filling in as they come, with a progress
+// off the window's thread, the list filling in as they come, with a progress
 // bar and "Cancelar"; "Copiar" puts the review on the clipboard as text.
 class RevisionFrm : public QDialog
 {
@@ -49,15 +51,16 @@ private:
     QLayout *crearProgreso();
     QLayout *crearBotones();
     void llenarLista();
+    void revisarDesde(std::size_t i);
     void alRevisar(int indice, const RevisionJugada &revision);
     void alTerminar(bool completa);
     void mostrarGrafico();
     void mostrarResumen(const QString &texto);
 
-    std::vector<JugadaAnotada> m_jugadas;
+    std::vector<JugadaAnotada> m_jugadas; // read by the worker too: never changed
     std::vector<RevisionJugada> m_revisiones; // of the moves reviewed so far, in order
     std::vector<int> m_filas; // each move's row in the list
-    RevisorEnHilo *m_revisor;
+    RevisorDeJugadas m_revisor;
     QProgressBar *m_progreso = nullptr;
     QPushButton *m_cancelar = nullptr;
     QListWidget *m_lista = nullptr;
@@ -65,4 +68,7 @@ private:
     QLabel *m_resumen = nullptr;
     bool m_terminada = false;
     bool m_cancelada = false;
+    // Declared last, gone first: the move being reviewed is stopped before the
+    // moves it reads go.
+    TrabajoDeFondo m_trabajo;
 };

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stop_token>
 
 // How the sampling players choose: every move worth comparing is played on the
 // same deals of the cards the side to move cannot see, each hand played out to
@@ -35,9 +36,11 @@ inline int diferenciaAlFinal(PosicionCompacta p, Lado yo, bool rivalCasual)
 
 // valor(diferencia) is what a pile difference at the hand's end is worth to the side
 // to move. The deals come from a generator seeded with the view and semilla.
+// Once parar is asked to stop it gives up before its next deal, and its move is
+// not to be used.
 template<class Valor>
 MovimientoCompacto elegir(const VistaDificil &vista, std::uint64_t semilla, int muestras,
-                          const Valor &valor)
+                          const Valor &valor, std::stop_token parar = {})
 {
     // At most one move of each of the four kinds per hand card.
     std::array<MovimientoCompacto, 4 * PosicionCompacta::kMano> candidatos {};
@@ -49,7 +52,7 @@ MovimientoCompacto elegir(const VistaDificil &vista, std::uint64_t semilla, int 
         return candidatos[0];
     std::array<double, candidatos.size()> suma {};
     GeneradorDificil azar(GeneradorDificil::combinar(semilla, vista.huella()));
-    for (int muestra = 0; muestra < muestras; ++muestra) {
+    for (int muestra = 0; muestra < muestras && !parar.stop_requested(); ++muestra) {
         const PosicionCompacta mundo = vista.determinizar(azar);
         for (int i = 0; i < n; ++i) {
             PosicionCompacta p = mundo;

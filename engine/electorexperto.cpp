@@ -12,3 +12,9 @@ Jugada ElectorExperto::elegir(const GameState &estado, Lado lado)
 {
     return m_jugador.elegir(estado, lado, m_semilla);
 }
+
+void ElectorExperto::elegirInterrumpible(const GameState &estado, Lado lado, Jugada &jugada,
+                                         std::stop_token parar)
+{
+    jugada = m_jugador.elegir(estado, lado, m_semilla, parar);
+}

@@ -19,6 +19,8 @@ public:
                             int muestras = JugadorExperto::kMuestras);
 
     Jugada elegir(const GameState &estado, Lado lado) override;
+    void elegirInterrumpible(const GameState &estado, Lado lado, Jugada &jugada,
+                             std::stop_token parar) override;
 
 private:
     JugadorExperto m_jugador;

@@ -32,9 +32,9 @@ EstimadorVictoria::EstimadorVictoria(int muestras, std::uint64_t semilla)
 {
 }
 
-ChancesDeGanar EstimadorVictoria::estimar(const VistaDificil &vista) const
+ChancesDeGanar EstimadorVictoria::estimar(const VistaDificil &vista, std::stop_token parar) const
 {
-    return estimarDesde(vista, vista.yo(), nullptr);
+    return estimarDesde(vista, vista.yo(), nullptr, parar);
 }
 
 ChancesDeGanar EstimadorVictoria::estimar(const GameState &estado, Lado lado) const
@@ -43,28 +43,32 @@ ChancesDeGanar EstimadorVictoria::estimar(const GameState &estado, Lado lado) co
 }
 
 ChancesDeGanar EstimadorVictoria::estimarTras(const VistaDificil &vista,
-                                              const MovimientoCompacto &m) const
+                                              const MovimientoCompacto &m,
+                                              std::stop_token parar) const
 {
-    return estimarDesde(vista, vista.yo(), &m);
+    return estimarDesde(vista, vista.yo(), &m, parar);
 }
 
-ChancesDeGanar EstimadorVictoria::estimarAlRival(const VistaDificil &vista) const
+ChancesDeGanar EstimadorVictoria::estimarAlRival(const VistaDificil &vista,
+                                                 std::stop_token parar) const
 {
-    return estimarDesde(vista, contrario(vista.yo()), nullptr);
+    return estimarDesde(vista, contrario(vista.yo()), nullptr, parar);
 }
 
 ChancesDeGanar EstimadorVictoria::estimarTrasRival(const VistaDificil &vista,
-                                                   const MovimientoCompacto &m) const
+                                                   const MovimientoCompacto &m,
+                                                   std::stop_token parar) const
 {
-    return estimarDesde(vista, contrario(vista.yo()), &m);
+    return estimarDesde(vista, contrario(vista.yo()), &m, parar);
 }
 
 ChancesDeGanar EstimadorVictoria::estimarDesde(const VistaDificil &vista, Lado mueve,
-                                               const MovimientoCompacto *m) const
+                                               const MovimientoCompacto *m,
+                                               std::stop_token parar) const
 {
     ChancesDeGanar suma;
     GeneradorDificil azar(GeneradorDificil::combinar(m_semilla, vista.huella()));
-    for (int muestra = 0; muestra < m_muestras; ++muestra) {
+    for (int muestra = 0; muestra < m_muestras && !parar.stop_requested(); ++muestra) {
         PosicionCompacta p = vista.determinizar(azar);
         p.turno = mueve;
         if (m)
@@ -80,11 +84,12 @@ ChancesDeGanar EstimadorVictoria::estimarDesde(const VistaDificil &vista, Lado m
 
 std::vector<double>
 EstimadorVictoria::compararMovimientos(const VistaDificil &vista,
-                                       const std::vector<MovimientoCompacto> &movimientos) const
+                                       const std::vector<MovimientoCompacto> &movimientos,
+                                       std::stop_token parar) const
 {
     std::vector<ChancesDeGanar> sumas(movimientos.size());
     GeneradorDificil azar(GeneradorDificil::combinar(m_semilla, vista.huella()));
-    for (int muestra = 0; muestra < m_muestras; ++muestra) {
+    for (int muestra = 0; muestra < m_muestras && !parar.stop_requested(); ++muestra) {
         const PosicionCompacta mundo = vista.determinizar(azar);
         for (std::size_t i = 0; i < movimientos.size(); ++i) {
             PosicionCompacta p = mundo;

@@ -28,11 +28,11 @@ BusquedaExacta::Utilidad JugadorExperto::utilidad(const PosicionCompacta &p, Lad
     return u;
 }
 
-MovimientoCompacto JugadorExperto::elegirCompacto(const VistaDificil &vista,
-                                                  std::uint64_t semilla) const
+MovimientoCompacto JugadorExperto::elegirCompacto(const VistaDificil &vista, std::uint64_t semilla,
+                                                  std::stop_token parar) const
 {
     if (vista.posicion.repartidas < PosicionCompacta::kCartas)
-        return muestreado(vista, semilla);
+        return muestreado(vista, semilla, parar);
     // Nothing is left to deal: the hidden cards are exactly the other hand,
     // and any deal of them is the one true position. A hand the exact search
     // wins against every defence is played that way; one it cannot win so is
@@ -45,19 +45,20 @@ MovimientoCompacto JugadorExperto::elegirCompacto(const VistaDificil &vista,
     const BusquedaExacta::Resultado r = BusquedaExacta(vista.yo(), soloFin).mejor(mundo);
     if (r.valor >= soloFin.gana)
         return r.movimiento;
-    return muestreado(vista, semilla);
+    return muestreado(vista, semilla, parar);
 }
 
-MovimientoCompacto JugadorExperto::muestreado(const VistaDificil &vista,
-                                              std::uint64_t semilla) const
+MovimientoCompacto JugadorExperto::muestreado(const VistaDificil &vista, std::uint64_t semilla,
+                                              std::stop_token parar) const
 {
     // The opponent is modelled as Difícil models it.
     const BusquedaExacta::Utilidad u = utilidad(vista.posicion, vista.yo());
-    return EleccionMuestreada::elegir(vista, semilla, m_muestras,
-                                      [&u](int diferencia) { return u.de(diferencia); });
+    return EleccionMuestreada::elegir(
+        vista, semilla, m_muestras, [&u](int diferencia) { return u.de(diferencia); }, parar);
 }
 
-Jugada JugadorExperto::elegir(const GameState &estado, Lado lado, std::uint64_t semilla) const
+Jugada JugadorExperto::elegir(const GameState &estado, Lado lado, std::uint64_t semilla,
+                              std::stop_token parar) const
 {
-    return elegirCompacto(VistaDificil::desdeEstado(estado, lado), semilla).comoJugada();
+    return elegirCompacto(VistaDificil::desdeEstado(estado, lado), semilla, parar).comoJugada();
 }

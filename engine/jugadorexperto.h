@@ -8,6 +8,7 @@
 #include "vistadificil.h"
 
 #include <cstdint>
+#include <stop_token>
 
 struct GameState;
 
@@ -18,7 +19,8 @@ struct GameState;
 // side that leads). Once every card is dealt it knows the other hand too,
 // and plays a hand the exact search wins against any defence that way.
 // Like Difícil, its draws come from its own generator seeded from the view
-// and the caller's seed.
+// and the caller's seed. Once parar is asked to stop, it gives up before its
+// next deal, and its move is not to be used.
 class JugadorExperto
 {
 public:
@@ -26,15 +28,18 @@ public:
 
     explicit JugadorExperto(int muestras = kMuestras);
 
-    MovimientoCompacto elegirCompacto(const VistaDificil &vista, std::uint64_t semilla) const;
+    MovimientoCompacto elegirCompacto(const VistaDificil &vista, std::uint64_t semilla,
+                                      std::stop_token parar = {}) const;
     // The move for a side of a running game.
-    Jugada elegir(const GameState &estado, Lado lado, std::uint64_t semilla) const;
+    Jugada elegir(const GameState &estado, Lado lado, std::uint64_t semilla,
+                  std::stop_token parar = {}) const;
 
     // What each end of the hand in play is worth to the side that looks.
     static BusquedaExacta::Utilidad utilidad(const PosicionCompacta &p, Lado lado);
 
 private:
-    MovimientoCompacto muestreado(const VistaDificil &vista, std::uint64_t semilla) const;
+    MovimientoCompacto muestreado(const VistaDificil &vista, std::uint64_t semilla,
+                                  std::stop_token parar) const;
 
     int m_muestras;
 };

@@ -36,14 +36,15 @@ RevisorDeJugadas::RevisorDeJugadas(int muestras)
 }
 
 RevisionJugada RevisorDeJugadas::revisar(const VistaDificil &vista,
-                                         const MovimientoCompacto &jugada) const
+                                         const MovimientoCompacto &jugada,
+                                         std::stop_token parar) const
 {
     const Lado yo = vista.yo();
     RevisionJugada r;
     r.lado = yo;
     r.jugada = jugada.comoJugada();
-    r.antes = 100.0 * m_estimador.estimar(vista).partida[yo];
-    r.despues = 100.0 * m_estimador.estimarTras(vista, jugada).partida[yo];
+    r.antes = 100.0 * m_estimador.estimar(vista, parar).partida[yo];
+    r.despues = 100.0 * m_estimador.estimarTras(vista, jugada, parar).partida[yo];
 
     std::vector<MovimientoCompacto> candidatos = ReglasCompactas::movimientos(
         vista.posicion, yo, ReglasCompactas::Alcance::Representativas);
@@ -54,7 +55,7 @@ RevisionJugada RevisorDeJugadas::revisar(const VistaDificil &vista,
     }
     if (hecha == candidatos.size())
         candidatos.push_back(jugada);
-    const std::vector<double> valores = m_juez.compararMovimientos(vista, candidatos);
+    const std::vector<double> valores = m_juez.compararMovimientos(vista, candidatos, parar);
     std::size_t mejor = hecha;
     for (std::size_t i = 0; i < valores.size(); ++i) {
         if (valores[i] > valores[mejor])
@@ -67,20 +68,21 @@ RevisionJugada RevisorDeJugadas::revisar(const VistaDificil &vista,
     return r;
 }
 
-RevisionJugada RevisorDeJugadas::revisar(const GameState &estado, Lado lado,
-                                         const Jugada &jugada) const
+RevisionJugada RevisorDeJugadas::revisar(const GameState &estado, Lado lado, const Jugada &jugada,
+                                         std::stop_token parar) const
 {
     const std::optional<MovimientoCompacto> m = ReglasCompactas::compacto(jugada);
-    return revisar(VistaDificil::desdeEstado(estado, lado), m.value_or(MovimientoCompacto {}));
+    return revisar(VistaDificil::desdeEstado(estado, lado), m.value_or(MovimientoCompacto {}),
+                   parar);
 }
 
-RevisionJugada RevisorDeJugadas::revisar(std::span<const JugadaAnotada> jugadas,
-                                         std::size_t i) const
+RevisionJugada RevisorDeJugadas::revisar(std::span<const JugadaAnotada> jugadas, std::size_t i,
+                                         std::stop_token parar) const
 {
     const JugadaAnotada &j = jugadas[i];
     if (j.lado == Lado::Cpu && manoEnJuego(jugadas, j))
-        return revisarDesdeElRival(j);
-    return revisar(j.antes, j.lado, j.jugada);
+        return revisarDesdeElRival(j, parar);
+    return revisar(j.antes, j.lado, j.jugada, parar);
 }
 
 // The chances are the opponent's as it could judge them: before the move without
@@ -88,7 +90,8 @@ RevisionJugada RevisorDeJugadas::revisar(std::span<const JugadaAnotada> jugadas,
 // loss counted: the mover chose with cards the opponent has not seen, and a move
 // judged against hands it may not have held would blame it for luck, while one
 // named from its real hand would show those cards.
-RevisionJugada RevisorDeJugadas::revisarDesdeElRival(const JugadaAnotada &j) const
+RevisionJugada RevisorDeJugadas::revisarDesdeElRival(const JugadaAnotada &j,
+                                                     std::stop_token parar) const
 {
     const std::optional<MovimientoCompacto> m = ReglasCompactas::compacto(j.jugada);
     const CardList &mano = j.lado == Lado::Cpu ? j.antes.player1 : j.antes.player2;
@@ -96,9 +99,10 @@ RevisionJugada RevisorDeJugadas::revisarDesdeElRival(const JugadaAnotada &j) con
     RevisionJugada r;
     r.lado = j.lado;
     r.jugada = j.jugada;
-    r.antes = 100.0 * m_estimador.estimarAlRival(vista).partida[j.lado];
+    r.antes = 100.0 * m_estimador.estimarAlRival(vista, parar).partida[j.lado];
     vista.verCartaRival(j.jugada.carta, mano.at(j.jugada.carta));
     r.despues = 100.0
-        * m_estimador.estimarTrasRival(vista, m.value_or(MovimientoCompacto {})).partida[j.lado];
+        * m_estimador.estimarTrasRival(vista, m.value_or(MovimientoCompacto {}), parar)
+              .partida[j.lado];
     return r;
 }

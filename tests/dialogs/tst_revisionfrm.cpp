@@ -148,7 +148,7 @@ void TestRevisionFrm::summaryCountsOnlyTheHumansMovesInSingularAndPlural()
 }
 
 // "Cancelar" leaves the moves reviewed so far and says so; a window closed during the review
-// is gone at once, its thread stopped after the move it was on.
+// is gone at once, its work stopped within the deal it was on.
 void TestRevisionFrm::cancelStopsTheReviewAndClosingMidwayWaitsNoLonger()
 {
     const std::vector<JugadaAnotada> jugadas = jugadasDePartida(12);
