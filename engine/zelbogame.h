@@ -27,6 +27,8 @@
 #include <memory>
 #include <optional>
 
+class AjustesJuego;
+
 // The game: its state and every procedure that plays it. It reaches the player
 // only through the view and the dialog service. The public procedures are the
 // entry points of the window's events. A move changes the state at once; what
@@ -44,11 +46,13 @@ public:
     // player's file alone.
     enum class ArchivoDePropiedades { Usar, Ninguno };
 
-    // The data and the player's files both in programDir, as in the build folder.
+    // The data and the player's files both in programDir, as in the build folder. The
+    // player's settings keep what lastprop.dat cannot hold; they must outlive the game.
     ZelboGame(const QString &programDir, ZelboView &vista, DialogService &dialogos,
-              RandomSource &azar, ArchivoDePropiedades archivo = ArchivoDePropiedades::Usar);
-    ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialogos, RandomSource &azar,
+              RandomSource &azar, AjustesJuego &ajustes,
               ArchivoDePropiedades archivo = ArchivoDePropiedades::Usar);
+    ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialogos, RandomSource &azar,
+              AjustesJuego &ajustes, ArchivoDePropiedades archivo = ArchivoDePropiedades::Usar);
 
     // Program start: the records, then the first game.
     void iniciar();
