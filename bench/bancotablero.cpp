@@ -19,7 +19,7 @@ bool BancoTablero::abrir(const char *nombre, Pausa *pausa)
     }
     m_dialogos.setAlPreguntar([](const QString &) { return true; });
     m_ventana = std::make_unique<ZelboFrm>(m_dir.path(), m_dialogos, m_azar,
-                                          pausa ? *pausa : m_pausa);
+                                          pausa ? *pausa : m_pausa, m_ajustes);
     m_ventana->animador().setDuracion(0);
     if (!m_ventana->Form_Load()) {
         std::fprintf(stderr, "%s: the game did not start\n", nombre);

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "ajustesjuego.h"
 #include "autodialogs.h"
 #include "mersennerandom.h"
 #include "pausa.h"
@@ -14,9 +15,9 @@
 
 // The real main window as the board benchmarks play it: the program's files
 // copied into a folder of its own (the player's lastprop.dat beside the
-// program is never touched), every question answered yes, no pause unless
-// one is given, fixed seeds, cards landing at once, shown at 1920 x 1080, and
-// a random human.
+// program is never touched), the default settings kept nowhere, every
+// question answered yes, no pause unless one is given, fixed seeds, cards
+// landing at once, shown at 1920 x 1080, and a random human.
 class BancoTablero
 {
 public:
@@ -43,6 +44,7 @@ private:
     MersenneRandom m_azar { 7 };
     MersenneRandom m_azarHumano { 8 };
     SinPausa m_pausa;
+    AjustesJuego m_ajustes;
     std::unique_ptr<ZelboFrm> m_ventana;
     std::unique_ptr<RandomHuman> m_humano;
 };

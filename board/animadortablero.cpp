@@ -11,9 +11,11 @@
 #include <QEvent>
 #include <algorithm>
 
-AnimadorTablero::AnimadorTablero(Mesa &mesa, PictureCache &cache, QObject *parent)
+AnimadorTablero::AnimadorTablero(Mesa &mesa, PictureCache &cache, const AjustesJuego &ajustes,
+                                 QObject *parent)
     : QObject(parent)
     , m_mesa(&mesa)
+    , m_ajustes(ajustes)
     , m_vuelos(new VueloDeCartas(cache, &mesa))
 {
     // A board laid out anew leaves every flight's places behind.
@@ -58,9 +60,8 @@ int AnimadorTablero::duracionDe(const GameState &e, bool reparto) const
             && std::find(e.player1.begin(), e.player1.end(), it.key()) == e.player1.end())
             cpu = true;
     }
-    const AjustesJuego &ajustes = AjustesJuego::delUsuario();
-    return duracion(reparto ? kDuracionReparto : kDuracion, ajustes.animaciones(),
-                    VelocidadesCpu::clave(ajustes.velocidad()), cpu);
+    return duracion(reparto ? kDuracionReparto : kDuracion, m_ajustes.animaciones(),
+                    VelocidadesCpu::clave(m_ajustes.velocidad()), cpu);
 }
 
 QRect AnimadorTablero::Sitio::lugar() const

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class AjustesJuego;
 class Mesa;
 class CardPicture;
 struct GameState;
@@ -30,7 +31,8 @@ public:
     // A deal is a little slower, so the eye can follow the cards it brings.
     static constexpr int kDuracionReparto = 300;
 
-    AnimadorTablero(Mesa &mesa, PictureCache &cache, QObject *parent);
+    // The flights follow the animations and the CPU's speed in ajustes.
+    AnimadorTablero(Mesa &mesa, PictureCache &cache, const AjustesJuego &ajustes, QObject *parent);
 
     // Moves the cards of this table from now on, which shows the state already:
     // nothing flies from the other table's places.
@@ -77,6 +79,7 @@ private:
     QString rutaDe(CardId carta, bool cara, const GameState &e) const;
 
     Mesa *m_mesa;
+    const AjustesJuego &m_ajustes;
     VueloDeCartas *m_vuelos;
     std::optional<int> m_duracionFija;
     Sitios m_antes;

@@ -11,14 +11,15 @@
 
 #include <QStatusBar>
 
-AyudasTablero::AyudasTablero(ZelboGame &juego, Mesa &mesa, QStatusBar &barraDeEstado,
-                             Anunciador &anunciador, std::function<void()> deshacer,
-                             QObject *parent)
+AyudasTablero::AyudasTablero(ZelboGame &juego, const AjustesJuego &ajustes, Mesa &mesa,
+                             QStatusBar &barraDeEstado, Anunciador &anunciador,
+                             std::function<void()> deshacer, QObject *parent)
     : QObject(parent)
     , m_juego(juego)
+    , m_ajustes(ajustes)
     , m_barra(new BarraProbabilidad)
     , m_nota(new NotaTutor(std::move(deshacer), mesa))
-    , m_tutor(std::make_unique<TutorEnHilo>([] { return AjustesJuego::delUsuario().tutor(); }))
+    , m_tutor(std::make_unique<TutorEnHilo>([this] { return m_ajustes.tutor(); }))
 {
     barraDeEstado.addPermanentWidget(m_barra);
     connect(m_tutor.get(), &TutorEnHilo::aviso, this, [this, &anunciador](const QString &texto) {
@@ -29,8 +30,7 @@ AyudasTablero::AyudasTablero(ZelboGame &juego, Mesa &mesa, QStatusBar &barraDeEs
     connect(m_tutor.get(), &TutorEnHilo::jugadaDelHumano, m_barra,
             &BarraProbabilidad::actualizarTras);
     m_juego.setTutor(*m_tutor);
-    connect(&AjustesJuego::delUsuario(), &AjustesJuego::cambiado, this,
-            &AyudasTablero::aplicarAjustes);
+    connect(&ajustes, &AjustesJuego::cambiado, this, &AyudasTablero::aplicarAjustes);
     aplicarAjustes();
 }
 
@@ -54,7 +54,7 @@ void AyudasTablero::manoNueva()
 
 void AyudasTablero::aplicarAjustes()
 {
-    const bool mostrar = AjustesJuego::delUsuario().probabilidad();
+    const bool mostrar = m_ajustes.probabilidad();
     if (mostrar == m_barra->activa())
         return;
     m_barra->setActiva(mostrar);

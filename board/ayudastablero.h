@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class AjustesJuego;
 class Anunciador;
 class BarraProbabilidad;
 class Mesa;
@@ -23,9 +24,11 @@ class AyudasTablero : public QObject
     Q_OBJECT
 
 public:
-    // deshacer takes the last move back as the Deshacer command does.
-    AyudasTablero(ZelboGame &juego, Mesa &mesa, QStatusBar &barraDeEstado, Anunciador &anunciador,
-                  std::function<void()> deshacer, QObject *parent = nullptr);
+    // Each aid follows its setting in ajustes; deshacer takes the last move back as the
+    // Deshacer command does.
+    AyudasTablero(ZelboGame &juego, const AjustesJuego &ajustes, Mesa &mesa,
+                  QStatusBar &barraDeEstado, Anunciador &anunciador, std::function<void()> deshacer,
+                  QObject *parent = nullptr);
     // Stops a move being judged; nothing is said of it.
     ~AyudasTablero() override;
 
@@ -44,6 +47,7 @@ private:
     void aplicarAjustes();
 
     ZelboGame &m_juego;
+    const AjustesJuego &m_ajustes;
     BarraProbabilidad *m_barra;
     NotaTutor *m_nota;
     std::unique_ptr<TutorEnHilo> m_tutor;

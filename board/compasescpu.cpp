@@ -12,11 +12,12 @@
 #include <utility>
 
 CompasesCpu::CompasesCpu(Mesa &mesa, AnimadorTablero &animador, Pausa &pausa,
-                         MostrarMarcas mostrarMarcas, QObject *parent)
+                         const AjustesJuego &ajustes, MostrarMarcas mostrarMarcas, QObject *parent)
     : QObject(parent)
     , m_mesa(&mesa)
     , m_animador(animador)
     , m_pausa(pausa)
+    , m_ajustes(ajustes)
     , m_mostrarMarcas(std::move(mostrarMarcas))
 {
 }
@@ -63,7 +64,7 @@ void CompasesCpu::ResaltarCarta(const Imagen &imagen, int milisegundos, std::fun
     if (cubierta)
         cubierta->hide();
     mesa->resaltar(carta, true);
-    m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, AjustesJuego::delUsuario().velocidad()),
+    m_pausa.esperar(VelocidadesCpu::escalar(milisegundos, m_ajustes.velocidad()),
                     [mesa, carta, cubierta, luego = std::move(luego)] {
                         mesa->resaltar(carta, false);
                         if (cubierta)

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <functional>
 
+class AjustesJuego;
 class AnimadorTablero;
 class Mesa;
 class CardPicture;
@@ -24,8 +25,9 @@ class CompasesCpu : public QObject
 public:
     using MostrarMarcas = std::function<void(const Marcas &)>;
 
-    CompasesCpu(Mesa &mesa, AnimadorTablero &animador, Pausa &pausa, MostrarMarcas mostrarMarcas,
-                QObject *parent);
+    // The pauses follow the CPU's speed in ajustes.
+    CompasesCpu(Mesa &mesa, AnimadorTablero &animador, Pausa &pausa, const AjustesJuego &ajustes,
+                MostrarMarcas mostrarMarcas, QObject *parent);
 
     // Plays plan from the marks shown now, then calls listo.
     void tocar(const PlanTurnoCpu &plan, const Marcas &marcas, std::function<void()> listo);
@@ -41,6 +43,7 @@ private:
     Mesa *m_mesa;
     AnimadorTablero &m_animador;
     Pausa &m_pausa;
+    const AjustesJuego &m_ajustes;
     MostrarMarcas m_mostrarMarcas;
     PlanTurnoCpu m_plan;
     int m_paso = 0;

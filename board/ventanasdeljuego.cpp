@@ -13,9 +13,10 @@
 #include <QApplication>
 
 VentanasDelJuego::VentanasDelJuego(const QString &programDir, ZelboGame &juego,
-                                   DialogService &dialogos, QWidget &ventana)
+                                   AjustesJuego &ajustes, DialogService &dialogos, QWidget &ventana)
     : m_programDir(programDir)
     , m_juego(juego)
+    , m_ajustes(ajustes)
     , m_dialogos(dialogos)
     , m_ventana(ventana)
 {
@@ -34,7 +35,7 @@ void VentanasDelJuego::abrirOpciones()
 {
     if (!m_juego.esperaAlJugador())
         return;
-    preferenciasfrm opciones(m_juego, m_dialogos, &m_ventana);
+    preferenciasfrm opciones(m_juego, m_ajustes, m_dialogos, &m_ventana);
     opciones.exec();
 }
 

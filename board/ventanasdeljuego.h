@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+class AjustesJuego;
 class DialogService;
 class HelpWindow;
 class QWidget;
@@ -19,8 +20,8 @@ class ZelboGame;
 class VentanasDelJuego
 {
 public:
-    VentanasDelJuego(const QString &programDir, ZelboGame &juego, DialogService &dialogos,
-                     QWidget &ventana);
+    VentanasDelJuego(const QString &programDir, ZelboGame &juego, AjustesJuego &ajustes,
+                     DialogService &dialogos, QWidget &ventana);
 
     void abrirAyuda();
     void abrirOpciones();
@@ -40,6 +41,7 @@ public:
 private:
     QString m_programDir;
     ZelboGame &m_juego;
+    AjustesJuego &m_ajustes;
     DialogService &m_dialogos;
     QWidget &m_ventana;
     QPointer<HelpWindow> m_ayuda;

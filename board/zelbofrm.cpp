@@ -36,21 +36,22 @@
 #include <QTimer>
 
 ZelboFrm::ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar,
-                   Pausa &pausa)
-    : ZelboFrm(Ubicaciones::junto(programDir), dialogos, azar, pausa)
+                   Pausa &pausa, AjustesJuego &ajustes)
+    : ZelboFrm(Ubicaciones::junto(programDir), dialogos, azar, pausa, ajustes)
 {
 }
 
 // The window reads its pictures, help and backgrounds from the data folder.
 ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSource &azar,
-                   Pausa &pausa)
+                   Pausa &pausa, AjustesJuego &ajustes)
     : m_programDir(lugares.datos())
     , m_dialogos(dialogos)
+    , m_ajustes(ajustes)
     , m_caras(std::make_unique<CarasDelMazo>(m_cache, dialogos, m_programDir))
     , m_tablero(new BoardWidget(m_cache, this))
     , m_mesa(m_tablero)
     , m_mesas(new QStackedWidget(this))
-    , m_juego(lugares, *this, dialogos, azar)
+    , m_juego(lugares, *this, dialogos, azar, ajustes)
 {
     setWindowTitle(QStringLiteral("Zelbomar"));
     m_mesas->addWidget(m_tablero);
@@ -65,9 +66,9 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         *m_mesa, m_juego, *m_anunciador,
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);
     installEventFilter(m_teclado);
-    m_animador = new AnimadorTablero(*m_mesa, m_cache, this);
+    m_animador = new AnimadorTablero(*m_mesa, m_cache, ajustes, this);
     m_compases = new CompasesCpu(
-        *m_mesa, *m_animador, pausa,
+        *m_mesa, *m_animador, pausa, ajustes,
         [this](const Marcas &marcas) {
             GameState mostrado = m_juego.estado();
             mostrado.marcas = marcas;
@@ -79,7 +80,8 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
            qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
                + statusBar()->sizeHint().height());
-    m_ventanas = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, dialogos, *this);
+    m_ventanas
+        = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, ajustes, dialogos, *this);
     m_finDeMano
         = std::make_unique<FinDeManoEnVentana>(m_programDir, *m_anunciador, *m_ventanas, *this);
     m_menus = std::make_unique<MenusVentana>(
@@ -91,12 +93,12 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_entrada = new EntradaDeMesa(*this, m_juego, *m_anunciador, m_cache,
                                   [this]() -> const Mesa & { return *m_mesa; });
     m_entrada->conectar(*m_tablero);
-    connect(m_menus->mesaModerna(), &QAction::triggered, this, [](bool moderna) {
-        AjustesJuego::delUsuario().setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
+    connect(m_menus->mesaModerna(), &QAction::triggered, this, [this](bool moderna) {
+        m_ajustes.setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
     });
-    connect(&AjustesJuego::delUsuario(), &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
-    m_ayudas = std::make_unique<AyudasTablero>(m_juego, *m_tablero, *statusBar(), *m_anunciador,
-                                               [this] { deshacermnu_Click(); });
+    connect(&ajustes, &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
+    m_ayudas = std::make_unique<AyudasTablero>(m_juego, ajustes, *m_tablero, *statusBar(),
+                                               *m_anunciador, [this] { deshacermnu_Click(); });
     aplicarMesa();
     // Input between moves first puts every card in its place, then is handled.
     auto *guarda = new GuardaDeEntrada(
@@ -197,7 +199,7 @@ void ZelboFrm::UpdateForm()
 
 void ZelboFrm::aplicarMesa()
 {
-    const bool moderna = AjustesJuego::delUsuario().mesa() == TipoMesa::Moderna;
+    const bool moderna = m_ajustes.mesa() == TipoMesa::Moderna;
     m_menus->mesaModerna()->setChecked(moderna);
     if (moderna && !m_moderna) {
         m_moderna = new MesaModerna(m_cache, m_mesas);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class AjustesJuego;
 class AnimadorTablero;
 class Anunciador;
 class AyudasTablero;
@@ -44,9 +45,13 @@ class ZelboFrm : public QMainWindow, public ZelboView
     Q_OBJECT
 
 public:
-    // The data and the player's files both in programDir, as in the build folder.
-    ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar, Pausa &pausa);
-    ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSource &azar, Pausa &pausa);
+    // The data and the player's files both in programDir, as in the build folder. The
+    // window and the game read and change the player's settings in ajustes, which must
+    // outlive the window.
+    ZelboFrm(const QString &programDir, DialogService &dialogos, RandomSource &azar, Pausa &pausa,
+             AjustesJuego &ajustes);
+    ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSource &azar, Pausa &pausa,
+             AjustesJuego &ajustes);
     ~ZelboFrm() override;
 
     // Loads the board picture and starts the first game. False when the
@@ -143,6 +148,7 @@ private:
 
     QString m_programDir;
     DialogService &m_dialogos;
+    AjustesJuego &m_ajustes;
     PictureCache m_cache;
     std::unique_ptr<CarasDelMazo> m_caras;
     BoardWidget *m_tablero = nullptr;

@@ -29,11 +29,12 @@ namespace {
 constexpr int kAnchoRuta = 320;
 } // namespace
 
-preferenciasfrm::preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWidget *parent)
+preferenciasfrm::preferenciasfrm(ZelboGame &juego, AjustesJuego &ajustes, DialogService &dialogos,
+                                 QWidget *parent)
     : QDialog(parent)
     , m_juego(juego)
     , m_dialogos(dialogos)
-    , m_ajustes(AjustesJuego::delUsuario())
+    , m_ajustes(ajustes)
     , m_nombreCpuAlAbrir(juego.estado().jugadorCpu.nombre())
     , m_nombreHumanoAlAbrir(juego.estado().jugadorHumano.nombre())
     , m_alAbrir(juego.preferencias())

@@ -44,7 +44,9 @@ public:
     static constexpr const char *kFiltroImagenes
         = QT_TRANSLATE_NOOP("preferenciasfrm", "Imagenes (*.jpg *.bmp)");
 
-    preferenciasfrm(ZelboGame &juego, DialogService &dialogos, QWidget *parent = nullptr);
+    // Shows and changes the game's preferences and the player's settings in ajustes.
+    preferenciasfrm(ZelboGame &juego, AjustesJuego &ajustes, DialogService &dialogos,
+                    QWidget *parent = nullptr);
 
     // "Cancelar", Esc and the close box all end here.
     void reject() override;

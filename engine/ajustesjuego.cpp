@@ -10,31 +10,42 @@ AjustesJuego::AjustesJuego(const QString &fichero, QSettings::Format formato, QO
     releer();
 }
 
-AjustesJuego &AjustesJuego::delUsuario()
+AjustesJuego::AjustesJuego()
+    : m_formato(QSettings::IniFormat)
+{
+}
+
+AjustesJuego AjustesJuego::abrirDelUsuario()
 {
     // The names give the file players already have; nothing else in the program names it.
-    static AjustesJuego ajustes(
-        QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).fileName(),
-        QSettings::NativeFormat);
-    return ajustes;
+    return AjustesJuego(QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).fileName(),
+                        QSettings::NativeFormat);
 }
 
 void AjustesJuego::releer()
 {
-    const QSettings ajustes(m_fichero, m_formato);
     m_valores.clear();
-    for (const QString &nombre : ajustes.allKeys())
-        m_valores.insert(nombre, ajustes.value(nombre));
+    if (!m_fichero.isEmpty()) {
+        const QSettings ajustes(m_fichero, m_formato);
+        for (const QString &nombre : ajustes.allKeys())
+            m_valores.insert(nombre, ajustes.value(nombre));
+    }
     emit cambiado();
 }
 
 bool AjustesJuego::escribir(const QString &nombre, const QVariant &valor)
 {
     m_valores.insert(nombre, valor);
+    const bool escrito = m_fichero.isEmpty() || guardar(nombre, valor);
+    emit cambiado();
+    return escrito;
+}
+
+bool AjustesJuego::guardar(const QString &nombre, const QVariant &valor) const
+{
     QSettings ajustes(m_fichero, m_formato);
     ajustes.setValue(nombre, valor);
     ajustes.sync();
-    emit cambiado();
     return ajustes.status() == QSettings::NoError;
 }
 

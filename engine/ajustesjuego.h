@@ -17,7 +17,8 @@ enum class TipoMesa { Clasica, Moderna };
 // The player's settings of play, kept in the user's settings file (by default
 // ~/.config/zelbo/zelbo.conf), never in lastprop.dat or a saved game. The file is read
 // when the object is made; afterwards its readers ask the object, which answers from
-// memory, and a change is written at once and announced by cambiado().
+// memory, and a change is written at once and announced by cambiado(). The program
+// makes one object over the player's file and hands it to whoever reads or changes it.
 //
 // A new setting is a key below with its default, and a getter and a setter that use it.
 class AjustesJuego : public QObject
@@ -41,9 +42,12 @@ public:
     // Over the settings file fichero, read now; an INI file unless told otherwise.
     explicit AjustesJuego(const QString &fichero, QSettings::Format formato = QSettings::IniFormat,
                           QObject *parent = nullptr);
+    // Over no file: the defaults, and a change holds in memory while the object lives,
+    // for games whose settings nobody keeps.
+    AjustesJuego();
 
-    // The player's own file, organisation and application "zelbo", made at its first use.
-    static AjustesJuego &delUsuario();
+    // Over the player's own file, organisation and application "zelbo", read now.
+    static AjustesJuego abrirDelUsuario();
 
     // The level of the next game; a new level applies from the next game on.
     NivelCpu nivel() const { return valor(kNivel); }
@@ -86,6 +90,7 @@ public:
 
     // Reads the file again, as a new start of the program does.
     void releer();
+    // Empty over no file.
     const QString &fichero() const { return m_fichero; }
 
 signals:
@@ -103,6 +108,7 @@ private:
     static QVariant guardable(TipoMesa mesa);
     static QVariant guardable(const QString &texto);
     bool escribir(const QString &nombre, const QVariant &valor);
+    bool guardar(const QString &nombre, const QVariant &valor) const;
 
     QString m_fichero;
     QSettings::Format m_formato;

@@ -5,10 +5,11 @@
 #include <utility>
 
 PreferenciasDelJuego::PreferenciasDelJuego(GameState &estado, ZelboView &vista,
-                                           DialogService &dialogos, QString fichero)
+                                           DialogService &dialogos, AjustesJuego &ajustes,
+                                           QString fichero)
     : m_estado(estado)
     , m_vista(vista)
-    , m_propiedades(estado, m_valores, vista, dialogos)
+    , m_propiedades(estado, m_valores, vista, dialogos, ajustes)
     , m_fichero(std::move(fichero))
 {
 }

@@ -17,9 +17,9 @@
 class PreferenciasDelJuego
 {
 public:
-    // fichero: lastprop.dat, or empty for none.
+    // fichero: lastprop.dat, or empty for none; ajustes as Propiedades takes them.
     PreferenciasDelJuego(GameState &estado, ZelboView &vista, DialogService &dialogos,
-                         QString fichero);
+                         AjustesJuego &ajustes, QString fichero);
 
     const Preferencias &valores() const { return m_valores; }
     // Reads the file without telling a damaged one: false then, for the caller

@@ -7,11 +7,12 @@
 #include "preferencesfile.h"
 
 Propiedades::Propiedades(GameState &estado, Preferencias &preferencias, ZelboView &vista,
-                         DialogService &dialogos)
+                         DialogService &dialogos, AjustesJuego &ajustes)
     : m_estado(estado)
     , m_preferencias(preferencias)
     , m_vista(vista)
     , m_dialogos(dialogos)
+    , m_ajustes(ajustes)
 {
 }
 
@@ -77,9 +78,9 @@ bool Propiedades::SaveProperty(const QString &fichero)
 // another path, or as a command line cut wrongly. Its exact text is kept in the player's
 // settings and stands for the file's text only while the file holds what was written for it;
 // a file edited by hand since, or another file, names its own program.
-QString Propiedades::aplicacionLeida(const QString &delArchivo)
+QString Propiedades::aplicacionLeida(const QString &delArchivo) const
 {
-    const QString exacta = AjustesJuego::delUsuario().aplicacion();
+    const QString exacta = m_ajustes.aplicacion();
     return !exacta.isEmpty() && ItemWriter::storedText(exacta) == delArchivo ? exacta : delArchivo;
 }
 
@@ -87,8 +88,7 @@ void Propiedades::recordarAplicacion(const QString &aplicacion)
 {
     const QString exacta
         = ItemWriter::storedText(aplicacion) == aplicacion ? QString() : aplicacion;
-    AjustesJuego &ajustes = AjustesJuego::delUsuario();
     // Written only when it changes: most programs never need the settings at all.
-    if (ajustes.aplicacion() != exacta)
-        ajustes.setAplicacion(exacta);
+    if (m_ajustes.aplicacion() != exacta)
+        m_ajustes.setAplicacion(exacta);
 }

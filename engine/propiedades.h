@@ -11,6 +11,8 @@
 
 #include <QString>
 
+class AjustesJuego;
+
 // The five preferences and their file: both names, the toolbar's program, the
 // background colour and the card back.
 class Propiedades
@@ -18,8 +20,9 @@ class Propiedades
     Q_DECLARE_TR_FUNCTIONS(Propiedades)
 
 public:
+    // ajustes keeps the toolbar's program where lastprop.dat cannot hold it as it is.
     Propiedades(GameState &estado, Preferencias &preferencias, ZelboView &vista,
-                DialogService &dialogos);
+                DialogService &dialogos, AjustesJuego &ajustes);
 
     // Applies the file's values one by one as they are read; a damaged file
     // leaves the values before the fault applied and is reported to the player.
@@ -34,11 +37,12 @@ public:
 
 private:
     PreferenceValues actuales() const;
-    static QString aplicacionLeida(const QString &delArchivo);
-    static void recordarAplicacion(const QString &aplicacion);
+    QString aplicacionLeida(const QString &delArchivo) const;
+    void recordarAplicacion(const QString &aplicacion);
 
     GameState &m_estado;
     Preferencias &m_preferencias;
     ZelboView &m_vista;
     DialogService &m_dialogos;
+    AjustesJuego &m_ajustes;
 };

@@ -12,19 +12,19 @@ using Icono = DialogService::Icono;
 using Respuesta = DialogService::Respuesta;
 
 ZelboGame::ZelboGame(const QString &programDir, ZelboView &vista, DialogService &dialogos,
-                     RandomSource &azar, ArchivoDePropiedades archivo)
-    : ZelboGame(Ubicaciones::junto(programDir), vista, dialogos, azar, archivo)
+                     RandomSource &azar, AjustesJuego &ajustes, ArchivoDePropiedades archivo)
+    : ZelboGame(Ubicaciones::junto(programDir), vista, dialogos, azar, ajustes, archivo)
 {
 }
 
 ZelboGame::ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialogos,
-                     RandomSource &azar, ArchivoDePropiedades archivo)
+                     RandomSource &azar, AjustesJuego &ajustes, ArchivoDePropiedades archivo)
     : m_lugares(std::move(lugares))
     , m_vista(vista)
     , m_dialogos(dialogos)
     , m_azar(azar)
     , m_cacheMazo(m_lugares.datos())
-    , m_preferencias(m_estado, vista, dialogos,
+    , m_preferencias(m_estado, vista, dialogos, ajustes,
                      archivo == ArchivoDePropiedades::Usar
                          ? m_lugares.delUsuario(QStringLiteral("lastprop.dat"))
                          : QString())

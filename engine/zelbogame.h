@@ -28,6 +28,8 @@
 #include <functional>
 #include <optional>
 
+class AjustesJuego;
+
 // The game: its state, the session around its turns (the start, numbered games, the kept
 // game, the player's commands, the preferences and saved games) and the turns themselves
 // (TurnosDelJuego). It reaches the player only through the view and the dialog service,
@@ -46,11 +48,13 @@ public:
 
     using Fase = TurnosDelJuego::Fase;
 
-    // The data and the player's files both in programDir, as in the build folder.
+    // The data and the player's files both in programDir, as in the build folder. The
+    // player's settings keep what lastprop.dat cannot hold; they must outlive the game.
     ZelboGame(const QString &programDir, ZelboView &vista, DialogService &dialogos,
-              RandomSource &azar, ArchivoDePropiedades archivo = ArchivoDePropiedades::Usar);
-    ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialogos, RandomSource &azar,
+              RandomSource &azar, AjustesJuego &ajustes,
               ArchivoDePropiedades archivo = ArchivoDePropiedades::Usar);
+    ZelboGame(Ubicaciones lugares, ZelboView &vista, DialogService &dialogos, RandomSource &azar,
+              AjustesJuego &ajustes, ArchivoDePropiedades archivo = ArchivoDePropiedades::Usar);
 
     // Program start: the records, then the first game.
     void iniciar();

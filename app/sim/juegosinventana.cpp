@@ -5,7 +5,8 @@
 #include "simulacionerror.h"
 
 JuegoSinVentana::JuegoSinVentana(const QString &programDir, RandomSource &azar)
-    : m_juego(programDir, m_vista, m_dialogos, azar, ZelboGame::ArchivoDePropiedades::Ninguno)
+    : m_juego(programDir, m_vista, m_dialogos, azar, m_ajustes,
+              ZelboGame::ArchivoDePropiedades::Ninguno)
 {
     m_juego.setConHistorial(false);
 }

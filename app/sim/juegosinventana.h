@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "ajustesjuego.h"
 #include "autodialogs.h"
 #include "headlessview.h"
 #include "randomhuman.h"
@@ -14,7 +15,7 @@ class RandomSource;
 // The real game without a window or a person: a view that shows nothing,
 // dialogs that answer themselves, and the game reading its card set from the
 // program directory. It plays with the initial preferences and neither reads
-// nor writes the player's lastprop.dat there.
+// nor writes the player's lastprop.dat there, nor the player's settings.
 class JuegoSinVentana
 {
 public:
@@ -49,5 +50,6 @@ private:
 
     HeadlessView m_vista;
     AutoDialogs m_dialogos;
+    AjustesJuego m_ajustes;
     ZelboGame m_juego;
 };

@@ -158,14 +158,15 @@ int main(int argc, char *argv[])
     MersenneRandom azar(MersenneRandom::semillaDelReloj());
     MersenneRandom sorteo(MersenneRandom::semillaDelReloj());
     PausaTemporizada pausa;
-    ZelboFrm ventana(lugares, dialogos, azar, pausa);
+    // The player's settings, read once here and handed to whoever reads or changes them.
+    AjustesJuego ajustes = AjustesJuego::abrirDelUsuario();
+    ZelboFrm ventana(lugares, dialogos, azar, pausa, ajustes);
     ventana.pensarEnHilo();
     ventana.juego().setSorteoDePartidas(sorteo);
     if (partida)
         ventana.juego().setPartidaInicial(*partida);
     dialogos.setVentana(&ventana);
     // Each game is played at the level the player last chose in "Opciones".
-    const AjustesJuego &ajustes = AjustesJuego::delUsuario();
     ventana.juego().setFuenteDeNivel([&ajustes] { return ajustes.nivel(); });
     // Installed or not, the statistics and the kept game are the player's own files.
     PartidaConservada conservada(UserDataFolder::path(), dialogos, &azar);

@@ -29,10 +29,22 @@ bool guardarImagen(const QString &ruta, QSize tamano, QColor color)
 } // namespace
 
 BoardFixture::BoardFixture(std::uint64_t semilla, const QStringList &sinArchivos)
-    : m_azar(semilla)
+    : BoardFixture(nullptr, semilla, sinArchivos)
+{
+}
+
+BoardFixture::BoardFixture(AjustesJuego &ajustes, std::uint64_t semilla)
+    : BoardFixture(&ajustes, semilla, {})
+{
+}
+
+BoardFixture::BoardFixture(AjustesJuego *ajustes, std::uint64_t semilla,
+                           const QStringList &sinArchivos)
+    : m_ajustes(ajustes ? *ajustes : m_propios)
+    , m_azar(semilla)
 {
     crearImagenes(sinArchivos);
-    m_ventana = std::make_unique<ZelboFrm>(m_dir.path(), m_dialogos, m_azar, m_pausa);
+    m_ventana = std::make_unique<ZelboFrm>(m_dir.path(), m_dialogos, m_azar, m_pausa, m_ajustes);
     // Tests are quick and deterministic: no card flies unless a test asks.
     m_ventana->animador().setDuracion(0);
 }
@@ -77,7 +89,7 @@ QString BoardFixture::rutaCarta(int n) const
 std::unique_ptr<ZelboFrm> BoardFixture::otraVentana(DialogService &dialogos, RandomSource &azar,
                                                     Pausa &pausa) const
 {
-    return std::make_unique<ZelboFrm>(m_dir.path(), dialogos, azar, pausa);
+    return std::make_unique<ZelboFrm>(m_dir.path(), dialogos, azar, pausa, m_ajustes);
 }
 
 bool BoardFixture::iniciar()

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "ajustesjuego.h"
+#include "ajustesdeprueba.h"
 #include "fakedialogs.h"
 #include "mersennerandom.h"
 #include "pausa.h"
@@ -35,14 +35,11 @@ private:
     std::function<void()> m_durante;
 };
 
-// The table the player's settings choose while it lives, the classic one again after.
-class MesaElegida
+// Settings of the test's own that choose the table a window started over them shows.
+class MesaElegida : public AjustesDePrueba
 {
 public:
-    explicit MesaElegida(TipoMesa mesa) { AjustesJuego::delUsuario().setMesa(mesa); }
-    ~MesaElegida() { AjustesJuego::delUsuario().setMesa(TipoMesa::Clasica); }
-    MesaElegida(const MesaElegida &) = delete;
-    MesaElegida &operator=(const MesaElegida &) = delete;
+    explicit MesaElegida(TipoMesa mesa) { setMesa(mesa); }
 };
 
 // What the modern table shows at a hand's end and at the game's end, answered as
@@ -67,17 +64,21 @@ private:
 };
 
 // The real main window over a program directory of its own: the card set and
-// plain stand-in pictures for every card, the card back and both backgrounds.
+// plain stand-in pictures for every card, the card back and both backgrounds. The
+// player's settings are the fixture's own unless the test hands its own in, which must
+// outlive the fixture.
 class BoardFixture
 {
 public:
     explicit BoardFixture(std::uint64_t semilla = 1, const QStringList &sinArchivos = {});
+    explicit BoardFixture(AjustesJuego &ajustes, std::uint64_t semilla = 1);
 
     ZelboFrm &ventana() { return *m_ventana; }
     BoardWidget &tablero() { return m_ventana->tablero(); }
     const GameState &estado() { return m_ventana->juego().estado(); }
     FakeDialogs &dialogos() { return m_dialogos; }
     FakePausa &pausa() { return m_pausa; }
+    AjustesJuego &ajustes() { return m_ajustes; }
     const TestProgramDir &dir() const { return m_dir; }
 
     // Starts the program; false when it ended at once.
@@ -94,14 +95,17 @@ public:
     bool cargar(const Posicion &posicion);
     // The picture file of card number n.
     QString rutaCarta(int n) const;
-    // Another main window over the same program directory, with its own dialogs,
-    // chance and pause: a program started again.
+    // Another main window over the same program directory and settings, with its own
+    // dialogs, chance and pause: a program started again.
     std::unique_ptr<ZelboFrm> otraVentana(DialogService &dialogos, RandomSource &azar,
                                           Pausa &pausa) const;
 
 private:
+    BoardFixture(AjustesJuego *ajustes, std::uint64_t semilla, const QStringList &sinArchivos);
     void crearImagenes(const QStringList &sinArchivos);
 
+    AjustesDePrueba m_propios;
+    AjustesJuego &m_ajustes;
     TestProgramDir m_dir;
     FakeDialogs m_dialogos;
     FakePausa m_pausa;

@@ -97,7 +97,7 @@ void MonkeyDriver::elegirAjustes()
         = { VelocidadCpu::Lenta, VelocidadCpu::Normal, VelocidadCpu::Rapida,
             VelocidadCpu::SinPausas };
     const VelocidadCpu velocidad = kVelocidades[alAzar(static_cast<int>(std::size(kVelocidades)))];
-    AjustesJuego::delUsuario().setVelocidad(velocidad);
+    m_fixture.ajustes().setVelocidad(velocidad);
     // Destroying the translators takes them out of the application: Spanish again.
     m_idioma.reset();
     const bool ingles = alAzar(4) == 0;

@@ -10,7 +10,6 @@
 #include "vuelodecartas.h"
 
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace Naipes;
@@ -68,7 +67,6 @@ class TstBoardAnimation : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void aMoveEndsWithEveryPictureAsWithoutAnimation();
     void inputDuringAFlightLandsItAndIsHandled();
     void dealtCardsComeFromAboveAndTheCpusFaceDown();
@@ -76,13 +74,6 @@ private slots:
     void settingsTurnFlightsOffOrScaleTheCpus();
     void savedSettingsDecideWhetherTheCpuMoveFlies();
 };
-
-void TstBoardAnimation::initTestCase()
-{
-    // The player's own settings are never read or written here.
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).clear();
-}
 
 void TstBoardAnimation::aMoveEndsWithEveryPictureAsWithoutAnimation()
 {
@@ -216,15 +207,15 @@ void TstBoardAnimation::savedSettingsDecideWhetherTheCpuMoveFlies()
     for (const Caso &c : { Caso { false, QStringLiteral("normal"), false },
                            Caso { true, QStringLiteral("sinpausas"), false },
                            Caso { {}, QStringLiteral("lenta"), true } }) {
-        QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-        ajustes.clear();
+        AjustesDePrueba ajustes;
+        QSettings archivo = ajustes.archivo();
         if (c.animaciones.isValid())
-            ajustes.setValue(QStringLiteral("tablero/animaciones"), c.animaciones);
-        ajustes.setValue(QStringLiteral("cpu/velocidad"), c.velocidad);
-        ajustes.sync();
+            archivo.setValue(QStringLiteral("tablero/animaciones"), c.animaciones);
+        archivo.setValue(QStringLiteral("cpu/velocidad"), c.velocidad);
+        archivo.sync();
         // The program reads its settings when it starts.
-        AjustesJuego::delUsuario().releer();
-        BoardFixture f;
+        ajustes.releer();
+        BoardFixture f(ajustes);
         QVERIFY(f.iniciar());
         QVERIFY(f.cargar(Posicion::primeraJugada()));
         f.ventana().animador().setDuracion(std::nullopt);
@@ -234,8 +225,6 @@ void TstBoardAnimation::savedSettingsDecideWhetherTheCpuMoveFlies()
         QCOMPARE(algunaVacia(f.tablero()), c.vuela);
         f.ventana().animador().terminar();
     }
-    QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).clear();
-    AjustesJuego::delUsuario().releer();
 }
 
 QTEST_MAIN(TstBoardAnimation)

@@ -160,8 +160,8 @@ void TstBoardKeys::wholeGameWithTheKeysOnly_data()
 void TstBoardKeys::wholeGameWithTheKeysOnly()
 {
     QFETCH(TipoMesa, mesa);
-    const MesaElegida elegida(mesa);
-    BoardFixture f(7);
+    MesaElegida elegida(mesa);
+    BoardFixture f(elegida, 7);
     QCOMPARE(qobject_cast<MesaModerna *>(&f.ventana().mesa()) != nullptr,
              mesa == TipoMesa::Moderna);
     CierraResultados resultados;
@@ -397,8 +397,8 @@ void TstBoardKeys::wholeDifficultGameWithHintAndEnterOnly_data()
 void TstBoardKeys::wholeDifficultGameWithHintAndEnterOnly()
 {
     QFETCH(TipoMesa, mesa);
-    const MesaElegida elegida(mesa);
-    BoardFixture f(11);
+    MesaElegida elegida(mesa);
+    BoardFixture f(elegida, 11);
     f.ventana().juego().setFuenteDeNivel([] { return NivelCpu::Dificil; });
     CierraResultados resultados;
     const RespondeEnMesa enMesa(f.ventana(), false);

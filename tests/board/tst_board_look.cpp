@@ -122,8 +122,8 @@ void TstBoardLook::cpuFacesNeverShowThroughASeeThroughBack_data()
 void TstBoardLook::cpuFacesNeverShowThroughASeeThroughBack()
 {
     QFETCH(TipoMesa, mesa);
-    const MesaElegida elegida(mesa);
-    BoardFixture f;
+    MesaElegida elegida(mesa);
+    BoardFixture f(elegida);
     const QString ruta = f.dir().ruta(QStringLiteral("reverso.png"));
     QImage reverso(QSize(80, 121), QImage::Format_ARGB32);
     reverso.fill(QColor(0, 0, 255, 100));

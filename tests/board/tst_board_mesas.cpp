@@ -164,10 +164,10 @@ void TstBoardMesas::seededGamesStayInsideTheWindow()
 {
     QFETCH(QString, mesa);
     QFETCH(QSize, tamano);
-    const MesaElegida elegida(tipoDe(mesa));
+    MesaElegida elegida(tipoDe(mesa));
     CierraResultados resultados;
     for (const std::uint64_t semilla : { 3U, 7U }) {
-        BoardFixture f(semilla);
+        BoardFixture f(elegida, semilla);
         const RespondeEnMesa enMesa(f.ventana(), false);
         f.dialogos().responder(DialogService::Respuesta::No);
         f.ventana().resize(tamano);
@@ -256,7 +256,7 @@ void TstBoardMesas::switchingKeepsPositionMarksAndFocus()
     }
     QVERIFY(moderna && moderna->isCheckable() && !moderna->isChecked());
     moderna->trigger();
-    QCOMPARE(AjustesJuego::delUsuario().mesa(), TipoMesa::Moderna);
+    QCOMPARE(f.ajustes().mesa(), TipoMesa::Moderna);
     auto *nueva = qobject_cast<MesaModerna *>(&f.ventana().mesa());
     QVERIFY(nueva && nueva->isVisible() && !clasica.isVisible());
     QCOMPARE(Posicion::numeros(f.estado().lamesa), Posicion::numeros(antes.lamesa));
@@ -276,7 +276,7 @@ void TstBoardMesas::switchingKeepsPositionMarksAndFocus()
     QVERIFY(!f.estado().marcas.Checkp2[1] && !mano.at(1)->marcada());
     QTest::keyClick(mano.at(1), Qt::Key_Space);
 
-    AjustesJuego::delUsuario().setMesa(TipoMesa::Clasica);
+    f.ajustes().setMesa(TipoMesa::Clasica);
     QCOMPARE(&f.ventana().mesa(), static_cast<Mesa *>(&clasica));
     QVERIFY(!moderna->isChecked());
     QVERIFY(clasica.Checkp2()[1]->isChecked() && !clasica.Checkp2()[0]->isChecked());
@@ -288,8 +288,8 @@ void TstBoardMesas::switchingKeepsPositionMarksAndFocus()
 // piles' badges count their cards and the side to play is lit.
 void TstBoardMesas::modernTableShowsMarksScoresAndPiles()
 {
-    const MesaElegida elegida(TipoMesa::Moderna);
-    BoardFixture f(1);
+    MesaElegida elegida(TipoMesa::Moderna);
+    BoardFixture f(elegida, 1);
     f.ventana().resize(1024, 768);
     f.ventana().show();
     QVERIFY(f.iniciar());
@@ -334,8 +334,8 @@ void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox_data()
 void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox()
 {
     QFETCH(QString, mesa);
-    const MesaElegida elegida(tipoDe(mesa));
-    BoardFixture f(1);
+    MesaElegida elegida(tipoDe(mesa));
+    BoardFixture f(elegida, 1);
     f.ventana().resize(1024, 768);
     f.ventana().show();
     QVERIFY(f.iniciar());
@@ -362,8 +362,8 @@ void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox()
 // the way. The panel's Sí starts another game from no points.
 void TstBoardMesas::aWholeGameByHintAndEnterOpensNoWindow()
 {
-    const MesaElegida elegida(TipoMesa::Moderna);
-    BoardFixture f(7);
+    MesaElegida elegida(TipoMesa::Moderna);
+    BoardFixture f(elegida, 7);
     f.ventana().resize(1024, 768);
     f.ventana().show();
     QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
@@ -432,8 +432,8 @@ void TstBoardMesas::theResultsPanelAnswersAsTheQuestion()
 {
     QFETCH(bool, otra);
     QFETCH(QSize, tamano);
-    const MesaElegida elegida(TipoMesa::Moderna);
-    BoardFixture f(1);
+    MesaElegida elegida(TipoMesa::Moderna);
+    BoardFixture f(elegida, 1);
     f.ventana().resize(tamano);
     f.ventana().show();
     QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
@@ -494,8 +494,8 @@ void TstBoardMesas::theResultsPanelAnswersAsTheQuestion()
 // preferences, then beside the turn's words, reached by Tab and pressed by Space.
 void TstBoardMesas::runShowsOnlyWithAProgramAndTabReachesIt()
 {
-    const MesaElegida elegida(TipoMesa::Moderna);
-    BoardFixture f(1);
+    MesaElegida elegida(TipoMesa::Moderna);
+    BoardFixture f(elegida, 1);
     f.ventana().resize(1024, 768);
     f.ventana().show();
     QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));

@@ -8,7 +8,6 @@
 #include "raton.h"
 
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace Naipes;
@@ -43,9 +42,9 @@ struct TurnoVisto
 };
 
 // The human lays oros(1); the CPU's espadas(1) answers as the position offers.
-TurnoVisto turnoDeLaCpu(const Posicion &p)
+TurnoVisto turnoDeLaCpu(AjustesJuego &ajustes, const Posicion &p)
 {
-    BoardFixture f;
+    BoardFixture f(ajustes);
     TurnoVisto turno;
     turno.cargado = f.iniciar() && f.cargar(p);
     if (!turno.cargado)
@@ -89,24 +88,9 @@ class TstBoardSpeed : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
     void cpuPausesScaleAndKeepTheirOrder_data();
     void cpuPausesScaleAndKeepTheirOrder();
 };
-
-void TstBoardSpeed::initTestCase()
-{
-    // The player's own settings are never read or written here.
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).clear();
-}
-
-void TstBoardSpeed::cleanup()
-{
-    QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo")).clear();
-    AjustesJuego::delUsuario().releer();
-}
 
 void TstBoardSpeed::cpuPausesScaleAndKeepTheirOrder_data()
 {
@@ -129,8 +113,9 @@ void TstBoardSpeed::cpuPausesScaleAndKeepTheirOrder()
     QFETCH(QString, velocidad);
     QFETCH(QList<int>, levantar);
     QFETCH(QList<int>, monton);
-    const TurnoVisto normalLevanta = turnoDeLaCpu(levantaDosDeLaMesa());
-    const TurnoVisto normalMonton = turnoDeLaCpu(seLlevaElMonton());
+    AjustesDePrueba ajustes;
+    const TurnoVisto normalLevanta = turnoDeLaCpu(ajustes, levantaDosDeLaMesa());
+    const TurnoVisto normalMonton = turnoDeLaCpu(ajustes, seLlevaElMonton());
     QVERIFY(normalLevanta.cargado && normalMonton.cargado);
     // The beats at Normal: each table card marked and shown in turn, then the
     // CPU's card; the human's pile marked and shown, then the CPU's card.
@@ -139,15 +124,15 @@ void TstBoardSpeed::cpuPausesScaleAndKeepTheirOrder()
                  { "espadas05.jpg x-------", "espadas07.jpg x-x-----", "espadas01.jpg x-x-----" }));
     QCOMPARE(normalMonton.compases,
              QStringList({ "espadas05.jpg -------x", "espadas01.jpg -------x" }));
-    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-    ajustes.setValue(QStringLiteral("cpu/velocidad"), velocidad);
-    ajustes.sync();
+    QSettings archivo = ajustes.archivo();
+    archivo.setValue(QStringLiteral("cpu/velocidad"), velocidad);
+    archivo.sync();
     // The program reads its settings when it starts.
-    AjustesJuego::delUsuario().releer();
-    const TurnoVisto levanta = turnoDeLaCpu(levantaDosDeLaMesa());
+    ajustes.releer();
+    const TurnoVisto levanta = turnoDeLaCpu(ajustes, levantaDosDeLaMesa());
     QCOMPARE(levanta.esperas, levantar);
     QCOMPARE(levanta.compases, normalLevanta.compases);
-    const TurnoVisto toma = turnoDeLaCpu(seLlevaElMonton());
+    const TurnoVisto toma = turnoDeLaCpu(ajustes, seLlevaElMonton());
     QCOMPARE(toma.esperas, monton);
     QCOMPARE(toma.compases, normalMonton.compases);
 }

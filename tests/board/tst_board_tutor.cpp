@@ -13,7 +13,6 @@
 
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 
@@ -82,8 +81,6 @@ class TstBoardTutor : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
 
     void throwingAwayTheCpusPileIsPointedOutBeforeTheReplyAndTakenBack();
     void aNewDealTakesTheNoteAway();
@@ -96,22 +93,11 @@ private slots:
     void barFollowsTheHumansMoveBeforeTheReply();
 };
 
-void TstBoardTutor::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    cleanup();
-}
-
-void TstBoardTutor::cleanup()
-{
-    AjustesJuego::delUsuario().setTutor(false);
-    AjustesJuego::delUsuario().setProbabilidad(false);
-}
-
 void TstBoardTutor::throwingAwayTheCpusPileIsPointedOutBeforeTheReplyAndTakenBack()
 {
-    AjustesJuego::delUsuario().setTutor(true);
-    BoardFixture f;
+    AjustesDePrueba ajustes;
+    ajustes.setTutor(true);
+    BoardFixture f(ajustes);
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(montonAlAlcance()));
     NotaTutor &nota = f.ventana().ayudas().nota();
@@ -140,8 +126,9 @@ void TstBoardTutor::throwingAwayTheCpusPileIsPointedOutBeforeTheReplyAndTakenBac
 
 void TstBoardTutor::aNewDealTakesTheNoteAway()
 {
-    AjustesJuego::delUsuario().setTutor(true);
-    BoardFixture f;
+    AjustesDePrueba ajustes;
+    ajustes.setTutor(true);
+    BoardFixture f(ajustes);
     QVERIFY(avisoTrasDejarElMonton(f));
     NotaTutor &nota = f.ventana().ayudas().nota();
     f.ventana().juego().ordenar(OrdenDelJuego::Nuevo);
@@ -165,9 +152,9 @@ void TstBoardTutor::theNoteLiesClearOfTheCardsOnEitherTable()
 {
     QFETCH(TipoMesa, mesa);
     QFETCH(QSize, tamano);
-    AjustesJuego::delUsuario().setTutor(true);
-    const MesaElegida elegida(mesa);
-    BoardFixture f;
+    MesaElegida elegida(mesa);
+    elegida.setTutor(true);
+    BoardFixture f(elegida);
     f.ventana().resize(tamano);
     f.ventana().show();
     QVERIFY(avisoTrasDejarElMonton(f));
@@ -187,8 +174,7 @@ void TstBoardTutor::theNoteLiesClearOfTheCardsOnEitherTable()
         return QString();
     };
     QVERIFY2(libre().isEmpty(), qPrintable(libre()));
-    AjustesJuego::delUsuario().setMesa(mesa == TipoMesa::Moderna ? TipoMesa::Clasica
-                                                                 : TipoMesa::Moderna);
+    elegida.setMesa(mesa == TipoMesa::Moderna ? TipoMesa::Clasica : TipoMesa::Moderna);
     QVERIFY(nota.isVisible());
     QVERIFY2(libre().isEmpty(), qPrintable(libre()));
 }
@@ -205,8 +191,9 @@ void TstBoardTutor::theBestMoveOrTheTutorOffSaysNothing()
 {
     QFETCH(bool, tutor);
     QFETCH(bool, tomarMonton);
-    AjustesJuego::delUsuario().setTutor(tutor);
-    BoardFixture f;
+    AjustesDePrueba ajustes;
+    ajustes.setTutor(tutor);
+    BoardFixture f(ajustes);
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(montonAlAlcance()));
     Mostradas mostradas(f);
@@ -235,7 +222,7 @@ void TstBoardTutor::barShowsOnlyWhileTheSettingIsOn()
     f.ventana().ayudas().turnoDelJugador();
     QVERIFY(!barra.isVisible());
 
-    AjustesJuego::delUsuario().setProbabilidad(true);
+    f.ajustes().setProbabilidad(true);
     QVERIFY(barra.isVisible());
     QVERIFY(f.ventana().statusBar()->isAncestorOf(&barra));
     QTRY_COMPARE_WITH_TIMEOUT(mostrado.size(), 1, 10000);
@@ -244,7 +231,7 @@ void TstBoardTutor::barShowsOnlyWhileTheSettingIsOn()
     QCOMPARE(barra.value(), porcentaje);
     QCOMPARE(barra.accessibleName(), QStringLiteral("Probabilidad de ganar: %1 %").arg(porcentaje));
 
-    AjustesJuego::delUsuario().setProbabilidad(false);
+    f.ajustes().setProbabilidad(false);
     QVERIFY(!barra.isVisible());
 }
 

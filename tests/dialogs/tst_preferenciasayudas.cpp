@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,30 +19,16 @@
 
 namespace {
 
-const QStringList kClaves { QStringLiteral("cpu/nivel"), QStringLiteral("juego/probabilidad"),
-                            QStringLiteral("juego/tutor") };
-
-QSettings ajustes()
-{
-    return QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-}
-
-QVariant guardado(const QString &clave)
-{
-    return ajustes().value(clave);
-}
-
 } // namespace
 
 // The Experto level and the two learning aids on the "Juego" tab of "Opciones",
-// kept in the user's settings. The settings live in Qt's test folder, never the
+// kept in the user's settings. The settings live in a file of the test's own, never the
 // player's.
 class TestPreferenciasAyudas : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -56,21 +41,20 @@ private:
     void abrir();
     void pulsar(const char *nombre);
     QCheckBox *casilla(const char *nombre) const;
+    // What the settings file holds, as another program reads it.
+    QVariant guardado(const QString &clave) const
+    {
+        return QSettings(m_ajustes->fichero(), QSettings::IniFormat).value(clave);
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AjustesJuego> m_ajustes;
     std::unique_ptr<FakeZelboView> m_vista;
     std::unique_ptr<FakeDialogService> m_dialogos;
     std::unique_ptr<MersenneRandom> m_azar;
     std::unique_ptr<ZelboGame> m_juego;
     std::unique_ptr<preferenciasfrm> m_ventana;
 };
-
-void TestPreferenciasAyudas::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                .contains(QLatin1String("qttest")));
-}
 
 void TestPreferenciasAyudas::init()
 {
@@ -80,7 +64,10 @@ void TestPreferenciasAyudas::init()
     m_vista = std::make_unique<FakeZelboView>();
     m_dialogos = std::make_unique<FakeDialogService>();
     m_azar = std::make_unique<MersenneRandom>(1);
-    m_juego = std::make_unique<ZelboGame>(m_dir->path(), *m_vista, *m_dialogos, *m_azar);
+    m_ajustes = std::make_unique<AjustesJuego>(m_dir->filePath(QStringLiteral("zelbo.conf")));
+    QVERIFY(m_ajustes->fichero().startsWith(m_dir->path() + QLatin1Char('/')));
+    m_juego
+        = std::make_unique<ZelboGame>(m_dir->path(), *m_vista, *m_dialogos, *m_azar, *m_ajustes);
     const PreferenceValues valores { QStringLiteral("Cpu"), QStringLiteral("Ana"), QString(),
                                      0x00123456, QString() };
     QVERIFY(PreferencesFile::save(m_dir->filePath(QStringLiteral("pordefect.dat")), valores));
@@ -90,16 +77,12 @@ void TestPreferenciasAyudas::cleanup()
 {
     m_ventana.reset();
     m_juego.reset();
-    QSettings a = ajustes();
-    for (const QString &clave : kClaves)
-        a.remove(clave);
-    a.sync();
-    AjustesJuego::delUsuario().releer();
+    m_ajustes.reset();
 }
 
 void TestPreferenciasAyudas::abrir()
 {
-    m_ventana = std::make_unique<preferenciasfrm>(*m_juego, *m_dialogos);
+    m_ventana = std::make_unique<preferenciasfrm>(*m_juego, *m_ajustes, *m_dialogos);
     m_ventana->show();
     m_ventana->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_ventana.get()));
@@ -131,9 +114,9 @@ void TestPreferenciasAyudas::expertoChosenByKeysIsKeptAndShownAgain()
     QTest::keyClick(nivel, Qt::Key_Return);
     QCOMPARE(m_ventana->result(), static_cast<int>(QDialog::Accepted));
     QCOMPARE(guardado(QStringLiteral("cpu/nivel")).toString(), QStringLiteral("experto"));
-    QCOMPARE(AjustesJuego::delUsuario().nivel(), NivelCpu::Experto);
+    QCOMPARE(m_ajustes->nivel(), NivelCpu::Experto);
 
-    AjustesJuego::delUsuario().releer(); // as the next start of the program reads it
+    m_ajustes->releer(); // as the next start of the program reads it
     abrir();
     nivel = m_ventana->findChild<QComboBox *>(QStringLiteral("cboNivel"));
     QCOMPARE(nivel->currentText(), QStringLiteral("Experto"));
@@ -177,7 +160,7 @@ void TestPreferenciasAyudas::aidsAreOffUntilTickedAndAccepted()
     QVERIFY(!guardado(clave).isValid()); // nothing before "Aceptar"
     pulsar("cmdOK");
     QCOMPARE(guardado(clave).toBool(), true);
-    const AjustesJuego &a = AjustesJuego::delUsuario();
+    const AjustesJuego &a = *m_ajustes;
     QCOMPARE(nombre == QLatin1String("tutor") ? a.tutor() : a.probabilidad(), true);
     abrir();
     QVERIFY(casilla(objeto.constData())->isChecked());
@@ -185,8 +168,8 @@ void TestPreferenciasAyudas::aidsAreOffUntilTickedAndAccepted()
 
 void TestPreferenciasAyudas::defaultTurnsTheAidsOff()
 {
-    AjustesJuego::delUsuario().setTutor(true);
-    AjustesJuego::delUsuario().setProbabilidad(true);
+    m_ajustes->setTutor(true);
+    m_ajustes->setProbabilidad(true);
     abrir();
     QVERIFY(casilla("tutor")->isChecked());
     QVERIFY(casilla("probabilidad")->isChecked());
@@ -194,8 +177,8 @@ void TestPreferenciasAyudas::defaultTurnsTheAidsOff()
     QVERIFY(!casilla("tutor")->isChecked());
     QVERIFY(!casilla("probabilidad")->isChecked());
     pulsar("cmdOK");
-    QVERIFY(!AjustesJuego::delUsuario().tutor());
-    QVERIFY(!AjustesJuego::delUsuario().probabilidad());
+    QVERIFY(!m_ajustes->tutor());
+    QVERIFY(!m_ajustes->probabilidad());
 }
 
 QTEST_MAIN(TestPreferenciasAyudas)

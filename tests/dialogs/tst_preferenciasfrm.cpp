@@ -19,7 +19,6 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,7 +46,6 @@ class TestPreferenciasFrm : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -83,20 +81,17 @@ private:
     PathLabel *ruta(const char *nombre) const;
     PreferenceValues guardadas() const;
     PreferenceValues enJuego() const;
+    // The settings file as another program reads it.
+    QSettings enArchivo() const { return QSettings(m_ajustes->fichero(), QSettings::IniFormat); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AjustesJuego> m_ajustes;
     std::unique_ptr<FakeZelboView> m_vista;
     std::unique_ptr<FakeDialogService> m_dialogos;
     std::unique_ptr<MersenneRandom> m_azar;
     std::unique_ptr<ZelboGame> m_juego;
     std::unique_ptr<preferenciasfrm> m_ventana;
 };
-
-void TestPreferenciasFrm::initTestCase()
-{
-    // The window reads and writes the CPU's level in the user's settings.
-    QStandardPaths::setTestModeEnabled(true);
-}
 
 void TestPreferenciasFrm::init()
 {
@@ -105,7 +100,11 @@ void TestPreferenciasFrm::init()
     m_vista = std::make_unique<FakeZelboView>();
     m_dialogos = std::make_unique<FakeDialogService>();
     m_azar = std::make_unique<MersenneRandom>(1);
-    m_juego = std::make_unique<ZelboGame>(m_dir->path(), *m_vista, *m_dialogos, *m_azar);
+    // The window reads and writes the CPU's level and the board's settings in a file of
+    // the test's own.
+    m_ajustes = std::make_unique<AjustesJuego>(enDir(QStringLiteral("zelbo.conf")));
+    m_juego
+        = std::make_unique<ZelboGame>(m_dir->path(), *m_vista, *m_dialogos, *m_azar, *m_ajustes);
 
     // The values in force come from a file of their own, so that a written
     // lastprop.dat can only come from the window.
@@ -118,11 +117,12 @@ void TestPreferenciasFrm::cleanup()
 {
     m_ventana.reset();
     m_juego.reset();
+    m_ajustes.reset();
 }
 
 void TestPreferenciasFrm::abrir()
 {
-    m_ventana = std::make_unique<preferenciasfrm>(*m_juego, *m_dialogos);
+    m_ventana = std::make_unique<preferenciasfrm>(*m_juego, *m_ajustes, *m_dialogos);
     m_ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_ventana.get()));
 }
@@ -384,13 +384,12 @@ void TestPreferenciasFrm::tabKeysMoveToTheNextTabOnly()
 
 void TestPreferenciasFrm::gameTabKeepsItsSettingsOnlyOnAccept()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
+    QSettings ajustes = enArchivo();
     ajustes.setValue(QStringLiteral("cpu/velocidad"), QStringLiteral("lenta"));
     ajustes.setValue(QStringLiteral("tablero/animaciones"), false);
     ajustes.sync();
     // As the program finds the file when it starts.
-    AjustesJuego::delUsuario().releer();
+    m_ajustes->releer();
     abrir();
     auto *velocidad = m_ventana->findChild<QComboBox *>(QStringLiteral("velocidadCpu"));
     auto *animaciones = m_ventana->findChild<QCheckBox *>(QStringLiteral("animaciones"));
@@ -414,19 +413,14 @@ void TestPreferenciasFrm::gameTabKeepsItsSettingsOnlyOnAccept()
     ajustes.sync();
     QCOMPARE(ajustes.value(QStringLiteral("cpu/velocidad")).toString(), QStringLiteral("rapida"));
     QCOMPARE(ajustes.value(QStringLiteral("tablero/animaciones")).toBool(), true);
-    ajustes.clear();
-    AjustesJuego::delUsuario().releer();
 }
 
 // What "Aceptar" keeps is what the board and the CPU read next, announced once per change and
 // answered from memory: the file is not read again, even when something else rewrites it.
 void TestPreferenciasFrm::acceptedSettingsReachTheirReadersFromMemory()
 {
-    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-    ajustes.clear();
-    ajustes.sync();
-    AjustesJuego &enUso = AjustesJuego::delUsuario();
-    enUso.releer();
+    QSettings ajustes = enArchivo();
+    AjustesJuego &enUso = *m_ajustes;
     QSignalSpy cambios(&enUso, &AjustesJuego::cambiado);
     abrir();
     auto *velocidad = m_ventana->findChild<QComboBox *>(QStringLiteral("velocidadCpu"));
@@ -448,8 +442,6 @@ void TestPreferenciasFrm::acceptedSettingsReachTheirReadersFromMemory()
     abrir();
     pulsar("cmdCancel");
     QCOMPARE(cambios.count(), 2);
-    ajustes.clear();
-    enUso.releer();
 }
 
 // Each control the Tab key reaches, on both pages, has a name a screen reader
@@ -537,11 +529,8 @@ void TestPreferenciasFrm::enterAcceptsAndEscCancels()
 // chosen, "Default" goes back to the classic table.
 void TestPreferenciasFrm::tableIsChosenOnTheDesktopTabOnAccept()
 {
-    QSettings ajustes(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-    ajustes.clear();
-    ajustes.sync();
-    AjustesJuego &enUso = AjustesJuego::delUsuario();
-    enUso.releer();
+    QSettings ajustes = enArchivo();
+    const AjustesJuego &enUso = *m_ajustes;
     abrir();
     auto *mesa = m_ventana->findChild<QComboBox *>(QStringLiteral("mesa"));
     QVERIFY(mesa);
@@ -570,8 +559,6 @@ void TestPreferenciasFrm::tableIsChosenOnTheDesktopTabOnAccept()
     pulsar("cmdOK");
     ajustes.sync();
     QCOMPARE(ajustes.value(QStringLiteral("tablero/mesa")).toString(), QStringLiteral("clasica"));
-    ajustes.clear();
-    enUso.releer();
 }
 
 QTEST_MAIN(TestPreferenciasFrm)

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,33 +25,15 @@ const PreferenceValues kEnUso { QStringLiteral("Cpu Ana"), QStringLiteral("Bruno
                                 QStringLiteral("/home/bruno/reverso.jpg") };
 const QString kClave = QStringLiteral("cpu/nivel");
 
-QSettings ajustes()
-{
-    return QSettings(QStringLiteral("zelbo"), QStringLiteral("zelbo"));
-}
-
-QString guardado()
-{
-    return ajustes().value(kClave).toString();
-}
-
-// The file as a new start of the program finds it.
-void borrar()
-{
-    ajustes().remove(kClave);
-    AjustesJuego::delUsuario().releer();
-}
-
 } // namespace
 
 // The CPU's level on the "Juego" tab of "Opciones", kept in the user's
-// settings. The settings live in Qt's test folder, never the player's.
+// settings. The settings live in a file of the test's own, never the player's.
 class TestPreferenciasNivel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -70,8 +51,12 @@ private:
     void pulsar(const char *nombre);
     void guardar(const QString &valor);
     QComboBox *nivel() const;
+    // The settings file as another program reads it.
+    QSettings ajustes() const { return QSettings(m_ajustes->fichero(), QSettings::IniFormat); }
+    QString guardado() const { return ajustes().value(kClave).toString(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AjustesJuego> m_ajustes;
     std::unique_ptr<FakeZelboView> m_vista;
     std::unique_ptr<FakeDialogService> m_dialogos;
     std::unique_ptr<MersenneRandom> m_azar;
@@ -79,25 +64,19 @@ private:
     std::unique_ptr<preferenciasfrm> m_ventana;
 };
 
-void TestPreferenciasNivel::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QVERIFY2(ajustes().fileName().startsWith(carpeta + QLatin1Char('/')),
-             qPrintable(ajustes().fileName()));
-    QVERIFY(carpeta.contains(QLatin1String("qttest")));
-    QCOMPARE(AjustesJuego::delUsuario().fichero(), ajustes().fileName());
-}
-
 void TestPreferenciasNivel::init()
 {
-    borrar();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+    m_ajustes = std::make_unique<AjustesJuego>(m_dir->filePath(QStringLiteral("zelbo.conf")));
+    QVERIFY2(ajustes().fileName().startsWith(m_dir->path() + QLatin1Char('/')),
+             qPrintable(ajustes().fileName()));
+    QCOMPARE(m_ajustes->fichero(), ajustes().fileName());
     m_vista = std::make_unique<FakeZelboView>();
     m_dialogos = std::make_unique<FakeDialogService>();
     m_azar = std::make_unique<MersenneRandom>(1);
-    m_juego = std::make_unique<ZelboGame>(m_dir->path(), *m_vista, *m_dialogos, *m_azar);
+    m_juego
+        = std::make_unique<ZelboGame>(m_dir->path(), *m_vista, *m_dialogos, *m_azar, *m_ajustes);
     QVERIFY(PreferencesFile::save(m_dir->filePath(QStringLiteral("enuso.dat")), kEnUso));
     QVERIFY(m_juego->LoadProperty(m_dir->filePath(QStringLiteral("enuso.dat"))));
 }
@@ -106,12 +85,12 @@ void TestPreferenciasNivel::cleanup()
 {
     m_ventana.reset();
     m_juego.reset();
-    borrar();
+    m_ajustes.reset();
 }
 
 void TestPreferenciasNivel::abrir()
 {
-    m_ventana = std::make_unique<preferenciasfrm>(*m_juego, *m_dialogos);
+    m_ventana = std::make_unique<preferenciasfrm>(*m_juego, *m_ajustes, *m_dialogos);
     m_ventana->show();
     m_ventana->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_ventana.get()));
@@ -130,7 +109,7 @@ void TestPreferenciasNivel::guardar(const QString &valor)
     QSettings a = ajustes();
     a.setValue(kClave, valor);
     a.sync();
-    AjustesJuego::delUsuario().releer();
+    m_ajustes->releer();
 }
 
 QComboBox *TestPreferenciasNivel::nivel() const
@@ -159,8 +138,7 @@ void TestPreferenciasNivel::juegoTabShowsTheStoredLevel()
     QFETCH(QString, mostrado);
     if (!valor.isEmpty())
         guardar(valor);
-    QCOMPARE(AjustesJuego::delUsuario().nivel(),
-             NivelesCpu::deClave(valor).value_or(NivelCpu::Normal));
+    QCOMPARE(m_ajustes->nivel(), NivelesCpu::deClave(valor).value_or(NivelCpu::Normal));
     abrir();
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
     QCOMPARE(tabs->count(), 2);
@@ -189,7 +167,7 @@ void TestPreferenciasNivel::levelChosenByKeysIsStoredOnAccept()
     QTest::keyClick(nivel(), Qt::Key_Return);
     QCOMPARE(m_ventana->result(), static_cast<int>(QDialog::Accepted));
     QCOMPARE(guardado(), QStringLiteral("dificil"));
-    QCOMPARE(AjustesJuego::delUsuario().nivel(), NivelCpu::Dificil);
+    QCOMPARE(m_ajustes->nivel(), NivelCpu::Dificil);
     QVERIFY(m_dialogos->mensajes.isEmpty());
 }
 

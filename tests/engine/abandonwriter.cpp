@@ -5,6 +5,7 @@
 // game and "Elegir partida" in turn), again and again until it is killed. It prints
 // "move <game>" after each human move, "abandon <game>" as it leaves a game and "abandoned"
 // once the next game waits for the human; <game> is the identity the statistics count.
+#include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
 #include "mersennerandom.h"
@@ -39,7 +40,8 @@ int main(int argc, char *argv[])
     FakeDialogs dialogos;
     MersenneRandom azar(semilla);
     MersenneRandom azarHumano(~semilla);
-    ZelboGame juego(QString::fromLocal8Bit(argv[1]), vista, dialogos, azar,
+    AjustesJuego ajustes;
+    ZelboGame juego(QString::fromLocal8Bit(argv[1]), vista, dialogos, azar, ajustes,
                     ZelboGame::ArchivoDePropiedades::Ninguno);
     PartidaConservada conservada(carpeta, dialogos, &azar);
     juego.setConservada(&conservada);

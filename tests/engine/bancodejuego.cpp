@@ -8,7 +8,7 @@
 
 BancoDeJuego::BancoDeJuego(const QString &dir, quint64 semilla)
     : m_azar(semilla)
-    , m_juego(dir, m_vista, m_dialogos, m_azar)
+    , m_juego(dir, m_vista, m_dialogos, m_azar, m_ajustes)
 {
     m_vista.setAlActualizar([this] {
         if (!m_primera) {

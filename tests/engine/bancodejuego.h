@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
 #include "mersennerandom.h"
@@ -51,6 +52,7 @@ private:
     FakeView m_vista;
     FakeDialogs m_dialogos;
     MersenneRandom m_azar;
+    AjustesJuego m_ajustes;
     ZelboGame m_juego;
     std::optional<Listas> m_primera;
     qsizetype m_avisosAlActualizar = 0;

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
 #include "mersennerandom.h"
@@ -25,7 +26,7 @@ struct SesionConservada
                      MersenneRandom &azarHumano, Numeracion numeracion = Numeracion::Sin)
         : azar(semilla)
         , sorteo(semilla + 1)
-        , juego(programa, vista, dialogos, azar)
+        , juego(programa, vista, dialogos, azar, ajustes)
         , conservada(carpeta, dialogos, &azar)
         , humano(juego, azarHumano)
     {
@@ -47,6 +48,7 @@ struct SesionConservada
     FakeDialogs dialogos;
     MersenneRandom azar;
     MersenneRandom sorteo;
+    AjustesJuego ajustes;
     ZelboGame juego;
     PartidaConservada conservada;
     RandomHuman humano;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
 #include "gameinprogress.h"
@@ -127,7 +128,8 @@ void TestAbandono::keptGameLeftAlreadyIsNotOffered()
         FakeView vista;
         FakeDialogs dialogos;
         MersenneRandom azar(4);
-        ZelboGame juego(m_dir->path(), vista, dialogos, azar);
+        AjustesJuego ajustes;
+        ZelboGame juego(m_dir->path(), vista, dialogos, azar, ajustes);
         PartidaConservada conservada(carpeta.path(), dialogos, &azar);
         juego.setConservada(&conservada);
         RandomHuman humano(juego, azarHumano);
@@ -160,7 +162,8 @@ void TestAbandono::keptGameLeftAlreadyIsNotOffered()
     FakeDialogs dialogos;
     dialogos.responder(DialogService::Respuesta::Yes);
     MersenneRandom azar(5);
-    ZelboGame juego(m_dir->path(), vista, dialogos, azar);
+    AjustesJuego ajustes;
+    ZelboGame juego(m_dir->path(), vista, dialogos, azar, ajustes);
     PartidaConservada conservada(carpeta.path(), dialogos, &azar);
     juego.setConservada(&conservada);
     if (como == QLatin1String("numero"))

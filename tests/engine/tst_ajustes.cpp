@@ -46,6 +46,7 @@ private slots:
     void theValueInForceIsNotWrittenAgain();
     void aFailedWriteSaysSoAndKeepsTheValueForThisRun();
     void theProgramsFileIsTheOnePlayersHave();
+    void withoutAFileAChangeHoldsForTheObjectOnly();
 
 private:
     QString fichero() const { return m_dir->filePath(QStringLiteral("zelbo.conf")); }
@@ -202,7 +203,25 @@ void TestAjustes::theProgramsFileIsTheOnePlayersHave()
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     QVERIFY2(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"), "run through CTest, in a test home");
     QCOMPARE(qEnvironmentVariable("XDG_CONFIG_HOME"), config);
-    QCOMPARE(AjustesJuego::delUsuario().fichero(), config + QStringLiteral("/zelbo/zelbo.conf"));
+    QCOMPARE(AjustesJuego::abrirDelUsuario().fichero(),
+             config + QStringLiteral("/zelbo/zelbo.conf"));
+}
+
+// Settings over no file start from the defaults, keep a change for as long as they live and
+// write nothing: the player's file stays as it was.
+void TestAjustes::withoutAFileAChangeHoldsForTheObjectOnly()
+{
+    AjustesJuego ajustes;
+    QSignalSpy cambios(&ajustes, &AjustesJuego::cambiado);
+    QCOMPARE(ajustes.mesa(), TipoMesa::Clasica);
+    QVERIFY(ajustes.setMesa(TipoMesa::Moderna));
+    QVERIFY(ajustes.setNivel(NivelCpu::Experto));
+    QCOMPARE(cambios.count(), 2);
+    QCOMPARE(ajustes.mesa(), TipoMesa::Moderna);
+    QCOMPARE(AjustesJuego().nivel(), NivelCpu::Normal);
+    QVERIFY(!QFile::exists(AjustesJuego::abrirDelUsuario().fichero()));
+    ajustes.releer();
+    QCOMPARE(ajustes.nivel(), NivelCpu::Normal);
 }
 
 QTEST_GUILESS_MAIN(TestAjustes)

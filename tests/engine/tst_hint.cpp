@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "frasejugada.h"
 #include "pista.h"
 #include "posicion.h"
@@ -160,7 +161,8 @@ void TestHint::hintIsLegalAndFollowsTheRuleInThousandsOfGames()
         FakeView vista;
         FakeDialogs dialogos;
         MersenneRandom azar(semilla);
-        ZelboGame juego(base.dir().path(), vista, dialogos, azar);
+        AjustesJuego ajustes;
+        ZelboGame juego(base.dir().path(), vista, dialogos, azar, ajustes);
         dialogos.responder(DialogService::Respuesta::No);
         juego.iniciar();
         while (!juego.terminado() && !juego.estado().player2.isEmpty()) {

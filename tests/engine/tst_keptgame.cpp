@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
 #include "keptgamestore.h"
@@ -54,7 +55,8 @@ void TestKeptGame::everyHumanTurnComesBackWhole()
     FakeDialogs dialogos;
     MersenneRandom azarJuego(semilla);
     MersenneRandom azarHumano(~semilla);
-    ZelboGame juego(m_dir->path(), vista, dialogos, azarJuego);
+    AjustesJuego ajustes;
+    ZelboGame juego(m_dir->path(), vista, dialogos, azarJuego, ajustes);
     RandomHuman humano(juego, azarHumano);
     dialogos.responder(DialogService::Respuesta::No);
     juego.iniciar();

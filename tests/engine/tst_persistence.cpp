@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "archivos.h"
 #include "posicion.h"
 #include "randomhuman.h"
@@ -162,7 +163,8 @@ void TestPersistence::everyHumanMoveSurvivesSaveAndLoad()
         FakeDialogs dialogos;
         MersenneRandom azarJuego(semilla);
         MersenneRandom azarHumano(~semilla);
-        ZelboGame juego(dir.path(), vista, dialogos, azarJuego);
+        AjustesJuego ajustes;
+        ZelboGame juego(dir.path(), vista, dialogos, azarJuego, ajustes);
         RandomHuman humano(juego, azarHumano);
         juego.iniciar();
         while (humano.puedeJugar() && vista.resultados().size() < kPartidas) {

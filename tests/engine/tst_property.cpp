@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "electordificil.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
@@ -141,7 +142,8 @@ QString TestProperty::jugarSesion(quint64 semilla, const Asientos &asientos)
     FakeDialogs dialogos;
     MersenneRandom azarJuego(semilla);
     MersenneRandom azarHumano(~semilla);
-    ZelboGame juego(m_dir->path(), vista, dialogos, azarJuego);
+    AjustesJuego ajustes;
+    ZelboGame juego(m_dir->path(), vista, dialogos, azarJuego, ajustes);
     RandomHuman humano(juego, azarHumano);
     Vigilancia v;
     std::optional<ElectorVigilado> cpu;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "posicion.h"
 #include "testgame.h"
 
@@ -156,7 +157,8 @@ void TestTurnFlow::missingPreferencesAreReportedAndPlayGoesOn()
     FakeView vista;
     FakeDialogs dialogos;
     MersenneRandom azar(2);
-    ZelboGame juego(dir.path(), vista, dialogos, azar);
+    AjustesJuego ajustes;
+    ZelboGame juego(dir.path(), vista, dialogos, azar, ajustes);
     juego.iniciar();
 
     QVERIFY(!dialogos.mensajes().isEmpty());
@@ -176,7 +178,8 @@ void TestTurnFlow::damagedCardSetEndsTheProgramWithStatusOne()
     FakeView vista;
     FakeDialogs dialogos;
     MersenneRandom azar(2);
-    ZelboGame juego(dir.path(), vista, dialogos, azar);
+    AjustesJuego ajustes;
+    ZelboGame juego(dir.path(), vista, dialogos, azar, ajustes);
     juego.iniciar();
 
     QVERIFY(!dialogos.mensajes().isEmpty());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "archivos.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
@@ -156,7 +157,8 @@ void TestUbicaciones::installedGameNeverWritesIntoItsInstallation()
     FakeView vista;
     FakeDialogs dialogos;
     MersenneRandom azar(3);
-    ZelboGame juego(u, vista, dialogos, azar);
+    AjustesJuego ajustes;
+    ZelboGame juego(u, vista, dialogos, azar, ajustes);
     juego.iniciar();
     QVERIFY(!juego.terminado());
     // The first start read the shipped defaults: no damaged-file message.

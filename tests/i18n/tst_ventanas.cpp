@@ -202,7 +202,8 @@ void TstVentanas::windowsAreAllEnglish()
     ZelboFrm &ventana = m_tablero->ventana();
     const QString carpeta = m_tablero->dir().path();
     QStringList vistos;
-    preferenciasfrm opciones(ventana.juego(), m_tablero->dialogos(), &ventana);
+    preferenciasfrm opciones(ventana.juego(), m_tablero->ajustes(), m_tablero->dialogos(),
+                             &ventana);
     vistos << textos(opciones);
     Statistics estadisticas;
     const StatisticsFile archivo(carpeta);
@@ -264,7 +265,8 @@ void TstVentanas::mnemonicsStayUniqueInEnglish()
         titulos << menu->text();
     QCOMPARE(titulos.filter(conLetra).size(), 3);
     grupos << titulos;
-    preferenciasfrm opciones(ventana.juego(), m_tablero->dialogos(), &ventana);
+    preferenciasfrm opciones(ventana.juego(), m_tablero->ajustes(), m_tablero->dialogos(),
+                             &ventana);
     grupos << textos(opciones);
     Statistics estadisticas;
     const StatisticsFile archivo(m_tablero->dir().path());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
 #include "gameinprogress.h"
@@ -261,7 +262,8 @@ void TestCounting::seededWholeGames()
     FakeDialogs dialogs;
     MersenneRandom gameRandom(16);
     MersenneRandom humanRandom(61);
-    ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom);
+    AjustesJuego ajustes;
+    ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom, ajustes);
     RandomHuman human(zelbo, humanRandom);
     Statistics statistics;
     GameInProgress current(kAna, Statistics::kNormal);
@@ -315,7 +317,8 @@ void TestCounting::handUndoneThenResumedCountsOnce()
         FakeView view;
         FakeDialogs dialogs;
         MersenneRandom gameRandom(31);
-        ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom);
+        AjustesJuego ajustes;
+        ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom, ajustes);
         PartidaConservada kept(folder.path(), dialogs, &gameRandom);
         zelbo.setConservada(&kept);
         RandomHuman human(zelbo, humanRandom);
@@ -331,7 +334,8 @@ void TestCounting::handUndoneThenResumedCountsOnce()
     FakeView view;
     FakeDialogs dialogs;
     MersenneRandom gameRandom(32);
-    ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom);
+    AjustesJuego ajustes;
+    ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom, ajustes);
     PartidaConservada kept(folder.path(), dialogs, &gameRandom);
     zelbo.setConservada(&kept);
     RandomHuman human(zelbo, humanRandom);

@@ -135,7 +135,8 @@ bool Capturador::capturar()
         return false;
     if (!QDir().mkpath(m_destino))
         return fallar(QStringLiteral("cannot make ") + m_destino);
-    AjustesJuego &ajustes = AjustesJuego::delUsuario();
+    // The settings of these games are their own, and kept nowhere.
+    AjustesJuego ajustes;
     ajustes.setMesa(TipoMesa::Clasica);
     ajustes.setAnimaciones(false);
     ajustes.setVelocidad(VelocidadCpu::SinPausas);
@@ -143,7 +144,7 @@ bool Capturador::capturar()
     DialogosAutomaticos dialogos;
     MersenneRandom azar(kSemilla);
     PausaInmediata pausa;
-    ZelboFrm ventana(m_programa.path(), dialogos, azar, pausa);
+    ZelboFrm ventana(m_programa.path(), dialogos, azar, pausa, ajustes);
     ventana.animador().setDuracion(0);
     if (!ventana.Form_Load())
         return fallar(QStringLiteral("the game did not start"));

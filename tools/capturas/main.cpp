@@ -2,8 +2,8 @@
 
 // zelbo-capturas DATOS DESTINO: pictures of the real game for the help pages, in
 // DESTINO/es and DESTINO/en, taken offscreen from the build folder DATOS. The
-// game's settings and files of those games live in a home of their own, removed
-// at the end.
+// files of those games live in a home of their own, removed at the end; their
+// settings are kept nowhere.
 
 #include "capturador.h"
 #include "idiomadeljuego.h"

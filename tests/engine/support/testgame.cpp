@@ -8,7 +8,7 @@ using namespace Naipes;
 
 TestGame::TestGame(std::uint64_t semilla)
     : m_azar(semilla)
-    , m_juego(m_dir.path(), m_vista, m_dialogos, m_azar)
+    , m_juego(m_dir.path(), m_vista, m_dialogos, m_azar, m_ajustes)
 {
     m_valido = m_dir.isValid() && m_dir.escribirPreferencias(kCpu, kHumano);
     m_vista.setRegistro(&m_registro);

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "ajustesjuego.h"
 #include "captura.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
@@ -64,6 +65,7 @@ private:
     FakeView m_vista;
     FakeDialogs m_dialogos;
     MersenneRandom m_azar;
+    AjustesJuego m_ajustes;
     ZelboGame m_juego;
     bool m_iniciado = false;
 };
