@@ -20,9 +20,9 @@ class EntradaDeMesa : public QObject
 public:
     using Jugar = std::function<void(const std::function<void(ZelboGame &)> &)>;
 
-    // mesaMostrada gives the table shown, whose card back is prepared with the faces.
     EntradaDeMesa(ZelboGame &juego, Anunciador &anunciador, PictureCache &cache, Jugar jugar,
-                  std::function<const Mesa &()> mesaMostrada, QObject *parent);
+                  QObject *parent);
+    // The table's clicks and drops played, and its card back prepared with the faces.
 
     void conectar(Mesa &mesa);
 
@@ -35,5 +35,4 @@ private:
     Anunciador &m_anunciador;
     PictureCache &m_cache;
     Jugar m_jugar;
-    std::function<const Mesa &()> m_mesaMostrada;
 };

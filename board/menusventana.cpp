@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QToolBar>
 #include <utility>
 
 MenusVentana::MenusVentana(QMainWindow &ventana, Ordenes ordenes)
@@ -92,15 +91,16 @@ void MenusVentana::crearMenuAyuda()
 }
 
 // Each button runs the game command of its name.
-void MenusVentana::crearBarra(QToolBar &barra, const QString &carpetaIconos)
+QList<QAction *> MenusVentana::crearBarra(const QString &carpetaIconos)
 {
+    QList<QAction *> barra;
     const auto boton = [this, &barra, &carpetaIconos](const QString &texto, const QString &clave,
                                                       const QString &ayuda, OrdenDelJuego orden) {
         QAction *a = accion(texto, {}, delJuego(orden));
         a->setIcon(QIcon(carpetaIconos + QStringLiteral("/%1.svg").arg(clave)));
         a->setToolTip(ayuda);
         a->setObjectName(clave);
-        barra.addAction(a);
+        barra.append(a);
         return a;
     };
     boton(tr("Nuevo"), QStringLiteral("nuevo"), tr("Empezar un juego nuevo"),
@@ -109,6 +109,7 @@ void MenusVentana::crearBarra(QToolBar &barra, const QString &carpetaIconos)
                      &ZelboGame::ejecutarAplicacion);
     boton(tr("Salir"), QStringLiteral("salir"), tr("Salir de la aplicacion"),
           &ZelboGame::salirmnu_Click);
+    return barra;
 }
 
 void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
