@@ -40,7 +40,7 @@ double desde(const QElapsedTimer &reloj)
 void fotogramas(ZelboFrm &ventana, QImage &imagen, Tiempos &ms)
 {
     AnimadorTablero &animador = ventana.animador();
-    const QPoint origen = ventana.tablero().mapTo(&ventana, QPoint(0, 0));
+    const QPoint origen = ventana.centralWidget()->mapTo(&ventana, QPoint(0, 0));
     for (int t = 0; animador.enCurso() && t < kDuracion; t += kFotograma) {
         QElapsedTimer reloj;
         reloj.start();

@@ -20,18 +20,12 @@ AnimadorTablero::AnimadorTablero(Mesa &mesa, PictureCache &cache, const AjustesJ
 {
     // A board laid out anew leaves every flight's places behind.
     m_mesa->installEventFilter(this);
-}
-
-void AnimadorTablero::setMesa(Mesa &mesa, const GameState &estado)
-{
-    terminar();
-    m_mesa->removeEventFilter(this);
-    m_mesa = &mesa;
-    m_vuelos->setParent(&mesa);
-    m_vuelos->hide();
-    m_mesa->installEventFilter(this);
-    m_antes = sitios(estado);
-    m_repartidas = estado.cartasRepartidas;
+    // A new layout shows the state already: nothing flies from the old one's places.
+    connect(m_mesa, &Mesa::disposicionPorCambiar, this, &AnimadorTablero::terminar);
+    connect(m_mesa, &Mesa::disposicionCambiada, this, [this] {
+        m_antes = sitios(m_mesa->estado());
+        m_repartidas = m_mesa->estado().cartasRepartidas;
+    });
 }
 
 int AnimadorTablero::duracion(int base, bool animaciones, const QString &velocidad, bool cpu)

@@ -34,9 +34,6 @@ public:
     // The flights follow the animations and the CPU's speed in ajustes.
     AnimadorTablero(Mesa &mesa, PictureCache &cache, const AjustesJuego &ajustes, QObject *parent);
 
-    // Moves the cards of this table from now on, which shows the state already:
-    // nothing flies from the other table's places.
-    void setMesa(Mesa &mesa, const GameState &estado);
     // After every refresh of the board, with the state it shows.
     void refrescado(const GameState &estado);
     bool enCurso() const;

@@ -31,8 +31,6 @@ public:
 
     // Plays plan from the marks shown now, then calls listo.
     void tocar(const PlanTurnoCpu &plan, const Marcas &marcas, std::function<void()> listo);
-    // The beats of the next turns play on this table.
-    void setMesa(Mesa &mesa) { m_mesa = &mesa; }
     // One beat's picture: enlarged (a CPU card uncovered) for its pause, then as
     // before, then luego.
     void ResaltarCarta(const Imagen &imagen, int milisegundos, std::function<void()> luego);

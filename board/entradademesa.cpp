@@ -10,13 +10,12 @@
 #include "zelbofrm.h"
 
 EntradaDeMesa::EntradaDeMesa(ZelboFrm &ventana, const ZelboGame &juego, Anunciador &anunciador,
-                             PictureCache &cache, std::function<const Mesa &()> mesaMostrada)
+                             PictureCache &cache)
     : QObject(&ventana)
     , m_ventana(ventana)
     , m_juego(juego)
     , m_anunciador(anunciador)
     , m_cache(cache)
-    , m_mesaMostrada(std::move(mesaMostrada))
 {
 }
 
@@ -31,12 +30,12 @@ void EntradaDeMesa::conectarCaras(Mesa &mesa)
 {
     // Every face at the new sizes before the next refresh, so no refresh waits on a decode.
     connect(&mesa, &Mesa::cartasRedimensionadas, this,
-            [this](const QList<QSize> &tamanos, qreal razon) {
+            [this, &mesa](const QList<QSize> &tamanos, qreal razon) {
                 QStringList caras;
                 for (int carta = 1; carta <= Mazo::kCartas; ++carta)
                     caras.append(m_juego.estado().carta(static_cast<CardId>(carta)).imagen());
                 m_cache.precargar(caras, tamanos, razon);
-                const CardPicture *cubierta = m_mesaMostrada().cubiertas().at(0);
+                const CardPicture *cubierta = mesa.cubiertas().at(0);
                 m_cache.precargar({ cubierta->ruta() }, tamanos + QList<QSize> { cubierta->size() },
                                   razon);
             });

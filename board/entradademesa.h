@@ -11,16 +11,17 @@ class PictureCache;
 class ZelboFrm;
 class ZelboGame;
 
-// Hands a table's clicks, marks and drops to the window's event handlers, and prepares
-// the card faces at the sizes the table shows them.
+// Hands a table's clicks, marks and drops to the game, through the window's
+// way of running the player's input, and prepares the card faces at the sizes
+// the table shows them.
 class EntradaDeMesa : public QObject
 {
     Q_OBJECT
 
 public:
-    // mesaMostrada gives the table shown, whose card back is prepared with the faces.
     EntradaDeMesa(ZelboFrm &ventana, const ZelboGame &juego, Anunciador &anunciador,
-                  PictureCache &cache, std::function<const Mesa &()> mesaMostrada);
+                  PictureCache &cache);
+    // The table's clicks and drops played, and its card back prepared with the faces.
 
     void conectar(Mesa &mesa);
 
@@ -33,5 +34,4 @@ private:
     const ZelboGame &m_juego;
     Anunciador &m_anunciador;
     PictureCache &m_cache;
-    std::function<const Mesa &()> m_mesaMostrada;
 };

@@ -2,7 +2,7 @@
 
 #include "escala.h"
 
-#include "boardlayout.h"
+#include "lugaresclasicos.h"
 
 #include <QtMath>
 #include <algorithm>
@@ -15,8 +15,8 @@ Escala::Escala(qreal factor, QPoint origen)
 
 Escala Escala::paraTamano(int ancho, int alto)
 {
-    const qreal anchoTablero = BoardLayout::kAncho / kTwipsPorPixel;
-    const qreal altoTablero = BoardLayout::kAlto / kTwipsPorPixel;
+    const qreal anchoTablero = LugaresClasicos::kAncho / kTwipsPorPixel;
+    const qreal altoTablero = LugaresClasicos::kAlto / kTwipsPorPixel;
     const qreal factor = std::max(0.1, std::min(ancho / anchoTablero, alto / altoTablero));
     const QPoint origen(qRound((ancho - anchoTablero * factor) / 2),
                         qRound((alto - altoTablero * factor) / 2));

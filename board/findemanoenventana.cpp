@@ -3,9 +3,7 @@
 #include "findemanoenventana.h"
 
 #include "anunciador.h"
-#include "mesamoderna.h"
-#include "resultadosenmesa.h"
-#include "resumenenmesa.h"
+#include "mesa.h"
 #include "ventanasdeljuego.h"
 #include "winnerdialogfrm.h"
 #include "zelboerror.h"
@@ -51,27 +49,25 @@ void FinDeManoEnVentana::ventanaDeResultados(const QString &nombre, int num1, in
     resultados->Dialogo(nombre, num1, num2, ganador);
 }
 
-void FinDeManoEnVentana::conectar(MesaModerna &mesa)
+void FinDeManoEnVentana::conectar(Mesa &mesa)
 {
-    QObject::connect(mesa.resultados(), &ResultadosEnMesa::revisarPedido, &m_ventana,
+    QObject::connect(&mesa, &Mesa::revisarPedido, &m_ventana,
                      [this] { m_ventanas.abrirRevision(&m_ventana); });
 }
 
-void FinDeManoEnVentana::resumenEnMesa(MesaModerna &mesa, const ResumenDeMano &resumen,
+void FinDeManoEnVentana::resumenEnMesa(InterfazMesa &mesa, const ResumenDeMano &resumen,
                                        const QString &nombreHumano, std::function<void()> alCerrar)
 {
     m_manoPorDecir.reset();
     const QString palabras = Anunciador::palabrasFinDeMano(resumen.resultado, nombreHumano,
                                                            resumen.puntosCpu, resumen.puntosHumano);
     // The summary takes the focus, which reads the CPU's last move and then the hand's end.
-    mesa.resumen()->mostrar(resumen, m_anunciador.conPendiente(palabras), std::move(alCerrar));
+    mesa.mostrarResumen(resumen, m_anunciador.conPendiente(palabras), std::move(alCerrar));
 }
 
-void FinDeManoEnVentana::resultadosEnMesa(MesaModerna &mesa, const QString &nombre, int num1,
+void FinDeManoEnVentana::resultadosEnMesa(InterfazMesa &mesa, const QString &nombre, int num1,
                                           int num2, ResultadoDeMano::Ganador ganador,
                                           std::function<void(bool otraPartida)> alResponder)
 {
-    ResultadosEnMesa *resultados = mesa.resultados();
-    resultados->mostrar(nombre, num1, num2, ganador, std::move(alResponder));
-    m_anunciador.avisar(resultados->descripcion());
+    m_anunciador.avisar(mesa.mostrarResultados(nombre, num1, num2, ganador, std::move(alResponder)));
 }

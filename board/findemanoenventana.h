@@ -11,7 +11,8 @@
 #include <optional>
 
 class Anunciador;
-class MesaModerna;
+class InterfazMesa;
+class Mesa;
 class VentanasDelJuego;
 class QWidget;
 
@@ -36,12 +37,12 @@ public:
     void ventanaDeResultados(const QString &nombre, int num1, int num2,
                              ResultadoDeMano::Ganador ganador, std::function<void()> alCerrar);
     // The results panel of that table asks for the review as the window's button does.
-    void conectar(MesaModerna &mesa);
+    void conectar(Mesa &mesa);
     // On the modern table: the summary, spoken as it shows with the scores it
     // gives and not again when they reach the table, and the results panel.
-    void resumenEnMesa(MesaModerna &mesa, const ResumenDeMano &resumen, const QString &nombreHumano,
+    void resumenEnMesa(InterfazMesa &mesa, const ResumenDeMano &resumen, const QString &nombreHumano,
                        std::function<void()> alCerrar);
-    void resultadosEnMesa(MesaModerna &mesa, const QString &nombre, int num1, int num2,
+    void resultadosEnMesa(InterfazMesa &mesa, const QString &nombre, int num1, int num2,
                           ResultadoDeMano::Ganador ganador,
                           std::function<void(bool otraPartida)> alResponder);
 

@@ -2,14 +2,14 @@
 
 #include "fondotablero.h"
 
-#include "boardlayout.h"
+#include "lugaresclasicos.h"
 #include "escala.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <utility>
 
-namespace BL = BoardLayout;
+namespace LC = LugaresClasicos;
 
 void FondoTablero::setRuta(const QString &ruta)
 {
@@ -47,7 +47,7 @@ void FondoTablero::dibujar(QSize tamano, qreal razon, const Escala &escala)
         QPainter p(&fondo);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(20, 20, 20), std::max(1, escala.px(45)), Qt::SolidLine, Qt::RoundCap));
-        for (const BL::Linea &linea : BL::kLineas)
+        for (const LC::Linea &linea : LC::kLineas)
             p.drawLine(escala.punto(linea.desde), escala.punto(linea.hasta));
     }
     m_pintado = QPixmap::fromImage(std::move(fondo));

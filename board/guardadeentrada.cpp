@@ -62,9 +62,8 @@ bool GuardaDeEntrada::eventFilter(QObject *objeto, QEvent *event)
     if (!esEntrada(event->type()) || !deLaVentana(objeto))
         return false;
     if (m_ocupada()) {
-        QWidget *zona = m_libre ? m_libre() : nullptr;
         const auto *control = qobject_cast<QWidget *>(objeto);
-        return !zona || !control || (control != zona && !zona->isAncestorOf(control));
+        return !m_libre || !control || !m_libre(control);
     }
     m_alEntrar();
     return false;

@@ -20,9 +20,9 @@ public:
     GuardaDeEntrada(QWidget &ventana, std::function<bool()> ocupada,
                     std::function<void()> alEntrar);
 
-    // While busy, input to the widget zona gives (a panel of the table that
-    // waits for the player) and to everything on it still passes.
-    void setLibre(std::function<QWidget *()> zona) { m_libre = std::move(zona); }
+    // While busy, input to a control libre accepts (one on a panel of the table
+    // that waits for the player) still passes.
+    void setLibre(std::function<bool(const QWidget *control)> libre) { m_libre = std::move(libre); }
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;
@@ -34,5 +34,5 @@ private:
     QWidget &m_ventana;
     std::function<bool()> m_ocupada;
     std::function<void()> m_alEntrar;
-    std::function<QWidget *()> m_libre;
+    std::function<bool(const QWidget *)> m_libre;
 };

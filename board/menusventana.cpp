@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QToolBar>
 #include <utility>
 
 MenusVentana::MenusVentana(QMainWindow &ventana, Ordenes ordenes)
@@ -92,20 +91,22 @@ void MenusVentana::crearMenuAyuda()
 }
 
 // Each button is told to the window by its key.
-void MenusVentana::crearBarra(QToolBar &barra, const QString &carpetaIconos)
+QList<QAction *> MenusVentana::crearBarra(const QString &carpetaIconos)
 {
+    QList<QAction *> barra;
     const auto boton = [this, &barra, &carpetaIconos](const QString &texto, const QString &clave,
                                                       const QString &ayuda) {
         QAction *a = accion(texto, {}, [this, clave] { m_ordenes.barra(clave); });
         a->setIcon(QIcon(carpetaIconos + QStringLiteral("/%1.svg").arg(clave)));
         a->setToolTip(ayuda);
         a->setObjectName(clave);
-        barra.addAction(a);
+        barra.append(a);
         return a;
     };
     boton(tr("Nuevo"), QStringLiteral("nuevo"), tr("Empezar un juego nuevo"));
     m_correr = boton(tr("Run"), QStringLiteral("run"), tr("Correr una aplicacion"));
     boton(tr("Salir"), QStringLiteral("salir"), tr("Salir de la aplicacion"));
+    return barra;
 }
 
 void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)

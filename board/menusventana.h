@@ -11,7 +11,6 @@
 class QAction;
 class QMainWindow;
 class QMenu;
-class QToolBar;
 class TecladoTablero;
 class ZelboFrm;
 
@@ -42,8 +41,8 @@ public:
 
     // The menu bar; "Juego" holds the keyboard commands and the history dock's action.
     void crearMenus(TecladoTablero &teclado, QAction &historial);
-    // The buttons' keys name their icons under carpetaIconos.
-    void crearBarra(QToolBar &barra, const QString &carpetaIconos);
+    // The toolbar's commands; their keys name their icons under carpetaIconos.
+    QList<QAction *> crearBarra(const QString &carpetaIconos);
 
     QAction *deshacer() const { return m_deshacer; }
     QAction *rehacer() const { return m_rehacer; }

@@ -2,74 +2,83 @@
 
 #pragma once
 
+#include "gamestate.h"
 #include "imagen.h"
-#include "lado.h"
+#include "interfazmesa.h"
+#include "marcas.h"
 
+#include <QColor>
 #include <QList>
 #include <QWidget>
+#include <array>
+#include <memory>
 
-class CardList;
 class CardPicture;
-class QToolBar;
-struct GameState;
-struct Marcas;
+class Disposicion;
+class PictureCache;
+class SombrasDeMesa;
 
-// A table the game is shown on. The window and its helpers reach the cards,
-// marks, piles, scores and the turn only through this, so each layout of the
-// table draws them its own way and the player's clicks and drops come back as
-// the same signals.
-class Mesa : public QWidget
+// The table the game is shown on. It owns the cards, their clicks and drops,
+// their shadows and the focus frame, once; a layout (Disposicion) says where
+// each place is for the table's size and adds its own decorations. The
+// helpers that move, name or outline the cards hold this one table, which
+// lasts as long as the window.
+class Mesa : public QWidget, public InterfazMesa
 {
     Q_OBJECT
 
 public:
-    // The texts a screen reader is given a name for, where the table shows them.
+    // The texts a screen reader is given a name for, where the layout shows them.
     enum class Rotulo { Cartel, ContadorCpu, ContadorHumano, PuntajeCpu, PuntajeHumano };
 
-    explicit Mesa(QWidget *parent);
+    Mesa(PictureCache &cache, QWidget *parent);
+    ~Mesa() override;
+
+    void setTipo(TipoMesa tipo) override;
+    TipoMesa tipo() const override { return m_tipo; }
+    Disposicion &disposicion() const { return *m_disposicion; }
 
     // The pictures of one group of places, in the order of their card list, and
     // the covers laid over the CPU's hand.
-    virtual QList<CardPicture *> imagenes(GrupoImagen grupo) const = 0;
-    virtual QList<CardPicture *> cubiertas() const = 0;
+    QList<CardPicture *> imagenes(GrupoImagen grupo) const;
+    QList<CardPicture *> cubiertas() const;
     CardPicture *imagen(const Imagen &imagen) const;
+    // The state shown last.
+    const GameState &estado() const { return m_estado; }
 
-    // Every card of the state in its place (a list longer than its places shows
-    // its first cards), the piles' tops and the side to play.
-    virtual void mostrarEstado(const GameState &estado) = 0;
-    virtual void mostrarMarcas(const Marcas &marcas) = 0;
-    virtual void mostrarCartel(const QString &texto) = 0;
-    // The side whose move the game waits for or plays; the turn sign says it on a
-    // table that has one.
-    virtual void mostrarTurno(Lado lado) { Q_UNUSED(lado) }
-    // A short message on the table itself; false where the table shows none.
-    virtual bool mostrarAviso(const QString &texto)
-    {
-        Q_UNUSED(texto)
-        return false;
-    }
-    // The cards in each pile.
-    virtual void mostrarContadores(int cpu, int humano) = 0;
-    virtual void mostrarPuntajes(int cpu, int humano) = 0;
-    virtual void mostrarNombreJugador(const QString &nombre) = 0;
-    virtual void setReverso(const QString &ruta) = 0;
-    // The felt's picture file, decoded when it is first shown, and the colour
-    // shown without it.
-    virtual void setFondo(const QString &ruta) = 0;
-    virtual void setColorFondo(const QColor &color) = 0;
+    void mostrarEstado(const GameState &estado) override;
+    void mostrarMarcas(const Marcas &marcas) override;
+    void mostrarCartel(const QString &texto) override;
+    void mostrarTurno(Lado lado) override;
+    bool mostrarAviso(const QString &texto) override;
+    void mostrarContadores(int cpu, int humano) override;
+    void mostrarPuntajes(int cpu, int humano) override;
+    void mostrarNombreJugador(const QString &nombre) override;
+    void setReverso(const QString &ruta) override;
+    void setFondo(const QString &ruta) override;
+    void setColorFondo(const QColor &color) override;
+    void setOrdenes(const QList<QAction *> &barra, QAction *correr) override;
+    void mostrarCorrer(bool hayPrograma) override;
+    bool finDeManoEnMesa() const override;
+    void mostrarResumen(const ResumenDeMano &resumen, const QString &palabras,
+                        std::function<void()> alCerrar) override;
+    QString mostrarResultados(const QString &nombre, int num1, int num2,
+                              ResultadoDeMano::Ganador ganador,
+                              std::function<void(bool otraPartida)> alResponder) override;
+    bool enVeloAbierto(const QWidget *control) const override;
+
     // Grows a card picture for a pause of the CPU's turn, or restores it.
-    virtual void resaltar(CardPicture *imagen, bool grande) = 0;
+    void resaltar(CardPicture *imagen, bool grande);
     // Where the tutor's note lies, in the table's own coordinates, clear of its cards.
-    virtual QRect lugarNotaTutor() const = 0;
-    // Where the window lays the toolbar's commands.
-    virtual QToolBar *barra() const = 0;
+    QRect lugarNotaTutor() const;
     // The control that shows a text, or the mark of a place, for the screen
-    // reader's names; null where this table has none of its own.
-    virtual QWidget *rotulo(Rotulo rotulo) const = 0;
-    virtual QWidget *marca(const Imagen &lugar) const = 0;
-    // A hand card of the given slot dropped at the point, told by one of the
-    // signals below.
-    virtual void soltar(QPoint punto, int slot) = 0;
+    // reader's names; null where the layout has none of its own.
+    QWidget *rotulo(Rotulo rotulo) const;
+    QWidget *marca(const Imagen &lugar) const;
+    // A hand card of the given slot dropped at the point: on either pile or its
+    // place it goes on the own pile, on a table card it may lift that card, on
+    // the felt it is laid on the table; told by one of the signals below.
+    void soltar(QPoint punto, int slot);
 
 signals:
     // A card that takes clicks was clicked: a table card, a hand card, the CPU's pile.
@@ -88,13 +97,44 @@ signals:
     void cartasRedimensionadas(const QList<QSize> &tamanos, qreal razon);
     // The tutor's note has another place: the table's cards moved or the table was resized.
     void lugarNotaTutorCambiado();
+    // The results panel asks for the review of the game.
+    void revisarPedido();
+    // Around a change of layout: the cards are about to move, and now lie in
+    // their new places with the game shown as it was.
+    void disposicionPorCambiar();
+    void disposicionCambiada();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     // A hand card dragged over the table is taken wherever it is dropped.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    // Shows the first cards of lista in the pictures, and hides the pictures left over.
+
+private:
+    CardPicture *crearCarta(GrupoImagen grupo, int indice);
+    void crearCartas();
+    void ajustarCartasMesa(int lugares);
+    void aplicarTamano();
     static void mostrarLista(const GameState &estado, const CardList &lista,
                              const QList<CardPicture *> &imagenes);
+
+    PictureCache &m_cache;
+    SombrasDeMesa *m_sombras;
+    std::array<CardPicture *, 3> m_cpu {};
+    std::array<CardPicture *, 3> m_cubiertas {};
+    std::array<CardPicture *, 3> m_mano {};
+    QList<CardPicture *> m_mesa;
+    std::array<CardPicture *, 2> m_montones {};
+    std::unique_ptr<Disposicion> m_disposicion;
+    TipoMesa m_tipo = TipoMesa::Clasica;
+    // What a new layout is handed; the window shows the game on it again.
+    GameState m_estado;
+    Marcas m_marcas;
+    QString m_fondo;
+    QColor m_colorFondo;
+    QList<QAction *> m_barra;
+    QAction *m_correr = nullptr;
+    bool m_hayPrograma = false;
 };

@@ -25,8 +25,6 @@ public:
     // each change of the marks.
     void actualizar(const GameState &estado);
     void turno(const QString &cartel);
-    // Names the controls of this table from now on.
-    void setMesa(Mesa &mesa) { m_mesa = &mesa; }
 
     // Gives the card pictures their roles: a card the player can act on is a
     // button, the CPU's cards and the own pile are graphics.

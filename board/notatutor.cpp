@@ -45,16 +45,6 @@ NotaTutor::NotaTutor(std::function<void()> deshacer, Mesa &mesa)
     hide();
 }
 
-void NotaTutor::setMesa(Mesa &mesa)
-{
-    m_mesa->removeEventFilter(this);
-    disconnect(m_mesa, nullptr, this, nullptr);
-    m_mesa = &mesa;
-    seguir(mesa);
-    if (isVisible())
-        colocar();
-}
-
 void NotaTutor::seguir(Mesa &mesa)
 {
     mesa.installEventFilter(this);

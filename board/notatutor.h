@@ -24,8 +24,6 @@ public:
     // Shown over mesa, in its window.
     NotaTutor(std::function<void()> deshacer, Mesa &mesa);
 
-    // Shown over this table from now on.
-    void setMesa(Mesa &mesa);
 
     void mostrar(const QString &texto);
     QString texto() const;

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <memory>
+#include <vector>
 
 class PlanoTwips;
 class QLabel;
@@ -13,13 +15,14 @@ class QWidget;
 
 // The classic board's words: the turn sign, the headings, the pile counters,
 // the scores in their frames and the credits at its foot, each placed on the
-// board's plan.
+// board's plan. They are gone with it.
 class RotulosClasicos
 {
     Q_DECLARE_TR_FUNCTIONS(RotulosClasicos)
 
 public:
     RotulosClasicos(QWidget &tablero, PlanoTwips &plano);
+    ~RotulosClasicos();
 
     QLabel *cartel() const { return m_cartel; }
     QLabel *contp1() const { return m_contp1; }
@@ -43,4 +46,5 @@ private:
     QLabel *m_nombreHumano = nullptr;
     QLabel *m_puntajep1 = nullptr;
     QLabel *m_puntajep2 = nullptr;
+    std::vector<std::unique_ptr<QWidget>> m_propios;
 };

@@ -33,8 +33,6 @@ public:
     QDockWidget *dock() const { return m_dock; }
     QListWidget *lista() const { return m_lista; }
 
-    // Outlines the CPU's cards on this table from now on.
-    void setMesa(Mesa &mesa) { m_mesa = &mesa; }
     void cpuJugo(const Jugada &jugada, const GameState &antes);
     // The player acts: the CPU's cards are no longer outlined.
     void olvidarCpu(const GameState &estado);

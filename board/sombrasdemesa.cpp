@@ -17,6 +17,7 @@ void SombrasDeMesa::seguir(CardPicture *carta)
 {
     m_lugares.insert(carta, carta->geometry());
     carta->installEventFilter(this);
+    connect(carta, &QObject::destroyed, this, [this, carta] { m_lugares.remove(carta); });
     connect(carta, &CardPicture::sombraCambiada, this,
             [this, carta] { m_mesa.update(conSombra(carta->geometry())); });
 }

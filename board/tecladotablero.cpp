@@ -47,6 +47,12 @@ TecladoTablero::TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anuncia
     , m_anunciador(anunciador)
     , m_jugar(std::move(jugar))
 {
+    // The focus stays on its place across a change of layout, or goes to the hand.
+    connect(&mesa, &Mesa::disposicionPorCambiar, this, [this] { m_focoAntes = foco(); });
+    connect(&mesa, &Mesa::disposicionCambiada, this, [this] {
+        m_elegida = nullptr;
+        devolverFoco(m_focoAntes);
+    });
     // At Difícil and above the Difícil player, from the human's seat, suggests
     // the move; it answers at once, where Experto may think for a while.
     m_pista.setElector([this](const GameState &e) {
@@ -124,12 +130,6 @@ void TecladoTablero::mover(int filas, int cartas)
         if (enfocar(static_cast<Fila>(f), indice))
             return;
     }
-}
-
-void TecladoTablero::setMesa(Mesa &mesa)
-{
-    m_mesa = &mesa;
-    m_elegida = nullptr;
 }
 
 std::optional<Imagen> TecladoTablero::foco() const

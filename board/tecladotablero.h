@@ -51,8 +51,6 @@ public:
     // H: marks the suggested move and says it.
     void darPista();
 
-    // Moves the focus on this table from now on.
-    void setMesa(Mesa &mesa);
 
     // The place of the card with the focus on this table, if one has it.
     std::optional<Imagen> foco() const;
@@ -82,4 +80,6 @@ private:
     // The card the player last put the focus on. When it is hidden, Qt hands
     // the focus to the next control; the hand is the better place.
     QPointer<CardPicture> m_elegida;
+    // The place that had the focus before a change of layout.
+    std::optional<Imagen> m_focoAntes;
 };

@@ -6,8 +6,7 @@
 #include "animadortablero.h"
 #include "anunciador.h"
 #include "ayudastablero.h"
-#include "boardlayout.h"
-#include "boardwidget.h"
+#include "lugaresclasicos.h"
 #include "carasdelmazo.h"
 #include "colorvalue.h"
 #include "compasescpu.h"
@@ -17,11 +16,10 @@
 #include "frasejugada.h"
 #include "guardadeentrada.h"
 #include "lineadeordenes.h"
-#include "mesamoderna.h"
+#include "mesa.h"
 #include "nombresaccesibles.h"
 #include "notadearchivos.h"
 #include "notatutor.h"
-#include "panelpuntos.h"
 #include "pensadorenhilo.h"
 #include "seguimientopartida.h"
 #include "tecladotablero.h"
@@ -31,7 +29,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -48,37 +45,35 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     , m_dialogos(dialogos)
     , m_ajustes(ajustes)
     , m_caras(std::make_unique<CarasDelMazo>(m_cache, dialogos, m_programDir))
-    , m_tablero(new BoardWidget(m_cache, this))
-    , m_mesa(m_tablero)
-    , m_mesas(new QStackedWidget(this))
     , m_juego(lugares, *this, dialogos, azar, ajustes)
 {
     setWindowTitle(QStringLiteral("Zelbomar"));
-    m_mesas->addWidget(m_tablero);
-    setCentralWidget(m_mesas);
+    auto *mesa = new Mesa(m_cache, this);
+    m_mesa = mesa;
+    setCentralWidget(mesa);
     m_anunciador = std::make_unique<Anunciador>(*statusBar());
     statusBar()->setAccessibleDescription(tr("Mensajes del juego"));
     m_notaDeArchivos = new NotaDeArchivos(*statusBar(), *m_anunciador);
-    m_nombres = std::make_unique<NombresAccesibles>(*m_mesa);
+    m_nombres = std::make_unique<NombresAccesibles>(*mesa);
     QAccessible::installFactory(&NombresAccesibles::fabrica);
     QAccessible::installFactory(&Anunciador::fabrica);
     m_teclado = new TecladoTablero(
-        *m_mesa, m_juego, *m_anunciador,
+        *mesa, m_juego, *m_anunciador,
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);
     installEventFilter(m_teclado);
-    m_animador = new AnimadorTablero(*m_mesa, m_cache, ajustes, this);
+    m_animador = new AnimadorTablero(*mesa, m_cache, ajustes, this);
     m_compases = new CompasesCpu(
-        *m_mesa, *m_animador, pausa, ajustes,
+        *mesa, *m_animador, pausa, ajustes,
         [this](const Marcas &marcas) {
             GameState mostrado = m_juego.estado();
             mostrado.marcas = marcas;
             mostrarMarcas(mostrado);
         },
         this);
-    m_seguimiento = new SeguimientoPartida(*this, *m_mesa);
+    m_seguimiento = new SeguimientoPartida(*this, *mesa);
     // Un-maximized, the window shows the board at scale 1.
-    resize(qRound(BoardLayout::kAncho / Escala::kTwipsPorPixel),
-           qRound(BoardLayout::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
+    resize(qRound(LugaresClasicos::kAncho / Escala::kTwipsPorPixel),
+           qRound(LugaresClasicos::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
                + statusBar()->sizeHint().height());
     m_ventanas
         = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, ajustes, dialogos, *this);
@@ -89,22 +84,23 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         m_ventanas->ordenes([this](MenusVentana::OrdenDelJuego orden) { (this->*orden)(); },
                             [this](const QString &clave) { Toolbar1_ButtonClick(clave); }));
     m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
-    m_menus->crearBarra(*m_tablero->barra(), m_programDir + QStringLiteral("/icons"));
-    m_entrada = new EntradaDeMesa(*this, m_juego, *m_anunciador, m_cache,
-                                  [this]() -> const Mesa & { return *m_mesa; });
-    m_entrada->conectar(*m_tablero);
+    const QList<QAction *> barra = m_menus->crearBarra(m_programDir + QStringLiteral("/icons"));
+    m_mesa->setOrdenes(barra, m_menus->correr());
+    m_entrada = new EntradaDeMesa(*this, m_juego, *m_anunciador, m_cache);
+    m_entrada->conectar(*mesa);
+    m_finDeMano->conectar(*mesa);
     connect(m_menus->mesaModerna(), &QAction::triggered, this, [this](bool moderna) {
         m_ajustes.setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
     });
     connect(&ajustes, &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
-    m_ayudas = std::make_unique<AyudasTablero>(m_juego, ajustes, *m_tablero, *statusBar(),
+    m_ayudas = std::make_unique<AyudasTablero>(m_juego, ajustes, *mesa, *statusBar(),
                                                *m_anunciador, [this] { deshacermnu_Click(); });
     aplicarMesa();
     // Input between moves first puts every card in its place, then is handled.
     auto *guarda = new GuardaDeEntrada(
         *this, [this] { return !m_juego.esperaAlJugador() && !terminado(); },
         [this] { m_animador->terminar(); });
-    guarda->setLibre([this] { return m_moderna ? m_moderna->veloAbierto() : nullptr; });
+    guarda->setLibre([this](const QWidget *control) { return m_mesa->enVeloAbierto(control); });
 }
 
 ZelboFrm::~ZelboFrm() = default;
@@ -127,7 +123,6 @@ bool ZelboFrm::Form_Load()
         m_falloAlCargar = true;
         return false;
     }
-    m_fondo = fondo;
     m_mesa->setFondo(fondo);
     m_juego.iniciar();
     return !terminado();
@@ -197,42 +192,16 @@ void ZelboFrm::UpdateForm()
     m_seguimiento->actualizar(m_juego);
 }
 
+// The other layout takes over the game as it stands, with its marks and the
+// card that has the focus.
 void ZelboFrm::aplicarMesa()
 {
-    const bool moderna = m_ajustes.mesa() == TipoMesa::Moderna;
-    m_menus->mesaModerna()->setChecked(moderna);
-    if (moderna && !m_moderna) {
-        m_moderna = new MesaModerna(m_cache, m_mesas);
-        m_mesas->addWidget(m_moderna);
-        m_entrada->conectar(*m_moderna);
-        m_finDeMano->conectar(*m_moderna);
-        m_moderna->panel()->setCorrer(m_menus->correr());
-    }
-    Mesa *nueva = moderna ? static_cast<Mesa *>(m_moderna) : m_tablero;
-    if (nueva != m_mesa)
-        cambiarMesa(*nueva);
-}
-
-// The other table takes over the game as it stands, with its marks and the
-// card that has the focus.
-void ZelboFrm::cambiarMesa(Mesa &nueva)
-{
-    m_animador->terminar();
-    const std::optional<Imagen> foco = m_teclado->foco();
-    m_mesa = &nueva;
-    m_mesas->setCurrentWidget(&nueva);
-    nueva.setGeometry(m_mesas->rect());
-    m_nombres->setMesa(nueva);
-    m_teclado->setMesa(nueva);
-    m_compases->setMesa(nueva);
-    m_seguimiento->setMesa(nueva);
-    m_ayudas->nota().setMesa(nueva);
-    nueva.setFondo(m_fondo);
-    nueva.setColorFondo(m_colorFondo);
-    nueva.setReverso(m_reverso);
+    const TipoMesa tipo = m_ajustes.mesa();
+    m_menus->mesaModerna()->setChecked(tipo == TipoMesa::Moderna);
+    if (tipo == m_mesa->tipo())
+        return;
+    m_mesa->setTipo(tipo);
     mostrarTodo();
-    m_animador->setMesa(nueva, m_juego.estado());
-    m_teclado->devolverFoco(foco);
 }
 
 // Everything the table shows, at once.
@@ -270,23 +239,20 @@ bool ZelboFrm::cargarReverso(const QString &ruta)
     m_cache.olvidarFallidas();
     if (!m_cache.renovar(ruta))
         return false;
-    m_reverso = ruta;
     m_mesa->setReverso(ruta);
     return true;
 }
 
 void ZelboFrm::aplicarColorFondo(qint32 color)
 {
-    m_colorFondo = ColorValue::toQColor(color, palette());
-    m_mesa->setColorFondo(m_colorFondo);
+    m_mesa->setColorFondo(ColorValue::toQColor(color, palette()));
     // Given with every change of the preferences: the program set may have changed too.
     mostrarCorrer();
 }
 
 void ZelboFrm::mostrarCorrer()
 {
-    if (m_moderna)
-        m_moderna->panel()->mostrarCorrer(!m_juego.preferencias().aplicacion.trimmed().isEmpty());
+    m_mesa->mostrarCorrer(!m_juego.preferencias().aplicacion.trimmed().isEmpty());
 }
 
 void ZelboFrm::mostrarVentana()
@@ -349,13 +315,13 @@ void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMan
 
 bool ZelboFrm::finDeManoEnTablero() const
 {
-    return m_moderna && m_mesa == m_moderna;
+    return m_mesa->finDeManoEnMesa();
 }
 
 void ZelboFrm::resumenDeMano(const ResumenDeMano &resumen, std::function<void()> alCerrar)
 {
     m_ayudas->nota().hide();
-    m_finDeMano->resumenEnMesa(*m_moderna, resumen, m_juego.estado().jugadorHumano.nombre(),
+    m_finDeMano->resumenEnMesa(*m_mesa, resumen, m_juego.estado().jugadorHumano.nombre(),
                                std::move(alCerrar));
 }
 
@@ -363,7 +329,7 @@ void ZelboFrm::resultadosEnTablero(const QString &nombre, int num1, int num2,
                                    ResultadoDeMano::Ganador ganador,
                                    std::function<void(bool otraPartida)> alResponder)
 {
-    m_finDeMano->resultadosEnMesa(*m_moderna, nombre, num1, num2, ganador, std::move(alResponder));
+    m_finDeMano->resultadosEnMesa(*m_mesa, nombre, num1, num2, ganador, std::move(alResponder));
 }
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)

@@ -7,7 +7,6 @@
 #include "zelbogame.h"
 #include "zelboview.h"
 
-#include <QColor>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -17,21 +16,18 @@ class AjustesJuego;
 class AnimadorTablero;
 class Anunciador;
 class AyudasTablero;
-class BoardWidget;
 class CarasDelMazo;
 class CompasesCpu;
 class DialogService;
 class EntradaDeMesa;
 class FinDeManoEnVentana;
-class Mesa;
+class InterfazMesa;
 class NombresAccesibles;
 class NotaDeArchivos;
 class Pausa;
 class PensadorEnHilo;
 class RandomSource;
 class SeguimientoPartida;
-class MesaModerna;
-class QStackedWidget;
 class TecladoTablero;
 class VentanasDelJuego;
 
@@ -63,9 +59,8 @@ public:
     bool terminado() const { return m_falloAlCargar || m_juego.terminado(); }
     int estadoSalida() const { return m_falloAlCargar ? 1 : m_juego.estadoSalida(); }
     ZelboGame &juego() { return m_juego; }
-    // The classic table, and the table shown.
-    BoardWidget &tablero() { return *m_tablero; }
-    Mesa &mesa() { return *m_mesa; }
+    // The table, in whichever layout it shows.
+    InterfazMesa &mesa() { return *m_mesa; }
     // Keyboard play and the hint, which follows the CPU's level in force.
     TecladoTablero &teclado() { return *m_teclado; }
     AnimadorTablero &animador() { return *m_animador; }
@@ -135,9 +130,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Shows the table of the settings; the game goes on as it was.
+    // Shows the table's layout of the settings; the game goes on as it was.
     void aplicarMesa();
-    void cambiarMesa(Mesa &nueva);
     void mostrarTodo();
     // The modern table's "Run", while a program is set.
     void mostrarCorrer();
@@ -151,14 +145,8 @@ private:
     AjustesJuego &m_ajustes;
     PictureCache m_cache;
     std::unique_ptr<CarasDelMazo> m_caras;
-    BoardWidget *m_tablero = nullptr;
-    Mesa *m_mesa = nullptr;
-    QStackedWidget *m_mesas = nullptr;
-    MesaModerna *m_moderna = nullptr; // made when first shown
-    // What every table shows alike, for a table shown later.
-    QString m_fondo;
-    QColor m_colorFondo;
-    QString m_reverso;
+    InterfazMesa *m_mesa = nullptr;
+    // The turn sign, shown again on a new layout.
     QString m_cartel;
     ZelboGame m_juego;
     // Gone before the game: a move being thought is not handed to it.

@@ -55,7 +55,7 @@
     </message>
 </context>
 <context>
-    <name>BoardWidget</name>
+    <name>DisposicionClasica</name>
     <message>
         <source>Levantar</source>
         <translation>Take</translation>
@@ -545,7 +545,7 @@
     </message>
 </context>
 <context>
-    <name>MesaModerna</name>
+    <name>DisposicionModerna</name>
     <message>
         <source>Clic para marcarla; arrástrala para jugarla</source>
         <translation>Click to mark it; drag it to play it</translation>

@@ -3,8 +3,8 @@
 #include "boardfixture.h"
 
 #include "animadortablero.h"
-#include "boardwidget.h"
-#include "mesamoderna.h"
+#include "disposicionclasica.h"
+#include "disposicionmoderna.h"
 #include "resultadosenmesa.h"
 #include "resumenenmesa.h"
 #include "savedgamefile.h"
@@ -92,6 +92,16 @@ std::unique_ptr<ZelboFrm> BoardFixture::otraVentana(DialogService &dialogos, Ran
     return std::make_unique<ZelboFrm>(m_dir.path(), dialogos, azar, pausa, m_ajustes);
 }
 
+DisposicionClasica &BoardFixture::clasica() const
+{
+    return dynamic_cast<DisposicionClasica &>(mesa().disposicion());
+}
+
+DisposicionModerna *BoardFixture::moderna() const
+{
+    return dynamic_cast<DisposicionModerna *>(&mesa().disposicion());
+}
+
 bool BoardFixture::iniciar()
 {
     m_dir.escribirPreferencias(QStringLiteral("Maquina"), QStringLiteral("Ana"));
@@ -146,7 +156,8 @@ RespondeEnMesa::RespondeEnMesa(ZelboFrm &ventana, bool otraPartida)
 
 void RespondeEnMesa::responder()
 {
-    auto *mesa = qobject_cast<MesaModerna *>(&m_ventana.mesa());
+    auto *mesa = dynamic_cast<DisposicionModerna *>(
+        &m_ventana.findChild<Mesa *>()->disposicion());
     if (!mesa)
         return;
     if (mesa->resumen()->isVisible()) {

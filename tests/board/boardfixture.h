@@ -8,6 +8,9 @@
 #include "pausa.h"
 #include "posicion.h"
 #include "testprogramdir.h"
+#include "disposicionclasica.h"
+#include "disposicionmoderna.h"
+#include "mesa.h"
 #include "zelbofrm.h"
 
 #include <QList>
@@ -74,7 +77,11 @@ public:
     explicit BoardFixture(AjustesJuego &ajustes, std::uint64_t semilla = 1);
 
     ZelboFrm &ventana() { return *m_ventana; }
-    BoardWidget &tablero() { return m_ventana->tablero(); }
+    // The window's table, and its layout: the classic one (which the table
+    // must show), or the modern one (null while the classic shows).
+    Mesa &mesa() const { return *m_ventana->findChild<Mesa *>(); }
+    DisposicionClasica &clasica() const;
+    DisposicionModerna *moderna() const;
     const GameState &estado() { return m_ventana->juego().estado(); }
     FakeDialogs &dialogos() { return m_dialogos; }
     FakePausa &pausa() { return m_pausa; }

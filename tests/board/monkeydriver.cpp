@@ -4,7 +4,7 @@
 
 #include "ajustesjuego.h"
 #include "animadortablero.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
 #include "mersennerandom.h"
@@ -219,30 +219,37 @@ void MonkeyDriver::anotar(const QString &evento)
 // lift button): points anywhere would seldom make a move.
 QPoint MonkeyDriver::puntoAlAzar()
 {
-    const BoardWidget &t = m_ventana->tablero();
-    QList<QWidget *> controles { t.LevantarBtn(), t.CheckMonton()[1] };
+    const Mesa &mesa = *m_ventana->findChild<Mesa *>();
+    const auto *clasica = dynamic_cast<const DisposicionClasica *>(&mesa.disposicion());
+    const auto *moderna = dynamic_cast<const DisposicionModerna *>(&mesa.disposicion());
+    QList<QWidget *> controles;
+    if (clasica)
+        controles = { clasica->LevantarBtn(), clasica->CheckMonton()[1] };
+    else
+        controles = { moderna->levantar() };
     const auto agregar = [&controles](const auto &grupo) {
         for (QWidget *control : grupo)
             controles.append(control);
     };
-    agregar(t.cartap2img());
-    agregar(t.mesaimg());
-    agregar(t.montonimg());
-    agregar(t.Checkp2());
+    agregar(mesa.imagenes(GrupoImagen::cartap2img));
+    agregar(mesa.imagenes(GrupoImagen::mesaimg));
+    agregar(mesa.imagenes(GrupoImagen::montonimg));
+    if (clasica)
+        agregar(clasica->Checkp2());
     controles.removeIf([](const QWidget *c) { return !c->isVisible(); });
     if (!controles.isEmpty() && alAzar(2) == 0) {
         const QRect r = controles.at(alAzar(static_cast<int>(controles.size())))->geometry();
         return r.topLeft()
             + QPoint(alAzar(std::max(1, r.width())), alAzar(std::max(1, r.height())));
     }
-    return { alAzar(std::max(1, t.width())), alAzar(std::max(1, t.height())) };
+    return { alAzar(std::max(1, mesa.width())), alAzar(std::max(1, mesa.height())) };
 }
 
 void MonkeyDriver::clic()
 {
-    BoardWidget &t = m_ventana->tablero();
+    Mesa &mesa = *m_ventana->findChild<Mesa *>();
     const QPoint punto = puntoAlAzar();
-    QWidget *control = Raton::controlEn(t, punto);
+    QWidget *control = Raton::controlEn(mesa, punto);
     const int cual = alAzar(10);
     const Qt::MouseButton boton = cual < 6 ? Qt::LeftButton : Qt::RightButton;
     anotar(QStringLiteral("%1 click %2,%3 on %4")
@@ -250,15 +257,15 @@ void MonkeyDriver::clic()
                .arg(punto.x())
                .arg(punto.y())
                .arg(QString::fromLatin1(control->metaObject()->className())));
-    Raton::clicEn(t, control, punto, cual == 9 ? Qt::LeftButton : boton, cual == 9);
+    Raton::clicEn(mesa, control, punto, cual == 9 ? Qt::LeftButton : boton, cual == 9);
 }
 
 void MonkeyDriver::arrastre()
 {
-    BoardWidget &t = m_ventana->tablero();
+    Mesa &mesa = *m_ventana->findChild<Mesa *>();
     // Mostly from a card of the human's hand, the only pictures that drag.
     QList<QWidget *> mano;
-    for (QWidget *carta : t.cartap2img()) {
+    for (QWidget *carta : mesa.imagenes(GrupoImagen::cartap2img)) {
         if (carta->isVisible())
             mano.append(carta);
     }
@@ -267,14 +274,14 @@ void MonkeyDriver::arrastre()
         : puntoAlAzar();
     // Often onto a pile, where a card always goes: hands then come to their end.
     const QPoint hasta = alAzar(10) < 4
-        ? Raton::centro(t.montonimg().at(static_cast<std::size_t>(alAzar(2))))
+        ? Raton::centro(mesa.imagen({ GrupoImagen::montonimg, alAzar(2) }))
         : puntoAlAzar();
     anotar(QStringLiteral("drag %1,%2 to %3,%4")
                .arg(desde.x())
                .arg(desde.y())
                .arg(hasta.x())
                .arg(hasta.y()));
-    Raton::arrastrar(t, desde, hasta);
+    Raton::arrastrar(mesa, desde, hasta);
 }
 
 void MonkeyDriver::tecla()

@@ -2,7 +2,8 @@
 
 #include "raton.h"
 
-#include "boardwidget.h"
+#include "disposicionclasica.h"
+#include "mesa.h"
 #include "cardpicture.h"
 #include "zelbofrm.h"
 
@@ -17,16 +18,16 @@ QPoint Raton::centro(const QWidget *control)
     return control->geometry().center();
 }
 
-QWidget *Raton::controlEn(BoardWidget &tablero, QPoint punto)
+QWidget *Raton::controlEn(Mesa &mesa, QPoint punto)
 {
-    QWidget *control = tablero.childAt(punto);
-    return control ? control : &tablero;
+    QWidget *control = mesa.childAt(punto);
+    return control ? control : &mesa;
 }
 
-void Raton::clicEn(BoardWidget &tablero, QWidget *control, QPoint punto, Qt::MouseButton boton,
+void Raton::clicEn(Mesa &mesa, QWidget *control, QPoint punto, Qt::MouseButton boton,
                    bool doble)
 {
-    const QPoint local = control->mapFrom(&tablero, punto);
+    const QPoint local = control->mapFrom(&mesa, punto);
     if (doble)
         QTest::mouseDClick(control, boton, {}, local);
     else
@@ -44,28 +45,30 @@ void Raton::dobleClic(QWidget *control, Qt::MouseButton boton)
     QTest::mouseRelease(control, boton, {}, punto);
 }
 
-void Raton::soltarEn(BoardWidget &tablero, int slot, const QWidget *lugar)
+void Raton::soltarEn(Mesa &mesa, int slot, const QWidget *lugar)
 {
-    tablero.soltar(centro(lugar), slot);
+    mesa.soltar(centro(lugar), slot);
 }
 
-void Raton::soltarEnFondo(BoardWidget &tablero, int slot)
+void Raton::soltarEnFondo(Mesa &mesa, int slot)
 {
     // Below the table's first row and left of the hands: only felt there.
-    tablero.soltar(tablero.escala().punto(QPoint(3000, 6800)), slot);
+    const auto &clasica = dynamic_cast<const DisposicionClasica &>(mesa.disposicion());
+    mesa.soltar(clasica.escala().punto(QPoint(3000, 6800)), slot);
 }
 
-void Raton::arrastrar(BoardWidget &tablero, QPoint desde, QPoint hasta)
+void Raton::arrastrar(Mesa &mesa, QPoint desde, QPoint hasta)
 {
-    QWidget *control = controlEn(tablero, desde);
+    QWidget *control = controlEn(mesa, desde);
     QPointer<QWidget> vivo(control);
-    QTest::mousePress(control, Qt::LeftButton, {}, control->mapFrom(&tablero, desde));
-    const auto *ventana = qobject_cast<const ZelboFrm *>(tablero.window());
+    QTest::mousePress(control, Qt::LeftButton, {}, control->mapFrom(&mesa, desde));
+    const auto *ventana = qobject_cast<const ZelboFrm *>(mesa.window());
     if (!vivo || (ventana && ventana->terminado()))
         return;
-    const auto carta = std::find(tablero.cartap2img().begin(), tablero.cartap2img().end(), control);
-    if (carta != tablero.cartap2img().end())
-        tablero.soltar(hasta, static_cast<int>(carta - tablero.cartap2img().begin()));
+    const QList<CardPicture *> mano = mesa.imagenes(GrupoImagen::cartap2img);
+    const auto carta = std::find(mano.begin(), mano.end(), control);
+    if (carta != mano.end())
+        mesa.soltar(hasta, static_cast<int>(carta - mano.begin()));
     else
-        QTest::mouseRelease(control, Qt::LeftButton, {}, control->mapFrom(&tablero, hasta));
+        QTest::mouseRelease(control, Qt::LeftButton, {}, control->mapFrom(&mesa, hasta));
 }

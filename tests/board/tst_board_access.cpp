@@ -2,7 +2,7 @@
 
 #include "anunciador.h"
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
 #include "raton.h"
@@ -129,7 +129,7 @@ void TstBoardAccess::namesAndRolesOfADealtBoard()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QCOMPARE(nombre(t.cartap2img()[0]), "Rey de oros, en tu mano");
     QCOMPARE(papel(t.cartap2img()[0]), QAccessible::Button);
     QCOMPARE(nombre(t.mesaimg()[1]), "Sota de oros, en la mesa");
@@ -162,7 +162,7 @@ void TstBoardAccess::namesFollowTheMarksAndTheMoves()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QTest::mouseClick(t.cartap2img()[0], Qt::LeftButton);
     QTest::mouseClick(t.mesaimg()[1], Qt::LeftButton);
     QCOMPARE(nombre(t.cartap2img()[0]), "Rey de oros, en tu mano, marcada");
@@ -186,13 +186,13 @@ void TstBoardAccess::aStatusMessageRaisesANameChange()
     QVERIFY(f.cargar(posicion()));
     QStatusBar *barra = f.ventana().statusBar();
     g_cambios.clear();
-    Raton::soltarEn(f.tablero(), 0, f.tablero().Cartellbl()); // a drop that does nothing
+    Raton::soltarEn(f.mesa(), 0, f.clasica().Cartellbl()); // a drop that does nothing
     QCOMPARE(g_cambios.count(barra), 1);
     QCOMPARE(nombre(barra), barra->currentMessage());
     QVERIFY(barra->currentMessage().startsWith(QStringLiteral("Ahí no se deja una carta")));
-    Raton::soltarEn(f.tablero(), 0, f.tablero().Cartellbl()); // the same words again
+    Raton::soltarEn(f.mesa(), 0, f.clasica().Cartellbl()); // the same words again
     QCOMPARE(g_cambios.count(barra), 2);
-    Raton::soltarEn(f.tablero(), 0, f.tablero().mesaimg()[0]);
+    Raton::soltarEn(f.mesa(), 0, f.clasica().mesaimg()[0]);
     QCOMPARE(g_cambios.count(barra), 3);
     QCOMPARE(nombre(barra), "El Rey de oros no es del palo del As de bastos: no levanta nada");
 }
@@ -210,14 +210,14 @@ void TstBoardAccess::renameInTheLastRoundIsToldAtOnce()
     f.ventana().juego().intentar(Intento::alMonton(0));
     QCOMPARE(f.estado().cartasRepartidas, 40);
     QStatusBar *barra = f.ventana().statusBar();
-    QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Ultima ronda"));
+    QCOMPARE(f.clasica().Cartellbl()->text(), QStringLiteral("Ultima ronda"));
     QVERIFY2(barra->currentMessage().endsWith(QStringLiteral("Última ronda: juega Ana")),
              qPrintable(barra->currentMessage()));
 
     f.dialogos().responderTexto(QStringLiteral("Lucía"));
     f.ventana().juego().ordenar(OrdenDelJuego::Nombre);
-    QCOMPARE(f.tablero().Label2()->text(), QStringLiteral("Lucía"));
-    QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Ultima ronda"));
+    QCOMPARE(f.clasica().Label2()->text(), QStringLiteral("Lucía"));
+    QCOMPARE(f.clasica().Cartellbl()->text(), QStringLiteral("Ultima ronda"));
     QVERIFY2(barra->currentMessage().endsWith(QStringLiteral("Última ronda: juega Lucía")),
              qPrintable(barra->currentMessage()));
 }
@@ -230,14 +230,14 @@ void TstBoardAccess::theCpuMoveAndTheTurnAreSpokenAsOne()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
     avisos(); // the first game's
-    QTest::mouseClick(f.tablero().cartap2img()[0], Qt::LeftButton);
-    QTest::mouseClick(f.tablero().mesaimg()[1], Qt::LeftButton);
-    QTest::mouseClick(f.tablero().LevantarBtn(), Qt::LeftButton); // then the CPU lays espadas(1)
+    QTest::mouseClick(f.clasica().cartap2img()[0], Qt::LeftButton);
+    QTest::mouseClick(f.clasica().mesaimg()[1], Qt::LeftButton);
+    QTest::mouseClick(f.clasica().LevantarBtn(), Qt::LeftButton); // then the CPU lays espadas(1)
     const QString cpu = QStringLiteral("La CPU tira el As de espadas a la mesa");
     QCOMPARE(f.ventana().statusBar()->currentMessage(), cpu);
     QCOMPARE(avisos(), QStringList { cpu + QStringLiteral(". Juega Ana") });
     // The player's own moves and the marks say nothing by themselves.
-    QTest::mouseClick(f.tablero().cartap2img()[0], Qt::LeftButton);
+    QTest::mouseClick(f.clasica().cartap2img()[0], Qt::LeftButton);
     QCOMPARE(avisos(), QStringList {});
 }
 
@@ -254,7 +254,7 @@ void TstBoardAccess::theHintAndARefusalAreSpoken()
     QCOMPARE(avisos(), QStringList { pista });
     tecla(f, Qt::Key_H); // asked again, said again
     QCOMPARE(avisos(), QStringList { pista });
-    Raton::soltarEn(f.tablero(), 0, f.tablero().mesaimg()[0]);
+    Raton::soltarEn(f.mesa(), 0, f.clasica().mesaimg()[0]);
     QCOMPARE(avisos(),
              QStringList { "El Rey de oros no es del palo del As de bastos: no levanta nada" });
 }
@@ -309,7 +309,7 @@ void TstBoardAccess::theHandAndTheGameResultsAreSpoken()
         }
     });
     cerrar.start(1);
-    Raton::soltarEnFondo(f.tablero(), 0);
+    Raton::soltarEnFondo(f.mesa(), 0);
     QVERIFY(f.esperarTurno());
     cerrar.stop();
     const QString resultados
@@ -341,7 +341,7 @@ void TstBoardAccess::cardsDescribeTheKeysNotTheMouse()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion()));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     const auto descripcion = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
     };

@@ -3,7 +3,7 @@
 #include "ajustesjuego.h"
 #include "animadortablero.h"
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
 #include "raton.h"
@@ -16,7 +16,7 @@ using namespace Naipes;
 
 namespace {
 
-QList<CardPicture *> imagenes(BoardWidget &t)
+QList<CardPicture *> imagenes(DisposicionClasica &t)
 {
     QList<CardPicture *> todas;
     for (const auto &grupo : { QList<CardPicture *>(t.mesaimg().begin(), t.mesaimg().end()),
@@ -30,7 +30,7 @@ QList<CardPicture *> imagenes(BoardWidget &t)
 
 // What every picture of the board shows: shown or not, its file, its place,
 // and whether a flight still empties it.
-QStringList vista(BoardWidget &t)
+QStringList vista(DisposicionClasica &t)
 {
     QStringList v;
     for (const CardPicture *c : imagenes(t)) {
@@ -47,7 +47,7 @@ QStringList vista(BoardWidget &t)
     return v;
 }
 
-bool algunaVacia(BoardWidget &t)
+bool algunaVacia(DisposicionClasica &t)
 {
     const QList<CardPicture *> todas = imagenes(t);
     return std::any_of(todas.begin(), todas.end(),
@@ -57,7 +57,7 @@ bool algunaVacia(BoardWidget &t)
 // Plays oros(1) onto the table; the CPU answers by laying espadas(1).
 void jugarOros(BoardFixture &f)
 {
-    Raton::soltarEnFondo(f.tablero(), 0);
+    Raton::soltarEnFondo(f.mesa(), 0);
 }
 
 } // namespace
@@ -97,13 +97,13 @@ void TstBoardAnimation::aMoveEndsWithEveryPictureAsWithoutAnimation()
     QVERIFY(a.enCurso());
     const VueloDeCartas::Vuelo *v = a.vuelos().vuelo(laEspada);
     QVERIFY(v);
-    QCOMPARE(v->desde, animado.tablero().Image1()[0]->geometry());
-    QCOMPARE(v->hasta, animado.tablero().mesaimg()[2]->geometry());
+    QCOMPARE(v->desde, animado.clasica().Image1()[0]->geometry());
+    QCOMPARE(v->hasta, animado.clasica().mesaimg()[2]->geometry());
     QCOMPARE(v->ruta, animado.rutaCarta(espadas(1)));
-    QVERIFY(animado.tablero().mesaimg()[2]->vaciaEnVuelo());
+    QVERIFY(animado.clasica().mesaimg()[2]->vaciaEnVuelo());
     QTRY_VERIFY(!a.enCurso());
-    QCOMPARE(vista(animado.tablero()), vista(quieto.tablero()));
-    QVERIFY(!algunaVacia(animado.tablero()));
+    QCOMPARE(vista(animado.clasica()), vista(quieto.clasica()));
+    QVERIFY(!algunaVacia(animado.clasica()));
     QVERIFY(!a.vuelos().isVisible());
     // The CPU's beats are the same, in the same order.
     QCOMPARE(animado.pausa().esperas(), quieto.pausa().esperas());
@@ -131,7 +131,7 @@ void TstBoardAnimation::inputDuringAFlightLandsItAndIsHandled()
         f.ventana().grab().save(qEnvironmentVariable("ZELBO_CAPTURAS")
                                 + QStringLiteral("/carta-en-vuelo.png"));
     // A right click on the hand card lands the flight and marks the card.
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
     QVERIFY(!a.enCurso());
     QVERIFY(!algunaVacia(t));
@@ -147,7 +147,7 @@ void TstBoardAnimation::dealtCardsComeFromAboveAndTheCpusFaceDown()
     a.setDuracion(60000);
     QVERIFY(f.iniciar());
     const GameState &e = f.estado();
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QVERIFY(a.enCurso());
     for (int i = 0; i < 3; ++i) {
         const VueloDeCartas::Vuelo *humano = a.vuelos().vuelo(e.player2.at(i));
@@ -222,7 +222,7 @@ void TstBoardAnimation::savedSettingsDecideWhetherTheCpuMoveFlies()
         jugarOros(f);
         QVERIFY(f.esperarTurno());
         QCOMPARE(f.ventana().animador().enCurso(), c.vuela);
-        QCOMPARE(algunaVacia(f.tablero()), c.vuela);
+        QCOMPARE(algunaVacia(f.clasica()), c.vuela);
         f.ventana().animador().terminar();
     }
 }

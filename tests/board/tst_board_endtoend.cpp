@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "raton.h"
 #include "winnerdialogfrm.h"
@@ -65,7 +65,7 @@ private:
 void TstBoardEndToEnd::jugarTurno(BoardFixture &f)
 {
     const GameState &e = f.estado();
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     const QString palo = e.palo(e.player2.at(0));
     if (!e.player1Lev.isEmpty() && e.palo(e.player1Lev.at(0)) == palo) {
         QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
@@ -85,9 +85,9 @@ void TstBoardEndToEnd::jugarTurno(BoardFixture &f)
     if (levanta)
         QTest::mouseClick(t.LevantarBtn(), Qt::LeftButton);
     else if (t.montonimg()[1]->isVisible())
-        Raton::soltarEn(t, 0, t.montonimg()[1]);
+        Raton::soltarEn(t.mesa(), 0, t.montonimg()[1]);
     else
-        Raton::soltarEnFondo(t, 0);
+        Raton::soltarEnFondo(t.mesa(), 0);
 }
 
 void TstBoardEndToEnd::guardarYVolver(BoardFixture &f)
@@ -125,7 +125,7 @@ void TstBoardEndToEnd::wholeGamesUntilThePlayerStops()
             && f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?"))) {
             puntosAlEmpezarDeNuevo = true;
             QCOMPARE(f.estado().jugadorCpu.puntos() + f.estado().jugadorHumano.puntos(), 0);
-            QCOMPARE(f.tablero().Puntajep1Lbl()->text(), QStringLiteral("0"));
+            QCOMPARE(f.clasica().Puntajep1Lbl()->text(), QStringLiteral("0"));
             f.dialogos().responder(DialogService::Respuesta::No); // for the second game's end
         }
         if (movimientos % 97 == 5 && !puntosAlEmpezarDeNuevo)

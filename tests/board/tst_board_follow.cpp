@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "raton.h"
 #include "seguimientopartida.h"
@@ -43,7 +43,7 @@ Posicion posicion(Respuesta respuesta)
     return p;
 }
 
-QList<CardPicture *> imagenes(BoardWidget &t)
+QList<CardPicture *> imagenes(DisposicionClasica &t)
 {
     QList<CardPicture *> todas(t.mesaimg().begin(), t.mesaimg().end());
     for (const auto &grupo : { t.cartap1img(), t.Image1(), t.cartap2img() })
@@ -51,7 +51,7 @@ QList<CardPicture *> imagenes(BoardWidget &t)
     return todas << t.montonimg()[0] << t.montonimg()[1];
 }
 
-QList<CardPicture *> senaladas(BoardWidget &t)
+QList<CardPicture *> senaladas(DisposicionClasica &t)
 {
     QList<CardPicture *> s = imagenes(t);
     s.removeIf([](const CardPicture *c) { return !c->senalada(); });
@@ -78,9 +78,9 @@ int pixelesDeContorno(const QImage &vista, const QRect &lugar)
 
 // Every outlined picture shows the outline all round (some dashes on each
 // side), and no pixel of the board outside them has its colour.
-QString contornoVisto(BoardWidget &t, const QList<CardPicture *> &esperadas)
+QString contornoVisto(DisposicionClasica &t, const QList<CardPicture *> &esperadas)
 {
-    const QImage vista = t.grab().toImage();
+    const QImage vista = t.mesa().grab().toImage();
     int fuera = pixelesDeContorno(vista, vista.rect());
     for (const CardPicture *c : esperadas) {
         const QRect g = c->geometry();
@@ -163,8 +163,8 @@ void TstBoardFollow::cpuCardsStayOutlinedUntilThePlayerActs()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(posicion(static_cast<Respuesta>(respuesta))));
-    BoardWidget &t = f.tablero();
-    Raton::soltarEnFondo(t, 0);
+    DisposicionClasica &t = f.clasica();
+    Raton::soltarEnFondo(t.mesa(), 0);
     QVERIFY(f.estado().player1.isEmpty()); // the CPU has played
     QList<int> enMesa;
     QList<CardPicture *> esperadas;
@@ -207,15 +207,15 @@ void TstBoardFollow::noOutlineOutlivesTheHandItWasIn()
     p.tamPilaCpu = 3;
     p.tamPilaHumano = 34;
     QVERIFY(f.cargar(p));
-    Raton::soltarEnFondo(f.tablero(), 0);
+    Raton::soltarEnFondo(f.mesa(), 0);
     QCOMPARE(f.estado().cartasRepartidas, 10);
     QCOMPARE(f.estado().player1.count(), 3); // the human opens: the CPU has not played
     // Only these five cards were not the CPU's at the last hand's end.
     const QList<int> ajenas { oros(1), oros(2), oros(3), copas(5), bastos(1) };
     const QList<int> mesa = Posicion::numeros(f.estado().lamesa);
     QVERIFY(std::any_of(mesa.begin(), mesa.end(), [&](int c) { return !ajenas.contains(c); }));
-    QVERIFY(senaladas(f.tablero()).isEmpty());
-    const QString visto = contornoVisto(f.tablero(), {});
+    QVERIFY(senaladas(f.clasica()).isEmpty());
+    const QString visto = contornoVisto(f.clasica(), {});
     QVERIFY2(visto.isEmpty(), qPrintable(visto));
 }
 
@@ -259,12 +259,12 @@ void TstBoardFollow::historyDockTellsTheHandAndUndoTakesItsLinesBack()
     QVERIFY(f.ventana().seguimiento().dock()->isVisible());
     const QStringList alAbrir = lineasDelDock(f);
     QCOMPARE(alAbrir.last(), QStringLiteral("Partida abierta de un archivo"));
-    BoardWidget &t = f.tablero();
-    Raton::soltarEnFondo(t, 0);
+    DisposicionClasica &t = f.clasica();
+    Raton::soltarEnFondo(t.mesa(), 0);
     const QStringList tiradas = alAbrir
         + QStringList { "Tiras el As de oros a la mesa", "La CPU tira el As de espadas a la mesa" };
     QCOMPARE(lineasDelDock(f), tiradas);
-    Raton::soltarEn(t, 0, t.montonimg()[1]);
+    Raton::soltarEn(t.mesa(), 0, t.montonimg()[1]);
     // The table's three cards go to nobody: no one lifted in this hand.
     const QStringList alFinal = tiradas
         + QStringList { "Pones el As de copas en tu montón", "Mano para la CPU: 22 a 15",
@@ -286,7 +286,7 @@ void TstBoardFollow::historyDockTellsTheHandAndUndoTakesItsLinesBack()
 
     // Taken back, and another move in its place: its lines replace the old ones.
     QTest::keyClick(&f.ventana(), Qt::Key_Z, Qt::ControlModifier);
-    Raton::soltarEn(t, 1, t.montonimg()[1]);
+    Raton::soltarEn(t.mesa(), 1, t.montonimg()[1]);
     const QStringList otra = lineasDelDock(f);
     QCOMPARE(otra, f.ventana().juego().historial());
     QCOMPARE(otra.mid(0, alAbrir.size()), alAbrir);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
 #include "raton.h"
@@ -42,7 +42,7 @@ void TstBoardInput::dropOnTheBackgroundLaysTheCard()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
-    Raton::soltarEnFondo(f.tablero(), 0);
+    Raton::soltarEnFondo(f.mesa(), 0);
     QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({ bastos(1), oros(1), espadas(1) }));
     QCOMPARE(Posicion::numeros(f.estado().player2), QList<int> { copas(1) });
     QCOMPARE(f.pausa().esperas(), QList<int> { 1000 }); // the CPU showed its card
@@ -53,7 +53,7 @@ void TstBoardInput::dropOnACpuPileGoesOnTheOwnPile()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
-    Raton::soltarEn(f.tablero(), 1, f.tablero().montonimg()[0]);
+    Raton::soltarEn(f.mesa(), 1, f.clasica().montonimg()[0]);
     QCOMPARE(int(f.estado().player2Lev.at(0)), copas(1));
     QCOMPARE(int(f.estado().player1Lev.at(0)), copas(5));
 }
@@ -79,9 +79,9 @@ void TstBoardInput::dropOnAnEmptyPilesPlaceGoesOnTheOwnPile()
     p.tamPilaCpu = 0;
     p.tamPilaHumano = 0;
     QVERIFY(f.cargar(p));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QVERIFY(t.montonimg()[0]->isHidden() && t.montonimg()[1]->isHidden());
-    Raton::soltarEn(t, 0, t.montonimg().at(std::size_t(monton)));
+    Raton::soltarEn(t.mesa(), 0, t.montonimg().at(std::size_t(monton)));
     QCOMPARE(Posicion::numeros(f.estado().player2Lev), QList<int> { oros(1) });
     QCOMPARE(Posicion::numeros(f.estado().player2), QList<int> { copas(1) });
     QVERIFY(f.dialogos().textos().isEmpty());
@@ -93,17 +93,17 @@ void TstBoardInput::dropOnAnyOtherControlDoesNothing()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     const QString antes = Posicion::texto(f.estado());
     QStatusBar *barra = f.ventana().statusBar();
     // A table card of another palo, then controls that take no card.
-    Raton::soltarEn(t, 0, t.mesaimg()[0]);
+    Raton::soltarEn(t.mesa(), 0, t.mesaimg()[0]);
     QCOMPARE(barra->currentMessage(),
              "El As de oros no es del palo del As de bastos: no levanta nada");
     for (QWidget *control :
          QList<QWidget *> { t.cartap2img()[1], t.LevantarBtn(), t.Checkp2()[0], t.Cartellbl() }) {
         barra->clearMessage();
-        Raton::soltarEn(t, 0, control);
+        Raton::soltarEn(t.mesa(), 0, control);
         QCOMPARE(Posicion::texto(f.estado()), antes);
         QVERIFY(barra->currentMessage().startsWith(QStringLiteral("Ahí no se deja una carta")));
     }
@@ -118,10 +118,10 @@ void TstBoardInput::dropOnATableCardOfItsPaloLifts()
     p.mesa = { oros(2), bastos(1), oros(3), copas(2) };
     p.tamPilaHumano = 0;
     QVERIFY(f.cargar(p));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QTest::mouseClick(t.mesaimg()[2], Qt::LeftButton); // marked before the drop: lifted with it
     QTest::mouseClick(t.mesaimg()[3], Qt::LeftButton); // another palo: stays on the table
-    Raton::soltarEn(t, 0, t.mesaimg()[0]);
+    Raton::soltarEn(t.mesa(), 0, t.mesaimg()[0]);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 3),
              QList<int>({ oros(3), oros(2), oros(1) }));
     QCOMPARE(Posicion::numeros(f.estado().lamesa), QList<int>({ bastos(1), copas(2), espadas(1) }));
@@ -136,7 +136,7 @@ void TstBoardInput::eitherButtonSelectsAndTheButtonLifts()
     p.mesa = { oros(2), bastos(1) };
     p.tamPilaHumano = 2;
     QVERIFY(f.cargar(p));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QTest::mouseClick(t.cartap2img()[0], Qt::LeftButton); // a left click without a drag marks
     QVERIFY(t.Checkp2()[0]->isChecked());
     QTest::mouseClick(t.cartap2img()[0], Qt::LeftButton);
@@ -158,7 +158,7 @@ void TstBoardInput::aShortMoveIsAClickNotADrag()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
-    CardPicture *carta = f.tablero().cartap2img()[1];
+    CardPicture *carta = f.clasica().cartap2img()[1];
     const QPoint desde = carta->rect().center();
     const QPoint hasta = desde + QPoint(QApplication::startDragDistance() - 1, 0);
     QTest::mousePress(carta, Qt::LeftButton, {}, desde);
@@ -179,7 +179,7 @@ void TstBoardInput::aDoubleClickCountsOnce()
     p.mesa = { oros(2), bastos(1) };
     p.tamPilaHumano = 2;
     QVERIFY(f.cargar(p));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     const Marcas &m = f.estado().marcas;
     Raton::dobleClic(t.cartap2img()[0], Qt::LeftButton);
     QVERIFY(m.Checkp2[0]);
@@ -199,7 +199,7 @@ void TstBoardInput::onlyTheHumansMarksTakeDirectClicks()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QTest::mouseClick(t.CheckMesa()[0], Qt::LeftButton);
     QTest::mouseClick(t.CheckMonton()[0], Qt::LeftButton);
     QVERIFY(!f.estado().marcas.CheckMesa[0] && !f.estado().marcas.CheckMonton[0]);
@@ -216,14 +216,14 @@ void TstBoardInput::inputDuringTheCpuTurnIsDiscarded()
     BoardFixture f;
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     f.pausa().setDurante([&] {
         QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
         QTest::mouseClick(t.Checkp2()[1], Qt::LeftButton);
         QTest::mouseClick(t.LevantarBtn(), Qt::LeftButton);
         QTest::keyClick(&f.ventana(), Qt::Key_N, Qt::ControlModifier);
     });
-    Raton::soltarEnFondo(t, 0);
+    Raton::soltarEnFondo(t.mesa(), 0);
     QCOMPARE(f.pausa().esperas().size(), 1);
     QVERIFY(f.dialogos().textos().isEmpty()); // the lift button was never pressed
     QVERIFY(!f.estado().marcas.Checkp2[0] && !f.estado().marcas.Checkp2[1]);
@@ -241,7 +241,7 @@ void TstBoardInput::closingDuringTheCpuTurnWaitsForItsMove()
         f.ventana().close();
         terminadoDurante = f.ventana().terminado();
     });
-    Raton::soltarEnFondo(f.tablero(), 0);
+    Raton::soltarEnFondo(f.mesa(), 0);
     QVERIFY(!terminadoDurante);
     // The CPU's card reached the table before the program ended.
     QCOMPARE(f.estado().lamesa.count(), 3);
@@ -256,7 +256,7 @@ void TstBoardInput::toolbarButtonsRunTheirCommands()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
     const auto boton = [&f](const char *clave) {
-        auto *a = f.tablero().Toolbar1()->findChild<QAction *>(QLatin1String(clave));
+        auto *a = f.clasica().Toolbar1()->findChild<QAction *>(QLatin1String(clave));
         if (!a)
             a = f.ventana().findChild<QAction *>(QLatin1String(clave));
         return a;

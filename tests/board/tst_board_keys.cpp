@@ -2,11 +2,11 @@
 
 #include "anunciador.h"
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "electordificil.h"
 #include "markbox.h"
-#include "mesamoderna.h"
+#include "disposicionmoderna.h"
 #include "pista.h"
 #include "tecladotablero.h"
 #include "winnerdialogfrm.h"
@@ -124,7 +124,7 @@ void TstBoardKeys::irAFila(BoardFixture &f, const QList<CardPicture *> &fila)
 void TstBoardKeys::marcarConFlechas(BoardFixture &f, const Jugada &j)
 {
     // The table shown, classic or modern.
-    const Mesa &t = f.ventana().mesa();
+    const Mesa &t = f.mesa();
     const QList<CardPicture *> mano = t.imagenes(GrupoImagen::cartap2img);
     irAFila(f, mano);
     teclas(f, Qt::Key_Left, 3);
@@ -162,7 +162,7 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
     QFETCH(TipoMesa, mesa);
     MesaElegida elegida(mesa);
     BoardFixture f(elegida, 7);
-    QCOMPARE(qobject_cast<MesaModerna *>(&f.ventana().mesa()) != nullptr,
+    QCOMPARE(f.moderna() != nullptr,
              mesa == TipoMesa::Moderna);
     CierraResultados resultados;
     const RespondeEnMesa enMesa(f.ventana(), false);
@@ -219,7 +219,7 @@ void TstBoardKeys::keysAndTheirRefusals()
     BoardFixture f;
     const Posicion p = posicion();
     QVERIFY(empezar(f, &p));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     const auto foco = [] { return QApplication::focusWidget(); };
     QCOMPARE(foco(), t.cartap2img()[0]); // the focus starts on the hand
     tecla(f, Qt::Key_Right);
@@ -280,13 +280,13 @@ void TstBoardKeys::hintMarksAndSaysItsMove()
     QCOMPARE(estado(f), "Levanta el 5 y el 7 de oros con el Rey de oros (Intro)");
     const Marcas &m = f.estado().marcas;
     QVERIFY(m.Checkp2[1] && !m.Checkp2[0] && m.CheckMesa[0] && m.CheckMesa[2] && !m.CheckMesa[1]);
-    QVERIFY(f.tablero().CheckMesa()[2]->isChecked());
-    QCOMPARE(QApplication::focusWidget(), f.tablero().cartap2img()[1]);
+    QVERIFY(f.clasica().CheckMesa()[2]->isChecked());
+    QCOMPARE(QApplication::focusWidget(), f.clasica().cartap2img()[1]);
     tecla(f, Qt::Key_Return);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 3),
              QList<int>({ oros(7), oros(5), oros(10) }));
     // The focused card left the hand: the focus stays in the hand.
-    QCOMPARE(QApplication::focusWidget(), f.tablero().cartap2img()[0]);
+    QCOMPARE(QApplication::focusWidget(), f.clasica().cartap2img()[0]);
     tecla(f, Qt::Key_H); // copas(1) alone, bastos(1) on the table
     QCOMPARE(estado(f), "Tira el As de copas a la mesa (Intro)");
     tecla(f, Qt::Key_Return);
@@ -337,7 +337,7 @@ void TstBoardKeys::spaceMarksTheOwnPileAndEnterPlaysExactlyTheMarks()
     BoardFixture f;
     const Posicion p = posicion();
     QVERIFY(empezar(f, &p));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     const Marcas &m = f.estado().marcas;
     tecla(f, Qt::Key_Space); // oros(1)
     tecla(f, Qt::Key_Up);
@@ -381,7 +381,7 @@ void TstBoardKeys::hintOntoAnEmptyOwnPileIsPlayedByEnter()
     });
     tecla(f, Qt::Key_H);
     QCOMPARE(estado(f), "Pon el As de oros en tu montón (Intro)");
-    QVERIFY(f.estado().marcas.CheckMonton[1] && f.tablero().CheckMonton()[1]->isChecked());
+    QVERIFY(f.estado().marcas.CheckMonton[1] && f.clasica().CheckMonton()[1]->isChecked());
     tecla(f, Qt::Key_Return);
     QCOMPARE(Posicion::numeros(f.estado().player2Lev), QList<int> { oros(1) });
     QVERIFY(f.dialogos().textos().isEmpty());

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardlayout.h"
-#include "boardwidget.h"
+#include "lugaresclasicos.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "escala.h"
 
@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QToolBar>
 
-namespace BL = BoardLayout;
+namespace LC = LugaresClasicos;
 
 class TstBoardLayout : public QObject
 {
@@ -31,15 +31,15 @@ private slots:
 
 void TstBoardLayout::everyPlaceLiesOnTheBoard()
 {
-    const QRect tablero(0, 0, BL::kAncho, BL::kAlto);
+    const QRect tablero(0, 0, LC::kAncho, LC::kAlto);
     QList<QRect> lugares;
-    for (const auto &grupo : { BL::kCartaCpu, BL::kReverso, BL::kCartaHumano, BL::kCheckp2 })
+    for (const auto &grupo : { LC::kCartaCpu, LC::kReverso, LC::kCartaHumano, LC::kCheckp2 })
         lugares.append({ grupo[0], grupo[1], grupo[2] });
     for (int i = 0; i < 7; ++i)
-        lugares << BL::kMesa[i] << BL::kCheckMesa[i];
-    lugares << BL::kMonton[0] << BL::kMonton[1] << BL::kCheckMonton[0] << BL::kCheckMonton[1]
-            << BL::kCartel << BL::kPuntajes << BL::kTituloCpu << BL::kTituloHumano << BL::kFrame[0]
-            << BL::kFrame[1] << BL::kLevantar << BL::kToolbar;
+        lugares << LC::kMesa[i] << LC::kCheckMesa[i];
+    lugares << LC::kMonton[0] << LC::kMonton[1] << LC::kCheckMonton[0] << LC::kCheckMonton[1]
+            << LC::kCartel << LC::kPuntajes << LC::kTituloCpu << LC::kTituloHumano << LC::kFrame[0]
+            << LC::kFrame[1] << LC::kLevantar << LC::kToolbar;
     for (const QRect &r : lugares)
         QVERIFY2(tablero.contains(r),
                  qPrintable(QStringLiteral("%1,%2 %3x%4")
@@ -64,16 +64,16 @@ void TstBoardLayout::coversHideTheCpuCardsAtAnySize()
     QFETCH(QSize, tamano);
     BoardFixture f;
     QVERIFY(f.iniciar());
-    f.tablero().resize(tamano);
+    f.mesa().resize(tamano);
     for (int i = 0; i < 3; ++i) {
-        const QRect carta = f.tablero().cartap1img().at(i)->geometry();
-        const QRect cubierta = f.tablero().Image1().at(i)->geometry();
+        const QRect carta = f.clasica().cartap1img().at(i)->geometry();
+        const QRect cubierta = f.clasica().Image1().at(i)->geometry();
         QVERIFY(cubierta.contains(carta));
         QCOMPARE(cubierta.left(), carta.left());
         // The cover lies above the card.
-        const QObjectList &hijos = f.tablero().children();
-        QVERIFY(hijos.indexOf(f.tablero().Image1().at(i))
-                > hijos.indexOf(f.tablero().cartap1img().at(i)));
+        const QObjectList &hijos = f.mesa().children();
+        QVERIFY(hijos.indexOf(f.clasica().Image1().at(i))
+                > hijos.indexOf(f.clasica().cartap1img().at(i)));
     }
 }
 
@@ -81,12 +81,12 @@ void TstBoardLayout::boardKeepsItsProportionsWhenScaled()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    f.tablero().resize(1568, 1120); // twice the board at scale 1
-    const QRect mesa0 = f.tablero().mesaimg()[0]->geometry();
+    f.mesa().resize(1568, 1120); // twice the board at scale 1
+    const QRect mesa0 = f.clasica().mesaimg()[0]->geometry();
     QCOMPARE(mesa0.size(), QSize(160, 242));
-    QCOMPARE(f.tablero().escala().factor(), 2.0);
-    f.tablero().resize(784, 800); // taller than the board: centred, scale 1
-    QCOMPARE(f.tablero().mesaimg()[0]->geometry(), QRect(24, 368 + 120, 80, 121));
+    QCOMPARE(f.clasica().escala().factor(), 2.0);
+    f.mesa().resize(784, 800); // taller than the board: centred, scale 1
+    QCOMPARE(f.clasica().mesaimg()[0]->geometry(), QRect(24, 368 + 120, 80, 121));
 }
 
 void TstBoardLayout::menusHoldEveryCommandInOrder()
@@ -122,7 +122,7 @@ void TstBoardLayout::toolbarHasItsThreeKeyedButtons()
 {
     BoardFixture f;
     QStringList botones;
-    for (QAction *a : f.tablero().Toolbar1()->actions())
+    for (QAction *a : f.clasica().Toolbar1()->actions())
         botones << a->text() + QLatin1Char('|') + a->toolTip();
     QCOMPARE(botones,
              QStringList({ "Nuevo|Empezar un juego nuevo", "Run|Correr una aplicacion",

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardlayout.h"
-#include "boardwidget.h"
+#include "lugaresclasicos.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "compasescpu.h"
 #include "markbox.h"
@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QToolBar>
 
-namespace BL = BoardLayout;
+namespace LC = LugaresClasicos;
 using namespace Naipes;
 
 class TstBoardLook : public QObject
@@ -42,7 +42,7 @@ private:
     static void agregarTamanos();
     static bool empezarConTeclado(BoardFixture &f);
     static QColor borde(CardPicture *carta);
-    static QList<CardPicture *> conMarcoDeFoco(BoardWidget &t);
+    static QList<CardPicture *> conMarcoDeFoco(DisposicionClasica &t);
     static QColor colorDeCarta(int numero);
 };
 
@@ -90,13 +90,13 @@ void TstBoardLook::cpuFacesNeverShowWithoutABackPicture()
         QVERIFY(QFile::remove(dibujo));
     }
     QVERIFY(f.iniciar());
-    f.tablero().resize(1024, 768);
-    const QImage tablero = f.tablero().grab().toImage();
+    f.mesa().resize(1024, 768);
+    const QImage tablero = f.mesa().grab().toImage();
     const GameState &e = f.estado();
     QVERIFY(e.player1.count() > 0);
     for (int i = 0; i < e.player1.count(); ++i) {
         const QColor cara = colorDeCarta(e.player1.at(i));
-        const QRect lugar = f.tablero().cartap1img().at(i)->geometry();
+        const QRect lugar = f.clasica().cartap1img().at(i)->geometry();
         int vistos = 0;
         for (int y = lugar.top(); y <= lugar.bottom(); ++y) {
             for (int x = lugar.left(); x <= lugar.right(); ++x) {
@@ -130,7 +130,7 @@ void TstBoardLook::cpuFacesNeverShowThroughASeeThroughBack()
     QVERIFY(reverso.save(ruta, "PNG"));
     QVERIFY(f.iniciar());
     QVERIFY(f.ventana().cargarReverso(ruta));
-    Mesa &tabla = f.ventana().mesa();
+    Mesa &tabla = f.mesa();
     const CardPicture *cubierta = tabla.cubiertas().at(0);
     QVERIFY(cubierta->isVisible());
     const QRect lugar(cubierta->mapTo(&tabla, QPoint(0, 0)), cubierta->size());
@@ -214,19 +214,19 @@ void TstBoardLook::enlargedCardStaysOnTheBoardAndClearOfLabels()
     p.tamPilaCpu = 12;
     p.tamPilaHumano = 15; // all 40 dealt
     QVERIFY(f.cargar(p));
-    BoardWidget &t = f.tablero();
-    t.resize(tamano);
+    DisposicionClasica &t = f.clasica();
+    t.mesa().resize(tamano);
     const Imagen imagen { static_cast<GrupoImagen>(grupo), indice };
-    CardPicture *carta = t.imagen(imagen);
+    CardPicture *carta = t.mesa().imagen(imagen);
     const QRect antes = carta->geometry();
-    const QRect tablero = t.escala().rect(QRect(0, 0, BL::kAncho, BL::kAlto));
-    const int extra = t.escala().px(BL::kResalte);
+    const QRect tablero = t.escala().rect(QRect(0, 0, LC::kAncho, LC::kAlto));
+    const int extra = t.escala().px(LC::kResalte);
     QRect durante;
     QImage vista;
     f.pausa().setDurante([&] {
         durante = carta->geometry();
         if (!qEnvironmentVariableIsEmpty("ZELBO_CAPTURAS"))
-            vista = t.grab().toImage();
+            vista = t.mesa().grab().toImage();
     });
     f.ventana().compases().ResaltarCarta(imagen, 1000, [] {});
     // Grown by 400 twips each way, give or take the pixel of rounding.
@@ -234,7 +234,7 @@ void TstBoardLook::enlargedCardStaysOnTheBoardAndClearOfLabels()
     QVERIFY(std::abs(durante.height() - antes.height() - extra) <= 1);
     QVERIFY(durante.contains(antes));
     QVERIFY(tablero.contains(durante));
-    for (const QFrame *rotulo : t.findChildren<QFrame *>(Qt::FindDirectChildrenOnly)) {
+    for (const QFrame *rotulo : t.mesa().findChildren<QFrame *>(Qt::FindDirectChildrenOnly)) {
         if (rotulo->isVisible() && !rotulo->geometry().intersects(antes))
             QVERIFY2(!rotulo->geometry().intersects(durante),
                      qPrintable(qobject_cast<const QLabel *>(rotulo)
@@ -252,17 +252,17 @@ void TstBoardLook::feltCoversTheWindowAndTakesTheChosenColour()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     for (QSize tamano : { QSize(1920, 1080), QSize(700, 1300) }) {
-        t.resize(tamano);
-        const QImage vista = t.grab().toImage();
+        t.mesa().resize(tamano);
+        const QImage vista = t.mesa().grab().toImage();
         for (QPoint esquina : { QPoint(1, 1), QPoint(tamano.width() - 2, tamano.height() - 2) }) {
             const QColor p = vista.pixelColor(esquina); // the stand-in felt, dark green
             QVERIFY(p.red() < 8 && std::abs(p.green() - 128) < 8 && p.blue() < 8);
         }
     }
     t.setColorFondo(QColor(200, 40, 40));
-    const QColor tenido = t.grab().toImage().pixelColor(2, 2);
+    const QColor tenido = t.mesa().grab().toImage().pixelColor(2, 2);
     QVERIFY(tenido.red() > tenido.green() + 40 && tenido.red() > tenido.blue() + 40);
 }
 
@@ -276,9 +276,9 @@ void TstBoardLook::toolbarButtonsFitAtEverySize()
     QFETCH(QSize, tamano);
     BoardFixture f;
     QVERIFY(f.iniciar());
-    BoardWidget &t = f.tablero();
-    t.resize(tamano);
-    const QRect barra = t.escala().rect(BL::kToolbar);
+    DisposicionClasica &t = f.clasica();
+    t.mesa().resize(tamano);
+    const QRect barra = t.escala().rect(LC::kToolbar);
     QCOMPARE(t.Toolbar1()->geometry(), barra);
     for (QAction *accion : t.Toolbar1()->actions()) {
         QWidget *boton = t.Toolbar1()->widgetForAction(accion);
@@ -304,8 +304,8 @@ void TstBoardLook::markedCardIsLiftedAndOutlined()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    BoardWidget &t = f.tablero();
-    t.resize(1568, 1120); // scale 2
+    DisposicionClasica &t = f.clasica();
+    t.mesa().resize(1568, 1120); // scale 2
     CardPicture *carta = t.cartap2img()[1];
     const QRect enSuLugar = carta->geometry();
     QTest::mouseClick(t.Checkp2()[1], Qt::LeftButton);
@@ -321,7 +321,7 @@ bool TstBoardLook::empezarConTeclado(BoardFixture &f)
 {
     if (!f.iniciar())
         return false;
-    f.tablero().resize(1568, 1120); // scale 2
+    f.mesa().resize(1568, 1120); // scale 2
     f.ventana().activateWindow();
     return QTest::qWaitForWindowActive(&f.ventana());
 }
@@ -334,10 +334,10 @@ QColor TstBoardLook::borde(CardPicture *carta)
     return imagen.pixelColor(1, imagen.height() / 2);
 }
 
-QList<CardPicture *> TstBoardLook::conMarcoDeFoco(BoardWidget &t)
+QList<CardPicture *> TstBoardLook::conMarcoDeFoco(DisposicionClasica &t)
 {
     QList<CardPicture *> cartas;
-    for (CardPicture *carta : t.findChildren<CardPicture *>()) {
+    for (CardPicture *carta : t.mesa().findChildren<CardPicture *>()) {
         if (carta->muestraFoco() || borde(carta) == CardPicture::kColorFoco)
             cartas.append(carta);
     }
@@ -350,7 +350,7 @@ void TstBoardLook::focusFrameShowsAfterAKeyAndGoesAtAClick()
 {
     BoardFixture f;
     QVERIFY(empezarConTeclado(f));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     auto *foco = qobject_cast<CardPicture *>(QApplication::focusWidget());
     QVERIFY(foco);
     QVERIFY(conMarcoDeFoco(t).isEmpty()); // nothing pressed yet
@@ -377,7 +377,7 @@ void TstBoardLook::markedCardAndFocusedCardNeverLookAlike()
 {
     BoardFixture f;
     QVERIFY(empezarConTeclado(f));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QTest::mouseClick(t.Checkp2()[1], Qt::LeftButton);
     QVERIFY(t.cartap2img()[1]->marcada());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);

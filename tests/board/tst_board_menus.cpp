@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
 
@@ -116,7 +116,7 @@ bool TstBoardMenus::empezarConMarcas(BoardFixture &f)
     if (!QTest::qWaitForWindowActive(&f.ventana()))
         return false;
     // As the hint marks the move: the human's copas and the CPU's pile.
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QTest::mouseClick(t.Checkp2()[1], Qt::LeftButton);
     QTest::mouseClick(t.montonimg()[0], Qt::LeftButton);
     return f.estado().marcas.Checkp2[1] && f.estado().marcas.CheckMonton[0];
@@ -202,7 +202,7 @@ void TstBoardMenus::boardKeysStillPlayOutsideTheMenus()
     BoardFixture f;
     QVERIFY(empezarConMarcas(f));
     const int antes = f.estado().player2Lev.count();
-    f.tablero().cartap2img()[0]->setFocus();
+    f.clasica().cartap2img()[0]->setFocus();
     tecla(f.ventana(), Qt::Key_Return);
     QVERIFY(f.estado().player2Lev.count() > antes);
 }
@@ -231,7 +231,7 @@ void TstBoardMenus::everyMenuOpensByAltAndItsLetter()
 {
     BoardFixture f;
     QVERIFY(f.iniciar() && mostrar(f));
-    f.tablero().cartap2img()[0]->setFocus();
+    f.clasica().cartap2img()[0]->setFocus();
     for (QAction *m : f.ventana().menuBar()->actions()) {
         tecla(f.ventana(), claveDe(letra(m->text())), Qt::AltModifier);
         QCOMPARE(QApplication::activePopupWidget(), m->menu());
@@ -247,7 +247,7 @@ void TstBoardMenus::f10OpensTheFirstMenu()
 {
     BoardFixture f;
     QVERIFY(f.iniciar() && mostrar(f));
-    f.tablero().cartap2img()[0]->setFocus();
+    f.clasica().cartap2img()[0]->setFocus();
     tecla(f.ventana(), Qt::Key_F10);
     QCOMPARE(QApplication::activePopupWidget(), menu(*f.ventana().menuBar(), "Archivo"));
     // Right walks on to the next menu, as on any menu bar.
@@ -269,7 +269,7 @@ void TstBoardMenus::everyItemIsChosenByItsLetter()
             QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
             a->setEnabled(true); // Deshacer and Rehacer wait for a move
             QSignalSpy elegida(a, &QAction::triggered);
-            f.tablero().cartap2img()[0]->setFocus();
+            f.clasica().cartap2img()[0]->setFocus();
             tecla(f.ventana(), claveDe(letra(m->text())), Qt::AltModifier);
             QCOMPARE(QApplication::activePopupWidget(), m->menu());
             tecla(f.ventana(), claveDe(letra(a->text())));
@@ -305,7 +305,7 @@ void TstBoardMenus::menuKeysPlayNothing()
     QFETCH(QList<int>, claves);
     BoardFixture f;
     QVERIFY(empezarConMarcas(f));
-    f.tablero().cartap2img()[0]->setFocus();
+    f.clasica().cartap2img()[0]->setFocus();
     const GameState antes = f.estado();
     for (const int clave : claves) {
         tecla(f.ventana(), static_cast<Qt::Key>(clave & ~Qt::KeyboardModifierMask),
@@ -322,7 +322,7 @@ void TstBoardMenus::optionsAndPlayerNameOpenByTheirKeys()
 {
     BoardFixture f;
     QVERIFY(f.iniciar() && mostrar(f));
-    f.tablero().cartap2img()[0]->setFocus();
+    f.clasica().cartap2img()[0]->setFocus();
     QString abierta;
     QTimer::singleShot(0, [&abierta] {
         QWidget *modal = QApplication::activeModalWidget();
@@ -336,10 +336,10 @@ void TstBoardMenus::optionsAndPlayerNameOpenByTheirKeys()
 
     f.dialogos().responderTexto(QStringLiteral("Lucía"));
     QVERIFY(mostrar(f));
-    f.tablero().cartap2img()[0]->setFocus();
+    f.clasica().cartap2img()[0]->setFocus();
     tecla(f.ventana(), Qt::Key_F2);
     QCOMPARE(f.dialogos().preguntas().size(), 1);
-    QCOMPARE(f.tablero().Label2()->text(), QStringLiteral("Lucía"));
+    QCOMPARE(f.clasica().Label2()->text(), QStringLiteral("Lucía"));
 }
 
 // The desktop's keys come first; the keys the game always had still work.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
-#include "disposicionmoderna.h"
+#include "lugaresmodernos.h"
 #include "markbox.h"
-#include "mesamoderna.h"
+#include "disposicionmoderna.h"
 #include "panelpuntos.h"
 #include "pista.h"
 #include "resultadosenmesa.h"
@@ -173,17 +173,17 @@ void TstBoardMesas::seededGamesStayInsideTheWindow()
         f.ventana().resize(tamano);
         f.ventana().show();
         QVERIFY(f.iniciar());
-        QCOMPARE(f.ventana().mesa().size(), f.ventana().centralWidget()->size());
+        QCOMPARE(f.mesa().size(), f.ventana().centralWidget()->size());
         for (int turno = 0; turno < 60 && !f.ventana().terminado(); ++turno) {
             QVERIFY(f.esperarTurno());
             if (f.ventana().terminado())
                 break;
-            const QString falta = faltaDeOrden(f.ventana().mesa(), f.estado().lamesa.count());
+            const QString falta = faltaDeOrden(f.mesa(), f.estado().lamesa.count());
             QVERIFY2(falta.isEmpty(),
                      qPrintable(QStringLiteral("turno %1: %2").arg(turno).arg(falta)));
             f.ventana().teclado().darPista();
             // Marked, the cards rise: still inside and apart.
-            const QString marcada = faltaDeOrden(f.ventana().mesa(), f.estado().lamesa.count());
+            const QString marcada = faltaDeOrden(f.mesa(), f.estado().lamesa.count());
             QVERIFY2(marcada.isEmpty(), qPrintable(marcada));
             f.ventana().teclado().intro();
         }
@@ -205,7 +205,7 @@ void TstBoardMesas::aFullTableOverlapsOnlyInRows()
 {
     QFETCH(QSize, tamano);
     for (const int cartas : { 1, 7, 20, 21, 40 }) {
-        const DisposicionModerna d = DisposicionModerna::calcular(tamano, cartas);
+        const LugaresModernos d = LugaresModernos::calcular(tamano, cartas);
         QCOMPARE(d.mesa.size(), cartas);
         QList<QRect> fijos { d.panel, d.levantar };
         for (std::size_t i = 0; i < 3; ++i)
@@ -244,9 +244,8 @@ void TstBoardMesas::switchingKeepsPositionMarksAndFocus()
     QVERIFY(f.iniciar());
     f.ventana().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
-    BoardWidget &clasica = f.tablero();
-    clasica.cartap2img()[1]->setFocus();
-    QTest::keyClick(clasica.cartap2img()[1], Qt::Key_Space);
+    f.clasica().cartap2img()[1]->setFocus();
+    QTest::keyClick(f.clasica().cartap2img()[1], Qt::Key_Space);
     QVERIFY(f.estado().marcas.Checkp2[1]);
     const GameState antes = f.estado();
     QAction *moderna = nullptr;
@@ -257,8 +256,11 @@ void TstBoardMesas::switchingKeepsPositionMarksAndFocus()
     QVERIFY(moderna && moderna->isCheckable() && !moderna->isChecked());
     moderna->trigger();
     QCOMPARE(f.ajustes().mesa(), TipoMesa::Moderna);
-    auto *nueva = qobject_cast<MesaModerna *>(&f.ventana().mesa());
-    QVERIFY(nueva && nueva->isVisible() && !clasica.isVisible());
+    QVERIFY(f.moderna() && f.mesa().isVisible());
+    // Only the shown layout's controls exist: none of the classic marks or words.
+    QVERIFY(f.ventana().findChildren<MarkBox *>().isEmpty());
+    QVERIFY(f.ventana().findChildren<BarraClasica *>().isEmpty());
+    Mesa *nueva = &f.mesa();
     QCOMPARE(Posicion::numeros(f.estado().lamesa), Posicion::numeros(antes.lamesa));
     QCOMPARE(Posicion::numeros(f.estado().player2), Posicion::numeros(antes.player2));
     QCOMPARE(f.estado().marcas.Checkp2, antes.marcas.Checkp2);
@@ -277,8 +279,9 @@ void TstBoardMesas::switchingKeepsPositionMarksAndFocus()
     QTest::keyClick(mano.at(1), Qt::Key_Space);
 
     f.ajustes().setMesa(TipoMesa::Clasica);
-    QCOMPARE(&f.ventana().mesa(), static_cast<Mesa *>(&clasica));
-    QVERIFY(!moderna->isChecked());
+    QCOMPARE(&f.mesa(), nueva);
+    QVERIFY(!f.moderna() && !moderna->isChecked());
+    const DisposicionClasica &clasica = f.clasica();
     QVERIFY(clasica.Checkp2()[1]->isChecked() && !clasica.Checkp2()[0]->isChecked());
     QCOMPARE(QApplication::focusWidget(), clasica.cartap2img()[1]);
     QCOMPARE(Posicion::numeros(f.estado().player2), Posicion::numeros(antes.player2));
@@ -297,8 +300,8 @@ void TstBoardMesas::modernTableShowsMarksScoresAndPiles()
     p.puntosCpu = 2;
     p.puntosHumano = 1;
     QVERIFY(f.cargar(p));
-    auto &m = *qobject_cast<MesaModerna *>(&f.ventana().mesa());
-    CardPicture *carta = m.imagen({ GrupoImagen::cartap2img, 0 });
+    auto &m = *f.moderna();
+    CardPicture *carta = m.mesa().imagen({ GrupoImagen::cartap2img, 0 });
     const int y = carta->y();
     carta->clicked(Qt::LeftButton);
     QVERIFY(f.estado().marcas.Checkp2[0]);
@@ -306,7 +309,7 @@ void TstBoardMesas::modernTableShowsMarksScoresAndPiles()
     carta->clicked(Qt::LeftButton);
     QVERIFY(!f.estado().marcas.Checkp2[0]);
     QVERIFY(!carta->marcada() && carta->y() == y);
-    CardPicture *propio = m.imagen({ GrupoImagen::montonimg, 1 });
+    CardPicture *propio = m.mesa().imagen({ GrupoImagen::montonimg, 1 });
     propio->clicked(Qt::LeftButton);
     QVERIFY(f.estado().marcas.CheckMonton[1] && propio->marcada());
     const int cpu = f.estado().player1Lev.count();
@@ -314,12 +317,12 @@ void TstBoardMesas::modernTableShowsMarksScoresAndPiles()
     QCOMPARE(m.insignia(0)->text(), QString::number(cpu));
     QCOMPARE(m.insignia(1)->text(), QString::number(f.estado().player2Lev.count()));
     QVERIFY(m.insignia(0)->accessibleName().contains(QStringLiteral("%1 cartas").arg(cpu)));
-    QVERIFY(m.imagen({ GrupoImagen::montonimg, 0 })->isVisible());
+    QVERIFY(m.mesa().imagen({ GrupoImagen::montonimg, 0 })->isVisible());
     QCOMPARE(m.panel()->puntos(Lado::Cpu)->text(), QStringLiteral("2"));
     QCOMPARE(m.panel()->puntos(Lado::Humano)->text(), QStringLiteral("1"));
     QCOMPARE(m.panel()->nombre(Lado::Humano)->text(), QStringLiteral("Ana"));
     QVERIFY(m.panel()->resaltado(Lado::Humano) && !m.panel()->resaltado(Lado::Cpu));
-    QVERIFY(m.findChildren<MarkBox *>().isEmpty());
+    QVERIFY(m.mesa().findChildren<MarkBox *>().isEmpty());
 }
 
 void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox_data()
@@ -341,9 +344,9 @@ void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox()
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::montonDeLaCpuAlAlcance()));
     const QString texto = QStringLiteral("Debes seleccionar solo una de tus cartas");
-    emit f.ventana().mesa().levantarPulsado();
+    emit f.mesa().levantarPulsado();
     QVERIFY(f.ventana().juego().esperaAlJugador());
-    auto *moderna = qobject_cast<MesaModerna *>(&f.ventana().mesa());
+    auto *moderna = f.moderna();
     if (!moderna) {
         QCOMPARE(f.dialogos().textos(), QStringList { texto });
         return;
@@ -352,7 +355,7 @@ void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox()
     QVERIFY(moderna->aviso()->isVisible());
     QCOMPARE(moderna->aviso()->text(), texto);
     QCOMPARE(f.ventana().statusBar()->currentMessage(), texto);
-    QVERIFY(moderna->rect().contains(moderna->aviso()->geometry()));
+    QVERIFY(moderna->mesa().rect().contains(moderna->aviso()->geometry()));
     // Gone after a while, by itself.
     QTRY_VERIFY_WITH_TIMEOUT(!moderna->aviso()->isVisible(), 6000);
 }
@@ -368,7 +371,7 @@ void TstBoardMesas::aWholeGameByHintAndEnterOpensNoWindow()
     f.ventana().show();
     QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
     QVERIFY(f.iniciar());
-    auto &m = *qobject_cast<MesaModerna *>(&f.ventana().mesa());
+    auto &m = *f.moderna();
     const auto esperar = [&] {
         return QTest::qWaitFor([&] {
             return f.ventana().juego().esperaAlJugador() || m.veloAbierto()
@@ -439,11 +442,11 @@ void TstBoardMesas::theResultsPanelAnswersAsTheQuestion()
     QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
     QVERIFY(f.iniciar());
     QVERIFY(f.cargar(Posicion::terceraManoDelHumano()));
-    auto &m = *qobject_cast<MesaModerna *>(&f.ventana().mesa());
+    auto &m = *f.moderna();
     tecla(f.ventana(), Qt::Key_H);
     tecla(f.ventana(), Qt::Key_Return);
     QTRY_VERIFY(m.resumen()->isVisible());
-    QVERIFY(m.rect().contains(m.resumen()->tarjeta()->geometry()));
+    QVERIFY(m.mesa().rect().contains(m.resumen()->tarjeta()->geometry()));
     const QStringList resumen = m.resumen()->textos();
     QVERIFY2(resumen.contains(QStringLiteral("Ana gana la mano")), qPrintable(resumen.join(u'|')));
     QVERIFY(resumen.contains(QStringLiteral("Contando puntajes")));
@@ -461,7 +464,7 @@ void TstBoardMesas::theResultsPanelAnswersAsTheQuestion()
              QStringLiteral("Has ganado la partida. Tus puntos: 3, Puntos de la CPU: 1 "
                             "¿Jugar de nuevo?"));
     QCOMPARE(m.resultados()->revisar()->accessibleName(), QStringLiteral("Revisar la partida"));
-    QVERIFY(m.rect().contains(m.resultados()->tarjeta()->geometry()));
+    QVERIFY(m.mesa().rect().contains(m.resultados()->tarjeta()->geometry()));
     QVERIFY(f.otrasVentanas().isEmpty());
     capturar(f.ventana(), QStringLiteral("resultados"));
     QCOMPARE(QApplication::focusWidget(), m.resultados()->si());
@@ -500,7 +503,7 @@ void TstBoardMesas::runShowsOnlyWithAProgramAndTabReachesIt()
     f.ventana().show();
     QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
     QVERIFY(f.iniciar());
-    auto &m = *qobject_cast<MesaModerna *>(&f.ventana().mesa());
+    auto &m = *f.moderna();
     QToolButton *correr = m.panel()->correr();
     QVERIFY(f.ventana().juego().preferencias().aplicacion.isEmpty());
     QVERIFY(!correr->isVisible());
@@ -512,7 +515,7 @@ void TstBoardMesas::runShowsOnlyWithAProgramAndTabReachesIt()
     QCOMPARE(correr->accessibleName(), QStringLiteral("Correr el programa elegido en Opciones"));
     QCOMPARE(correr->defaultAction()->objectName(), QStringLiteral("run"));
     capturar(f.ventana(), QStringLiteral("correr"));
-    QVERIFY(m.rect().contains(correr->mapTo(&m, correr->rect().bottomRight())));
+    QVERIFY(m.mesa().rect().contains(correr->mapTo(&m.mesa(), correr->rect().bottomRight())));
     int tabs = 0;
     while (QApplication::focusWidget() != correr && tabs < 60) {
         tecla(f.ventana(), Qt::Key_Tab);

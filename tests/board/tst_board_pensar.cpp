@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "electorjugada.h"
 #include "legalidad.h"
 #include "nivelcpu.h"
@@ -69,17 +69,17 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
 
     QElapsedTimer reloj;
     reloj.start();
-    Raton::soltarEnFondo(f.tablero(), 0);
+    Raton::soltarEnFondo(f.mesa(), 0);
     // The human's card is down and the call is back; the CPU thinks on.
     QVERIFY(!f.ventana().juego().esperaAlJugador());
     QCOMPARE(f.estado().player1.count(), cpuAntes);
 
     // The window's thread goes on: its timers fire, the board repaints.
     Pintadas pintadas;
-    f.tablero().installEventFilter(&pintadas);
+    f.mesa().installEventFilter(&pintadas);
     bool disparado = false;
     QTimer::singleShot(50, &f.ventana(), [&disparado] { disparado = true; });
-    f.tablero().update();
+    f.mesa().update();
     QTRY_VERIFY_WITH_TIMEOUT(disparado && pintadas.cuantas > 0, 1000);
     QCOMPARE(f.estado().player1.count(), cpuAntes); // still thinking
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "picturecache.h"
 
@@ -134,7 +134,7 @@ void TstBoardPictures::repairedCardPictureShowsAtTheNextNewGame()
         QVERIFY(escribir(f.rutaCarta(n), QByteArray("roto")));
     }
     QVERIFY(f.iniciar());
-    CardPicture *lugar = f.tablero().mesaimg()[0];
+    CardPicture *lugar = f.clasica().mesaimg()[0];
     const int carta = f.estado().lamesa.at(0);
     const QColor color = QColor::fromHsv((carta - 1) / 10 * 90, 200, 200);
     // Meanwhile the card shows as the game draws it.
@@ -183,8 +183,8 @@ void TstBoardPictures::unreadableCardPicturesAreToldOnceAndDrawnByTheGame()
     p.tamPilaCpu = 2;
     p.tamPilaHumano = 2;
     QVERIFY(f.cargar(p));
-    const QImage oro = f.tablero().mesaimg()[0]->grab().toImage();
-    const QImage copa = f.tablero().mesaimg()[1]->grab().toImage();
+    const QImage oro = f.clasica().mesaimg()[0]->grab().toImage();
+    const QImage copa = f.clasica().mesaimg()[1]->grab().toImage();
     QVERIFY2(colores(oro) > 50, qPrintable(QString::number(colores(oro))));
     QVERIFY2(colores(copa) > 50, qPrintable(QString::number(colores(copa))));
     QVERIFY(oro != copa);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "boardlayout.h"
-#include "boardwidget.h"
+#include "lugaresclasicos.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "compasescpu.h"
 #include "markbox.h"
@@ -43,7 +43,7 @@ void TstBoardRefresh::firstDealShowsTheTableAndEmptyPiles()
     const GameState &e = f.estado();
     QCOMPARE(e.cartasRepartidas, 10);
     QCOMPARE(e.lamesa.count(), 4);
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     for (int i = 0; i < 7; ++i) {
         QCOMPARE(t.mesaimg().at(i)->isVisible(), i < 4);
         if (i < 4)
@@ -73,7 +73,7 @@ void TstBoardRefresh::oneCpuCardShowsOnePictureAndOneCover()
     p.tamPilaCpu = 20;
     p.tamPilaHumano = 16;
     QVERIFY(f.cargar(p));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QVERIFY(t.cartap1img()[0]->isVisible() && t.Image1()[0]->isVisible());
     for (int i = 1; i < 3; ++i)
         QVERIFY(!t.cartap1img().at(i)->isVisible() && !t.Image1().at(i)->isVisible());
@@ -91,10 +91,10 @@ void TstBoardRefresh::pileShowsItsTopAndItsSize()
     p.pilaCpu = { oros(7), oros(6), oros(5), oros(4), oros(3) };
     p.tamPilaHumano = 5;
     QVERIFY(f.cargar(p));
-    QVERIFY(f.tablero().montonimg()[0]->isVisible());
-    QCOMPARE(f.tablero().montonimg()[0]->ruta(), f.rutaCarta(oros(7)));
-    QCOMPARE(f.tablero().Contp1Lbl()->text(), QStringLiteral("5"));
-    QCOMPARE(f.tablero().Contp2lbl()->text(), QStringLiteral("5"));
+    QVERIFY(f.clasica().montonimg()[0]->isVisible());
+    QCOMPARE(f.clasica().montonimg()[0]->ruta(), f.rutaCarta(oros(7)));
+    QCOMPARE(f.clasica().Contp1Lbl()->text(), QStringLiteral("5"));
+    QCOMPARE(f.clasica().Contp2lbl()->text(), QStringLiteral("5"));
 }
 
 void TstBoardRefresh::refreshClearsTableAndHandMarksKeepsPileMarks()
@@ -110,14 +110,14 @@ void TstBoardRefresh::refreshClearsTableAndHandMarksKeepsPileMarks()
     p.tamPilaCpu = 3;
     p.tamPilaHumano = 6;
     QVERIFY(f.cargar(p));
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QTest::mouseClick(t.cartap2img()[0], Qt::RightButton);
     QTest::mouseClick(t.mesaimg()[0], Qt::LeftButton);
     QTest::mouseClick(t.montonimg()[0], Qt::LeftButton);
     QVERIFY(t.Checkp2()[0]->isChecked() && t.CheckMesa()[0]->isChecked()
             && t.CheckMonton()[0]->isChecked());
     // A move refreshes the board: copas(1) onto the own pile, then the CPU's turn.
-    Raton::soltarEn(t, 1, t.montonimg()[1]);
+    Raton::soltarEn(t.mesa(), 1, t.montonimg()[1]);
     QCOMPARE(f.estado().player2Lev.count(), 7);
     QVERIFY(!t.Checkp2()[0]->isChecked());
     QVERIFY(!t.CheckMesa()[0]->isChecked());
@@ -135,22 +135,22 @@ void TstBoardRefresh::markOfAnEmptiedPileIsCleared()
     p.pilaCpu = { oros(3) };
     p.tamPilaHumano = 3;
     QVERIFY(f.cargar(p));
-    QTest::mouseClick(f.tablero().montonimg()[0], Qt::LeftButton);
+    QTest::mouseClick(f.clasica().montonimg()[0], Qt::LeftButton);
     QVERIFY(f.estado().marcas.CheckMonton[0]);
     Posicion sinPila = p;
     sinPila.pilaCpu = {};
     sinPila.tamPilaHumano = 4;
     QVERIFY(f.cargar(sinPila));
     QVERIFY(!f.estado().marcas.CheckMonton[0]);
-    QVERIFY(!f.tablero().CheckMonton()[0]->isChecked());
+    QVERIFY(!f.clasica().CheckMonton()[0]->isChecked());
 }
 
 void TstBoardRefresh::cpuCardIsUncoveredAndEnlargedForThePause()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    BoardWidget &t = f.tablero();
-    t.resize(784, 560); // scale 1: twips / 15
+    DisposicionClasica &t = f.clasica();
+    t.mesa().resize(784, 560); // scale 1: twips / 15
     const QRect antes = t.cartap1img()[0]->geometry();
     QRect durante;
     bool cubiertaDurante = true;
@@ -174,7 +174,7 @@ void TstBoardRefresh::tableCardPauseChangesNoCover()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    BoardWidget &t = f.tablero();
+    DisposicionClasica &t = f.clasica();
     QList<bool> antes;
     for (CardPicture *c : t.Image1())
         antes << c->isVisible();
@@ -191,7 +191,7 @@ void TstBoardRefresh::emptyCardBackSettingUsesTheDefaultAndStaysEmpty()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    for (CardPicture *c : f.tablero().Image1())
+    for (CardPicture *c : f.clasica().Image1())
         QCOMPARE(c->ruta(), f.dir().ruta(QStringLiteral("dibujo.jpg")));
     QVERIFY(f.ventana().juego().preferencias().reverso.isEmpty());
 }
@@ -204,7 +204,7 @@ void TstBoardRefresh::missingCardBackFallsBackSilently()
     f.ventana().juego().aceptarPreferencias(p); // stored in lastprop.dat
     QVERIFY(f.ventana().Form_Load());
     const QString porDefecto = f.dir().ruta(QStringLiteral("dibujo.jpg"));
-    for (CardPicture *c : f.tablero().Image1())
+    for (CardPicture *c : f.clasica().Image1())
         QCOMPARE(c->ruta(), porDefecto);
     QCOMPARE(f.ventana().juego().preferencias().reverso, porDefecto);
     QVERIFY(f.dialogos().textos().isEmpty());
@@ -221,7 +221,7 @@ void TstBoardRefresh::sevenTableCardsFillEveryPlace()
     p.tamPilaCpu = 20;
     p.tamPilaHumano = 11;
     QVERIFY(f.cargar(p));
-    for (CardPicture *c : f.tablero().mesaimg())
+    for (CardPicture *c : f.clasica().mesaimg())
         QVERIFY(c->isVisible());
 }
 
@@ -240,29 +240,29 @@ void TstBoardRefresh::thirdPointShowsBeforeTheResults()
             auto *resultados = qobject_cast<WinnerDialogFrm *>(w);
             if (!resultados || !resultados->isVisible())
                 continue;
-            vistos << f.tablero().Puntajep1Lbl()->text() + QLatin1Char('-')
-                    + f.tablero().Puntajep2Lbl()->text();
+            vistos << f.clasica().Puntajep1Lbl()->text() + QLatin1Char('-')
+                    + f.clasica().Puntajep2Lbl()->text();
             resultados->close();
         }
     });
     cerrar.start(1);
 
-    Raton::soltarEnFondo(f.tablero(), 0);
+    Raton::soltarEnFondo(f.mesa(), 0);
     QVERIFY(f.esperarTurno());
     QCOMPARE(vistos, QStringList { QStringLiteral("1-3") });
     QVERIFY(f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?")));
-    QCOMPARE(f.tablero().Puntajep2Lbl()->text(), QStringLiteral("0")); // the new game's
+    QCOMPARE(f.clasica().Puntajep2Lbl()->text(), QStringLiteral("0")); // the new game's
 }
 
 void TstBoardRefresh::newNameShowsAtOnceWhereverTheNameStands()
 {
     BoardFixture f(3);
     QVERIFY(f.iniciar());
-    QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Juega Ana"));
+    QCOMPARE(f.clasica().Cartellbl()->text(), QStringLiteral("Juega Ana"));
     f.dialogos().responderTexto(QStringLiteral("Lucía"));
     f.ventana().juego().ordenar(OrdenDelJuego::Nombre);
-    QCOMPARE(f.tablero().Label2()->text(), QStringLiteral("Lucía"));
-    QCOMPARE(f.tablero().Cartellbl()->text(), QStringLiteral("Juega Lucía"));
+    QCOMPARE(f.clasica().Label2()->text(), QStringLiteral("Lucía"));
+    QCOMPARE(f.clasica().Cartellbl()->text(), QStringLiteral("Juega Lucía"));
 }
 
 QTEST_MAIN(TstBoardRefresh)

@@ -54,7 +54,7 @@ void TstBoardRevision::menuReviewsTheMovesPlayedSoFar()
     QAction *revisar = accionRevisar(f.ventana());
     QVERIFY(revisar);
     QCOMPARE(revisar->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-    Raton::soltarEnFondo(f.tablero(), 0);
+    Raton::soltarEnFondo(f.mesa(), 0);
     QVERIFY(f.esperarTurno());
     const auto jugadas = f.ventana().juego().jugadasDeLaPartida().jugadas();
     QVERIFY(jugadas.size() >= 2);
@@ -93,7 +93,7 @@ void TstBoardRevision::revisarOfTheResultsWindowReviewsTheGameJustEnded()
         }
     });
     mirar.start(5);
-    Raton::soltarEnFondo(f.tablero(), 0);
+    Raton::soltarEnFondo(f.mesa(), 0);
     QVERIFY(f.esperarTurno());
     QVERIFY(revisadas >= 1);
     QVERIFY(f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?")));

@@ -2,7 +2,7 @@
 
 #include "ajustesjuego.h"
 #include "boardfixture.h"
-#include "boardwidget.h"
+#include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
 #include "raton.h"
@@ -16,7 +16,7 @@ namespace {
 
 // What the board shows during one pause of the CPU's turn: the enlarged card
 // and the marks on the table and the human's pile.
-QString compas(BoardWidget &t)
+QString compas(DisposicionClasica &t)
 {
     const CardPicture *grande = nullptr;
     for (const auto &grupo : { QList<CardPicture *>(t.mesaimg().begin(), t.mesaimg().end()),
@@ -49,8 +49,8 @@ TurnoVisto turnoDeLaCpu(AjustesJuego &ajustes, const Posicion &p)
     turno.cargado = f.iniciar() && f.cargar(p);
     if (!turno.cargado)
         return turno;
-    f.pausa().setDurante([&] { turno.compases << compas(f.tablero()); });
-    Raton::soltarEnFondo(f.tablero(), 0);
+    f.pausa().setDurante([&] { turno.compases << compas(f.clasica()); });
+    Raton::soltarEnFondo(f.mesa(), 0);
     turno.esperas = f.pausa().esperas();
     return turno;
 }

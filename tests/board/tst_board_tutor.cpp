@@ -5,7 +5,7 @@
 #include "barraprobabilidad.h"
 #include "boardfixture.h"
 #include "cardpicture.h"
-#include "mesamoderna.h"
+#include "disposicionmoderna.h"
 #include "notatutor.h"
 #include "posicion.h"
 #include "reglascompactas.h"
@@ -160,7 +160,7 @@ void TstBoardTutor::theNoteLiesClearOfTheCardsOnEitherTable()
     QVERIFY(avisoTrasDejarElMonton(f));
     NotaTutor &nota = f.ventana().ayudas().nota();
     const auto libre = [&] {
-        const Mesa &m = f.ventana().mesa();
+        const Mesa &m = f.mesa();
         const QRect lugar(m.mapFrom(&f.ventana(), nota.pos()), nota.size());
         if (lugar.isEmpty() || !m.rect().contains(lugar))
             return QStringLiteral("fuera de la mesa");
@@ -168,7 +168,7 @@ void TstBoardTutor::theNoteLiesClearOfTheCardsOnEitherTable()
             if (c->isVisible() && c->geometry().intersects(lugar))
                 return c->accessibleName();
         }
-        const auto *moderna = qobject_cast<const MesaModerna *>(&m);
+        const auto *moderna = f.moderna();
         if (moderna && moderna->levantar()->geometry().intersects(lugar))
             return QStringLiteral("Levantar");
         return QString();

@@ -3,62 +3,53 @@
 #pragma once
 
 #include "barraclasica.h"
+#include "disposicion.h"
 #include "escala.h"
 #include "fondotablero.h"
-#include "imagen.h"
-#include "mesa.h"
 #include "planotwips.h"
 #include "rotulosclasicos.h"
 
-#include <QColor>
 #include <QList>
-#include <QPixmap>
 #include <array>
 #include <memory>
 
-class CardPicture;
+class BarraClasica;
 class MarkBox;
-class PictureCache;
-class QFrame;
 class QLabel;
 class QPushButton;
-class QToolBar;
-class SombrasDeMesa;
 
-// The classic table: every card place, mark, label, the lift button and the toolbar,
-// laid out in twips and scaled as one to fit the window. It holds no game
-// state; the main window fills it.
-class BoardWidget : public Mesa
+// The classic layout: every card place, mark, label, the lift button and the
+// toolbar, laid out in twips and scaled as one to fit the table.
+class DisposicionClasica : public Disposicion
 {
     Q_OBJECT
 
 public:
-    BoardWidget(PictureCache &cache, QWidget *parent);
+    explicit DisposicionClasica(Mesa &mesa);
+    ~DisposicionClasica() override;
 
-    QList<CardPicture *> imagenes(GrupoImagen grupo) const override;
-    QList<CardPicture *> cubiertas() const override;
-    void mostrarEstado(const GameState &estado) override;
+    int lugaresMesa() const override;
+    void montar() override;
     void mostrarMarcas(const Marcas &marcas) override;
     void mostrarCartel(const QString &texto) override;
     void mostrarContadores(int cpu, int humano) override;
     void mostrarPuntajes(int cpu, int humano) override;
     void mostrarNombreJugador(const QString &nombre) override;
-    void setReverso(const QString &ruta) override;
-    void setFondo(const QString &ruta) override;
-    void setColorFondo(const QColor &color) override;
+    void setOrdenes(const QList<QAction *> &barra, QAction *correr) override;
+    void setFondo(const QString &ruta) override { m_fondo.setRuta(ruta); }
+    void setColorFondo(const QColor &color) override { m_fondo.setColor(color); }
     // Grows or restores a card picture by the enlargement of a pause, in place
     // or toward the free side.
     void resaltar(CardPicture *imagen, bool grande) override;
     // Over the credits at the foot of the board.
     QRect lugarNotaTutor() const override;
-    QToolBar *barra() const override { return m_toolbar; }
-    QWidget *rotulo(Rotulo rotulo) const override;
+    QWidget *rotulo(Mesa::Rotulo rotulo) const override;
     QWidget *marca(const Imagen &lugar) const override;
-    // A hand card of the given slot dropped at the point: on the background it
-    // is laid on the table, on either pile's place (its picture, or where it
-    // would be when the pile is empty) it goes on the human's pile, on a table
-    // card it may lift that card.
-    void soltar(QPoint punto, int slot) override;
+    // On either pile's picture, or where it would be when the pile is empty.
+    bool enMonton(QPoint punto) const override;
+    QList<QSize> redimensionar() override;
+    qreal caidaSombra() const override;
+    void pintar(QPainter &p, const QRegion &zona) override;
     const Escala &escala() const { return m_plano.escala(); }
 
     // For tests: the controls themselves, by their places.
@@ -77,24 +68,17 @@ public:
     QLabel *Puntajep1Lbl() const { return m_rotulos->puntajep1(); }
     QLabel *Puntajep2Lbl() const { return m_rotulos->puntajep2(); }
     QPushButton *LevantarBtn() const { return m_levantar; }
-    QToolBar *Toolbar1() const { return m_toolbar; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    BarraClasica *Toolbar1() const { return m_toolbar; }
 
 private:
-    void crearCartas(PictureCache &cache);
+    void tomarCartas();
     void crearMarcas();
     void crearBotones();
     void enlazarMarcas();
-    void enlazarPulsaciones();
     void marcar(CardPicture *carta, bool marcada);
     // Lays out one label that grows to fit its text, after its text changed.
     void ajustar(QLabel *etiqueta);
     QList<QRect> rotulos() const;
-    void recolocar();
-    void ordenarCapas();
 
     std::array<CardPicture *, 3> m_cartap1img {};
     std::array<CardPicture *, 3> m_image1 {};
@@ -109,5 +93,4 @@ private:
     PlanoTwips m_plano;
     std::unique_ptr<RotulosClasicos> m_rotulos;
     FondoTablero m_fondo;
-    SombrasDeMesa *m_sombras;
 };

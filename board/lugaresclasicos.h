@@ -7,7 +7,7 @@
 
 // Where everything lies on the board, in twips from the top-left corner of the
 // board (15 twips are one pixel at scale 1).
-namespace BoardLayout {
+namespace LugaresClasicos {
 
 constexpr int kAncho = 11760;
 constexpr int kAlto = 8400;
@@ -64,4 +64,4 @@ constexpr Linea kLineas[4] = { { { 2520, 3840 }, { 6240, 1200 } },
 // Enlarging a card for a pause grows it by this much to the right and down.
 constexpr int kResalte = 400;
 
-} // namespace BoardLayout
+} // namespace LugaresClasicos
