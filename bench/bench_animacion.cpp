@@ -12,7 +12,6 @@
 
 #include "animadortablero.h"
 #include "bancotablero.h"
-#include "boardwidget.h"
 #include "vuelodecartas.h"
 
 #include <QApplication>

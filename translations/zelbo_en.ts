@@ -55,29 +55,6 @@
     </message>
 </context>
 <context>
-    <name>DisposicionClasica</name>
-    <message>
-        <source>Levantar</source>
-        <translation>Take</translation>
-    </message>
-    <message>
-        <source>Click para levantar</source>
-        <translation>Click to take the marked cards</translation>
-    </message>
-    <message>
-        <source>Cartas de la Cpu</source>
-        <translation>The CPU&apos;s cards</translation>
-    </message>
-    <message>
-        <source>Click derecho o arrastrar</source>
-        <translation>Right-click or drag</translation>
-    </message>
-    <message>
-        <source>Click izquierdo </source>
-        <translation>Left-click</translation>
-    </message>
-</context>
-<context>
     <name>CarasDelMazo</name>
     <message>
         <source>%1 y %2 más</source>
@@ -136,6 +113,52 @@
     <message>
         <source>Ultima ronda</source>
         <translation>Last round</translation>
+    </message>
+</context>
+<context>
+    <name>DisposicionClasica</name>
+    <message>
+        <source>Levantar</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Click para levantar</source>
+        <translation>Click to take the marked cards</translation>
+    </message>
+    <message>
+        <source>Cartas de la Cpu</source>
+        <translation>The CPU&apos;s cards</translation>
+    </message>
+    <message>
+        <source>Click derecho o arrastrar</source>
+        <translation>Right-click or drag</translation>
+    </message>
+    <message>
+        <source>Click izquierdo </source>
+        <translation>Left-click</translation>
+    </message>
+</context>
+<context>
+    <name>DisposicionModerna</name>
+    <message>
+        <source>Clic para marcarla; arrástrala para jugarla</source>
+        <translation>Click to mark it; drag it to play it</translation>
+    </message>
+    <message>
+        <source>Montón de la CPU</source>
+        <translation>CPU&apos;s pile</translation>
+    </message>
+    <message>
+        <source>Tu montón: clic para marcarlo</source>
+        <translation>Your pile: click to mark it</translation>
+    </message>
+    <message>
+        <source>Levantar</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Levanta las cartas marcadas con la carta marcada de tu mano</source>
+        <translation>Takes the marked cards with the marked card of your hand</translation>
     </message>
 </context>
 <context>
@@ -542,29 +565,6 @@
     <message>
         <source>Mes&amp;a moderna</source>
         <translation>Mod&amp;ern table</translation>
-    </message>
-</context>
-<context>
-    <name>DisposicionModerna</name>
-    <message>
-        <source>Clic para marcarla; arrástrala para jugarla</source>
-        <translation>Click to mark it; drag it to play it</translation>
-    </message>
-    <message>
-        <source>Montón de la CPU</source>
-        <translation>CPU&apos;s pile</translation>
-    </message>
-    <message>
-        <source>Tu montón: clic para marcarlo</source>
-        <translation>Your pile: click to mark it</translation>
-    </message>
-    <message>
-        <source>Levantar</source>
-        <translation>Take</translation>
-    </message>
-    <message>
-        <source>Levanta las cartas marcadas con la carta marcada de tu mano</source>
-        <translation>Takes the marked cards with the marked card of your hand</translation>
     </message>
 </context>
 <context>
