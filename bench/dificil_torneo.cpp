@@ -4,10 +4,10 @@
 // position, in both seatings, with its thinking time per move. Run by hand:
 //   taskset -c 0 ./build/bench/dificil_torneo [partidas] [muestras] [semilla]
 
-#include "jugadordificil.h"
+#include "electorrapidocontador.h"
+#include "electorrapidonormal.h"
+#include "muestreodificil.h"
 #include "partidacompacta.h"
-#include "politicacontadora.h"
-#include "politicanormal.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -61,10 +61,10 @@ void imprimir(const Jugador &cpu, const Jugador &humano, const Tabla &t,
 int main(int argc, char **argv)
 {
     const int partidas = argc > 1 ? std::atoi(argv[1]) : 2000;
-    const int muestras = argc > 2 ? std::atoi(argv[2]) : JugadorDificil::kMuestras;
+    const int muestras = argc > 2 ? std::atoi(argv[2]) : MuestreoDificil::kMuestras;
     const std::uint64_t semilla = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1;
 
-    const JugadorDificil dificil(muestras);
+    const MuestreoDificil dificil(muestras);
     std::vector<double> tiempos;
     std::uint64_t semillaPartida = 0;
     const Jugador jDificil { "dificil", [&](const PosicionCompacta &p) {
@@ -81,8 +81,8 @@ int main(int argc, char **argv)
                                                       / 1e6);
                                 return m;
                             } };
-    const Jugador jNormal { "normal", PoliticaNormal::elegir };
-    const Jugador jContador { "counting", PoliticaContadora::elegir };
+    const Jugador jNormal { "normal", ElectorRapidoNormal::elegir };
+    const Jugador jContador { "counting", ElectorRapidoContador::elegir };
 
     const std::vector<std::pair<const Jugador *, const Jugador *>> asientos {
         { &jNormal, &jNormal },  { &jContador, &jNormal }, { &jNormal, &jContador },

@@ -5,8 +5,8 @@
 // that two Difícil players win from either seat. Run by hand:
 //   taskset -c 0 ./build/bench/experto_torneo [partidas] [muestras] [semilla]
 
-#include "jugadordificil.h"
-#include "jugadorexperto.h"
+#include "muestreodificil.h"
+#include "muestreoexperto.h"
 #include "partidacompacta.h"
 
 #include <algorithm>
@@ -43,7 +43,7 @@ void imprimirTiempos(std::vector<double> &t)
 // Fresh hands of two Difícil players: the share the opener and the answerer win.
 void manosPorLado(int manos, std::uint64_t semilla)
 {
-    const JugadorDificil dificil;
+    const MuestreoDificil dificil;
     GeneradorDificil azar(semilla);
     int ganaQuienAbre = 0;
     int ganaQuienResponde = 0;
@@ -77,14 +77,14 @@ void manosPorLado(int manos, std::uint64_t semilla)
 int main(int argc, char **argv)
 {
     const int partidas = argc > 1 ? std::atoi(argv[1]) : 1000;
-    const int muestras = argc > 2 ? std::atoi(argv[2]) : JugadorExperto::kMuestras;
+    const int muestras = argc > 2 ? std::atoi(argv[2]) : MuestreoExperto::kMuestras;
     const std::uint64_t semilla = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1;
     if (argc > 4) {
         manosPorLado(partidas, semilla);
         return 0;
     }
-    const JugadorDificil dificil;
-    const JugadorExperto experto(muestras);
+    const MuestreoDificil dificil;
+    const MuestreoExperto experto(muestras);
     std::vector<double> tiempos;
     std::uint64_t s = 0;
     const PartidaCompacta::Elector e = [&](const PosicionCompacta &p) {

@@ -9,8 +9,8 @@
 
 #include "busquedaexacta.h"
 #include "eleccionmuestreada.h"
-#include "jugadordificil.h"
-#include "jugadorexperto.h"
+#include "muestreodificil.h"
+#include "muestreoexperto.h"
 #include "partidacompacta.h"
 #include "reglascompactas.h"
 
@@ -35,7 +35,7 @@ constexpr int kBuscaTodo = PosicionCompacta::kCartas - 2 * PosicionCompacta::kRe
 MovimientoCompacto vidente(const PosicionCompacta &verdad, Vidente ve, std::uint64_t semilla)
 {
     const Lado yo = verdad.turno;
-    const BusquedaExacta::Utilidad u = JugadorExperto::utilidad(verdad, yo);
+    const BusquedaExacta::Utilidad u = MuestreoExperto::utilidad(verdad, yo);
     const int busca = ve == Vidente::Todo ? kBuscaTodo : PosicionCompacta::kCartas;
     if (verdad.repartidas >= busca)
         return BusquedaExacta(yo, u).mejor(verdad).movimiento;
@@ -79,7 +79,7 @@ void medir(
     const char *nombre, int partidas, int primera,
     const std::function<MovimientoCompacto(const PosicionCompacta &, std::uint64_t)> &jugador)
 {
-    const JugadorDificil dificil;
+    const MuestreoDificil dificil;
     std::uint64_t s = 0;
     const PartidaCompacta::Elector e = [&](const PosicionCompacta &p) { return jugador(p, s); };
     const PartidaCompacta::Elector d = [&](const PosicionCompacta &p) {
@@ -108,7 +108,7 @@ int main(int argc, char **argv)
     const auto pide
         = [quien](const char *nombre) { return *quien == '\0' || std::strcmp(quien, nombre) == 0; };
     if (pide("experto")) {
-        const JugadorExperto experto;
+        const MuestreoExperto experto;
         medir("experto", partidas, primera, [&experto](const PosicionCompacta &p, std::uint64_t s) {
             return experto.elegirCompacto(VistaDificil::desdePosicion(p, p.turno), s ^ 0x1234);
         });

@@ -41,7 +41,7 @@ void VentanasDelJuego::abrirOpciones()
 
 void VentanasDelJuego::abrirEstadisticas()
 {
-    PartidaConservada *conservada = m_juego.conservada();
+    KeptGameKeeper *conservada = m_juego.conservada();
     if (!m_juego.esperaAlJugador() || !conservada)
         return;
     EstadisticasFrm ventana(conservada->estadisticas(), conservada->archivoEstadisticas(),

@@ -6,21 +6,21 @@
 #include "animadortablero.h"
 #include "anunciador.h"
 #include "ayudastablero.h"
-#include "lugaresclasicos.h"
 #include "carasdelmazo.h"
 #include "colorvalue.h"
 #include "compasescpu.h"
+#include "electorenhilo.h"
 #include "entradademesa.h"
 #include "escala.h"
 #include "findemanoenventana.h"
 #include "frasejugada.h"
 #include "guardadeentrada.h"
 #include "lineadeordenes.h"
+#include "lugaresclasicos.h"
 #include "mesa.h"
 #include "nombresaccesibles.h"
 #include "notadearchivos.h"
 #include "notatutor.h"
-#include "pensadorenhilo.h"
 #include "seguimientopartida.h"
 #include "tecladotablero.h"
 #include "ventanasdeljuego.h"
@@ -93,8 +93,8 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         m_ajustes.setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
     });
     connect(&ajustes, &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
-    m_ayudas = std::make_unique<AyudasTablero>(m_juego, ajustes, *mesa, *statusBar(),
-                                               *m_anunciador, [this] { deshacermnu_Click(); });
+    m_ayudas = std::make_unique<AyudasTablero>(m_juego, ajustes, *mesa, *statusBar(), *m_anunciador,
+                                               [this] { deshacermnu_Click(); });
     aplicarMesa();
     // Input between moves first puts every card in its place, then is handled.
     auto *guarda = new GuardaDeEntrada(
@@ -105,10 +105,10 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
 
 ZelboFrm::~ZelboFrm() = default;
 
-void ZelboFrm::pensarEnHilo()
+void ZelboFrm::elegirEnHilo()
 {
-    m_pensador = std::make_unique<PensadorEnHilo>();
-    m_juego.setPensador(*m_pensador);
+    m_enEspera = std::make_unique<ElectorEnHilo>();
+    m_juego.setElectorEnEspera(*m_enEspera);
 }
 
 bool ZelboFrm::Form_Load()

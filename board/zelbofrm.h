@@ -25,7 +25,7 @@ class InterfazMesa;
 class NombresAccesibles;
 class NotaDeArchivos;
 class Pausa;
-class PensadorEnHilo;
+class ElectorEnHilo;
 class RandomSource;
 class SeguimientoPartida;
 class TecladoTablero;
@@ -55,7 +55,7 @@ public:
     bool Form_Load();
     // The CPU thinks on a thread of its own from now on; without this it is
     // asked at once (tests).
-    void pensarEnHilo();
+    void elegirEnHilo();
     bool terminado() const { return m_falloAlCargar || m_juego.terminado(); }
     int estadoSalida() const { return m_falloAlCargar ? 1 : m_juego.estadoSalida(); }
     ZelboGame &juego() { return m_juego; }
@@ -150,7 +150,7 @@ private:
     QString m_cartel;
     ZelboGame m_juego;
     // Gone before the game: a move being thought is not handed to it.
-    std::unique_ptr<PensadorEnHilo> m_pensador;
+    std::unique_ptr<ElectorEnHilo> m_enEspera;
     std::unique_ptr<AyudasTablero> m_ayudas;
     std::unique_ptr<VentanasDelJuego> m_ventanas;
     std::unique_ptr<FinDeManoEnVentana> m_finDeMano;

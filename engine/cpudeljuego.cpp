@@ -10,11 +10,11 @@ void CpuDelJuego::usarNivel(NivelCpu nivel)
     }
 }
 
-void CpuDelJuego::pensar(const GameState &estado, const PensadorCpu::Listo &listo)
+void CpuDelJuego::pensar(const GameState &estado, const ElectorEnEspera::Listo &listo)
 {
-    ElectorJugada &elector = m_electorFijo ? *m_electorFijo : *m_electorNivel;
-    if (m_pensador) {
-        m_pensador->pensar(elector, estado, Lado::Cpu, listo);
+    Elector &elector = m_electorFijo ? *m_electorFijo : *m_electorNivel;
+    if (m_enEspera) {
+        m_enEspera->pensar(elector, estado, Lado::Cpu, listo);
         return;
     }
     Jugada jugada;

@@ -2,10 +2,10 @@
 
 #pragma once
 
-#include "electorjugada.h"
+#include "elector.h"
+#include "electorenespera.h"
 #include "gamestate.h"
 #include "nivelcpu.h"
-#include "pensadorcpu.h"
 
 #include <memory>
 
@@ -18,17 +18,17 @@ public:
     void usarNivel(NivelCpu nivel);
     NivelCpu nivel() const { return m_nivel; }
     // The chooser of every move from now on, whatever the level; it must outlive the seat.
-    void setElector(ElectorJugada &elector) { m_electorFijo = &elector; }
+    void setElector(Elector &elector) { m_electorFijo = &elector; }
     // Who waits for the choice, off the caller's thread; without one the chooser is
     // asked at once. It must outlive the seat.
-    void setPensador(PensadorCpu &pensador) { m_pensador = &pensador; }
+    void setElectorEnEspera(ElectorEnEspera &enEspera) { m_enEspera = &enEspera; }
 
     // The CPU's move in estado, handed to listo once: at once without a thinker.
-    void pensar(const GameState &estado, const PensadorCpu::Listo &listo);
+    void pensar(const GameState &estado, const ElectorEnEspera::Listo &listo);
 
 private:
     NivelCpu m_nivel = NivelCpu::Normal;
-    std::unique_ptr<ElectorJugada> m_electorNivel = NivelesCpu::crearElector(NivelCpu::Normal);
-    ElectorJugada *m_electorFijo = nullptr;
-    PensadorCpu *m_pensador = nullptr;
+    std::unique_ptr<Elector> m_electorNivel = NivelesCpu::crearElector(NivelCpu::Normal);
+    Elector *m_electorFijo = nullptr;
+    ElectorEnEspera *m_enEspera = nullptr;
 };

@@ -2,10 +2,10 @@
 
 #pragma once
 
+#include "electorrapidocontador.h"
+#include "electorrapidonormal.h"
 #include "generadordificil.h"
 #include "movimientocompacto.h"
-#include "politicacontadora.h"
-#include "politicanormal.h"
 #include "reglascompactas.h"
 #include "vistadificil.h"
 
@@ -28,7 +28,7 @@ inline int diferenciaAlFinal(PosicionCompacta p, Lado yo, bool rivalCasual)
 {
     while (!p.manoTerminada()) {
         const bool casual = rivalCasual && p.turno != yo;
-        p.aplicar(casual ? PoliticaNormal::elegir(p) : PoliticaContadora::elegir(p));
+        p.aplicar(casual ? ElectorRapidoNormal::elegir(p) : ElectorRapidoContador::elegir(p));
     }
     const int diferencia = p.cerrarMano();
     return yo == Lado::Humano ? -diferencia : diferencia;

@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "electorjugada.h"
-#include "jugadordificil.h"
+#include "elector.h"
+#include "muestreodificil.h"
 
 #include <cstdint>
 
@@ -12,17 +12,17 @@
 // generator that deals: choosing the level or thinking never changes a deal,
 // a seed gives the same game on every machine, and the same position always
 // gets the same answer (a hint asked twice does not change its mind).
-class ElectorDificil : public ElectorJugada
+class ElectorDificil : public Elector
 {
 public:
     static constexpr std::uint64_t kSemilla = 0x5A454C424F444946ULL;
 
     explicit ElectorDificil(std::uint64_t semilla = kSemilla,
-                            int muestras = JugadorDificil::kMuestras);
+                            int muestras = MuestreoDificil::kMuestras);
 
     Jugada elegir(const GameState &estado, Lado lado) override;
 
 private:
-    JugadorDificil m_jugador;
+    MuestreoDificil m_jugador;
     std::uint64_t m_semilla;
 };

@@ -2,27 +2,27 @@
 
 #pragma once
 
-#include "electorjugada.h"
-#include "jugadorexperto.h"
+#include "elector.h"
+#include "muestreoexperto.h"
 
 #include <cstdint>
 
 // The Experto level as a chooser of the game, for either side, seeded as the
 // Difícil level is: from what the side sees and a seed of its own, never from
 // the generator that deals.
-class ElectorExperto : public ElectorJugada
+class ElectorExperto : public Elector
 {
 public:
     static constexpr std::uint64_t kSemilla = 0x5A454C424F455850ULL;
 
     explicit ElectorExperto(std::uint64_t semilla = kSemilla,
-                            int muestras = JugadorExperto::kMuestras);
+                            int muestras = MuestreoExperto::kMuestras);
 
     Jugada elegir(const GameState &estado, Lado lado) override;
     void elegirInterrumpible(const GameState &estado, Lado lado, Jugada &jugada,
                              std::stop_token parar) override;
 
 private:
-    JugadorExperto m_jugador;
+    MuestreoExperto m_jugador;
     std::uint64_t m_semilla;
 };

@@ -3,7 +3,7 @@
 #include "estimadorvictoria.h"
 
 #include "chancedepartida.h"
-#include "politicacontadora.h"
+#include "electorrapidocontador.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using Fin = ChanceDePartida::FinDeMano;
 void jugarYSumar(PosicionCompacta p, ChancesDeGanar &suma)
 {
     while (!p.manoTerminada())
-        p.aplicar(PoliticaContadora::elegir(p));
+        p.aplicar(ElectorRapidoContador::elegir(p));
     const int diferencia = p.cerrarMano(); // the CPU's pile less the human's
     for (const Lado lado : kLados) {
         const int mia = lado == Lado::Cpu ? diferencia : -diferencia;

@@ -31,7 +31,7 @@ std::optional<NivelCpu> deClave(const QString &clave)
     return std::nullopt;
 }
 
-std::unique_ptr<ElectorJugada> crearElector(NivelCpu nivel, std::uint64_t semilla)
+std::unique_ptr<Elector> crearElector(NivelCpu nivel, std::uint64_t semilla)
 {
     if (nivel == NivelCpu::Dificil)
         return std::make_unique<ElectorDificil>(semilla);

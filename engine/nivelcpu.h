@@ -2,8 +2,8 @@
 
 #pragma once
 
+#include "elector.h"
 #include "electordificil.h"
-#include "electorjugada.h"
 
 #include <QString>
 #include <cstdint>
@@ -21,7 +21,7 @@ std::optional<NivelCpu> deClave(const QString &clave);
 
 // A chooser of the level's moves. The Difícil and Experto players draw from a generator
 // seeded with semilla and the position, never from the one that deals.
-std::unique_ptr<ElectorJugada> crearElector(NivelCpu nivel,
-                                            std::uint64_t semilla = ElectorDificil::kSemilla);
+std::unique_ptr<Elector> crearElector(NivelCpu nivel,
+                                      std::uint64_t semilla = ElectorDificil::kSemilla);
 
 } // namespace NivelesCpu

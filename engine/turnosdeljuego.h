@@ -10,8 +10,8 @@
 #include "guardiadeljuego.h"
 #include "historiadelapartida.h"
 #include "jugada.h"
+#include "keptgamekeeper.h"
 #include "lado.h"
-#include "partidaconservada.h"
 #include "randomsource.h"
 #include "tutorjugadas.h"
 #include "zelboview.h"
@@ -76,7 +76,7 @@ public:
     // CPU's turn follows at once. It must outlive the turns.
     void setTutor(TutorJugadas &tutor) { m_tutor = &tutor; }
     // Told of every human turn and move, and of every hand and game ended.
-    void setConservada(PartidaConservada *conservada) { m_conservada = conservada; }
+    void setConservada(KeptGameKeeper *conservada) { m_conservada = conservada; }
     // Called when a game was won and the player plays another.
     void setOtraPartida(std::function<void()> otra) { m_otraPartida = std::move(otra); }
     // Called when the player is to play, before the view is told; true when it carried
@@ -106,7 +106,7 @@ private:
     CpuDelJuego m_cpu;
     CartelesDeTurno m_carteles;
     TutorJugadas *m_tutor = nullptr;
-    PartidaConservada *m_conservada = nullptr;
+    KeptGameKeeper *m_conservada = nullptr;
     std::function<void()> m_otraPartida;
     std::function<bool()> m_alEsperar;
     // The human's last move and the position before it, for the tutor, until the

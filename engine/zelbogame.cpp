@@ -166,7 +166,7 @@ bool ZelboGame::reanudar()
     return true;
 }
 
-void ZelboGame::setConservada(PartidaConservada *conservada)
+void ZelboGame::setConservada(KeptGameKeeper *conservada)
 {
     m_conservada = conservada;
     m_turnos.setConservada(conservada);

@@ -4,16 +4,16 @@
 
 #include "cachemazo.h"
 #include "dialogservice.h"
-#include "electorjugada.h"
+#include "elector.h"
 #include "gamestate.h"
 #include "guardiadeljuego.h"
 #include "historiadelapartida.h"
 #include "imagen.h"
 #include "intento.h"
 #include "jugada.h"
+#include "keptgamekeeper.h"
 #include "nivelcpu.h"
 #include "ordendeljuego.h"
-#include "partidaconservada.h"
 #include "partidaguardada.h"
 #include "preferenciasdeljuego.h"
 #include "preguntasdeljuego.h"
@@ -134,18 +134,21 @@ public:
     NivelCpu nivelCpu() const { return m_turnos.cpu().nivel(); }
     // Who chooses the CPU's moves from now on, whatever the level; the chooser
     // must outlive the game.
-    void setElectorCpu(ElectorJugada &elector) { m_turnos.cpu().setElector(elector); }
+    void setElectorCpu(Elector &elector) { m_turnos.cpu().setElector(elector); }
     // Who waits for the CPU's choice, off the window's thread; without one the
     // chooser is asked at once. It must outlive the game.
-    void setPensador(PensadorCpu &pensador) { m_turnos.cpu().setPensador(pensador); }
+    void setElectorEnEspera(ElectorEnEspera &enEspera)
+    {
+        m_turnos.cpu().setElectorEnEspera(enEspera);
+    }
     // Who looks at each move of the human before the CPU replies; without one the
     // CPU's turn follows at once. It must outlive the game.
     void setTutor(TutorJugadas &tutor) { m_turnos.setTutor(tutor); }
     // Keeps the game between runs and counts it when it ends; without one (tests, the
     // simulator) nothing is kept or counted. Set before iniciar; it must outlive the game,
     // and it keeps the game's number, undo history and score heading from then on.
-    void setConservada(PartidaConservada *conservada);
-    PartidaConservada *conservada() const { return m_conservada; }
+    void setConservada(KeptGameKeeper *conservada);
+    KeptGameKeeper *conservada() const { return m_conservada; }
 
     const GameState &estado() const { return m_estado; }
     const Preferencias &preferencias() const { return m_preferencias.valores(); }
@@ -181,7 +184,7 @@ private:
     RandomSource &m_azar;
     CacheMazo m_cacheMazo;
     std::function<NivelCpu()> m_fuenteDeNivel;
-    PartidaConservada *m_conservada = nullptr;
+    KeptGameKeeper *m_conservada = nullptr;
     GameState m_estado;
     PreferenciasDelJuego m_preferencias;
     PartidaGuardada m_partidas;

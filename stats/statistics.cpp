@@ -2,7 +2,7 @@
 
 #include "statistics.h"
 
-#include "gameinprogress.h"
+#include "keptgamestats.h"
 
 #include <QCollator>
 #include <QJsonArray>
@@ -14,7 +14,7 @@ const QString kLevels = QStringLiteral("niveles");
 
 } // namespace
 
-void Statistics::Figures::add(const QString &level, GameResult result, const GameInProgress &game)
+void Statistics::Figures::add(const QString &level, GameResult result, const KeptGameStats &game)
 {
     all.add(result, game);
     levels[level].add(result, game);
@@ -47,7 +47,7 @@ std::optional<Statistics::Figures> Statistics::Figures::fromJson(const QJsonObje
     return figures;
 }
 
-bool Statistics::commit(const GameInProgress &game, GameResult result)
+bool Statistics::commit(const KeptGameStats &game, GameResult result)
 {
     if (m_counted.contains(game.id()))
         return false;

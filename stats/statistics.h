@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <optional>
 
-class GameInProgress;
+class KeptGameStats;
 
 // Every counted game, per player name and CPU level, and taken together. Each game adds
 // to four records at once (its player at its level, its player at all levels, everybody at
@@ -24,7 +24,7 @@ public:
 
     // Counts a game that ended. An abandoned game in which the human never moved is not
     // counted, nor is a game already counted (same identity). Returns whether it counted.
-    bool commit(const GameInProgress &game, GameResult result);
+    bool commit(const KeptGameStats &game, GameResult result);
     // Whether the game of this identity was counted (among the last ones).
     bool hasCounted(const QString &id) const { return m_counted.contains(id); }
 
@@ -48,7 +48,7 @@ private:
     {
         StatsRecord all;
         QMap<QString, StatsRecord> levels;
-        void add(const QString &level, GameResult result, const GameInProgress &game);
+        void add(const QString &level, GameResult result, const KeptGameStats &game);
         QJsonObject toJson() const;
         static std::optional<Figures> fromJson(const QJsonObject &json);
         friend bool operator==(const Figures &, const Figures &) = default;

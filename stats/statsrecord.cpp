@@ -2,7 +2,7 @@
 
 #include "statsrecord.h"
 
-#include "gameinprogress.h"
+#include "keptgamestats.h"
 
 #include <QJsonArray>
 #include <array>
@@ -79,7 +79,7 @@ std::optional<double> StatsRecord::shareWon() const
     return static_cast<double>(ganadas) / partidas;
 }
 
-void StatsRecord::add(GameResult result, const GameInProgress &game)
+void StatsRecord::add(GameResult result, const KeptGameStats &game)
 {
     ++partidas;
     switch (result) {
@@ -96,16 +96,16 @@ void StatsRecord::add(GameResult result, const GameInProgress &game)
         rachaActual = 0;
         break;
     }
-    for (const GameInProgress::HandRecord &hand : game.hands()) {
+    for (const KeptGameStats::HandRecord &hand : game.hands()) {
         switch (hand.result) {
-        case GameInProgress::Hand::Won:
+        case KeptGameStats::Hand::Won:
             ++manosGanadas;
             mayorMonton = std::max(mayorMonton, hand.humanPile);
             break;
-        case GameInProgress::Hand::Lost:
+        case KeptGameStats::Hand::Lost:
             ++manosPerdidas;
             break;
-        case GameInProgress::Hand::Tied:
+        case KeptGameStats::Hand::Tied:
             ++manosEmpatadas;
             break;
         }

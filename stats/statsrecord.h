@@ -6,7 +6,7 @@
 #include <QList>
 #include <optional>
 
-class GameInProgress;
+class KeptGameStats;
 
 // How a counted game ended, seen from the human player.
 enum class GameResult { Won, Lost, Abandoned };
@@ -37,7 +37,7 @@ struct StatsRecord
     // Won games over games played, 0 to 1; nothing before the first game.
     std::optional<double> shareWon() const;
 
-    void add(GameResult result, const GameInProgress &game);
+    void add(GameResult result, const KeptGameStats &game);
 
     // The figures under the keys of the statistics file ("partidas", "ganadas" ...).
     QJsonObject toJson() const;

@@ -442,6 +442,29 @@
     </message>
 </context>
 <context>
+    <name>KeptGameKeeper</name>
+    <message>
+        <source>Error leyendo archivo</source>
+        <translation>Error reading file</translation>
+    </message>
+    <message>
+        <source>¿Continuar la partida anterior?</source>
+        <translation>Continue the previous game?</translation>
+    </message>
+    <message>
+        <source>No se ha podido guardar la partida en curso en %1: puede que el disco esté lleno o que la carpeta no admita cambios. El juego sigue, pero si lo cierras, quizá no la encuentres tal como la dejaste.</source>
+        <translation>The game in progress could not be saved in %1: the disk may be full, or the folder may not allow changes. The game goes on, but if you close it, you may not find it as you left it.</translation>
+    </message>
+    <message>
+        <source>No se ha podido borrar la partida terminada de %1: la carpeta no admite cambios. El juego sigue, pero al abrirlo de nuevo puede que te ofrezca continuarla.</source>
+        <translation>The finished game could not be removed from %1: the folder does not allow changes. The game goes on, but when you open it again it may offer to continue that game.</translation>
+    </message>
+    <message>
+        <source>No se han podido guardar las estadísticas en %1: puede que el disco esté lleno o que la carpeta no admita cambios. El juego sigue, y las partidas de esta sesión se cuentan sin guardarlas.</source>
+        <translation>The statistics could not be saved in %1: the disk may be full, or the folder may not allow changes. The game goes on, and this session&apos;s games are counted without being saved.</translation>
+    </message>
+</context>
+<context>
     <name>LineaDeOrdenes</name>
     <message>
         <source>No se puede iniciar el programa %1</source>
@@ -768,29 +791,6 @@
     <message>
         <source>Correr el programa elegido en Opciones</source>
         <translation>Run the program chosen in Options</translation>
-    </message>
-</context>
-<context>
-    <name>PartidaConservada</name>
-    <message>
-        <source>Error leyendo archivo</source>
-        <translation>Error reading file</translation>
-    </message>
-    <message>
-        <source>¿Continuar la partida anterior?</source>
-        <translation>Continue the previous game?</translation>
-    </message>
-    <message>
-        <source>No se ha podido guardar la partida en curso en %1: puede que el disco esté lleno o que la carpeta no admita cambios. El juego sigue, pero si lo cierras, quizá no la encuentres tal como la dejaste.</source>
-        <translation>The game in progress could not be saved in %1: the disk may be full, or the folder may not allow changes. The game goes on, but if you close it, you may not find it as you left it.</translation>
-    </message>
-    <message>
-        <source>No se ha podido borrar la partida terminada de %1: la carpeta no admite cambios. El juego sigue, pero al abrirlo de nuevo puede que te ofrezca continuarla.</source>
-        <translation>The finished game could not be removed from %1: the folder does not allow changes. The game goes on, but when you open it again it may offer to continue that game.</translation>
-    </message>
-    <message>
-        <source>No se han podido guardar las estadísticas en %1: puede que el disco esté lleno o que la carpeta no admita cambios. El juego sigue, y las partidas de esta sesión se cuentan sin guardarlas.</source>
-        <translation>The statistics could not be saved in %1: the disk may be full, or the folder may not allow changes. The game goes on, and this session&apos;s games are counted without being saved.</translation>
     </message>
 </context>
 <context>

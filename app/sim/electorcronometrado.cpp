@@ -18,7 +18,7 @@ double milisegundosDeCpu()
 
 } // namespace
 
-ElectorCronometrado::ElectorCronometrado(std::unique_ptr<ElectorJugada> elector)
+ElectorCronometrado::ElectorCronometrado(std::unique_ptr<Elector> elector)
     : m_elector(std::move(elector))
 {
 }

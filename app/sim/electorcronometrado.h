@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "electorjugada.h"
+#include "elector.h"
 
 #include <memory>
 #include <utility>
@@ -10,10 +10,10 @@
 
 // A chooser that times another one: the processor time each choice took, in
 // milliseconds.
-class ElectorCronometrado : public ElectorJugada
+class ElectorCronometrado : public Elector
 {
 public:
-    explicit ElectorCronometrado(std::unique_ptr<ElectorJugada> elector);
+    explicit ElectorCronometrado(std::unique_ptr<Elector> elector);
 
     Jugada elegir(const GameState &estado, Lado lado) override;
 
@@ -21,6 +21,6 @@ public:
     std::vector<double> tomarTiempos() { return std::exchange(m_tiempos, {}); }
 
 private:
-    std::unique_ptr<ElectorJugada> m_elector;
+    std::unique_ptr<Elector> m_elector;
     std::vector<double> m_tiempos;
 };

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "electorjugada.h"
+#include "elector.h"
 #include "randomsource.h"
 #include "zelbogame.h"
 
@@ -37,7 +37,7 @@ public:
     RandomHuman(ZelboGame &juego, RandomSource &azar);
 
     // From now on the moves come from elector (which must outlive this player).
-    void setElector(ElectorJugada &elector) { m_elector = &elector; }
+    void setElector(Elector &elector) { m_elector = &elector; }
 
     // Whether the game waits for the human: not ended, and a card in the hand.
     bool puedeJugar() const;
@@ -61,6 +61,6 @@ private:
 
     ZelboGame &m_juego;
     RandomSource &m_azar;
-    ElectorJugada *m_elector = nullptr;
+    Elector *m_elector = nullptr;
     Jugada m_jugada;
 };

@@ -5,10 +5,10 @@
 #include "ajustesjuego.h"
 #include "idiomadeljuego.h"
 #include "instanciaunica.h"
+#include "keptgamekeeper.h"
 #include "mersennerandom.h"
 #include "nivelcpu.h"
 #include "notadearchivos.h"
-#include "partidaconservada.h"
 #include "pausatemporizada.h"
 #include "qtdialogservice.h"
 #include "ubicaciones.h"
@@ -161,7 +161,7 @@ int main(int argc, char *argv[])
     // The player's settings, read once here and handed to whoever reads or changes them.
     AjustesJuego ajustes = AjustesJuego::abrirDelUsuario();
     ZelboFrm ventana(lugares, dialogos, azar, pausa, ajustes);
-    ventana.pensarEnHilo();
+    ventana.elegirEnHilo();
     ventana.juego().setSorteoDePartidas(sorteo);
     if (partida)
         ventana.juego().setPartidaInicial(*partida);
@@ -169,7 +169,7 @@ int main(int argc, char *argv[])
     // Each game is played at the level the player last chose in "Opciones".
     ventana.juego().setFuenteDeNivel([&ajustes] { return ajustes.nivel(); });
     // Installed or not, the statistics and the kept game are the player's own files.
-    PartidaConservada conservada(UserDataFolder::path(), dialogos, &azar);
+    KeptGameKeeper conservada(UserDataFolder::path(), dialogos, &azar);
     conservada.setNivel([&ventana] { return NivelesCpu::clave(ventana.juego().nivelCpu()); });
     conservada.setAvisoDeArchivo(
         [&ventana](const QString &texto) { ventana.notaDeArchivos().avisar(texto); });

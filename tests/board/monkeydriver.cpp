@@ -4,8 +4,8 @@
 
 #include "ajustesjuego.h"
 #include "animadortablero.h"
-#include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "disposicionclasica.h"
 #include "markbox.h"
 #include "mersennerandom.h"
 #include "nivelcpu.h"
@@ -126,7 +126,7 @@ void MonkeyDriver::arrancar()
     m_azarDelJuego = std::make_unique<MersenneRandom>(m_azar.generate64());
     m_ventana = m_fixture.otraVentana(m_dialogos, *m_azarDelJuego, m_pausa);
     // The kept game and the statistics live in a folder of the player's own.
-    m_conservada = std::make_unique<PartidaConservada>(
+    m_conservada = std::make_unique<KeptGameKeeper>(
         QDir(m_partidas.path()).filePath(QStringLiteral("usuario")), m_dialogos,
         m_azarDelJuego.get());
     ZelboGame &juego = m_ventana->juego();
@@ -140,7 +140,7 @@ void MonkeyDriver::arrancar()
     // most of its time waiting.
     m_ventana->animador().setDuracion(kVuelo);
     // The CPU thinks on its own thread, as in the program.
-    m_ventana->pensarEnHilo();
+    m_ventana->elegirEnHilo();
     m_ventana->Form_Load();
 }
 

@@ -4,7 +4,7 @@
 
 #include "boardfixture.h"
 #include "idiomadeljuego.h"
-#include "partidaconservada.h"
+#include "keptgamekeeper.h"
 #include "randomdialogs.h"
 
 #include <QMap>
@@ -59,7 +59,7 @@ private:
     FakePausa m_pausa;
     std::unique_ptr<MersenneRandom> m_azarDelJuego;
     std::unique_ptr<IdiomaDelJuego> m_idioma;
-    std::unique_ptr<PartidaConservada> m_conservada;
+    std::unique_ptr<KeptGameKeeper> m_conservada;
     std::unique_ptr<ZelboFrm> m_ventana;
     QTimer m_modales;
     QStringList m_historia;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "estadisticasfrm.h"
-#include "gameinprogress.h"
+#include "keptgamestats.h"
 #include "qtdialogservice.h"
 #include "statistics.h"
 #include "statisticsfile.h"
@@ -134,7 +134,7 @@ void TstBoardDialogs::clearingStatisticsTakesEnterEscAndCloseAsNo()
     QVERIFY(carpeta.isValid());
     const StatisticsFile archivo(carpeta.path());
     Statistics estadisticas;
-    GameInProgress partida(QStringLiteral("Ana"), Statistics::kNormal);
+    KeptGameStats partida(QStringLiteral("Ana"), Statistics::kNormal);
     partida.moveMade();
     partida.handEnded(1, 24, 16);
     QVERIFY(estadisticas.commit(partida, GameResult::Won));

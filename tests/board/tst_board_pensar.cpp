@@ -2,7 +2,7 @@
 
 #include "boardfixture.h"
 #include "disposicionclasica.h"
-#include "electorjugada.h"
+#include "elector.h"
 #include "legalidad.h"
 #include "nivelcpu.h"
 #include "posicion.h"
@@ -19,7 +19,7 @@
 namespace {
 
 // A CPU that takes two seconds over each move, on the thinker's thread.
-class ElectorLento : public ElectorJugada
+class ElectorLento : public Elector
 {
 public:
     Jugada elegir(const GameState &estado, Lado lado) override
@@ -58,7 +58,7 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
 {
     BoardFixture f;
     ElectorLento lento;
-    f.ventana().pensarEnHilo();
+    f.ventana().elegirEnHilo();
     f.ventana().juego().setElectorCpu(lento);
     // The hint of this level plays out the rest of the hand from the player's seat.
     f.ventana().juego().setFuenteDeNivel([] { return NivelCpu::Dificil; });

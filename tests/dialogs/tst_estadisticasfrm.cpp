@@ -2,8 +2,8 @@
 
 #include "estadisticasfrm.h"
 #include "fakedialogs.h"
-#include "gameinprogress.h"
 #include "graficopartidas.h"
+#include "keptgamestats.h"
 #include "statistics.h"
 #include "statisticsfile.h"
 
@@ -22,7 +22,7 @@ const QString kLuis = QStringLiteral("Luis");
 void jugar(Statistics &s, const QString &jugador, const QString &nivel, GameResult resultado,
            const QList<std::pair<int, int>> &manos)
 {
-    GameInProgress partida(jugador, nivel);
+    KeptGameStats partida(jugador, nivel);
     partida.moveMade();
     int numero = 0;
     for (const auto &[humano, cpu] : manos)

@@ -8,8 +8,8 @@
 #include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
+#include "keptgamekeeper.h"
 #include "mersennerandom.h"
-#include "partidaconservada.h"
 #include "randomhuman.h"
 #include "zelbogame.h"
 
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     AjustesJuego ajustes;
     ZelboGame juego(QString::fromLocal8Bit(argv[1]), vista, dialogos, azar, ajustes,
                     ZelboGame::ArchivoDePropiedades::Ninguno);
-    PartidaConservada conservada(carpeta, dialogos, &azar);
+    KeptGameKeeper conservada(carpeta, dialogos, &azar);
     juego.setConservada(&conservada);
     RandomHuman humano(juego, azarHumano);
     juego.setPartidaInicial(1);

@@ -5,8 +5,8 @@
 #include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
+#include "keptgamekeeper.h"
 #include "mersennerandom.h"
-#include "partidaconservada.h"
 #include "partidaguardada.h"
 #include "randomhuman.h"
 #include "savedgamefile.h"
@@ -50,6 +50,6 @@ struct SesionConservada
     MersenneRandom sorteo;
     AjustesJuego ajustes;
     ZelboGame juego;
-    PartidaConservada conservada;
+    KeptGameKeeper conservada;
     RandomHuman humano;
 };

@@ -3,10 +3,10 @@
 #include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
-#include "gameinprogress.h"
+#include "keptgamekeeper.h"
+#include "keptgamestats.h"
 #include "keptgamestore.h"
 #include "mersennerandom.h"
-#include "partidaconservada.h"
 #include "randomhuman.h"
 #include "statisticsfile.h"
 #include "testprogramdir.h"
@@ -85,12 +85,12 @@ void TestAbandono::abandonedGameNeverComesBack()
         const KeptGameStore::Loaded kept = store.load();
         FakeDialogs dialogos;
         dialogos.responder(DialogService::Respuesta::No);
-        PartidaConservada conservada(carpeta.path(), dialogos, nullptr);
+        KeptGameKeeper conservada(carpeta.path(), dialogos, nullptr);
         conservada.alIniciar();
         if (dialogos.textos().contains(QStringLiteral("¿Continuar la partida anterior?"))) {
             ++asked;
-            const std::optional<GameInProgress> game
-                = GameInProgress::fromBytes(kept.game->estadisticas);
+            const std::optional<KeptGameStats> game
+                = KeptGameStats::fromBytes(kept.game->estadisticas);
             QVERIFY2(game && game->moved(), qPrintable(QStringLiteral("kill %1").arg(kill)));
             QVERIFY2(!left.contains(game->id()), qPrintable(QStringLiteral("kill %1").arg(kill)));
         }
@@ -130,7 +130,7 @@ void TestAbandono::keptGameLeftAlreadyIsNotOffered()
         MersenneRandom azar(4);
         AjustesJuego ajustes;
         ZelboGame juego(m_dir->path(), vista, dialogos, azar, ajustes);
-        PartidaConservada conservada(carpeta.path(), dialogos, &azar);
+        KeptGameKeeper conservada(carpeta.path(), dialogos, &azar);
         juego.setConservada(&conservada);
         RandomHuman humano(juego, azarHumano);
         juego.iniciar();
@@ -153,7 +153,7 @@ void TestAbandono::keptGameLeftAlreadyIsNotOffered()
         QVERIFY(side.write(QJsonDocument(json).toJson()) > 0);
     } else if (como == QLatin1String("contada")) {
         Statistics statistics;
-        QVERIFY(statistics.commit(*GameInProgress::fromBytes(kept.game->estadisticas),
+        QVERIFY(statistics.commit(*KeptGameStats::fromBytes(kept.game->estadisticas),
                                   GameResult::Abandoned));
         QVERIFY(StatisticsFile(carpeta.path()).save(statistics));
     }
@@ -164,7 +164,7 @@ void TestAbandono::keptGameLeftAlreadyIsNotOffered()
     MersenneRandom azar(5);
     AjustesJuego ajustes;
     ZelboGame juego(m_dir->path(), vista, dialogos, azar, ajustes);
-    PartidaConservada conservada(carpeta.path(), dialogos, &azar);
+    KeptGameKeeper conservada(carpeta.path(), dialogos, &azar);
     juego.setConservada(&conservada);
     if (como == QLatin1String("numero"))
         juego.setPartidaInicial(12);

@@ -17,7 +17,7 @@ using namespace Naipes;
 namespace {
 
 // A chooser that plays what it is told.
-class ElectorFijo : public ElectorJugada
+class ElectorFijo : public Elector
 {
 public:
     explicit ElectorFijo(Jugada jugada)

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "electorrapidocontador.h"
+#include "electorrapidonormal.h"
 #include "estimadorvictoria.h"
 #include "gamestate.h"
 #include "generadordificil.h"
-#include "jugadordificil.h"
-#include "jugadorexperto.h"
+#include "muestreodificil.h"
+#include "muestreoexperto.h"
 #include "partidacompacta.h"
-#include "politicacontadora.h"
-#include "politicanormal.h"
 #include "reglascompactas.h"
 #include "vistadificil.h"
 
@@ -125,8 +125,8 @@ void recorrerPartidas(int manos, std::uint64_t semilla,
         int jugada = 0;
         while (!p.manoTerminada()) {
             visitar(p);
-            p.aplicar((jugada++ + mano) % 3 == 0 ? PoliticaNormal::elegir(p)
-                                                 : PoliticaContadora::elegir(p));
+            p.aplicar((jugada++ + mano) % 3 == 0 ? ElectorRapidoNormal::elegir(p)
+                                                 : ElectorRapidoContador::elegir(p));
         }
         p.cerrarMano();
     }
@@ -273,7 +273,7 @@ void TestDificil::chanceOfHoldingAPalo()
     QFETCH(int, u);
     QFETCH(int, h);
     QFETCH(double, esperada);
-    QVERIFY(qAbs(PoliticaContadora::probabilidadDeTener(c, u, h) - esperada) < 1e-12);
+    QVERIFY(qAbs(ElectorRapidoContador::probabilidadDeTener(c, u, h) - esperada) < 1e-12);
 }
 
 void TestDificil::viewShowsOnlyWhatTheSeatSees()
@@ -305,8 +305,8 @@ void TestDificil::hiddenCardsNeverChangeTheChoice()
     // The same position with the opponent's hand and the deck dealt anew
     // from the same unseen cards: the same choice of Difícil and Experto, and
     // the same chances to win.
-    const JugadorDificil jugador;
-    const JugadorExperto experto(40);
+    const MuestreoDificil jugador;
+    const MuestreoExperto experto(40);
     const EstimadorVictoria estimador(40);
     GeneradorDificil azar(77);
     int comparadas = 0;
@@ -341,8 +341,8 @@ void TestDificil::hiddenCardsNeverChangeTheChoice()
 
 void TestDificil::choicesAreLegalFromBothSeats()
 {
-    const JugadorDificil jugador;
-    const JugadorExperto experto(40);
+    const MuestreoDificil jugador;
+    const MuestreoExperto experto(40);
     PorLado<int> porLado {};
     std::array<int, 4> porTipo {};
     std::array<int, 4> porTipoExperto {};
@@ -369,7 +369,7 @@ void TestDificil::choicesAreLegalFromBothSeats()
 
 void TestDificil::difficultBeatsNormalFromBothSeats()
 {
-    const JugadorDificil jugador;
+    const MuestreoDificil jugador;
     std::uint64_t semilla = 0;
     int ilegales = 0;
     const PartidaCompacta::Elector dificil = [&](const PosicionCompacta &p) {
@@ -378,7 +378,7 @@ void TestDificil::difficultBeatsNormalFromBothSeats()
         ilegales += !ReglasCompactas::esLegal(p, p.turno, m.comoJugada());
         return m;
     };
-    const PartidaCompacta::Elector normal = PoliticaNormal::elegir;
+    const PartidaCompacta::Elector normal = ElectorRapidoNormal::elegir;
     constexpr int kPartidas = 40;
     for (const Lado lado : kLados) {
         int ganadas = 0;

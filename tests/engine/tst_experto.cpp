@@ -2,13 +2,13 @@
 
 #include "busquedaexacta.h"
 #include "chancedepartida.h"
+#include "electorrapidocontador.h"
+#include "electorrapidonormal.h"
 #include "estimadorvictoria.h"
 #include "generadordificil.h"
-#include "jugadordificil.h"
-#include "jugadorexperto.h"
+#include "muestreodificil.h"
+#include "muestreoexperto.h"
 #include "partidacompacta.h"
-#include "politicacontadora.h"
-#include "politicanormal.h"
 #include "reglascompactas.h"
 #include "revisordejugadas.h"
 
@@ -43,8 +43,8 @@ void recorrerManos(int manos, std::uint64_t semilla,
         int jugada = 0;
         while (!p.manoTerminada()) {
             visitar(p);
-            p.aplicar((jugada++ + mano) % 3 == 0 ? PoliticaNormal::elegir(p)
-                                                 : PoliticaContadora::elegir(p));
+            p.aplicar((jugada++ + mano) % 3 == 0 ? ElectorRapidoNormal::elegir(p)
+                                                 : ElectorRapidoContador::elegir(p));
         }
         p.cerrarMano();
     }
@@ -132,7 +132,7 @@ void TestExperto::exactSearchAgreesWithFullMinimax()
         if (p.repartidas < PosicionCompacta::kCartas || p.enMano[p.turno] < 3)
             return;
         const Lado yo = p.turno;
-        const BusquedaExacta::Utilidad u = JugadorExperto::utilidad(p, yo);
+        const BusquedaExacta::Utilidad u = MuestreoExperto::utilidad(p, yo);
         const BusquedaExacta busqueda(yo, u);
         const double esperado = minimax(p, yo, u);
         QVERIFY(qAbs(busqueda.valor(p) - esperado) < 1e-12);
@@ -278,7 +278,7 @@ void TestExperto::reviewNamesOnlyAClearlyBetterMove()
     const RevisorDeJugadas revisor(8);
     int nombradas = 0;
     recorrerManos(1, 12, [&](const PosicionCompacta &p) {
-        const MovimientoCompacto hecha = PoliticaNormal::elegir(p);
+        const MovimientoCompacto hecha = ElectorRapidoNormal::elegir(p);
         const RevisionJugada r = revisor.revisar(VistaDificil::desdePosicion(p, p.turno), hecha);
         QCOMPARE(r.mejor.has_value(), r.perdida >= RevisionJugada::kMejorNombrada);
         if (r.mejor) {
@@ -291,8 +291,8 @@ void TestExperto::reviewNamesOnlyAClearlyBetterMove()
 
 void TestExperto::expertoLegalInSeededGames()
 {
-    const JugadorExperto experto(30);
-    const JugadorDificil dificil(20);
+    const MuestreoExperto experto(30);
+    const MuestreoDificil dificil(20);
     std::uint64_t semilla = 0;
     int movimientos = 0;
     int ilegales = 0;
@@ -306,7 +306,7 @@ void TestExperto::expertoLegalInSeededGames()
     const PartidaCompacta::Elector d = [&](const PosicionCompacta &p) {
         return dificil.elegirCompacto(VistaDificil::desdePosicion(p, p.turno), semilla);
     };
-    const PartidaCompacta::Elector n = PoliticaNormal::elegir;
+    const PartidaCompacta::Elector n = ElectorRapidoNormal::elegir;
     for (int g = 0; g < 24; ++g) {
         semilla = 900 + static_cast<std::uint64_t>(g);
         const PartidaCompacta::Elector &rival = g % 3 == 0 ? n : d;

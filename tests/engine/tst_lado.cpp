@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "historialdeshacer.h"
-#include "partidaconservada.h"
+#include "keptgamekeeper.h"
 #include "testgame.h"
 
 #include <QJsonArray>
@@ -129,7 +129,7 @@ void TestLado::keptGameHoldsEachSideAsBefore()
     QFETCH(QString, claveUltimo);
     QTemporaryDir carpeta;
     FakeDialogs dialogos;
-    PartidaConservada conservada(carpeta.path(), dialogos, nullptr);
+    KeptGameKeeper conservada(carpeta.path(), dialogos, nullptr);
     const GameState e = enJuego(turno, ultimo);
     conservada.jugadaHumana(e);
     conservada.turnoHumano(e);
@@ -142,7 +142,7 @@ void TestLado::keptGameHoldsEachSideAsBefore()
     // Resumed over a game whose sides differ from the kept ones.
     const auto otro = [](Lado lado) { return lado == Lado::Cpu ? Lado::Humano : Lado::Cpu; };
     GameState vuelta = enJuego(otro(turno), otro(ultimo));
-    QVERIFY(PartidaConservada(carpeta.path(), dialogos, nullptr).reanudar(vuelta, *guardada.game));
+    QVERIFY(KeptGameKeeper(carpeta.path(), dialogos, nullptr).reanudar(vuelta, *guardada.game));
     QCOMPARE(vuelta.turno, turno);
     QCOMPARE(vuelta.ultimoEnLevantar, ultimo);
 }
@@ -151,7 +151,7 @@ void TestLado::keptGameWithATurnNoSideHasIsNotResumed()
 {
     QTemporaryDir carpeta;
     FakeDialogs dialogos;
-    PartidaConservada conservada(carpeta.path(), dialogos, nullptr);
+    KeptGameKeeper conservada(carpeta.path(), dialogos, nullptr);
     const GameState e = enJuego(Lado::Cpu, Lado::Humano);
     conservada.jugadaHumana(e);
     conservada.turnoHumano(e);

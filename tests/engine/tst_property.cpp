@@ -72,10 +72,10 @@ private:
 // Checks each move of another chooser against the rules before the game sees
 // it, so that an illegal choice is named even where the game would refuse it
 // with a message of its own.
-class ElectorVigilado : public ElectorJugada
+class ElectorVigilado : public Elector
 {
 public:
-    ElectorVigilado(ElectorJugada &elector, Vigilancia &vigilancia)
+    ElectorVigilado(Elector &elector, Vigilancia &vigilancia)
         : m_elector(elector)
         , m_vigilancia(vigilancia)
     {
@@ -94,7 +94,7 @@ public:
     int elecciones() const { return m_elecciones; }
 
 private:
-    ElectorJugada &m_elector;
+    Elector &m_elector;
     Vigilancia &m_vigilancia;
     int m_elecciones = 0;
 };
@@ -102,8 +102,8 @@ private:
 // Who plays a session's games besides the specified CPU and the random human.
 struct Asientos
 {
-    ElectorJugada *cpu = nullptr;
-    ElectorJugada *humano = nullptr;
+    Elector *cpu = nullptr;
+    Elector *humano = nullptr;
     int partidas = kPartidasPorSesion;
 };
 

@@ -2,8 +2,8 @@
 
 #include "fakedialogs.h"
 #include "fakeview.h"
+#include "keptgamekeeper.h"
 #include "mersennerandom.h"
-#include "partidaconservada.h"
 #include "sesionconservada.h"
 #include "statisticsfile.h"
 #include "testprogramdir.h"

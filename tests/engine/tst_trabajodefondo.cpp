@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "estimadorvictoria.h"
-#include "jugadorexperto.h"
+#include "muestreoexperto.h"
 #include "partidacompacta.h"
 #include "reglascompactas.h"
 #include "revisordejugadas.h"
@@ -146,7 +146,7 @@ void TestTrabajoDeFondo::longComputationsGiveUpOnceAskedToStop_data()
         RevisorDeJugadas(kMuchas).revisar(vista, jugada, parar);
     });
     QTest::newRow("Experto's move") << Calculo([vista](std::stop_token parar) {
-        JugadorExperto(kMuchas).elegirCompacto(vista, 1, parar);
+        MuestreoExperto(kMuchas).elegirCompacto(vista, 1, parar);
     });
 }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "elector.h"
 #include "electordificil.h"
-#include "electorjugada.h"
-#include "jugadordificil.h"
 #include "mersennerandom.h"
+#include "muestreodificil.h"
 #include "pista.h"
 #include "posicioncompacta.h"
 #include "randomhuman.h"

@@ -3,9 +3,9 @@
 #include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
-#include "gameinprogress.h"
+#include "keptgamekeeper.h"
+#include "keptgamestats.h"
 #include "mersennerandom.h"
-#include "partidaconservada.h"
 #include "randomhuman.h"
 #include "statistics.h"
 #include "statisticsfile.h"
@@ -23,10 +23,10 @@ const QString kLuis = QStringLiteral("Luis");
 
 // A game of the given player and level that ends with the given hands, as pile pairs
 // (human, CPU).
-GameInProgress game(const QString &player, const QString &level,
-                    const QList<std::pair<int, int>> &hands = {})
+KeptGameStats game(const QString &player, const QString &level,
+                   const QList<std::pair<int, int>> &hands = {})
 {
-    GameInProgress g(player, level);
+    KeptGameStats g(player, level);
     int number = 0;
     for (const auto &[human, cpu] : hands)
         g.handEnded(++number, human, cpu);
@@ -37,7 +37,7 @@ void commitAll(Statistics &statistics, const QString &player, const QString &lev
                const QList<GameResult> &results)
 {
     for (const GameResult result : results) {
-        GameInProgress g = game(player, level);
+        KeptGameStats g = game(player, level);
         g.moveMade();
         QVERIFY(statistics.commit(g, result));
     }
@@ -78,8 +78,8 @@ private slots:
     void chartKeepsTheLastTwentyGames();
     void handEndedAgainReplacesIt();
     void gameCountsOnce();
-    void damagedGameInProgressIsRefused_data();
-    void damagedGameInProgressIsRefused();
+    void damagedKeptGameStatsAreRefused_data();
+    void damagedKeptGameStatsAreRefused();
     void seededWholeGames_data();
     void seededWholeGames();
     void handUndoneThenResumedCountsOnce();
@@ -140,7 +140,7 @@ void TestCounting::abandonedCountsOnlyAfterAMove()
     QFETCH(bool, handEnded);
     QFETCH(bool, counted);
     Statistics statistics;
-    GameInProgress g(kAna, Statistics::kDificil);
+    KeptGameStats g(kAna, Statistics::kDificil);
     if (moved)
         g.moveMade();
     if (handEnded)
@@ -193,7 +193,7 @@ void TestCounting::chartKeepsTheLastTwentyGames()
 // same hand again, perhaps differently: it still counts once, as it ended last.
 void TestCounting::handEndedAgainReplacesIt()
 {
-    GameInProgress g(kAna, Statistics::kNormal);
+    KeptGameStats g(kAna, Statistics::kNormal);
     g.handEnded(1, 25, 15);
     g.handEnded(2, 22, 18);
     g.handEnded(2, 18, 22);
@@ -209,10 +209,10 @@ void TestCounting::handEndedAgainReplacesIt()
 void TestCounting::gameCountsOnce()
 {
     Statistics statistics;
-    GameInProgress g = game(kAna, Statistics::kNormal, { { 30, 10 } });
+    KeptGameStats g = game(kAna, Statistics::kNormal, { { 30, 10 } });
     const QByteArray kept = g.toBytes();
     QVERIFY(statistics.commit(g, W));
-    QVERIFY(!statistics.commit(*GameInProgress::fromBytes(kept), W));
+    QVERIFY(!statistics.commit(*KeptGameStats::fromBytes(kept), W));
     QVERIFY(!statistics.commit(g, A));
     statistics.clear();
     QVERIFY(!statistics.commit(g, W));
@@ -221,7 +221,7 @@ void TestCounting::gameCountsOnce()
     QCOMPARE(statistics.record(kAna).partidas, 1);
 }
 
-void TestCounting::damagedGameInProgressIsRefused_data()
+void TestCounting::damagedKeptGameStatsAreRefused_data()
 {
     QTest::addColumn<QByteArray>("from");
     QTest::addColumn<QByteArray>("to");
@@ -233,13 +233,13 @@ void TestCounting::damagedGameInProgressIsRefused_data()
     QTest::newRow("no identity") << QByteArray("\"id\"") << QByteArray("\"ident\"");
 }
 
-void TestCounting::damagedGameInProgressIsRefused()
+void TestCounting::damagedKeptGameStatsAreRefused()
 {
     QFETCH(QByteArray, from);
     QFETCH(QByteArray, to);
     QByteArray bytes = game(kAna, Statistics::kNormal, { { 21, 19 }, { 20, 20 } }).toBytes();
     QVERIFY2(bytes.contains(from), bytes.constData());
-    QVERIFY(!GameInProgress::fromBytes(bytes.replace(from, to)));
+    QVERIFY(!KeptGameStats::fromBytes(bytes.replace(from, to)));
 }
 
 void TestCounting::seededWholeGames_data()
@@ -266,7 +266,7 @@ void TestCounting::seededWholeGames()
     ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom, ajustes);
     RandomHuman human(zelbo, humanRandom);
     Statistics statistics;
-    GameInProgress current(kAna, Statistics::kNormal);
+    KeptGameStats current(kAna, Statistics::kNormal);
     int handNumber = 0;
     int humanWins = 0;
     view.setAlContar([&](const ResultadoDeMano &hand) {
@@ -274,12 +274,12 @@ void TestCounting::seededWholeGames()
         if (everyHandEndsTwice)
             current.handEnded(handNumber, hand.humano, hand.cpu);
         if (restartAtEveryHand)
-            current = *GameInProgress::fromBytes(current.toBytes());
+            current = *KeptGameStats::fromBytes(current.toBytes());
     });
     view.alGanar = [&](const QString &winner) {
         humanWins += winner == kAna ? 1 : 0;
         QVERIFY(statistics.commit(current, winner == kAna ? W : L));
-        current = GameInProgress(kAna, Statistics::kNormal);
+        current = KeptGameStats(kAna, Statistics::kNormal);
         handNumber = 0;
     };
     for (int i = 1; i < kGames; ++i)
@@ -319,7 +319,7 @@ void TestCounting::handUndoneThenResumedCountsOnce()
         MersenneRandom gameRandom(31);
         AjustesJuego ajustes;
         ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom, ajustes);
-        PartidaConservada kept(folder.path(), dialogs, &gameRandom);
+        KeptGameKeeper kept(folder.path(), dialogs, &gameRandom);
         zelbo.setConservada(&kept);
         RandomHuman human(zelbo, humanRandom);
         zelbo.iniciar();
@@ -336,7 +336,7 @@ void TestCounting::handUndoneThenResumedCountsOnce()
     MersenneRandom gameRandom(32);
     AjustesJuego ajustes;
     ZelboGame zelbo(m_dir->path(), view, dialogs, gameRandom, ajustes);
-    PartidaConservada kept(folder.path(), dialogs, &gameRandom);
+    KeptGameKeeper kept(folder.path(), dialogs, &gameRandom);
     zelbo.setConservada(&kept);
     RandomHuman human(zelbo, humanRandom);
     dialogs.responder(DialogService::Respuesta::Yes);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gameinprogress.h"
+#include "keptgamestats.h"
 #include "statisticsfile.h"
 
 #include <QDir>
@@ -49,13 +49,13 @@ Statistics TestStatisticsFile::sample()
 {
     static const Statistics statistics = [] {
         Statistics statistics;
-        GameInProgress won(QStringLiteral("Begoña"), Statistics::kNormal);
+        KeptGameStats won(QStringLiteral("Begoña"), Statistics::kNormal);
         won.handEnded(1, 23, 17);
         won.handEnded(2, 20, 20);
         won.handEnded(3, 25, 15);
         won.handEnded(4, 22, 18);
         statistics.commit(won, GameResult::Won);
-        GameInProgress lost(QStringLiteral("Luis"), Statistics::kDificil);
+        KeptGameStats lost(QStringLiteral("Luis"), Statistics::kDificil);
         lost.handEnded(1, 10, 30);
         statistics.commit(lost, GameResult::Abandoned);
         return statistics;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "atomicsave.h"
-#include "gameinprogress.h"
 #include "keptgamesample.h"
+#include "keptgamestats.h"
 #include "keptgamestore.h"
 #include "preferencesfile.h"
 #include "savedgamefile.h"
@@ -54,7 +54,7 @@ int versionOf(const QString &value)
 Statistics statistics(int version)
 {
     Statistics statistics;
-    GameInProgress game(text(version), Statistics::kNormal);
+    KeptGameStats game(text(version), Statistics::kNormal);
     game.handEnded(1, 23, 17);
     statistics.commit(game, GameResult::Won);
     return statistics;

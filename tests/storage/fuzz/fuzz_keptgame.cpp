@@ -6,7 +6,7 @@
 // must read back as they were written. The input is also read as those hands alone.
 
 #include "fuzzcheck.h"
-#include "gameinprogress.h"
+#include "keptgamestats.h"
 #include "keptgamestore.h"
 
 #include <QCryptographicHash>
@@ -39,10 +39,10 @@ Folders &folders()
 
 void checkHands(const QByteArray &bytes)
 {
-    const std::optional<GameInProgress> game = GameInProgress::fromBytes(bytes);
+    const std::optional<KeptGameStats> game = KeptGameStats::fromBytes(bytes);
     if (!game)
         return;
-    const std::optional<GameInProgress> again = GameInProgress::fromBytes(game->toBytes());
+    const std::optional<KeptGameStats> again = KeptGameStats::fromBytes(game->toBytes());
     FuzzCheck::require(again && *again == *game);
 }
 } // namespace

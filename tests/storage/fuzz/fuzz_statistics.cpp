@@ -5,7 +5,7 @@
 // that load are written back equal, and still load after one more game is counted into them.
 
 #include "fuzzcheck.h"
-#include "gameinprogress.h"
+#include "keptgamestats.h"
 #include "statisticsfile.h"
 
 #include <QDir>
@@ -27,8 +27,8 @@ void checkWrittenBack(const QString &folder, Statistics statistics)
     FuzzCheck::require(!back.damaged && !back.unreadable && back.statistics == statistics);
 
     const QStringList players = statistics.players();
-    GameInProgress game(players.isEmpty() ? QStringLiteral("Player") : players.first(),
-                        Statistics::kDificil);
+    KeptGameStats game(players.isEmpty() ? QStringLiteral("Player") : players.first(),
+                       Statistics::kDificil);
     game.moveMade();
     game.handEnded(1, 23, 17);
     statistics.commit(game, GameResult::Lost);

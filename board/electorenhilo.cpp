@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "pensadorenhilo.h"
+#include "electorenhilo.h"
 
 #include <utility>
 
 // The copy of the position is the worker's own; the chooser is touched by nobody
 // else until its move is handed on.
-void PensadorEnHilo::pensar(ElectorJugada &elector, const GameState &estado, Lado lado, Listo listo)
+void ElectorEnHilo::pensar(Elector &elector, const GameState &estado, Lado lado, Listo listo)
 {
     m_trabajo.pedir(
         [&elector, estado, lado](std::stop_token parar) {

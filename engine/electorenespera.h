@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "electorjugada.h"
+#include "elector.h"
 #include "gamestate.h"
 #include "jugada.h"
 #include "lado.h"
@@ -11,14 +11,13 @@
 
 // Waits for a chooser's move without holding up the caller: the window's thinker
 // asks on a thread of its own, so the board paints and answers while the CPU thinks.
-class PensadorCpu
+class ElectorEnEspera
 {
 public:
     using Listo = std::function<void(const Jugada &)>;
 
-    virtual ~PensadorCpu() = default;
+    virtual ~ElectorEnEspera() = default;
     // Asks elector for lado's move in a copy of estado and hands the move to listo on
     // the caller's thread, once. Nobody else uses elector until then.
-    virtual void pensar(ElectorJugada &elector, const GameState &estado, Lado lado, Listo listo)
-        = 0;
+    virtual void pensar(Elector &elector, const GameState &estado, Lado lado, Listo listo) = 0;
 };

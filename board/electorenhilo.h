@@ -2,15 +2,15 @@
 
 #pragma once
 
-#include "pensadorcpu.h"
+#include "electorenespera.h"
 #include "trabajodefondo.h"
 
 // The CPU thinks off the window's thread, one move at a time, while the window
 // paints and answers; the move comes back on the window's thread.
-class PensadorEnHilo : public PensadorCpu
+class ElectorEnHilo : public ElectorEnEspera
 {
 public:
-    void pensar(ElectorJugada &elector, const GameState &estado, Lado lado, Listo listo) override;
+    void pensar(Elector &elector, const GameState &estado, Lado lado, Listo listo) override;
 
 private:
     // Gone with the thinker: a move being thought is stopped and not handed on.

@@ -16,7 +16,7 @@
 // instead of adding one. The game carries an identity of its own, so the statistics refuse
 // to count the same game twice (e.g. when the program is killed after counting a game but
 // before its kept copy was removed).
-class GameInProgress
+class KeptGameStats
 {
 public:
     enum class Hand { Won, Lost, Tied };
@@ -30,7 +30,7 @@ public:
     };
 
     // A fresh game of this player against this CPU level ("normal" or "dificil").
-    GameInProgress(const QString &player, const QString &level);
+    KeptGameStats(const QString &player, const QString &level);
 
     const QString &id() const { return m_id; }
     const QString &player() const { return m_player; }
@@ -51,12 +51,12 @@ public:
 
     QByteArray toBytes() const;
     // Nothing for bytes that toBytes did not write.
-    static std::optional<GameInProgress> fromBytes(const QByteArray &bytes);
+    static std::optional<KeptGameStats> fromBytes(const QByteArray &bytes);
 
-    friend bool operator==(const GameInProgress &, const GameInProgress &) = default;
+    friend bool operator==(const KeptGameStats &, const KeptGameStats &) = default;
 
 private:
-    GameInProgress() = default;
+    KeptGameStats() = default;
 
     QString m_id;
     QString m_player;

@@ -21,12 +21,12 @@ struct GameState;
 // Like Difícil, its draws come from its own generator seeded from the view
 // and the caller's seed. Once parar is asked to stop, it gives up before its
 // next deal, and its move is not to be used.
-class JugadorExperto
+class MuestreoExperto
 {
 public:
     static constexpr int kMuestras = 200;
 
-    explicit JugadorExperto(int muestras = kMuestras);
+    explicit MuestreoExperto(int muestras = kMuestras);
 
     MovimientoCompacto elegirCompacto(const VistaDificil &vista, std::uint64_t semilla,
                                       std::stop_token parar = {}) const;

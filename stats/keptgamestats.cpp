@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "gameinprogress.h"
+#include "keptgamestats.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,14 +18,14 @@ bool isPile(const QJsonValue &value)
 
 } // namespace
 
-GameInProgress::GameInProgress(const QString &player, const QString &level)
+KeptGameStats::KeptGameStats(const QString &player, const QString &level)
     : m_id(QUuid::createUuid().toString(QUuid::WithoutBraces))
     , m_player(player)
     , m_level(level)
 {
 }
 
-void GameInProgress::handEnded(int handNumber, int humanPile, int cpuPile)
+void KeptGameStats::handEnded(int handNumber, int humanPile, int cpuPile)
 {
     Hand result = Hand::Tied;
     if (humanPile > cpuPile)
@@ -35,7 +35,7 @@ void GameInProgress::handEnded(int handNumber, int humanPile, int cpuPile)
     m_hands.insert(handNumber, { result, humanPile, cpuPile });
 }
 
-QByteArray GameInProgress::toBytes() const
+QByteArray KeptGameStats::toBytes() const
 {
     QJsonArray hands;
     for (auto it = m_hands.cbegin(); it != m_hands.cend(); ++it) {
@@ -52,7 +52,7 @@ QByteArray GameInProgress::toBytes() const
     return QJsonDocument(json).toJson(QJsonDocument::Compact);
 }
 
-std::optional<GameInProgress> GameInProgress::fromBytes(const QByteArray &bytes)
+std::optional<KeptGameStats> KeptGameStats::fromBytes(const QByteArray &bytes)
 {
     const QJsonObject json = QJsonDocument::fromJson(bytes).object();
     const QJsonValue id = json.value(QStringLiteral("id"));
@@ -66,7 +66,7 @@ std::optional<GameInProgress> GameInProgress::fromBytes(const QByteArray &bytes)
         || !moved.isBool() || !hands.isArray()
         || !(abandoned.isUndefined() || abandoned.toInt(-1) >= 0))
         return std::nullopt;
-    GameInProgress game;
+    KeptGameStats game;
     game.m_id = id.toString();
     game.m_player = player.toString();
     game.m_level = level.toString();

@@ -10,7 +10,7 @@
 // pile, from the palo of its pile's top among the cards it has not seen. It
 // looks at nothing a player at the table could not see, and it plays both
 // sides of the Difícil player's rollouts.
-class PoliticaContadora
+class ElectorRapidoContador
 {
 public:
     // The move for the seat to move.

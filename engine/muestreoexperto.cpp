@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "jugadorexperto.h"
+#include "muestreoexperto.h"
 
 #include "chancedepartida.h"
 #include "eleccionmuestreada.h"
@@ -12,12 +12,12 @@ constexpr double kPesoDiferencia = 0.125 / PosicionCompacta::kCartas;
 
 } // namespace
 
-JugadorExperto::JugadorExperto(int muestras)
+MuestreoExperto::MuestreoExperto(int muestras)
     : m_muestras(muestras)
 {
 }
 
-BusquedaExacta::Utilidad JugadorExperto::utilidad(const PosicionCompacta &p, Lado lado)
+BusquedaExacta::Utilidad MuestreoExperto::utilidad(const PosicionCompacta &p, Lado lado)
 {
     using Fin = ChanceDePartida::FinDeMano;
     BusquedaExacta::Utilidad u;
@@ -28,8 +28,8 @@ BusquedaExacta::Utilidad JugadorExperto::utilidad(const PosicionCompacta &p, Lad
     return u;
 }
 
-MovimientoCompacto JugadorExperto::elegirCompacto(const VistaDificil &vista, std::uint64_t semilla,
-                                                  std::stop_token parar) const
+MovimientoCompacto MuestreoExperto::elegirCompacto(const VistaDificil &vista, std::uint64_t semilla,
+                                                   std::stop_token parar) const
 {
     if (vista.posicion.repartidas < PosicionCompacta::kCartas)
         return muestreado(vista, semilla, parar);
@@ -48,8 +48,8 @@ MovimientoCompacto JugadorExperto::elegirCompacto(const VistaDificil &vista, std
     return muestreado(vista, semilla, parar);
 }
 
-MovimientoCompacto JugadorExperto::muestreado(const VistaDificil &vista, std::uint64_t semilla,
-                                              std::stop_token parar) const
+MovimientoCompacto MuestreoExperto::muestreado(const VistaDificil &vista, std::uint64_t semilla,
+                                               std::stop_token parar) const
 {
     // The opponent is modelled as Difícil models it.
     const BusquedaExacta::Utilidad u = utilidad(vista.posicion, vista.yo());
@@ -57,8 +57,8 @@ MovimientoCompacto JugadorExperto::muestreado(const VistaDificil &vista, std::ui
         vista, semilla, m_muestras, [&u](int diferencia) { return u.de(diferencia); }, parar);
 }
 
-Jugada JugadorExperto::elegir(const GameState &estado, Lado lado, std::uint64_t semilla,
-                              std::stop_token parar) const
+Jugada MuestreoExperto::elegir(const GameState &estado, Lado lado, std::uint64_t semilla,
+                               std::stop_token parar) const
 {
     return elegirCompacto(VistaDificil::desdeEstado(estado, lado), semilla, parar).comoJugada();
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "politicanormal.h"
+#include "electorrapidonormal.h"
 
 #include "reglascompactas.h"
 
-MovimientoCompacto PoliticaNormal::elegir(const PosicionCompacta &p)
+MovimientoCompacto ElectorRapidoNormal::elegir(const PosicionCompacta &p)
 {
     using T = Jugada::Tipo;
     const Lado s = p.turno;

@@ -8,7 +8,7 @@
 // The CPU's Normal play on the compact position, for tournaments: it looks
 // only at its first hand card and takes, in this order, its own pile, the
 // opponent's pile, every markable matching table card, or lays the card.
-class PoliticaNormal
+class ElectorRapidoNormal
 {
 public:
     static MovimientoCompacto elegir(const PosicionCompacta &p);

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "dialogservice.h"
-#include "gameinprogress.h"
 #include "gamestate.h"
 #include "keptgame.h"
+#include "keptgamestats.h"
 #include "keptgamestore.h"
 #include "resultadodemano.h"
 #include "statistics.h"
@@ -23,15 +23,15 @@ class MersenneRandom;
 // tells it of its few moments (a human turn begins, a human move, a hand or a game ends, a
 // game is abandoned, the program ends); it keeps the position then, and counts the game
 // once when it ends. Both files live in the folder handed in.
-class PartidaConservada
+class KeptGameKeeper
 {
-    Q_DECLARE_TR_FUNCTIONS(PartidaConservada)
+    Q_DECLARE_TR_FUNCTIONS(KeptGameKeeper)
 
 public:
     // generador: the dealing generator whose state travels with the kept game, so a resumed
     // game deals what it would have dealt; nothing for a source that cannot be restored.
-    PartidaConservada(const QString &carpeta, DialogService &dialogos, MersenneRandom *generador,
-                      QString nivelCpu = Statistics::kNormal);
+    KeptGameKeeper(const QString &carpeta, DialogService &dialogos, MersenneRandom *generador,
+                   QString nivelCpu = Statistics::kNormal);
 
     // The game number and the undo history kept with the game; 0 and nothing until set.
     void setNumeroPartida(std::function<qint64()> fuente) { m_numeroPartida = std::move(fuente); }
@@ -81,10 +81,10 @@ public:
     Statistics &estadisticas() { return m_estadisticas; }
     const StatisticsFile &archivoEstadisticas() const { return m_archivo; }
     const KeptGameStore &almacen() const { return m_almacen; }
-    const std::optional<GameInProgress> &actual() const { return m_actual; }
+    const std::optional<KeptGameStats> &actual() const { return m_actual; }
 
 private:
-    GameInProgress &enCurso(const GameState &estado);
+    KeptGameStats &enCurso(const GameState &estado);
     void conservar(const GameState &estado);
     void contar(GameResult resultado);
     void aviso(const QString &texto);
@@ -99,7 +99,7 @@ private:
     QString m_nivelCpu;
     std::function<QString()> m_nivel;
     Statistics m_estadisticas;
-    std::optional<GameInProgress> m_actual;
+    std::optional<KeptGameStats> m_actual;
     // What the files hold now, to be marked abandoned.
     std::optional<KeptGame> m_guardada;
     std::function<qint64()> m_numeroPartida;

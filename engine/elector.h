@@ -12,10 +12,10 @@
 // to play and holds at least one card. The game carries out the move and shows
 // it with the CPU's beats; the chooser only decides. A chooser reads only what
 // that seat could know, though it is handed the whole state.
-class ElectorJugada
+class Elector
 {
 public:
-    virtual ~ElectorJugada() = default;
+    virtual ~Elector() = default;
     virtual Jugada elegir(const GameState &estado, Lado lado) = 0;
     // The same choice written into jugada, whose storage a chooser may reuse:
     // the game asks at every CPU turn, and a lift's places would otherwise be

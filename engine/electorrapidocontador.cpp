@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "politicacontadora.h"
+#include "electorrapidocontador.h"
 
 #include "reglascompactas.h"
 
@@ -20,8 +20,8 @@ struct Cuenta
 
     double riesgo(int palo) const
     {
-        return PoliticaContadora::probabilidadDeTener(porPalo[static_cast<std::size_t>(palo)],
-                                                      ocultas, cartasRival);
+        return ElectorRapidoContador::probabilidadDeTener(porPalo[static_cast<std::size_t>(palo)],
+                                                          ocultas, cartasRival);
     }
 };
 
@@ -87,7 +87,7 @@ inline double valorar(const PosicionCompacta &p, const Cuenta &c, const Movimien
 
 } // namespace
 
-double PoliticaContadora::probabilidadDeTener(int c, int u, int h)
+double ElectorRapidoContador::probabilidadDeTener(int c, int u, int h)
 {
     if (h <= 0 || c <= 0)
         return 0.0;
@@ -99,7 +99,7 @@ double PoliticaContadora::probabilidadDeTener(int c, int u, int h)
     return 1.0 - ninguna;
 }
 
-MovimientoCompacto PoliticaContadora::elegir(const PosicionCompacta &p)
+MovimientoCompacto ElectorRapidoContador::elegir(const PosicionCompacta &p)
 {
     const Cuenta c = contar(p);
     MovimientoCompacto mejor;

@@ -18,12 +18,12 @@ struct GameState;
 // Its strength is a fixed number of deals, and its draws come from its own
 // generator seeded from the view and the caller's seed: a seed gives the
 // same choice on every machine, and nothing hidden can change it.
-class JugadorDificil
+class MuestreoDificil
 {
 public:
     static constexpr int kMuestras = 50;
 
-    explicit JugadorDificil(int muestras = kMuestras);
+    explicit MuestreoDificil(int muestras = kMuestras);
 
     MovimientoCompacto elegirCompacto(const VistaDificil &vista, std::uint64_t semilla) const;
     Jugada elegir(const VistaDificil &vista, std::uint64_t semilla) const;

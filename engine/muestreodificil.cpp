@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "jugadordificil.h"
+#include "muestreodificil.h"
 
 #include "eleccionmuestreada.h"
 
@@ -12,25 +12,25 @@ constexpr double kPesoDiferencia = 0.25 / PosicionCompacta::kCartas;
 
 } // namespace
 
-JugadorDificil::JugadorDificil(int muestras)
+MuestreoDificil::MuestreoDificil(int muestras)
     : m_muestras(muestras)
 {
 }
 
-MovimientoCompacto JugadorDificil::elegirCompacto(const VistaDificil &vista,
-                                                  std::uint64_t semilla) const
+MovimientoCompacto MuestreoDificil::elegirCompacto(const VistaDificil &vista,
+                                                   std::uint64_t semilla) const
 {
     return EleccionMuestreada::elegir(vista, semilla, m_muestras, [](int diferencia) {
         return (diferencia > 0) - (diferencia < 0) + kPesoDiferencia * diferencia;
     });
 }
 
-Jugada JugadorDificil::elegir(const VistaDificil &vista, std::uint64_t semilla) const
+Jugada MuestreoDificil::elegir(const VistaDificil &vista, std::uint64_t semilla) const
 {
     return elegirCompacto(vista, semilla).comoJugada();
 }
 
-Jugada JugadorDificil::elegir(const GameState &estado, Lado lado, std::uint64_t semilla) const
+Jugada MuestreoDificil::elegir(const GameState &estado, Lado lado, std::uint64_t semilla) const
 {
     return elegir(VistaDificil::desdeEstado(estado, lado), semilla);
 }

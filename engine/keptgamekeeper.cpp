@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "partidaconservada.h"
+#include "keptgamekeeper.h"
 
 #include "mersennerandom.h"
 #include "partidaguardada.h"
@@ -42,8 +42,8 @@ std::optional<Lado> ultimoDe(const QString &clave)
 
 } // namespace
 
-PartidaConservada::PartidaConservada(const QString &carpeta, DialogService &dialogos,
-                                     MersenneRandom *generador, QString nivelCpu)
+KeptGameKeeper::KeptGameKeeper(const QString &carpeta, DialogService &dialogos,
+                               MersenneRandom *generador, QString nivelCpu)
     : m_archivo(carpeta)
     , m_almacen(carpeta)
     , m_dialogos(dialogos)
@@ -55,12 +55,12 @@ PartidaConservada::PartidaConservada(const QString &carpeta, DialogService &dial
 {
 }
 
-void PartidaConservada::aviso(const QString &texto)
+void KeptGameKeeper::aviso(const QString &texto)
 {
     m_dialogos.mensaje(texto, DialogService::kTitulo, Botones::Ok, Icono::Ninguno);
 }
 
-void PartidaConservada::avisarUnaVez(bool &avisado, const QString &texto)
+void KeptGameKeeper::avisarUnaVez(bool &avisado, const QString &texto)
 {
     if (avisado || !m_avisoDeArchivo)
         return;
@@ -69,7 +69,7 @@ void PartidaConservada::avisarUnaVez(bool &avisado, const QString &texto)
 }
 
 // A save that fails leaves the previous kept game; the game goes on regardless.
-void PartidaConservada::guardarConservada(const KeptGame &guardada)
+void KeptGameKeeper::guardarConservada(const KeptGame &guardada)
 {
     if (!m_almacen.save(guardada))
         avisarUnaVez(m_conservadaAvisada,
@@ -79,7 +79,7 @@ void PartidaConservada::guardarConservada(const KeptGame &guardada)
                          .arg(QDir::toNativeSeparators(m_almacen.folder())));
 }
 
-void PartidaConservada::quitarConservada()
+void KeptGameKeeper::quitarConservada()
 {
     if (!m_almacen.remove())
         avisarUnaVez(m_conservadaAvisada,
@@ -89,7 +89,7 @@ void PartidaConservada::quitarConservada()
                          .arg(QDir::toNativeSeparators(m_almacen.folder())));
 }
 
-std::optional<KeptGame> PartidaConservada::alIniciar(bool preguntar)
+std::optional<KeptGame> KeptGameKeeper::alIniciar(bool preguntar)
 {
     StatisticsFile::Loaded estadisticas = m_archivo.load();
     m_estadisticas = std::move(estadisticas.statistics);
@@ -104,7 +104,7 @@ std::optional<KeptGame> PartidaConservada::alIniciar(bool preguntar)
     if (guardada.status != KeptGameStore::Status::Found)
         return std::nullopt;
     m_guardada = guardada.game;
-    m_actual = GameInProgress::fromBytes(guardada.game->estadisticas);
+    m_actual = KeptGameStats::fromBytes(guardada.game->estadisticas);
     // Abandoned or counted already (a kill came before its files were gone), or kept by a
     // release that kept games without a move: nothing to ask about.
     const bool terminada = guardada.game->abandonada
@@ -121,7 +121,7 @@ std::optional<KeptGame> PartidaConservada::alIniciar(bool preguntar)
     return std::nullopt;
 }
 
-bool PartidaConservada::reanudar(GameState &estado, const KeptGame &guardada)
+bool KeptGameKeeper::reanudar(GameState &estado, const KeptGame &guardada)
 {
     std::optional<GameState> vuelta = PartidaGuardada::aEstado(estado, guardada.partida);
     const std::optional<Lado> ultimo = ultimoDe(guardada.ultimoEnLevantar);
@@ -133,7 +133,7 @@ bool PartidaConservada::reanudar(GameState &estado, const KeptGame &guardada)
         return false;
     vuelta->ultimoEnLevantar = *ultimo;
     vuelta->turno = *turno;
-    m_actual = GameInProgress::fromBytes(guardada.estadisticas);
+    m_actual = KeptGameStats::fromBytes(guardada.estadisticas);
     // A side file that does not say which hand is in play: the one after the last that
     // ended, as a game was kept at human turns only and every hand end is followed by a
     // deal and another human turn. Wrong after an undo across a hand's end, which is why
@@ -148,14 +148,14 @@ bool PartidaConservada::reanudar(GameState &estado, const KeptGame &guardada)
     return true;
 }
 
-GameInProgress &PartidaConservada::enCurso(const GameState &estado)
+KeptGameStats &KeptGameKeeper::enCurso(const GameState &estado)
 {
     if (!m_actual)
         m_actual.emplace(estado.jugadorHumano.nombre(), m_nivel ? m_nivel() : m_nivelCpu);
     return *m_actual;
 }
 
-void PartidaConservada::conservar(const GameState &estado)
+void KeptGameKeeper::conservar(const GameState &estado)
 {
     // Nothing to take up in a game the human has not moved in: the next start asks nothing.
     if (!enCurso(estado).moved())
@@ -176,7 +176,7 @@ void PartidaConservada::conservar(const GameState &estado)
     m_guardada = std::move(guardada);
 }
 
-void PartidaConservada::contar(GameResult resultado)
+void KeptGameKeeper::contar(GameResult resultado)
 {
     if (!m_actual)
         return;
@@ -190,23 +190,23 @@ void PartidaConservada::contar(GameResult resultado)
     m_actual.reset();
 }
 
-void PartidaConservada::turnoHumano(const GameState &estado)
+void KeptGameKeeper::turnoHumano(const GameState &estado)
 {
     conservar(estado);
 }
 
-void PartidaConservada::jugadaHumana(const GameState &estado)
+void KeptGameKeeper::jugadaHumana(const GameState &estado)
 {
     enCurso(estado).moveMade();
 }
 
-void PartidaConservada::manoTerminada(const GameState &estado)
+void KeptGameKeeper::manoTerminada(const GameState &estado)
 {
     enCurso(estado).handEnded(estado.numeroDeMano, estado.player2Lev.count(),
                               estado.player1Lev.count());
 }
 
-void PartidaConservada::manoAbandonada(const GameState &estado)
+void KeptGameKeeper::manoAbandonada(const GameState &estado)
 {
     // Moved in this hand: past its first deal, or fewer cards in hand than that deal gave.
     const int primerReparto = PosicionCompacta::kMesaInicial + 2 * PosicionCompacta::kReparto;
@@ -215,7 +215,7 @@ void PartidaConservada::manoAbandonada(const GameState &estado)
         enCurso(estado).handAbandoned();
 }
 
-void PartidaConservada::partidaTerminada(const GameState &estado)
+void KeptGameKeeper::partidaTerminada(const GameState &estado)
 {
     const bool gano = estado.jugadorHumano.puntos() > estado.jugadorCpu.puntos();
     enCurso(estado);
@@ -225,13 +225,13 @@ void PartidaConservada::partidaTerminada(const GameState &estado)
     partidaCerrada();
 }
 
-void PartidaConservada::partidaCerrada()
+void KeptGameKeeper::partidaCerrada()
 {
     quitarConservada();
     m_guardada.reset();
 }
 
-void PartidaConservada::abandonar()
+void KeptGameKeeper::abandonar()
 {
     // Marked before it is counted, and counted before its files go: a kill at any instant
     // leaves it kept as it was (nothing happened yet), marked (the next start counts it,
@@ -245,7 +245,7 @@ void PartidaConservada::abandonar()
     partidaCerrada();
 }
 
-void PartidaConservada::alSalir(const GameState &estado)
+void KeptGameKeeper::alSalir(const GameState &estado)
 {
     conservar(estado);
 }
