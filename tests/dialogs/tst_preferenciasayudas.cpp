@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ajustesjuego.h"
-#include "fakedialogservice.h"
-#include "fakezelboview.h"
+#include "fakedialogs.h"
+#include "fakeview.h"
 #include "mersennerandom.h"
 #include "nivelcpu.h"
 #include "preferencesfile.h"
@@ -49,8 +49,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<AjustesJuego> m_ajustes;
-    std::unique_ptr<FakeZelboView> m_vista;
-    std::unique_ptr<FakeDialogService> m_dialogos;
+    std::unique_ptr<FakeView> m_vista;
+    std::unique_ptr<FakeDialogs> m_dialogos;
     std::unique_ptr<MersenneRandom> m_azar;
     std::unique_ptr<ZelboGame> m_juego;
     std::unique_ptr<preferenciasfrm> m_ventana;
@@ -61,8 +61,8 @@ void TestPreferenciasAyudas::init()
     cleanup();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_vista = std::make_unique<FakeZelboView>();
-    m_dialogos = std::make_unique<FakeDialogService>();
+    m_vista = std::make_unique<FakeView>();
+    m_dialogos = std::make_unique<FakeDialogs>();
     m_azar = std::make_unique<MersenneRandom>(1);
     m_ajustes = std::make_unique<AjustesJuego>(m_dir->filePath(QStringLiteral("zelbo.conf")));
     QVERIFY(m_ajustes->fichero().startsWith(m_dir->path() + QLatin1Char('/')));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ajustesjuego.h"
-#include "fakedialogservice.h"
-#include "fakezelboview.h"
+#include "fakedialogs.h"
+#include "fakeview.h"
 #include "mersennerandom.h"
 #include "pathlabel.h"
 #include "preferencesfile.h"
@@ -86,8 +86,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<AjustesJuego> m_ajustes;
-    std::unique_ptr<FakeZelboView> m_vista;
-    std::unique_ptr<FakeDialogService> m_dialogos;
+    std::unique_ptr<FakeView> m_vista;
+    std::unique_ptr<FakeDialogs> m_dialogos;
     std::unique_ptr<MersenneRandom> m_azar;
     std::unique_ptr<ZelboGame> m_juego;
     std::unique_ptr<preferenciasfrm> m_ventana;
@@ -97,8 +97,8 @@ void TestPreferenciasFrm::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    m_vista = std::make_unique<FakeZelboView>();
-    m_dialogos = std::make_unique<FakeDialogService>();
+    m_vista = std::make_unique<FakeView>();
+    m_dialogos = std::make_unique<FakeDialogs>();
     m_azar = std::make_unique<MersenneRandom>(1);
     // The window reads and writes the CPU's level and the board's settings in a file of
     // the test's own.
@@ -110,7 +110,7 @@ void TestPreferenciasFrm::init()
     // lastprop.dat can only come from the window.
     QVERIFY(PreferencesFile::save(enDir(QStringLiteral("enuso.dat")), kEnUso));
     QVERIFY(m_juego->LoadProperty(enDir(QStringLiteral("enuso.dat"))));
-    m_vista->colores.clear();
+    m_vista->limpiar();
 }
 
 void TestPreferenciasFrm::cleanup()
@@ -182,18 +182,18 @@ void TestPreferenciasFrm::acceptWithoutChangesSavesCurrentValues()
     QVERIFY(!m_ventana->isVisible());
     QCOMPARE(m_ventana->result(), static_cast<int>(QDialog::Accepted));
     QCOMPARE(guardadas(), kEnUso);
-    QVERIFY(m_dialogos->mensajes.isEmpty());
+    QVERIFY(m_dialogos->mensajes().isEmpty());
 }
 
 void TestPreferenciasFrm::chosenColourReachesTheBoardOnAccept()
 {
     abrir();
-    m_dialogos->color = 0x000000FF;
+    m_dialogos->responderColor(0x000000FF);
     pulsar("Label1");
-    QVERIFY(m_vista->colores.isEmpty()); // not before "Aceptar"
+    QVERIFY(m_vista->coloresAplicados().isEmpty()); // not before "Aceptar"
     pulsar("cmdOK");
     QCOMPARE(m_juego->preferencias().colorFondo, 0x000000FF);
-    QCOMPARE(m_vista->colores.value(m_vista->colores.size() - 1), 0x000000FF);
+    QCOMPARE(m_vista->coloresAplicados().value(m_vista->coloresAplicados().size() - 1), 0x000000FF);
     QCOMPARE(guardadas().colorFondo, 0x000000FF);
 }
 
@@ -209,7 +209,7 @@ void TestPreferenciasFrm::chosenColourIsDroppedWhenLeaving()
 {
     QFETCH(int, como);
     abrir();
-    m_dialogos->color = 0x000000FF;
+    m_dialogos->responderColor(0x000000FF);
     pulsar("Label1");
     if (como == 0)
         pulsar("cmdCancel");
@@ -220,7 +220,7 @@ void TestPreferenciasFrm::chosenColourIsDroppedWhenLeaving()
 
     QVERIFY(!m_ventana->isVisible());
     QCOMPARE(enJuego(), kEnUso);
-    for (qint32 color : std::as_const(m_vista->colores))
+    for (qint32 color : std::as_const(m_vista->coloresAplicados()))
         QCOMPARE(color, kEnUso.colorFondo);
     QVERIFY(!QFile::exists(enDir(QStringLiteral("lastprop.dat"))));
 }
@@ -229,11 +229,11 @@ void TestPreferenciasFrm::colourDialogStartsFromTheShownColour()
 {
     abrir();
     pulsar("Label1"); // cancelled: reports the colour it started with
-    m_dialogos->color = 0x00ABCDEF;
+    m_dialogos->responderColor(0x00ABCDEF);
     pulsar("Label1");
     pulsar("Label1");
     const QList<qint32> esperados { kEnUso.colorFondo, kEnUso.colorFondo, 0x00ABCDEF };
-    QCOMPARE(m_dialogos->coloresIniciales, esperados);
+    QCOMPARE(m_dialogos->coloresIniciales(), esperados);
 }
 
 void TestPreferenciasFrm::applicationChosenFromLabelOrFrame_data()
@@ -247,15 +247,15 @@ void TestPreferenciasFrm::applicationChosenFromLabelOrFrame()
 {
     QFETCH(QString, control);
     abrir();
-    m_dialogos->archivos = QStringList { QStringLiteral("/opt/juegos/mi programa") };
+    m_dialogos->responderArchivo(QStringLiteral("/opt/juegos/mi programa"));
     pulsar(control.toLatin1().constData());
-    QCOMPARE(m_dialogos->filtrosAbrir,
+    QCOMPARE(m_dialogos->filtros(),
              QStringList { QString::fromUtf8(preferenciasfrm::kFiltroProgramas) });
 #ifndef Q_OS_WIN
     QCOMPARE(QString::fromUtf8(preferenciasfrm::kFiltroProgramas),
              QStringLiteral("Programas (*);;Todos (*)"));
 #endif
-    QVERIFY(m_dialogos->mensajes.isEmpty());
+    QVERIFY(m_dialogos->mensajes().isEmpty());
     QCOMPARE(m_juego->preferencias().aplicacion, kEnUso.aplicacion);
     pulsar("cmdOK");
     QCOMPARE(m_juego->preferencias().aplicacion, QStringLiteral("/opt/juegos/mi programa"));
@@ -266,7 +266,7 @@ void TestPreferenciasFrm::cancelledApplicationDialogKeepsThePath()
 {
     abrir();
     pulsar("Label5");
-    QCOMPARE(m_dialogos->filtrosAbrir.size(), 1);
+    QCOMPARE(m_dialogos->filtros().size(), 1);
     QCOMPARE(ruta("Label5")->ruta(), kEnUso.aplicacion);
     pulsar("cmdOK");
     QCOMPARE(guardadas().aplicacion, kEnUso.aplicacion);
@@ -275,11 +275,11 @@ void TestPreferenciasFrm::cancelledApplicationDialogKeepsThePath()
 void TestPreferenciasFrm::chosenCardBackWarnsAndWaitsForAccept()
 {
     abrir();
-    m_dialogos->archivos = QStringList { QStringLiteral("/home/bruno/nuevo.bmp") };
+    m_dialogos->responderArchivo(QStringLiteral("/home/bruno/nuevo.bmp"));
     pulsar("Label8");
-    QCOMPARE(m_dialogos->filtrosAbrir, QStringList { QStringLiteral("Imagenes (*.jpg *.bmp)") });
-    QCOMPARE(m_dialogos->mensajes.size(), 1);
-    const FakeDialogService::Mensaje &m = m_dialogos->mensajes.first();
+    QCOMPARE(m_dialogos->filtros(), QStringList { QStringLiteral("Imagenes (*.jpg *.bmp)") });
+    QCOMPARE(m_dialogos->mensajes().size(), 1);
+    const FakeDialogs::Mensaje &m = m_dialogos->mensajes().first();
     QCOMPARE(m.texto, kAvisoReverso);
     QCOMPARE(m.titulo, DialogService::kTitulo);
     QVERIFY(m.botones == Botones::Ok);
@@ -295,8 +295,8 @@ void TestPreferenciasFrm::cancelledCardBackDialogShowsNothing()
 {
     abrir();
     pulsar("Label8");
-    QCOMPARE(m_dialogos->filtrosAbrir.size(), 1);
-    QVERIFY(m_dialogos->mensajes.isEmpty());
+    QCOMPARE(m_dialogos->filtros().size(), 1);
+    QVERIFY(m_dialogos->mensajes().isEmpty());
     QCOMPARE(ruta("Label8")->ruta(), kEnUso.reverso);
     pulsar("cmdOK");
     QCOMPARE(guardadas().reverso, kEnUso.reverso);
@@ -308,12 +308,13 @@ void TestPreferenciasFrm::defaultActsAtOnceAndShowsTheNotice()
     abrir();
     pulsar("Command1");
     QCOMPARE(enJuego(), kDeFabrica);
-    QCOMPARE(m_vista->colores.value(m_vista->colores.size() - 1), kDeFabrica.colorFondo);
+    QCOMPARE(m_vista->coloresAplicados().value(m_vista->coloresAplicados().size() - 1),
+             kDeFabrica.colorFondo);
     QCOMPARE(ruta("Label5")->ruta(), kDeFabrica.aplicacion);
     QCOMPARE(ruta("Label8")->ruta(), kDeFabrica.reverso);
-    QCOMPARE(m_dialogos->mensajes.size(), 1);
-    QCOMPARE(m_dialogos->mensajes.first().texto, kAvisoDefault);
-    QVERIFY(m_dialogos->mensajes.first().icono == Icono::Ninguno);
+    QCOMPARE(m_dialogos->mensajes().size(), 1);
+    QCOMPARE(m_dialogos->mensajes().first().texto, kAvisoDefault);
+    QVERIFY(m_dialogos->mensajes().first().icono == Icono::Ninguno);
     QVERIFY(m_ventana->isVisible());
 }
 
@@ -324,7 +325,8 @@ void TestPreferenciasFrm::defaultThenCancelRestoresEarlierValues()
     pulsar("Command1");
     pulsar("cmdCancel");
     QCOMPARE(enJuego(), kEnUso);
-    QCOMPARE(m_vista->colores.value(m_vista->colores.size() - 1), kEnUso.colorFondo);
+    QCOMPARE(m_vista->coloresAplicados().value(m_vista->coloresAplicados().size() - 1),
+             kEnUso.colorFondo);
     QVERIFY(!QFile::exists(enDir(QStringLiteral("lastprop.dat"))));
 }
 
@@ -342,8 +344,8 @@ void TestPreferenciasFrm::defaultWithMissingFileShowsOnlyTheError()
 {
     abrir();
     pulsar("Command1");
-    QCOMPARE(m_dialogos->mensajes.size(), 1);
-    const FakeDialogService::Mensaje &m = m_dialogos->mensajes.first();
+    QCOMPARE(m_dialogos->mensajes().size(), 1);
+    const FakeDialogs::Mensaje &m = m_dialogos->mensajes().first();
     QCOMPARE(m.texto, QStringLiteral("El archivo de propiedades no existe o esta dañado"));
     QVERIFY(m.icono == Icono::Critico);
     QCOMPARE(enJuego(), kEnUso);
@@ -379,7 +381,7 @@ void TestPreferenciasFrm::tabKeysMoveToTheNextTabOnly()
             QCOMPARE(m_ventana->focusWidget(), foco);
         QVERIFY(m_ventana->isVisible());
     }
-    QVERIFY(m_dialogos->mensajes.isEmpty());
+    QVERIFY(m_dialogos->mensajes().isEmpty());
 }
 
 void TestPreferenciasFrm::gameTabKeepsItsSettingsOnlyOnAccept()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ajustesjuego.h"
-#include "fakedialogservice.h"
-#include "fakezelboview.h"
+#include "fakedialogs.h"
+#include "fakeview.h"
 #include "mersennerandom.h"
 #include "nivelcpu.h"
 #include "preferencesfile.h"
@@ -57,8 +57,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<AjustesJuego> m_ajustes;
-    std::unique_ptr<FakeZelboView> m_vista;
-    std::unique_ptr<FakeDialogService> m_dialogos;
+    std::unique_ptr<FakeView> m_vista;
+    std::unique_ptr<FakeDialogs> m_dialogos;
     std::unique_ptr<MersenneRandom> m_azar;
     std::unique_ptr<ZelboGame> m_juego;
     std::unique_ptr<preferenciasfrm> m_ventana;
@@ -72,8 +72,8 @@ void TestPreferenciasNivel::init()
     QVERIFY2(ajustes().fileName().startsWith(m_dir->path() + QLatin1Char('/')),
              qPrintable(ajustes().fileName()));
     QCOMPARE(m_ajustes->fichero(), ajustes().fileName());
-    m_vista = std::make_unique<FakeZelboView>();
-    m_dialogos = std::make_unique<FakeDialogService>();
+    m_vista = std::make_unique<FakeView>();
+    m_dialogos = std::make_unique<FakeDialogs>();
     m_azar = std::make_unique<MersenneRandom>(1);
     m_juego
         = std::make_unique<ZelboGame>(m_dir->path(), *m_vista, *m_dialogos, *m_azar, *m_ajustes);
@@ -168,7 +168,7 @@ void TestPreferenciasNivel::levelChosenByKeysIsStoredOnAccept()
     QCOMPARE(m_ventana->result(), static_cast<int>(QDialog::Accepted));
     QCOMPARE(guardado(), QStringLiteral("dificil"));
     QCOMPARE(m_ajustes->nivel(), NivelCpu::Dificil);
-    QVERIFY(m_dialogos->mensajes.isEmpty());
+    QVERIFY(m_dialogos->mensajes().isEmpty());
 }
 
 void TestPreferenciasNivel::cancelPutsBackTheLevelOfTheOpening_data()

@@ -37,6 +37,7 @@ QString FakeDialogs::archivoParaGuardar(const QString &filtro)
 
 qint32 FakeDialogs::elegirColor(qint32 inicial)
 {
+    m_coloresIniciales.append(inicial);
     return m_colores.isEmpty() ? inicial : m_colores.dequeue();
 }
 
@@ -54,4 +55,5 @@ void FakeDialogs::limpiar()
     m_preguntas.clear();
     m_titulosPreguntas.clear();
     m_filtros.clear();
+    m_coloresIniciales.clear();
 }

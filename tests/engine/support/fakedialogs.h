@@ -54,6 +54,8 @@ public:
     // The titles of the input boxes, in order.
     const QStringList &titulosPreguntas() const { return m_titulosPreguntas; }
     const QStringList &filtros() const { return m_filtros; }
+    // The colour each colour dialog started from, in order.
+    const QList<qint32> &coloresIniciales() const { return m_coloresIniciales; }
     int respuestasPendientes() const { return static_cast<int>(m_respuestas.size()); }
 
     // Forgets what was recorded; scripted answers not yet used stay.
@@ -68,5 +70,6 @@ private:
     QQueue<std::optional<QString>> m_textos;
     QQueue<QString> m_archivos;
     QQueue<qint32> m_colores;
+    QList<qint32> m_coloresIniciales;
     QStringList *m_registro = nullptr;
 };
