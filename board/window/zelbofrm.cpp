@@ -79,20 +79,10 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, ajustes, dialogos, *this);
     m_finDeMano
         = std::make_unique<FinDeManoEnVentana>(m_programDir, *m_anunciador, *m_ventanas, *this);
-    m_menus = std::make_unique<MenusVentana>(
-        *this,
-        m_ventanas->ordenes([this](MenusVentana::OrdenDelJuego orden) { (this->*orden)(); },
-                            [this](const QString &clave) { Toolbar1_ButtonClick(clave); }));
-    m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
-    const QList<QAction *> barra = m_menus->crearBarra(m_programDir + QStringLiteral("/icons"));
-    m_mesa->setOrdenes(barra, m_menus->correr());
+    crearMenus();
     m_entrada = new EntradaDeMesa(*this, m_juego, *m_anunciador, m_cache);
     m_entrada->conectar(*mesa);
     m_finDeMano->conectar(*mesa);
-    connect(m_menus->mesaModerna(), &QAction::triggered, this, [this](bool moderna) {
-        m_ajustes.setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
-    });
-    connect(&ajustes, &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
     m_ayudas = std::make_unique<AyudasTablero>(m_juego, ajustes, *mesa, *statusBar(), *m_anunciador,
                                                [this] { deshacermnu_Click(); });
     aplicarMesa();
@@ -104,6 +94,23 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
 }
 
 ZelboFrm::~ZelboFrm() = default;
+
+// Every menu item and toolbar button runs one of the window's event handlers; the
+// toolbar lies on the table, and "Mesa moderna" switches the table through the settings.
+void ZelboFrm::crearMenus()
+{
+    m_menus = std::make_unique<MenusVentana>(
+        *this,
+        m_ventanas->ordenes([this](MenusVentana::OrdenDelJuego orden) { (this->*orden)(); },
+                            [this](const QString &clave) { Toolbar1_ButtonClick(clave); }));
+    m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
+    const QList<QAction *> barra = m_menus->crearBarra(m_programDir + QStringLiteral("/icons"));
+    m_mesa->setOrdenes(barra, m_menus->correr());
+    connect(m_menus->mesaModerna(), &QAction::triggered, this, [this](bool moderna) {
+        m_ajustes.setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
+    });
+    connect(&m_ajustes, &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
+}
 
 void ZelboFrm::elegirEnHilo()
 {

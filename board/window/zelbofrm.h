@@ -130,6 +130,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void crearMenus();
     // Shows the table's layout of the settings; the game goes on as it was.
     void aplicarMesa();
     void mostrarTodo();
