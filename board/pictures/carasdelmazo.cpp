@@ -7,6 +7,7 @@
 #include "picturecache.h"
 
 #include <QDir>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 
@@ -22,13 +23,21 @@ void CarasDelMazo::revisar(const Mazo &mazo)
     if (m_revisadas || mazo.carta(1).imagen().isEmpty())
         return;
     m_revisadas = true;
-    QStringList ilegibles;
+    QStringList imagenes;
     for (int n = 1; n <= Mazo::kCartas; ++n) {
         const classNaipe &carta = mazo.carta(n);
         m_cache.setCara(carta.imagen(), carta.numero(), carta.palo());
-        if (!PictureCache::legible(carta.imagen()))
-            ilegibles.append(QDir(m_carpeta).relativeFilePath(carta.imagen()));
+        imagenes.append(carta.imagen());
     }
+    QTimer::singleShot(0, this, [this, imagenes] { avisarIlegibles(imagenes); });
+}
+
+void CarasDelMazo::avisarIlegibles(const QStringList &imagenes)
+{
+    QStringList ilegibles;
+    for (const QString &imagen : imagenes)
+        if (!PictureCache::legible(imagen))
+            ilegibles.append(QDir(m_carpeta).relativeFilePath(imagen));
     // Not a box to answer before the game goes on: the cards are there, drawn by the game.
     if (!ilegibles.isEmpty())
         m_dialogos.abrirMensaje(aviso(ilegibles), DialogService::kTitulo,

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include <QCoreApplication>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -12,18 +12,21 @@ class PictureCache;
 
 // The card faces as the deck names them: a face whose picture is missing or is not an image
 // shows as the game draws it, and the player is told once which pictures those are.
-class CarasDelMazo
+class CarasDelMazo : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(CarasDelMazo)
+    Q_OBJECT
 
 public:
     // carpeta: the folder the card set's picture names start from.
     CarasDelMazo(PictureCache &cache, DialogService &dialogos, QString carpeta);
 
-    // Does its work at the first call with the deck loaded; later calls do nothing.
+    // Does its work at the first call with the deck loaded; later calls do nothing. The faces
+    // are set at once; the pictures are read (a small decode of each of the forty) when the
+    // event loop next runs, so that the window does not wait for them to come up.
     void revisar(const Mazo &mazo);
 
 private:
+    void avisarIlegibles(const QStringList &imagenes);
     static QString aviso(const QStringList &nombres);
 
     PictureCache &m_cache;
