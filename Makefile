@@ -6,7 +6,7 @@
 # NO_DEPS=1  leaves the packages alone (CMake then names any that are missing)
 
 # What building and playing needs; each other target adds its own tools.
-RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
+RUN_PACKAGES := cmake ninja-build ccache g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
                 qt6-translations-l10n libgl-dev libxkbcommon-dev qt6-base-private-dev qt6-svg-dev \
                 qt6-l10n-tools qt6-tools-dev gettext
 # The second test build is made with clang, its sanitizers and libFuzzer, so that both
@@ -30,7 +30,7 @@ package: PACKAGES += $(PACKAGE_PACKAGES)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test install package fuzz memcheck monkey clean
+.PHONY: all deps configure build build-all run test install package fuzz memcheck monkey clean
 
 all: build
 
@@ -49,7 +49,12 @@ deps:
 configure: deps
 	cmake --preset default
 
+# The game and what it reads at run time, nothing else.
 build: configure
+	cmake --build --preset default -j $(JOBS) --target juego
+
+# Everything: the game, its installed files, the tests, the benchmarks and the simulator.
+build-all: configure
 	cmake --build --preset default -j $(JOBS)
 
 run: build
@@ -58,7 +63,7 @@ run: build
 # The whole suite twice: the normal build (g++), then built with clang under AddressSanitizer
 # and UndefinedBehaviorSanitizer, where any report fails the run; that build holds the fuzz
 # targets too, whose short runs from their seeds are among its tests.
-test: build
+test: build-all
 	ctest --preset default -j $(JOBS)
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
@@ -66,11 +71,11 @@ test: build
 
 PREFIX ?= /usr/local
 
-install: build
+install: build-all
 	cmake --install build --prefix $(PREFIX)
 
 # dpkg-shlibdeps (dpkg-dev) works out the package's library dependencies.
-package: build
+package: build-all
 	cmake --build --preset default --target package
 
 # make fuzz SECONDS=600   storage tests under ASan/UBSan (the sanitizer build of make test),
@@ -99,9 +104,10 @@ memcheck: configure
 EVENTS ?= 1000000
 SEED ?= $(shell date +%s)
 
-monkey: build
+monkey: configure
+	cmake --build --preset default -j $(JOBS) --target tst_board
 	ZELBO_MONKEY_EVENTS=$(EVENTS) ZELBO_MONKEY_SEED=$(SEED) QT_QPA_PLATFORM=offscreen \
-	    QTEST_FUNCTION_TIMEOUT=864000000 ./build/tests/tst_board_monkey
+	    QTEST_FUNCTION_TIMEOUT=864000000 ./build/tests/tst_board TstBoardMonkey
 
 clean:
 	rm -rf build build-asan

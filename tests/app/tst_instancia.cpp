@@ -2,6 +2,7 @@
 
 #include "boardfixture.h"
 #include "instanciaunica.h"
+#include "programadepruebas.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -231,5 +232,5 @@ void TestInstancia::ventanaVieneAlFrenteYJuegaLaPartidaPedida()
     QCOMPARE(f.estado().jugadorHumano.puntos(), 0);
 }
 
-QTEST_MAIN(TestInstancia)
+ZELBO_TEST_MAIN(TestInstancia)
 #include "tst_instancia.moc"

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "programadepruebas.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -161,5 +163,5 @@ void TestOpciones::cadaOpcionEstaEnLasPaginasDeManual()
     }
 }
 
-QTEST_GUILESS_MAIN(TestOpciones)
+ZELBO_TEST_GUILESS_MAIN(TestOpciones)
 #include "tst_opciones.moc"

@@ -5,6 +5,7 @@
 #include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "programadepruebas.h"
 #include "raton.h"
 #include "tecladotablero.h"
 #include "winnerdialogfrm.h"
@@ -357,5 +358,5 @@ void TstBoardAccess::cardsDescribeTheKeysNotTheMouse()
     QCOMPARE(descripcion(t.Image1()[0]), QString());
 }
 
-QTEST_MAIN(TstBoardAccess)
+ZELBO_TEST_MAIN(TstBoardAccess)
 #include "tst_board_access.moc"

@@ -6,6 +6,7 @@
 #include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "programadepruebas.h"
 #include "raton.h"
 #include "vuelodecartas.h"
 
@@ -227,5 +228,5 @@ void TstBoardAnimation::savedSettingsDecideWhetherTheCpuMoveFlies()
     }
 }
 
-QTEST_MAIN(TstBoardAnimation)
+ZELBO_TEST_MAIN(TstBoardAnimation)
 #include "tst_board_animation.moc"

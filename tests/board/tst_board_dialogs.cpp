@@ -2,6 +2,7 @@
 
 #include "estadisticasfrm.h"
 #include "keptgamestats.h"
+#include "programadepruebas.h"
 #include "qtdialogservice.h"
 #include "statistics.h"
 #include "statisticsfile.h"
@@ -283,5 +284,5 @@ void TstBoardDialogs::noticeClosesWithEnterOrEsc()
     QVERIFY(!sigueAbierta);
 }
 
-QTEST_MAIN(TstBoardDialogs)
+ZELBO_TEST_MAIN(TstBoardDialogs)
 #include "tst_board_dialogs.moc"

@@ -3,6 +3,7 @@
 #include "boardfixture.h"
 #include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "programadepruebas.h"
 #include "raton.h"
 #include "winnerdialogfrm.h"
 
@@ -148,5 +149,5 @@ void TstBoardEndToEnd::wholeGamesUntilThePlayerStops()
     QVERIFY(!f.ventana().isVisible());
 }
 
-QTEST_MAIN(TstBoardEndToEnd)
+ZELBO_TEST_MAIN(TstBoardEndToEnd)
 #include "tst_board_endtoend.moc"

@@ -3,6 +3,7 @@
 #include "boardfixture.h"
 #include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "programadepruebas.h"
 #include "raton.h"
 #include "seguimientopartida.h"
 
@@ -313,5 +314,5 @@ void TstBoardFollow::gameNumberGoesWithAbrir()
     QCOMPARE(f.ventana().juego().numeroPartida(), 0);
 }
 
-QTEST_MAIN(TstBoardFollow)
+ZELBO_TEST_MAIN(TstBoardFollow)
 #include "tst_board_follow.moc"

@@ -4,6 +4,7 @@
 #include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "programadepruebas.h"
 #include "raton.h"
 
 #include <QApplication>
@@ -280,5 +281,5 @@ void TstBoardInput::toolbarButtonsRunTheirCommands()
     QVERIFY(!f.ventana().terminado());
 }
 
-QTEST_MAIN(TstBoardInput)
+ZELBO_TEST_MAIN(TstBoardInput)
 #include "tst_board_input.moc"

@@ -8,6 +8,7 @@
 #include "markbox.h"
 #include "disposicionmoderna.h"
 #include "pista.h"
+#include "programadepruebas.h"
 #include "tecladotablero.h"
 #include "winnerdialogfrm.h"
 #include "zelbofrm.h"
@@ -459,5 +460,5 @@ void TstBoardKeys::keysDuringTheCpuTurnAreDiscarded()
              QList<int>({ bastos(1), oros(2), copas(1), espadas(1) }));
 }
 
-QTEST_MAIN(TstBoardKeys)
+ZELBO_TEST_MAIN(TstBoardKeys)
 #include "tst_board_keys.moc"

@@ -5,6 +5,7 @@
 #include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "escala.h"
+#include "programadepruebas.h"
 
 #include <QAction>
 #include <QLabel>
@@ -149,5 +150,5 @@ void TstBoardLayout::missingResultsPictureEndsAtStart()
     QVERIFY(f.estado().lamesa.isEmpty()); // nothing was dealt
 }
 
-QTEST_MAIN(TstBoardLayout)
+ZELBO_TEST_MAIN(TstBoardLayout)
 #include "tst_board_layout.moc"

@@ -7,6 +7,7 @@
 #include "compasescpu.h"
 #include "markbox.h"
 #include "picturecache.h"
+#include "programadepruebas.h"
 
 #include <QApplication>
 #include <QFile>
@@ -406,5 +407,5 @@ void TstBoardLook::markedCardAndFocusedCardNeverLookAlike()
     QCOMPARE(pixeles(enfocada, marca), 0);
 }
 
-QTEST_MAIN(TstBoardLook)
+ZELBO_TEST_MAIN(TstBoardLook)
 #include "tst_board_look.moc"

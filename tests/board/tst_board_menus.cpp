@@ -4,6 +4,7 @@
 #include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "programadepruebas.h"
 
 #include "preferenciasfrm.h"
 
@@ -378,5 +379,5 @@ void TstBoardMenus::standardCommandsKeepTheirOldKeys()
     }
 }
 
-QTEST_MAIN(TstBoardMenus)
+ZELBO_TEST_MAIN(TstBoardMenus)
 #include "tst_board_menus.moc"

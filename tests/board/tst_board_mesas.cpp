@@ -8,6 +8,7 @@
 #include "disposicionmoderna.h"
 #include "panelpuntos.h"
 #include "pista.h"
+#include "programadepruebas.h"
 #include "resultadosenmesa.h"
 #include "resumenenmesa.h"
 #include "tecladotablero.h"
@@ -529,5 +530,5 @@ void TstBoardMesas::runShowsOnlyWithAProgramAndTabReachesIt()
     QVERIFY(!correr->isVisible());
 }
 
-QTEST_MAIN(TstBoardMesas)
+ZELBO_TEST_MAIN(TstBoardMesas)
 #include "tst_board_mesas.moc"

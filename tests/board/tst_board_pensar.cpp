@@ -6,6 +6,7 @@
 #include "legalidad.h"
 #include "nivelcpu.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "raton.h"
 
 #include <QAction>
@@ -108,5 +109,5 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
     QVERIFY(QFile::exists(f.dir().ruta(QStringLiteral("lastprop.dat"))));
 }
 
-QTEST_MAIN(TstBoardPensar)
+ZELBO_TEST_MAIN(TstBoardPensar)
 #include "tst_board_pensar.moc"

@@ -4,6 +4,7 @@
 #include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "picturecache.h"
+#include "programadepruebas.h"
 
 #include <QFile>
 #include <QImage>
@@ -172,7 +173,7 @@ void TstBoardPictures::unreadableCardPicturesAreToldOnceAndDrawnByTheGame()
         "Faltan o están dañadas las imágenes de estas cartas: naipes/oros01.jpg, "
         "naipes/oros02.jpg, naipes/oros03.jpg, naipes/oros04.jpg, naipes/oros05.jpg y 3 más. "
         "El juego las dibuja por su cuenta.");
-    QCOMPARE(f.dialogos().textos().count(aviso), 1);
+    QTRY_COMPARE(f.dialogos().textos().count(aviso), 1);
     const int i = static_cast<int>(f.dialogos().textos().indexOf(aviso));
     QVERIFY(f.dialogos().mensajes().at(i).esAviso(aviso, DialogService::Icono::Critico));
 
@@ -190,5 +191,5 @@ void TstBoardPictures::unreadableCardPicturesAreToldOnceAndDrawnByTheGame()
     QVERIFY(oro != copa);
 }
 
-QTEST_MAIN(TstBoardPictures)
+ZELBO_TEST_MAIN(TstBoardPictures)
 #include "tst_board_pictures.moc"

@@ -6,6 +6,7 @@
 #include "cardpicture.h"
 #include "etiquetaguardada.h"
 #include "picturecache.h"
+#include "programadepruebas.h"
 #include "sombradecarta.h"
 #include "sombrasdemesa.h"
 #include "tiras.h"
@@ -227,5 +228,5 @@ void TstBoardPintado::aCardBackFromEnlargedLeavesNoShadowBehind()
              qPrintable(QStringLiteral("%1 sin pintar").arg(sinPintar.boundingRect().width())));
 }
 
-QTEST_MAIN(TstBoardPintado)
+ZELBO_TEST_MAIN(TstBoardPintado)
 #include "tst_board_pintado.moc"

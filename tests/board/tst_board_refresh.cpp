@@ -6,6 +6,7 @@
 #include "cardpicture.h"
 #include "compasescpu.h"
 #include "markbox.h"
+#include "programadepruebas.h"
 #include "raton.h"
 #include "winnerdialogfrm.h"
 
@@ -265,5 +266,5 @@ void TstBoardRefresh::newNameShowsAtOnceWhereverTheNameStands()
     QCOMPARE(f.clasica().Cartellbl()->text(), QStringLiteral("Juega Lucía"));
 }
 
-QTEST_MAIN(TstBoardRefresh)
+ZELBO_TEST_MAIN(TstBoardRefresh)
 #include "tst_board_refresh.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
+#include "programadepruebas.h"
 #include "raton.h"
 #include "revisionfrm.h"
 #include "winnerdialogfrm.h"
@@ -99,5 +100,5 @@ void TstBoardRevision::revisarOfTheResultsWindowReviewsTheGameJustEnded()
     QVERIFY(f.dialogos().textos().contains(QStringLiteral("¿Jugar de nuevo?")));
 }
 
-QTEST_MAIN(TstBoardRevision)
+ZELBO_TEST_MAIN(TstBoardRevision)
 #include "tst_board_revision.moc"

@@ -2,6 +2,7 @@
 
 #include "fakedialogs.h"
 #include "lineadeordenes.h"
+#include "programadepruebas.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,5 +116,5 @@ void TstBoardRun::programThatCannotRunIsToldAndNothingStarts()
     QVERIFY(!QFile::exists(ruta(QStringLiteral("iniciado"))));
 }
 
-QTEST_GUILESS_MAIN(TstBoardRun)
+ZELBO_TEST_GUILESS_MAIN(TstBoardRun)
 #include "tst_board_run.moc"

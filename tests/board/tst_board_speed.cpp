@@ -5,6 +5,7 @@
 #include "disposicionclasica.h"
 #include "cardpicture.h"
 #include "markbox.h"
+#include "programadepruebas.h"
 #include "raton.h"
 
 #include <QSettings>
@@ -137,5 +138,5 @@ void TstBoardSpeed::cpuPausesScaleAndKeepTheirOrder()
     QCOMPARE(toma.compases, normalMonton.compases);
 }
 
-QTEST_MAIN(TstBoardSpeed)
+ZELBO_TEST_MAIN(TstBoardSpeed)
 #include "tst_board_speed.moc"

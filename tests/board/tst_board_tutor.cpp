@@ -8,6 +8,7 @@
 #include "disposicionmoderna.h"
 #include "notatutor.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "reglascompactas.h"
 #include "vistadificil.h"
 
@@ -294,5 +295,5 @@ void TstBoardTutor::barFollowsTheHumansMoveBeforeTheReply()
     }
 }
 
-QTEST_MAIN(TstBoardTutor)
+ZELBO_TEST_MAIN(TstBoardTutor)
 #include "tst_board_tutor.moc"

@@ -7,6 +7,7 @@
 #include "classplayer.h"
 #include "mazo.h"
 #include "overflowerror.h"
+#include "programadepruebas.h"
 #include "testprogramdir.h"
 
 #include <QFile>
@@ -246,5 +247,5 @@ void TestCards::cardSetIsReadAgainOnlyWhenItsFileChanged()
     QVERIFY_THROWS_EXCEPTION(CardSetError, cache.cargar(mazo));
 }
 
-QTEST_GUILESS_MAIN(TestCards)
+ZELBO_TEST_GUILESS_MAIN(TestCards)
 #include "tst_cards.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "aboutfrm.h"
+#include "programadepruebas.h"
 
 #include <QApplication>
 #include <QImage>
@@ -139,5 +140,5 @@ void TestAboutFrm::iconFallsBackToTheWindowIcon()
     QApplication::setWindowIcon(QIcon());
 }
 
-QTEST_MAIN(TestAboutFrm)
+ZELBO_TEST_MAIN(TestAboutFrm)
 #include "tst_aboutfrm.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "colorvalue.h"
+#include "programadepruebas.h"
 
 #include <QTest>
 #include <limits>
@@ -78,5 +79,5 @@ void TestColorValue::unknownSystemColourIsTheWindowColour()
     QCOMPARE(ColorValue::toQColor(-1, paleta), QColor(1, 2, 3));
 }
 
-QTEST_MAIN(TestColorValue)
+ZELBO_TEST_MAIN(TestColorValue)
 #include "tst_colorvalue.moc"

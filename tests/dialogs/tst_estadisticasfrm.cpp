@@ -4,6 +4,7 @@
 #include "fakedialogs.h"
 #include "graficopartidas.h"
 #include "keptgamestats.h"
+#include "programadepruebas.h"
 #include "statistics.h"
 #include "statisticsfile.h"
 
@@ -222,5 +223,5 @@ void TestEstadisticasFrm::chartShowsEachGameInItsPlace()
                             "ganada."));
 }
 
-QTEST_MAIN(TestEstadisticasFrm)
+ZELBO_TEST_MAIN(TestEstadisticasFrm)
 #include "tst_estadisticasfrm.moc"

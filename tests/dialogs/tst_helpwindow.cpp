@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "helpwindow.h"
+#include "programadepruebas.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,5 +128,5 @@ void TestHelpWindow::shippedHelpShowsOnlyCardsTheBuildDraws()
     QVERIFY(dibujos > 0);
 }
 
-QTEST_MAIN(TestHelpWindow)
+ZELBO_TEST_MAIN(TestHelpWindow)
 #include "tst_helpwindow.moc"

@@ -7,6 +7,7 @@
 #include "nivelcpu.h"
 #include "preferencesfile.h"
 #include "preferenciasfrm.h"
+#include "programadepruebas.h"
 #include "zelbogame.h"
 
 #include <QCheckBox>
@@ -181,5 +182,5 @@ void TestPreferenciasAyudas::defaultTurnsTheAidsOff()
     QVERIFY(!m_ajustes->probabilidad());
 }
 
-QTEST_MAIN(TestPreferenciasAyudas)
+ZELBO_TEST_MAIN(TestPreferenciasAyudas)
 #include "tst_preferenciasayudas.moc"

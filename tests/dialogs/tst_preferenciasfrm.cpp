@@ -7,6 +7,7 @@
 #include "pathlabel.h"
 #include "preferencesfile.h"
 #include "preferenciasfrm.h"
+#include "programadepruebas.h"
 #include "zelbogame.h"
 
 #include <QAccessible>
@@ -563,5 +564,5 @@ void TestPreferenciasFrm::tableIsChosenOnTheDesktopTabOnAccept()
     QCOMPARE(ajustes.value(QStringLiteral("tablero/mesa")).toString(), QStringLiteral("clasica"));
 }
 
-QTEST_MAIN(TestPreferenciasFrm)
+ZELBO_TEST_MAIN(TestPreferenciasFrm)
 #include "tst_preferenciasfrm.moc"

@@ -7,6 +7,7 @@
 #include "nivelcpu.h"
 #include "preferencesfile.h"
 #include "preferenciasfrm.h"
+#include "programadepruebas.h"
 #include "zelbogame.h"
 
 #include <QComboBox>
@@ -238,5 +239,5 @@ void TestPreferenciasNivel::ctrlTabGoesRoundTheTabs()
     QVERIFY(m_ventana->isVisible());
 }
 
-QTEST_MAIN(TestPreferenciasNivel)
+ZELBO_TEST_MAIN(TestPreferenciasNivel)
 #include "tst_preferenciasnivel.moc"

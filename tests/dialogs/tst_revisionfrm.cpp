@@ -2,6 +2,7 @@
 
 #include "frasejugada.h"
 #include "mersennerandom.h"
+#include "programadepruebas.h"
 #include "randomhuman.h"
 #include "revisionfrm.h"
 #include "testgame.h"
@@ -199,5 +200,5 @@ void TestRevisionFrm::keyboardReachesEverythingAndEscapeCloses()
     QVERIFY(!ventana.isVisible());
 }
 
-QTEST_MAIN(TestRevisionFrm)
+ZELBO_TEST_MAIN(TestRevisionFrm)
 #include "tst_revisionfrm.moc"

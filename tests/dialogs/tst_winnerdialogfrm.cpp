@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "programadepruebas.h"
 #include "winnerdialogfrm.h"
 
 #include <QAbstractButton>
@@ -189,5 +190,5 @@ void TestWinnerDialogFrm::backgroundPictureIsPainted()
     QCOMPARE(QColor(pantalla.pixel(5, pantalla.height() - 5)), QColor(0, 200, 0));
 }
 
-QTEST_MAIN(TestWinnerDialogFrm)
+ZELBO_TEST_MAIN(TestWinnerDialogFrm)
 #include "tst_winnerdialogfrm.moc"

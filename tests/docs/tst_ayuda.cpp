@@ -2,6 +2,7 @@
 
 #include "boardfixture.h"
 #include "idiomadeljuego.h"
+#include "programadepruebas.h"
 #include "tecladotablero.h"
 
 #include <QAction>
@@ -172,5 +173,5 @@ void TstAyuda::everyPictureOfThePagesExists()
     QVERIFY(imagenes > 0);
 }
 
-QTEST_MAIN(TstAyuda)
+ZELBO_TEST_MAIN(TstAyuda)
 #include "tst_ayuda.moc"

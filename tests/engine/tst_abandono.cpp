@@ -7,6 +7,7 @@
 #include "keptgamestats.h"
 #include "keptgamestore.h"
 #include "mersennerandom.h"
+#include "programadepruebas.h"
 #include "randomhuman.h"
 #include "statisticsfile.h"
 #include "testprogramdir.h"
@@ -175,5 +176,5 @@ void TestAbandono::keptGameLeftAlreadyIsNotOffered()
     QCOMPARE(store.load().status, KeptGameStore::Status::None);
 }
 
-QTEST_GUILESS_MAIN(TestAbandono)
+ZELBO_TEST_GUILESS_MAIN(TestAbandono)
 #include "tst_abandono.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ajustesjuego.h"
+#include "programadepruebas.h"
 
 #include <QDir>
 #include <QFile>
@@ -224,5 +225,5 @@ void TestAjustes::withoutAFileAChangeHoldsForTheObjectOnly()
     QCOMPARE(ajustes.nivel(), NivelCpu::Normal);
 }
 
-QTEST_GUILESS_MAIN(TestAjustes)
+ZELBO_TEST_GUILESS_MAIN(TestAjustes)
 #include "tst_ajustes.moc"

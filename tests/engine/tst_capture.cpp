@@ -3,6 +3,7 @@
 #include "captura.h"
 #include "cargarmazo.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 
 #include <QTest>
@@ -194,5 +195,5 @@ void TestCapture::collectedTableGoesUnderThePileInTableOrder()
     QVERIFY(e.player2Lev.isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestCapture)
+ZELBO_TEST_GUILESS_MAIN(TestCapture)
 #include "tst_capture.moc"

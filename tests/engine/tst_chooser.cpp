@@ -4,6 +4,7 @@
 #include "legalidad.h"
 #include "nivelcpu.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 
 #include <QFile>
@@ -300,5 +301,5 @@ void TestChooser::levelIsTakenAtTheStartOfEachGameOnly()
     QCOMPARE(t.estado().jugadorHumano.puntos(), 0);
 }
 
-QTEST_GUILESS_MAIN(TestChooser)
+ZELBO_TEST_GUILESS_MAIN(TestChooser)
 #include "tst_chooser.moc"

@@ -3,6 +3,7 @@
 #include "archivos.h"
 #include "posicion.h"
 #include "preferencesfile.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 
 #include <QDir>
@@ -268,5 +269,5 @@ void TestCommands::newGameInMidHandKeepsPointsAndDealsAfresh()
     }
 }
 
-QTEST_GUILESS_MAIN(TestCommands)
+ZELBO_TEST_GUILESS_MAIN(TestCommands)
 #include "tst_commands.moc"

@@ -5,6 +5,7 @@
 #include "keptgamekeeper.h"
 #include "mersennerandom.h"
 #include "partidaguardada.h"
+#include "programadepruebas.h"
 #include "sesionconservada.h"
 #include "statisticsfile.h"
 #include "testprogramdir.h"
@@ -389,5 +390,5 @@ void TestConservada::handLeftByNuevoAfterAMoveIsAbandoned()
     QCOMPARE(r.manosAbandonadas, 1);
 }
 
-QTEST_GUILESS_MAIN(TestConservada)
+ZELBO_TEST_GUILESS_MAIN(TestConservada)
 #include "tst_conservada.moc"

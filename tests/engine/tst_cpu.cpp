@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 
 #include <QTest>
@@ -141,5 +142,5 @@ void TestCpu::humansMarkOnOwnPileDoesNotSteerTheCpu()
     QCOMPARE(t.estado().marcas.CheckMonton[1], false);
 }
 
-QTEST_GUILESS_MAIN(TestCpu)
+ZELBO_TEST_GUILESS_MAIN(TestCpu)
 #include "tst_cpu.moc"

@@ -4,6 +4,7 @@
 #include "generadormt64.h"
 #include "mersennerandom.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 #include "zelbomod.h"
 
@@ -354,5 +355,5 @@ void TestDeal::drawOutsideASetMakesTheDrawsOfThePlainLoop()
     QCOMPARE(heredadas, esperadas);
 }
 
-QTEST_GUILESS_MAIN(TestDeal)
+ZELBO_TEST_GUILESS_MAIN(TestDeal)
 #include "tst_deal.moc"

@@ -8,6 +8,7 @@
 #include "muestreodificil.h"
 #include "muestreoexperto.h"
 #include "partidacompacta.h"
+#include "programadepruebas.h"
 #include "reglascompactas.h"
 #include "vistadificil.h"
 
@@ -395,5 +396,5 @@ void TestDificil::difficultBeatsNormalFromBothSeats()
     QCOMPARE(ilegales, 0);
 }
 
-QTEST_GUILESS_MAIN(TestDificil)
+ZELBO_TEST_GUILESS_MAIN(TestDificil)
 #include "tst_dificil.moc"

@@ -9,6 +9,7 @@
 #include "muestreodificil.h"
 #include "muestreoexperto.h"
 #include "partidacompacta.h"
+#include "programadepruebas.h"
 #include "reglascompactas.h"
 #include "revisordejugadas.h"
 
@@ -319,5 +320,5 @@ void TestExperto::expertoLegalInSeededGames()
     QVERIFY(movimientos > 24 * 50);
 }
 
-QTEST_GUILESS_MAIN(TestExperto)
+ZELBO_TEST_GUILESS_MAIN(TestExperto)
 #include "tst_experto.moc"

@@ -2,8 +2,10 @@
 
 #include "ajustesjuego.h"
 #include "frasejugada.h"
+#include "partidasdeprueba.h"
 #include "pista.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "randomhuman.h"
 #include "testgame.h"
 
@@ -16,7 +18,7 @@ Q_DECLARE_METATYPE(Jugada)
 
 namespace {
 
-constexpr int kPartidas = 2000;
+constexpr int kPartidas = partidasDePrueba(2000);
 
 bool esAvisoDeFinDeMano(const QString &texto)
 {
@@ -186,7 +188,7 @@ void TestHint::hintIsLegalAndFollowsTheRuleInThousandsOfGames()
     // With four palos the table never outgrows the board, so the own pile is
     // never the best move.
     QCOMPARE(tipos, QSet<Tipo>({ Tipo::LevantarMonton, Tipo::LevantarMesa, Tipo::Tirar }));
-    QVERIFY2(empates > 1000, qPrintable(QString::number(empates)));
+    QVERIFY2(empates > partidasDePrueba(1000), qPrintable(QString::number(empates)));
     QVERIFY(movimientos > 50 * kPartidas);
 }
 
@@ -279,5 +281,5 @@ void TestHint::dropOnATableCardLiftsWithTheMarkedCardsOfItsPalo()
     QVERIFY(tg.dialogos().textos().isEmpty());
 }
 
-QTEST_MAIN(TestHint)
+ZELBO_TEST_MAIN(TestHint)
 #include "tst_hint.moc"

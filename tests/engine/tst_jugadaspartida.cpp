@@ -2,6 +2,7 @@
 
 #include "frasejugada.h"
 #include "mersennerandom.h"
+#include "programadepruebas.h"
 #include "randomhuman.h"
 #include "revisordejugadas.h"
 #include "sesionconservada.h"
@@ -267,5 +268,5 @@ void TestJugadasPartida::reviewOfAHandInPlayShowsNothingTheHumanHasNotSeen()
     }
 }
 
-QTEST_GUILESS_MAIN(TestJugadasPartida)
+ZELBO_TEST_GUILESS_MAIN(TestJugadasPartida)
 #include "tst_jugadaspartida.moc"

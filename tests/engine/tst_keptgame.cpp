@@ -6,6 +6,7 @@
 #include "keptgamestore.h"
 #include "mersennerandom.h"
 #include "partidaguardada.h"
+#include "programadepruebas.h"
 #include "randomhuman.h"
 #include "savedgamefile.h"
 #include "testprogramdir.h"
@@ -92,5 +93,5 @@ void TestKeptGame::everyHumanTurnComesBackWhole()
     QVERIFY(turnos >= 60);
 }
 
-QTEST_GUILESS_MAIN(TestKeptGame)
+ZELBO_TEST_GUILESS_MAIN(TestKeptGame)
 #include "tst_keptgame.moc"

@@ -2,6 +2,7 @@
 
 #include "historialdeshacer.h"
 #include "keptgamekeeper.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 
 #include <QJsonArray>
@@ -163,5 +164,5 @@ void TestLado::keptGameWithATurnNoSideHasIsNotResumed()
     QVERIFY(!conservada.reanudar(vuelta, *guardada));
 }
 
-QTEST_GUILESS_MAIN(TestLado)
+ZELBO_TEST_GUILESS_MAIN(TestLado)
 #include "tst_lado.moc"

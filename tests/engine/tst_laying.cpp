@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 
 #include <QTest>
@@ -123,5 +124,5 @@ void TestLaying::droppedOnAPileItGoesOnTheOwnPile()
     QCOMPARE(e.ultimoEnLevantar, Lado::Cpu);
 }
 
-QTEST_GUILESS_MAIN(TestLaying)
+ZELBO_TEST_GUILESS_MAIN(TestLaying)
 #include "tst_laying.moc"

@@ -3,6 +3,7 @@
 #include "ajustesjuego.h"
 #include "archivos.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "randomhuman.h"
 #include "savedgamefile.h"
 #include "testgame.h"
@@ -578,5 +579,5 @@ void TestPersistence::saveCommandWritesOnlyAChosenFile()
     }
 }
 
-QTEST_GUILESS_MAIN(TestPersistence)
+ZELBO_TEST_GUILESS_MAIN(TestPersistence)
 #include "tst_persistence.moc"

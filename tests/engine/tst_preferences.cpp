@@ -3,6 +3,7 @@
 #include "archivos.h"
 #include "posicion.h"
 #include "preferencesfile.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 
 #include <QDir>
@@ -261,5 +262,5 @@ void TestPreferences::programReadsBackAsChosen()
     QCOMPARE(t.juego().preferencias().aplicacion, leido);
 }
 
-QTEST_GUILESS_MAIN(TestPreferences)
+ZELBO_TEST_GUILESS_MAIN(TestPreferences)
 #include "tst_preferences.moc"

@@ -6,6 +6,8 @@
 #include "fakeview.h"
 #include "legalidad.h"
 #include "mersennerandom.h"
+#include "partidasdeprueba.h"
+#include "programadepruebas.h"
 #include "randomhuman.h"
 #include "testprogramdir.h"
 #include "zelbogame.h"
@@ -18,7 +20,7 @@
 
 namespace {
 
-constexpr int kSesiones = 40;
+constexpr int kSesiones = partidasDePrueba(40);
 constexpr int kPartidasPorSesion = 50;
 constexpr int kMaxMovimientosPorPartida = 2000;
 
@@ -202,7 +204,7 @@ void TestProperty::randomLegalPlayKeepsEveryRule()
     QVERIFY(m_manos >= kSesiones * kPartidasPorSesion * 3);
     using M = RandomHuman::Movimiento;
     for (M m : { M::Tirar, M::AlMonton, M::LevantarMesa, M::LevantarMonton })
-        QVERIFY(m_movimientos.value(m) > 1000);
+        QVERIFY(m_movimientos.value(m) > partidasDePrueba(1000));
 }
 
 void TestProperty::difficultPlaysOnlyLegalMovesInEitherSeat_data()
@@ -232,5 +234,5 @@ void TestProperty::difficultPlaysOnlyLegalMovesInEitherSeat()
     QVERIFY(m_eleccionesDificil > kSesiones * kPartidasPorSesion * 40);
 }
 
-QTEST_GUILESS_MAIN(TestProperty)
+ZELBO_TEST_GUILESS_MAIN(TestProperty)
 #include "tst_property.moc"

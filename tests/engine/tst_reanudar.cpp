@@ -4,6 +4,7 @@
 #include "fakeview.h"
 #include "keptgamekeeper.h"
 #include "mersennerandom.h"
+#include "programadepruebas.h"
 #include "sesionconservada.h"
 #include "statisticsfile.h"
 #include "testprogramdir.h"
@@ -251,5 +252,5 @@ void TestReanudar::damagedUndoHistoryIsLeftOut()
     QVERIFY(s.juego.puedeDeshacer());
 }
 
-QTEST_GUILESS_MAIN(TestReanudar)
+ZELBO_TEST_GUILESS_MAIN(TestReanudar)
 #include "tst_reanudar.moc"

@@ -4,8 +4,10 @@
 #include "electordificil.h"
 #include "legalidad.h"
 #include "mersennerandom.h"
+#include "partidasdeprueba.h"
 #include "pista.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "testprogramdir.h"
 
 #include <QHash>
@@ -314,7 +316,7 @@ void TestReglas::everyHintIsPlayedByItsMarksAndEnter_data()
 void TestReglas::everyHintIsPlayedByItsMarksAndEnter()
 {
     QFETCH(bool, dificil);
-    constexpr int kPartidas = 120;
+    constexpr int kPartidas = partidasDePrueba(120);
     // Few deals a move: the moves compared, and so the kinds of hint, are the same.
     ElectorDificil elector(ElectorDificil::kSemilla, 2);
     int posiciones = 0;
@@ -348,7 +350,7 @@ void TestReglas::everyHintIsPlayedByItsMarksAndEnter()
 
 void TestReglas::everyInputPathPlaysOnlyLegalMovesWithOneVerdict()
 {
-    constexpr int kSemillas = 50;
+    constexpr int kSemillas = partidasDePrueba(50);
     constexpr int kTurnos = 60;
     QHash<QString, QPair<int, int>> cuentas;
     QSet<QString> rechazos;
@@ -380,5 +382,5 @@ void TestReglas::everyInputPathPlaysOnlyLegalMovesWithOneVerdict()
         QSet<QString>({ kTienes, kUnaSola, kALaVez, kSelecciona, kMismoTipo, kMontonYLevantar }));
 }
 
-QTEST_GUILESS_MAIN(TestReglas)
+ZELBO_TEST_GUILESS_MAIN(TestReglas)
 #include "tst_reglas.moc"

@@ -2,6 +2,7 @@
 
 #include "posicion.h"
 #include "preferencesfile.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 
 #include <QTest>
@@ -294,5 +295,5 @@ void TestScoring::notPlayingAgainSavesPreferencesAndEnds()
     QCOMPARE(t.registro().size(), eventos);
 }
 
-QTEST_GUILESS_MAIN(TestScoring)
+ZELBO_TEST_GUILESS_MAIN(TestScoring)
 #include "tst_scoring.moc"

@@ -2,6 +2,7 @@
 
 #include "cargarmazo.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "seleccion.h"
 #include "testgame.h"
 
@@ -178,5 +179,5 @@ void TestSelection::pileMarkOnAnEmptyPileLiftsNothing()
     QCOMPARE(Seleccion::ValidarLevantar(e), std::optional<QString>(kSelecciona));
 }
 
-QTEST_GUILESS_MAIN(TestSelection)
+ZELBO_TEST_GUILESS_MAIN(TestSelection)
 #include "tst_selection.moc"

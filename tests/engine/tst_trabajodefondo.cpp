@@ -3,6 +3,7 @@
 #include "estimadorvictoria.h"
 #include "muestreoexperto.h"
 #include "partidacompacta.h"
+#include "programadepruebas.h"
 #include "reglascompactas.h"
 #include "revisordejugadas.h"
 #include "trabajodefondo.h"
@@ -165,5 +166,5 @@ void TestTrabajoDeFondo::longComputationsGiveUpOnceAskedToStop()
     QVERIFY2(reloj.elapsed() < 1000, qPrintable(QString::number(reloj.elapsed())));
 }
 
-QTEST_GUILESS_MAIN(TestTrabajoDeFondo)
+ZELBO_TEST_GUILESS_MAIN(TestTrabajoDeFondo)
 #include "tst_trabajodefondo.moc"

@@ -2,6 +2,7 @@
 
 #include "ajustesjuego.h"
 #include "posicion.h"
+#include "programadepruebas.h"
 #include "testgame.h"
 
 #include <QRegularExpression>
@@ -199,5 +200,5 @@ void TestTurnFlow::damagedCardSetEndsTheProgramWithStatusOne()
     QCOMPARE(vista.actualizaciones(), 0);
 }
 
-QTEST_GUILESS_MAIN(TestTurnFlow)
+ZELBO_TEST_GUILESS_MAIN(TestTurnFlow)
 #include "tst_turnflow.moc"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "programadepruebas.h"
 #include "testgame.h"
 #include "tutorjugadas.h"
 
@@ -90,5 +91,5 @@ void TestTutorHook::everyKindOfMoveIsHandedOverBeforeTheReply()
     QCOMPARE(tutor.jugadas.size(), 1);
 }
 
-QTEST_MAIN(TestTutorHook)
+ZELBO_TEST_MAIN(TestTutorHook)
 #include "tst_tutorhook.moc"

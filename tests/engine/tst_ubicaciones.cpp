@@ -6,6 +6,7 @@
 #include "fakeview.h"
 #include "mersennerandom.h"
 #include "preferencesfile.h"
+#include "programadepruebas.h"
 #include "testprogramdir.h"
 #include "ubicaciones.h"
 #include "zelbogame.h"
@@ -186,5 +187,5 @@ void TestUbicaciones::installedGameNeverWritesIntoItsInstallation()
     QCOMPARE(guardadas.colorFondo, 0x00336699);
 }
 
-QTEST_GUILESS_MAIN(TestUbicaciones)
+ZELBO_TEST_GUILESS_MAIN(TestUbicaciones)
 #include "tst_ubicaciones.moc"

@@ -6,6 +6,7 @@
 #include "muestreodificil.h"
 #include "pista.h"
 #include "posicioncompacta.h"
+#include "programadepruebas.h"
 #include "randomhuman.h"
 #include "registrodejugadas.h"
 #include "testgame.h"
@@ -461,5 +462,5 @@ void TestUndo::undoKeepsOnlyTheCurrentGamesLines()
                            "Partida abierta de un archivo", "x" }));
 }
 
-QTEST_GUILESS_MAIN(TestUndo)
+ZELBO_TEST_GUILESS_MAIN(TestUndo)
 #include "tst_undo.moc"

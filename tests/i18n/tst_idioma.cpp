@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "idiomadeljuego.h"
+#include "programadepruebas.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -78,5 +79,5 @@ void TstIdioma::missingEnglishFileLeavesTheGameInSpanish()
     QCOMPARE(QCoreApplication::translate("PreguntasDelJuego", "Salir"), QStringLiteral("Salir"));
 }
 
-QTEST_GUILESS_MAIN(TstIdioma)
+ZELBO_TEST_GUILESS_MAIN(TstIdioma)
 #include "tst_idioma.moc"

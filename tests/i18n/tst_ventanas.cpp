@@ -5,6 +5,7 @@
 #include "estadisticasfrm.h"
 #include "helpwindow.h"
 #include "preferenciasfrm.h"
+#include "programadepruebas.h"
 #include "seguimientopartida.h"
 #include "statistics.h"
 #include "statisticsfile.h"
@@ -286,5 +287,5 @@ void TstVentanas::captionStaysZelbomar()
     QCOMPARE(m_tablero->ventana().windowTitle(), QStringLiteral("Zelbomar"));
 }
 
-QTEST_MAIN(TstVentanas)
+ZELBO_TEST_MAIN(TstVentanas)
 #include "tst_ventanas.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "form1.h"
+#include "programadepruebas.h"
 
 #include <QApplication>
 #include <QDir>
@@ -323,5 +324,5 @@ void TstInstalar::keyboardGoesTermsAcceptDeclineAndEnterAccepts()
     QVERIFY(m_reports.isEmpty());
 }
 
-QTEST_MAIN(TstInstalar)
+ZELBO_TEST_MAIN(TstInstalar)
 #include "tst_instalar.moc"

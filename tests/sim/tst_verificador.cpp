@@ -4,6 +4,7 @@
 // a broken one is caught and told where it happened, so states are broken here by hand.
 
 #include "gamestate.h"
+#include "programadepruebas.h"
 #include "verificacionerror.h"
 #include "verificador.h"
 
@@ -138,5 +139,5 @@ void TestVerificador::faultInALaterGameNamesThatGameAndHand()
     QVERIFY2(f.contains(QLatin1String("carta 10")), qPrintable(f));
 }
 
-QTEST_GUILESS_MAIN(TestVerificador)
+ZELBO_TEST_GUILESS_MAIN(TestVerificador)
 #include "tst_verificador.moc"

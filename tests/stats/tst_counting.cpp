@@ -6,6 +6,7 @@
 #include "keptgamekeeper.h"
 #include "keptgamestats.h"
 #include "mersennerandom.h"
+#include "programadepruebas.h"
 #include "randomhuman.h"
 #include "statistics.h"
 #include "statisticsfile.h"
@@ -357,5 +358,5 @@ void TestCounting::handUndoneThenResumedCountsOnce()
     QCOMPARE(headings.removeDuplicates(), 0);
 }
 
-QTEST_GUILESS_MAIN(TestCounting)
+ZELBO_TEST_GUILESS_MAIN(TestCounting)
 #include "tst_counting.moc"

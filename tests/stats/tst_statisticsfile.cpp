@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "keptgamestats.h"
+#include "programadepruebas.h"
 #include "statisticsfile.h"
 
 #include <QDir>
@@ -327,5 +328,5 @@ void TestStatisticsFile::damagedFileThatCannotBeMovedStaysWhole()
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), copies.size() + 1);
 }
 
-QTEST_GUILESS_MAIN(TestStatisticsFile)
+ZELBO_TEST_GUILESS_MAIN(TestStatisticsFile)
 #include "tst_statisticsfile.moc"

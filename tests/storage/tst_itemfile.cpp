@@ -4,6 +4,7 @@
 #include "itemfileerror.h"
 #include "itemreader.h"
 #include "itemwriter.h"
+#include "programadepruebas.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -392,5 +393,5 @@ void TestItemFile::writerRefusesReadOnlyDevice()
     QCOMPARE(buffer.data(), QByteArray());
 }
 
-QTEST_GUILESS_MAIN(TestItemFile)
+ZELBO_TEST_GUILESS_MAIN(TestItemFile)
 #include "tst_itemfile.moc"

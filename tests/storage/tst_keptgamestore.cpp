@@ -2,6 +2,7 @@
 
 #include "keptgamesample.h"
 #include "keptgamestore.h"
+#include "programadepruebas.h"
 #include "savedgamefile.h"
 
 #include <QCryptographicHash>
@@ -283,5 +284,5 @@ void TestKeptGameStore::sideFileOfTheEarlierReleaseReads()
     QVERIFY(*loaded.game == game);
 }
 
-QTEST_GUILESS_MAIN(TestKeptGameStore)
+ZELBO_TEST_GUILESS_MAIN(TestKeptGameStore)
 #include "tst_keptgamestore.moc"

@@ -5,6 +5,7 @@
 #include "keptgamestats.h"
 #include "keptgamestore.h"
 #include "preferencesfile.h"
+#include "programadepruebas.h"
 #include "savedgamefile.h"
 #include "statisticsfile.h"
 
@@ -254,5 +255,5 @@ void TestPlayerFiles::saveOnceFullThenCheck(const QString &folder, const Kind &k
     QCOMPARE(QDir(folder).entryList(QDir::Files), files);
 }
 
-QTEST_GUILESS_MAIN(TestPlayerFiles)
+ZELBO_TEST_GUILESS_MAIN(TestPlayerFiles)
 #include "tst_playerfiles.moc"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "preferencesfile.h"
+#include "programadepruebas.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -247,5 +248,5 @@ void TestPreferencesFile::damagedFileIsLoggedWithItsPlace()
     QCOMPARE(values.nombreHumano, QStringLiteral("Ana")); // read up to the fault, as before
 }
 
-QTEST_GUILESS_MAIN(TestPreferencesFile)
+ZELBO_TEST_GUILESS_MAIN(TestPreferencesFile)
 #include "tst_preferencesfile.moc"

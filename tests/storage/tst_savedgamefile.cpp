@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "programadepruebas.h"
 #include "savedgamefile.h"
 
 #include <QBuffer>
@@ -442,5 +443,5 @@ void TestSavedGameFile::refusedFileIsLoggedWithItsPlace()
     QVERIFY(!SavedGameFile::load(missing));
 }
 
-QTEST_GUILESS_MAIN(TestSavedGameFile)
+ZELBO_TEST_GUILESS_MAIN(TestSavedGameFile)
 #include "tst_savedgamefile.moc"

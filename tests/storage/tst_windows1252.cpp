@@ -3,6 +3,7 @@
 // Our Windows-1252 table against Qt's ICU-backed codec, which wrote every file the game
 // wrote before: the same text from every byte, the same bytes from every character.
 
+#include "programadepruebas.h"
 #include "windows1252.h"
 
 #include <QStringDecoder>
@@ -102,5 +103,5 @@ void TestWindows1252::loneSurrogatesAreOneSubstituteEach()
     QCOMPARE(QByteArray(m_icuEncoder.encode(text)) == bytes, asIcu);
 }
 
-QTEST_APPLESS_MAIN(TestWindows1252)
+ZELBO_TEST_APPLESS_MAIN(TestWindows1252)
 #include "tst_windows1252.moc"

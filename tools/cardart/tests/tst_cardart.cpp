@@ -5,6 +5,7 @@
 #include "cardfacepainter.h"
 #include "cardgeometry.h"
 #include "emblempainter.h"
+#include "programadepruebas.h"
 #include "suitstyle.h"
 
 #include <QFile>
@@ -222,5 +223,5 @@ void TstCardArt::bottomNumberIsTheTopOneTurnedRound()
     QVERIFY2(mismatched < ink / 20, qPrintable(QString::number(mismatched)));
 }
 
-QTEST_MAIN(TstCardArt)
+ZELBO_TEST_MAIN(TstCardArt)
 #include "tst_cardart.moc"
