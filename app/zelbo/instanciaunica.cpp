@@ -6,7 +6,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
@@ -31,11 +30,7 @@ InstanciaUnica::InstanciaUnica(const QString &servidor, QObject *parent)
 {
     // A game runs for hours: only a lock whose program is gone is stale.
     m_cerrojo.setStaleLockTime(0);
-    m_escucha.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_escucha, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_escucha.nextPendingConnection())
-            atender(socket);
-    });
+    connect(&m_escucha, &CanalLocal::lineaRecibida, this, &InstanciaUnica::leer);
 }
 
 QString InstanciaUnica::servidorDe(const QString &carpeta)
@@ -81,8 +76,7 @@ bool InstanciaUnica::tomar()
 
 void InstanciaUnica::escuchar()
 {
-    QLocalServer::removeServer(m_servidor);
-    m_escucha.listen(m_servidor);
+    m_escucha.escuchar(m_servidor);
 }
 
 bool InstanciaUnica::duenoVivo() const
@@ -107,43 +101,24 @@ bool InstanciaUnica::avisar(std::optional<int> partida) const
         = (partida ? kPartida + QByteArray::number(*partida) : kActivar) + '\n';
     const QDeadlineTimer plazo(kEsperaMs);
     while (!plazo.hasExpired()) {
-        QLocalSocket socket;
-        socket.connectToServer(m_servidor);
-        if (socket.waitForConnected(kReintentoMs)) {
-            socket.write(mensaje);
-            const bool enviado = socket.waitForBytesWritten(kEsperaMs);
-            socket.disconnectFromServer();
-            return enviado;
-        }
+        if (CanalLocal::enviar(m_servidor, mensaje))
+            return true;
         QThread::msleep(kReintentoMs);
     }
     return false;
 }
 
-void InstanciaUnica::atender(QLocalSocket *socket)
-{
-    socket->setParent(this);
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { leer(socket); });
-    connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-        leer(socket);
-        socket->deleteLater();
-    });
-    leer(socket);
-}
-
 // Each line is one request: "activar" or "partida N"; anything else is ignored.
-void InstanciaUnica::leer(QLocalSocket *socket)
+void InstanciaUnica::leer(const QByteArray &recibida)
 {
-    while (socket->canReadLine()) {
-        const QByteArray linea = socket->readLine().trimmed();
-        if (linea == kActivar) {
-            emit activar();
-        } else if (linea.startsWith(kPartida)) {
-            bool ok = false;
-            const int numero = linea.mid(kPartida.size()).toInt(&ok);
-            emit activar();
-            if (ok)
-                emit partidaPedida(numero);
-        }
+    const QByteArray linea = recibida.trimmed();
+    if (linea == kActivar) {
+        emit activar();
+    } else if (linea.startsWith(kPartida)) {
+        bool ok = false;
+        const int numero = linea.mid(kPartida.size()).toInt(&ok);
+        emit activar();
+        if (ok)
+            emit partidaPedida(numero);
     }
 }

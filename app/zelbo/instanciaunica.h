@@ -2,13 +2,12 @@
 
 #pragma once
 
-#include <QLocalServer>
+#include "canallocal.h"
+
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <optional>
-
-class QLocalSocket;
 
 // One game at a time per user. The first start holds a lock file beside a local socket in the
 // user's runtime folder (so a data folder that takes no file still allows one game only) and
@@ -51,10 +50,9 @@ private:
     bool avisar(std::optional<int> partida) const;
     // The lock's holder is a program still running on this machine.
     bool duenoVivo() const;
-    void atender(QLocalSocket *socket);
-    void leer(QLocalSocket *socket);
+    void leer(const QByteArray &linea);
 
     QString m_servidor;
     QLockFile m_cerrojo;
-    QLocalServer m_escucha;
+    CanalLocal m_escucha;
 };

@@ -144,6 +144,9 @@ int main(int argc, char *argv[])
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     const std::optional<int> partida = partidaPedida(app);
+    // The felt is read whole on another thread while the rest of the start goes on (from here:
+    // the options may still have ended the program above, with exit()).
+    std::unique_ptr<ComprobacionAnticipada> fondo = ZelboFrm::comprobarFondo(lugares);
     // One game at a time: a second start hands its request to the running one and ends.
     InstanciaUnica instancia(InstanciaUnica::servidorDe(UserDataFolder::path()));
     QtDialogService dialogos;
@@ -161,6 +164,7 @@ int main(int argc, char *argv[])
     // The player's settings, read once here and handed to whoever reads or changes them.
     AjustesJuego ajustes = AjustesJuego::abrirDelUsuario();
     ZelboFrm ventana(lugares, dialogos, azar, pausa, ajustes);
+    ventana.setFondoComprobado(std::move(fondo));
     ventana.elegirEnHilo();
     ventana.juego().setSorteoDePartidas(sorteo);
     if (partida)

@@ -118,12 +118,29 @@ void ZelboFrm::elegirEnHilo()
     m_juego.setElectorEnEspera(*m_enEspera);
 }
 
+QString ZelboFrm::rutaFondo(const QString &programDir)
+{
+    return programDir + QStringLiteral("/zelbofond.jpg");
+}
+
+std::unique_ptr<ComprobacionAnticipada> ZelboFrm::comprobarFondo(const Ubicaciones &lugares)
+{
+    return std::make_unique<ComprobacionAnticipada>(rutaFondo(lugares.datos()));
+}
+
+void ZelboFrm::setFondoComprobado(std::unique_ptr<ComprobacionAnticipada> fondo)
+{
+    m_fondo = std::move(fondo);
+}
+
 bool ZelboFrm::Form_Load()
 {
-    const QString fondo = m_programDir + QStringLiteral("/zelbofond.jpg");
-    // A good header says nothing of the body: the felt is read through here, at
-    // a small size, and decoded at the size the window shows it when first painted.
-    if (!PictureCache::legible(fondo)) {
+    if (!m_fondo)
+        m_fondo = std::make_unique<ComprobacionAnticipada>(rutaFondo(m_programDir));
+    const QString &fondo = m_fondo->ruta();
+    // A good header says nothing of the body: the felt is read through (at a small size, while
+    // the program started), and decoded at the size the window shows it when first painted.
+    if (!m_fondo->legible()) {
         m_dialogos.mensaje(tr("No se puede cargar la imagen de fondo %1").arg(fondo),
                            DialogService::kTitulo, DialogService::Botones::Ok,
                            DialogService::Icono::Critico);

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "comprobacionanticipada.h"
 #include "menusventana.h"
 #include "picturecache.h"
 #include "zelbogame.h"
@@ -53,6 +54,10 @@ public:
     // Loads the board picture and starts the first game. False when the
     // program has already ended (a start-up failure shown to the player).
     bool Form_Load();
+    // The program begins reading the felt before the window is made, and hands the reading
+    // over here; without it Form_Load reads the felt itself.
+    static std::unique_ptr<ComprobacionAnticipada> comprobarFondo(const Ubicaciones &lugares);
+    void setFondoComprobado(std::unique_ptr<ComprobacionAnticipada> fondo);
     // The CPU thinks on a thread of its own from now on; without this it is
     // asked at once (tests).
     void elegirEnHilo();
@@ -132,6 +137,7 @@ protected:
 private:
     void crearMenus();
     // Shows the table's layout of the settings; the game goes on as it was.
+    static QString rutaFondo(const QString &programDir);
     void aplicarMesa();
     void mostrarTodo();
     // The modern table's "Run", while a program is set.
@@ -142,6 +148,8 @@ private:
     void mostrarMarcas(const GameState &mostrado);
 
     QString m_programDir;
+    // The felt, read whole on a thread of its own; Form_Load takes the answer.
+    std::unique_ptr<ComprobacionAnticipada> m_fondo;
     DialogService &m_dialogos;
     AjustesJuego &m_ajustes;
     PictureCache m_cache;
