@@ -3,14 +3,7 @@
 #   zelbo_precompile(<target> CORE|WIDGETS [TEST])   CORE for targets without widgets;
 #                                                    TEST adds Qt Test and its usual companions
 
-# They halve the time of the game's libraries built from nothing, but the compiler cache (ccache
-# 4.7) misses every file built over a precompiled header in another clone, and the tests, whose
-# time goes to code generation, hardly gain: with the cache they are off.
-if(ZELBO_CCACHE)
-    option(ZELBO_PCH "Precompile the headers most files include" OFF)
-else()
-    option(ZELBO_PCH "Precompile the headers most files include" ON)
-endif()
+option(ZELBO_PCH "Precompile the headers most files include" ON)
 
 set(ZELBO_PCH_CORE
     <QByteArray> <QCoreApplication> <QHash> <QList> <QObject> <QString> <QStringList>
