@@ -107,6 +107,7 @@ SEED ?= $(shell date +%s)
 monkey: configure
 	cmake --build --preset default -j $(JOBS) --target tst_board
 	ZELBO_MONKEY_EVENTS=$(EVENTS) ZELBO_MONKEY_SEED=$(SEED) QT_QPA_PLATFORM=offscreen \
+	    ZELBO_TRANSLATIONS_DIR=$(CURDIR)/build/translations \
 	    QTEST_FUNCTION_TIMEOUT=864000000 ./build/tests/tst_board TstBoardMonkey
 
 clean:

@@ -6,16 +6,28 @@
 #                                   in the area's folder, before its tests: the program, in
 #                                   tests/ under the build folder, with the headers of Qt Test
 #                                   and of the given kind precompiled (zelbo_precompile)
-#   zelbo_test(<test> SOURCES a.cpp ... [LIBRARIES lib ...] [DEFINITIONS NAME=value ...])
+#   zelbo_test(<test> SOURCES a.cpp ... [LIBRARIES lib ...] [DEFINITIONS NAME=value ...]
+#              [PATHS NAME=path ...])
 #                                   adds a test class's sources to the folder's program and
 #                                   registers <test>; the class is the one its source names in
 #                                   ZELBO_TEST_MAIN (or _GUILESS_ / _APPLESS_); the definitions
-#                                   reach that test's sources only. GUI tests run offscreen.
+#                                   reach that test's sources only; each path reaches the test
+#                                   at run time as an environment variable, which it reads with
+#                                   rutaDePrueba("NAME"). GUI tests run offscreen.
+#
+# No path of the clone goes into a test's compiled code (its definitions, Qt Test's own
+# included), so that a second clone's objects come from the compiler cache.
+get_target_property(zelbo_qttest_definitions Qt6::Test INTERFACE_COMPILE_DEFINITIONS)
+list(FILTER zelbo_qttest_definitions EXCLUDE REGEX "^QT_TESTCASE_(BUILD|SOURCE)DIR=")
+set_target_properties(Qt6::Test PROPERTIES INTERFACE_COMPILE_DEFINITIONS "${zelbo_qttest_definitions}")
 
 function(zelbo_test_program program)
     add_executable(${program})
     target_link_libraries(${program} PRIVATE zelbo_testmain)
     zelbo_warnings(${program})
+    # Line tables are what a test's backtrace and a sanitizer's report need; the full debug
+    # information of the libraries under test stays.
+    target_compile_options(${program} PRIVATE $<$<CONFIG:RelWithDebInfo>:-g1>)
     if(ARGN)
         zelbo_precompile(${program} ${ARGN} TEST)
     endif()
@@ -40,7 +52,7 @@ function(zelbo_test_class out)
 endfunction()
 
 function(zelbo_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;DEFINITIONS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;DEFINITIONS;PATHS" ${ARGN})
     if(NOT ZELBO_TEST_PROGRAM)
         message(FATAL_ERROR "zelbo_test(${name}): call zelbo_test_program(<program>) first")
     endif()
@@ -48,9 +60,12 @@ function(zelbo_test name)
     target_sources(${ZELBO_TEST_PROGRAM} PRIVATE ${ARG_SOURCES})
     target_link_libraries(${ZELBO_TEST_PROGRAM} PRIVATE ${ARG_LIBRARIES})
     if(ARG_DEFINITIONS)
+        if(ARG_DEFINITIONS MATCHES "[\"=]/|TARGET_FILE")
+            message(FATAL_ERROR "zelbo_test(${name}): give paths as PATHS, not DEFINITIONS")
+        endif()
         set_property(SOURCE ${ARG_SOURCES} APPEND PROPERTY COMPILE_DEFINITIONS ${ARG_DEFINITIONS})
     endif()
     add_test(NAME ${name} COMMAND ${ZELBO_TEST_PROGRAM} ${class})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_PATHS}")
     zelbo_test_home(${name})
 endfunction()

@@ -3,6 +3,7 @@
 #include "boardfixture.h"
 #include "instanciaunica.h"
 #include "programadepruebas.h"
+#include "rutadeprueba.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -55,7 +56,7 @@ QByteArray TestInstancia::linea(QProcess &proceso)
 int TestInstancia::ejecutar(const QStringList &argumentos, QByteArray *salida)
 {
     QProcess zelbo;
-    zelbo.start(QStringLiteral(ZELBO_PROGRAMA), argumentos);
+    zelbo.start(rutaDePrueba("ZELBO_PROGRAMA"), argumentos);
     if (!zelbo.waitForFinished(20000)) {
         zelbo.kill();
         zelbo.waitForFinished();
@@ -89,7 +90,7 @@ void TestInstancia::segundoInicioAvisaAlPrimeroYTermina()
 void TestInstancia::juegoMatadoDejaSuSitioAlSiguiente()
 {
     QProcess juego;
-    juego.start(QStringLiteral(INSTANCIAPRUEBA), { servidor() });
+    juego.start(rutaDePrueba("INSTANCIAPRUEBA"), { servidor() });
     QCOMPARE(linea(juego), QByteArray("primera"));
     InstanciaUnica otra(servidor());
     QCOMPARE(otra.empezar(5), Resultado::Avisada);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "programadepruebas.h"
+#include "rutadeprueba.h"
 
 #include <QFile>
 #include <QProcess>
@@ -44,7 +45,7 @@ TestOpciones::Salida TestOpciones::ejecutar(const QStringList &argumentos, const
         entorno.insert(QStringLiteral("LANGUAGE"), idioma);
     QProcess zelbo;
     zelbo.setProcessEnvironment(entorno);
-    zelbo.start(QStringLiteral(ZELBO_PROGRAMA), argumentos);
+    zelbo.start(rutaDePrueba("ZELBO_PROGRAMA"), argumentos);
     Salida salida;
     if (!zelbo.waitForFinished(20000)) {
         zelbo.kill();
@@ -147,7 +148,7 @@ void TestOpciones::cadaOpcionEstaEnLasPaginasDeManual()
     QVERIFY(opciones.contains(QStringLiteral("--partida")));
     QVERIFY(opciones.contains(QStringLiteral("-h")));
     for (const QString &pagina :
-         { QStringLiteral(ZELBO_MANPAGE_ES), QStringLiteral(ZELBO_MANPAGE_EN) }) {
+         { rutaDePrueba("ZELBO_MANPAGE_ES"), rutaDePrueba("ZELBO_MANPAGE_EN") }) {
         QFile archivo(pagina);
         QVERIFY2(archivo.open(QIODevice::ReadOnly), qPrintable(pagina));
         // In roff a minus sign is written "\-".

@@ -11,6 +11,7 @@
 #include "nivelcpu.h"
 #include "raton.h"
 #include "revisionfrm.h"
+#include "rutadeprueba.h"
 #include "savedgamefile.h"
 #include "velocidadcpu.h"
 
@@ -103,7 +104,7 @@ void MonkeyDriver::elegirAjustes()
     const bool ingles = alAzar(4) == 0;
     if (ingles) {
         m_idioma = std::make_unique<IdiomaDelJuego>();
-        m_idioma->instalar(IdiomaDelJuego::Idioma::Ingles, QStringLiteral(ZELBO_TRANSLATIONS_DIR),
+        m_idioma->instalar(IdiomaDelJuego::Idioma::Ingles, rutaDePrueba("ZELBO_TRANSLATIONS_DIR"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
     anotar(QStringLiteral("start, speed %1%2")

@@ -2,6 +2,7 @@
 
 #include "helpwindow.h"
 #include "programadepruebas.h"
+#include "rutadeprueba.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,7 +90,7 @@ void TestHelpWindow::missingPageLeavesTheWindowEmpty()
 
 void TestHelpWindow::shippedHelpLinksLeadToItsSections()
 {
-    const QString html = leer(QStringLiteral(ZELBO_AYUDA_HTML));
+    const QString html = leer(rutaDePrueba("ZELBO_AYUDA_HTML"));
     QVERIFY(!html.isEmpty());
     QSet<QString> anclas;
     static const QRegularExpression ancla(QStringLiteral("(?:name|id)=\"([^\"]+)\""));
@@ -107,8 +108,8 @@ void TestHelpWindow::shippedHelpLinksLeadToItsSections()
 
 void TestHelpWindow::shippedHelpShowsOnlyCardsTheBuildDraws()
 {
-    const QString html = leer(QStringLiteral(ZELBO_AYUDA_HTML));
-    const QString mazo = leer(QStringLiteral(ZELBO_NAIPE40_SQL));
+    const QString html = leer(rutaDePrueba("ZELBO_AYUDA_HTML"));
+    const QString mazo = leer(rutaDePrueba("ZELBO_NAIPE40_SQL"));
     QVERIFY(!mazo.isEmpty());
     QSet<QString> cartas;
     static const QRegularExpression imagen(QStringLiteral("'(naipes/[a-z]+[0-9]+\\.jpg)'"));

@@ -3,6 +3,7 @@
 #include "boardfixture.h"
 #include "idiomadeljuego.h"
 #include "programadepruebas.h"
+#include "rutadeprueba.h"
 #include "tecladotablero.h"
 
 #include <QAction>
@@ -122,10 +123,10 @@ void TstAyuda::everyCommandAndKeyIsInThePage()
     IdiomaDelJuego idioma;
     QVERIFY(
         idioma.instalar(ingles ? IdiomaDelJuego::Idioma::Ingles : IdiomaDelJuego::Idioma::Espanol,
-                        QStringLiteral(ZELBO_TRANSLATIONS_DIR),
+                        rutaDePrueba("ZELBO_TRANSLATIONS_DIR"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))
         || !ingles);
-    const QString texto = textoDe(leer(QStringLiteral(ZELBO_OUT_DIR "/") + pagina));
+    const QString texto = textoDe(leer(rutaDePrueba("ZELBO_OUT_DIR") + u'/' + pagina));
     QVERIFY2(!texto.isEmpty(), qPrintable(pagina));
     BoardFixture f;
     QVERIFY(f.iniciar());
@@ -146,7 +147,7 @@ void TstAyuda::everyPictureOfThePagesExists_data()
 void TstAyuda::everyPictureOfThePagesExists()
 {
     QFETCH(QString, pagina);
-    const QString html = leer(QStringLiteral(ZELBO_OUT_DIR "/") + pagina);
+    const QString html = leer(rutaDePrueba("ZELBO_OUT_DIR") + u'/' + pagina);
     QVERIFY(!html.isEmpty());
     static const QRegularExpression img(QStringLiteral("<img\\s[^>]*>"),
                                         QRegularExpression::CaseInsensitiveOption);
@@ -158,7 +159,7 @@ void TstAyuda::everyPictureOfThePagesExists()
     for (const QRegularExpressionMatch &m : img.globalMatch(html)) {
         ++imagenes;
         const QString src = atributo(m.captured(), QStringLiteral("src"));
-        const QImage imagen(QStringLiteral(ZELBO_OUT_DIR "/") + src);
+        const QImage imagen(rutaDePrueba("ZELBO_OUT_DIR") + u'/' + src);
         QVERIFY2(!imagen.isNull(), qPrintable(pagina + QStringLiteral(": ") + src));
         // The help window scales a picture given only its width but keeps the
         // room of its own height, leaving a gap under it.

@@ -9,6 +9,7 @@
 #include "mersennerandom.h"
 #include "programadepruebas.h"
 #include "randomhuman.h"
+#include "rutadeprueba.h"
 #include "statisticsfile.h"
 #include "testprogramdir.h"
 #include "zelbogame.h"
@@ -59,7 +60,7 @@ void TestAbandono::abandonedGameNeverComesBack()
     for (int kill = 0; kill < kKills; ++kill) {
         QTemporaryDir carpeta;
         QProcess writer;
-        writer.start(QStringLiteral(ABANDONWRITER),
+        writer.start(rutaDePrueba("ABANDONWRITER"),
                      { m_dir->path(), carpeta.path(), QString::number(kill + 1) });
         QVERIFY(writer.waitForStarted());
         writer.waitForReadyRead();

@@ -2,6 +2,7 @@
 
 #include "idiomadeljuego.h"
 #include "programadepruebas.h"
+#include "rutadeprueba.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -47,7 +48,7 @@ void TstIdioma::onlyTheFirstLanguageCounts()
 void TstIdioma::englishTranslatesTheQuitQuestion()
 {
     IdiomaDelJuego idioma;
-    QVERIFY(idioma.instalar(IdiomaDelJuego::Idioma::Ingles, QStringLiteral(ZELBO_TRANSLATIONS_DIR),
+    QVERIFY(idioma.instalar(IdiomaDelJuego::Idioma::Ingles, rutaDePrueba("ZELBO_TRANSLATIONS_DIR"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QCOMPARE(QCoreApplication::translate("PreguntasDelJuego", "¿Salir del juego?"),
              QStringLiteral("Quit the game?"));
@@ -62,7 +63,7 @@ void TstIdioma::englishTranslatesTheQuitQuestion()
 void TstIdioma::spanishLeavesTheSourceTextsAlone()
 {
     IdiomaDelJuego idioma;
-    idioma.instalar(IdiomaDelJuego::Idioma::Espanol, QStringLiteral(ZELBO_TRANSLATIONS_DIR),
+    idioma.instalar(IdiomaDelJuego::Idioma::Espanol, rutaDePrueba("ZELBO_TRANSLATIONS_DIR"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QCOMPARE(QCoreApplication::translate("PreguntasDelJuego", "¿Salir del juego?"),
              QStringLiteral("¿Salir del juego?"));

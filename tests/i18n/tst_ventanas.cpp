@@ -6,6 +6,7 @@
 #include "helpwindow.h"
 #include "preferenciasfrm.h"
 #include "programadepruebas.h"
+#include "rutadeprueba.h"
 #include "seguimientopartida.h"
 #include "statistics.h"
 #include "statisticsfile.h"
@@ -165,7 +166,7 @@ private:
 
 void TstVentanas::init()
 {
-    QVERIFY(m_ingles.load(QStringLiteral("zelbo_en"), QStringLiteral(ZELBO_TRANSLATIONS_DIR)));
+    QVERIFY(m_ingles.load(QStringLiteral("zelbo_en"), rutaDePrueba("ZELBO_TRANSLATIONS_DIR")));
     m_vigilada = std::make_unique<TraduccionVigilada>(m_ingles);
     QCoreApplication::installTranslator(m_vigilada.get());
     m_tablero = std::make_unique<BoardFixture>();

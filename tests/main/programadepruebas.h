@@ -39,16 +39,15 @@ using AplicacionDePrueba = QGuiApplication;
 using AplicacionDePrueba = QCoreApplication;
 #endif
 
-#define ZELBO_TEST_WRAPPER(TestObject, ...)                                                       \
+#define ZELBO_TEST_WRAPPER(TestObject, ...)                                                        \
     namespace {                                                                                    \
     int ejecutar##TestObject(int argc, char *argv[])                                               \
     {                                                                                              \
         __VA_ARGS__                                                                                \
         TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }                                                                                              \
-    [[maybe_unused]] const bool anotada##TestObject                                               \
+    [[maybe_unused]] const bool anotada##TestObject                                                \
         = ProgramaDePruebas::anotar(#TestObject, ejecutar##TestObject);                            \
     }
 
@@ -57,7 +56,8 @@ using AplicacionDePrueba = QCoreApplication;
     app.setAttribute(Qt::AA_Use96Dpi, true);
 
 // In place of QTEST_MAIN, QTEST_GUILESS_MAIN and QTEST_APPLESS_MAIN.
-#define ZELBO_TEST_MAIN(TestObject) ZELBO_TEST_WRAPPER(TestObject, ZELBO_TEST_APP(AplicacionDePrueba))
+#define ZELBO_TEST_MAIN(TestObject)                                                                \
+    ZELBO_TEST_WRAPPER(TestObject, ZELBO_TEST_APP(AplicacionDePrueba))
 #define ZELBO_TEST_GUILESS_MAIN(TestObject)                                                        \
     ZELBO_TEST_WRAPPER(TestObject, ZELBO_TEST_APP(QCoreApplication))
 #define ZELBO_TEST_APPLESS_MAIN(TestObject) ZELBO_TEST_WRAPPER(TestObject)

@@ -3,6 +3,7 @@
 #include "keptgamesample.h"
 #include "keptgamestore.h"
 #include "programadepruebas.h"
+#include "rutadeprueba.h"
 #include "savedgamefile.h"
 
 #include <QCryptographicHash>
@@ -220,7 +221,7 @@ void TestKeptGameStore::killedWriterLeavesAWholeGame()
     for (int kill = 0; kill < kKills; ++kill) {
         const int first = kept ? *kept + 1 : 0;
         QProcess writer;
-        writer.start(QStringLiteral(KEPTGAMEWRITER), { m_dir->path(), QString::number(first) });
+        writer.start(rutaDePrueba("KEPTGAMEWRITER"), { m_dir->path(), QString::number(first) });
         QVERIFY(writer.waitForStarted());
         // Mostly in the middle of the writing loop, sometimes before its first save.
         if (random.bounded(4) != 0)

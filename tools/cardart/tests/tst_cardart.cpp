@@ -6,6 +6,7 @@
 #include "cardgeometry.h"
 #include "emblempainter.h"
 #include "programadepruebas.h"
+#include "rutadeprueba.h"
 #include "suitstyle.h"
 
 #include <QFile>
@@ -94,7 +95,7 @@ void TstCardArt::writeArt()
 void TstCardArt::everyCardTheDatabaseNamesIsDrawn()
 {
     writeArt();
-    QFile source(QStringLiteral(ZELBO_CARD_DATABASE_SOURCE));
+    QFile source(rutaDePrueba("ZELBO_CARD_DATABASE_SOURCE"));
     QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
     const QString sql = QString::fromUtf8(source.readAll());
     static const QRegularExpression name(QStringLiteral("'(naipes/[a-z]+[0-9]+\\.jpg)'"));
