@@ -62,11 +62,17 @@ run: build
 
 # The whole suite twice: the normal build (g++), then built with clang under AddressSanitizer
 # and UndefinedBehaviorSanitizer, where any report fails the run; that build holds the fuzz
-# targets too, whose short runs from their seeds are among its tests.
+# targets too, whose short runs from their seeds are among its tests. The sanitizer build is
+# made while the normal build's tests run, which leave a part of the machine idle; its output
+# goes to build-asan/build.log, and what failed in it is shown.
 test: build-all
-	ctest --preset default -j $(JOBS)
 	cmake --preset asan
-	cmake --build --preset asan -j $(JOBS)
+	@echo "== the sanitizer build, beside the tests: build-asan/build.log"
+	ctest --preset default -j $(JOBS) & \
+	cmake --build --preset asan -j $(JOBS) >build-asan/build.log 2>&1; construida=$$?; \
+	wait $$!; probada=$$?; \
+	[ $$construida = 0 ] || sed -n '/^FAILED:/,$$p' build-asan/build.log; \
+	[ $$probada = 0 ] && [ $$construida = 0 ]
 	ctest --preset asan -j $(JOBS)
 
 PREFIX ?= /usr/local
