@@ -1,5 +1,5 @@
 # Precompiled headers: the Qt and standard headers that nearly every file of a target includes,
-# parsed once for the target instead of once per file. Only targets of several files gain.
+# parsed once instead of once per file. Only targets of several files gain.
 #   zelbo_precompile(<target> CORE|WIDGETS [TEST])   CORE for targets without widgets;
 #                                                    TEST adds Qt Test and its usual companions
 
@@ -14,13 +14,40 @@ set(ZELBO_PCH_WIDGETS ${ZELBO_PCH_CORE}
 # and of Qt Core: parsed once here, it takes a third off the compile of a test file.
 set(ZELBO_PCH_TEST <QDir> <QFile> <QTemporaryDir> <QTest> <QtTest>)
 
+# Options of the test programs that their precompiled header is made with too: line tables are
+# what a test's backtrace and a sanitizer's report need; the libraries under test keep their full
+# debug information.
+set(ZELBO_TEST_OPTIONS $<$<CONFIG:RelWithDebInfo>:-g1>)
+
+# Each kind's header is made once, by a target of its own that holds one empty file and links
+# only the kind's Qt modules, and every target of the kind reuses it (their own Qt modules add
+# definitions that these headers never read).
 function(zelbo_precompile target kind)
     if(NOT ZELBO_PCH)
         return()
     endif()
     set(headers ${ZELBO_PCH_${kind}})
+    set(modulos Qt6::Core)
+    if(kind STREQUAL "WIDGETS")
+        list(APPEND modulos Qt6::Widgets)
+    endif()
+    set(donante zelbo_pch_${kind})
     if("TEST" IN_LIST ARGN)
         list(APPEND headers ${ZELBO_PCH_TEST})
+        list(APPEND modulos Qt6::Test)
+        string(APPEND donante _test)
     endif()
-    target_precompile_headers(${target} PRIVATE ${headers})
+    string(TOLOWER ${donante} donante)
+    if(NOT TARGET ${donante})
+        set(vacio ${CMAKE_BINARY_DIR}/pch/${donante}.cpp)
+        file(CONFIGURE OUTPUT ${vacio} CONTENT "// The precompiled header's own target.\n")
+        add_library(${donante} OBJECT ${vacio})
+        target_link_libraries(${donante} PRIVATE ${modulos})
+        zelbo_warnings(${donante})
+        if("TEST" IN_LIST ARGN)
+            target_compile_options(${donante} PRIVATE ${ZELBO_TEST_OPTIONS})
+        endif()
+        target_precompile_headers(${donante} PRIVATE ${headers})
+    endif()
+    target_precompile_headers(${target} REUSE_FROM ${donante})
 endfunction()

@@ -25,9 +25,7 @@ function(zelbo_test_program program)
     add_executable(${program})
     target_link_libraries(${program} PRIVATE zelbo_testmain)
     zelbo_warnings(${program})
-    # Line tables are what a test's backtrace and a sanitizer's report need; the full debug
-    # information of the libraries under test stays.
-    target_compile_options(${program} PRIVATE $<$<CONFIG:RelWithDebInfo>:-g1>)
+    target_compile_options(${program} PRIVATE ${ZELBO_TEST_OPTIONS})
     if(ARGN)
         zelbo_precompile(${program} ${ARGN} TEST)
     endif()
