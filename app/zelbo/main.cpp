@@ -66,6 +66,9 @@ std::optional<int> partidaPedida(const QCoreApplication &app)
 // the game's QApplication, which takes Qt's away first.
 void responderSinVentana(int argc, char *argv[])
 {
+    // A start without options, as from the desktop's menu, has nothing to answer here.
+    if (argc < 2)
+        return;
     QCoreApplication consola(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Zelbo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZELBO_VERSION));
