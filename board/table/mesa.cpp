@@ -105,7 +105,10 @@ void Mesa::setTipo(TipoMesa tipo)
     m_disposicion->setColorFondo(m_colorFondo);
     m_disposicion->setOrdenes(m_barra, m_correr);
     m_disposicion->mostrarCorrer(m_hayPrograma);
-    aplicarTamano();
+    // A table not yet shown has no size of its own: its first showing sizes it (the pending
+    // resize), and every label's font is made once, at the size it is seen.
+    if (isVisible())
+        aplicarTamano();
     mostrarEstado(m_estado);
     mostrarMarcas(m_marcas);
     update();
