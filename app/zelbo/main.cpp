@@ -20,6 +20,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 
@@ -158,7 +159,6 @@ int main(int argc, char *argv[])
 
     // A folder that cannot be made shows up as the missing preferences file.
     lugares.prepararCarpetaDelUsuario();
-    QApplication::setWindowIcon(QIcon(lugares.dato(QStringLiteral("icons/zelbo.png"))));
     dialogos.setCarpetaInicial(lugares.carpetaDeArchivos());
     // Each game's number seeds the deal; the numbers come from a generator of their own.
     MersenneRandom azar(MersenneRandom::semillaDelReloj());
@@ -184,5 +184,10 @@ int main(int argc, char *argv[])
     atenderOtrosInicios(instancia, ventana);
     if (!ventana.Form_Load())
         return ventana.estadoSalida();
+    // The icon reaches the window system once the window is up: read and sent in every size
+    // it has, it would only hold the window back.
+    QTimer::singleShot(0, &app, [&lugares] {
+        QApplication::setWindowIcon(QIcon(lugares.dato(QStringLiteral("icons/zelbo.png"))));
+    });
     return QApplication::exec();
 }
