@@ -358,6 +358,10 @@ void ZelboFrm::resultadosEnTablero(const QString &nombre, int num1, int num2,
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)
 {
+    if (lineaDeOrdenes.trimmed().isEmpty()) {
+        m_anunciador->decir(tr("No hay programa elegido: elígelo en Opciones"));
+        return false;
+    }
     return LineaDeOrdenes::iniciar(lineaDeOrdenes, m_dialogos);
 }
 

@@ -29,8 +29,6 @@ public:
 
     // A new game, numbered or not (0): nothing to take back.
     void nuevaPartida(int numero);
-    // A new hand dealt by "Nuevo": the hands before it cannot be taken back.
-    void olvidar() { m_deshacer.olvidar(); }
     // A game loaded from a file: its position is the first one to come back to.
     void partidaAbierta();
     // The human's turn begins here: the position undo comes back to.

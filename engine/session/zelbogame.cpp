@@ -246,9 +246,9 @@ bool ZelboGame::cerrarAplazado()
 
 void ZelboGame::nuevaMano()
 {
+    // The hand left stays in the undo history: Deshacer brings it back as it was.
     if (m_conservada)
         m_conservada->manoAbandonada(m_estado);
-    m_historia.olvidar();
     m_estado.ReiniciarMano();
     NuevoJuego();
 }
