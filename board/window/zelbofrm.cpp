@@ -191,6 +191,11 @@ void ZelboFrm::turnoDelJugador()
     m_menus->rehacer()->setEnabled(m_juego.puedeRehacer());
 }
 
+void ZelboFrm::jugadaVigente(const QString &frase)
+{
+    m_anunciador->jugadaVigente(frase);
+}
+
 // The modern table tells a mistake on the table and in the status bar, with no box.
 bool ZelboFrm::avisoDeJugada(const QString &texto)
 {

@@ -24,6 +24,7 @@ public:
     RegistroDeJugadas &registro() { return m_registro; }
     const QStringList &lineas() const { return m_registro.lineas(); }
     const JugadasDeLaPartida &jugadas() const { return m_registro.jugadas(); }
+    QString ultimaJugadaCpu() const { return m_registro.ultimaJugadaCpu(); }
     bool puedeDeshacer() const { return m_deshacer.puedeDeshacer(); }
     bool puedeRehacer() const { return m_deshacer.puedeRehacer(); }
 

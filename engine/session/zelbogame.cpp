@@ -97,6 +97,7 @@ void ZelboGame::elegirPartida(int numero)
 void ZelboGame::volverAlTurno()
 {
     m_turnos.UpdateForm();
+    m_vista.jugadaVigente(m_historia.ultimaJugadaCpu());
     m_turnos.cartelDelJugador();
     // Kept as it is now, with its hand: a restart goes on from the position taken back.
     if (m_conservada)
@@ -109,6 +110,7 @@ void ZelboGame::NuevoJuego()
 {
     m_turnos.entreTurnos();
     m_vista.mostrarVentana();
+    m_vista.jugadaVigente({});
     if (!m_preferencias.leer()) {
         m_dialogos.abrirMensaje(Propiedades::textoDeArchivoDanado(), Propiedades::tituloDeError(),
                                 Botones::Ok, Icono::Critico, {},
@@ -162,6 +164,7 @@ bool ZelboGame::reanudar()
     if (!m_nombreEnMarcador.isEmpty())
         m_vista.mostrarNombreJugador(m_nombreEnMarcador);
     m_turnos.UpdateForm();
+    m_vista.jugadaVigente(m_historia.ultimaJugadaCpu());
     m_turnos.reanudar();
     return true;
 }
@@ -313,8 +316,10 @@ void ZelboGame::abrir()
     const QString fichero = m_preguntas.archivoParaAbrir();
     if (fichero.isEmpty())
         return;
-    if (CargarJuego(fichero))
+    if (CargarJuego(fichero)) {
         abandonar();
+        m_vista.jugadaVigente({});
+    }
     m_turnos.UpdateForm();
 }
 
