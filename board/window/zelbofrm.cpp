@@ -405,7 +405,9 @@ void ZelboFrm::mesaimg_Click(int indice)
 
 void ZelboFrm::cartap2img_Click(int indice)
 {
-    jugar([indice](ZelboGame &j) { j.pulsar({ GrupoImagen::cartap2img, indice }); });
+    jugar([indice, mano = m_mesa->marcasDeMano()](ZelboGame &j) {
+        j.pulsar({ GrupoImagen::cartap2img, indice }, mano);
+    });
 }
 
 void ZelboFrm::montonimg_Click(int indice)

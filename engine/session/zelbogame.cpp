@@ -264,10 +264,10 @@ void ZelboGame::cerrar()
     Salir();
 }
 
-void ZelboGame::pulsar(const Imagen &carta)
+void ZelboGame::pulsar(const Imagen &carta, Seleccion::MarcasDeMano mano)
 {
-    m_guardia.ejecutar([this, carta] {
-        if (const auto rechazo = Seleccion::pulsar(m_estado, carta))
+    m_guardia.ejecutar([this, carta, mano] {
+        if (const auto rechazo = Seleccion::pulsar(m_estado, carta, mano))
             avisoDeJugada(*rechazo);
     });
 }
