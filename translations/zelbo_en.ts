@@ -1337,6 +1337,10 @@
         <source>No se puede cargar la imagen de fondo %1</source>
         <translation>Cannot load the background picture %1</translation>
     </message>
+    <message>
+        <source>No hay programa elegido: elígelo en Opciones</source>
+        <translation>No program chosen: choose one in Options</translation>
+    </message>
 </context>
 <context>
     <name>ZelboGame</name>

@@ -117,6 +117,15 @@ void Anunciador::jugadaCpu(const QString &frase)
     m_cpuMovio = true;
 }
 
+void Anunciador::jugadaVigente(const QString &frase)
+{
+    m_jugadaCpu = frase;
+    if (frase.isEmpty())
+        m_barra.clearMessage();
+    else
+        mostrar(frase);
+}
+
 void Anunciador::ultimaRonda(const QString &nombre)
 {
     const QString ronda = tr("Última ronda: juega %1").arg(nombre);

@@ -60,6 +60,9 @@ public:
     // notice can follow it.
     void jugadaCpu(const QString &frase);
     void olvidarJugadaCpu() { m_jugadaCpu.clear(); }
+    // The position was put anew: the CPU's move it follows is shown as jugadaCpu shows
+    // one, but not spoken; without one the status bar is cleared.
+    void jugadaVigente(const QString &frase);
     // "Última ronda: juega <nombre>" in the status bar, and spoken once
     // however often the sign is set, until the name changes.
     void ultimaRonda(const QString &nombre);

@@ -5,6 +5,7 @@
 #include "ajustesjuego.h"
 #include "lado.h"
 #include "resultadodemano.h"
+#include "seleccion.h"
 
 #include <QList>
 #include <QString>
@@ -28,6 +29,13 @@ public:
     // The classic or the modern layout, with its own decorations; the other's are gone.
     virtual void setTipo(TipoMesa tipo) = 0;
     virtual TipoMesa tipo() const = 0;
+    // The classic layout's boxes mark each hand card on its own; the modern layout, which
+    // has none, keeps one mark in the hand.
+    Seleccion::MarcasDeMano marcasDeMano() const
+    {
+        return tipo() == TipoMesa::Moderna ? Seleccion::MarcasDeMano::Una
+                                           : Seleccion::MarcasDeMano::Varias;
+    }
 
     // Every card of the state in its place (a list longer than its places shows
     // its first cards), the piles' tops and the side to play.

@@ -190,7 +190,9 @@ void TecladoTablero::espacio()
         m_jugar([i](ZelboGame &j) { j.pulsar({ GrupoImagen::mesaimg, i }); });
         break;
     case Fila::Mano:
-        m_jugar([i](ZelboGame &j) { j.pulsar({ GrupoImagen::cartap2img, i }); });
+        m_jugar([i, mano = m_mesa->marcasDeMano()](ZelboGame &j) {
+            j.pulsar({ GrupoImagen::cartap2img, i }, mano);
+        });
         break;
     case Fila::MontonPropio:
         m_jugar([](ZelboGame &j) { j.alternarMarca({ GrupoImagen::montonimg, 1 }); });

@@ -191,6 +191,11 @@ void ZelboFrm::turnoDelJugador()
     m_menus->rehacer()->setEnabled(m_juego.puedeRehacer());
 }
 
+void ZelboFrm::jugadaVigente(const QString &frase)
+{
+    m_anunciador->jugadaVigente(frase);
+}
+
 // The modern table tells a mistake on the table and in the status bar, with no box.
 bool ZelboFrm::avisoDeJugada(const QString &texto)
 {
@@ -358,6 +363,10 @@ void ZelboFrm::resultadosEnTablero(const QString &nombre, int num1, int num2,
 
 bool ZelboFrm::iniciarPrograma(const QString &lineaDeOrdenes)
 {
+    if (lineaDeOrdenes.trimmed().isEmpty()) {
+        m_anunciador->decir(tr("No hay programa elegido: elígelo en Opciones"));
+        return false;
+    }
     return LineaDeOrdenes::iniciar(lineaDeOrdenes, m_dialogos);
 }
 
@@ -396,7 +405,9 @@ void ZelboFrm::mesaimg_Click(int indice)
 
 void ZelboFrm::cartap2img_Click(int indice)
 {
-    jugar([indice](ZelboGame &j) { j.pulsar({ GrupoImagen::cartap2img, indice }); });
+    jugar([indice, mano = m_mesa->marcasDeMano()](ZelboGame &j) {
+        j.pulsar({ GrupoImagen::cartap2img, indice }, mano);
+    });
 }
 
 void ZelboFrm::montonimg_Click(int indice)

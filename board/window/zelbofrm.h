@@ -127,6 +127,7 @@ public:
                              ResultadoDeMano::Ganador ganador,
                              std::function<void(bool otraPartida)> alResponder) override;
     void turnoDelJugador() override;
+    void jugadaVigente(const QString &frase) override;
     bool avisoDeJugada(const QString &texto) override;
     bool iniciarPrograma(const QString &lineaDeOrdenes) override;
     void Salir(int estado) override;

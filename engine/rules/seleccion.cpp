@@ -101,7 +101,7 @@ std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, L
     return std::nullopt;
 }
 
-std::optional<QString> pulsar(GameState &estado, const Imagen &carta)
+std::optional<QString> pulsar(GameState &estado, const Imagen &carta, MarcasDeMano mano)
 {
     const int i = carta.indice;
     switch (carta.grupo) {
@@ -110,9 +110,11 @@ std::optional<QString> pulsar(GameState &estado, const Imagen &carta)
             return MarcarCarta(estado, GrupoMarca::CheckMesa, i, Lado::Humano);
         break;
     case GrupoImagen::cartap2img:
-        if (i < estado.player2.count())
-            return MarcarCarta(estado, GrupoMarca::Checkp2, i, Lado::Humano);
-        break;
+        if (i >= estado.player2.count())
+            break;
+        if (mano == MarcasDeMano::Una && !estado.marcas.Checkp2.at(static_cast<std::size_t>(i)))
+            estado.marcas.Checkp2.fill(false);
+        return MarcarCarta(estado, GrupoMarca::Checkp2, i, Lado::Humano);
     case GrupoImagen::montonimg:
         if (i == 0 && !estado.player1Lev.isEmpty())
             return MarcarCarta(estado, GrupoMarca::CheckMonton, 0, Lado::Humano);

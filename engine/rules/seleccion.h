@@ -29,9 +29,14 @@ bool MismoPalo(const GameState &estado, MovimientoCompacto movimiento);
 // The own pile's mark (CheckMonton 1) is toggled untested.
 std::optional<QString> MarcarCarta(GameState &estado, GrupoMarca grupo, int i, Lado jugador);
 
+// How clicks on the human's hand cards mark them: each card on its own, as boxes beside
+// the cards show them, or one mark in the hand, which a click on another card moves there.
+enum class MarcasDeMano { Varias, Una };
+
 // The human clicked a card that takes clicks (a table card, a hand card, the CPU's pile):
 // its mark as MarcarCarta sets it; a place with no card is left alone.
-std::optional<QString> pulsar(GameState &estado, const Imagen &carta);
+std::optional<QString> pulsar(GameState &estado, const Imagen &carta,
+                              MarcasDeMano mano = MarcasDeMano::Varias);
 // The human turned over the mark box of a hand card, or of the own pile, untested; only
 // the own pile's box takes clicks.
 void alternar(Marcas &marcas, const Imagen &lugar);

@@ -34,7 +34,8 @@ void HistoriaDeLaPartida::partidaAbierta()
 void HistoriaDeLaPartida::anotarTurnoHumano()
 {
     if (m_activa)
-        m_deshacer.anotar({ m_estado, m_azar.estado(), m_registro.lineasDeLaPartida() });
+        m_deshacer.anotar({ m_estado, m_azar.estado(), m_registro.lineasDeLaPartida(),
+                            !m_registro.ultimaJugadaCpu().isEmpty() });
 }
 
 bool HistoriaDeLaPartida::volverA(const HistorialDeshacer::Foto *foto)
@@ -47,7 +48,7 @@ bool HistoriaDeLaPartida::volverA(const HistorialDeshacer::Foto *foto)
     m_estado.jugadorCpu.a_nombre(cpu);
     m_estado.jugadorHumano.a_nombre(humano);
     m_azar.restaurar(foto->azar);
-    m_registro.setLineasDeLaPartida(foto->jugadas);
+    m_registro.setLineasDeLaPartida(foto->jugadas, foto->trasCpu);
     m_registro.setManos(m_estado.numeroDeMano);
     return true;
 }
@@ -59,7 +60,7 @@ void HistoriaDeLaPartida::reanudar(const QByteArray &bytes)
         = m_activa ? HistorialDeshacer::deBytes(bytes, m_estado) : std::nullopt;
     if (historial) {
         m_deshacer = std::move(*historial);
-        m_registro.setLineasDeLaPartida(m_deshacer.actual()->jugadas);
+        m_registro.setLineasDeLaPartida(m_deshacer.actual()->jugadas, m_deshacer.actual()->trasCpu);
     } else {
         anotarTurnoHumano();
     }

@@ -24,13 +24,12 @@ public:
     RegistroDeJugadas &registro() { return m_registro; }
     const QStringList &lineas() const { return m_registro.lineas(); }
     const JugadasDeLaPartida &jugadas() const { return m_registro.jugadas(); }
+    QString ultimaJugadaCpu() const { return m_registro.ultimaJugadaCpu(); }
     bool puedeDeshacer() const { return m_deshacer.puedeDeshacer(); }
     bool puedeRehacer() const { return m_deshacer.puedeRehacer(); }
 
     // A new game, numbered or not (0): nothing to take back.
     void nuevaPartida(int numero);
-    // A new hand dealt by "Nuevo": the hands before it cannot be taken back.
-    void olvidar() { m_deshacer.olvidar(); }
     // A game loaded from a file: its position is the first one to come back to.
     void partidaAbierta();
     // The human's turn begins here: the position undo comes back to.

@@ -25,6 +25,7 @@ const QString kTurno = QStringLiteral("turno");
 const QString kUltimo = QStringLiteral("ultimo");
 const QString kMano = QStringLiteral("mano");
 const QString kAzar = QStringLiteral("azar");
+const QString kTrasCpu = QStringLiteral("tras_cpu");
 // Far above any game's history (a whole game takes a few hundred kilobytes): a larger size
 // announced by the bytes is damage, not a history to make room for.
 constexpr qsizetype kMaxDescomprimido = 64 * 1024 * 1024;
@@ -133,6 +134,8 @@ QByteArray HistorialDeshacer::comoJson() const
                         { kUltimo, numeroDeLado(foto.estado.ultimoEnLevantar) },
                         { kMano, foto.estado.numeroDeMano },
                         { kAzar, azares.size() - 1 } };
+        if (foto.trasCpu)
+            f.insert(kTrasCpu, true);
         const bool prefijo = foto.jugadas.size() <= todas.size()
             && std::equal(foto.jugadas.cbegin(), foto.jugadas.cend(), todas.cbegin());
         if (prefijo)
@@ -177,7 +180,7 @@ std::optional<HistorialDeshacer> HistorialDeshacer::deBytes(const QByteArray &by
         historial.m_fotos.push_back(
             { std::move(*estado), azares.at(f.value(kAzar).toInt()).toString().toStdString(),
               lineas.isArray() ? textos(lineas.toArray()) : todas.first(lineas.toInt()),
-              f.value(kPartida).toString().toLatin1() });
+              f.value(kTrasCpu).toBool(), f.value(kPartida).toString().toLatin1() });
     }
     historial.m_actual = static_cast<std::size_t>(json.value(kActual).toInt());
     return historial;

@@ -22,6 +22,8 @@ public:
         GameState estado;
         std::string azar;
         QStringList jugadas; // the history lines of the current game
+        // The last of jugadas tells the CPU's move, the one this turn answers.
+        bool trasCpu = false;
         // The position as the kept game writes it, made once when it is noted; empty for
         // one the saved-game format cannot hold.
         QByteArray guardada = {};

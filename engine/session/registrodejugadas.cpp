@@ -24,10 +24,16 @@ void RegistroDeJugadas::partidaAbierta()
     m_lineas << tr("Partida abierta de un archivo");
 }
 
-void RegistroDeJugadas::setLineasDeLaPartida(const QStringList &lineas)
+void RegistroDeJugadas::setLineasDeLaPartida(const QStringList &lineas, bool trasCpu)
 {
     m_lineas = m_lineas.first(m_inicioPartida) + lineas;
+    m_lineaCpu = trasCpu && !lineas.isEmpty() ? m_lineas.size() - 1 : -1;
     m_jugadas.setLineas(lineas.size());
+}
+
+QString RegistroDeJugadas::ultimaJugadaCpu() const
+{
+    return m_lineaCpu >= 0 && m_lineaCpu == m_lineas.size() - 1 ? m_lineas.constLast() : QString();
 }
 
 void RegistroDeJugadas::nuevaMano()
@@ -43,6 +49,7 @@ void RegistroDeJugadas::jugadaCpu(const GameState &antes, const Jugada &jugada)
     if (!m_activo)
         return;
     anotar(antes, Lado::Cpu, jugada);
+    m_lineaCpu = m_lineas.size();
     m_lineas << FraseJugada::cpu(antes, jugada);
 }
 

@@ -23,8 +23,12 @@ public:
     // position. The games before never change, and a long session would make
     // every kept copy longer.
     QStringList lineasDeLaPartida() const { return m_lineas.mid(m_inicioPartida); }
-    // Puts back the current game's lines as lineasDeLaPartida() gave them.
-    void setLineasDeLaPartida(const QStringList &lineas);
+    // Puts back the current game's lines as lineasDeLaPartida() gave them; trasCpu when
+    // their last line is the CPU's move, as ultimaJugadaCpu() said of them.
+    void setLineasDeLaPartida(const QStringList &lineas, bool trasCpu = false);
+    // The CPU's move in words when it is the last thing the game tells, the move the
+    // human's turn answers; empty when the human opens the hand or the game.
+    QString ultimaJugadaCpu() const;
     // The hands of the current game begun so far, as a position taken back or resumed has
     // them: the next hand's heading follows.
     void setManos(int manos) { m_manos = manos; }
@@ -53,6 +57,7 @@ private:
     QStringList m_lineas;
     JugadasDeLaPartida m_jugadas;
     qsizetype m_inicioPartida = 0; // where the current game's heading stands
+    qsizetype m_lineaCpu = -1; // where the CPU's last move is told, -1 for nowhere
     int m_manos = 0;
     bool m_activo = true;
 };

@@ -97,6 +97,7 @@ void ZelboGame::elegirPartida(int numero)
 void ZelboGame::volverAlTurno()
 {
     m_turnos.UpdateForm();
+    m_vista.jugadaVigente(m_historia.ultimaJugadaCpu());
     m_turnos.cartelDelJugador();
     // Kept as it is now, with its hand: a restart goes on from the position taken back.
     if (m_conservada)
@@ -109,6 +110,7 @@ void ZelboGame::NuevoJuego()
 {
     m_turnos.entreTurnos();
     m_vista.mostrarVentana();
+    m_vista.jugadaVigente({});
     if (!m_preferencias.leer()) {
         m_dialogos.abrirMensaje(Propiedades::textoDeArchivoDanado(), Propiedades::tituloDeError(),
                                 Botones::Ok, Icono::Critico, {},
@@ -162,6 +164,7 @@ bool ZelboGame::reanudar()
     if (!m_nombreEnMarcador.isEmpty())
         m_vista.mostrarNombreJugador(m_nombreEnMarcador);
     m_turnos.UpdateForm();
+    m_vista.jugadaVigente(m_historia.ultimaJugadaCpu());
     m_turnos.reanudar();
     return true;
 }
@@ -246,9 +249,9 @@ bool ZelboGame::cerrarAplazado()
 
 void ZelboGame::nuevaMano()
 {
+    // The hand left stays in the undo history: Deshacer brings it back as it was.
     if (m_conservada)
         m_conservada->manoAbandonada(m_estado);
-    m_historia.olvidar();
     m_estado.ReiniciarMano();
     NuevoJuego();
 }
@@ -261,10 +264,10 @@ void ZelboGame::cerrar()
     Salir();
 }
 
-void ZelboGame::pulsar(const Imagen &carta)
+void ZelboGame::pulsar(const Imagen &carta, Seleccion::MarcasDeMano mano)
 {
-    m_guardia.ejecutar([this, carta] {
-        if (const auto rechazo = Seleccion::pulsar(m_estado, carta))
+    m_guardia.ejecutar([this, carta, mano] {
+        if (const auto rechazo = Seleccion::pulsar(m_estado, carta, mano))
             avisoDeJugada(*rechazo);
     });
 }
@@ -313,8 +316,10 @@ void ZelboGame::abrir()
     const QString fichero = m_preguntas.archivoParaAbrir();
     if (fichero.isEmpty())
         return;
-    if (CargarJuego(fichero))
+    if (CargarJuego(fichero)) {
         abandonar();
+        m_vista.jugadaVigente({});
+    }
     m_turnos.UpdateForm();
 }
 

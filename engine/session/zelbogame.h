@@ -18,6 +18,7 @@
 #include "preferenciasdeljuego.h"
 #include "preguntasdeljuego.h"
 #include "randomsource.h"
+#include "seleccion.h"
 #include "turnosdeljuego.h"
 #include "tutorjugadas.h"
 #include "ubicaciones.h"
@@ -60,8 +61,10 @@ public:
     void iniciar();
 
     // The player's input. A click on a card that takes clicks (a table card, a hand card,
-    // the CPU's pile) marks it with the checks of play, or tells why not.
-    void pulsar(const Imagen &carta);
+    // the CPU's pile) marks it with the checks of play, or tells why not; mano says how
+    // the hand's cards take marks on the table shown.
+    void pulsar(const Imagen &carta,
+                Seleccion::MarcasDeMano mano = Seleccion::MarcasDeMano::Varias);
     // The mark box of a hand card, or of the own pile, turned over as it is.
     void alternarMarca(const Imagen &lugar);
     // A move asked for by a drop, a button or a key; a mistake is told.

@@ -101,6 +101,11 @@ public:
     }
     // The game waits for the player's move: every step of the move before is done.
     virtual void turnoDelJugador() { }
+    // The board shows a position put there other than by play (a new hand or game, a
+    // move taken back or forward, a game opened or resumed): frase is the CPU's move
+    // in words when the human's turn answers one, empty when it answers none. Any move
+    // told before it is no longer true.
+    virtual void jugadaVigente(const QString &frase) { Q_UNUSED(frase) }
     // Starts another program without waiting; false when it cannot be started.
     virtual bool iniciarPrograma(const QString &lineaDeOrdenes) = 0;
     // The program ends with this status; no game procedure runs after it.

@@ -4,6 +4,7 @@
 #include "boardfixture.h"
 #include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "keptgamekeeper.h"
 #include "markbox.h"
 #include "programadepruebas.h"
 #include "raton.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
@@ -109,6 +111,8 @@ private slots:
     void namesFollowTheMarksAndTheMoves();
     void aStatusMessageRaisesANameChange();
     void renameInTheLastRoundIsToldAtOnce();
+    void theStatusBarTellsOnlyTheMoveNowLast_data();
+    void theStatusBarTellsOnlyTheMoveNowLast();
     void theCpuMoveAndTheTurnAreSpokenAsOne();
     void theHintAndARefusalAreSpoken();
     void theLastRoundIsSpokenOnce();
@@ -221,6 +225,71 @@ void TstBoardAccess::renameInTheLastRoundIsToldAtOnce()
     QCOMPARE(f.clasica().Cartellbl()->text(), QStringLiteral("Ultima ronda"));
     QVERIFY2(barra->currentMessage().endsWith(QStringLiteral("Última ronda: juega Lucía")),
              qPrintable(barra->currentMessage()));
+}
+
+void TstBoardAccess::theStatusBarTellsOnlyTheMoveNowLast_data()
+{
+    QTest::addColumn<QString>("orden");
+    QTest::newRow("Nuevo") << QStringLiteral("nuevo");
+    QTest::newRow("Elegir partida") << QStringLiteral("elegir");
+    QTest::newRow("Deshacer") << QStringLiteral("deshacer");
+    QTest::newRow("a kept game resumed") << QStringLiteral("reanudar");
+}
+
+// Two moves of the player, each answered by the CPU, whose reply the status bar shows.
+// A new hand or game shows nothing of the hand left, or the new hand's opening move of the
+// CPU; undo shows the reply the position taken back to answers; a resumed game the CPU's
+// reply it was left at.
+void TstBoardAccess::theStatusBarTellsOnlyTheMoveNowLast()
+{
+    QFETCH(QString, orden);
+    QTemporaryDir usuario;
+    BoardFixture f(3);
+    KeptGameKeeper conservada(usuario.path(), f.dialogos(), nullptr);
+    f.ventana().juego().setConservada(&conservada);
+    QVERIFY(f.iniciar());
+    QStatusBar *barra = f.ventana().statusBar();
+    QStringList respuestas;
+    for (int i = 0; i < 2; ++i) {
+        f.ventana().teclado().darPista();
+        f.ventana().teclado().intro();
+        QVERIFY(f.ventana().juego().esperaAlJugador());
+        QVERIFY2(barra->currentMessage().startsWith(QStringLiteral("La CPU ")),
+                 qPrintable(barra->currentMessage()));
+        respuestas << barra->currentMessage();
+    }
+    QVERIFY(respuestas[0] != respuestas[1]);
+    const auto abreLaCpu = [&f] {
+        return f.estado().player1.count() < f.estado().player2.count()
+            ? f.ventana().juego().historial().constLast()
+            : QString();
+    };
+
+    if (orden == QLatin1String("nuevo")) {
+        f.ventana().nuevomnu_Click();
+        QCOMPARE(barra->currentMessage(), abreLaCpu());
+    } else if (orden == QLatin1String("elegir")) {
+        f.dialogos().responderTexto(QStringLiteral("2"));
+        f.ventana().elegirpartidamnu_Click();
+        QCOMPARE(f.ventana().juego().numeroPartida(), 2);
+        QCOMPARE(barra->currentMessage(), abreLaCpu());
+    } else if (orden == QLatin1String("deshacer")) {
+        f.ventana().deshacermnu_Click();
+        QCOMPARE(barra->currentMessage(), respuestas[0]);
+    } else {
+        f.ventana().juego().ordenar(OrdenDelJuego::Cerrar);
+        QVERIFY(f.ventana().terminado());
+        FakeDialogs dialogos;
+        dialogos.responder(DialogService::Respuesta::Yes);
+        MersenneRandom azar(1);
+        FakePausa pausa;
+        const std::unique_ptr<ZelboFrm> otra = f.otraVentana(dialogos, azar, pausa);
+        KeptGameKeeper otraConservada(usuario.path(), dialogos, nullptr);
+        otra->juego().setConservada(&otraConservada);
+        QVERIFY(otra->Form_Load());
+        QCOMPARE(dialogos.textos(), QStringList { "¿Continuar la partida anterior?" });
+        QCOMPARE(otra->statusBar()->currentMessage(), respuestas[1]);
+    }
 }
 
 // Orca keeps only the last of the notification's showings that come together:

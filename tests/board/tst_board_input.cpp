@@ -265,10 +265,12 @@ void TstBoardInput::toolbarButtonsRunTheirCommands()
     QVERIFY(boton("nuevo") && boton("run") && boton("salir"));
     const QString antes = Posicion::texto(f.estado());
 
-    // No program is configured: "run" starts nothing and says nothing.
+    // No program is configured: "run" starts nothing and says so in the status bar, with no box.
     boton("run")->trigger();
     QCOMPARE(Posicion::texto(f.estado()), antes);
     QVERIFY(f.dialogos().mensajes().isEmpty());
+    QCOMPARE(f.ventana().statusBar()->currentMessage(),
+             QStringLiteral("No hay programa elegido: elígelo en Opciones"));
 
     f.dialogos().responder(DialogService::Respuesta::Cancel);
     boton("salir")->trigger();

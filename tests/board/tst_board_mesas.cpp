@@ -134,6 +134,8 @@ private slots:
     void modernTableShowsMarksScoresAndPiles();
     void mistakesAreToldOnTheModernTableWithoutABox_data();
     void mistakesAreToldOnTheModernTableWithoutABox();
+    void anotherHandCardTakesTheMarkOnTheModernTable_data();
+    void anotherHandCardTakesTheMarkOnTheModernTable();
     void aWholeGameByHintAndEnterOpensNoWindow();
     void theResultsPanelAnswersAsTheQuestion_data();
     void theResultsPanelAnswersAsTheQuestion();
@@ -359,6 +361,30 @@ void TstBoardMesas::mistakesAreToldOnTheModernTableWithoutABox()
     QVERIFY(moderna->mesa().rect().contains(moderna->aviso()->geometry()));
     // Gone after a while, by itself.
     QTRY_VERIFY_WITH_TIMEOUT(!moderna->aviso()->isVisible(), 6000);
+}
+
+void TstBoardMesas::anotherHandCardTakesTheMarkOnTheModernTable_data()
+{
+    QTest::addColumn<QString>("mesa");
+    QTest::addColumn<QList<bool>>("marcas");
+    QTest::newRow("clásica") << QStringLiteral("clasica") << QList<bool> { true, true, false };
+    QTest::newRow("moderna") << QStringLiteral("moderna") << QList<bool> { false, true, false };
+}
+
+// Two hand cards clicked one after the other: the classic table's boxes keep both marks,
+// the modern table, which has none, moves its one mark to the second card.
+void TstBoardMesas::anotherHandCardTakesTheMarkOnTheModernTable()
+{
+    QFETCH(QString, mesa);
+    QFETCH(QList<bool>, marcas);
+    MesaElegida elegida(tipoDe(mesa));
+    BoardFixture f(elegida, 1);
+    QVERIFY(f.iniciar());
+    QCOMPARE(f.estado().player2.count(), 3);
+    f.mesa().imagen({ GrupoImagen::cartap2img, 0 })->clicked(Qt::LeftButton);
+    f.mesa().imagen({ GrupoImagen::cartap2img, 1 })->clicked(Qt::LeftButton);
+    const auto &marcadas = f.estado().marcas.Checkp2;
+    QCOMPARE(QList<bool>(marcadas.cbegin(), marcadas.cend()), marcas);
 }
 
 // Only H and Enter, from the first deal to the results: every hand's end is a summary on

@@ -77,7 +77,7 @@ private slots:
     void undoRedoAndTheSameMoveAgainGiveTheSameGame_data();
     void undoRedoAndTheSameMoveAgainGiveTheSameGame();
     void undoGoesBackToTheGamesStartAndNoFurther();
-    void undoAfterNuevoOrAbrirDoesNothing();
+    void undoAfterNuevoBringsTheHandBackAndAfterAbrirNothing();
     void sameNumberAndMovesGiveTheSameGame();
     void hintAndDificilDoNotChangeTheDeals();
     void chosenGameStartsAtNil();
@@ -167,7 +167,9 @@ void TestUndo::undoGoesBackToTheGamesStartAndNoFurther()
     QVERIFY(!t.juego().puedeRehacer());
 }
 
-void TestUndo::undoAfterNuevoOrAbrirDoesNothing()
+// "Nuevo" asks nothing, and undo brings the hand it left back as it was: its cards, piles,
+// points and turn, and its history. A game opened from a file starts undo afresh.
+void TestUndo::undoAfterNuevoBringsTheHandBackAndAfterAbrirNothing()
 {
     TestGame t(7);
     QVERIFY(t.valido());
@@ -177,11 +179,16 @@ void TestUndo::undoAfterNuevoOrAbrirDoesNothing()
     humano.jugar();
     humano.jugar();
     const QByteArray otra = guardado(t, QStringLiteral("otra.dat"));
+    const QStringList historial = t.juego().historial();
+    const GameState mano = t.estado();
     t.juego().ordenar(OrdenDelJuego::Nuevo);
-    const QByteArray nuevo = guardado(t);
-    QVERIFY(!t.juego().puedeDeshacer());
+    QVERIFY(t.dialogos().mensajes().isEmpty());
+    QVERIFY(guardado(t) != otra);
     t.juego().ordenar(OrdenDelJuego::Deshacer);
-    QCOMPARE(guardado(t), nuevo);
+    QCOMPARE(guardado(t), otra);
+    QCOMPARE(t.estado().turno, mano.turno);
+    QCOMPARE(t.estado().ultimoEnLevantar, mano.ultimoEnLevantar);
+    QCOMPARE(t.juego().historial(), historial);
 
     humano.jugar();
     QVERIFY(t.juego().puedeDeshacer());

@@ -2,6 +2,7 @@
 
 #include "preferencesfile.h"
 #include "programadepruebas.h"
+#include "rutadeprueba.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -69,6 +70,7 @@ private slots:
     void failedSaveKeepsPreviousFile_data();
     void failedSaveKeepsPreviousFile();
     void damagedFileIsLoggedWithItsPlace();
+    void shippedDefaultsNameTwoPlayersInTheFilesFormat();
 };
 
 void TestPreferencesFile::initialValuesGiveFiveLineFile()
@@ -246,6 +248,19 @@ void TestPreferencesFile::damagedFileIsLoggedWithItsPlace()
     QVERIFY(!PreferencesFile::load(path, values, &given));
     QCOMPARE(given, reason);
     QCOMPARE(values.nombreHumano, QStringLiteral("Ana")); // read up to the fault, as before
+}
+
+// A first start plays with the shipped defaults: the results, the score panel and the
+// statistics must tell the two players apart by their names, and the file must be one the
+// game writes itself, byte for byte.
+void TestPreferencesFile::shippedDefaultsNameTwoPlayersInTheFilesFormat()
+{
+    const QString shipped = rutaDePrueba("ZELBO_PORDEFECTO");
+    PreferenceValues values = before();
+    QVERIFY(PreferencesFile::load(shipped, values));
+    QVERIFY(!values.nombreCpu.trimmed().isEmpty() && !values.nombreHumano.trimmed().isEmpty());
+    QVERIFY2(values.nombreCpu != values.nombreHumano, qPrintable(values.nombreCpu));
+    QCOMPARE(fileOf(values), contentsOf(shipped));
 }
 
 ZELBO_TEST_GUILESS_MAIN(TestPreferencesFile)
