@@ -28,6 +28,12 @@ QLabel *etiquetaConCompanero(const QString &texto, QWidget *companero)
     return etiqueta;
 }
 
+// "Ganadas" as it reads inside a phrase: "Manos, ganadas".
+QString primeraMinuscula(const QString &texto)
+{
+    return texto.left(1).toLower() + texto.mid(1);
+}
+
 QString porcentaje(const StatsRecord &r)
 {
     const std::optional<double> parte = r.shareWon();
@@ -133,8 +139,7 @@ QGroupBox *EstadisticasFrm::crearGrupo(const QString &titulo,
     for (const auto &[clave, texto] : filas) {
         auto *valor = new QLabel;
         valor->setObjectName(clave);
-        // A screen reader names the figure, e.g. "Manos: Ganadas".
-        valor->setAccessibleName(titulo + QStringLiteral(": ") + texto.chopped(1));
+        m_nombresDeCifras.insert(clave, tr("%1, %2").arg(titulo, primeraMinuscula(texto.chopped(1))));
         valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valor->setMinimumWidth(valor->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
         formulario->addRow(texto, valor);
@@ -196,11 +201,19 @@ void EstadisticasFrm::mostrar()
         { QStringLiteral("racha_mas_larga"), r.rachaMasLarga },
     };
     for (const auto &[clave, numero] : numeros)
-        m_cifras.value(clave)->setText(QString::number(numero));
-    m_cifras.value(QStringLiteral("porcentaje"))->setText(porcentaje(r));
-    m_cifras.value(QStringLiteral("mayor_monton"))
-        ->setText(r.manosGanadas > 0 ? QString::number(r.mayorMonton) : kSinDatos);
+        ponerCifra(clave, QString::number(numero));
+    ponerCifra(QStringLiteral("porcentaje"), porcentaje(r));
+    ponerCifra(QStringLiteral("mayor_monton"),
+               r.manosGanadas > 0 ? QString::number(r.mayorMonton) : kSinDatos);
     m_grafico->setResultados(r.ultimas);
+}
+
+// A screen reader reads the figure with what it counts, e.g. "Manos, ganadas: 7".
+void EstadisticasFrm::ponerCifra(const QString &clave, const QString &texto)
+{
+    QLabel *valor = m_cifras.value(clave);
+    valor->setText(texto);
+    valor->setAccessibleName(tr("%1: %2").arg(m_nombresDeCifras.value(clave), texto));
 }
 
 void EstadisticasFrm::reiniciar()

@@ -30,6 +30,8 @@ public:
 
 private:
     QGroupBox *crearGrupo(const QString &titulo, const QList<std::pair<QString, QString>> &filas);
+    // Shows a figure and names it with its value for a screen reader.
+    void ponerCifra(const QString &clave, const QString &texto);
     QLayout *crearSeleccion();
     QGroupBox *crearUltimas();
     QLayout *crearBotones();
@@ -44,4 +46,5 @@ private:
     QComboBox *m_nivel = nullptr;
     GraficoPartidas *m_grafico = nullptr;
     QMap<QString, QLabel *> m_cifras;
+    QMap<QString, QString> m_nombresDeCifras; // what each figure counts, "Manos, ganadas"
 };

@@ -294,6 +294,14 @@
         <source>No se pudieron guardar las estadísticas.</source>
         <translation>The statistics could not be saved.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>FinDeMano</name>

@@ -116,9 +116,16 @@ void TestEstadisticasFrm::figuresFollowTheSelection()
                                "porcentaje",   "manos_ganadas", "manos_perdidas", "manos_empatadas",
                                "mayor_monton", "racha_actual",  "racha_mas_larga" };
     QStringList vistas;
-    for (const QString &clave : claves)
+    QStringList oidas;
+    for (const QString &clave : claves) {
         vistas << ventana.cifra(clave);
+        oidas << ventana.findChild<QLabel *>(clave)->accessibleName();
+    }
     QCOMPARE(vistas, cifras);
+    // A screen reader hears each figure, with what it counts.
+    for (qsizetype i = 0; i < claves.size(); ++i)
+        QVERIFY2(oidas.at(i).endsWith(QStringLiteral(": ") + cifras.at(i)), qPrintable(oidas.at(i)));
+    QCOMPARE(oidas.at(5), QStringLiteral("Manos, ganadas: ") + cifras.at(5));
 }
 
 void TestEstadisticasFrm::noGamesShowsNoShare()
