@@ -5,6 +5,7 @@
 #include "dialogservice.h"
 #include "graficopartidas.h"
 #include "idiomadeljuego.h"
+#include "listaconvalor.h"
 #include "statistics.h"
 #include "statisticsfile.h"
 
@@ -110,13 +111,11 @@ QGroupBox *EstadisticasFrm::crearUltimas()
 
 QLayout *EstadisticasFrm::crearSeleccion()
 {
-    m_jugador = new QComboBox;
+    m_jugador = new ListaConValor(tr("Jugador"));
     m_jugador->setObjectName(QStringLiteral("cboJugador"));
-    m_jugador->setAccessibleName(tr("Jugador"));
     m_jugador->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_nivel = new QComboBox;
+    m_nivel = new ListaConValor(tr("Nivel de la CPU"));
     m_nivel->setObjectName(QStringLiteral("cboNivel"));
-    m_nivel->setAccessibleName(tr("Nivel de la CPU"));
     m_nivel->addItem(tr("Todos los niveles"), QString());
     m_nivel->addItem(tr("Normal"), Statistics::kNormal);
     m_nivel->addItem(tr("Difícil"), Statistics::kDificil);
@@ -176,12 +175,15 @@ QString EstadisticasFrm::cifra(const QString &clave) const
 void EstadisticasFrm::llenarJugadores()
 {
     const QString elegido = m_jugador->currentData().toString();
-    const QSignalBlocker bloqueo(m_jugador);
-    m_jugador->clear();
-    m_jugador->addItem(tr("Todos los jugadores"), QString());
-    for (const QString &nombre : m_estadisticas.players())
-        m_jugador->addItem(nombre, nombre);
-    m_jugador->setCurrentIndex(qMax(0, m_jugador->findData(elegido)));
+    {
+        const QSignalBlocker bloqueo(m_jugador);
+        m_jugador->clear();
+        m_jugador->addItem(tr("Todos los jugadores"), QString());
+        for (const QString &nombre : m_estadisticas.players())
+            m_jugador->addItem(nombre, nombre);
+        m_jugador->setCurrentIndex(qMax(0, m_jugador->findData(elegido)));
+    }
+    m_jugador->describir();
 }
 
 void EstadisticasFrm::mostrar()

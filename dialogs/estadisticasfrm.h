@@ -7,6 +7,7 @@
 
 class DialogService;
 class GraficoPartidas;
+class ListaConValor;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -42,7 +43,7 @@ private:
     Statistics &m_estadisticas;
     const StatisticsFile &m_archivo;
     DialogService &m_dialogos;
-    QComboBox *m_jugador = nullptr;
+    ListaConValor *m_jugador = nullptr;
     QComboBox *m_nivel = nullptr;
     GraficoPartidas *m_grafico = nullptr;
     QMap<QString, QLabel *> m_cifras;

@@ -6,6 +6,7 @@
 #include "clicklabel.h"
 #include "colorvalue.h"
 #include "dialogservice.h"
+#include "listaconvalor.h"
 #include "pathlabel.h"
 #include "velocidadcpu.h"
 #include "zelbogame.h"
@@ -103,9 +104,8 @@ QWidget *preferenciasfrm::crearJuego()
 
 void preferenciasfrm::agregarNivel(QFormLayout &filas)
 {
-    m_nivel = new QComboBox;
+    m_nivel = new ListaConValor(tr("Nivel de la CPU"));
     m_nivel->setObjectName(QStringLiteral("cboNivel"));
-    m_nivel->setAccessibleName(tr("Nivel de la CPU"));
     m_nivel->addItem(tr("Normal"), NivelesCpu::clave(NivelCpu::Normal));
     m_nivel->addItem(tr("Difícil"), NivelesCpu::clave(NivelCpu::Dificil));
     m_nivel->addItem(tr("Experto"), NivelesCpu::clave(NivelCpu::Experto));
@@ -120,9 +120,8 @@ void preferenciasfrm::agregarNivel(QFormLayout &filas)
 
 void preferenciasfrm::agregarVelocidad(QFormLayout &filas)
 {
-    m_velocidad = new QComboBox;
+    m_velocidad = new ListaConValor(tr("Velocidad de la CPU"));
     m_velocidad->setObjectName(QStringLiteral("velocidadCpu"));
-    m_velocidad->setAccessibleName(tr("Velocidad de la CPU"));
     const std::pair<VelocidadCpu, QString> velocidades[] = {
         { VelocidadCpu::Lenta, tr("Lenta") },
         { VelocidadCpu::Normal, tr("Normal") },
@@ -158,9 +157,8 @@ void preferenciasfrm::agregarAyudas(QFormLayout &filas)
 // The table the game is shown on, applied with "Aceptar".
 QLayout *preferenciasfrm::crearMesa()
 {
-    m_mesa = new QComboBox;
+    m_mesa = new ListaConValor(tr("Mesa"));
     m_mesa->setObjectName(QStringLiteral("mesa"));
-    m_mesa->setAccessibleName(tr("Mesa"));
     m_mesa->addItem(tr("Clásica"), QVariant::fromValue(TipoMesa::Clasica));
     m_mesa->addItem(tr("Moderna"), QVariant::fromValue(TipoMesa::Moderna));
     m_mesa->setCurrentIndex(m_mesa->findData(QVariant::fromValue(m_ajustes.mesa())));

@@ -168,6 +168,8 @@ void TestEstadisticasFrm::everyControlHasAKeyAndAName()
         QVERIFY2(conTecla.contains(control), qPrintable(control->objectName()));
         QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
         QVERIFY(control->focusPolicy() & Qt::TabFocus);
+        if (auto *lista = qobject_cast<QComboBox *>(control))
+            QCOMPARE(lista->accessibleDescription(), lista->currentText());
     }
     QCOMPARE(teclas.size(), controles.size());
     QVERIFY(!ventana.findChild<GraficoPartidas *>()->accessibleName().isEmpty());

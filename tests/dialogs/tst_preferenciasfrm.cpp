@@ -463,6 +463,12 @@ void TestPreferenciasFrm::everyControlReadsWithItsName()
                 = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
             QVERIFY2(!nombre.isEmpty(), w->metaObject()->className());
             QVERIFY2(!nombre.contains(QLatin1Char('&')), qPrintable(nombre));
+            // A reader says a list's choice from its description, the one after a change too.
+            if (auto *lista = qobject_cast<QComboBox *>(w)) {
+                lista->setCurrentIndex((lista->currentIndex() + 1) % lista->count());
+                QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description),
+                         lista->currentText());
+            }
             ++vistos;
         }
     }
