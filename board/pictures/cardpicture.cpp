@@ -2,6 +2,7 @@
 
 #include "cardpicture.h"
 
+#include "cardgeometry.h"
 #include "lienzo.h"
 #include "picturecache.h"
 #include "reversopropio.h"
@@ -114,15 +115,26 @@ QPixmap CardPicture::dibujarContornos(const Contornos &c)
         pintor.drawRoundedRect(carta.adjusted(m, m, -m, -m), r, r);
     }
     if (c.senalada) {
-        const qreal grosor = std::max(2.0, ancho / 22.0);
+        // Along the card's edge, inside the mark's outline so that both show on one card,
+        // and clear of the corner numbers: thinner on a marked card.
+        const qreal fuera = c.marcada ? grosorMarca : 0.0;
+        const qreal libre = numeroDeEsquina(QSizeF(c.tamano)).left() - fuera - 0.5;
+        const qreal grosor = std::min(std::max(2.0, ancho / 22.0), libre);
         QPen pluma(QColor(0, 170, 255), grosor, Qt::DashLine);
         pluma.setCapStyle(Qt::FlatCap);
         pintor.setPen(pluma);
-        // Inside the mark's outline, so both show on one card.
-        const qreal m = grosor * 1.5 + (c.marcada ? grosorMarca : 0.0);
+        const qreal m = fuera + grosor / 2;
         pintor.drawRoundedRect(carta.adjusted(m, m, -m, -m), r, r);
     }
     return pintado;
+}
+
+QRectF CardPicture::numeroDeEsquina(const QSizeF &tamano)
+{
+    const QRectF &caja = CardGeometry::numberBox;
+    const qreal x = tamano.width() / CardGeometry::size.width();
+    const qreal y = tamano.height() / CardGeometry::size.height();
+    return { caja.left() * x, caja.top() * y, caja.width() * x, caja.height() * y };
 }
 
 void CardPicture::pintarReverso(QPainter &pintor) const

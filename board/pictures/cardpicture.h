@@ -57,6 +57,9 @@ public:
     bool muestraFoco() const { return m_focoVisible && hasFocus(); }
     // The radius of the card's rounded corners at the given width.
     static qreal radio(qreal ancho) { return ancho * 0.065; }
+    // Where the number in the top-left corner of a face of this size is drawn; no outline
+    // covers it.
+    static QRectF numeroDeEsquina(const QSizeF &tamano);
 
 signals:
     void clicked(Qt::MouseButton boton);

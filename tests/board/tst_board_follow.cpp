@@ -93,6 +93,10 @@ QString contornoVisto(DisposicionClasica &t, const QList<CardPicture *> &esperad
             if (pixelesDeContorno(vista, lado) < 4)
                 return QStringLiteral("a side of %1 shows no outline").arg(c->ruta());
         }
+        const QRect numero
+            = CardPicture::numeroDeEsquina(g.size()).toAlignedRect().translated(g.topLeft());
+        if (pixelesDeContorno(vista, numero) > 0)
+            return QStringLiteral("the outline of %1 covers its number").arg(c->ruta());
         fuera -= pixelesDeContorno(vista, g);
     }
     return fuera == 0 ? QString() : QStringLiteral("%1 outline pixels elsewhere").arg(fuera);
