@@ -63,8 +63,16 @@ public:
     // The position was put anew: the CPU's move it follows is shown as jugadaCpu shows
     // one, but not spoken; without one the status bar is cleared.
     void jugadaVigente(const QString &frase);
+    // The player's own move in words: said before the CPU's reply, with it.
+    void jugadaHumano(const QString &frase) { anotar(frase); }
+    // A move of the player's taken back by Deshacer or played again by Rehacer, as the
+    // history words it: "Deshecho: tiras el As de espadas a la mesa". Spoken only: the
+    // status bar keeps the move the board now follows.
+    void deshecha(const QString &frase);
+    void rehecha(const QString &frase);
     // "Última ronda: juega <nombre>" in the status bar, and spoken once
-    // however often the sign is set, until the name changes.
+    // however often the sign is set, until the name changes; it names who
+    // plays, so the turn noted just before it is not said as well.
     void ultimaRonda(const QString &nombre);
     // A suggested move; it is taken back when a move is made.
     void pista(const QString &texto);
@@ -96,5 +104,6 @@ private:
     QString m_jugadaCpu;
     QString m_pista;
     QString m_rondaDicha;
+    QString m_turnoDicho; // the turn sign last given to be spoken
     bool m_cpuMovio = false;
 };
