@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 namespace {
 const QString kAviso = QStringLiteral("avisoDelJuego");
@@ -72,6 +73,14 @@ void Anunciador::avisar(const QString &texto)
     m_salida->start();
 }
 
+void Anunciador::avisarTrasElTurno(const QString &texto)
+{
+    if (m_cpuMovio)
+        m_trasElTurno = texto;
+    else
+        avisar(texto);
+}
+
 void Anunciador::decirPendiente()
 {
     if (!m_pendientes.isEmpty())
@@ -122,6 +131,8 @@ void Anunciador::jugadaCpu(const QString &frase)
     m_jugadaCpu = frase;
     mostrar(frase);
     anotar(frase);
+    // What waits to be spoken (the player's move, the keys) goes with it and its turn.
+    m_salida->stop();
     m_cpuMovio = true;
 }
 
@@ -171,6 +182,8 @@ void Anunciador::turno(const QString &cartel, bool quedanCartas)
         m_turnoDicho = cartel;
     }
     m_cpuMovio = false;
+    if (!m_trasElTurno.isEmpty())
+        avisar(std::exchange(m_trasElTurno, QString()));
 }
 
 void Anunciador::deshecha(const QString &frase)

@@ -44,6 +44,9 @@ public:
     void decir(const QString &texto);
     // Spoken only: the status bar keeps its text.
     void avisar(const QString &texto);
+    // Spoken as avisar does, but after the turn while the CPU's move waits for it:
+    // nothing comes between the move and the turn it gives back.
+    void avisarTrasElTurno(const QString &texto);
     // What waits (the CPU's last move) is spoken now and nothing more.
     void decirPendiente();
     // What waits, then texto, as one sentence, and nothing is left to speak: a
@@ -56,8 +59,8 @@ public:
     QWidget *aviso() const { return m_aviso; }
 
     // The CPU's move in words, shown at once and spoken with the turn that
-    // follows it; kept until the player's next input so that the last round's
-    // notice can follow it.
+    // follows it, and with whatever waited to be spoken; kept until the
+    // player's next input so that the last round's notice can follow it.
     void jugadaCpu(const QString &frase);
     void olvidarJugadaCpu() { m_jugadaCpu.clear(); }
     // The position was put anew: the CPU's move it follows is shown as jugadaCpu shows
@@ -105,5 +108,6 @@ private:
     QString m_pista;
     QString m_rondaDicha;
     QString m_turnoDicho; // the turn sign last given to be spoken
+    QString m_trasElTurno;
     bool m_cpuMovio = false;
 };

@@ -85,7 +85,7 @@ TecladoTablero::TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anuncia
         if (!antes || antes->isVisible())
             m_elegida = carta;
         if (std::exchange(m_instruir, false))
-            m_anunciador.avisar(tr("Espacio marca, Intro juega"));
+            m_anunciador.avisarTrasElTurno(tr("Espacio marca, Intro juega"));
     });
 }
 

@@ -126,6 +126,8 @@ private slots:
     void aPanelReadsTheCpusLastMoveBeforeItsOwnWords();
     void noControlIsDescribedByTheMouse();
     void theKeysAreSaidAtTheFirstCardFocusOfAGame();
+    void whatIsToldAroundACpuMoveWaitsForTheTurn_data();
+    void whatIsToldAroundACpuMoveWaitsForTheTurn();
 };
 
 void TstBoardAccess::initTestCase()
@@ -519,6 +521,40 @@ void TstBoardAccess::theKeysAreSaidAtTheFirstCardFocusOfAGame()
     tecla(f, Qt::Key_Up);
     tecla(f, Qt::Key_Down);
     QCOMPARE(llaves(), 1);
+}
+
+// The keys are told at the first focus, which may come as the CPU's first move
+// is chosen or shown (the window came to the front then): the move keeps the
+// turn it gives back.
+void TstBoardAccess::whatIsToldAroundACpuMoveWaitsForTheTurn_data()
+{
+    QTest::addColumn<bool>("durante");
+    QTest::addColumn<QString>("dicho");
+    QTest::newRow("before the move") << false
+                                     << "Espacio marca, Intro juega. La CPU tira el 7 de copas a "
+                                        "la mesa. Juega Ana";
+    QTest::newRow("while it is shown") << true
+                                       << "La CPU tira el 7 de copas a la mesa. Juega Ana. "
+                                          "Espacio marca, Intro juega";
+}
+
+void TstBoardAccess::whatIsToldAroundACpuMoveWaitsForTheTurn()
+{
+    QFETCH(bool, durante);
+    QFETCH(QString, dicho);
+    QStatusBar barra;
+    barra.show(); // its notification shows only within it
+    Anunciador anunciador(barra);
+    avisos();
+    const QString llaves = QStringLiteral("Espacio marca, Intro juega");
+    if (!durante)
+        anunciador.avisarTrasElTurno(llaves);
+    anunciador.jugadaCpu(QStringLiteral("La CPU tira el 7 de copas a la mesa"));
+    if (durante)
+        anunciador.avisarTrasElTurno(llaves);
+    QCOMPARE(avisos(), QStringList {}); // the beats take their time
+    anunciador.turno(QStringLiteral("Juega Ana"), true);
+    QCOMPARE(avisos(), QStringList { dicho });
 }
 
 ZELBO_TEST_MAIN(TstBoardAccess)
