@@ -34,6 +34,14 @@
         <source>%1. Cartas: la CPU %2, tú %3. Puntos: la CPU %4, tú %5</source>
         <translation>%1. Cards: the CPU %2, you %3. Points: the CPU %4, you %5</translation>
     </message>
+    <message>
+        <source>Deshecho: %1</source>
+        <translation>Undone: %1</translation>
+    </message>
+    <message>
+        <source>Rehecho: %1</source>
+        <translation>Redone: %1</translation>
+    </message>
 </context>
 <context>
     <name>BarraProbabilidad</name>
@@ -136,6 +144,10 @@
     <message>
         <source>Click izquierdo </source>
         <translation>Left-click</translation>
+    </message>
+    <message>
+        <source>Levanta las cartas marcadas con la carta marcada de tu mano</source>
+        <translation>Takes the marked cards with the marked card of your hand</translation>
     </message>
 </context>
 <context>
@@ -759,10 +771,6 @@
         <source>%1, %2, arriba %3%4</source>
         <translation>%1, %2, %3 on top%4</translation>
     </message>
-    <message>
-        <source>Espacio marca, Intro juega</source>
-        <translation>Space marks, Enter plays</translation>
-    </message>
 </context>
 <context>
     <name>NotaDeArchivos</name>
@@ -1189,6 +1197,22 @@
     <message>
         <source>Marca una sola de tus cartas para ponerla en tu montón</source>
         <translation>Mark just one of your cards to put it on your pile</translation>
+    </message>
+    <message>
+        <source>Espacio marca, Intro juega</source>
+        <translation>Space marks, Enter plays</translation>
+    </message>
+    <message>
+        <source>sin marcar</source>
+        <translation>unmarked</translation>
+    </message>
+    <message>
+        <source>marcado</source>
+        <translation>marked</translation>
+    </message>
+    <message>
+        <source>marcada</source>
+        <translation>marked</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,19 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 namespace {
 const QString kAviso = QStringLiteral("avisoDelJuego");
+
+// A sentence of the history told after a colon: "tiras el As de espadas a la mesa".
+QString enMinuscula(QString frase)
+{
+    if (!frase.isEmpty())
+        frase[0] = frase.at(0).toLower();
+    return frase;
 }
+} // namespace
 
 Anunciador::Anunciador(QStatusBar &barra)
     : m_barra(barra)
@@ -64,6 +73,14 @@ void Anunciador::avisar(const QString &texto)
     m_salida->start();
 }
 
+void Anunciador::avisarTrasElTurno(const QString &texto)
+{
+    if (m_cpuMovio)
+        m_trasElTurno = texto;
+    else
+        avisar(texto);
+}
+
 void Anunciador::decirPendiente()
 {
     if (!m_pendientes.isEmpty())
@@ -114,6 +131,8 @@ void Anunciador::jugadaCpu(const QString &frase)
     m_jugadaCpu = frase;
     mostrar(frase);
     anotar(frase);
+    // What waits to be spoken (the player's move, the keys) goes with it and its turn.
+    m_salida->stop();
     m_cpuMovio = true;
 }
 
@@ -133,8 +152,11 @@ void Anunciador::ultimaRonda(const QString &nombre)
         = m_jugadaCpu.isEmpty() ? ronda : m_jugadaCpu + QStringLiteral(". ") + ronda;
     if (actual() != frase)
         m_barra.showMessage(frase);
-    if (ronda != m_rondaDicha)
+    if (ronda != m_rondaDicha) {
+        if (!m_pendientes.isEmpty() && m_pendientes.constLast() == m_turnoDicho)
+            m_pendientes.removeLast();
         avisar(ronda);
+    }
     m_rondaDicha = ronda;
 }
 
@@ -155,9 +177,23 @@ void Anunciador::turno(const QString &cartel, bool quedanCartas)
 {
     if (quedanCartas)
         m_rondaDicha.clear();
-    if (m_cpuMovio)
+    if (m_cpuMovio) {
         avisar(cartel);
+        m_turnoDicho = cartel;
+    }
     m_cpuMovio = false;
+    if (!m_trasElTurno.isEmpty())
+        avisar(std::exchange(m_trasElTurno, QString()));
+}
+
+void Anunciador::deshecha(const QString &frase)
+{
+    avisar(tr("Deshecho: %1").arg(enMinuscula(frase)));
+}
+
+void Anunciador::rehecha(const QString &frase)
+{
+    avisar(tr("Rehecho: %1").arg(enMinuscula(frase)));
 }
 
 void Anunciador::finDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano,

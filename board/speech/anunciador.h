@@ -44,6 +44,9 @@ public:
     void decir(const QString &texto);
     // Spoken only: the status bar keeps its text.
     void avisar(const QString &texto);
+    // Spoken as avisar does, but after the turn while the CPU's move waits for it:
+    // nothing comes between the move and the turn it gives back.
+    void avisarTrasElTurno(const QString &texto);
     // What waits (the CPU's last move) is spoken now and nothing more.
     void decirPendiente();
     // What waits, then texto, as one sentence, and nothing is left to speak: a
@@ -56,15 +59,23 @@ public:
     QWidget *aviso() const { return m_aviso; }
 
     // The CPU's move in words, shown at once and spoken with the turn that
-    // follows it; kept until the player's next input so that the last round's
-    // notice can follow it.
+    // follows it, and with whatever waited to be spoken; kept until the
+    // player's next input so that the last round's notice can follow it.
     void jugadaCpu(const QString &frase);
     void olvidarJugadaCpu() { m_jugadaCpu.clear(); }
     // The position was put anew: the CPU's move it follows is shown as jugadaCpu shows
     // one, but not spoken; without one the status bar is cleared.
     void jugadaVigente(const QString &frase);
+    // The player's own move in words: said before the CPU's reply, with it.
+    void jugadaHumano(const QString &frase) { anotar(frase); }
+    // A move of the player's taken back by Deshacer or played again by Rehacer, as the
+    // history words it: "Deshecho: tiras el As de espadas a la mesa". Spoken only: the
+    // status bar keeps the move the board now follows.
+    void deshecha(const QString &frase);
+    void rehecha(const QString &frase);
     // "Última ronda: juega <nombre>" in the status bar, and spoken once
-    // however often the sign is set, until the name changes.
+    // however often the sign is set, until the name changes; it names who
+    // plays, so the turn noted just before it is not said as well.
     void ultimaRonda(const QString &nombre);
     // A suggested move; it is taken back when a move is made.
     void pista(const QString &texto);
@@ -96,5 +107,7 @@ private:
     QString m_jugadaCpu;
     QString m_pista;
     QString m_rondaDicha;
+    QString m_turnoDicho; // the turn sign last given to be spoken
+    QString m_trasElTurno;
     bool m_cpuMovio = false;
 };

@@ -22,9 +22,9 @@ QString cartas(int n)
                   : QCoreApplication::translate("NombresAccesibles", "%1 cartas").arg(n);
 }
 
-// A card as the screen reader reads it. Its description is not the tool tip,
-// which tells the mouse what to do: a card the keys reach says which keys act
-// on it, the others say nothing more than their name.
+// A card as the screen reader reads it: its name and nothing more. The tool tip,
+// which tells the mouse what to do, is not its description; the keys are told
+// once a game (TecladoTablero), not at every focus.
 class CartaAccesible : public QAccessibleWidget
 {
 public:
@@ -35,11 +35,7 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t != QAccessible::Description)
-            return QAccessibleWidget::text(t);
-        return widget()->focusPolicy() & Qt::TabFocus
-            ? QCoreApplication::translate("NombresAccesibles", "Espacio marca, Intro juega")
-            : QString();
+        return t == QAccessible::Description ? QString() : QAccessibleWidget::text(t);
     }
 };
 

@@ -98,6 +98,9 @@ void DisposicionClasica::crearBotones()
 {
     m_levantar = propio(new QPushButton(tr("Levantar"), &mesa()));
     m_levantar->setToolTip(tr("Click para levantar"));
+    // Without a description of its own the button would be described by the mouse's tip.
+    m_levantar->setAccessibleDescription(
+        tr("Levanta las cartas marcadas con la carta marcada de tu mano"));
     m_levantar->setStyleSheet(kFuenteTitulo);
     m_plano.colocar(m_levantar, LC::kLevantar, 8.25);
     connect(m_levantar, &QPushButton::clicked, &mesa(), &Mesa::levantarPulsado);

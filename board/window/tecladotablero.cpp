@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 constexpr int kFilas = 4;
@@ -29,6 +31,23 @@ constexpr Paso kPasos[] = {
     { Qt::Key_Up, -1, 0 },
     { Qt::Key_Down, 1, 0 },
 };
+
+// The mark of a place that Space turns over; nothing for a place without one.
+std::optional<bool> marcaDe(const Marcas &m, const Imagen &lugar)
+{
+    const auto i = static_cast<std::size_t>(lugar.indice);
+    switch (lugar.grupo) {
+    case GrupoImagen::mesaimg:
+        return i < m.CheckMesa.size() ? std::optional(m.CheckMesa.at(i)) : std::nullopt;
+    case GrupoImagen::cartap2img:
+        return m.Checkp2.at(i);
+    case GrupoImagen::montonimg:
+        return m.CheckMonton.at(i);
+    case GrupoImagen::cartap1img:
+        break;
+    }
+    return std::nullopt;
+}
 } // namespace
 
 QList<QKeySequence> TecladoTablero::teclasDeFoco()
@@ -61,8 +80,12 @@ TecladoTablero::TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anuncia
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *antes, QWidget *ahora) {
         auto *carta = qobject_cast<CardPicture *>(ahora);
-        if (carta && carta->parentWidget() == m_mesa && (!antes || antes->isVisible()))
+        if (!carta || carta->parentWidget() != m_mesa)
+            return;
+        if (!antes || antes->isVisible())
             m_elegida = carta;
+        if (std::exchange(m_instruir, false))
+            m_anunciador.avisarTrasElTurno(tr("Espacio marca, Intro juega"));
     });
 }
 
@@ -182,22 +205,42 @@ void TecladoTablero::espacio()
         ajustarFoco();
         return;
     }
+    Imagen lugar { GrupoImagen::cartap2img, i };
     switch (fila) {
     case Fila::MontonCpu:
-        m_jugar([](ZelboGame &j) { j.pulsar({ GrupoImagen::montonimg, 0 }); });
+        lugar = { GrupoImagen::montonimg, 0 };
         break;
     case Fila::Mesa:
-        m_jugar([i](ZelboGame &j) { j.pulsar({ GrupoImagen::mesaimg, i }); });
+        lugar = { GrupoImagen::mesaimg, i };
         break;
     case Fila::Mano:
-        m_jugar([i, mano = m_mesa->marcasDeMano()](ZelboGame &j) {
-            j.pulsar({ GrupoImagen::cartap2img, i }, mano);
-        });
         break;
     case Fila::MontonPropio:
-        m_jugar([](ZelboGame &j) { j.alternarMarca({ GrupoImagen::montonimg, 1 }); });
+        lugar = { GrupoImagen::montonimg, 1 };
         break;
     }
+    marcar(lugar);
+}
+
+// A refusal is told by the game; a mark that changed is told here.
+void TecladoTablero::marcar(const Imagen &lugar)
+{
+    const std::optional<bool> antes = marcaDe(m_juego.estado().marcas, lugar);
+    // The hand's cards take marks as the table shown has them.
+    const Seleccion::MarcasDeMano mano = lugar.grupo == GrupoImagen::cartap2img
+        ? m_mesa->marcasDeMano()
+        : Seleccion::MarcasDeMano::Varias;
+    m_jugar([lugar, mano](ZelboGame &j) {
+        if (lugar == Imagen { GrupoImagen::montonimg, 1 })
+            j.alternarMarca(lugar);
+        else
+            j.pulsar(lugar, mano);
+    });
+    const std::optional<bool> ahora = marcaDe(m_juego.estado().marcas, lugar);
+    if (!ahora || ahora == antes)
+        return;
+    const bool monton = lugar.grupo == GrupoImagen::montonimg;
+    m_anunciador.avisar(!*ahora ? tr("sin marcar") : monton ? tr("marcado") : tr("marcada"));
 }
 
 void TecladoTablero::intro()

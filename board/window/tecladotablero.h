@@ -41,7 +41,8 @@ public:
     Pista &pista() { return m_pista; }
 
     // Space: what a click on the focused card does (a right click on a hand
-    // card); on the own pile it toggles the pile's mark.
+    // card); on the own pile it toggles the pile's mark. The mark turned over
+    // is told.
     void espacio();
     // Enter: plays exactly what is marked. One hand card alone is laid, with
     // the own pile marked it goes there; else "Levantar".
@@ -59,6 +60,9 @@ public:
 
     // After a refresh: a focus on a place that emptied goes to the hand.
     void ajustarFoco();
+    // The keys that act on a card are told at the first focus on a card of each game:
+    // said at every focus, they drowned the card's name.
+    void partidaNueva() { m_instruir = true; }
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;
@@ -70,6 +74,7 @@ private:
     CardPicture *enfocada(Fila *fila = nullptr, int *indice = nullptr) const;
     void mover(int filas, int cartas);
     bool enfocar(Fila fila, int indice);
+    void marcar(const Imagen &lugar);
 
     Mesa *m_mesa;
     ZelboGame &m_juego;
@@ -82,4 +87,5 @@ private:
     QPointer<CardPicture> m_elegida;
     // The place that had the focus before a change of layout.
     std::optional<Imagen> m_focoAntes;
+    bool m_instruir = true;
 };

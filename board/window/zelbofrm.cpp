@@ -330,9 +330,26 @@ void ZelboFrm::mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
     m_compases->tocar(PlanTurnoCpu::de(jugada), antes.marcas, std::move(listo));
 }
 
+void ZelboFrm::mostrarJugadaHumano(const Jugada &jugada, const GameState &antes)
+{
+    m_anunciador->jugadaHumano(FraseJugada::humano(antes, jugada));
+}
+
+void ZelboFrm::jugadaDeshecha(const QString &frase)
+{
+    m_anunciador->deshecha(frase);
+}
+
+void ZelboFrm::jugadaRehecha(const QString &frase)
+{
+    m_anunciador->rehecha(frase);
+}
+
+// Every game, and every hand dealt anew by "Nuevo", is prepared here.
 void ZelboFrm::prepararResultados()
 {
     m_ayudas->manoNueva();
+    m_teclado->partidaNueva();
     m_finDeMano->comprobar();
 }
 

@@ -118,6 +118,9 @@ public:
     void mostrarNombreJugador(const QString &nombre) override;
     void mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
                          std::function<void()> listo) override;
+    void mostrarJugadaHumano(const Jugada &jugada, const GameState &antes) override;
+    void jugadaDeshecha(const QString &frase) override;
+    void jugadaRehecha(const QString &frase) override;
     void prepararResultados() override;
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                  std::function<void()> alCerrar) override;

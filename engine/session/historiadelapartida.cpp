@@ -42,6 +42,11 @@ bool HistoriaDeLaPartida::volverA(const HistorialDeshacer::Foto *foto)
 {
     if (!foto)
         return false;
+    // A position's lines end where its human turn begins, so the longer of the two
+    // histories goes on with the move made from the earlier position.
+    const QStringList ahora = m_registro.lineasDeLaPartida();
+    const bool atras = foto->jugadas.size() < ahora.size();
+    m_jugadaVuelta = (atras ? ahora : foto->jugadas).value((atras ? foto->jugadas : ahora).size());
     const QString cpu = m_estado.jugadorCpu.nombre();
     const QString humano = m_estado.jugadorHumano.nombre();
     m_estado = foto->estado;

@@ -8,6 +8,7 @@
 #include "registrodejugadas.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
 // What a game remembers of its own course: the position of each human turn for
@@ -38,6 +39,9 @@ public:
     // since stays: it is the player's, not the position's.
     bool deshacer() { return volverA(m_deshacer.deshacer()); }
     bool rehacer() { return volverA(m_deshacer.rehacer()); }
+    // The human's move the last deshacer took back or rehacer played again, in the
+    // history's words.
+    const QString &jugadaVuelta() const { return m_jugadaVuelta; }
 
     // Undo and the words of the game as the kept game carries them between runs.
     QByteArray aBytes() const { return m_deshacer.aBytes(); }
@@ -53,4 +57,5 @@ private:
     bool m_activa = true;
     HistorialDeshacer m_deshacer;
     RegistroDeJugadas m_registro;
+    QString m_jugadaVuelta;
 };

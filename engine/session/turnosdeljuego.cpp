@@ -162,6 +162,7 @@ void TurnosDelJuego::UpdateForm()
 void TurnosDelJuego::jugarHumano(const Jugada &jugada)
 {
     m_historia.registro().jugadaHumano(m_estado, jugada);
+    m_vista.mostrarJugadaHumano(jugada, m_estado);
     if (m_tutor)
         m_porRevisar.emplace(m_estado, jugada);
     switch (jugada.tipo) {

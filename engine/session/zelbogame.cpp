@@ -93,15 +93,23 @@ void ZelboGame::elegirPartida(int numero)
     });
 }
 
-// A human turn taken back or forward to: shown as the turn it was.
-void ZelboGame::volverAlTurno()
+// A human turn taken back or forward to: shown as the turn it was, then the move
+// between the two turns told.
+void ZelboGame::volverAlTurno(OrdenDelJuego orden)
 {
+    const bool deshacer = orden == OrdenDelJuego::Deshacer;
+    if (!(deshacer ? m_historia.deshacer() : m_historia.rehacer()))
+        return;
     m_turnos.UpdateForm();
     m_vista.jugadaVigente(m_historia.ultimaJugadaCpu());
     m_turnos.cartelDelJugador();
     // Kept as it is now, with its hand: a restart goes on from the position taken back.
     if (m_conservada)
         m_conservada->turnoHumano(m_estado);
+    if (deshacer)
+        m_vista.jugadaDeshecha(m_historia.jugadaVuelta());
+    else
+        m_vista.jugadaRehecha(m_historia.jugadaVuelta());
 }
 
 // A damaged preferences file is told first, over the shown window; the deal waits for
@@ -228,9 +236,7 @@ void ZelboGame::ordenar(OrdenDelJuego orden)
             return;
         case OrdenDelJuego::Deshacer:
         case OrdenDelJuego::Rehacer:
-            if (orden == OrdenDelJuego::Deshacer ? m_historia.deshacer() : m_historia.rehacer())
-                volverAlTurno();
-            return;
+            return volverAlTurno(orden);
         case OrdenDelJuego::ElegirPartida:
             if (const std::optional<int> numero = m_preguntas.numeroDePartida(kMaxPartida))
                 elegirPartida(*numero);

@@ -165,7 +165,8 @@ private:
 
     // A game: the level asked for, its number, then the first hand.
     void empezarPartida(std::optional<int> numero);
-    void volverAlTurno();
+    // Deshacer or Rehacer.
+    void volverAlTurno(OrdenDelJuego orden);
     void NuevoJuego();
     void repartirPartida();
     void prepararPartida();

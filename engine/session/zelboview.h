@@ -61,6 +61,17 @@ public:
     virtual void mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
                                  std::function<void()> listo)
         = 0;
+    // The human's move, legal in antes, the position it is played from, is about to be
+    // carried out.
+    virtual void mostrarJugadaHumano(const Jugada &jugada, const GameState &antes)
+    {
+        Q_UNUSED(jugada)
+        Q_UNUSED(antes)
+    }
+    // Deshacer took back, or Rehacer played again, the human's move that frase tells as
+    // the history does; the board already shows the turn gone back or forward to.
+    virtual void jugadaDeshecha(const QString &frase) { Q_UNUSED(frase) }
+    virtual void jugadaRehecha(const QString &frase) { Q_UNUSED(frase) }
     // Loads the results window, hidden; throws ZelboError when it cannot.
     virtual void prepararResultados() = 0;
     // The results window, modal to the game's window: the winner's name, the winner's

@@ -26,6 +26,8 @@
 
 using namespace Naipes;
 
+Q_DECLARE_METATYPE(Imagen)
+
 namespace {
 
 Posicion posicion()
@@ -113,12 +115,19 @@ private slots:
     void renameInTheLastRoundIsToldAtOnce();
     void theStatusBarTellsOnlyTheMoveNowLast_data();
     void theStatusBarTellsOnlyTheMoveNowLast();
-    void theCpuMoveAndTheTurnAreSpokenAsOne();
+    void bothMovesAndTheTurnAreSpokenAsOne();
+    void spaceSaysTheMarkItTurns_data();
+    void spaceSaysTheMarkItTurns();
+    void undoAndRedoSayTheMove_data();
+    void undoAndRedoSayTheMove();
     void theHintAndARefusalAreSpoken();
     void theLastRoundIsSpokenOnce();
     void theHandAndTheGameResultsAreSpoken();
     void aPanelReadsTheCpusLastMoveBeforeItsOwnWords();
-    void cardsDescribeTheKeysNotTheMouse();
+    void noControlIsDescribedByTheMouse();
+    void theKeysAreSaidAtTheFirstCardFocusOfAGame();
+    void whatIsToldAroundACpuMoveWaitsForTheTurn_data();
+    void whatIsToldAroundACpuMoveWaitsForTheTurn();
 };
 
 void TstBoardAccess::initTestCase()
@@ -293,8 +302,8 @@ void TstBoardAccess::theStatusBarTellsOnlyTheMoveNowLast()
 }
 
 // Orca keeps only the last of the notification's showings that come together:
-// the CPU's move and the turn given back must be one showing.
-void TstBoardAccess::theCpuMoveAndTheTurnAreSpokenAsOne()
+// the player's move, the CPU's reply and the turn given back must be one showing.
+void TstBoardAccess::bothMovesAndTheTurnAreSpokenAsOne()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
@@ -305,10 +314,74 @@ void TstBoardAccess::theCpuMoveAndTheTurnAreSpokenAsOne()
     QTest::mouseClick(f.clasica().LevantarBtn(), Qt::LeftButton); // then the CPU lays espadas(1)
     const QString cpu = QStringLiteral("La CPU tira el As de espadas a la mesa");
     QCOMPARE(f.ventana().statusBar()->currentMessage(), cpu);
-    QCOMPARE(avisos(), QStringList { cpu + QStringLiteral(". Juega Ana") });
-    // The player's own moves and the marks say nothing by themselves.
+    QCOMPARE(avisos(),
+             QStringList { QStringLiteral("Levantas la Sota de oros con el Rey de oros. ") + cpu
+                           + QStringLiteral(". Juega Ana") });
+    // A mark set with the mouse says nothing by itself.
     QTest::mouseClick(f.clasica().cartap2img()[0], Qt::LeftButton);
     QCOMPARE(avisos(), QStringList {});
+}
+
+void TstBoardAccess::spaceSaysTheMarkItTurns_data()
+{
+    QTest::addColumn<QList<Imagen>>("lugares");
+    QTest::addColumn<QStringList>("dichos");
+    const Imagen rey { GrupoImagen::cartap2img, 0 };
+    const Imagen sota { GrupoImagen::mesaimg, 1 };
+    const Imagen montonCpu { GrupoImagen::montonimg, 0 };
+    QTest::newRow("hand card") << QList { rey } << QStringList { "marcada" };
+    QTest::newRow("marked again") << QList { rey, rey } << QStringList { "marcada", "sin marcar" };
+    QTest::newRow("table card") << QList { sota } << QStringList { "marcada" };
+    QTest::newRow("CPU's pile") << QList { montonCpu, montonCpu }
+                                << QStringList { "marcado", "sin marcar" };
+    // The As de bastos is no card of the Rey's: the refusal's box says so, no mark changed.
+    QTest::newRow("refused") << QList { rey, Imagen { GrupoImagen::mesaimg, 0 } }
+                             << QStringList { "marcada" };
+}
+
+void TstBoardAccess::spaceSaysTheMarkItTurns()
+{
+    QFETCH(QList<Imagen>, lugares);
+    QFETCH(QStringList, dichos);
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    activar(f);
+    avisos(); // the first game's
+    QStringList oidos;
+    for (const Imagen &lugar : lugares) {
+        f.mesa().imagen(lugar)->setFocus();
+        tecla(f, Qt::Key_Space);
+        oidos << avisos();
+    }
+    QCOMPARE(oidos, dichos);
+}
+
+void TstBoardAccess::undoAndRedoSayTheMove_data()
+{
+    QTest::addColumn<bool>("rehacer");
+    QTest::addColumn<QString>("dicho");
+    QTest::newRow("undo") << false << "Deshecho: levantas la Sota de oros con el Rey de oros";
+    QTest::newRow("redo") << true << "Rehecho: levantas la Sota de oros con el Rey de oros";
+}
+
+void TstBoardAccess::undoAndRedoSayTheMove()
+{
+    QFETCH(bool, rehacer);
+    QFETCH(QString, dicho);
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    QTest::mouseClick(f.clasica().cartap2img()[0], Qt::LeftButton);
+    QTest::mouseClick(f.clasica().mesaimg()[1], Qt::LeftButton);
+    QTest::mouseClick(f.clasica().LevantarBtn(), Qt::LeftButton); // then the CPU lays espadas(1)
+    avisos();
+    f.ventana().deshacermnu_Click();
+    if (rehacer) {
+        avisos();
+        f.ventana().rehacermnu_Click();
+    }
+    QCOMPARE(avisos(), QStringList { dicho });
 }
 
 void TstBoardAccess::theHintAndARefusalAreSpoken()
@@ -341,7 +414,9 @@ void TstBoardAccess::theLastRoundIsSpokenOnce()
     QCOMPARE(f.estado().cartasRepartidas, 40);
     const QStringList dichos = avisos();
     QCOMPARE(dichos.size(), 1);
-    QVERIFY2(dichos[0].endsWith(QStringLiteral("Juega Ana. Última ronda: juega Ana")),
+    // The notice names who plays: the turn is not said before it as well.
+    QVERIFY2(dichos[0].endsWith(QStringLiteral(". Última ronda: juega Ana"))
+                 && !dichos[0].contains(QStringLiteral("Juega Ana")),
              qPrintable(dichos[0]));
     f.ventana().teclado().darPista();
     avisos();
@@ -349,7 +424,7 @@ void TstBoardAccess::theLastRoundIsSpokenOnce()
     QCOMPARE(f.estado().player1.count(), 1);
     const QStringList luego = avisos();
     QCOMPARE(luego.size(), 1);
-    QVERIFY2(luego[0].startsWith(QStringLiteral("La CPU ")), qPrintable(luego[0]));
+    QVERIFY2(luego[0].contains(QStringLiteral(". La CPU ")), qPrintable(luego[0]));
     QVERIFY2(!luego[0].contains(QStringLiteral("Última ronda")), qPrintable(luego[0]));
 }
 
@@ -388,9 +463,9 @@ void TstBoardAccess::theHandAndTheGameResultsAreSpoken()
     // The hand is spoken over the open results window, which says the game's
     // result itself: not twice.
     QCOMPARE(descritas.mid(1),
-             QStringList { QStringLiteral("La CPU tira el As de espadas a la mesa. Ana gana la "
-                                          "mano. Cartas: la CPU 10, tú 27. Puntos: la CPU 1, "
-                                          "tú 3") });
+             QStringList { QStringLiteral("Tiras el As de oros a la mesa. La CPU tira el As de "
+                                          "espadas a la mesa. Ana gana la mano. Cartas: la CPU "
+                                          "10, tú 27. Puntos: la CPU 1, tú 3") });
 }
 
 // The modern table's summary of a hand that the CPU ended: read as it takes the
@@ -406,7 +481,9 @@ void TstBoardAccess::aPanelReadsTheCpusLastMoveBeforeItsOwnWords()
     QCOMPARE(avisos(), QStringList {});
 }
 
-void TstBoardAccess::cardsDescribeTheKeysNotTheMouse()
+// A tool tip tells the mouse what to do; the screen reader reads a control's
+// description instead, and Qt falls back on the tip when there is none.
+void TstBoardAccess::noControlIsDescribedByTheMouse()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
@@ -417,14 +494,67 @@ void TstBoardAccess::cardsDescribeTheKeysNotTheMouse()
     };
     for (QWidget *carta :
          { static_cast<QWidget *>(t.cartap2img()[0]), static_cast<QWidget *>(t.mesaimg()[0]),
-           static_cast<QWidget *>(t.montonimg()[0]), static_cast<QWidget *>(t.montonimg()[1]) }) {
-        QCOMPARE(descripcion(carta), "Espacio marca, Intro juega");
-        QVERIFY(!carta->toolTip().isEmpty() || carta == t.montonimg()[0]
-                || carta == t.montonimg()[1]);
-    }
+           static_cast<QWidget *>(t.montonimg()[0]), static_cast<QWidget *>(t.montonimg()[1]),
+           static_cast<QWidget *>(t.cartap1img()[0]), static_cast<QWidget *>(t.Image1()[0]) })
+        QCOMPARE(descripcion(carta), QString());
     QCOMPARE(t.cartap2img()[0]->toolTip(), "Click derecho o arrastrar"); // the mouse's, kept
-    QCOMPARE(descripcion(t.cartap1img()[0]), QString());
-    QCOMPARE(descripcion(t.Image1()[0]), QString());
+    QCOMPARE(t.LevantarBtn()->toolTip(), "Click para levantar");
+    QCOMPARE(descripcion(t.LevantarBtn()),
+             "Levanta las cartas marcadas con la carta marcada de tu mano");
+}
+
+// Said at every focus, the keys drowned the card's name.
+void TstBoardAccess::theKeysAreSaidAtTheFirstCardFocusOfAGame()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    // Whatever else the start of a game says, the CPU's first move perhaps.
+    const auto llaves
+        = [] { return avisos().join(u' ').count(QStringLiteral("Espacio marca, Intro juega")); };
+    activar(f);
+    QCOMPARE(llaves(), 1);
+    tecla(f, Qt::Key_Right);
+    tecla(f, Qt::Key_Up);
+    QVERIFY(qobject_cast<CardPicture *>(QApplication::focusWidget()));
+    QCOMPARE(llaves(), 0);
+    f.ventana().nuevomnu_Click();
+    tecla(f, Qt::Key_Up);
+    tecla(f, Qt::Key_Down);
+    QCOMPARE(llaves(), 1);
+}
+
+// The keys are told at the first focus, which may come as the CPU's first move
+// is chosen or shown (the window came to the front then): the move keeps the
+// turn it gives back.
+void TstBoardAccess::whatIsToldAroundACpuMoveWaitsForTheTurn_data()
+{
+    QTest::addColumn<bool>("durante");
+    QTest::addColumn<QString>("dicho");
+    QTest::newRow("before the move") << false
+                                     << "Espacio marca, Intro juega. La CPU tira el 7 de copas a "
+                                        "la mesa. Juega Ana";
+    QTest::newRow("while it is shown") << true
+                                       << "La CPU tira el 7 de copas a la mesa. Juega Ana. "
+                                          "Espacio marca, Intro juega";
+}
+
+void TstBoardAccess::whatIsToldAroundACpuMoveWaitsForTheTurn()
+{
+    QFETCH(bool, durante);
+    QFETCH(QString, dicho);
+    QStatusBar barra;
+    barra.show(); // its notification shows only within it
+    Anunciador anunciador(barra);
+    avisos();
+    const QString llaves = QStringLiteral("Espacio marca, Intro juega");
+    if (!durante)
+        anunciador.avisarTrasElTurno(llaves);
+    anunciador.jugadaCpu(QStringLiteral("La CPU tira el 7 de copas a la mesa"));
+    if (durante)
+        anunciador.avisarTrasElTurno(llaves);
+    QCOMPARE(avisos(), QStringList {}); // the beats take their time
+    anunciador.turno(QStringLiteral("Juega Ana"), true);
+    QCOMPARE(avisos(), QStringList { dicho });
 }
 
 ZELBO_TEST_MAIN(TstBoardAccess)
