@@ -138,7 +138,8 @@ QGroupBox *EstadisticasFrm::crearGrupo(const QString &titulo,
     for (const auto &[clave, texto] : filas) {
         auto *valor = new QLabel;
         valor->setObjectName(clave);
-        m_nombresDeCifras.insert(clave, tr("%1, %2").arg(titulo, primeraMinuscula(texto.chopped(1))));
+        m_nombresDeCifras.insert(clave,
+                                 tr("%1, %2").arg(titulo, primeraMinuscula(texto.chopped(1))));
         valor->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valor->setMinimumWidth(valor->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
         formulario->addRow(texto, valor);

@@ -124,7 +124,8 @@ void TestEstadisticasFrm::figuresFollowTheSelection()
     QCOMPARE(vistas, cifras);
     // A screen reader hears each figure, with what it counts.
     for (qsizetype i = 0; i < claves.size(); ++i)
-        QVERIFY2(oidas.at(i).endsWith(QStringLiteral(": ") + cifras.at(i)), qPrintable(oidas.at(i)));
+        QVERIFY2(oidas.at(i).endsWith(QStringLiteral(": ") + cifras.at(i)),
+                 qPrintable(oidas.at(i)));
     QCOMPARE(oidas.at(5), QStringLiteral("Manos, ganadas: ") + cifras.at(5));
 }
 
