@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>AyudasTablero</name>
+    <message>
+        <source>Probabilidad: %1 %</source>
+        <translation>Chance: %1 %</translation>
+    </message>
+</context>
+<context>
     <name>BarraProbabilidad</name>
     <message>
         <source>%p %</source>

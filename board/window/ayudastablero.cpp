@@ -29,6 +29,13 @@ AyudasTablero::AyudasTablero(ZelboGame &juego, const AjustesJuego &ajustes, Mesa
     // The bar follows the human's move at once, before the CPU's reply.
     connect(m_tutor.get(), &TutorEnHilo::jugadaDelHumano, m_barra,
             &BarraProbabilidad::actualizarTras);
+    // A figure that changed is heard, briefly, after what the move says.
+    connect(m_barra, &BarraProbabilidad::mostrado, this, [this, &anunciador](int porcentaje) {
+        if (porcentaje == m_dicho)
+            return;
+        m_dicho = porcentaje;
+        anunciador.avisarTrasElTurno(tr("Probabilidad: %1 %").arg(porcentaje));
+    });
     m_juego.setTutor(*m_tutor);
     connect(&ajustes, &AjustesJuego::cambiado, this, &AyudasTablero::aplicarAjustes);
     aplicarAjustes();
@@ -58,6 +65,7 @@ void AyudasTablero::aplicarAjustes()
     if (mostrar == m_barra->activa())
         return;
     m_barra->setActiva(mostrar);
+    m_dicho = -1;
     if (mostrar && m_juego.esperaAlJugador())
         m_barra->actualizar(m_juego.estado());
 }

@@ -51,4 +51,5 @@ private:
     BarraProbabilidad *m_barra;
     NotaTutor *m_nota;
     std::unique_ptr<TutorEnHilo> m_tutor;
+    int m_dicho = -1; // the bar's figure last spoken, -1 for none since it showed
 };

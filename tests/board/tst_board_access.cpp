@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "anunciador.h"
+#include "ayudastablero.h"
+#include "barraprobabilidad.h"
 #include "boardfixture.h"
 #include "disposicionclasica.h"
 #include "cardpicture.h"
@@ -16,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,6 +121,7 @@ private slots:
     void bothMovesAndTheTurnAreSpokenAsOne();
     void spaceSaysTheMarkItTurns_data();
     void spaceSaysTheMarkItTurns();
+    void theChanceIsSpokenWhenItChanges();
     void undoAndRedoSayTheMove_data();
     void undoAndRedoSayTheMove();
     void theHintAndARefusalAreSpoken();
@@ -355,6 +359,20 @@ void TstBoardAccess::spaceSaysTheMarkItTurns()
         oidos << avisos();
     }
     QCOMPARE(oidos, dichos);
+}
+
+void TstBoardAccess::theChanceIsSpokenWhenItChanges()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    avisos();
+    BarraProbabilidad &barra = f.ventana().ayudas().barra();
+    QSignalSpy mostrado(&barra, &BarraProbabilidad::mostrado);
+    f.ajustes().setProbabilidad(true);
+    QTRY_COMPARE_WITH_TIMEOUT(mostrado.size(), 1, 10000);
+    const QString dicho = QStringLiteral("Probabilidad: %1 %").arg(barra.value());
+    QCOMPARE(avisos(), QStringList { dicho });
 }
 
 void TstBoardAccess::undoAndRedoSayTheMove_data()
