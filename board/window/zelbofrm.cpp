@@ -21,6 +21,7 @@
 #include "nombresaccesibles.h"
 #include "notadearchivos.h"
 #include "notatutor.h"
+#include "primeravista.h"
 #include "seguimientopartida.h"
 #include "tecladotablero.h"
 #include "ventanasdeljuego.h"
@@ -71,6 +72,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         },
         this);
     m_seguimiento = new SeguimientoPartida(*this, *mesa);
+    m_primeraVista = new PrimeraVista(*mesa);
     // Un-maximized, the window shows the board at scale 1.
     resize(qRound(LugaresClasicos::kAncho / Escala::kTwipsPorPixel),
            qRound(LugaresClasicos::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
@@ -324,10 +326,14 @@ void ZelboFrm::mostrarNombreJugador(const QString &nombre)
 void ZelboFrm::mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
                                std::function<void()> listo)
 {
-    m_anunciador->jugadaCpu(FraseJugada::cpu(antes, jugada));
-    m_seguimiento->cpuJugo(jugada, antes);
-    m_mesa->mostrarTurno(Lado::Cpu);
-    m_compases->tocar(PlanTurnoCpu::de(jugada), antes.marcas, std::move(listo));
+    // The CPU that opens the first hand plays once the board is on the screen, so that its move
+    // is seen.
+    m_primeraVista->cuandoSeVea([this, jugada, antes, listo = std::move(listo)]() mutable {
+        m_anunciador->jugadaCpu(FraseJugada::cpu(antes, jugada));
+        m_seguimiento->cpuJugo(jugada, antes);
+        m_mesa->mostrarTurno(Lado::Cpu);
+        m_compases->tocar(PlanTurnoCpu::de(jugada), antes.marcas, std::move(listo));
+    });
 }
 
 void ZelboFrm::mostrarJugadaHumano(const Jugada &jugada, const GameState &antes)

@@ -25,6 +25,7 @@ class FinDeManoEnVentana;
 class InterfazMesa;
 class NombresAccesibles;
 class NotaDeArchivos;
+class PrimeraVista;
 class Pausa;
 class ElectorEnHilo;
 class RandomSource;
@@ -174,6 +175,7 @@ private:
     AnimadorTablero *m_animador = nullptr;
     SeguimientoPartida *m_seguimiento = nullptr;
     CompasesCpu *m_compases = nullptr;
+    PrimeraVista *m_primeraVista = nullptr;
     EntradaDeMesa *m_entrada = nullptr;
     NotaDeArchivos *m_notaDeArchivos = nullptr;
     bool m_salido = false;

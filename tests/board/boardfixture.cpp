@@ -5,6 +5,7 @@
 #include "animadortablero.h"
 #include "disposicionclasica.h"
 #include "disposicionmoderna.h"
+#include "primeravista.h"
 #include "resultadosenmesa.h"
 #include "resumenenmesa.h"
 #include "savedgamefile.h"
@@ -105,7 +106,14 @@ DisposicionModerna *BoardFixture::moderna() const
 bool BoardFixture::iniciar()
 {
     m_dir.escribirPreferencias(QStringLiteral("Maquina"), QStringLiteral("Ana"));
-    return m_ventana->Form_Load();
+    return m_ventana->Form_Load() && verTablero(*m_ventana);
+}
+
+bool BoardFixture::verTablero(ZelboFrm &ventana)
+{
+    constexpr int kMilisegundos = 5000;
+    const auto *vista = ventana.findChild<PrimeraVista *>();
+    return QTest::qWaitFor([vista] { return vista->visto(); }, kMilisegundos);
 }
 
 bool BoardFixture::esperarTurno()
@@ -156,8 +164,7 @@ RespondeEnMesa::RespondeEnMesa(ZelboFrm &ventana, bool otraPartida)
 
 void RespondeEnMesa::responder()
 {
-    auto *mesa = dynamic_cast<DisposicionModerna *>(
-        &m_ventana.findChild<Mesa *>()->disposicion());
+    auto *mesa = dynamic_cast<DisposicionModerna *>(&m_ventana.findChild<Mesa *>()->disposicion());
     if (!mesa)
         return;
     if (mesa->resumen()->isVisible()) {

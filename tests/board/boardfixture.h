@@ -3,14 +3,14 @@
 #pragma once
 
 #include "ajustesdeprueba.h"
+#include "disposicionclasica.h"
+#include "disposicionmoderna.h"
 #include "fakedialogs.h"
 #include "mersennerandom.h"
+#include "mesa.h"
 #include "pausa.h"
 #include "posicion.h"
 #include "testprogramdir.h"
-#include "disposicionclasica.h"
-#include "disposicionmoderna.h"
-#include "mesa.h"
 #include "zelbofrm.h"
 
 #include <QList>
@@ -88,8 +88,11 @@ public:
     AjustesJuego &ajustes() { return m_ajustes; }
     const TestProgramDir &dir() const { return m_dir; }
 
-    // Starts the program; false when it ended at once.
+    // Starts the program, and waits as a desktop does for the board to be painted; false when
+    // it ended at once.
     bool iniciar();
+    // Waits for a window started by the test to paint its board; false when it did not in time.
+    static bool verTablero(ZelboFrm &ventana);
     // Every window in sight but the main one, and the modal one if any: none
     // while the modern table tells the hand's end and the results.
     QList<QWidget *> otrasVentanas() const;

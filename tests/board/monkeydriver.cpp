@@ -142,7 +142,8 @@ void MonkeyDriver::arrancar()
     m_ventana->animador().setDuracion(kVuelo);
     // The CPU thinks on its own thread, as in the program.
     m_ventana->elegirEnHilo();
-    m_ventana->Form_Load();
+    if (m_ventana->Form_Load())
+        BoardFixture::verTablero(*m_ventana);
 }
 
 QString MonkeyDriver::paso()

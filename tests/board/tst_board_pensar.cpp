@@ -53,6 +53,7 @@ class TstBoardPensar : public QObject
 
 private slots:
     void slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove();
+    void theCpuOpensOnceTheBoardIsPainted();
 };
 
 void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
@@ -64,6 +65,8 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
     // The hint of this level plays out the rest of the hand from the player's seat.
     f.ventana().juego().setFuenteDeNivel([] { return NivelCpu::Dificil; });
     QVERIFY(f.iniciar());
+    // The CPU opens: its first move comes in its own time.
+    QVERIFY(f.esperarTurno());
     QVERIFY(f.cargar(Posicion::primeraJugada()));
     QFile::remove(f.dir().ruta(QStringLiteral("lastprop.dat")));
     const int cpuAntes = f.estado().player1.count();
@@ -107,6 +110,21 @@ void TstBoardPensar::slowCpuLeavesTheWindowAnsweringAndClosesAfterItsMove()
     QCOMPARE(f.estado().player1.count(), cpuAntes - 1);
     QCOMPARE(f.ventana().estadoSalida(), 0);
     QVERIFY(QFile::exists(f.dir().ruta(QStringLiteral("lastprop.dat"))));
+}
+
+void TstBoardPensar::theCpuOpensOnceTheBoardIsPainted()
+{
+    // Seed 1 lets the CPU open; it chooses at once here, on the window's thread.
+    BoardFixture f;
+    QVERIFY(f.ventana().Form_Load());
+    QVERIFY(f.ventana().isVisible());
+    QCOMPARE(f.estado().player1.count(), 3);
+    Pintadas pintadas;
+    f.mesa().installEventFilter(&pintadas);
+    QVERIFY(BoardFixture::verTablero(f.ventana()));
+    QVERIFY(f.esperarTurno());
+    QVERIFY(pintadas.cuantas > 0);
+    QCOMPARE(f.estado().player1.count(), 2);
 }
 
 ZELBO_TEST_MAIN(TstBoardPensar)
