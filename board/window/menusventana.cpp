@@ -127,8 +127,8 @@ void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
     crearMenuPartida(*juego, historial);
 }
 
-// The keys that say the board, one part each; plain letters, which Orca leaves to the
-// program, and none of its own keys.
+// The keys that say the board, one part each: plain letters, which Orca leaves to the
+// program (its own keys take Insert or the keypad).
 void MenusVentana::crearMenuLectura(QMenu &juego, LecturaDelJuego &lectura)
 {
     const auto orden = [this, &juego, &lectura](const QString &texto, Qt::Key tecla,

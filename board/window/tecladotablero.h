@@ -78,7 +78,6 @@ private:
     CardPicture *enfocada(Fila *fila = nullptr, int *indice = nullptr) const;
     static Fila filaDe(const Imagen &lugar);
     void mover(int filas, int cartas);
-    void irAlExtremo(bool ultima);
     bool enfocar(Fila fila, int indice);
     void vigilarCartas();
     void ceder(const CardPicture &oculta);
