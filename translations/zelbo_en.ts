@@ -323,6 +323,69 @@
     </message>
 </context>
 <context>
+    <name>EstadoEnPalabras</name>
+    <message>
+        <source>%1: vacío</source>
+        <translation>%1: empty</translation>
+    </message>
+    <message>
+        <source>1 carta</source>
+        <translation>1 card</translation>
+    </message>
+    <message>
+        <source>%1 cartas</source>
+        <translation>%1 cards</translation>
+    </message>
+    <message>
+        <source>%1: %2, arriba %3</source>
+        <translation>%1: %2, %3 on top</translation>
+    </message>
+    <message>
+        <source>La mesa está vacía</source>
+        <translation>The table is empty</translation>
+    </message>
+    <message>
+        <source>En la mesa: %1</source>
+        <translation>On the table: %1</translation>
+    </message>
+    <message>
+        <source>Tu mano está vacía</source>
+        <translation>Your hand is empty</translation>
+    </message>
+    <message>
+        <source>Tu mano: %1</source>
+        <translation>Your hand: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2. Puntos: %3 %4, %5 %6</source>
+        <translation>%1. %2. Points: %3 %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>Montón de la CPU</source>
+        <translation>CPU&apos;s pile</translation>
+    </message>
+    <message>
+        <source>Tu montón</source>
+        <translation>Your pile</translation>
+    </message>
+    <message>
+        <source>Juega %1. Mano %2, última ronda</source>
+        <translation>%1 plays. Hand %2, last round</translation>
+    </message>
+    <message>
+        <source>Juega %1. Mano %2, ronda %3 de %4</source>
+        <translation>%1 plays. Hand %2, round %3 of %4</translation>
+    </message>
+    <message>
+        <source>Probabilidad: %1 %</source>
+        <translation>Chance: %1 %</translation>
+    </message>
+    <message>
+        <source>Nuevo reparto: %1</source>
+        <translation>New deal: %1</translation>
+    </message>
+</context>
+<context>
     <name>FinDeMano</name>
     <message>
         <source>¿Jugar de nuevo?</source>
@@ -615,6 +678,22 @@
     <message>
         <source>Mes&amp;a moderna</source>
         <translation>Mod&amp;ern table</translation>
+    </message>
+    <message>
+        <source>&amp;Leer la mesa</source>
+        <translation>Read the t&amp;able</translation>
+    </message>
+    <message>
+        <source>Leer t&amp;u mano</source>
+        <translation>Read your ha&amp;nd</translation>
+    </message>
+    <message>
+        <source>Leer mo&amp;ntones y puntos</source>
+        <translation>Read the pi&amp;les and points</translation>
+    </message>
+    <message>
+        <source>Leer &amp;quién juega y la ronda</source>
+        <translation>Read &amp;who plays and the round</translation>
     </message>
 </context>
 <context>
@@ -1134,10 +1213,6 @@
     <message>
         <source>Cada jugada de los dos jugadores, la más reciente al final</source>
         <translation>Every move of both players, the newest last</translation>
-    </message>
-    <message>
-        <source>Número de partida</source>
-        <translation>Game number</translation>
     </message>
     <message>
         <source>Partida %1</source>

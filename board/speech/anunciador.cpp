@@ -160,6 +160,15 @@ void Anunciador::ultimaRonda(const QString &nombre)
     m_rondaDicha = ronda;
 }
 
+void Anunciador::reparto(const QString &frase, bool juegaElHumano)
+{
+    anotar(frase);
+    // The CPU's move waits for its turn: the deal goes with them.
+    if (!m_cpuMovio)
+        m_salida->start();
+    m_turnoDebido = juegaElHumano;
+}
+
 void Anunciador::pista(const QString &texto)
 {
     m_pista = texto;
@@ -177,11 +186,12 @@ void Anunciador::turno(const QString &cartel, bool quedanCartas)
 {
     if (quedanCartas)
         m_rondaDicha.clear();
-    if (m_cpuMovio) {
+    if (m_cpuMovio || m_turnoDebido) {
         avisar(cartel);
         m_turnoDicho = cartel;
     }
     m_cpuMovio = false;
+    m_turnoDebido = false;
     if (!m_trasElTurno.isEmpty())
         avisar(std::exchange(m_trasElTurno, QString()));
 }

@@ -77,6 +77,10 @@ public:
     // however often the sign is set, until the name changes; it names who
     // plays, so the turn noted just before it is not said as well.
     void ultimaRonda(const QString &nombre);
+    // A deal in words, said after the move before it and before the turn that follows;
+    // that turn is said even with no move of the CPU's before it when it is the human's
+    // (a hand the human opens).
+    void reparto(const QString &frase, bool juegaElHumano);
     // A suggested move; it is taken back when a move is made.
     void pista(const QString &texto);
     void jugadaHecha();
@@ -110,4 +114,5 @@ private:
     QString m_turnoDicho; // the turn sign last given to be spoken
     QString m_trasElTurno;
     bool m_cpuMovio = false;
+    bool m_turnoDebido = false; // the next turn sign is spoken, a deal having come before it
 };

@@ -123,7 +123,23 @@ void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
     orden(tr("&Jugar lo marcado"), { Qt::Key_Return, Qt::Key_Enter }, &TecladoTablero::intro);
     orden(tr("P&oner en tu montón"), { Qt::Key_M }, &TecladoTablero::alMonton);
     orden(tr("Marcar la &carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
+    crearMenuLectura(*juego, teclado.lectura());
     crearMenuPartida(*juego, historial);
+}
+
+// The keys that say the board, one part each: plain letters, which Orca leaves to the
+// program (its own keys take Insert or the keypad).
+void MenusVentana::crearMenuLectura(QMenu &juego, LecturaDelJuego &lectura)
+{
+    const auto orden = [this, &juego, &lectura](const QString &texto, Qt::Key tecla,
+                                                void (LecturaDelJuego::*decir)()) {
+        juego.addAction(accion(texto, { tecla }, [&lectura, decir] { (lectura.*decir)(); }));
+    };
+    juego.addSeparator();
+    orden(tr("&Leer la mesa"), Qt::Key_T, &LecturaDelJuego::mesa);
+    orden(tr("Leer t&u mano"), Qt::Key_Y, &LecturaDelJuego::mano);
+    orden(tr("Leer mo&ntones y puntos"), Qt::Key_P, &LecturaDelJuego::montones);
+    orden(tr("Leer &quién juega y la ronda"), Qt::Key_S, &LecturaDelJuego::turno);
 }
 
 void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+class LecturaDelJuego;
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -39,7 +40,8 @@ public:
 
     MenusVentana(QMainWindow &ventana, Ordenes ordenes);
 
-    // The menu bar; "Juego" holds the keyboard commands and the history dock's action.
+    // The menu bar; "Juego" holds the keyboard commands, the keys that say the board and
+    // the history dock's action.
     void crearMenus(TecladoTablero &teclado, QAction &historial);
     // The toolbar's commands; their keys name their icons under carpetaIconos.
     QList<QAction *> crearBarra(const QString &carpetaIconos);
@@ -59,6 +61,7 @@ private:
     std::function<void()> delJuego(OrdenDelJuego orden) const;
     void crearMenuArchivo();
     void crearMenuJuego(TecladoTablero &teclado, QAction &historial);
+    void crearMenuLectura(QMenu &juego, LecturaDelJuego &lectura);
     void crearMenuPartida(QMenu &juego, QAction &historial);
     void crearMenuAyuda();
 

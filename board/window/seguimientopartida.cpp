@@ -31,7 +31,8 @@ SeguimientoPartida::SeguimientoPartida(QMainWindow &ventana, Mesa &mesa)
     m_dock->setWidget(m_lista);
     ventana.addDockWidget(Qt::RightDockWidgetArea, m_dock);
     m_dock->hide();
-    m_numero->setAccessibleName(tr("Número de partida"));
+    // Read as it shows, "Partida 12": a name of its own would hide the number.
+    m_numero->setObjectName(QStringLiteral("numeroDePartida"));
     ventana.statusBar()->addPermanentWidget(m_numero);
     QAction *mostrar = m_dock->toggleViewAction();
     mostrar->setText(tr("Historial"));

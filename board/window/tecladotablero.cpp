@@ -17,6 +17,8 @@
 
 namespace {
 constexpr int kFilas = 4;
+// Further than any row is long: a step of it ends at the row's first or last card.
+constexpr int kFila = 100;
 
 // The keys that move the focus: by rows, by cards.
 struct Paso
@@ -26,10 +28,8 @@ struct Paso
     int cartas;
 };
 constexpr Paso kPasos[] = {
-    { Qt::Key_Left, 0, -1 },
-    { Qt::Key_Right, 0, 1 },
-    { Qt::Key_Up, -1, 0 },
-    { Qt::Key_Down, 1, 0 },
+    { Qt::Key_Left, 0, -1 }, { Qt::Key_Right, 0, 1 },     { Qt::Key_Up, -1, 0 },
+    { Qt::Key_Down, 1, 0 },  { Qt::Key_Home, 0, -kFila }, { Qt::Key_End, 0, kFila },
 };
 
 // The mark of a place that Space turns over; nothing for a place without one.
@@ -65,11 +65,13 @@ TecladoTablero::TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anuncia
     , m_juego(juego)
     , m_anunciador(anunciador)
     , m_jugar(std::move(jugar))
+    , m_lectura(juego, anunciador)
 {
+    vigilarCartas();
     // The focus stays on its place across a change of layout, or goes to the hand.
     connect(&mesa, &Mesa::disposicionPorCambiar, this, [this] { m_focoAntes = foco(); });
     connect(&mesa, &Mesa::disposicionCambiada, this, [this] {
-        m_elegida = nullptr;
+        vigilarCartas();
         devolverFoco(m_focoAntes);
     });
     // At Difícil and above the Difícil player, from the human's seat, suggests
@@ -78,15 +80,57 @@ TecladoTablero::TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anuncia
         return m_juego.nivelCpu() != NivelCpu::Normal ? m_dificil.elegir(e, Lado::Humano)
                                                       : Pista::normal(e);
     });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *antes, QWidget *ahora) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *ahora) {
         auto *carta = qobject_cast<CardPicture *>(ahora);
         if (!carta || carta->parentWidget() != m_mesa)
             return;
-        if (!antes || antes->isVisible())
-            m_elegida = carta;
         if (std::exchange(m_instruir, false))
             m_anunciador.avisarTrasElTurno(tr("Espacio marca, Intro juega"));
     });
+}
+
+// A card that is hidden tells this first, and Qt hands its focus on afterwards.
+void TecladoTablero::vigilarCartas()
+{
+    for (CardPicture *carta : m_mesa->findChildren<CardPicture *>(Qt::FindDirectChildrenOnly))
+        carta->installEventFilter(this);
+}
+
+TecladoTablero::Fila TecladoTablero::filaDe(const Imagen &lugar)
+{
+    switch (lugar.grupo) {
+    case GrupoImagen::montonimg:
+        return lugar.indice == 0 ? Fila::MontonCpu : Fila::MontonPropio;
+    case GrupoImagen::mesaimg:
+        return Fila::Mesa;
+    case GrupoImagen::cartap1img:
+    case GrupoImagen::cartap2img:
+        break;
+    }
+    return Fila::Mano;
+}
+
+// The place with the focus emptied. Qt would hand the focus to the next control in
+// the window, and a screen reader would read it, and then the card the focus is put
+// back on, before the CPU's move: it stays in its row instead, on the card before the
+// place, or after it; with the row empty it goes to the hand, the table or a pile.
+void TecladoTablero::ceder(const CardPicture &oculta)
+{
+    const Fila fila = filaDe(oculta.imagen());
+    const QList<CardPicture *> cartas = visibles(fila);
+    CardPicture *destino = cartas.value(0);
+    for (CardPicture *carta : cartas) {
+        if (carta->imagen().indice < oculta.imagen().indice)
+            destino = carta;
+    }
+    for (const Fila otra : { Fila::Mano, Fila::Mesa, Fila::MontonPropio, Fila::MontonCpu }) {
+        if (!destino && otra != fila)
+            destino = visibles(otra).value(0);
+    }
+    if (fila == Fila::Mano && cartas.isEmpty())
+        m_volverAMano = true;
+    if (destino)
+        destino->setFocus(Qt::OtherFocusReason);
 }
 
 QList<CardPicture *> TecladoTablero::visibles(Fila fila) const
@@ -138,6 +182,7 @@ bool TecladoTablero::enfocar(Fila fila, int indice)
 
 void TecladoTablero::mover(int filas, int cartas)
 {
+    m_volverAMano = false;
     Fila fila = Fila::Mano;
     int indice = 0;
     if (!enfocada(&fila, &indice)) {
@@ -174,15 +219,25 @@ void TecladoTablero::devolverFoco(const std::optional<Imagen> &lugar)
 
 void TecladoTablero::ajustarFoco()
 {
-    CardPicture *carta = enfocada();
-    if (carta && (carta == m_elegida || !carta->window()->isActiveWindow()))
+    Fila fila = Fila::Mano;
+    CardPicture *carta = enfocada(&fila);
+    if (carta && fila == Fila::Mano)
+        m_volverAMano = false;
+    if (m_volverAMano && enfocar(Fila::Mano, 0)) {
+        m_volverAMano = false;
         return;
-    if (!enfocar(Fila::Mano, 0))
+    }
+    if (!carta && !enfocar(Fila::Mano, 0))
         enfocar(Fila::Mesa, 0);
 }
 
 bool TecladoTablero::eventFilter(QObject *objeto, QEvent *event)
 {
+    if (const auto *carta = qobject_cast<const CardPicture *>(objeto)) {
+        if (event->type() == QEvent::Hide && carta->window()->focusWidget() == carta)
+            ceder(*carta);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(objeto, event);
     auto *tecla = static_cast<QKeyEvent *>(event);

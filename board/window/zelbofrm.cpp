@@ -87,6 +87,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_finDeMano->conectar(*mesa);
     m_ayudas = std::make_unique<AyudasTablero>(m_juego, ajustes, *mesa, *statusBar(), *m_anunciador,
                                                [this] { deshacermnu_Click(); });
+    m_teclado->lectura().setBarra(m_ayudas->barra());
     aplicarMesa();
     // Input between moves first puts every card in its place, then is handled.
     auto *guarda = new GuardaDeEntrada(
@@ -349,6 +350,11 @@ void ZelboFrm::jugadaDeshecha(const QString &frase)
 void ZelboFrm::jugadaRehecha(const QString &frase)
 {
     m_anunciador->rehecha(frase);
+}
+
+void ZelboFrm::repartido(bool primero)
+{
+    m_teclado->lectura().repartido(primero);
 }
 
 // Every game, and every hand dealt anew by "Nuevo", is prepared here.

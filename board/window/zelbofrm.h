@@ -122,6 +122,7 @@ public:
     void mostrarJugadaHumano(const Jugada &jugada, const GameState &antes) override;
     void jugadaDeshecha(const QString &frase) override;
     void jugadaRehecha(const QString &frase) override;
+    void repartido(bool primero) override;
     void prepararResultados() override;
     void Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                  std::function<void()> alCerrar) override;

@@ -80,9 +80,11 @@ void TurnosDelJuego::Repartir()
     GameState &e = m_estado;
     if (e.primerReparto)
         m_historia.registro().nuevaMano();
+    const bool primero = e.primerReparto;
     Zelbomod::Repartir(e.lamesa, e.player1, e.player2, e.mazo, kCartas, e.cartasRepartidas,
                        e.primerReparto, 3, 3, 4, m_azar);
     UpdateForm();
+    m_vista.repartido(primero);
 }
 
 // The side to play gets the turn: the CPU plays at once, the human is waited for.

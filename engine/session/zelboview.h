@@ -72,6 +72,9 @@ public:
     // the history does; the board already shows the turn gone back or forward to.
     virtual void jugadaDeshecha(const QString &frase) { Q_UNUSED(frase) }
     virtual void jugadaRehecha(const QString &frase) { Q_UNUSED(frase) }
+    // Cards were dealt to both hands, and on a hand's first deal to the table as well;
+    // the board shows them already.
+    virtual void repartido(bool primero) { Q_UNUSED(primero) }
     // Loads the results window, hidden; throws ZelboError when it cannot.
     virtual void prepararResultados() = 0;
     // The results window, modal to the game's window: the winner's name, the winner's

@@ -4,8 +4,8 @@
 #include "ayudastablero.h"
 #include "barraprobabilidad.h"
 #include "boardfixture.h"
-#include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "disposicionclasica.h"
 #include "keptgamekeeper.h"
 #include "markbox.h"
 #include "programadepruebas.h"
@@ -92,6 +92,15 @@ QStringList avisos()
     return dichos;
 }
 
+// What was spoken once something was and the board settled: a loaded machine may
+// keep the announcement back longer than the board's settling time.
+QStringList avisosAlFin()
+{
+    if (!QTest::qWaitFor([] { return !g_avisos.isEmpty(); }, 5000))
+        return {};
+    return avisos();
+}
+
 void activar(BoardFixture &f)
 {
     f.ventana().activateWindow();
@@ -132,6 +141,10 @@ private slots:
     void theKeysAreSaidAtTheFirstCardFocusOfAGame();
     void whatIsToldAroundACpuMoveWaitsForTheTurn_data();
     void whatIsToldAroundACpuMoveWaitsForTheTurn();
+    void theStateKeysSayTheBoard_data();
+    void theStateKeysSayTheBoard();
+    void aDealSaysTheCardsItBrought_data();
+    void aDealSaysTheCardsItBrought();
 };
 
 void TstBoardAccess::initTestCase()
@@ -146,6 +159,10 @@ void TstBoardAccess::namesAndRolesOfADealtBoard()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
+    // The game's number in the status bar is read as it shows.
+    f.dialogos().responderTexto(QStringLiteral("2"));
+    f.ventana().elegirpartidamnu_Click();
+    QCOMPARE(nombre(f.ventana().statusBar()->findChild<QLabel *>("numeroDePartida")), "Partida 2");
     QVERIFY(f.cargar(posicion()));
     DisposicionClasica &t = f.clasica();
     QCOMPARE(nombre(t.cartap2img()[0]), "Rey de oros, en tu mano");
@@ -573,6 +590,81 @@ void TstBoardAccess::whatIsToldAroundACpuMoveWaitsForTheTurn()
     QCOMPARE(avisos(), QStringList {}); // the beats take their time
     anunciador.turno(QStringLiteral("Juega Ana"), true);
     QCOMPARE(avisos(), QStringList { dicho });
+}
+
+void TstBoardAccess::theStateKeysSayTheBoard_data()
+{
+    QTest::addColumn<Qt::Key>("clave");
+    QTest::addColumn<bool>("probabilidad");
+    QTest::addColumn<QString>("dicho");
+    QTest::newRow("T") << Qt::Key_T << false << "En la mesa: el As de bastos y la Sota de oros";
+    QTest::newRow("Y") << Qt::Key_Y << false << "Tu mano: el Rey de oros y el As de copas";
+    QTest::newRow("P") << Qt::Key_P << false
+                       << "Montón de la CPU: 10 cartas, arriba el 5 de copas. Tu montón: vacío. "
+                          "Puntos: Maquina 0, Ana 0";
+    QTest::newRow("S") << Qt::Key_S << false << "Juega Ana. Mano 1, ronda 2 de 6";
+    QTest::newRow("S, the chance shown")
+        << Qt::Key_S << true << "Juega Ana. Mano 1, ronda 2 de 6. Probabilidad: %1 %";
+}
+
+void TstBoardAccess::theStateKeysSayTheBoard()
+{
+    QFETCH(Qt::Key, clave);
+    QFETCH(bool, probabilidad);
+    QFETCH(QString, dicho);
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(posicion()));
+    activar(f);
+    BarraProbabilidad &barra = f.ventana().ayudas().barra();
+    if (probabilidad) {
+        QSignalSpy mostrado(&barra, &BarraProbabilidad::mostrado);
+        f.ajustes().setProbabilidad(true);
+        QTRY_COMPARE_WITH_TIMEOUT(mostrado.size(), 1, 10000);
+        dicho = dicho.arg(barra.value());
+    }
+    avisos();
+    tecla(f, clave);
+    QCOMPARE(avisosAlFin(), QStringList { dicho });
+}
+
+void TstBoardAccess::aDealSaysTheCardsItBrought_data()
+{
+    QTest::addColumn<int>("semilla");
+    QTest::addColumn<bool>("alEmpezar");
+    QTest::addColumn<QString>("dicho");
+    QTest::newRow("a game's first deal, the CPU to open")
+        << 1 << true
+        << "Nuevo reparto: el 6 de espadas, el 4 de oros y el 2 de bastos. En la mesa: el 6 de "
+           "oros, el Caballo de copas, el As de oros y el 5 de copas. La CPU tira el 7 de bastos "
+           "a la mesa. Juega Ana";
+    // The turn is said though no move of the CPU's came before it.
+    QTest::newRow("a game's first deal, the human to open")
+        << 2 << true
+        << "Nuevo reparto: el As de oros, la Sota de espadas y el 7 de espadas. En la mesa: el 5 "
+           "de bastos, el 2 de bastos, la Sota de bastos y el As de copas. Juega Ana";
+    QTest::newRow("a later deal")
+        << 1 << false
+        << "Pones el As de oros en tu montón. Nuevo reparto: el 7, el Caballo y el 4 de bastos. "
+           "La CPU tira el 6 de bastos a la mesa. Última ronda: juega Ana";
+}
+
+void TstBoardAccess::aDealSaysTheCardsItBrought()
+{
+    QFETCH(int, semilla);
+    QFETCH(bool, alEmpezar);
+    QFETCH(QString, dicho);
+    BoardFixture f(static_cast<std::uint64_t>(semilla));
+    QVERIFY(f.iniciar());
+    if (!alEmpezar) {
+        QVERIFY(f.cargar(ultimaCartaDelQuintoReparto()));
+        avisos();
+        f.ventana().juego().intentar(Intento::alMonton(0));
+    }
+    // Whenever the keys are told, they are told apart.
+    QStringList dichos = avisosAlFin().join(u' ').split(QStringLiteral(". "));
+    dichos.removeAll(QStringLiteral("Espacio marca, Intro juega"));
+    QCOMPARE(dichos.join(QStringLiteral(". ")), dicho);
 }
 
 ZELBO_TEST_MAIN(TstBoardAccess)

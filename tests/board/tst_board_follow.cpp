@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "disposicionclasica.h"
 #include "programadepruebas.h"
 #include "raton.h"
 #include "seguimientopartida.h"
@@ -305,11 +305,7 @@ void TstBoardFollow::gameNumberGoesWithAbrir()
 {
     BoardFixture f;
     QVERIFY(f.iniciar());
-    QLabel *numero = nullptr;
-    for (QLabel *label : f.ventana().statusBar()->findChildren<QLabel *>()) {
-        if (label->accessibleName() == QStringLiteral("Número de partida"))
-            numero = label;
-    }
+    auto *numero = f.ventana().statusBar()->findChild<QLabel *>("numeroDePartida");
     QVERIFY(numero);
     f.ventana().juego().elegirPartida(77);
     QCOMPARE(numero->text(), QStringLiteral("Partida 77"));

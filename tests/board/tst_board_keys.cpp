@@ -2,11 +2,11 @@
 
 #include "anunciador.h"
 #include "boardfixture.h"
-#include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "disposicionclasica.h"
+#include "disposicionmoderna.h"
 #include "electordificil.h"
 #include "markbox.h"
-#include "disposicionmoderna.h"
 #include "pista.h"
 #include "programadepruebas.h"
 #include "tecladotablero.h"
@@ -20,6 +20,9 @@
 
 using namespace Naipes;
 using Tipo = Jugada::Tipo;
+
+Q_DECLARE_METATYPE(Imagen)
+Q_DECLARE_METATYPE(Posicion)
 
 namespace {
 
@@ -98,6 +101,10 @@ private slots:
     void wholeDifficultGameWithHintAndEnterOnly_data();
     void wholeDifficultGameWithHintAndEnterOnly();
     void keysDuringTheCpuTurnAreDiscarded();
+    void homeAndEndGoToTheEndsOfARow_data();
+    void homeAndEndGoToTheEndsOfARow();
+    void theFocusStaysInItsRowAfterAnOwnMove_data();
+    void theFocusStaysInItsRowAfterAnOwnMove();
 
 private:
     bool empezar(BoardFixture &f, const Posicion *p = nullptr);
@@ -163,8 +170,7 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
     QFETCH(TipoMesa, mesa);
     MesaElegida elegida(mesa);
     BoardFixture f(elegida, 7);
-    QCOMPARE(f.moderna() != nullptr,
-             mesa == TipoMesa::Moderna);
+    QCOMPARE(f.moderna() != nullptr, mesa == TipoMesa::Moderna);
     CierraResultados resultados;
     const RespondeEnMesa enMesa(f.ventana(), false);
     f.dialogos().responder(DialogService::Respuesta::No);
@@ -458,6 +464,93 @@ void TstBoardKeys::keysDuringTheCpuTurnAreDiscarded()
     QCOMPARE(estado(f), "La CPU tira el As de espadas a la mesa");
     QCOMPARE(Posicion::numeros(f.estado().lamesa),
              QList<int>({ bastos(1), oros(2), copas(1), espadas(1) }));
+}
+
+void TstBoardKeys::homeAndEndGoToTheEndsOfARow_data()
+{
+    QTest::addColumn<Imagen>("desde");
+    QTest::addColumn<Qt::Key>("clave");
+    QTest::addColumn<Imagen>("hasta");
+    const Imagen mano0 { GrupoImagen::cartap2img, 0 };
+    const Imagen mano1 { GrupoImagen::cartap2img, 1 };
+    const Imagen montonCpu { GrupoImagen::montonimg, 0 };
+    QTest::newRow("End in the hand") << mano0 << Qt::Key_End << mano1;
+    QTest::newRow("Home in the hand") << mano1 << Qt::Key_Home << mano0;
+    QTest::newRow("End on the table")
+        << Imagen { GrupoImagen::mesaimg, 0 } << Qt::Key_End << Imagen { GrupoImagen::mesaimg, 1 };
+    QTest::newRow("a row of one card") << montonCpu << Qt::Key_Home << montonCpu;
+}
+
+void TstBoardKeys::homeAndEndGoToTheEndsOfARow()
+{
+    QFETCH(Imagen, desde);
+    QFETCH(Qt::Key, clave);
+    QFETCH(Imagen, hasta);
+    BoardFixture f;
+    const Posicion p = posicion();
+    QVERIFY(empezar(f, &p));
+    f.mesa().imagen(desde)->setFocus();
+    tecla(f, clave);
+    QCOMPARE(QApplication::focusWidget(), f.mesa().imagen(hasta));
+}
+
+// A screen reader reads every card the focus lands on, and a focus that wandered
+// (to the CPU's pile, then a table card) kept the CPU's reply waiting: the focus
+// goes only to the nearest card of its row when its place empties.
+void TstBoardKeys::theFocusStaysInItsRowAfterAnOwnMove_data()
+{
+    QTest::addColumn<Posicion>("posicion");
+    QTest::addColumn<QList<Imagen>>("marcadas"); // with Space, the last with the focus
+    QTest::addColumn<QList<Imagen>>("focos"); // where the focus went, in order
+    const Imagen mano0 { GrupoImagen::cartap2img, 0 };
+    const Imagen mano1 { GrupoImagen::cartap2img, 1 };
+    const Imagen mesa0 { GrupoImagen::mesaimg, 0 };
+    const Imagen mesa1 { GrupoImagen::mesaimg, 1 };
+    // copas(1), the hand's last card, takes the CPU's pile.
+    QTest::newRow("the hand's last place")
+        << posicion() << QList { Imagen { GrupoImagen::montonimg, 0 }, mano1 } << QList { mano0 };
+    Posicion ultima = posicion();
+    ultima.humano = { oros(1) };
+    ultima.cpu = { espadas(1) };
+    ultima.tamPilaHumano = 3; // ten cards dealt
+    QTest::newRow("the table's last place, with the hand's last card")
+        << ultima << QList { mano0, mesa1 } << QList { mesa0 };
+    // The hand empties and is dealt anew at once, 34 cards dealt: the focus waits on the table.
+    Posicion reparto;
+    reparto.humano = { oros(1) };
+    reparto.mesa = { copas(3) };
+    reparto.pilaCpu = { copas(5) };
+    reparto.pilaHumano = { bastos(8) };
+    reparto.tamPilaCpu = 16;
+    reparto.tamPilaHumano = 16;
+    QTest::newRow("the hand's last card")
+        << reparto << QList { Imagen { GrupoImagen::montonimg, 1 }, mano0 }
+        << QList { mesa0, mano0 };
+}
+
+void TstBoardKeys::theFocusStaysInItsRowAfterAnOwnMove()
+{
+    QFETCH(Posicion, posicion);
+    QFETCH(QList<Imagen>, marcadas);
+    QFETCH(QList<Imagen>, focos);
+    BoardFixture f;
+    QVERIFY(empezar(f, &posicion));
+    for (const Imagen &lugar : marcadas) {
+        f.mesa().imagen(lugar)->setFocus();
+        tecla(f, Qt::Key_Space);
+    }
+    QList<Imagen> fueron;
+    const QMetaObject::Connection seguir
+        = connect(qApp, &QApplication::focusChanged, this, [&fueron](QWidget *, QWidget *ahora) {
+              const auto *carta = qobject_cast<CardPicture *>(ahora);
+              fueron << (carta ? carta->imagen() : Imagen { GrupoImagen::cartap1img, -1 });
+          });
+    const int mano = f.estado().player2.count();
+    tecla(f, Qt::Key_Return);
+    QVERIFY(f.esperarTurno());
+    disconnect(seguir);
+    QVERIFY(f.estado().player2.count() != mano);
+    QCOMPARE(fueron, focos);
 }
 
 ZELBO_TEST_MAIN(TstBoardKeys)

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "lugaresclasicos.h"
-#include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "disposicionclasica.h"
 #include "escala.h"
+#include "lugaresclasicos.h"
 #include "programadepruebas.h"
 
 #include <QAction>
@@ -109,12 +109,14 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
     QCOMPARE(items(menus[0]),
              QStringList({ "&Nuevo|Ctrl+N", "&Abrir|Ctrl+O", "&Guardar|Ctrl+S", "-",
                            "&Opciones|Ctrl+,", "Nombre &Jugador|F2", "-", "&Salir|Ctrl+Q" }));
-    QCOMPARE(items(menus[1]),
-             QStringList({ "&Pista|H", "&Jugar lo marcado|Return", "P&oner en tu montón|M",
-                           "Marcar la &carta enfocada|Space", "-", "&Deshacer|Ctrl+Z",
-                           "&Rehacer|" + QKeySequence(QKeySequence::Redo).toString(),
-                           "&Elegir partida…|Ctrl+P", "-", "H&istorial|Ctrl+L", "Mes&a moderna|",
-                           "E&stadísticas…|Ctrl+E", "Re&visar la partida…|Ctrl+R" }));
+    QCOMPARE(
+        items(menus[1]),
+        QStringList({ "&Pista|H", "&Jugar lo marcado|Return", "P&oner en tu montón|M",
+                      "Marcar la &carta enfocada|Space", "-", "&Leer la mesa|T", "Leer t&u mano|Y",
+                      "Leer mo&ntones y puntos|P", "Leer &quién juega y la ronda|S", "-",
+                      "&Deshacer|Ctrl+Z", "&Rehacer|" + QKeySequence(QKeySequence::Redo).toString(),
+                      "&Elegir partida…|Ctrl+P", "-", "H&istorial|Ctrl+L", "Mes&a moderna|",
+                      "E&stadísticas…|Ctrl+E", "Re&visar la partida…|Ctrl+R" }));
     QCOMPARE(items(menus[2]), QStringList({ "&Contenidos|F1", "&Acerca de ...|" }));
     QCOMPARE(f.ventana().windowTitle(), QStringLiteral("Zelbomar"));
 }
