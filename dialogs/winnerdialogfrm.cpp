@@ -143,17 +143,17 @@ void WinnerDialogFrm::ordenarTabulador()
     m_continuar->setFocus();
 }
 
-// The focus shows on the words as a frame in their own colour, round them.
+// The focus shows on the words as their colours swapped, which leaves their
+// place and size as they are.
 bool WinnerDialogFrm::eventFilter(QObject *objeto, QEvent *event)
 {
     auto *palabras = qobject_cast<QLabel *>(objeto);
-    const bool entra = event->type() == QEvent::FocusIn;
-    if (palabras && (entra || event->type() == QEvent::FocusOut)) {
-        constexpr int ancho = 2;
-        const int borde = entra ? ancho : -ancho;
-        palabras->setFrameStyle(entra ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-        palabras->setLineWidth(ancho);
-        palabras->setGeometry(palabras->geometry().adjusted(-borde, -borde, borde, borde));
+    if (palabras && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QPalette p = palabras->palette();
+        const QColor fondo = p.color(palabras->backgroundRole());
+        p.setColor(palabras->backgroundRole(), p.color(palabras->foregroundRole()));
+        p.setColor(palabras->foregroundRole(), fondo);
+        palabras->setPalette(p);
     }
     return QDialog::eventFilter(objeto, event);
 }
