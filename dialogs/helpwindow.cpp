@@ -2,27 +2,27 @@
 
 #include "helpwindow.h"
 
-#include <QFileInfo>
+#include "paginadeayuda.h"
+
 #include <QKeySequence>
 #include <QShortcut>
-#include <QUrl>
+#include <QVBoxLayout>
 
 HelpWindow::HelpWindow(const QString &programDir, QWidget *parent)
-    : QTextBrowser(parent)
+    : QWidget(parent)
+    , m_pagina(new PaginaDeAyuda(programDir, this))
 {
     setWindowFlag(Qt::Window);
     setWindowTitle(tr("Ayuda de Zelbo"));
     resize(720, 600);
-    setOpenExternalLinks(true);
-    // Pictures of the page (naipes/...) are found beside the program.
-    setSearchPaths({ programDir });
+    auto *marco = new QVBoxLayout(this);
+    marco->setContentsMargins(0, 0, 0, 0);
+    marco->addWidget(m_pagina);
+    setFocusProxy(m_pagina);
     // A window of reading closes with Esc, like the game's other windows.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
-
-    const QString ayuda = rutaAyuda(programDir);
-    if (QFileInfo::exists(ayuda))
-        setSource(QUrl::fromLocalFile(ayuda));
+    m_pagina->abrir(rutaAyuda(programDir));
 }
 
 QString HelpWindow::rutaAyuda(const QString &programDir)
@@ -43,4 +43,5 @@ void HelpWindow::mostrar()
     show();
     raise();
     activateWindow();
+    m_pagina->setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -2,12 +2,15 @@
 
 #include "winnerdialogfrm.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +37,21 @@ void pintarComoNombre(QLabel *label)
     label->setPalette(p);
 }
 
+// The system's font, smaller if need be for the longest of textos to fit in ancho.
+QFont fuenteQueCabe(QFont fuente, int ancho, const QStringList &textos)
+{
+    constexpr int margen = 4;
+    auto cabe = [&] {
+        const QFontMetrics fm(fuente);
+        return std::all_of(textos.begin(), textos.end(), [&](const QString &texto) {
+            return fm.horizontalAdvance(texto) + margen <= ancho;
+        });
+    };
+    while (!cabe() && fuente.pointSizeF() > 6)
+        fuente.setPointSizeF(fuente.pointSizeF() - 0.5);
+    return fuente;
+}
+
 QFont fuentePuntos()
 {
     QFont f;
@@ -57,12 +75,12 @@ WinnerDialogFrm::WinnerDialogFrm(const QString &programDir, QWidget *parent)
     , m_lado2(crearRotulo(QStringLiteral("lblLado2"), m_label2))
     , m_lado3(crearRotulo(QStringLiteral("lblLado3"), m_label3))
     , m_revisar(new QPushButton(tr("&Revisar"), this))
+    , m_continuar(new QPushButton(tr("&Continuar"), this))
 {
     setWindowTitle(tr("Resultados"));
     // A window of fixed size: a title and a close box, nothing to minimize or maximize.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
-    setFixedSize(kAncho, kAlto);
 
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setFont(fuenteNombre());
@@ -79,13 +97,65 @@ WinnerDialogFrm::WinnerDialogFrm(const QString &programDir, QWidget *parent)
     m_veredicto->setGeometry(m_lado2->x(), arriba, m_lado3->geometry().right() - m_lado2->x() + 1,
                              m_veredicto->sizeHint().height());
 
-    // In the corner under the verdict, clear of the scores.
     m_revisar->setObjectName(QStringLiteral("cmdRevisar"));
     m_revisar->setAccessibleName(tr("Revisar la partida"));
     m_revisar->setAutoDefault(false);
-    m_revisar->adjustSize();
-    m_revisar->move(kAncho - m_revisar->width() - 6, kAlto - m_revisar->height() - 6);
     connect(m_revisar, &QPushButton::clicked, this, &WinnerDialogFrm::revisarPedido);
+    m_continuar->setObjectName(QStringLiteral("cmdContinuar"));
+    m_continuar->setAccessibleDescription(
+        tr("Cierra los resultados; luego se pregunta si jugar de nuevo"));
+    m_continuar->setDefault(true);
+    connect(m_continuar, &QPushButton::clicked, this, &QDialog::accept);
+    colocarBotones();
+    ordenarTabulador();
+}
+
+// Right-aligned in a row of their own under the picture, which keeps its words
+// clear whatever the size of the system's font.
+void WinnerDialogFrm::colocarBotones()
+{
+    constexpr int margen = 6;
+    m_revisar->adjustSize();
+    m_continuar->adjustSize();
+    const int alto = qMax(m_revisar->height(), m_continuar->height());
+    const int y = kAlto + margen;
+    int x = kAncho - margen;
+    for (QPushButton *boton : { m_continuar, m_revisar }) {
+        x -= boton->width();
+        boton->setGeometry(x, y, boton->width(), alto);
+        x -= margen;
+    }
+    setFixedSize(kAncho, y + alto + margen);
+}
+
+// The words in reading order, then the buttons; the window opens on Continuar.
+void WinnerDialogFrm::ordenarTabulador()
+{
+    const QList<QWidget *> orden {
+        m_label1, m_veredicto, m_label2, m_label3, m_revisar, m_continuar
+    };
+    for (QWidget *palabras : orden.first(4)) {
+        palabras->setFocusPolicy(Qt::TabFocus);
+        palabras->installEventFilter(this);
+    }
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        setTabOrder(orden[i - 1], orden[i]);
+    m_continuar->setFocus();
+}
+
+// The focus shows on the words as their colours swapped, which leaves their
+// place and size as they are.
+bool WinnerDialogFrm::eventFilter(QObject *objeto, QEvent *event)
+{
+    auto *palabras = qobject_cast<QLabel *>(objeto);
+    if (palabras && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QPalette p = palabras->palette();
+        const QColor fondo = p.color(palabras->backgroundRole());
+        p.setColor(palabras->backgroundRole(), p.color(palabras->foregroundRole()));
+        p.setColor(palabras->foregroundRole(), fondo);
+        palabras->setPalette(p);
+    }
+    return QDialog::eventFilter(objeto, event);
 }
 
 // The side's name right under its score box.
@@ -96,6 +166,8 @@ QLabel *WinnerDialogFrm::crearRotulo(const QString &nombre, QLabel *puntos)
     rotulo->setAlignment(Qt::AlignCenter);
     pintarComoNombre(rotulo);
     const QWidget *caja = puntos->parentWidget();
+    rotulo->setFont(fuenteQueCabe(rotulo->font(), caja->width(),
+                                  { nombreDePuntos(true), nombreDePuntos(false) }));
     rotulo->setGeometry(caja->x(), caja->geometry().bottom() + 4, caja->width(),
                         rotulo->sizeHint().height());
     rotulo->setBuddy(puntos);
@@ -184,8 +256,11 @@ void WinnerDialogFrm::mostrarLados(bool ganaHumano)
     m_veredicto->setText(veredicto(ganaHumano));
     m_lado2->setText(nombreDePuntos(ganaHumano));
     m_lado3->setText(nombreDePuntos(!ganaHumano));
-    m_label2->setAccessibleName(m_lado2->text());
-    m_label3->setAccessibleName(m_lado3->text());
+    // A screen reader reads a label's name only: the side and its figure.
+    m_label2->setAccessibleName(
+        tr("%1: %2", "side: points").arg(m_lado2->text(), m_label2->text()));
+    m_label3->setAccessibleName(
+        tr("%1: %2", "side: points").arg(m_lado3->text(), m_label3->text()));
     setAccessibleDescription(resumen());
 }
 
@@ -211,5 +286,5 @@ void WinnerDialogFrm::paintEvent(QPaintEvent *event)
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), m_fondo);
+    painter.drawPixmap(QRect(0, 0, kAncho, kAlto), m_fondo);
 }

@@ -14,14 +14,17 @@ class QPushButton;
 
 // The results window: the winner's name over both scores, on the picture
 // winfond.jpg, and in words who won, as both names may be the same ("Player").
-// Each score is named by its side. Its one button, "Revisar", asks for the
-// game's review; the close box (or Esc) ends it.
+// Each score is named by its side. Under the picture, "Revisar" asks for the
+// game's review and "Continuar" (Enter), like the close box or Esc, ends it
+// and goes on to the question that follows. Tab reaches each line of words on
+// the picture, the scores and the buttons, so a screen reader reads them all.
 class WinnerDialogFrm : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Client area in pixels at scale 1 (6105 x 3750 twips).
+    // The picture's area in pixels at scale 1 (6105 x 3750 twips); the
+    // buttons' row is under it, as high as the system's buttons are.
     static constexpr int kAncho = 407;
     static constexpr int kAlto = 250;
 
@@ -53,11 +56,14 @@ signals:
     void revisarPedido();
 
 protected:
+    bool eventFilter(QObject *objeto, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QLabel *crearPuntos(int left, const QString &nombreCaja, const QString &nombreEtiqueta);
     QLabel *crearRotulo(const QString &nombre, QLabel *puntos);
+    void colocarBotones();
+    void ordenarTabulador();
     void mostrarLados(bool ganaHumano);
 
     QPixmap m_fondo;
@@ -68,4 +74,5 @@ private:
     QLabel *m_lado2;
     QLabel *m_lado3;
     QPushButton *m_revisar;
+    QPushButton *m_continuar;
 };

@@ -881,6 +881,13 @@
     </message>
 </context>
 <context>
+    <name>PaginaDeAyuda</name>
+    <message>
+        <source>Texto de la ayuda</source>
+        <translation>Help text</translation>
+    </message>
+</context>
+<context>
     <name>PanelPuntos</name>
     <message>
         <source>CPU</source>
@@ -1439,6 +1446,19 @@
     <message>
         <source>Revisar la partida</source>
         <translation>Review the game</translation>
+    </message>
+    <message>
+        <source>&amp;Continuar</source>
+        <translation>&amp;Continue</translation>
+    </message>
+    <message>
+        <source>Cierra los resultados; luego se pregunta si jugar de nuevo</source>
+        <translation>Closes the results; then you are asked whether to play again</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>side: points</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

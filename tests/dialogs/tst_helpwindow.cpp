@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "helpwindow.h"
+#include "paginadeayuda.h"
 #include "programadepruebas.h"
 #include "rutadeprueba.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -11,6 +14,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
 
 class TestHelpWindow : public QObject
@@ -21,13 +25,27 @@ private slots:
     void showsThePageBesideTheProgram();
     void cardPicturesResolveFromTheProgramFolder();
     void missingPageLeavesTheWindowEmpty();
+    void opensWithTheFocusOnATextReadByCaret();
+    void linksAreReachedAndFollowedByKeys_data();
+    void linksAreReachedAndFollowedByKeys();
     void shippedHelpLinksLeadToItsSections();
     void shippedHelpShowsOnlyCardsTheBuildDraws();
 
 private:
     static QString leer(const QString &ruta);
     static void escribir(const QString &ruta, const QByteArray &contenido);
+    static QByteArray paginaConIndice();
 };
+
+QByteArray TestHelpWindow::paginaConIndice()
+{
+    return "<html><body><h1>Ayuda</h1><p>Primera l\xc3\xadnea</p>"
+           "<ol><li><a href=\"#reglas\">Las reglas</a></li>"
+           "<li><a href=\"#baraja\">La <b>baraja</b></a></li></ol>"
+           "<h2><a name=\"reglas\"></a>1. Las reglas del juego</h2><p>Se levanta.</p>"
+           "<h2><a name=\"baraja\"></a>2. La baraja</h2><p>Cuarenta cartas.</p>"
+           "</body></html>";
+}
 
 QString TestHelpWindow::leer(const QString &ruta)
 {
@@ -53,7 +71,7 @@ void TestHelpWindow::showsThePageBesideTheProgram()
     HelpWindow ayuda(dir.path());
     QCOMPARE(ayuda.windowTitle(), QStringLiteral("Ayuda de Zelbo"));
     QVERIFY(ayuda.isWindow());
-    QVERIFY(ayuda.toPlainText().contains(QStringLiteral("Cómo se juega")));
+    QVERIFY(ayuda.pagina()->toPlainText().contains(QStringLiteral("Cómo se juega")));
 }
 
 void TestHelpWindow::cardPicturesResolveFromTheProgramFolder()
@@ -68,8 +86,8 @@ void TestHelpWindow::cardPicturesResolveFromTheProgramFolder()
              "<html><body><img src=\"naipes/oros01.jpg\" width=\"60\"></body></html>");
 
     HelpWindow ayuda(dir.path());
-    const QVariant recurso = ayuda.loadResource(QTextDocument::ImageResource,
-                                                QUrl(QStringLiteral("naipes/oros01.jpg")));
+    const QVariant recurso = ayuda.pagina()->loadResource(
+        QTextDocument::ImageResource, QUrl(QStringLiteral("naipes/oros01.jpg")));
     QImage cargada;
     QVERIFY(cargada.loadFromData(recurso.toByteArray()));
     QCOMPARE(cargada.size(), QSize(20, 30));
@@ -84,8 +102,70 @@ void TestHelpWindow::missingPageLeavesTheWindowEmpty()
     HelpWindow ayuda(dir.path());
     ayuda.mostrar();
     QVERIFY(QTest::qWaitForWindowExposed(&ayuda));
-    QVERIFY(ayuda.toPlainText().isEmpty());
+    QVERIFY(ayuda.pagina()->toPlainText().isEmpty());
     QVERIFY(ayuda.isVisible());
+}
+
+// Orca reads by line, word and character only an editable-text object with a
+// caret: it took the read-only browser for a label and read nothing of it.
+void TestHelpWindow::opensWithTheFocusOnATextReadByCaret()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    escribir(HelpWindow::rutaAyuda(dir.path()), paginaConIndice());
+    HelpWindow ayuda(dir.path());
+    ayuda.mostrar();
+    QVERIFY(QTest::qWaitForWindowActive(&ayuda));
+    PaginaDeAyuda *pagina = ayuda.pagina();
+    QCOMPARE(QApplication::focusWidget(), pagina);
+
+    QAccessibleInterface *accesible = QAccessible::queryAccessibleInterface(pagina);
+    QCOMPARE(accesible->role(), QAccessible::EditableText);
+    QVERIFY(accesible->state().readOnly);
+    QVERIFY(!accesible->text(QAccessible::Name).isEmpty());
+    QVERIFY(accesible->textInterface());
+    QCOMPARE(accesible->textInterface()->cursorPosition(), 0);
+    QTest::keyClick(pagina, Qt::Key_Down);
+    QCOMPARE(pagina->textCursor().block().text(), QStringLiteral("Primera línea"));
+    QCOMPARE(accesible->textInterface()->cursorPosition(), pagina->textCursor().position());
+}
+
+void TestHelpWindow::linksAreReachedAndFollowedByKeys_data()
+{
+    QTest::addColumn<QList<QKeyCombination>>("teclas");
+    QTest::addColumn<QString>("seleccion");
+    const QKeyCombination tab(Qt::Key_Tab);
+    const QKeyCombination intro(Qt::Key_Return);
+    const QKeyCombination atras(Qt::AltModifier, Qt::Key_Left);
+    QTest::newRow("Tab selects the first link") << QList { tab } << QStringLiteral("Las reglas");
+    QTest::newRow("a link in two styles is one")
+        << QList { tab, tab } << QStringLiteral("La baraja");
+    QTest::newRow("Tab goes round") << QList { tab, tab, tab } << QStringLiteral("Las reglas");
+    QTest::newRow("Shift+Tab from the top, the last")
+        << QList { QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab) }
+        << QStringLiteral("La baraja");
+    QTest::newRow("Enter leads to the section's line")
+        << QList { tab, tab, intro } << QStringLiteral("2. La baraja");
+    QTest::newRow("Alt+Left back to the link")
+        << QList { tab, intro, atras } << QStringLiteral("Las reglas");
+    QTest::newRow("Backspace too") << QList { tab, tab, intro, QKeyCombination(Qt::Key_Backspace) }
+                                   << QStringLiteral("La baraja");
+}
+
+void TestHelpWindow::linksAreReachedAndFollowedByKeys()
+{
+    QFETCH(QList<QKeyCombination>, teclas);
+    QFETCH(QString, seleccion);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    escribir(HelpWindow::rutaAyuda(dir.path()), paginaConIndice());
+    HelpWindow ayuda(dir.path());
+    ayuda.mostrar();
+    QVERIFY(QTest::qWaitForWindowActive(&ayuda));
+    for (const QKeyCombination tecla : teclas)
+        QTest::keyClick(QApplication::focusWidget(), tecla.key(), tecla.keyboardModifiers());
+    QCOMPARE(QApplication::focusWidget(), ayuda.pagina());
+    QCOMPARE(ayuda.pagina()->textCursor().selectedText(), seleccion);
 }
 
 void TestHelpWindow::shippedHelpLinksLeadToItsSections()

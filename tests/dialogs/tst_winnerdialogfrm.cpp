@@ -4,6 +4,8 @@
 #include "winnerdialogfrm.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -22,6 +24,9 @@ private slots:
     void wordsAndBoxesSayWhichSideWon_data();
     void wordsAndBoxesSayWhichSideWon();
     void dialogoOpensModalAndTellsItsClose();
+    void tabReadsTheWordsThenLeadsOn();
+    void buttonsStayClearOfTheWords_data();
+    void buttonsStayClearOfTheWords();
     void longNameStaysInsideTheWindow();
     void backgroundMustLoad_data();
     void backgroundMustLoad();
@@ -97,11 +102,12 @@ void TestWinnerDialogFrm::wordsAndBoxesSayWhichSideWon()
             QVERIFY2(!label->geometry().intersects(frame->geometry()), rotulo);
         }
     }
-    // A screen reader names each score by its side, as the words under it do.
+    // A screen reader names each score by its side, as the words under it do,
+    // and says its figure.
     const auto *puntos2 = ventana.findChild<QLabel *>(QStringLiteral("Label2"));
     const auto *puntos3 = ventana.findChild<QLabel *>(QStringLiteral("Label3"));
-    QCOMPARE(puntos2->accessibleName(), izquierda);
-    QCOMPARE(puntos3->accessibleName(), derecha);
+    QCOMPARE(puntos2->accessibleName(), izquierda + QStringLiteral(": 3"));
+    QCOMPARE(puntos3->accessibleName(), derecha + QStringLiteral(": 1"));
     QCOMPARE(puntos2->text(), QStringLiteral("3"));
     QCOMPARE(puntos3->text(), QStringLiteral("1"));
 }
@@ -117,19 +123,93 @@ void TestWinnerDialogFrm::dialogoOpensModalAndTellsItsClose()
     QVERIFY(ventana.isVisible());
     QCOMPARE(ventana.windowModality(), Qt::WindowModal);
     QCOMPARE(texto(ventana, "Label1"), QStringLiteral("Ganador Ana"));
-    // A player leaves with the close box or Esc; the one button asks for the review.
-    const QList<QAbstractButton *> botones = ventana.findChildren<QAbstractButton *>();
-    QCOMPARE(botones.size(), 1);
+    // A player leaves with the close box or Esc; Revisar asks for the review.
+    auto *boton = ventana.findChild<QAbstractButton *>(QStringLiteral("cmdRevisar"));
+    QVERIFY(boton);
     QSignalSpy revisar(&ventana, &WinnerDialogFrm::revisarPedido);
-    botones.first()->click();
+    boton->click();
     QCOMPARE(revisar.count(), 1);
-    QVERIFY(!botones.first()->accessibleName().isEmpty());
+    QVERIFY(!boton->accessibleName().isEmpty());
     QCOMPARE(cerrada.count(), 0);
     QTest::keyClick(&ventana, Qt::Key_Escape);
     QCOMPARE(cerrada.count(), 1);
     QVERIFY(!ventana.isVisible());
     QCOMPARE(texto(ventana, "Label2"), QStringLiteral("3"));
     QCOMPARE(texto(ventana, "Label3"), QStringLiteral("2"));
+}
+
+// Orca heard "Revisar la partida" and nothing else: each line of words, each
+// score with its figure and each button are reached by Tab, and Enter goes on
+// to the question that follows.
+void TestWinnerDialogFrm::tabReadsTheWordsThenLeadsOn()
+{
+    QWidget tablero;
+    tablero.show();
+    WinnerDialogFrm ventana(QStringLiteral("/nonexistent"), &tablero);
+    QSignalSpy cerrada(&ventana, &QDialog::finished);
+    QSignalSpy revisar(&ventana, &WinnerDialogFrm::revisarPedido);
+    ventana.Dialogo(QStringLiteral("Ana"), 3, 1, ResultadoDeMano::Ganador::Humano);
+    QVERIFY(QTest::qWaitForWindowActive(&ventana));
+    auto leido = [] {
+        return QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+            ->text(QAccessible::Name);
+    };
+    QCOMPARE(leido(), QStringLiteral("Continuar"));
+    QVERIFY(!QApplication::focusWidget()->accessibleDescription().isEmpty());
+    QStringList oidos;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        oidos << leido();
+    }
+    QCOMPARE(oidos,
+             QStringList({ "Ganador Ana", "Has ganado la partida", "Tus puntos: 3",
+                           "Puntos de la CPU: 1", "Revisar la partida", "Continuar" }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(cerrada.count(), 1);
+    QCOMPARE(ventana.result(), int(QDialog::Accepted));
+    QCOMPARE(revisar.count(), 0);
+}
+
+void TestWinnerDialogFrm::buttonsStayClearOfTheWords_data()
+{
+    QTest::addColumn<qreal>("puntos");
+    for (const qreal puntos : { 7.0, 9.0, 11.0, 16.0, 24.0 })
+        QTest::addRow("system font of %g points", puntos) << puntos;
+}
+
+// "Revisar" sat over the verdict's purple line, and a large system font
+// pushed the side's names out of their boxes.
+void TestWinnerDialogFrm::buttonsStayClearOfTheWords()
+{
+    QFETCH(qreal, puntos);
+    const QFont antes = QApplication::font();
+    QFont fuente = antes;
+    fuente.setPointSizeF(puntos);
+    QApplication::setFont(fuente);
+    WinnerDialogFrm ventana(QStringLiteral("/nonexistent"));
+    QApplication::setFont(antes);
+    ventana.mostrarResultado(QStringLiteral("Ana"), 3, 2, ResultadoDeMano::Ganador::Cpu);
+    ventana.show();
+
+    const QRect picture(0, 0, WinnerDialogFrm::kAncho, WinnerDialogFrm::kAlto);
+    QList<QRect> ocupados;
+    for (const char *nombre : { "Label1", "lblVeredicto", "lblLado2", "lblLado3" }) {
+        const auto *label = ventana.findChild<QLabel *>(QLatin1String(nombre));
+        QVERIFY2(picture.contains(label->geometry()), nombre);
+        const int ancho = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        QVERIFY2(ancho <= label->contentsRect().width(), nombre);
+        ocupados << label->geometry();
+    }
+    for (const char *nombre : { "cmdRevisar", "cmdContinuar" }) {
+        const auto *boton = ventana.findChild<QAbstractButton *>(QLatin1String(nombre));
+        QVERIFY2(boton && boton->isVisible(), nombre);
+        QVERIFY2(ventana.rect().contains(boton->geometry()), nombre);
+        QVERIFY2(!boton->geometry().intersects(picture), nombre);
+        QVERIFY2(boton->width() >= boton->sizeHint().width(), nombre);
+        for (const QRect &otro : ocupados)
+            QVERIFY2(!boton->geometry().intersects(otro), nombre);
+        ocupados << boton->geometry();
+    }
 }
 
 void TestWinnerDialogFrm::longNameStaysInsideTheWindow()
@@ -186,8 +266,8 @@ void TestWinnerDialogFrm::backgroundPictureIsPainted()
     WinnerDialogFrm ventana(dir.path());
     ventana.mostrarResultado(QStringLiteral("Ana"), 3, 1, ResultadoDeMano::Ganador::Humano);
     const QImage pantalla = ventana.grab().toImage();
-    // Bottom left corner: no label or box there, only the picture.
-    QCOMPARE(QColor(pantalla.pixel(5, pantalla.height() - 5)), QColor(0, 200, 0));
+    // Bottom left corner of the picture: no label or box there, only the picture.
+    QCOMPARE(QColor(pantalla.pixel(5, WinnerDialogFrm::kAlto - 5)), QColor(0, 200, 0));
 }
 
 ZELBO_TEST_MAIN(TestWinnerDialogFrm)
