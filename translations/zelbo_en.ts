@@ -530,6 +530,10 @@
         <source>Tienes cartas para levantar</source>
         <translation>You have cards to take</translation>
     </message>
+    <message>
+        <source>No has marcado ninguna carta</source>
+        <translation>You have not marked any card</translation>
+    </message>
 </context>
 <context>
     <name>KeptGameKeeper</name>

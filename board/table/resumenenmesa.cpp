@@ -52,6 +52,7 @@ ResumenEnMesa::ResumenEnMesa(QWidget *mesa)
     m_puntosCpu = poner({}, 2, 1);
     m_puntosHumano = poner({}, 2, 2);
     QLabel *seguir = linea(0.85);
+    m_seguir = seguir;
     seguir->setText(tr("Pulsa una tecla o haz clic para seguir"));
     seguir->setStyleSheet(QStringLiteral("color: rgb(255, 214, 90);"));
     contenido()->addWidget(seguir);
@@ -66,7 +67,8 @@ void ResumenEnMesa::mostrar(const ResumenDeMano &resumen, const QString &descrip
     m_cartasHumano->setNum(resumen.resultado.humano);
     m_puntosCpu->setNum(resumen.puntosCpu);
     m_puntosHumano->setNum(resumen.puntosHumano);
-    setAccessibleDescription(descripcion);
+    // What the card says last, the way on, is heard last.
+    setAccessibleDescription(descripcion + QStringLiteral(". ") + m_seguir->text());
     m_alCerrar = std::move(alCerrar);
     abrir();
     setFocus(Qt::OtherFocusReason);

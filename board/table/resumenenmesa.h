@@ -39,5 +39,6 @@ private:
     QLabel *m_cartasHumano = nullptr;
     QLabel *m_puntosCpu = nullptr;
     QLabel *m_puntosHumano = nullptr;
+    QLabel *m_seguir = nullptr;
     std::function<void()> m_alCerrar;
 };

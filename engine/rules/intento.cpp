@@ -42,10 +42,12 @@ Intento::Desenlace Intento::levantarMarcadas(const GameState &estado)
     return { RegistroDeJugadas::levantamiento(estado), std::nullopt };
 }
 
-// The hand card alone is laid, with the own pile marked it goes there; marks
-// of a lift, or no single hand card, are a lift with its checks.
+// Nothing marked is said as such; the hand card alone is laid, with the own pile marked it goes
+// there; marks of a lift, or no single hand card, are a lift with its checks.
 Intento::Desenlace Intento::segunMarcas(const GameState &estado)
 {
+    if (estado.marcas.ninguna())
+        return { std::nullopt, tr("No has marcado ninguna carta") };
     const std::optional<int> slot = Seleccion::unicaMarcada(estado);
     const bool levantar = Seleccion::marcasDeLevantar(estado);
     const bool alMonton = estado.marcas.CheckMonton[1];

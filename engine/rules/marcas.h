@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -26,6 +27,8 @@ struct Marcas
 
     bool &de(GrupoMarca grupo, int i);
     bool de(GrupoMarca grupo, int i) const;
+    // No mark a player sets: none on the table, the own hand or either pile.
+    bool ninguna() const;
 
 private:
     template<class Self> static decltype(auto) elegir(Self &self, GrupoMarca grupo, int i)
@@ -53,4 +56,12 @@ inline bool &Marcas::de(GrupoMarca grupo, int i)
 inline bool Marcas::de(GrupoMarca grupo, int i) const
 {
     return elegir(*this, grupo, i);
+}
+
+inline bool Marcas::ninguna() const
+{
+    const auto nada = [](const auto &grupo) {
+        return std::none_of(grupo.begin(), grupo.end(), [](bool m) { return m; });
+    };
+    return nada(CheckMesa) && nada(Checkp2) && nada(CheckMonton);
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "disposicionclasica.h"
+#include "disposicionmoderna.h"
 #include "lugaresmodernos.h"
 #include "markbox.h"
-#include "disposicionmoderna.h"
 #include "panelpuntos.h"
 #include "pista.h"
 #include "programadepruebas.h"
@@ -477,8 +477,8 @@ void TstBoardMesas::theResultsPanelAnswersAsTheQuestion()
     const QStringList resumen = m.resumen()->textos();
     QVERIFY2(resumen.contains(QStringLiteral("Ana gana la mano")), qPrintable(resumen.join(u'|')));
     QVERIFY(resumen.contains(QStringLiteral("Contando puntajes")));
-    QVERIFY(
-        m.resumen()->accessibleDescription().endsWith(QStringLiteral("Puntos: la CPU 1, tú 3")));
+    QVERIFY(m.resumen()->accessibleDescription().endsWith(
+        QStringLiteral("Puntos: la CPU 1, tú 3. Pulsa una tecla o haz clic para seguir")));
     QCOMPARE(m.panel()->puntos(Lado::Humano)->text(), QStringLiteral("2")); // not yet scored
     capturar(f.ventana(), QStringLiteral("resumen"));
     QTest::mouseClick(m.resumen(), Qt::LeftButton, {}, QPoint(5, 5));

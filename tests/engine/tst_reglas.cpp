@@ -29,6 +29,7 @@ const QString kSelecciona = QStringLiteral("Selecciona una carta de la mesa");
 const QString kMismoTipo = QStringLiteral("Solo puedes levantar cartas de un mismo tipo");
 const QString kMontonYLevantar
     = QStringLiteral("No puedes poner la carta en tu montón y levantar a la vez");
+const QString kNada = QStringLiteral("No has marcado ninguna carta");
 
 // The verdict an input must get: the move it plays, or the message it refuses
 // with (none for a drop on a table card).
@@ -80,6 +81,8 @@ Veredicto deIntro(const GameState &e)
     const QList<int> mano = marcadas(e, false);
     const bool levanta = !marcadas(e, true).isEmpty() || e.marcas.CheckMonton[0];
     const bool alMonton = e.marcas.CheckMonton[1];
+    if (mano.isEmpty() && !levanta && !alMonton)
+        return { std::nullopt, { kNada } };
     if (mano.size() != 1 || (levanta && !alMonton))
         return deLevantar(e);
     if (levanta)
@@ -377,9 +380,9 @@ void TestReglas::everyInputPathPlaysOnlyLegalMovesWithOneVerdict()
         QVERIFY2((it.value().second > 100) == rechaza, qPrintable(it.key()));
     }
     QCOMPARE(cuentas.size(), 7);
-    QCOMPARE(
-        rechazos,
-        QSet<QString>({ kTienes, kUnaSola, kALaVez, kSelecciona, kMismoTipo, kMontonYLevantar }));
+    QCOMPARE(rechazos,
+             QSet<QString>(
+                 { kTienes, kUnaSola, kALaVez, kSelecciona, kMismoTipo, kMontonYLevantar, kNada }));
 }
 
 ZELBO_TEST_GUILESS_MAIN(TestReglas)
