@@ -61,10 +61,8 @@ bool GuardaDeEntrada::eventFilter(QObject *objeto, QEvent *event)
         vigilar(static_cast<QChildEvent *>(event)->child());
     if (!esEntrada(event->type()) || !deLaVentana(objeto))
         return false;
-    if (m_ocupada()) {
-        const auto *control = qobject_cast<QWidget *>(objeto);
-        return !m_libre || !control || !m_libre(control);
-    }
+    if (m_ocupada())
+        return !m_libre || !m_libre(objeto);
     m_alEntrar();
     return false;
 }

@@ -20,9 +20,9 @@ public:
     GuardaDeEntrada(QWidget &ventana, std::function<bool()> ocupada,
                     std::function<void()> alEntrar);
 
-    // While busy, input to a control libre accepts (one on a panel of the table
-    // that waits for the player) still passes.
-    void setLibre(std::function<bool(const QWidget *control)> libre) { m_libre = std::move(libre); }
+    // While busy, input to an object libre accepts (a control on a panel of the table that
+    // waits for the player, the menus over it) still passes.
+    void setLibre(std::function<bool(const QObject *objeto)> libre) { m_libre = std::move(libre); }
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *event) override;
@@ -34,5 +34,5 @@ private:
     QWidget &m_ventana;
     std::function<bool()> m_ocupada;
     std::function<void()> m_alEntrar;
-    std::function<bool(const QWidget *)> m_libre;
+    std::function<bool(const QObject *)> m_libre;
 };

@@ -24,7 +24,7 @@ VentanasDelJuego::VentanasDelJuego(const QString &programDir, ZelboGame &juego,
 
 void VentanasDelJuego::abrirAyuda()
 {
-    if (!m_juego.esperaAlJugador())
+    if (!m_juego.esperaAlJugador() && !m_juego.esperaEnElFinal())
         return;
     if (!m_ayuda)
         m_ayuda = new HelpWindow(m_programDir, &m_ventana);
@@ -42,7 +42,7 @@ void VentanasDelJuego::abrirOpciones()
 void VentanasDelJuego::abrirEstadisticas()
 {
     KeptGameKeeper *conservada = m_juego.conservada();
-    if (!m_juego.esperaAlJugador() || !conservada)
+    if ((!m_juego.esperaAlJugador() && !m_juego.esperaEnElFinal()) || !conservada)
         return;
     EstadisticasFrm ventana(conservada->estadisticas(), conservada->archivoEstadisticas(),
                             m_dialogos, &m_ventana);

@@ -27,6 +27,7 @@
 #include "ventanasdeljuego.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -93,7 +94,14 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     auto *guarda = new GuardaDeEntrada(
         *this, [this] { return !m_juego.esperaAlJugador() && !terminado(); },
         [this] { m_animador->terminar(); });
-    guarda->setLibre([this](const QWidget *control) { return m_mesa->enVeloAbierto(control); });
+    guarda->setLibre([this](const QObject *objeto) {
+        if (m_mesa->enVeloAbierto(qobject_cast<const QWidget *>(objeto)))
+            return true;
+        // A panel waiting for the player leaves the menus and their shortcuts working, as a
+        // window over the table does; a command for the game is taken when the game can.
+        return m_mesa->enVeloAbierto(QApplication::focusWidget())
+            && (qobject_cast<const QMenuBar *>(objeto) || qobject_cast<const QAction *>(objeto));
+    });
 }
 
 ZelboFrm::~ZelboFrm() = default;

@@ -80,6 +80,12 @@ public:
     // or a hand's end is under way. Moves asked for meanwhile are not the game's
     // to take; the window drops them.
     bool esperaAlJugador() const { return !terminado() && fase() == Fase::EsperaAlJugador; }
+    // The player is waited for at a hand's or a game's end, by its boxes or panels; the
+    // windows that only show (the help, the statistics) may open over them.
+    bool esperaEnElFinal() const
+    {
+        return !terminado() && (fase() == Fase::FinDeMano || fase() == Fase::FinDePartida);
+    }
     // The program has ended; nothing of the game runs any more.
     bool terminado() const { return m_guardia.terminado(); }
     // The side whose turn it is, once the turn is given.

@@ -4,6 +4,7 @@
 #include "cardpicture.h"
 #include "disposicionclasica.h"
 #include "disposicionmoderna.h"
+#include "helpwindow.h"
 #include "lugaresmodernos.h"
 #include "markbox.h"
 #include "panelpuntos.h"
@@ -137,6 +138,7 @@ private slots:
     void anotherHandCardTakesTheMarkOnTheModernTable_data();
     void anotherHandCardTakesTheMarkOnTheModernTable();
     void aWholeGameByHintAndEnterOpensNoWindow();
+    void theMenusWorkOverTheResultsPanel();
     void theResultsPanelAnswersAsTheQuestion_data();
     void theResultsPanelAnswersAsTheQuestion();
     void runShowsOnlyWithAProgramAndTabReachesIt();
@@ -444,6 +446,37 @@ void TstBoardMesas::aWholeGameByHintAndEnterOpensNoWindow()
     QCOMPARE(m.panel()->puntos(Lado::Humano)->text(), QStringLiteral("0"));
     QCOMPARE(f.estado().numeroDeMano, 1);
     QVERIFY(f.otrasVentanas().isEmpty());
+}
+
+void TstBoardMesas::theMenusWorkOverTheResultsPanel()
+{
+    MesaElegida elegida(TipoMesa::Moderna);
+    BoardFixture f(elegida, 1);
+    f.ventana().show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.ventana()));
+    QVERIFY(f.iniciar());
+    QVERIFY(f.cargar(Posicion::terceraManoDelHumano()));
+    auto &m = *f.moderna();
+    tecla(f.ventana(), Qt::Key_H);
+    tecla(f.ventana(), Qt::Key_Return);
+    QTRY_VERIFY(m.resumen()->isVisible());
+    QTest::mouseClick(m.resumen(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_VERIFY(m.resultados()->isVisible());
+    // A click opens a menu, and a menu's shortcut reaches its item.
+    QMenuBar *barra = f.ventana().menuBar();
+    QTest::mouseClick(barra, Qt::LeftButton, {},
+                      barra->actionGeometry(barra->actions().constFirst()).center());
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QApplication::activePopupWidget()->close();
+    tecla(f.ventana(), Qt::Key_F1);
+    const auto ayudaAbierta = [] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<HelpWindow *>(w) && w->isVisible())
+                return true;
+        return false;
+    };
+    QTRY_VERIFY(ayudaAbierta());
+    QVERIFY(m.resultados()->isVisible());
 }
 
 void TstBoardMesas::theResultsPanelAnswersAsTheQuestion_data()
