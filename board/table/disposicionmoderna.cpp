@@ -56,8 +56,9 @@ void DisposicionModerna::tomarCartas()
     montones[0]->setToolTip(tr("Montón de la CPU"));
     montones[1]->setToolTip(tr("Tu montón: clic para marcarlo"));
     // The own pile takes its mark on the pile itself.
-    connect(montones[1], &CardPicture::clicked, this,
-            [this] { emit mesa().marcaPulsada({ GrupoImagen::montonimg, 1 }); });
+    connect(montones[1], &CardPicture::clicked, this, [this] {
+        emit mesa().marcaPulsada({ GrupoImagen::montonimg, 1 });
+    });
 }
 
 void DisposicionModerna::crearRotulos()
@@ -177,8 +178,7 @@ bool DisposicionModerna::mostrarAviso(const QString &texto)
     m_aviso->resize(ancho, m_aviso->heightForWidth(ancho));
     // Between the table and the hand, where the player looks after a move.
     const QRect mano = m_lugares.mano[1];
-    m_aviso->move((w - ancho) / 2,
-                  std::max(0, mano.top() - m_lugares.alzada - m_aviso->height()));
+    m_aviso->move((w - ancho) / 2, std::max(0, mano.top() - m_lugares.alzada - m_aviso->height()));
     m_aviso->show();
     m_aviso->raise();
     m_finAviso->start();
@@ -252,8 +252,7 @@ void DisposicionModerna::recolocar()
         cubiertas.at(i)->raise();
         mano.at(i)->setGeometry(alzar(d.mano.at(n), m_marcas.Checkp2.at(n)));
     }
-    const QRect ultimo
-        = d.mesa.isEmpty() ? QRect(mesa().rect().center(), d.carta) : d.mesa.last();
+    const QRect ultimo = d.mesa.isEmpty() ? QRect(mesa().rect().center(), d.carta) : d.mesa.last();
     for (int i = 0; i < static_cast<int>(cartas.size()); ++i) {
         CardPicture *carta = cartas.at(i);
         carta->setGeometry(alzar(i < d.mesa.size() ? d.mesa.at(i) : ultimo, carta->marcada()));
@@ -265,8 +264,12 @@ void DisposicionModerna::recolocar()
         const QRect lugar = lugarMonton(i);
         montones.at(i)->setGeometry(lugar);
         QLabel *insignia = m_insignias.at(n);
-        insignia->adjustSize();
         const int alto = std::max(20, d.carta.height() / 6);
+        // The digits grow with the badge.
+        QFont digitos = insignia->font();
+        digitos.setPixelSize(alto * 3 / 5);
+        insignia->setFont(digitos);
+        insignia->adjustSize();
         insignia->resize(std::max(alto, insignia->width()), alto);
         insignia->move(lugar.right() - insignia->width() * 2 / 3, lugar.top() - alto / 3);
         insignia->raise();

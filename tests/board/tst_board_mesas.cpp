@@ -179,6 +179,14 @@ void TstBoardMesas::seededGamesStayInsideTheWindow()
         f.ventana().show();
         QVERIFY(f.iniciar());
         QCOMPARE(f.mesa().size(), f.ventana().centralWidget()->size());
+        // A pile's count is read at every size: its digits grow with the badge.
+        for (int i = 0; f.moderna() && i < 2; ++i) {
+            const QLabel *insignia = f.moderna()->insignia(i);
+            QVERIFY2(insignia->fontMetrics().height() * 2 >= insignia->height(),
+                     qPrintable(QStringLiteral("%1 px en %2 px")
+                                    .arg(insignia->fontMetrics().height())
+                                    .arg(insignia->height())));
+        }
         for (int turno = 0; turno < 60 && !f.ventana().terminado(); ++turno) {
             QVERIFY(f.esperarTurno());
             if (f.ventana().terminado())
