@@ -89,6 +89,7 @@ void Anunciador::decirPendiente()
 
 QString Anunciador::conPendiente(const QString &texto)
 {
+    m_trasElTurno.clear();
     anotar(texto);
     const QString frase = pendiente();
     m_pendientes.clear();
@@ -209,6 +210,7 @@ void Anunciador::rehecha(const QString &frase)
 void Anunciador::finDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano,
                            int puntosCpu, int puntosHumano)
 {
+    m_trasElTurno.clear();
     avisar(palabrasFinDeMano(resultado, nombreHumano, puntosCpu, puntosHumano));
 }
 

@@ -50,7 +50,8 @@ public:
     // What waits (the CPU's last move) is spoken now and nothing more.
     void decirPendiente();
     // What waits, then texto, as one sentence, and nothing is left to speak: a
-    // panel that takes the focus reads it as its own words, in that order.
+    // panel that takes the focus reads it as its own words, in that order. What waited for a
+    // turn is dropped with it: the panel tells a hand's end.
     QString conPendiente(const QString &texto);
     // What is to be spoken when the event loop runs again.
     QString pendiente() const;
@@ -89,7 +90,8 @@ public:
     // left to deal) its notice is to be spoken again when it comes.
     void turno(const QString &cartel, bool quedanCartas);
 
-    // A hand was scored: its verdict, both piles' cards, then both scores.
+    // A hand was scored: its verdict, both piles' cards, then both scores; what waited for a
+    // turn belonged to the hand and is not said.
     void finDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano, int puntosCpu,
                    int puntosHumano);
     // The words finDeMano says.

@@ -141,6 +141,7 @@ private slots:
     void theKeysAreSaidAtTheFirstCardFocusOfAGame();
     void whatIsToldAroundACpuMoveWaitsForTheTurn_data();
     void whatIsToldAroundACpuMoveWaitsForTheTurn();
+    void whatWaitsForATurnIsDroppedWhenTheHandEnds();
     void theStateKeysSayTheBoard_data();
     void theStateKeysSayTheBoard();
     void aDealSaysTheCardsItBrought_data();
@@ -590,6 +591,21 @@ void TstBoardAccess::whatIsToldAroundACpuMoveWaitsForTheTurn()
     QCOMPARE(avisos(), QStringList {}); // the beats take their time
     anunciador.turno(QStringLiteral("Juega Ana"), true);
     QCOMPARE(avisos(), QStringList { dicho });
+}
+
+// A figure of the hand just scored is not said at the next hand's first turn.
+void TstBoardAccess::whatWaitsForATurnIsDroppedWhenTheHandEnds()
+{
+    QStatusBar barra;
+    barra.show();
+    Anunciador anunciador(barra);
+    avisos();
+    anunciador.jugadaCpu(QStringLiteral("La CPU tira el 7 de copas a la mesa"));
+    anunciador.avisarTrasElTurno(QStringLiteral("Probabilidad: 62 %"));
+    anunciador.finDeMano(ResultadoDeMano::dePilas(21, 19), QStringLiteral("Ana"), 1, 0);
+    avisos();
+    anunciador.turno(QStringLiteral("Juega Ana"), true);
+    QVERIFY(!avisos().join(u' ').contains(QStringLiteral("Probabilidad")));
 }
 
 void TstBoardAccess::theStateKeysSayTheBoard_data()
