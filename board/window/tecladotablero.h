@@ -2,7 +2,6 @@
 
 #pragma once
 
-#include "electordificil.h"
 #include "imagen.h"
 #include "pista.h"
 
@@ -81,7 +80,6 @@ private:
     Anunciador &m_anunciador;
     Jugar m_jugar;
     Pista m_pista;
-    ElectorDificil m_dificil;
     // The card the player last put the focus on. When it is hidden, Qt hands
     // the focus to the next control; the hand is the better place.
     QPointer<CardPicture> m_elegida;

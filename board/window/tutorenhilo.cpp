@@ -4,6 +4,7 @@
 
 #include "nombrenaipe.h"
 
+#include <QTimer>
 #include <QtMath>
 #include <utility>
 
@@ -32,10 +33,13 @@ QString consejo(const GameState &antes, const Jugada &mejor)
 
 } // namespace
 
-TutorEnHilo::TutorEnHilo(std::function<bool()> activo, int muestras, QObject *parent)
+TutorEnHilo::TutorEnHilo(std::function<bool()> activo, std::function<NivelCpu()> nivel,
+                         int esperaMs, int muestras, QObject *parent)
     : QObject(parent)
     , m_activo(std::move(activo))
-    , m_revisor(muestras)
+    , m_nivel(std::move(nivel))
+    , m_esperaMs(esperaMs)
+    , m_muestras(muestras)
 {
 }
 
@@ -48,13 +52,17 @@ void TutorEnHilo::revisar(const GameState &antes, const Jugada &jugada, Listo li
         return;
     }
     m_trabajo.pedir(
-        [revisor = m_revisor, antes, jugada](std::stop_token parar) {
+        [revisor = RevisorDeJugadas(m_muestras, m_nivel()), antes, jugada](std::stop_token parar) {
             return nota(antes, revisor.revisar(antes, Lado::Humano, jugada, parar));
         },
         [this, listo = std::move(listo)](const QString &texto) {
-            if (!texto.isEmpty())
-                emit aviso(texto);
-            listo();
+            if (texto.isEmpty()) {
+                listo();
+                return;
+            }
+            emit aviso(texto);
+            // Gone with the tutor, the reply is not asked for.
+            QTimer::singleShot(m_esperaMs, this, listo);
         });
 }
 

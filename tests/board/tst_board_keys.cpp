@@ -176,7 +176,7 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
         if (f.ventana().terminado())
             break;
         const GameState &e = f.estado();
-        const Jugada j = Pista::normal(e);
+        const Jugada j = Pista::mejor(e, f.ventana().juego().nivelCpu());
         tipos.insert(j.tipo);
         const int mano = e.player2.count() + e.player2Lev.count();
         const int repartidas = e.cartasRepartidas;
