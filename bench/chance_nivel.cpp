@@ -4,7 +4,7 @@
 // position: the shares of hands each side wins by the side that opens them (the figures
 // ChanceDePartida::contraLaPista holds), and the time one estimate of the chance to win
 // takes at that level (the bar's work at each human turn). Run by hand:
-//   taskset -c 0 ./build/bench/chance_nivel [partidas] [semilla]
+//   taskset -c 0 ./build/bench/chance_nivel [partidas] [semilla] [normal|dificil|experto]
 
 #include "electorrapidonormal.h"
 #include "estimadorvictoria.h"
@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -52,8 +53,12 @@ int main(int argc, char **argv)
 {
     const int partidas = argc > 1 ? std::atoi(argv[1]) : 300;
     const std::uint64_t semilla = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
+    const std::optional<NivelCpu> solo
+        = argc > 3 ? NivelesCpu::deClave(QString::fromLatin1(argv[3])) : std::nullopt;
     const auto palos = PartidaCompacta::palosDelMazo();
     for (const NivelCpu nivel : { NivelCpu::Normal, NivelCpu::Dificil, NivelCpu::Experto }) {
+        if (solo && nivel != *solo)
+            continue;
         const EstimadorVictoria juez(EstimadorVictoria::kMuestras, EstimadorVictoria::kSemilla,
                                      nivel);
         std::vector<double> tiempos;

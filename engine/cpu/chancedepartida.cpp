@@ -28,8 +28,8 @@ ChanceDePartida::Reparto ChanceDePartida::contraLaPista(NivelCpu nivel)
     Reparto r;
     switch (nivel) {
     case NivelCpu::Normal:
-        r.abreCpu = { { 0.062, 0.938 } };
-        r.abreHumano = { { 0.212, 0.786 } };
+        r.abreCpu = { { 0.074, 0.926 } };
+        r.abreHumano = { { 0.205, 0.795 } };
         break;
     case NivelCpu::Dificil:
         r.abreCpu = { { 0.174, 0.822 } };

@@ -26,7 +26,8 @@ MovimientoCompacto ultimaRondaExperta(const PosicionCompacta &p)
 MovimientoCompacto JugadorSimulado::elegir(const PosicionCompacta &p) const
 {
     if (p.turno == Lado::Humano)
-        return ElectorRapidoContador::elegir(p);
+        return m_nivel == NivelCpu::Normal ? ElectorRapidoContador::elegirContraNormal(p)
+                                           : ElectorRapidoContador::elegir(p);
     switch (m_nivel) {
     case NivelCpu::Normal:
         return ElectorRapidoNormal::elegir(p);

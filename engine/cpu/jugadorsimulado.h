@@ -7,7 +7,8 @@
 #include "posicioncompacta.h"
 
 // Who plays each seat when the chance a player is shown is worked out: the
-// human's seat as the fast card-counting player the hint is built on, the CPU's
+// human's seat as the fast card-counting player the hint is built on (against
+// Normal, one that knows the CPU plays its first card), the CPU's
 // seat as the CPU of the level plays, each quick enough to be played out a
 // couple of hundred times for every move worth comparing. Normal is its own rule.
 // The Difícil player's own deals would cost a thousand times more, so its seat
