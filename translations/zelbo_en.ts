@@ -1330,10 +1330,6 @@
         <source>Esta jugada baja tu probabilidad de ganar del %1 % al %2 %. Mejor: %3.</source>
         <translation>This move lowers your chance of winning from %1% to %2%. Better: %3.</translation>
     </message>
-    <message>
-        <source>Esta jugada deja tu probabilidad de ganar %1 puntos por debajo de la mejor. Mejor: %2.</source>
-        <translation>This move leaves your chance of winning %1 points below the best one. Better: %2.</translation>
-    </message>
 </context>
 <context>
     <name>WinnerDialogFrm</name>

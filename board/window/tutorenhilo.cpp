@@ -70,18 +70,10 @@ QString TutorEnHilo::nota(const GameState &antes, const RevisionJugada &revision
 {
     if (revision.perdida < kPerdidaAvisada || !revision.mejor)
         return {};
-    const int antesPct = qRound(revision.antes);
-    const int despuesPct = qRound(revision.despues);
-    const QString mejor = consejo(antes, *revision.mejor);
-    // The chance shown and the loss come from different deals: a move can lose
-    // against the best one while its own estimate does not drop.
-    if (despuesPct < antesPct)
-        return tr("Esta jugada baja tu probabilidad de ganar del %1 % al %2 %. Mejor: %3.")
-            .arg(antesPct)
-            .arg(despuesPct)
-            .arg(mejor);
-    return tr("Esta jugada deja tu probabilidad de ganar %1 puntos por debajo de la mejor. "
-              "Mejor: %2.")
-        .arg(qRound(revision.perdida))
-        .arg(mejor);
+    // The figures are the bar's before and after the move, and the loss is the
+    // fall between them: a warned move always lowers the chance.
+    return tr("Esta jugada baja tu probabilidad de ganar del %1 % al %2 %. Mejor: %3.")
+        .arg(qRound(revision.antes))
+        .arg(qRound(revision.despues))
+        .arg(consejo(antes, *revision.mejor));
 }
