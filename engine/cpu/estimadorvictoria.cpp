@@ -27,6 +27,18 @@ bool mejorPara(Lado lado, const ChancesDeGanar &a, const ChancesDeGanar &b)
     return a.ventaja[lado] > b.ventaja[lado];
 }
 
+std::vector<ChancesDeGanar> promedios(std::vector<ChancesDeGanar> sumas, int muestras)
+{
+    for (ChancesDeGanar &s : sumas) {
+        for (const Lado lado : kLados) {
+            s.mano[lado] /= muestras;
+            s.partida[lado] /= muestras;
+            s.ventaja[lado] /= muestras;
+        }
+    }
+    return sumas;
+}
+
 } // namespace
 
 std::size_t ValoracionDeJugadas::indiceDe(const PosicionCompacta &p,
@@ -99,14 +111,7 @@ ValoracionDeJugadas EstimadorVictoria::valorarDesde(const VistaDificil &vista, L
         }
     }
     sumas.resize(std::max<std::size_t>(1, v.movimientos.size()));
-    for (ChancesDeGanar &s : sumas) {
-        for (const Lado lado : kLados) {
-            s.mano[lado] /= m_muestras;
-            s.partida[lado] /= m_muestras;
-            s.ventaja[lado] /= m_muestras;
-        }
-    }
-    v.chances = std::move(sumas);
+    v.chances = promedios(std::move(sumas), m_muestras);
     for (std::size_t i = 1; i < v.chances.size(); ++i) {
         if (mejorPara(compara, v.chances[i], v.chances[v.mejor]))
             v.mejor = i;
