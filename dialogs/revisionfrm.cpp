@@ -37,10 +37,11 @@ QLabel *etiquetaDe(const QString &texto, QWidget *companero)
 
 } // namespace
 
-RevisionFrm::RevisionFrm(std::vector<JugadaAnotada> jugadas, int muestras, QWidget *parent)
+RevisionFrm::RevisionFrm(std::vector<JugadaAnotada> jugadas, int muestras, NivelCpu nivel,
+                         QWidget *parent)
     : QDialog(parent)
     , m_jugadas(std::move(jugadas))
-    , m_revisor(muestras)
+    , m_revisor(muestras, nivel)
     , m_lista(new QListWidget)
     , m_grafico(new GraficoChance)
     , m_resumen(new QLabel)

@@ -19,7 +19,8 @@ class QProgressBar;
 class QPushButton;
 
 // "Revisar la partida": every move of the game, both sides, in the history's
-// words, with the human's chance to win before and after it, the better move
+// words, with the human's chance to win the game and the hand before and after
+// it, against the CPU's level, the better move
 // when there was one, and the class of each of the human's moves; a chart of
 // the human's chance across the game and a summary. The moves are reviewed
 // off the window's thread, the list filling in as they come, with a progress
@@ -29,8 +30,10 @@ class RevisionFrm : public QDialog
     Q_OBJECT
 
 public:
+    // The chances are those against the CPU at nivel.
     explicit RevisionFrm(std::vector<JugadaAnotada> jugadas,
-                         int muestras = EstimadorVictoria::kMuestras, QWidget *parent = nullptr);
+                         int muestras = EstimadorVictoria::kMuestras,
+                         NivelCpu nivel = NivelCpu::Normal, QWidget *parent = nullptr);
     ~RevisionFrm() override;
 
     bool terminada() const { return m_terminada; }

@@ -64,6 +64,9 @@ QString TextosRevision::fila(const JugadaAnotada &jugada, const RevisionJugada &
     QString texto = tr("%1. Tu probabilidad de ganar: del %2 al %3.")
                         .arg(frase(jugada.antes, jugada.lado, jugada.jugada),
                              porcentaje(chanceHumano(r, false)), porcentaje(chanceHumano(r, true)));
+    texto += QLatin1Char(' ')
+        + tr("La mano: del %1 al %2.")
+              .arg(porcentaje(r.manoHumanoAntes), porcentaje(r.manoHumanoDespues));
     if (r.lado == Lado::Humano && r.clase != ClaseJugada::Buena) {
         QString nombre = clase(r.clase);
         nombre[0] = nombre[0].toUpper();

@@ -61,12 +61,16 @@
         <translation>Chance of winning</translation>
     </message>
     <message>
-        <source>Probabilidad de ganar la partida</source>
-        <translation>Chance of winning the game</translation>
-    </message>
-    <message>
         <source>Probabilidad de ganar: %1 %</source>
         <translation>Chance of winning: %1%</translation>
+    </message>
+    <message>
+        <source>Probabilidad de ganar la partida si juegas como la pista</source>
+        <translation>Chance of winning the game if you play as the hint does</translation>
+    </message>
+    <message>
+        <source>Probabilidad de ganar si juegas como la pista: la partida %1 %, esta mano %2 %</source>
+        <translation>Chance of winning if you play as the hint does: the game %1%, this hand %2%</translation>
     </message>
 </context>
 <context>
@@ -1374,6 +1378,10 @@
         <source>%1; pérdida media %2 puntos por jugada</source>
         <translation>%1; mean loss %2 points per move</translation>
     </message>
+    <message>
+        <source>La mano: del %1 al %2.</source>
+        <translation>The hand: from %1 to %2.</translation>
+    </message>
 </context>
 <context>
     <name>TurnosDelJuego</name>
@@ -1407,10 +1415,6 @@
     <message>
         <source>Esta jugada baja tu probabilidad de ganar del %1 % al %2 %. Mejor: %3.</source>
         <translation>This move lowers your chance of winning from %1% to %2%. Better: %3.</translation>
-    </message>
-    <message>
-        <source>Esta jugada deja tu probabilidad de ganar %1 puntos por debajo de la mejor. Mejor: %2.</source>
-        <translation>This move leaves your chance of winning %1 points below the best one. Better: %2.</translation>
     </message>
 </context>
 <context>

@@ -91,7 +91,7 @@ void simular(const OpcionesSim &o, Simulador &simulador, QTextStream &out)
     reloj.start();
     std::optional<RevisionSimulada> revision;
     if (o.revisar) {
-        revision.emplace();
+        revision.emplace(o.jugadores.cpu);
         simulador.setOyente(&*revision);
     }
     std::string linea;

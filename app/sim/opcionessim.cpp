@@ -34,8 +34,9 @@ const char *const kDescripcion
       "    On a fault it prints the seed, the game, the hand within that game and the\n"
       "    move within that hand, and exits with status 3.\n"
       "    --cpu normal|dificil|experto sets the CPU's level (default normal); --human\n"
-      "    random|normal|dificil|experto the player in the human's seat (default random:\n"
-      "    random legal moves; a level plays that seat by the CPU's rules of that level).\n"
+      "    random|normal|dificil|experto|hint the player in the human's seat (default\n"
+      "    random: random legal moves; a level plays that seat by the CPU's rules of that\n"
+      "    level; hint plays it as the game's hint does against the CPU's level).\n"
       "    With a Difícil or Experto player at the table the summary line ends with\n"
       "      think_ms_p50=<x> think_ms_max=<y>\n"
       "    (that player's processor time per choice, in milliseconds).\n"
@@ -117,7 +118,8 @@ void OpcionesSim::preparar(QCommandLineParser &parser)
     parser.addOption(
         { kHuman,
           QStringLiteral(
-              "The player in the human's seat: random (default), normal, dificil or experto."),
+              "The player in the human's seat: random (default), normal, dificil, experto or "
+              "hint."),
           QStringLiteral("PLAYER") });
 }
 
@@ -188,10 +190,13 @@ QString OpcionesSim::leerJugadores(const QCommandLineParser &parser, OpcionesSim
             return QStringLiteral("--cpu needs normal, dificil or experto");
         o.jugadores.cpu = *nivel;
     }
-    if (parser.isSet(kHuman) && parser.value(kHuman) != QLatin1String("random")) {
-        o.jugadores.humano = NivelesCpu::deClave(parser.value(kHuman));
+    const QString humano = parser.value(kHuman);
+    if (humano == QLatin1String("hint")) {
+        o.jugadores.pista = true;
+    } else if (parser.isSet(kHuman) && humano != QLatin1String("random")) {
+        o.jugadores.humano = NivelesCpu::deClave(humano);
         if (!o.jugadores.humano)
-            return QStringLiteral("--human needs random, normal, dificil or experto");
+            return QStringLiteral("--human needs random, normal, dificil, experto or hint");
     }
     return {};
 }

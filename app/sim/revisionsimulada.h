@@ -18,6 +18,12 @@
 class RevisionSimulada : public OyenteDelHumano
 {
 public:
+    // The chances are those against the CPU at nivel.
+    explicit RevisionSimulada(NivelCpu nivel)
+        : m_revisor(EstimadorVictoria::kMuestras, nivel)
+    {
+    }
+
     void antesDeJugar(const VistaDificil &vista) override;
     void trasJugar(const Jugada &jugada) override;
     void alTerminarMano() override;

@@ -2,6 +2,7 @@
 
 #include "simulador.h"
 
+#include "electorpista.h"
 #include "juegosinventana.h"
 #include "oyentedelhumano.h"
 #include "randomhuman.h"
@@ -56,6 +57,9 @@ Simulador::Simulador(QString programDir, std::uint64_t semilla, const JugadoresS
         m_electorCpu = crear(jugadores.cpu, semilla ^ kMezclaDificilCpu);
     if (jugadores.humano)
         m_electorHumano = crear(*jugadores.humano, semilla ^ kMezclaDificilHumano);
+    if (jugadores.pista)
+        m_electorHumano
+            = std::make_unique<ElectorCronometrado>(std::make_unique<ElectorPista>(jugadores.cpu));
     m_dificilCpu = jugadores.cpu != NivelCpu::Normal;
     m_dificilHumano = jugadores.humano && *jugadores.humano != NivelCpu::Normal;
 }

@@ -49,6 +49,7 @@ struct JugadoresSim
 {
     NivelCpu cpu = NivelCpu::Normal;
     std::optional<NivelCpu> humano;
+    bool pista = false; // the human's seat plays as the hint plays against the CPU's level
 };
 
 // Plays the real game, the CPU against a random legal human (or a level in the

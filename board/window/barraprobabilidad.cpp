@@ -20,7 +20,7 @@ BarraProbabilidad::BarraProbabilidad(int muestras, QWidget *parent)
     setMaximumHeight(fontMetrics().height());
     setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")));
     setAccessibleName(tr("Probabilidad de ganar"));
-    setToolTip(tr("Probabilidad de ganar la partida"));
+    setToolTip(tr("Probabilidad de ganar la partida si juegas como la pista"));
     setVisible(false);
 }
 
@@ -28,6 +28,14 @@ void BarraProbabilidad::setActiva(bool activa)
 {
     m_activa = activa;
     setVisible(activa);
+}
+
+void BarraProbabilidad::setNivel(NivelCpu nivel)
+{
+    if (nivel == m_estimador.nivel())
+        return;
+    m_estimador = EstimadorVictoria(m_estimador.muestras(), EstimadorVictoria::kSemilla, nivel);
+    m_ultima.reset();
 }
 
 void BarraProbabilidad::actualizar(const GameState &estado)
@@ -59,15 +67,18 @@ void BarraProbabilidad::pedir(const VistaDificil &vista, std::optional<Movimient
     m_ultima = huella;
     m_trabajo.pedir(
         [estimador = m_estimador, vista, tras](std::stop_token parar) {
-            const ChancesDeGanar chances = tras ? estimador.estimarTras(vista, *tras, parar)
-                                                : estimador.estimar(vista, parar);
-            return qRound(100.0 * chances.partida[Lado::Humano]);
+            return tras ? estimador.estimarTras(vista, *tras, parar)
+                        : estimador.estimar(vista, parar);
         },
-        [this](int porcentaje) { mostrar(porcentaje); });
+        [this](const ChancesDeGanar &chances) { mostrar(chances); });
 }
 
-void BarraProbabilidad::mostrar(int porcentaje)
+void BarraProbabilidad::mostrar(const ChancesDeGanar &chances)
 {
+    const int porcentaje = qRound(100.0 * chances.partida[Lado::Humano]);
+    setToolTip(tr("Probabilidad de ganar si juegas como la pista: la partida %1 %, esta mano %2 %")
+                   .arg(porcentaje)
+                   .arg(qRound(100.0 * chances.mano[Lado::Humano])));
     setValue(porcentaje);
     setTextVisible(true);
     setAccessibleName(tr("Probabilidad de ganar: %1 %").arg(porcentaje));

@@ -74,12 +74,8 @@ TecladoTablero::TecladoTablero(Mesa &mesa, ZelboGame &juego, Anunciador &anuncia
         vigilarCartas();
         devolverFoco(m_focoAntes);
     });
-    // At Difícil and above the Difícil player, from the human's seat, suggests
-    // the move; it answers at once, where Experto may think for a while.
-    m_pista.setElector([this](const GameState &e) {
-        return m_juego.nivelCpu() != NivelCpu::Normal ? m_dificil.elegir(e, Lado::Humano)
-                                                      : Pista::normal(e);
-    });
+    // The move the chance to win rates best against the CPU's level, as the tutor rates it.
+    m_pista.setElector([this](const GameState &e) { return Pista::mejor(e, m_juego.nivelCpu()); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *ahora) {
         auto *carta = qobject_cast<CardPicture *>(ahora);
         if (!carta || carta->parentWidget() != m_mesa)

@@ -2,7 +2,6 @@
 
 #pragma once
 
-#include "electordificil.h"
 #include "imagen.h"
 #include "lecturadeljuego.h"
 #include "pista.h"
@@ -88,7 +87,6 @@ private:
     Anunciador &m_anunciador;
     Jugar m_jugar;
     Pista m_pista;
-    ElectorDificil m_dificil;
     LecturaDelJuego m_lectura;
     // The hand emptied under the focus, which went to another row.
     bool m_volverAMano = false;

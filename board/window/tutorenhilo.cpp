@@ -4,6 +4,7 @@
 
 #include "nombrenaipe.h"
 
+#include <QTimer>
 #include <QtMath>
 #include <utility>
 
@@ -32,10 +33,13 @@ QString consejo(const GameState &antes, const Jugada &mejor)
 
 } // namespace
 
-TutorEnHilo::TutorEnHilo(std::function<bool()> activo, int muestras, QObject *parent)
+TutorEnHilo::TutorEnHilo(std::function<bool()> activo, std::function<NivelCpu()> nivel,
+                         int esperaMs, int muestras, QObject *parent)
     : QObject(parent)
     , m_activo(std::move(activo))
-    , m_revisor(muestras)
+    , m_nivel(std::move(nivel))
+    , m_esperaMs(esperaMs)
+    , m_muestras(muestras)
 {
 }
 
@@ -48,13 +52,17 @@ void TutorEnHilo::revisar(const GameState &antes, const Jugada &jugada, Listo li
         return;
     }
     m_trabajo.pedir(
-        [revisor = m_revisor, antes, jugada](std::stop_token parar) {
+        [revisor = RevisorDeJugadas(m_muestras, m_nivel()), antes, jugada](std::stop_token parar) {
             return nota(antes, revisor.revisar(antes, Lado::Humano, jugada, parar));
         },
         [this, listo = std::move(listo)](const QString &texto) {
-            if (!texto.isEmpty())
-                emit aviso(texto);
-            listo();
+            if (texto.isEmpty()) {
+                listo();
+                return;
+            }
+            emit aviso(texto);
+            // Gone with the tutor, the reply is not asked for.
+            QTimer::singleShot(m_esperaMs, this, listo);
         });
 }
 
@@ -62,18 +70,10 @@ QString TutorEnHilo::nota(const GameState &antes, const RevisionJugada &revision
 {
     if (revision.perdida < kPerdidaAvisada || !revision.mejor)
         return {};
-    const int antesPct = qRound(revision.antes);
-    const int despuesPct = qRound(revision.despues);
-    const QString mejor = consejo(antes, *revision.mejor);
-    // The chance shown and the loss come from different deals: a move can lose
-    // against the best one while its own estimate does not drop.
-    if (despuesPct < antesPct)
-        return tr("Esta jugada baja tu probabilidad de ganar del %1 % al %2 %. Mejor: %3.")
-            .arg(antesPct)
-            .arg(despuesPct)
-            .arg(mejor);
-    return tr("Esta jugada deja tu probabilidad de ganar %1 puntos por debajo de la mejor. "
-              "Mejor: %2.")
-        .arg(qRound(revision.perdida))
-        .arg(mejor);
+    // The figures are the bar's before and after the move, and the loss is the
+    // fall between them: a warned move always lowers the chance.
+    return tr("Esta jugada baja tu probabilidad de ganar del %1 % al %2 %. Mejor: %3.")
+        .arg(qRound(revision.antes))
+        .arg(qRound(revision.despues))
+        .arg(consejo(antes, *revision.mejor));
 }

@@ -52,8 +52,8 @@ void VentanasDelJuego::abrirEstadisticas()
 void VentanasDelJuego::abrirRevision(QWidget *sobre)
 {
     const std::span<const JugadaAnotada> jugadas = m_juego.jugadasDeLaPartida().jugadas();
-    auto *revision
-        = new RevisionFrm({ jugadas.begin(), jugadas.end() }, EstimadorVictoria::kMuestras, sobre);
+    auto *revision = new RevisionFrm({ jugadas.begin(), jugadas.end() },
+                                     EstimadorVictoria::kMuestras, m_juego.nivelCpu(), sobre);
     revision->setAttribute(Qt::WA_DeleteOnClose);
     revision->setWindowModality(Qt::WindowModal);
     revision->open();

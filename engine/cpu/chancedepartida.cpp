@@ -2,7 +2,48 @@
 
 #include "chancedepartida.h"
 
-double ChanceDePartida::antesDeMano(int mios, int suyos, bool abre)
+namespace {
+
+Lado lado(bool cpu)
+{
+    return cpu ? Lado::Cpu : Lado::Humano;
+}
+
+} // namespace
+
+ChanceDePartida::Reparto ChanceDePartida::entreDificiles()
+{
+    Reparto r;
+    r.abreCpu[Lado::Cpu] = kGanaQuienAbre;
+    r.abreCpu[Lado::Humano] = kGanaQuienResponde;
+    r.abreHumano[Lado::Humano] = kGanaQuienAbre;
+    r.abreHumano[Lado::Cpu] = kGanaQuienResponde;
+    return r;
+}
+
+// Measured over seeded compact games, the hint in the human's seat against each
+// level (bench/chance_nivel); the CPU's share first, then the human's.
+ChanceDePartida::Reparto ChanceDePartida::contraLaPista(NivelCpu nivel)
+{
+    Reparto r;
+    switch (nivel) {
+    case NivelCpu::Normal:
+        r.abreCpu = { { 0.074, 0.926 } };
+        r.abreHumano = { { 0.205, 0.795 } };
+        break;
+    case NivelCpu::Dificil:
+        r.abreCpu = { { 0.174, 0.822 } };
+        r.abreHumano = { { 0.797, 0.201 } };
+        break;
+    case NivelCpu::Experto:
+        r.abreCpu = { { 0.154, 0.845 } };
+        r.abreHumano = { { 0.823, 0.177 } };
+        break;
+    }
+    return r;
+}
+
+double ChanceDePartida::antesDeMano(const Reparto &r, Lado yo, int mios, int suyos, Lado abre)
 {
     if (mios >= kPuntosParaGanar)
         return 1.0;
@@ -10,10 +51,18 @@ double ChanceDePartida::antesDeMano(int mios, int suyos, bool abre)
         return 0.0;
     // A tied hand leaves the score and the opener as they were, so only the
     // hands that give a point count.
-    const double gana = abre ? kGanaQuienAbre : kGanaQuienResponde;
-    const double pierde = abre ? kGanaQuienResponde : kGanaQuienAbre;
-    return (gana * antesDeMano(mios + 1, suyos, abre) + pierde * antesDeMano(mios, suyos + 1, abre))
+    const PorLado<double> &reparto = abre == Lado::Cpu ? r.abreCpu : r.abreHumano;
+    const bool cpu = yo == Lado::Cpu;
+    const double gana = reparto[lado(cpu)];
+    const double pierde = reparto[lado(!cpu)];
+    return (gana * antesDeMano(r, yo, mios + 1, suyos, abre)
+            + pierde * antesDeMano(r, yo, mios, suyos + 1, abre))
         / (gana + pierde);
+}
+
+double ChanceDePartida::antesDeMano(int mios, int suyos, bool abre)
+{
+    return antesDeMano(entreDificiles(), Lado::Cpu, mios, suyos, lado(abre));
 }
 
 double ChanceDePartida::trasMano(int mios, int suyos, bool abre, FinDeMano fin)
@@ -32,6 +81,14 @@ double ChanceDePartida::trasMano(int mios, int suyos, bool abre, FinDeMano fin)
 double ChanceDePartida::trasMano(const PosicionCompacta &p, Lado lado, FinDeMano fin)
 {
     return trasMano(p.puntos[lado], p.puntos[contrario(lado)], quienAbre(p) == lado, fin);
+}
+
+double ChanceDePartida::trasMano(const Reparto &r, const PosicionCompacta &p, Lado yo,
+                                 FinDeMano fin)
+{
+    const int mios = p.puntos[yo] + (fin == FinDeMano::Gana ? 1 : 0);
+    const int suyos = p.puntos[lado(yo != Lado::Cpu)] + (fin == FinDeMano::Pierde ? 1 : 0);
+    return antesDeMano(r, yo, mios, suyos, quienAbre(p));
 }
 
 Lado ChanceDePartida::quienAbre(const PosicionCompacta &p)

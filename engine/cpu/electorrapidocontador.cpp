@@ -17,11 +17,20 @@ struct Cuenta
     int ocultas = 0;
     int cartasRival = 0; // cards the opponent will choose its next move from
     bool ultimaJugada = false; // this move ends the hand
+    bool rivalNormal = false; // the opponent plays the Normal rule
 
-    double riesgo(int palo) const
+    // The chance that the opponent's next move takes cards of this palo, its own
+    // pile's top being of paloTopeRival (-1 for none).
+    double riesgo(int palo, int paloTopeRival) const
     {
-        return ElectorRapidoContador::probabilidadDeTener(porPalo[static_cast<std::size_t>(palo)],
-                                                          ocultas, cartasRival);
+        const int dePalo = porPalo[static_cast<std::size_t>(palo)];
+        if (!rivalNormal)
+            return ElectorRapidoContador::probabilidadDeTener(dePalo, ocultas, cartasRival);
+        // Its first card, any unseen one, alone decides; of its own pile's palo it
+        // goes onto that pile.
+        if (cartasRival <= 0 || ocultas <= 0 || palo == paloTopeRival)
+            return 0.0;
+        return static_cast<double>(dePalo) / ocultas;
     }
 };
 
@@ -78,11 +87,29 @@ inline double valorar(const PosicionCompacta &p, const Cuenta &c, const Movimien
         // The table goes to whoever lifted last, and nothing can happen after.
         return valor + (ultimo == s ? mesa : (ultimo == r ? -mesa : 0));
     }
+    const int topeRival = m.tipo == T::LevantarMonton || p.tope[r] == PosicionCompacta::kNinguna
+        ? -1
+        : p.palo[p.tope[r]];
     if (tope >= 0 && mio > 0)
-        valor -= c.riesgo(tope) * (2 * mio + 1);
+        valor -= c.riesgo(tope, topeRival) * (2 * mio + 1);
     if (m.tipo == T::Tirar)
-        valor -= c.riesgo(palo) * 2;
+        valor -= c.riesgo(palo, topeRival) * 2;
     return valor;
+}
+
+MovimientoCompacto elegirCon(const PosicionCompacta &p, const Cuenta &c)
+{
+    MovimientoCompacto mejor;
+    double mejorValor = -1e9;
+    ReglasCompactas::generar(p, p.turno, ReglasCompactas::Alcance::Representativas,
+                             [&](const MovimientoCompacto &m) {
+                                 const double v = valorar(p, c, m);
+                                 if (v > mejorValor) {
+                                     mejorValor = v;
+                                     mejor = m;
+                                 }
+                             });
+    return mejor;
 }
 
 } // namespace
@@ -101,16 +128,12 @@ double ElectorRapidoContador::probabilidadDeTener(int c, int u, int h)
 
 MovimientoCompacto ElectorRapidoContador::elegir(const PosicionCompacta &p)
 {
-    const Cuenta c = contar(p);
-    MovimientoCompacto mejor;
-    double mejorValor = -1e9;
-    ReglasCompactas::generar(p, p.turno, ReglasCompactas::Alcance::Representativas,
-                             [&](const MovimientoCompacto &m) {
-                                 const double v = valorar(p, c, m);
-                                 if (v > mejorValor) {
-                                     mejorValor = v;
-                                     mejor = m;
-                                 }
-                             });
-    return mejor;
+    return elegirCon(p, contar(p));
+}
+
+MovimientoCompacto ElectorRapidoContador::elegirContraNormal(const PosicionCompacta &p)
+{
+    Cuenta c = contar(p);
+    c.rivalNormal = true;
+    return elegirCon(p, c);
 }

@@ -15,6 +15,9 @@ class ElectorRapidoContador
 public:
     // The move for the seat to move.
     static MovimientoCompacto elegir(const PosicionCompacta &p);
+    // The same against an opponent known to play the Normal rule: its next move
+    // is its first card's, and that card is any card the mover has not seen.
+    static MovimientoCompacto elegirContraNormal(const PosicionCompacta &p);
     // The chance that h cards drawn from u unseen cards hold at least one of
     // the c cards of a palo.
     static double probabilidadDeTener(int c, int u, int h);

@@ -2,39 +2,139 @@
 
 #include "estimadorvictoria.h"
 
-#include "chancedepartida.h"
-#include "electorrapidocontador.h"
+#include "reglascompactas.h"
 
 namespace {
 
 using Fin = ChanceDePartida::FinDeMano;
 
-// Plays the hand out with the counting player on both sides and adds what its
-// end is worth to each side.
-void jugarYSumar(PosicionCompacta p, ChancesDeGanar &suma)
+// The side whose first move is compared, after previa: the human, looking, with
+// a hand of its own that no deal refills first (a deal would give it other
+// cards on every deal drawn).
+bool comparaLaPista(const VistaDificil &vista, const PosicionCompacta &p)
+{
+    return vista.yo() == Lado::Humano && vista.posicion.enMano[Lado::Humano] > 0
+        && p.turno == Lado::Humano && !p.manoTerminada();
+}
+
+// Better for lado: its chance to win the game, then the hand, then its lead.
+bool mejorPara(Lado lado, const ChancesDeGanar &a, const ChancesDeGanar &b)
+{
+    if (a.partida[lado] != b.partida[lado])
+        return a.partida[lado] > b.partida[lado];
+    if (a.mano[lado] != b.mano[lado])
+        return a.mano[lado] > b.mano[lado];
+    return a.ventaja[lado] > b.ventaja[lado];
+}
+
+std::vector<ChancesDeGanar> promedios(std::vector<ChancesDeGanar> sumas, int muestras)
+{
+    for (ChancesDeGanar &s : sumas) {
+        for (const Lado lado : kLados) {
+            s.mano[lado] /= muestras;
+            s.partida[lado] /= muestras;
+            s.ventaja[lado] /= muestras;
+        }
+    }
+    return sumas;
+}
+
+} // namespace
+
+std::size_t ValoracionDeJugadas::indiceDe(const PosicionCompacta &p,
+                                          const MovimientoCompacto &m) const
+{
+    const auto &mano = p.mano[p.turno];
+    for (std::size_t i = 0; i < movimientos.size(); ++i) {
+        const MovimientoCompacto &c = movimientos[i];
+        if (c.tipo == m.tipo && c.mesa == m.mesa && p.palo[mano[c.carta]] == p.palo[mano[m.carta]])
+            return i;
+    }
+    return movimientos.size();
+}
+
+EstimadorVictoria::EstimadorVictoria(int muestras, std::uint64_t semilla, NivelCpu nivel)
+    : m_muestras(muestras)
+    , m_semilla(semilla)
+    , m_jugador(nivel)
+    , m_reparto(ChanceDePartida::contraLaPista(nivel))
+{
+}
+
+void EstimadorVictoria::jugarYSumar(PosicionCompacta p, ChancesDeGanar &suma) const
 {
     while (!p.manoTerminada())
-        p.aplicar(ElectorRapidoContador::elegir(p));
+        p.aplicar(m_jugador.elegir(p));
     const int diferencia = p.cerrarMano(); // the CPU's pile less the human's
     for (const Lado lado : kLados) {
         const int mia = lado == Lado::Cpu ? diferencia : -diferencia;
         const Fin fin = mia > 0 ? Fin::Gana : (mia < 0 ? Fin::Pierde : Fin::Empata);
         suma.mano[lado] += fin == Fin::Gana ? 1.0 : 0.0;
-        suma.partida[lado] += ChanceDePartida::trasMano(p, lado, fin);
+        suma.ventaja[lado] += mia;
+        suma.partida[lado] += ChanceDePartida::trasMano(m_reparto, p, lado, fin);
     }
 }
 
-} // namespace
-
-EstimadorVictoria::EstimadorVictoria(int muestras, std::uint64_t semilla)
-    : m_muestras(muestras)
-    , m_semilla(semilla)
+ValoracionDeJugadas EstimadorVictoria::valorarDesde(const VistaDificil &vista, Lado mueve,
+                                                    const MovimientoCompacto *previa,
+                                                    std::vector<MovimientoCompacto> movimientos,
+                                                    std::stop_token parar) const
 {
+    ValoracionDeJugadas v;
+    v.movimientos = std::move(movimientos);
+    bool elegidos = !v.movimientos.empty();
+    std::vector<ChancesDeGanar> sumas;
+    GeneradorDificil azar(GeneradorDificil::combinar(m_semilla, vista.huella()));
+    Lado compara = mueve;
+    for (int muestra = 0; muestra < m_muestras && !parar.stop_requested(); ++muestra) {
+        PosicionCompacta mundo = vista.determinizar(azar);
+        mundo.turno = mueve;
+        if (previa)
+            mundo.aplicar(*previa);
+        if (!elegidos) {
+            // The moves the human can make are the same on every deal drawn.
+            elegidos = true;
+            compara = mundo.turno;
+            if (comparaLaPista(vista, mundo))
+                v.movimientos = ReglasCompactas::movimientos(
+                    mundo, Lado::Humano, ReglasCompactas::Alcance::Representativas);
+        }
+        sumas.resize(std::max<std::size_t>(1, v.movimientos.size()));
+        if (v.movimientos.empty()) {
+            jugarYSumar(mundo, sumas[0]);
+            continue;
+        }
+        for (std::size_t i = 0; i < v.movimientos.size(); ++i) {
+            PosicionCompacta p = mundo;
+            p.aplicar(v.movimientos[i]);
+            jugarYSumar(p, sumas[i]);
+        }
+    }
+    sumas.resize(std::max<std::size_t>(1, v.movimientos.size()));
+    v.chances = promedios(std::move(sumas), m_muestras);
+    for (std::size_t i = 1; i < v.chances.size(); ++i) {
+        if (mejorPara(compara, v.chances[i], v.chances[v.mejor]))
+            v.mejor = i;
+    }
+    return v;
+}
+
+ValoracionDeJugadas EstimadorVictoria::valorar(const VistaDificil &vista,
+                                               std::stop_token parar) const
+{
+    return valorarDesde(vista, vista.yo(), nullptr, {}, parar);
+}
+
+ValoracionDeJugadas EstimadorVictoria::valorar(const VistaDificil &vista,
+                                               std::vector<MovimientoCompacto> movimientos,
+                                               std::stop_token parar) const
+{
+    return valorarDesde(vista, vista.yo(), nullptr, std::move(movimientos), parar);
 }
 
 ChancesDeGanar EstimadorVictoria::estimar(const VistaDificil &vista, std::stop_token parar) const
 {
-    return estimarDesde(vista, vista.yo(), nullptr, parar);
+    return valorar(vista, parar).deLaMejor();
 }
 
 ChancesDeGanar EstimadorVictoria::estimar(const GameState &estado, Lado lado) const
@@ -46,40 +146,26 @@ ChancesDeGanar EstimadorVictoria::estimarTras(const VistaDificil &vista,
                                               const MovimientoCompacto &m,
                                               std::stop_token parar) const
 {
-    return estimarDesde(vista, vista.yo(), &m, parar);
+    if (vista.yo() == Lado::Humano) {
+        const ValoracionDeJugadas v = valorar(vista, parar);
+        const std::size_t i = v.indiceDe(vista.posicion, m);
+        if (i < v.movimientos.size())
+            return v.chances[i];
+    }
+    return valorar(vista, { m }, parar).deLaMejor();
 }
 
 ChancesDeGanar EstimadorVictoria::estimarAlRival(const VistaDificil &vista,
                                                  std::stop_token parar) const
 {
-    return estimarDesde(vista, contrario(vista.yo()), nullptr, parar);
+    return valorarDesde(vista, contrario(vista.yo()), nullptr, {}, parar).deLaMejor();
 }
 
 ChancesDeGanar EstimadorVictoria::estimarTrasRival(const VistaDificil &vista,
                                                    const MovimientoCompacto &m,
                                                    std::stop_token parar) const
 {
-    return estimarDesde(vista, contrario(vista.yo()), &m, parar);
-}
-
-ChancesDeGanar EstimadorVictoria::estimarDesde(const VistaDificil &vista, Lado mueve,
-                                               const MovimientoCompacto *m,
-                                               std::stop_token parar) const
-{
-    ChancesDeGanar suma;
-    GeneradorDificil azar(GeneradorDificil::combinar(m_semilla, vista.huella()));
-    for (int muestra = 0; muestra < m_muestras && !parar.stop_requested(); ++muestra) {
-        PosicionCompacta p = vista.determinizar(azar);
-        p.turno = mueve;
-        if (m)
-            p.aplicar(*m);
-        jugarYSumar(p, suma);
-    }
-    for (const Lado lado : kLados) {
-        suma.mano[lado] /= m_muestras;
-        suma.partida[lado] /= m_muestras;
-    }
-    return suma;
+    return valorarDesde(vista, contrario(vista.yo()), &m, {}, parar).deLaMejor();
 }
 
 std::vector<double>
@@ -87,19 +173,12 @@ EstimadorVictoria::compararMovimientos(const VistaDificil &vista,
                                        const std::vector<MovimientoCompacto> &movimientos,
                                        std::stop_token parar) const
 {
-    std::vector<ChancesDeGanar> sumas(movimientos.size());
-    GeneradorDificil azar(GeneradorDificil::combinar(m_semilla, vista.huella()));
-    for (int muestra = 0; muestra < m_muestras && !parar.stop_requested(); ++muestra) {
-        const PosicionCompacta mundo = vista.determinizar(azar);
-        for (std::size_t i = 0; i < movimientos.size(); ++i) {
-            PosicionCompacta p = mundo;
-            p.aplicar(movimientos[i]);
-            jugarYSumar(p, sumas[i]);
-        }
-    }
+    if (movimientos.empty())
+        return {};
+    const ValoracionDeJugadas v = valorar(vista, movimientos, parar);
     std::vector<double> chances;
-    chances.reserve(movimientos.size());
-    for (const ChancesDeGanar &s : sumas)
-        chances.push_back(s.partida[vista.yo()] / m_muestras);
+    chances.reserve(v.chances.size());
+    for (const ChancesDeGanar &c : v.chances)
+        chances.push_back(c.partida[vista.yo()]);
     return chances;
 }

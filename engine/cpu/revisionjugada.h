@@ -17,7 +17,8 @@ enum class ClaseJugada {
 };
 
 // One move of a game as a review shows it: who played it and what, the
-// mover's chance to win the game before and after it (in percent), the
+// mover's chance to win the game before and after it (in percent), the human's
+// chance to win the hand in play before and after it, the
 // points it lost against the best move, that move when it is clearly better, and the
 // class the loss puts it in.
 struct RevisionJugada
@@ -33,6 +34,8 @@ struct RevisionJugada
     Jugada jugada;
     double antes = 0.0;
     double despues = 0.0;
+    double manoHumanoAntes = 0.0;
+    double manoHumanoDespues = 0.0;
     double perdida = 0.0;
     std::optional<Jugada> mejor;
     ClaseJugada clase = ClaseJugada::Buena;

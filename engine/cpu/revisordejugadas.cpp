@@ -4,17 +4,10 @@
 
 #include "reglascompactas.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
-
-// Moves of one kind with cards of one palo, lifting the same places, play alike.
-bool igual(const PosicionCompacta &p, Lado lado, const MovimientoCompacto &a,
-           const MovimientoCompacto &b)
-{
-    const auto &mano = p.mano[lado];
-    return a.tipo == b.tipo && a.mesa == b.mesa && p.palo[mano[a.carta]] == p.palo[mano[b.carta]];
-}
 
 // Whether the hand of this move is still in play once the last of the moves is made.
 bool manoEnJuego(std::span<const JugadaAnotada> jugadas, const JugadaAnotada &j)
@@ -27,44 +20,66 @@ bool manoEnJuego(std::span<const JugadaAnotada> jugadas, const JugadaAnotada &j)
     return !laCierra;
 }
 
+// The review of jugada from what its mover saw: the chances before and after it, and the
+// best move with what jugada lost against it.
+RevisionJugada desde(Lado yo, const MovimientoCompacto &jugada, const ChancesDeGanar &antes,
+                     const ChancesDeGanar &despues, const MovimientoCompacto &mejor,
+                     double mejorPartida)
+{
+    RevisionJugada r;
+    r.lado = yo;
+    r.jugada = jugada.comoJugada();
+    r.antes = 100.0 * antes.partida[yo];
+    r.despues = 100.0 * despues.partida[yo];
+    r.manoHumanoAntes = 100.0 * antes.mano[Lado::Humano];
+    r.manoHumanoDespues = 100.0 * despues.mano[Lado::Humano];
+    r.perdida = std::max(0.0, 100.0 * (mejorPartida - despues.partida[yo]));
+    if (!(mejor == jugada) && r.perdida >= RevisionJugada::kMejorNombrada)
+        r.mejor = mejor.comoJugada();
+    r.clase = RevisionJugada::clasificar(r.perdida);
+    return r;
+}
+
 } // namespace
 
-RevisorDeJugadas::RevisorDeJugadas(int muestras)
-    : m_estimador(muestras)
-    , m_juez(muestras * kVecesMasMuestras, kSemillaJuez)
+RevisorDeJugadas::RevisorDeJugadas(int muestras, NivelCpu nivel)
+    : m_estimador(muestras, EstimadorVictoria::kSemilla, nivel)
 {
 }
 
+// The human's position is worth its best move, the hint's, on the same deals as the
+// move made; a move that plays as none of those compared is played on the same deals
+// too. The CPU's seat is worth what its level's player makes of the position, and its
+// move is compared with every move worth comparing.
 RevisionJugada RevisorDeJugadas::revisar(const VistaDificil &vista,
                                          const MovimientoCompacto &jugada,
                                          std::stop_token parar) const
 {
     const Lado yo = vista.yo();
-    RevisionJugada r;
-    r.lado = yo;
+    if (yo == Lado::Humano) {
+        const ValoracionDeJugadas v = m_estimador.valorar(vista, parar);
+        const MovimientoCompacto &mejor = v.movimientos.at(v.mejor);
+        const std::size_t hecha = v.indiceDe(vista.posicion, jugada);
+        const ChancesDeGanar despues = hecha < v.movimientos.size()
+            ? v.chances[hecha]
+            : m_estimador.valorar(vista, { jugada }, parar).deLaMejor();
+        const MovimientoCompacto &hechaComoSeCompara
+            = hecha < v.movimientos.size() ? v.movimientos[hecha] : jugada;
+        RevisionJugada r = desde(yo, hechaComoSeCompara, v.deLaMejor(), despues, mejor,
+                                 v.deLaMejor().partida[yo]);
+        r.jugada = jugada.comoJugada();
+        return r;
+    }
+    ValoracionDeJugadas v;
+    v.movimientos = ReglasCompactas::movimientos(vista.posicion, yo,
+                                                 ReglasCompactas::Alcance::Representativas);
+    std::size_t hecha = v.indiceDe(vista.posicion, jugada);
+    if (hecha == v.movimientos.size())
+        v.movimientos.push_back(jugada);
+    v = m_estimador.valorar(vista, v.movimientos, parar);
+    RevisionJugada r = desde(yo, v.movimientos[hecha], m_estimador.estimar(vista, parar),
+                             v.chances[hecha], v.movimientos[v.mejor], v.deLaMejor().partida[yo]);
     r.jugada = jugada.comoJugada();
-    r.antes = 100.0 * m_estimador.estimar(vista, parar).partida[yo];
-    r.despues = 100.0 * m_estimador.estimarTras(vista, jugada, parar).partida[yo];
-
-    std::vector<MovimientoCompacto> candidatos = ReglasCompactas::movimientos(
-        vista.posicion, yo, ReglasCompactas::Alcance::Representativas);
-    std::size_t hecha = candidatos.size();
-    for (std::size_t i = 0; i < candidatos.size(); ++i) {
-        if (igual(vista.posicion, yo, candidatos[i], jugada))
-            hecha = i;
-    }
-    if (hecha == candidatos.size())
-        candidatos.push_back(jugada);
-    const std::vector<double> valores = m_juez.compararMovimientos(vista, candidatos, parar);
-    std::size_t mejor = hecha;
-    for (std::size_t i = 0; i < valores.size(); ++i) {
-        if (valores[i] > valores[mejor])
-            mejor = i;
-    }
-    r.perdida = 100.0 * (valores[mejor] - valores[hecha]);
-    if (mejor != hecha && r.perdida >= RevisionJugada::kMejorNombrada)
-        r.mejor = candidatos[mejor].comoJugada();
-    r.clase = RevisionJugada::clasificar(r.perdida);
     return r;
 }
 
@@ -99,10 +114,13 @@ RevisionJugada RevisorDeJugadas::revisarDesdeElRival(const JugadaAnotada &j,
     RevisionJugada r;
     r.lado = j.lado;
     r.jugada = j.jugada;
-    r.antes = 100.0 * m_estimador.estimarAlRival(vista, parar).partida[j.lado];
+    const ChancesDeGanar antes = m_estimador.estimarAlRival(vista, parar);
     vista.verCartaRival(j.jugada.carta, mano.at(j.jugada.carta));
-    r.despues = 100.0
-        * m_estimador.estimarTrasRival(vista, m.value_or(MovimientoCompacto {}), parar)
-              .partida[j.lado];
+    const ChancesDeGanar despues
+        = m_estimador.estimarTrasRival(vista, m.value_or(MovimientoCompacto {}), parar);
+    r.antes = 100.0 * antes.partida[j.lado];
+    r.despues = 100.0 * despues.partida[j.lado];
+    r.manoHumanoAntes = 100.0 * antes.mano[Lado::Humano];
+    r.manoHumanoDespues = 100.0 * despues.mano[Lado::Humano];
     return r;
 }

@@ -7,26 +7,24 @@
 #include "lado.h"
 #include "revisionjugada.h"
 
-#include <cstdint>
 #include <span>
 #include <stop_token>
 
 struct GameState;
 
-// Reviews one move from what its mover could see. The chance before and
-// after comes from the estimator a player is shown; the loss from a second
-// judge of its own, on other deals and several times as many, which plays
-// every move worth comparing and the move made on the same deals, so that a
-// move is not judged by the luck of the draws that chose it. Once parar is
-// asked to stop, a review gives up within the deal it is on, and is not to be
-// used.
+// Reviews one move from what its mover could see, with the estimator a player
+// is shown against the CPU's level, the one judge of the bar, the hint and the
+// tutor: every move worth comparing and the move made are played on the same
+// deals. A move of the human's is worth what the estimator gives it, the
+// position before it what its best move is worth, the move the hint makes:
+// the figures are the bar's before and after the move, and following the hint
+// loses nothing. Once parar is asked to stop, a review gives up within the
+// deal it is on, and is not to be used.
 class RevisorDeJugadas
 {
 public:
-    static constexpr int kVecesMasMuestras = 4;
-    static constexpr std::uint64_t kSemillaJuez = 0x5A454C424F4A555AULL;
-
-    explicit RevisorDeJugadas(int muestras = EstimadorVictoria::kMuestras);
+    explicit RevisorDeJugadas(int muestras = EstimadorVictoria::kMuestras,
+                              NivelCpu nivel = NivelCpu::Normal);
 
     // The move must be legal for the side to move in the view.
     RevisionJugada revisar(const VistaDificil &vista, const MovimientoCompacto &jugada,
@@ -43,5 +41,4 @@ private:
     RevisionJugada revisarDesdeElRival(const JugadaAnotada &j, std::stop_token parar) const;
 
     EstimadorVictoria m_estimador;
-    EstimadorVictoria m_juez;
 };

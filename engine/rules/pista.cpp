@@ -2,6 +2,7 @@
 
 #include "pista.h"
 
+#include "estimadorvictoria.h"
 #include "legalidad.h"
 
 #include <algorithm>
@@ -43,6 +44,13 @@ Jugada Pista::normal(const GameState &e)
     // Only a table longer than the board's places gets here: its matching
     // card cannot be marked, and the own pile takes any card.
     return { Tipo::AlMonton, 0, {} };
+}
+
+Jugada Pista::mejor(const GameState &estado, NivelCpu nivel)
+{
+    const EstimadorVictoria juez(EstimadorVictoria::kMuestras, EstimadorVictoria::kSemilla, nivel);
+    const ValoracionDeJugadas v = juez.valorar(VistaDificil::desdeEstado(estado, Lado::Humano));
+    return v.movimientos.at(v.mejor).comoJugada();
 }
 
 void Pista::marcar(Marcas &marcas, const Jugada &jugada)

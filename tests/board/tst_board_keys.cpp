@@ -5,7 +5,7 @@
 #include "cardpicture.h"
 #include "disposicionclasica.h"
 #include "disposicionmoderna.h"
-#include "electordificil.h"
+#include "frasejugada.h"
 #include "markbox.h"
 #include "pista.h"
 #include "programadepruebas.h"
@@ -94,8 +94,8 @@ private slots:
     void wholeGameWithTheKeysOnly();
     void keysAndTheirRefusals();
     void hintMarksAndSaysItsMove();
-    void hintAsksTheDifficultPlayerAtThatLevel_data();
-    void hintAsksTheDifficultPlayerAtThatLevel();
+    void hintIsTheBestMoveAgainstThatLevel_data();
+    void hintIsTheBestMoveAgainstThatLevel();
     void spaceMarksTheOwnPileAndEnterPlaysExactlyTheMarks();
     void hintOntoAnEmptyOwnPileIsPlayedByEnter();
     void wholeDifficultGameWithHintAndEnterOnly_data();
@@ -182,9 +182,9 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
         if (f.ventana().terminado())
             break;
         const GameState &e = f.estado();
-        const Jugada j = Pista::normal(e);
+        const Jugada j = Pista::mejor(e, f.ventana().juego().nivelCpu());
         tipos.insert(j.tipo);
-        const int mano = e.player2.count() + e.player2Lev.count();
+        const int mano = e.player2.count();
         const int repartidas = e.cartasRepartidas;
         if (turnos % 2 == 0) {
             tecla(f, Qt::Key_H);
@@ -196,9 +196,8 @@ void TstBoardKeys::wholeGameWithTheKeysOnly()
             QVERIFY2(estado(f).endsWith(QStringLiteral("(Intro)")), qPrintable(estado(f)));
         tecla(f, j.tipo == Tipo::AlMonton && turnos % 2 == 1 ? Qt::Key_M : Qt::Key_Return);
         ++turnos;
-        // The move was made: the hand or the piles changed, or a new deal came.
-        QVERIFY(f.ventana().terminado()
-                || f.estado().player2.count() + f.estado().player2Lev.count() != mano
+        // The move was made: the hand lost its card, or a new deal came.
+        QVERIFY(f.ventana().terminado() || f.estado().player2.count() != mano
                 || f.estado().cartasRepartidas != repartidas);
         QVERIFY2(f.estado().faltaDeConsistencia().isEmpty(),
                  qPrintable(f.estado().faltaDeConsistencia()));
@@ -283,35 +282,44 @@ void TstBoardKeys::hintMarksAndSaysItsMove()
     p.pilaCpu = { espadas(5) };
     p.tamPilaHumano = 0;
     QVERIFY(empezar(f, &p));
+    // The hint's move is the one the chance to win rates best against the CPU's level.
+    const Jugada j = Pista::mejor(f.estado(), f.ventana().juego().nivelCpu());
     tecla(f, Qt::Key_H);
-    QCOMPARE(estado(f), "Levanta el 5 y el 7 de oros con el Rey de oros (Intro)");
+    QCOMPARE(estado(f), FraseJugada::pista(f.estado(), j));
+    QVERIFY(estado(f).endsWith(QStringLiteral(" (Intro)")));
     const Marcas &m = f.estado().marcas;
-    QVERIFY(m.Checkp2[1] && !m.Checkp2[0] && m.CheckMesa[0] && m.CheckMesa[2] && !m.CheckMesa[1]);
-    QVERIFY(f.clasica().CheckMesa()[2]->isChecked());
-    QCOMPARE(QApplication::focusWidget(), f.clasica().cartap2img()[1]);
+    Marcas esperadas = m;
+    Pista::marcar(esperadas, j);
+    QCOMPARE(m.Checkp2, esperadas.Checkp2);
+    QCOMPARE(m.CheckMesa, esperadas.CheckMesa);
+    QCOMPARE(m.CheckMonton, esperadas.CheckMonton);
+    for (int lugar : j.mesa)
+        QVERIFY(f.clasica().CheckMesa()[lugar]->isChecked());
+    QCOMPARE(QApplication::focusWidget(), f.clasica().cartap2img()[j.carta]);
     tecla(f, Qt::Key_Return);
-    QCOMPARE(Posicion::numeros(f.estado().player2Lev).mid(0, 3),
-             QList<int>({ oros(7), oros(5), oros(10) }));
+    QVERIFY(!Posicion::numeros(f.estado().player2).contains(p.humano.at(j.carta)));
     // The focused card left the hand: the focus stays in the hand.
     QCOMPARE(QApplication::focusWidget(), f.clasica().cartap2img()[0]);
-    tecla(f, Qt::Key_H); // copas(1) alone, bastos(1) on the table
-    QCOMPARE(estado(f), "Tira el As de copas a la mesa (Intro)");
+    const Jugada otra = Pista::mejor(f.estado(), f.ventana().juego().nivelCpu());
+    tecla(f, Qt::Key_H); // the one card left
+    QCOMPARE(estado(f), FraseJugada::pista(f.estado(), otra));
     tecla(f, Qt::Key_Return);
-    QCOMPARE(estado(f), "La CPU pone el 2 de espadas en su montón"); // the hint is gone
-    QVERIFY(Posicion::numeros(f.estado().lamesa).contains(copas(1)));
+    QVERIFY2(estado(f).startsWith(QStringLiteral("La CPU ")),
+             qPrintable(estado(f))); // the hint is gone
     QCOMPARE(f.dialogos().textos(), QStringList {});
 }
 
-void TstBoardKeys::hintAsksTheDifficultPlayerAtThatLevel_data()
+void TstBoardKeys::hintIsTheBestMoveAgainstThatLevel_data()
 {
     QTest::addColumn<NivelCpu>("nivel");
+    QTest::newRow("normal") << NivelCpu::Normal;
     QTest::newRow("dificil") << NivelCpu::Dificil;
     QTest::newRow("experto") << NivelCpu::Experto;
 }
 
-// The Normal hint takes the CPU's one-card pile with copas(1); three oros lie
-// on the table for oros(10).
-void TstBoardKeys::hintAsksTheDifficultPlayerAtThatLevel()
+// The hint is the move the chance to win rates best against the level in force: copas(1)
+// could take the CPU's one-card pile, and three oros lie on the table for oros(10).
+void TstBoardKeys::hintIsTheBestMoveAgainstThatLevel()
 {
     QFETCH(NivelCpu, nivel);
     BoardFixture f;
@@ -324,16 +332,14 @@ void TstBoardKeys::hintAsksTheDifficultPlayerAtThatLevel()
     p.tamPilaHumano = 7;
     QVERIFY(empezar(f, &p));
     QCOMPARE(f.ventana().juego().nivelCpu(), nivel);
-    const Jugada normal = Pista::normal(f.estado());
-    const Jugada dificil = ElectorDificil().elegir(f.estado(), Lado::Humano);
-    QVERIFY(dificil != normal);
+    const Jugada pista = Pista::mejor(f.estado(), nivel);
     tecla(f, Qt::Key_H);
     const Marcas &m = f.estado().marcas;
-    QVERIFY(m.Checkp2.at(std::size_t(dificil.carta)) && !m.Checkp2.at(std::size_t(normal.carta)));
-    QCOMPARE(m.CheckMonton[0], dificil.tipo == Tipo::LevantarMonton);
+    QVERIFY(m.Checkp2.at(std::size_t(pista.carta)));
+    QCOMPARE(m.CheckMonton[0], pista.tipo == Tipo::LevantarMonton);
     for (int lugar = 0; lugar < p.mesa.size(); ++lugar)
         QCOMPARE(m.CheckMesa.at(std::size_t(lugar)),
-                 std::find(dificil.mesa.begin(), dificil.mesa.end(), lugar) != dificil.mesa.end());
+                 std::find(pista.mesa.begin(), pista.mesa.end(), lugar) != pista.mesa.end());
 }
 
 // oros(1) marked with oros(2) on the table: with the own pile marked too, Enter

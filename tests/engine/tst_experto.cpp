@@ -8,6 +8,7 @@
 #include "generadordificil.h"
 #include "muestreodificil.h"
 #include "muestreoexperto.h"
+#include "nivelcpu.h"
 #include "partidacompacta.h"
 #include "programadepruebas.h"
 #include "reglascompactas.h"
@@ -85,6 +86,10 @@ private slots:
     void reviewCondemnsThrowingAwayAPileTake();
     void reviewNamesOnlyAClearlyBetterMove();
     void expertoLegalInSeededGames();
+    void freshGameChanceIsAgainstTheLevel_data();
+    void freshGameChanceIsAgainstTheLevel();
+    void reviewTutorAndBarShowOneFigure_data();
+    void reviewTutorAndBarShowOneFigure();
 };
 
 void TestExperto::gameChanceFromTheScore()
@@ -318,6 +323,90 @@ void TestExperto::expertoLegalInSeededGames()
     }
     QCOMPARE(ilegales, 0);
     QVERIFY(movimientos > 24 * 50);
+}
+
+void TestExperto::freshGameChanceIsAgainstTheLevel_data()
+{
+    QTest::addColumn<NivelCpu>("nivel");
+    QTest::addColumn<bool>("abreHumano");
+    QTest::addColumn<double>("desde");
+    QTest::addColumn<double>("hasta");
+    // The hint's player beats the Normal rule from either seat, and loses most games it
+    // opens against the sampling players, as whole games between them go.
+    QTest::newRow("normal, the human opens") << NivelCpu::Normal << true << 0.75 << 1.0;
+    QTest::newRow("normal, the CPU opens") << NivelCpu::Normal << false << 0.9 << 1.0;
+    QTest::newRow("difícil, the human opens") << NivelCpu::Dificil << true << 0.0 << 0.3;
+    QTest::newRow("difícil, the CPU opens") << NivelCpu::Dificil << false << 0.7 << 1.0;
+    QTest::newRow("experto, the human opens") << NivelCpu::Experto << true << 0.0 << 0.3;
+    QTest::newRow("experto, the CPU opens") << NivelCpu::Experto << false << 0.7 << 1.0;
+}
+
+// The human's chance at the first move of a game, on seeded deals, as the bar shows it.
+void TestExperto::freshGameChanceIsAgainstTheLevel()
+{
+    QFETCH(NivelCpu, nivel);
+    QFETCH(bool, abreHumano);
+    QFETCH(double, desde);
+    QFETCH(double, hasta);
+    const EstimadorVictoria estimador(100, EstimadorVictoria::kSemilla, nivel);
+    GeneradorDificil azar(21);
+    constexpr int kManos = 8;
+    double suma = 0.0;
+    for (int mano = 0; mano < kManos; ++mano) {
+        std::array<std::int8_t, PosicionCompacta::kCartas> b {};
+        std::iota(b.begin(), b.end(), std::int8_t { 0 });
+        for (int i = PosicionCompacta::kCartas - 1; i > 0; --i)
+            std::swap(b[static_cast<std::size_t>(i)],
+                      b[static_cast<std::size_t>(azar.menorQue(i + 1))]);
+        PosicionCompacta p;
+        p.palo = PartidaCompacta::palosDelMazo();
+        p.nuevaMano(b);
+        const VistaDificil vista = VistaDificil::desdePosicion(p, kHumano);
+        const ChancesDeGanar c
+            = abreHumano ? estimador.estimar(vista) : estimador.estimarAlRival(vista);
+        suma += c.partida[kHumano];
+    }
+    const double media = suma / kManos;
+    QVERIFY2(media >= desde && media <= hasta, qPrintable(QString::number(media)));
+}
+
+void TestExperto::reviewTutorAndBarShowOneFigure_data()
+{
+    QTest::addColumn<NivelCpu>("nivel");
+    QTest::newRow("normal") << NivelCpu::Normal;
+    QTest::newRow("difícil") << NivelCpu::Dificil;
+    QTest::newRow("experto") << NivelCpu::Experto;
+}
+
+// The review of a human's move (the tutor's figures) is the bar before and after it, its
+// loss is what the bar fell by against the best move, and the best move loses nothing.
+void TestExperto::reviewTutorAndBarShowOneFigure()
+{
+    QFETCH(NivelCpu, nivel);
+    constexpr int kMuestras = 12;
+    const EstimadorVictoria barra(kMuestras, EstimadorVictoria::kSemilla, nivel);
+    const RevisorDeJugadas revisor(kMuestras, nivel);
+    int perdidas = 0;
+    recorrerManos(1, 31, [&](const PosicionCompacta &p) {
+        if (p.turno != kHumano)
+            return;
+        const VistaDificil vista = VistaDificil::desdePosicion(p, kHumano);
+        const MovimientoCompacto hecha = ElectorRapidoNormal::elegir(p);
+        const RevisionJugada r = revisor.revisar(vista, hecha);
+        const ChancesDeGanar antes = barra.estimar(vista);
+        const ChancesDeGanar despues = barra.estimarTras(vista, hecha);
+        QCOMPARE(r.antes, 100.0 * antes.partida[kHumano]);
+        QCOMPARE(r.despues, 100.0 * despues.partida[kHumano]);
+        QCOMPARE(r.manoHumanoAntes, 100.0 * antes.mano[kHumano]);
+        QCOMPARE(r.manoHumanoDespues, 100.0 * despues.mano[kHumano]);
+        QCOMPARE(r.perdida, std::max(0.0, r.antes - r.despues));
+        perdidas += r.perdida > 0.0;
+        const ValoracionDeJugadas v = barra.valorar(vista);
+        const RevisionJugada mejor = revisor.revisar(vista, v.movimientos.at(v.mejor));
+        QCOMPARE(mejor.perdida, 0.0);
+        QCOMPARE(mejor.despues, r.antes);
+    });
+    QVERIFY(perdidas > 0);
 }
 
 ZELBO_TEST_GUILESS_MAIN(TestExperto)
