@@ -1483,6 +1483,14 @@
         <source>No hay programa elegido: elígelo en Opciones</source>
         <translation>No program chosen: choose one in Options</translation>
     </message>
+    <message>
+        <source>Ahora se muestra la mesa moderna</source>
+        <translation>The modern table is shown now</translation>
+    </message>
+    <message>
+        <source>Ahora se muestra la mesa clásica</source>
+        <translation>The classic table is shown now</translation>
+    </message>
 </context>
 <context>
     <name>ZelboGame</name>

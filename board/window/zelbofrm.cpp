@@ -119,6 +119,9 @@ void ZelboFrm::crearMenus()
     m_mesa->setOrdenes(barra, m_menus->correr());
     connect(m_menus->mesaModerna(), &QAction::triggered, this, [this](bool moderna) {
         m_ajustes.setMesa(moderna ? TipoMesa::Moderna : TipoMesa::Clasica);
+        // The menu has closed: what the toggle did is said.
+        m_anunciador->avisar(moderna ? tr("Ahora se muestra la mesa moderna")
+                                     : tr("Ahora se muestra la mesa clásica"));
     });
     connect(&m_ajustes, &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
 }

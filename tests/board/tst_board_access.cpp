@@ -14,6 +14,7 @@
 #include "winnerdialogfrm.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -142,6 +143,7 @@ private slots:
     void whatIsToldAroundACpuMoveWaitsForTheTurn_data();
     void whatIsToldAroundACpuMoveWaitsForTheTurn();
     void whatWaitsForATurnIsDroppedWhenTheHandEnds();
+    void theTableToggleSaysWhichTableShows();
     void theStateKeysSayTheBoard_data();
     void theStateKeysSayTheBoard();
     void aDealSaysTheCardsItBrought_data();
@@ -606,6 +608,23 @@ void TstBoardAccess::whatWaitsForATurnIsDroppedWhenTheHandEnds()
     avisos();
     anunciador.turno(QStringLiteral("Juega Ana"), true);
     QVERIFY(!avisos().join(u' ').contains(QStringLiteral("Probabilidad")));
+}
+
+void TstBoardAccess::theTableToggleSaysWhichTableShows()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.esperarTurno());
+    QAction *moderna = nullptr;
+    for (QAction *a : f.ventana().findChildren<QAction *>())
+        if (a->text() == QStringLiteral("Mes&a moderna"))
+            moderna = a;
+    QVERIFY(moderna);
+    avisos();
+    moderna->trigger();
+    QCOMPARE(avisos(), QStringList { QStringLiteral("Ahora se muestra la mesa moderna") });
+    moderna->trigger();
+    QCOMPARE(avisos(), QStringList { QStringLiteral("Ahora se muestra la mesa clásica") });
 }
 
 void TstBoardAccess::theStateKeysSayTheBoard_data()
