@@ -77,6 +77,8 @@ QMessageBox *QtDialogService::crearCaja(const QString &texto, const QString &tit
     auto *caja = new QMessageBox(iconoDe(icono), titulo.isEmpty() ? kTitulo : titulo, texto,
                                  botonesDe(botones), padre());
     caja->setInformativeText(opciones.informativo);
+    if (!opciones.antes.isEmpty())
+        caja->setAccessibleName(opciones.antes);
     if (botones == Botones::YesNo) {
         caja->setDefaultButton(opciones.noPorDefecto ? QMessageBox::No : QMessageBox::Yes);
         // A question that ends the program must be answered with a button; one

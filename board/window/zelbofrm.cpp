@@ -46,14 +46,15 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     : m_programDir(lugares.datos())
     , m_dialogos(dialogos)
     , m_ajustes(ajustes)
-    , m_caras(std::make_unique<CarasDelMazo>(m_cache, dialogos, m_programDir))
-    , m_juego(lugares, *this, dialogos, azar, ajustes)
+    , m_caras(std::make_unique<CarasDelMazo>(m_cache, m_dialogos, m_programDir))
+    , m_juego(lugares, *this, m_dialogos, azar, ajustes)
 {
     setWindowTitle(QStringLiteral("Zelbomar"));
     auto *mesa = new Mesa(m_cache, this);
     m_mesa = mesa;
     setCentralWidget(mesa);
     m_anunciador = std::make_unique<Anunciador>(*statusBar());
+    m_dialogos.setPorDecir([this] { return m_anunciador->conPendiente(QString()); });
     statusBar()->setAccessibleDescription(tr("Mensajes del juego"));
     m_notaDeArchivos = new NotaDeArchivos(*statusBar(), *m_anunciador);
     m_nombres = std::make_unique<NombresAccesibles>(*mesa);
@@ -79,7 +80,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
            qRound(LugaresClasicos::kAlto / Escala::kTwipsPorPixel) + menuBar()->sizeHint().height()
                + statusBar()->sizeHint().height());
     m_ventanas
-        = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, ajustes, dialogos, *this);
+        = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, ajustes, m_dialogos, *this);
     m_finDeMano
         = std::make_unique<FinDeManoEnVentana>(m_programDir, *m_anunciador, *m_ventanas, *this);
     crearMenus();

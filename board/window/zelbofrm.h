@@ -3,6 +3,7 @@
 #pragma once
 
 #include "comprobacionanticipada.h"
+#include "dialogosconaviso.h"
 #include "menusventana.h"
 #include "picturecache.h"
 #include "zelbogame.h"
@@ -156,7 +157,7 @@ private:
     QString m_programDir;
     // The felt, read whole on a thread of its own; Form_Load takes the answer.
     std::unique_ptr<ComprobacionAnticipada> m_fondo;
-    DialogService &m_dialogos;
+    DialogosConAviso m_dialogos;
     AjustesJuego &m_ajustes;
     PictureCache m_cache;
     std::unique_ptr<CarasDelMazo> m_caras;

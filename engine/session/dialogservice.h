@@ -17,6 +17,9 @@ struct OpcionesMensaje
     // Whether Esc and the close box answer No to a Yes/No question; otherwise it
     // must be answered with one of its buttons ("¿Jugar de nuevo?").
     bool escapeEsNo = false;
+    // Words a screen reader says before the box's own, as its name: what the player has not
+    // heard yet when the box opens. Nothing is shown of them.
+    QString antes;
 };
 
 // Every dialog the game opens goes through here, so a test can answer them.

@@ -27,6 +27,7 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
+#include <algorithm>
 
 using namespace Naipes;
 
@@ -498,12 +499,17 @@ void TstBoardAccess::theHandAndTheGameResultsAreSpoken()
     const QString resultados
         = QStringLiteral("Has ganado la partida. Tus puntos: 3, Puntos de la CPU: 1");
     QCOMPARE(descritas.value(0), resultados);
-    // The hand is spoken over the open results window, which says the game's
-    // result itself: not twice.
+    // Both last moves are heard before the box that ends the hand, as its name; the hand is
+    // spoken over the open results window, which says the game's result itself: not twice.
+    const auto contando = std::find_if(
+        f.dialogos().mensajes().cbegin(), f.dialogos().mensajes().cend(),
+        [](const FakeDialogs::Mensaje &m) { return m.texto == QLatin1String("Contando puntajes"); });
+    QVERIFY(contando != f.dialogos().mensajes().cend());
+    QCOMPARE(contando->opciones.antes,
+             QStringLiteral("Tiras el As de oros a la mesa. La CPU tira el As de espadas a la mesa"));
     QCOMPARE(descritas.mid(1),
-             QStringList { QStringLiteral("Tiras el As de oros a la mesa. La CPU tira el As de "
-                                          "espadas a la mesa. Ana gana la mano. Cartas: la CPU "
-                                          "10, tú 27. Puntos: la CPU 1, tú 3") });
+             QStringList { QStringLiteral("Ana gana la mano. Cartas: la CPU 10, tú 27. Puntos: "
+                                          "la CPU 1, tú 3") });
 }
 
 // The modern table's summary of a hand that the CPU ended: read as it takes the

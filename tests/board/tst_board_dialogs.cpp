@@ -165,22 +165,28 @@ void TstBoardDialogs::clearingStatisticsTakesEnterEscAndCloseAsNo()
     QCOMPARE(estadisticas.isEmpty(), borra);
 }
 
+// The words not heard yet name the box, so a screen reader says them before its text; the box
+// shows only its own.
 void TstBoardDialogs::informativeTextGoesUnderTheText()
 {
     QtDialogService dialogos;
     QString texto;
     QString informativo;
+    QString nombre;
     alAbrirse<QMessageBox>([&](QMessageBox *caja) {
         texto = caja->text();
         informativo = caja->informativeText();
+        nombre = QAccessible::queryAccessibleInterface(caja)->text(QAccessible::Name);
         caja->accept();
     });
     OpcionesMensaje opciones;
     opciones.informativo = QStringLiteral("23 cartas contra 17");
+    opciones.antes = QStringLiteral("La CPU tira el As de espadas a la mesa");
     dialogos.mensaje(QStringLiteral("Cpu gana la mano"), DialogService::kTitulo,
                      DialogService::Botones::Ok, DialogService::Icono::Ninguno, opciones);
     QCOMPARE(texto, QStringLiteral("Cpu gana la mano"));
     QCOMPARE(informativo, QStringLiteral("23 cartas contra 17"));
+    QCOMPARE(nombre, opciones.antes);
 }
 
 void TstBoardDialogs::savedGameNameGetsTheFilesExtension_data()
