@@ -501,12 +501,15 @@ void TstBoardAccess::theHandAndTheGameResultsAreSpoken()
     QCOMPARE(descritas.value(0), resultados);
     // Both last moves are heard before the box that ends the hand, as its name; the hand is
     // spoken over the open results window, which says the game's result itself: not twice.
-    const auto contando = std::find_if(
-        f.dialogos().mensajes().cbegin(), f.dialogos().mensajes().cend(),
-        [](const FakeDialogs::Mensaje &m) { return m.texto == QLatin1String("Contando puntajes"); });
+    const auto contando
+        = std::find_if(f.dialogos().mensajes().cbegin(), f.dialogos().mensajes().cend(),
+                       [](const FakeDialogs::Mensaje &m) {
+                           return m.texto == QLatin1String("Contando puntajes");
+                       });
     QVERIFY(contando != f.dialogos().mensajes().cend());
-    QCOMPARE(contando->opciones.antes,
-             QStringLiteral("Tiras el As de oros a la mesa. La CPU tira el As de espadas a la mesa"));
+    QCOMPARE(
+        contando->opciones.antes,
+        QStringLiteral("Tiras el As de oros a la mesa. La CPU tira el As de espadas a la mesa"));
     QCOMPARE(descritas.mid(1),
              QStringList { QStringLiteral("Ana gana la mano. Cartas: la CPU 10, tú 27. Puntos: "
                                           "la CPU 1, tú 3") });
