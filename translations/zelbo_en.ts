@@ -900,11 +900,11 @@
     <name>PaginaCartas</name>
     <message>
         <source>Es&amp;tilo de las caras:</source>
-        <translation>Face s&amp;tyle:</translation>
+        <translation>&amp;Face style:</translation>
     </message>
     <message>
         <source>Reverso &amp;incluido:</source>
-        <translation>Game&apos;s own b&amp;ack:</translation>
+        <translation>Game&apos;s own bac&amp;k:</translation>
     </message>
     <message>
         <source>El reverso incluido se muestra mientras no haya una imagen propia en «Reverso», en la página Escritorio; si la hay, se muestra esa imagen.</source>
