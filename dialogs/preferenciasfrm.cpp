@@ -31,7 +31,7 @@ constexpr int kAnchoRuta = 320;
 } // namespace
 
 preferenciasfrm::preferenciasfrm(ZelboGame &juego, AjustesJuego &ajustes, DialogService &dialogos,
-                                 QWidget *parent)
+                                 QWidget *parent, PaginaCartas::Muestras muestras)
     : QDialog(parent)
     , m_juego(juego)
     , m_dialogos(dialogos)
@@ -56,6 +56,9 @@ preferenciasfrm::preferenciasfrm(ZelboGame &juego, AjustesJuego &ajustes, Dialog
     const int pestanaJuego = m_tbsOptions->addTab(crearJuego(), tr("Juego"));
     m_tbsOptions->setTabToolTip(pestanaJuego, tr("Opciones de la partida"));
     m_tbsOptions->tabBar()->setTabData(pestanaJuego, QStringLiteral("Group2"));
+    m_cartas = new PaginaCartas(m_ajustes, std::move(muestras));
+    const int pestanaCartas = m_tbsOptions->addTab(m_cartas, tr("Cartas"));
+    m_tbsOptions->setTabToolTip(pestanaCartas, tr("Aspecto de las cartas"));
     m_tbsOptions->installEventFilter(this);
 
     auto *principal = new QVBoxLayout(this);
@@ -175,6 +178,7 @@ void preferenciasfrm::juegoPorDefecto()
     m_animaciones->setChecked(true);
     m_probabilidad->setChecked(AjustesJuego::kProbabilidad.porDefecto);
     m_tutor->setChecked(AjustesJuego::kTutor.porDefecto);
+    m_cartas->porDefecto();
 }
 
 void preferenciasfrm::aceptarJuego()
@@ -363,6 +367,7 @@ void preferenciasfrm::cmdOK_Click()
     m_juego.aceptarPreferencias(nuevas);
     guardarNivel(nivelElegido());
     aceptarJuego();
+    m_cartas->aceptar();
     accept();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "nivelcpu.h"
+#include "paginacartas.h"
 #include "preferencias.h"
 
 #include <QDialog>
@@ -24,7 +25,8 @@ class ZelboGame;
 
 // The "Opciones" window: background colour, the program the toolbar starts and
 // the card back; on the "Juego" tab, the CPU's level and speed, the animations,
-// the chance bar and the tutor. It
+// the chance bar and the tutor; on the "Cartas" tab, the faces' style and the game's own
+// back. It
 // edits copies that reach the game only with "Aceptar"; "Default" loads the default file
 // into the game and sets the Normal level at once, and cancelling the window puts back
 // what was in force when it opened.
@@ -45,8 +47,9 @@ public:
         = QT_TRANSLATE_NOOP("preferenciasfrm", "Imagenes (*.jpg *.bmp)");
 
     // Shows and changes the game's preferences and the player's settings in ajustes.
+    // muestras: the pictures the "Cartas" tab shows as samples; none without them.
     preferenciasfrm(ZelboGame &juego, AjustesJuego &ajustes, DialogService &dialogos,
-                    QWidget *parent = nullptr);
+                    QWidget *parent = nullptr, PaginaCartas::Muestras muestras = {});
 
     // "Cancelar", Esc and the close box all end here.
     void reject() override;
@@ -108,4 +111,5 @@ private:
     QCheckBox *m_probabilidad = nullptr;
     QCheckBox *m_tutor = nullptr;
     QComboBox *m_mesa = nullptr;
+    PaginaCartas *m_cartas = nullptr;
 };

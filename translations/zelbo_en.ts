@@ -44,6 +44,14 @@
     </message>
 </context>
 <context>
+    <name>AspectoEnMesa</name>
+    <message>
+        <source>es</source>
+        <comment>the language the modern figures are named in: es or en</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>AyudasTablero</name>
     <message>
         <source>Probabilidad: %1 %</source>
@@ -889,6 +897,57 @@
     </message>
 </context>
 <context>
+    <name>PaginaCartas</name>
+    <message>
+        <source>Es&amp;tilo de las caras:</source>
+        <translation>&amp;Face style:</translation>
+    </message>
+    <message>
+        <source>Reverso &amp;incluido:</source>
+        <translation>Game&apos;s own bac&amp;k:</translation>
+    </message>
+    <message>
+        <source>El reverso incluido se muestra mientras no haya una imagen propia en «Reverso», en la página Escritorio; si la hay, se muestra esa imagen.</source>
+        <translation>The game&apos;s own back shows while there is no picture of your own in “Back”, on the Desktop page; if there is one, that picture shows.</translation>
+    </message>
+    <message>
+        <source>Muestra de la cara</source>
+        <translation>Sample face</translation>
+    </message>
+    <message>
+        <source>Muestra del reverso</source>
+        <translation>Sample back</translation>
+    </message>
+    <message>
+        <source>Estilo de las caras</source>
+        <translation>Face style</translation>
+    </message>
+    <message>
+        <source>Moderno</source>
+        <translation>Modern</translation>
+    </message>
+    <message>
+        <source>Tradicional</source>
+        <translation>Traditional</translation>
+    </message>
+    <message>
+        <source>Reverso incluido</source>
+        <translation>Game&apos;s own back</translation>
+    </message>
+    <message>
+        <source>Granate</source>
+        <translation>Claret</translation>
+    </message>
+    <message>
+        <source>Azul</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Verde</source>
+        <translation>Green</translation>
+    </message>
+</context>
+<context>
     <name>PaginaDeAyuda</name>
     <message>
         <source>Texto de la ayuda</source>
@@ -1726,6 +1785,14 @@
     <message>
         <source>&amp;Mesa:</source>
         <translation>&amp;Table:</translation>
+    </message>
+    <message>
+        <source>Cartas</source>
+        <translation>Cards</translation>
+    </message>
+    <message>
+        <source>Aspecto de las cartas</source>
+        <translation>How the cards look</translation>
     </message>
 </context>
 </TS>

@@ -2,8 +2,8 @@
 
 #include "carapropia.h"
 
-#include "cardblank.h"
 #include "cardgeometry.h"
+#include "cardstyles.h"
 #include "suitstyle.h"
 
 #include <QPainter>
@@ -33,17 +33,19 @@ CaraPropia::CaraPropia()
 {
 }
 
-QImage CaraPropia::dibujar(std::int16_t numero, const QString &palo, QSize tamano) const
+QImage CaraPropia::dibujar(std::int16_t numero, const QString &palo, QSize tamano,
+                           const QString &carpeta) const
 {
     const std::optional<Palo> conocido = paloDe(palo);
     if (!conocido || !numeroConocido(numero) || tamano.isEmpty())
         return {};
     QImage cara(tamano, QImage::Format_RGB32);
-    cara.fill(CardBlank::faceColour);
+    const FaceStyle estilo = CardStyles::fromFolder(carpeta).value_or(FaceStyle::Modern);
+    cara.fill(CardStyles::faceColour(estilo));
     QPainter pintor(&cara);
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.scale(qreal(tamano.width()) / CardGeometry::size.width(),
                  qreal(tamano.height()) / CardGeometry::size.height());
-    m_caras.paint(pintor, *conocido, numero);
+    m_caras.paint(pintor, *conocido, numero, estilo);
     return cara;
 }

@@ -20,9 +20,11 @@ public:
     CaraPropia(const CaraPropia &) = delete;
     CaraPropia &operator=(const CaraPropia &) = delete;
 
-    // The face at the given size in device pixels; a null image for a card the drawing does
-    // not know (a suit or number outside the Spanish deck).
-    QImage dibujar(std::int16_t numero, const QString &palo, QSize tamano) const;
+    // The face at the given size in device pixels, in the style of the folder of faces
+    // named (the modern one for any other); a null image for a card the drawing does not
+    // know (a suit or number outside the Spanish deck).
+    QImage dibujar(std::int16_t numero, const QString &palo, QSize tamano,
+                   const QString &carpeta = {}) const;
 
 private:
     EmblemPainter m_emblemas;

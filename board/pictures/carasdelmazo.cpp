@@ -35,9 +35,11 @@ void CarasDelMazo::revisar(const Mazo &mazo)
 void CarasDelMazo::avisarIlegibles(const QStringList &imagenes)
 {
     QStringList ilegibles;
-    for (const QString &imagen : imagenes)
-        if (!PictureCache::legible(imagen))
-            ilegibles.append(QDir(m_carpeta).relativeFilePath(imagen));
+    for (const QString &imagen : imagenes) {
+        const QString archivo = m_cache.archivo(imagen);
+        if (!PictureCache::legible(archivo))
+            ilegibles.append(QDir(m_carpeta).relativeFilePath(archivo));
+    }
     // Not a box to answer before the game goes on: the cards are there, drawn by the game.
     if (!ilegibles.isEmpty())
         m_dialogos.abrirMensaje(aviso(ilegibles), DialogService::kTitulo,

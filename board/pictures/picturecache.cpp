@@ -92,8 +92,8 @@ QPixmap PictureCache::imagen(const QString &ruta, QSize tamano, qreal razon)
         return *guardada;
     QPixmap resultado = reducir(clave);
     if (resultado.isNull())
-        resultado = terminar(leer(ruta, enDispositivo(tamano, razon)), enDispositivo(tamano, razon),
-                             razon);
+        resultado = terminar(leer(archivo(ruta), enDispositivo(tamano, razon)),
+                             enDispositivo(tamano, razon), razon);
     if (resultado.isNull())
         resultado = propia(clave);
     guardar(clave, resultado);
@@ -130,7 +130,27 @@ QPixmap PictureCache::propia(const Clave &clave)
         return {};
     m_dibujadas.insert(clave.ruta);
     const QSize tamano = enDispositivo(clave.tamano, clave.razon);
-    return terminar(m_propia->dibujar(cara->numero, cara->palo, tamano), tamano, clave.razon);
+    return terminar(m_propia->dibujar(cara->numero, cara->palo, tamano, m_carpetaDeCaras), tamano,
+                    clave.razon);
+}
+
+bool PictureCache::setCarpetaDeCaras(const QString &carpeta)
+{
+    if (carpeta == m_carpetaDeCaras)
+        return false;
+    m_carpetaDeCaras = carpeta;
+    quitar([this](const Clave &clave, const QPixmap &) { return m_caras.contains(clave.ruta); });
+    return true;
+}
+
+// The style's folder stands beside the one the card set names, and holds the same names.
+QString PictureCache::archivo(const QString &ruta) const
+{
+    if (m_carpetaDeCaras.isEmpty() || !m_caras.contains(ruta))
+        return ruta;
+    const QFileInfo cara(ruta);
+    return QFileInfo(cara.path()).path() + QLatin1Char('/') + m_carpetaDeCaras + QLatin1Char('/')
+        + cara.fileName();
 }
 
 void PictureCache::setCara(const QString &ruta, std::int16_t numero, const QString &palo)

@@ -49,6 +49,12 @@ public:
     bool renovar(const QString &ruta);
     // The file is the face of that card.
     void setCara(const QString &ruta, std::int16_t numero, const QString &palo);
+    // The faces are read from the folder of that name beside the card set's own, and drawn
+    // in its style when unreadable; empty for the card set's own pictures. False when the
+    // folder was already in force.
+    bool setCarpetaDeCaras(const QString &carpeta);
+    // The file a picture is read from: a face's in the folder in force, any other as named.
+    QString archivo(const QString &ruta) const;
     // Forgets the files that could not be read, so they are tried again (the
     // player may have put a picture back meanwhile).
     void olvidarFallidas();
@@ -66,7 +72,7 @@ private:
     friend size_t qHash(const Clave &clave, size_t semilla)
     {
         return qHashMulti(semilla, clave.ruta, clave.tamano.width(), clave.tamano.height(),
-                         clave.razon);
+                          clave.razon);
     }
 
     QPixmap reducir(const Clave &buscada);
@@ -92,6 +98,7 @@ private:
     QHash<QString, Cara> m_caras;
     std::unique_ptr<CaraPropia> m_propia;
     QSet<QString> m_dibujadas; // faces shown as drawn here, their files unreadable
+    QString m_carpetaDeCaras;
 
     QCache<Clave, QPixmap> m_imagenes;
 };

@@ -3,6 +3,7 @@
 #include "ventanasdeljuego.h"
 
 #include "aboutfrm.h"
+#include "aspectoenmesa.h"
 #include "estadisticasfrm.h"
 #include "estimadorvictoria.h"
 #include "helpwindow.h"
@@ -35,7 +36,13 @@ void VentanasDelJuego::abrirOpciones()
 {
     if (!m_juego.esperaAlJugador())
         return;
-    preferenciasfrm opciones(m_juego, m_ajustes, m_dialogos, &m_ventana);
+    const QString datos = m_programDir;
+    preferenciasfrm opciones(
+        m_juego, m_ajustes, m_dialogos, &m_ventana,
+        { [datos](EstiloCaras estilo) { return AspectoEnMesa::muestraDeCara(datos, estilo); },
+          [datos](ReversoIncluido reverso) {
+              return AspectoEnMesa::muestraDeReverso(datos, reverso);
+          } });
     opciones.exec();
 }
 

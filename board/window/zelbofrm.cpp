@@ -5,8 +5,10 @@
 #include "ajustesjuego.h"
 #include "animadortablero.h"
 #include "anunciador.h"
+#include "aspectoenmesa.h"
 #include "ayudastablero.h"
 #include "carasdelmazo.h"
+#include "cardpicture.h"
 #include "colorvalue.h"
 #include "compasescpu.h"
 #include "electorenhilo.h"
@@ -91,6 +93,8 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
                                                [this] { deshacermnu_Click(); });
     m_teclado->lectura().setBarra(m_ayudas->barra());
     aplicarMesa();
+    aplicarAspecto();
+    connect(&m_ajustes, &AjustesJuego::cambiado, this, &ZelboFrm::aplicarAspecto);
     // Input between moves first puts every card in its place, then is handled.
     auto *guarda = new GuardaDeEntrada(
         *this, [this] { return !m_juego.esperaAlJugador() && !terminado(); },
@@ -283,8 +287,24 @@ bool ZelboFrm::cargarReverso(const QString &ruta)
     m_cache.olvidarFallidas();
     if (!m_cache.renovar(ruta))
         return false;
-    m_mesa->setReverso(ruta);
+    m_reversoPedido = ruta;
+    aplicarAspecto();
     return true;
+}
+
+void ZelboFrm::aplicarAspecto()
+{
+    if (m_cache.setCarpetaDeCaras(AspectoEnMesa::carpetaDeCaras(m_ajustes.caras()))) {
+        for (CardPicture *carta : findChildren<CardPicture *>())
+            carta->update();
+    }
+    if (m_reversoPedido.isEmpty())
+        return;
+    // The game's own back of another colour that cannot be read leaves the default one.
+    const QString reverso
+        = AspectoEnMesa::reverso(m_reversoPedido, m_programDir, m_ajustes.reverso());
+    m_mesa->setReverso(reverso == m_reversoPedido || m_cache.renovar(reverso) ? reverso
+                                                                              : m_reversoPedido);
 }
 
 void ZelboFrm::aplicarColorFondo(qint32 color)

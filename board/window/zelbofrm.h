@@ -146,6 +146,8 @@ private:
     // Shows the table's layout of the settings; the game goes on as it was.
     static QString rutaFondo(const QString &programDir);
     void aplicarMesa();
+    // The faces' style and the game's own back as the settings choose them.
+    void aplicarAspecto();
     void mostrarTodo();
     // The modern table's "Run", while a program is set.
     void mostrarCorrer();
@@ -162,6 +164,8 @@ private:
     PictureCache m_cache;
     std::unique_ptr<CarasDelMazo> m_caras;
     InterfazMesa *m_mesa = nullptr;
+    // The back the game asked for, before the settings' own back stands for the default.
+    QString m_reversoPedido;
     // The turn sign, shown again on a new layout.
     QString m_cartel;
     ZelboGame m_juego;

@@ -107,3 +107,23 @@ QVariant AjustesJuego::guardable(const QString &texto)
 {
     return texto;
 }
+
+EstiloCaras AjustesJuego::leido(const QVariant &guardado, EstiloCaras porDefecto)
+{
+    return AspectoCartas::estiloDeClave(guardado.toString()).value_or(porDefecto);
+}
+
+ReversoIncluido AjustesJuego::leido(const QVariant &guardado, ReversoIncluido porDefecto)
+{
+    return AspectoCartas::reversoDeClave(guardado.toString()).value_or(porDefecto);
+}
+
+QVariant AjustesJuego::guardable(EstiloCaras estilo)
+{
+    return AspectoCartas::clave(estilo);
+}
+
+QVariant AjustesJuego::guardable(ReversoIncluido reverso)
+{
+    return AspectoCartas::clave(reverso);
+}

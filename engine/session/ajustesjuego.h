@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "aspectocartas.h"
 #include "nivelcpu.h"
 #include "velocidadcpu.h"
 
@@ -37,6 +38,8 @@ public:
     static constexpr Clave<bool> kProbabilidad { "juego/probabilidad", false };
     static constexpr Clave<bool> kTutor { "juego/tutor", false };
     static constexpr Clave<TipoMesa> kMesa { "tablero/mesa", TipoMesa::Clasica };
+    static constexpr Clave<EstiloCaras> kCaras { "cartas/caras", EstiloCaras::Moderno };
+    static constexpr Clave<ReversoIncluido> kReverso { "cartas/reverso", ReversoIncluido::Granate };
     static inline const Clave<QString> kAplicacion { "preferencias/aplicacion", QString() };
 
     // Over the settings file fichero, read now; an INI file unless told otherwise.
@@ -67,6 +70,11 @@ public:
     // The table shown; a change shows the game in progress on the other table.
     TipoMesa mesa() const { return valor(kMesa); }
     bool setMesa(TipoMesa mesa) { return poner(kMesa, mesa); }
+    // The faces' style and the game's own back, shown at once on a change.
+    EstiloCaras caras() const { return valor(kCaras); }
+    bool setCaras(EstiloCaras estilo) { return poner(kCaras, estilo); }
+    ReversoIncluido reverso() const { return valor(kReverso); }
+    bool setReverso(ReversoIncluido reverso) { return poner(kReverso, reverso); }
     // The toolbar's program as Opciones chose it, when lastprop.dat cannot hold it as it is
     // (see Propiedades); empty otherwise.
     QString aplicacion() const { return valor(kAplicacion); }
@@ -102,11 +110,15 @@ private:
     static bool leido(const QVariant &guardado, bool porDefecto);
     static TipoMesa leido(const QVariant &guardado, TipoMesa porDefecto);
     static QString leido(const QVariant &guardado, const QString &porDefecto);
+    static EstiloCaras leido(const QVariant &guardado, EstiloCaras porDefecto);
+    static ReversoIncluido leido(const QVariant &guardado, ReversoIncluido porDefecto);
     static QVariant guardable(NivelCpu nivel);
     static QVariant guardable(VelocidadCpu velocidad);
     static QVariant guardable(bool activo);
     static QVariant guardable(TipoMesa mesa);
     static QVariant guardable(const QString &texto);
+    static QVariant guardable(EstiloCaras estilo);
+    static QVariant guardable(ReversoIncluido reverso);
     bool escribir(const QString &nombre, const QVariant &valor);
     bool guardar(const QString &nombre, const QVariant &valor) const;
 

@@ -163,7 +163,7 @@ void TestPreferenciasFrm::windowShowsTheValuesInForce()
     QVERIFY(m_ventana->isModal());
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
     QVERIFY(tabs);
-    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Escritorio"));
     QCOMPARE(tabs->tabToolTip(0), QStringLiteral("Opciones de escritorio"));

@@ -142,7 +142,7 @@ void TestPreferenciasNivel::juegoTabShowsTheStoredLevel()
     QCOMPARE(m_ajustes->nivel(), NivelesCpu::deClave(valor).value_or(NivelCpu::Normal));
     abrir();
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
-    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(1), QStringLiteral("Juego"));
     QVERIFY(tabs->widget(1)->isAncestorOf(nivel()));
     QCOMPARE(nivel()->currentText(), mostrado);
@@ -232,7 +232,7 @@ void TestPreferenciasNivel::ctrlTabGoesRoundTheTabs()
 {
     abrir();
     auto *tabs = m_ventana->findChild<QTabWidget *>(QStringLiteral("tbsOptions"));
-    for (int esperada : { 1, 0, 1 }) {
+    for (int esperada : { 1, 2, 0 }) {
         QTest::keyClick(m_ventana->focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(tabs->currentIndex(), esperada);
     }

@@ -29,6 +29,10 @@ set(expected
     share/zelbo/winfond.jpg
     share/zelbo/naipes/oros01.jpg
     share/zelbo/naipes/bastos12.jpg
+    share/zelbo/naipes-en/bastos12.jpg
+    share/zelbo/naipes-tradicional/bastos12.jpg
+    share/zelbo/reversos/azul.jpg
+    share/zelbo/reversos/verde.jpg
     share/zelbo/icons/nuevo.svg
     share/zelbo/icons/zelbo.png
     share/applications/${APP_ID}.desktop
@@ -57,11 +61,13 @@ file(GLOB_RECURSE shipped_prefs "${PREFIX}/*lastprop.dat")
 if(shipped_prefs)
     fail("a player's file is installed: ${shipped_prefs}")
 endif()
-file(GLOB_RECURSE cards "${PREFIX}/share/zelbo/naipes/*.jpg")
-list(LENGTH cards card_count)
-if(NOT card_count EQUAL 40)
-    fail("${card_count} card pictures installed, expected 40")
-endif()
+foreach(carpeta naipes naipes-en naipes-tradicional)
+    file(GLOB_RECURSE cards "${PREFIX}/share/zelbo/${carpeta}/*.jpg")
+    list(LENGTH cards card_count)
+    if(NOT card_count EQUAL 40)
+        fail("${card_count} card pictures installed in ${carpeta}, expected 40")
+    endif()
+endforeach()
 
 # A PNG's width and height are the two big-endian words after its IHDR tag.
 foreach(size 16 32 48 64 128 256)

@@ -5,9 +5,10 @@
 #include "arterror.h"
 #include "cardgeometry.h"
 #include "programiconwriter.h"
-#include "svgicon.h"
 #include "suitstyle.h"
+#include "svgicon.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -22,37 +23,53 @@ ArtWriter::ArtWriter(const QString &outputDir)
 
 void ArtWriter::writeAll() const
 {
-    writeFaces();
-    writeBack();
+    for (FaceStyle style : CardStyles::faces)
+        writeFaces(style);
+    for (BackStyle style : CardStyles::backs)
+        writeBack(style);
     writeBackgrounds();
     writeIcons();
 }
 
-void ArtWriter::writeFaces() const
+void ArtWriter::writeFaces(FaceStyle style) const
 {
     for (Palo palo : SuitStyle::all) {
         for (int numero : { 1, 2, 3, 4, 5, 6, 7, 10, 11, 12 }) {
-            QImage image = cardCanvas();
-            QPainter painter(&image);
-            inCardUnits(painter);
-            m_faces.paint(painter, palo, numero);
-            painter.end();
-            save(image,
-                 QStringLiteral("naipes/%1%2.jpg")
-                     .arg(SuitStyle::name(palo))
-                     .arg(numero, 2, 10, QLatin1Char('0')));
+            // The English modern set differs from the Spanish one in its figures' words
+            // alone: its other cards are the same files, copied rather than drawn again.
+            if (style == FaceStyle::ModernEnglish && numero < 10)
+                copy(faceName(FaceStyle::Modern, palo, numero), faceName(style, palo, numero));
+            else
+                writeFace(style, palo, numero);
         }
     }
 }
 
-void ArtWriter::writeBack() const
+void ArtWriter::writeFace(FaceStyle style, Palo palo, int numero) const
 {
     QImage image = cardCanvas();
     QPainter painter(&image);
     inCardUnits(painter);
-    m_back.paint(painter);
+    m_faces.paint(painter, palo, numero, style);
     painter.end();
-    save(image, QStringLiteral("dibujo.jpg"));
+    save(image, faceName(style, palo, numero));
+}
+
+QString ArtWriter::faceName(FaceStyle style, Palo palo, int numero)
+{
+    return QStringLiteral("%1/%2%3.jpg")
+        .arg(CardStyles::folder(style), SuitStyle::name(palo))
+        .arg(numero, 2, 10, QLatin1Char('0'));
+}
+
+void ArtWriter::writeBack(BackStyle style) const
+{
+    QImage image = cardCanvas();
+    QPainter painter(&image);
+    inCardUnits(painter);
+    m_back.paint(painter, style);
+    painter.end();
+    save(image, CardStyles::backFile(style));
 }
 
 void ArtWriter::writeBackgrounds() const
@@ -100,4 +117,14 @@ void ArtWriter::save(const QImage &image, const QString &name) const
     const bool jpeg = name.endsWith(QLatin1String(".jpg"));
     if (!image.save(path, jpeg ? "JPG" : "PNG", jpeg ? 92 : -1))
         throw ArtError("cannot write " + path.toStdString());
+}
+
+void ArtWriter::copy(const QString &from, const QString &to) const
+{
+    const QString target = m_dir.filePath(to);
+    if (!m_dir.mkpath(QFileInfo(to).path()))
+        throw ArtError("cannot create the folder for " + target.toStdString());
+    QFile::remove(target);
+    if (!QFile::copy(m_dir.filePath(from), target))
+        throw ArtError("cannot write " + target.toStdString());
 }

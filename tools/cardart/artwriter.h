@@ -6,6 +6,7 @@
 #include "cardbackpainter.h"
 #include "cardfacepainter.h"
 #include "cardgeometry.h"
+#include "cardstyles.h"
 #include "emblempainter.h"
 #include "iconpainter.h"
 
@@ -31,13 +32,16 @@ public:
     void writeAll() const;
 
 private:
-    void writeFaces() const;
-    void writeBack() const;
+    void writeFaces(FaceStyle style) const;
+    void writeFace(FaceStyle style, Palo palo, int numero) const;
+    void writeBack(BackStyle style) const;
     void writeBackgrounds() const;
     void writeIcons() const;
     static QImage cardCanvas();
     static void inCardUnits(QPainter &painter);
+    static QString faceName(FaceStyle style, Palo palo, int numero);
     void save(const QImage &image, const QString &name) const;
+    void copy(const QString &from, const QString &to) const;
 
     QDir m_dir;
     EmblemPainter m_emblems;

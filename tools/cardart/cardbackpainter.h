@@ -2,24 +2,31 @@
 
 #pragma once
 
+#include "cardstyles.h"
+
 #include <QColor>
 #include <QRectF>
 
 class QPainter;
 
-// The default card back: a symmetric lattice and medallion in dark red on a pale rose
-// panel, inside a white margin. It looks the same for every card and either way up.
+// A card back: a symmetric lattice and medallion in one dark colour on a pale panel of the
+// same hue, inside a white margin. It looks the same for every card and either way up. The
+// claret one is the game's default back.
 class CardBackPainter
 {
 public:
-    void paint(QPainter &painter) const;
+    void paint(QPainter &painter, BackStyle style = BackStyle::Claret) const;
 
 private:
-    static constexpr QColor darkColour { 0x8C, 0x1A, 0x24 };
-    static constexpr QColor lightColour { 0xF6, 0xE2, 0xDF };
+    struct Colours
+    {
+        QColor dark;
+        QColor light;
+    };
     static constexpr QRectF panel { 12, 12, 216, 339 };
 
-    static void paintPanel(QPainter &painter);
-    static void paintLattice(QPainter &painter);
-    static void paintMedallion(QPainter &painter);
+    static Colours colours(BackStyle style);
+    static void paintPanel(QPainter &painter, const Colours &ink);
+    static void paintLattice(QPainter &painter, const Colours &ink);
+    static void paintMedallion(QPainter &painter, const Colours &ink);
 };

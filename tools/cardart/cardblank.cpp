@@ -14,7 +14,7 @@ QPainterPath CardBlank::shape()
     return path;
 }
 
-void CardBlank::paint(QPainter &painter)
+void CardBlank::paint(QPainter &painter, const QColor &face)
 {
     // The outline sits wholly inside the picture so no edge pixel is cut in half.
     const qreal inset = CardGeometry::outlineWidth / 2;
@@ -22,7 +22,7 @@ void CardBlank::paint(QPainter &painter)
         = QRectF(QPointF(), CardGeometry::size).adjusted(inset, inset, -inset, -inset);
     painter.save();
     painter.setPen(QPen(outlineColour, CardGeometry::outlineWidth));
-    painter.setBrush(faceColour);
+    painter.setBrush(face);
     painter.drawRoundedRect(edge, CardGeometry::cornerRadius - inset,
                             CardGeometry::cornerRadius - inset);
     painter.restore();

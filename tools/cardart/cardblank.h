@@ -16,5 +16,5 @@ public:
     static constexpr QColor outlineColour { 0x2C, 0x28, 0x24 };
 
     static QPainterPath shape();
-    static void paint(QPainter &painter);
+    static void paint(QPainter &painter, const QColor &face = faceColour);
 };

@@ -13,21 +13,24 @@
 CardFacePainter::CardFacePainter(const EmblemPainter &emblems)
     : m_emblems(emblems)
     , m_figures(emblems)
+    , m_traditional(emblems)
 {
 }
 
-void CardFacePainter::paint(QPainter &painter, Palo palo, int numero) const
+void CardFacePainter::paint(QPainter &painter, Palo palo, int numero, FaceStyle style) const
 {
     const QList<Pip> pips = numero < 10 ? m_layout.pips(palo, numero) : QList<Pip>();
     for (const Pip &pip : pips)
         checkClear(m_emblems.outline(palo, pip, detail(numero)), palo, numero);
 
     painter.save();
-    CardBlank::paint(painter);
+    CardBlank::paint(painter, CardStyles::faceColour(style));
     paintFrame(painter, palo);
     paintNumbers(painter, palo, numero);
-    if (numero >= 10)
-        m_figures.paint(painter, palo, numero);
+    if (numero >= 10 && style == FaceStyle::Traditional)
+        m_traditional.paint(painter, palo, numero);
+    else if (numero >= 10)
+        m_figures.paint(painter, palo, numero, CardStyles::figureWord(style, numero));
     for (const Pip &pip : pips)
         m_emblems.paint(painter, palo, pip, detail(numero));
     painter.restore();

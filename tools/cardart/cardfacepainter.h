@@ -2,15 +2,17 @@
 
 #pragma once
 
+#include "cardstyles.h"
 #include "emblempainter.h"
 #include "figurepainter.h"
 #include "palo.h"
 #include "piplayout.h"
+#include "traditionalfigurepainter.h"
 
 class QPainter;
 
 // A card's face: blank, frame line with the suit's breaks, corner numbers, and either the
-// emblems (1 to 7) or the figure panel (10 to 12).
+// emblems (1 to 7) or the figure panel (10 to 12) of the style.
 class CardFacePainter
 {
 public:
@@ -18,7 +20,7 @@ public:
 
     // Throws ArtError if an emblem would touch the frame line or a corner number: the layout
     // is then wrong and no such card may reach the game.
-    void paint(QPainter &painter, Palo palo, int numero) const;
+    void paint(QPainter &painter, Palo palo, int numero, FaceStyle style = FaceStyle::Modern) const;
 
 private:
     static void paintFrame(QPainter &painter, Palo palo);
@@ -30,4 +32,5 @@ private:
     const EmblemPainter &m_emblems;
     PipLayout m_layout;
     FigurePainter m_figures;
+    TraditionalFigurePainter m_traditional;
 };

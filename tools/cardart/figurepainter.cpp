@@ -13,13 +13,13 @@ FigurePainter::FigurePainter(const EmblemPainter &emblems)
 {
 }
 
-void FigurePainter::paint(QPainter &painter, Palo palo, int numero) const
+void FigurePainter::paint(QPainter &painter, Palo palo, int numero, const QString &word) const
 {
     painter.save();
     paintPanel(painter, palo);
     m_signs.paint(painter, numero, QPointF(panel.center().x(), panel.top() + 31));
     paintEmblem(painter, palo);
-    paintRibbon(painter, palo, word(numero));
+    paintRibbon(painter, palo, word);
     painter.restore();
 }
 
@@ -96,16 +96,4 @@ void FigurePainter::paintRibbon(QPainter &painter, Palo palo, const QString &tex
     painter.drawPolygon(ribbon);
     painter.setBrush(Qt::white);
     painter.drawPath(ArtText::centred(text, band.adjusted(16, 0, -16, 0), 21));
-}
-
-QString FigurePainter::word(int numero)
-{
-    switch (numero) {
-    case 10:
-        return QStringLiteral("Sota");
-    case 11:
-        return QStringLiteral("Caballo");
-    default:
-        return QStringLiteral("Rey");
-    }
 }

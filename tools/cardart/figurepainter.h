@@ -18,7 +18,7 @@ class FigurePainter
 public:
     explicit FigurePainter(const EmblemPainter &emblems);
 
-    void paint(QPainter &painter, Palo palo, int numero) const;
+    void paint(QPainter &painter, Palo palo, int numero, const QString &word) const;
     // The panel's edge, clear of the frame and the corner numbers.
     static constexpr QRectF panel { 22, 54, 196, 255 };
 
@@ -30,7 +30,6 @@ private:
     static void paintDiaper(QPainter &painter, Palo palo, const QRectF &area);
     void paintEmblem(QPainter &painter, Palo palo) const;
     static void paintRibbon(QPainter &painter, Palo palo, const QString &word);
-    static QString word(int numero);
 
     const EmblemPainter &m_emblems;
     RankSignPainter m_signs;

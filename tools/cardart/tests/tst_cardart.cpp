@@ -4,6 +4,7 @@
 #include "cardblank.h"
 #include "cardfacepainter.h"
 #include "cardgeometry.h"
+#include "cardstyles.h"
 #include "emblempainter.h"
 #include "programadepruebas.h"
 #include "rutadeprueba.h"
@@ -26,7 +27,10 @@ class TstCardArt : public QObject
     Q_OBJECT
 
 private slots:
+    void everyCardTheDatabaseNamesIsDrawn_data();
     void everyCardTheDatabaseNamesIsDrawn();
+    void englishFiguresAreNotTheSpanishOnes_data();
+    void englishFiguresAreNotTheSpanishOnes();
     void backBackgroundsAndIconsHaveTheirSizes_data();
     void backBackgroundsAndIconsHaveTheirSizes();
     void frameBreaksTellTheSuit_data();
@@ -92,8 +96,17 @@ void TstCardArt::writeArt()
 
 // The game finds its faces through the names in the card database; a name drawn under a
 // different spelling would leave a hole in the deck.
+void TstCardArt::everyCardTheDatabaseNamesIsDrawn_data()
+{
+    QTest::addColumn<QString>("folder");
+    for (FaceStyle style : CardStyles::faces)
+        QTest::newRow(qPrintable(CardStyles::folder(style))) << CardStyles::folder(style);
+}
+
+// Every style's folder holds the card database's names.
 void TstCardArt::everyCardTheDatabaseNamesIsDrawn()
 {
+    QFETCH(QString, folder);
     writeArt();
     QFile source(rutaDePrueba("ZELBO_CARD_DATABASE_SOURCE"));
     QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -101,12 +114,33 @@ void TstCardArt::everyCardTheDatabaseNamesIsDrawn()
     static const QRegularExpression name(QStringLiteral("'(naipes/[a-z]+[0-9]+\\.jpg)'"));
     int count = 0;
     for (const QRegularExpressionMatch &match : name.globalMatch(sql)) {
-        const QImage image(m_dir.filePath(match.captured(1)));
-        QVERIFY2(!image.isNull(), qPrintable(match.captured(1)));
+        const QString file = match.captured(1).replace(QStringLiteral("naipes/"), folder + '/');
+        const QImage image(m_dir.filePath(file));
+        QVERIFY2(!image.isNull(), qPrintable(file));
         QCOMPARE(image.size(), ArtWriter::cardSize);
         ++count;
     }
     QCOMPARE(count, 40);
+}
+
+void TstCardArt::englishFiguresAreNotTheSpanishOnes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Sota") << "copas10.jpg";
+    QTest::newRow("Caballo") << "espadas11.jpg";
+    QTest::newRow("Rey") << "bastos12.jpg";
+}
+
+// The English game reads its modern figures from their own folder: there they carry other
+// words than the Spanish ones.
+void TstCardArt::englishFiguresAreNotTheSpanishOnes()
+{
+    QFETCH(QString, name);
+    writeArt();
+    const QImage spanish(m_dir.filePath(CardStyles::folder(FaceStyle::Modern) + '/' + name));
+    const QImage english(m_dir.filePath(CardStyles::folder(FaceStyle::ModernEnglish) + '/' + name));
+    QVERIFY(!spanish.isNull() && !english.isNull());
+    QVERIFY(spanish != english);
 }
 
 void TstCardArt::backBackgroundsAndIconsHaveTheirSizes_data()
@@ -115,6 +149,8 @@ void TstCardArt::backBackgroundsAndIconsHaveTheirSizes_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("transparent");
     QTest::newRow("back") << "dibujo.jpg" << ArtWriter::cardSize << false;
+    QTest::newRow("blue back") << "reversos/azul.jpg" << ArtWriter::cardSize << false;
+    QTest::newRow("green back") << "reversos/verde.jpg" << ArtWriter::cardSize << false;
     QTest::newRow("board") << "zelbofond.jpg" << ArtWriter::clothSize << false;
     QTest::newRow("results") << "winfond.jpg" << QSize(407, 250) << false;
     QTest::newRow("new game") << "icons/nuevo.svg" << QSize(192, 192) << true;
