@@ -107,3 +107,13 @@ QVariant AjustesJuego::guardable(const QString &texto)
 {
     return texto;
 }
+
+QByteArray AjustesJuego::leido(const QVariant &guardado, const QByteArray &)
+{
+    return guardado.toByteArray();
+}
+
+QVariant AjustesJuego::guardable(const QByteArray &datos)
+{
+    return datos;
+}

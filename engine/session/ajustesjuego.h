@@ -5,6 +5,7 @@
 #include "nivelcpu.h"
 #include "velocidadcpu.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QSettings>
@@ -38,6 +39,9 @@ public:
     static constexpr Clave<bool> kTutor { "juego/tutor", false };
     static constexpr Clave<TipoMesa> kMesa { "tablero/mesa", TipoMesa::Clasica };
     static inline const Clave<QString> kAplicacion { "preferencias/aplicacion", QString() };
+    static constexpr Clave<bool> kSonido { "juego/sonido", false };
+    static constexpr Clave<bool> kPantallaCompleta { "ventana/pantallaCompleta", false };
+    static inline const Clave<QByteArray> kGeometria { "ventana/geometria", QByteArray() };
 
     // Over the settings file fichero, read now; an INI file unless told otherwise.
     explicit AjustesJuego(const QString &fichero, QSettings::Format formato = QSettings::IniFormat,
@@ -71,6 +75,15 @@ public:
     // (see Propiedades); empty otherwise.
     QString aplicacion() const { return valor(kAplicacion); }
     bool setAplicacion(const QString &aplicacion) { return poner(kAplicacion, aplicacion); }
+    // Whether the board plays its short sounds.
+    bool sonido() const { return valor(kSonido); }
+    bool setSonido(bool activo) { return poner(kSonido, activo); }
+    // Whether the window fills the screen, and where it stood when it last closed (as
+    // QWidget::saveGeometry gives it; empty before the first close).
+    bool pantallaCompleta() const { return valor(kPantallaCompleta); }
+    bool setPantallaCompleta(bool completa) { return poner(kPantallaCompleta, completa); }
+    QByteArray geometria() const { return valor(kGeometria); }
+    bool setGeometria(const QByteArray &geometria) { return poner(kGeometria, geometria); }
 
     // A missing key or a stored word this program does not know gives the default.
     template<typename T> T valor(const Clave<T> &clave) const
@@ -102,11 +115,13 @@ private:
     static bool leido(const QVariant &guardado, bool porDefecto);
     static TipoMesa leido(const QVariant &guardado, TipoMesa porDefecto);
     static QString leido(const QVariant &guardado, const QString &porDefecto);
+    static QByteArray leido(const QVariant &guardado, const QByteArray &porDefecto);
     static QVariant guardable(NivelCpu nivel);
     static QVariant guardable(VelocidadCpu velocidad);
     static QVariant guardable(bool activo);
     static QVariant guardable(TipoMesa mesa);
     static QVariant guardable(const QString &texto);
+    static QVariant guardable(const QByteArray &datos);
     bool escribir(const QString &nombre, const QVariant &valor);
     bool guardar(const QString &nombre, const QVariant &valor) const;
 

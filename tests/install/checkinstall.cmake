@@ -29,6 +29,8 @@ set(expected
     share/zelbo/winfond.jpg
     share/zelbo/naipes/oros01.jpg
     share/zelbo/naipes/bastos12.jpg
+    share/zelbo/sonidos/carta.wav
+    share/zelbo/sonidos/partidaperdida.wav
     share/zelbo/icons/nuevo.svg
     share/zelbo/icons/zelbo.png
     share/applications/${APP_ID}.desktop
