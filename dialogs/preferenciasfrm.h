@@ -23,8 +23,8 @@ class QTabWidget;
 class ZelboGame;
 
 // The "Opciones" window: background colour, the program the toolbar starts and
-// the card back; on the "Juego" tab, the CPU's level and speed, the animations,
-// the chance bar and the tutor. It
+// the card back; on the "Juego" tab, the CPU's level and speed, the animations, the
+// sounds, the chance bar and the tutor. It
 // edits copies that reach the game only with "Aceptar"; "Default" loads the default file
 // into the game and sets the Normal level at once, and cancelling the window puts back
 // what was in force when it opened.
@@ -105,6 +105,7 @@ private:
     QComboBox *m_nivel = nullptr;
     QComboBox *m_velocidad = nullptr;
     QCheckBox *m_animaciones = nullptr;
+    QCheckBox *m_sonido = nullptr;
     QCheckBox *m_probabilidad = nullptr;
     QCheckBox *m_tutor = nullptr;
     QComboBox *m_mesa = nullptr;
