@@ -8,7 +8,7 @@
 # What building and playing needs; each other target adds its own tools.
 RUN_PACKAGES := cmake ninja-build ccache g++ qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite \
                 qt6-translations-l10n libgl-dev libxkbcommon-dev qt6-base-private-dev qt6-svg-dev \
-                qt6-l10n-tools qt6-tools-dev gettext
+                qt6-l10n-tools qt6-tools-dev gettext qt6-multimedia-dev
 # The second test build is made with clang, its sanitizers and libFuzzer, so that both
 # compilers check the code every time and the fuzz targets keep building; the benchmark
 # library so that the benchmarks are built, and kept building, with the tests.

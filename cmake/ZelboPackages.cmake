@@ -40,6 +40,12 @@ function(zelbo_check_packages)
     if(NOT ZELBO_QT6SVG_CONFIG)
         list(APPEND missing qt6-svg-dev)
     endif()
+    # The board plays its sounds through Qt Multimedia.
+    find_file(ZELBO_QT6MULTIMEDIA_CONFIG Qt6MultimediaConfig.cmake
+              PATHS ${libdir}/cmake/Qt6Multimedia NO_DEFAULT_PATH)
+    if(NOT ZELBO_QT6MULTIMEDIA_CONFIG)
+        list(APPEND missing qt6-multimedia-dev)
+    endif()
     # The translations are compiled by lrelease; CMake reaches it through Qt6LinguistTools.
     find_program(ZELBO_LRELEASE lrelease PATHS /usr/lib/qt6/bin NO_DEFAULT_PATH)
     if(NOT ZELBO_LRELEASE)

@@ -141,6 +141,11 @@ void preferenciasfrm::agregarVelocidad(QFormLayout &filas)
     m_animaciones->setAccessibleName(tr("Animaciones"));
     m_animaciones->setChecked(m_ajustes.animaciones());
     filas.addRow(m_animaciones);
+    m_sonido = new QCheckBox(tr("&Sonidos del juego"));
+    m_sonido->setObjectName(QStringLiteral("sonido"));
+    m_sonido->setAccessibleName(tr("Sonidos del juego"));
+    m_sonido->setChecked(m_ajustes.sonido());
+    filas.addRow(m_sonido);
 }
 
 void preferenciasfrm::agregarAyudas(QFormLayout &filas)
@@ -176,6 +181,7 @@ void preferenciasfrm::juegoPorDefecto()
     m_velocidad->setCurrentIndex(
         m_velocidad->findData(VelocidadesCpu::clave(VelocidadCpu::Normal)));
     m_animaciones->setChecked(true);
+    m_sonido->setChecked(AjustesJuego::kSonido.porDefecto);
     m_probabilidad->setChecked(AjustesJuego::kProbabilidad.porDefecto);
     m_tutor->setChecked(AjustesJuego::kTutor.porDefecto);
     m_cartas->porDefecto();
@@ -191,6 +197,8 @@ void preferenciasfrm::aceptarJuego()
         m_ajustes.setProbabilidad(m_probabilidad->isChecked());
     if (m_tutor->isChecked() != m_ajustes.tutor())
         m_ajustes.setTutor(m_tutor->isChecked());
+    if (m_sonido->isChecked() != m_ajustes.sonido())
+        m_ajustes.setSonido(m_sonido->isChecked());
     // Unchanged, the table is not written: the file keeps no default it did not hold.
     const auto mesa = m_mesa->currentData().value<TipoMesa>();
     if (mesa != m_ajustes.mesa())

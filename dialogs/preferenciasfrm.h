@@ -23,13 +23,12 @@ class QPushButton;
 class QTabWidget;
 class ZelboGame;
 
-// The "Opciones" window: background colour, the program the toolbar starts and
-// the card back; on the "Juego" tab, the CPU's level and speed, the animations,
-// the chance bar and the tutor; on the "Cartas" tab, the faces' style and the game's own
-// back. It
-// edits copies that reach the game only with "Aceptar"; "Default" loads the default file
-// into the game and sets the Normal level at once, and cancelling the window puts back
-// what was in force when it opened.
+// The "Opciones" window: background colour, the program the toolbar starts and the card
+// back; on the "Juego" tab, the CPU's level and speed, the animations, the sounds, the chance
+// bar and the tutor; on the "Cartas" tab, the faces' style and the game's own back. It edits
+// copies that reach the game only with "Aceptar"; "Default" loads the default file into the
+// game and sets the Normal level at once, and cancelling the window puts back what was in
+// force when it opened.
 class preferenciasfrm : public QDialog
 {
     Q_OBJECT
@@ -108,6 +107,7 @@ private:
     QComboBox *m_nivel = nullptr;
     QComboBox *m_velocidad = nullptr;
     QCheckBox *m_animaciones = nullptr;
+    QCheckBox *m_sonido = nullptr;
     QCheckBox *m_probabilidad = nullptr;
     QCheckBox *m_tutor = nullptr;
     QComboBox *m_mesa = nullptr;

@@ -711,6 +711,25 @@
         <source>Leer &amp;quién juega y la ronda</source>
         <translation>Read &amp;who plays and the round</translation>
     </message>
+    <message>
+        <source>Sonidos del jue&amp;go</source>
+        <translation>Game soun&amp;ds</translation>
+    </message>
+    <message>
+        <source>Pan&amp;talla completa</source>
+        <translation>&amp;Full screen</translation>
+    </message>
+</context>
+<context>
+    <name>ModoDeVentana</name>
+    <message>
+        <source>Ahora en pantalla completa</source>
+        <translation>Now full screen</translation>
+    </message>
+    <message>
+        <source>Ahora en una ventana</source>
+        <translation>Now in a window</translation>
+    </message>
 </context>
 <context>
     <name>NombreNaipe</name>
@@ -1550,6 +1569,14 @@
         <source>Ahora se muestra la mesa clásica</source>
         <translation>The classic table is shown now</translation>
     </message>
+    <message>
+        <source>Sonidos activados</source>
+        <translation>Sounds on</translation>
+    </message>
+    <message>
+        <source>Sonidos desactivados</source>
+        <translation>Sounds off</translation>
+    </message>
 </context>
 <context>
     <name>ZelboGame</name>
@@ -1793,6 +1820,14 @@
     <message>
         <source>Aspecto de las cartas</source>
         <translation>How the cards look</translation>
+    </message>
+    <message>
+        <source>&amp;Sonidos del juego</source>
+        <translation>Game soun&amp;ds</translation>
+    </message>
+    <message>
+        <source>Sonidos del juego</source>
+        <translation>Game sounds</translation>
     </message>
 </context>
 </TS>

@@ -125,6 +125,7 @@ void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
     orden(tr("Marcar la &carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
     crearMenuLectura(*juego, teclado.lectura());
     crearMenuPartida(*juego, historial);
+    crearMenuVista(*juego);
 }
 
 // The keys that say the board, one part each: plain letters, which Orca leaves to the
@@ -170,4 +171,22 @@ void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
                            m_ordenes.estadisticas));
     juego.addAction(accion(tr("Re&visar la partida…"), { QKeySequence(Qt::CTRL | Qt::Key_R) },
                            m_ordenes.revisar));
+}
+
+// Two switches, told apart from the commands by their check marks; their letters are the
+// ones no other item of this menu takes.
+void MenusVentana::crearMenuVista(QMenu &juego)
+{
+    const auto interruptor
+        = [this, &juego](const QString &texto, const QList<QKeySequence> &teclas) {
+              auto *a = new QAction(texto, &m_ventana);
+              a->setCheckable(true);
+              a->setShortcuts(teclas);
+              juego.addAction(a);
+              return a;
+          };
+    juego.addSeparator();
+    m_sonido = interruptor(tr("Sonidos del jue&go"), { QKeySequence(Qt::CTRL | Qt::Key_M) });
+    m_pantallaCompleta = interruptor(tr("Pan&talla completa"),
+                                     estandar(QKeySequence::FullScreen, QKeySequence(Qt::Key_F11)));
 }

@@ -50,6 +50,9 @@ public:
     QAction *rehacer() const { return m_rehacer; }
     // Checkable: the modern table or the classic one.
     QAction *mesaModerna() const { return m_mesaModerna; }
+    // Checkable: the board's sounds on or off, and the window filling the screen.
+    QAction *sonido() const { return m_sonido; }
+    QAction *pantallaCompleta() const { return m_pantallaCompleta; }
     // The toolbar's "Run", which starts the program set in Opciones.
     QAction *correr() const { return m_correr; }
 
@@ -63,6 +66,7 @@ private:
     void crearMenuJuego(TecladoTablero &teclado, QAction &historial);
     void crearMenuLectura(QMenu &juego, LecturaDelJuego &lectura);
     void crearMenuPartida(QMenu &juego, QAction &historial);
+    void crearMenuVista(QMenu &juego);
     void crearMenuAyuda();
 
     QMainWindow &m_ventana;
@@ -70,5 +74,7 @@ private:
     QAction *m_deshacer = nullptr;
     QAction *m_rehacer = nullptr;
     QAction *m_mesaModerna = nullptr;
+    QAction *m_sonido = nullptr;
+    QAction *m_pantallaCompleta = nullptr;
     QAction *m_correr = nullptr;
 };

@@ -20,11 +20,13 @@
 #include "lineadeordenes.h"
 #include "lugaresclasicos.h"
 #include "mesa.h"
+#include "mododeventana.h"
 #include "nombresaccesibles.h"
 #include "notadearchivos.h"
 #include "notatutor.h"
 #include "primeravista.h"
 #include "seguimientopartida.h"
+#include "sonidosdeljuego.h"
 #include "tecladotablero.h"
 #include "ventanasdeljuego.h"
 
@@ -85,6 +87,8 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, ajustes, m_dialogos, *this);
     m_finDeMano
         = std::make_unique<FinDeManoEnVentana>(m_programDir, *m_anunciador, *m_ventanas, *this);
+    m_sonidos = std::make_unique<SonidosDelJuego>(ajustes, *this,
+                                                  m_programDir + QStringLiteral("/sonidos"));
     crearMenus();
     m_entrada = new EntradaDeMesa(*this, m_juego, *m_anunciador, m_cache);
     m_entrada->conectar(*mesa);
@@ -129,6 +133,16 @@ void ZelboFrm::crearMenus()
                                      : tr("Ahora se muestra la mesa clásica"));
     });
     connect(&m_ajustes, &AjustesJuego::cambiado, this, &ZelboFrm::aplicarMesa);
+    m_modo = std::make_unique<ModoDeVentana>(*this, m_ajustes, *m_anunciador,
+                                             *m_menus->pantallaCompleta());
+    connect(m_menus->sonido(), &QAction::triggered, this, [this](bool activo) {
+        m_ajustes.setSonido(activo);
+        m_anunciador->avisar(activo ? tr("Sonidos activados") : tr("Sonidos desactivados"));
+    });
+    // Opciones turns the sounds on and off too.
+    const auto marcarSonido = [this] { m_menus->sonido()->setChecked(m_ajustes.sonido()); };
+    connect(&m_ajustes, &AjustesJuego::cambiado, this, marcarSonido);
+    marcarSonido();
 }
 
 void ZelboFrm::elegirEnHilo()
@@ -218,6 +232,7 @@ void ZelboFrm::jugadaVigente(const QString &frase)
 // The modern table tells a mistake on the table and in the status bar, with no box.
 bool ZelboFrm::avisoDeJugada(const QString &texto)
 {
+    m_sonidos->rechazo();
     if (!m_mesa->mostrarAviso(texto))
         return false;
     m_anunciador->decir(texto);
@@ -322,7 +337,7 @@ void ZelboFrm::mostrarCorrer()
 void ZelboFrm::mostrarVentana()
 {
     if (!isVisible())
-        showMaximized();
+        m_modo->mostrar();
 }
 
 void ZelboFrm::setCartel(const Cartel &cartel)
@@ -342,6 +357,7 @@ void ZelboFrm::setCartel(const Cartel &cartel)
 void ZelboFrm::mostrarResultadoMano(const ResultadoDeMano &resultado)
 {
     m_mesa->mostrarContadores(resultado.cpu, resultado.humano);
+    m_sonidos->finDeMano(resultado);
     m_finDeMano->manoContada(resultado);
 }
 
@@ -365,13 +381,19 @@ void ZelboFrm::mostrarTurnoCpu(const Jugada &jugada, const GameState &antes,
         m_anunciador->jugadaCpu(FraseJugada::cpu(antes, jugada));
         m_seguimiento->cpuJugo(jugada, antes);
         m_mesa->mostrarTurno(Lado::Cpu);
-        m_compases->tocar(PlanTurnoCpu::de(jugada), antes.marcas, std::move(listo));
+        // The move's sound comes as it is carried out, after the beats that show it.
+        m_compases->tocar(PlanTurnoCpu::de(jugada), antes.marcas,
+                          [this, tipo = jugada.tipo, listo = std::move(listo)] {
+                              m_sonidos->jugada(tipo);
+                              listo();
+                          });
     });
 }
 
 void ZelboFrm::mostrarJugadaHumano(const Jugada &jugada, const GameState &antes)
 {
     m_anunciador->jugadaHumano(FraseJugada::humano(antes, jugada));
+    m_sonidos->jugada(jugada.tipo);
 }
 
 void ZelboFrm::jugadaDeshecha(const QString &frase)
@@ -387,6 +409,7 @@ void ZelboFrm::jugadaRehecha(const QString &frase)
 void ZelboFrm::repartido(bool primero)
 {
     m_teclado->lectura().repartido(primero);
+    m_sonidos->reparto();
 }
 
 // Every game, and every hand dealt anew by "Nuevo", is prepared here.
@@ -400,6 +423,7 @@ void ZelboFrm::prepararResultados()
 void ZelboFrm::Dialogo(const QString &nombre, int num1, int num2, ResultadoDeMano::Ganador ganador,
                        std::function<void()> alCerrar)
 {
+    m_sonidos->finDePartida(ganador);
     m_finDeMano->ventanaDeResultados(nombre, num1, num2, ganador, std::move(alCerrar));
 }
 
@@ -419,6 +443,7 @@ void ZelboFrm::resultadosEnTablero(const QString &nombre, int num1, int num2,
                                    ResultadoDeMano::Ganador ganador,
                                    std::function<void(bool otraPartida)> alResponder)
 {
+    m_sonidos->finDePartida(ganador);
     m_finDeMano->resultadosEnMesa(*m_mesa, nombre, num1, num2, ganador, std::move(alResponder));
 }
 
@@ -435,6 +460,7 @@ void ZelboFrm::Salir(int estado)
 {
     m_salido = true;
     m_ventanas->cerrarAyuda();
+    m_modo->guardar();
     hide();
     QCoreApplication::exit(estado);
 }

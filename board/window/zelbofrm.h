@@ -23,6 +23,7 @@ class CompasesCpu;
 class DialogService;
 class EntradaDeMesa;
 class FinDeManoEnVentana;
+class ModoDeVentana;
 class InterfazMesa;
 class NombresAccesibles;
 class NotaDeArchivos;
@@ -31,6 +32,7 @@ class Pausa;
 class ElectorEnHilo;
 class RandomSource;
 class SeguimientoPartida;
+class SonidosDelJuego;
 class TecladoTablero;
 class VentanasDelJuego;
 
@@ -77,6 +79,7 @@ public:
     AyudasTablero &ayudas() { return *m_ayudas; }
     // Where the player hears of a file of theirs that could not be written.
     NotaDeArchivos &notaDeArchivos() { return *m_notaDeArchivos; }
+    SonidosDelJuego &sonidos() { return *m_sonidos; }
     // Another start of the program asked for this window: it comes to the front, and the
     // dialog open in it if there is one (desktops may only flash it).
     void traerAlFrente();
@@ -177,6 +180,8 @@ private:
     std::unique_ptr<Anunciador> m_anunciador;
     std::unique_ptr<NombresAccesibles> m_nombres;
     std::unique_ptr<MenusVentana> m_menus;
+    std::unique_ptr<SonidosDelJuego> m_sonidos;
+    std::unique_ptr<ModoDeVentana> m_modo;
     TecladoTablero *m_teclado = nullptr;
     AnimadorTablero *m_animador = nullptr;
     SeguimientoPartida *m_seguimiento = nullptr;

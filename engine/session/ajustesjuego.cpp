@@ -127,3 +127,13 @@ QVariant AjustesJuego::guardable(ReversoIncluido reverso)
 {
     return AspectoCartas::clave(reverso);
 }
+
+QByteArray AjustesJuego::leido(const QVariant &guardado, const QByteArray &)
+{
+    return guardado.toByteArray();
+}
+
+QVariant AjustesJuego::guardable(const QByteArray &datos)
+{
+    return datos;
+}

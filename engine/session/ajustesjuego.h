@@ -6,6 +6,7 @@
 #include "nivelcpu.h"
 #include "velocidadcpu.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QSettings>
@@ -41,6 +42,9 @@ public:
     static constexpr Clave<EstiloCaras> kCaras { "cartas/caras", EstiloCaras::Moderno };
     static constexpr Clave<ReversoIncluido> kReverso { "cartas/reverso", ReversoIncluido::Granate };
     static inline const Clave<QString> kAplicacion { "preferencias/aplicacion", QString() };
+    static constexpr Clave<bool> kSonido { "juego/sonido", false };
+    static constexpr Clave<bool> kPantallaCompleta { "ventana/pantallaCompleta", false };
+    static inline const Clave<QByteArray> kGeometria { "ventana/geometria", QByteArray() };
 
     // Over the settings file fichero, read now; an INI file unless told otherwise.
     explicit AjustesJuego(const QString &fichero, QSettings::Format formato = QSettings::IniFormat,
@@ -79,6 +83,15 @@ public:
     // (see Propiedades); empty otherwise.
     QString aplicacion() const { return valor(kAplicacion); }
     bool setAplicacion(const QString &aplicacion) { return poner(kAplicacion, aplicacion); }
+    // Whether the board plays its short sounds.
+    bool sonido() const { return valor(kSonido); }
+    bool setSonido(bool activo) { return poner(kSonido, activo); }
+    // Whether the window fills the screen, and where it stood when it last closed (as
+    // QWidget::saveGeometry gives it; empty before the first close).
+    bool pantallaCompleta() const { return valor(kPantallaCompleta); }
+    bool setPantallaCompleta(bool completa) { return poner(kPantallaCompleta, completa); }
+    QByteArray geometria() const { return valor(kGeometria); }
+    bool setGeometria(const QByteArray &geometria) { return poner(kGeometria, geometria); }
 
     // A missing key or a stored word this program does not know gives the default.
     template<typename T> T valor(const Clave<T> &clave) const
@@ -112,6 +125,7 @@ private:
     static QString leido(const QVariant &guardado, const QString &porDefecto);
     static EstiloCaras leido(const QVariant &guardado, EstiloCaras porDefecto);
     static ReversoIncluido leido(const QVariant &guardado, ReversoIncluido porDefecto);
+    static QByteArray leido(const QVariant &guardado, const QByteArray &porDefecto);
     static QVariant guardable(NivelCpu nivel);
     static QVariant guardable(VelocidadCpu velocidad);
     static QVariant guardable(bool activo);
@@ -119,6 +133,7 @@ private:
     static QVariant guardable(const QString &texto);
     static QVariant guardable(EstiloCaras estilo);
     static QVariant guardable(ReversoIncluido reverso);
+    static QVariant guardable(const QByteArray &datos);
     bool escribir(const QString &nombre, const QVariant &valor);
     bool guardar(const QString &nombre, const QVariant &valor) const;
 

@@ -111,12 +111,27 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
                            "&Opciones|Ctrl+,", "Nombre &Jugador|F2", "-", "&Salir|Ctrl+Q" }));
     QCOMPARE(
         items(menus[1]),
-        QStringList({ "&Pista|H", "&Jugar lo marcado|Return", "P&oner en tu montón|M",
-                      "Marcar la &carta enfocada|Space", "-", "&Leer la mesa|T", "Leer t&u mano|Y",
-                      "Leer mo&ntones y puntos|P", "Leer &quién juega y la ronda|S", "-",
-                      "&Deshacer|Ctrl+Z", "&Rehacer|" + QKeySequence(QKeySequence::Redo).toString(),
-                      "&Elegir partida…|Ctrl+P", "-", "H&istorial|Ctrl+L", "Mes&a moderna|",
-                      "E&stadísticas…|Ctrl+E", "Re&visar la partida…|Ctrl+R" }));
+        QStringList({ "&Pista|H",
+                      "&Jugar lo marcado|Return",
+                      "P&oner en tu montón|M",
+                      "Marcar la &carta enfocada|Space",
+                      "-",
+                      "&Leer la mesa|T",
+                      "Leer t&u mano|Y",
+                      "Leer mo&ntones y puntos|P",
+                      "Leer &quién juega y la ronda|S",
+                      "-",
+                      "&Deshacer|Ctrl+Z",
+                      "&Rehacer|" + QKeySequence(QKeySequence::Redo).toString(),
+                      "&Elegir partida…|Ctrl+P",
+                      "-",
+                      "H&istorial|Ctrl+L",
+                      "Mes&a moderna|",
+                      "E&stadísticas…|Ctrl+E",
+                      "Re&visar la partida…|Ctrl+R",
+                      "-",
+                      "Sonidos del jue&go|Ctrl+M",
+                      "Pan&talla completa|" + QKeySequence(QKeySequence::FullScreen).toString() }));
     QCOMPARE(items(menus[2]), QStringList({ "&Contenidos|F1", "&Acerca de ...|" }));
     QCOMPARE(f.ventana().windowTitle(), QStringLiteral("Zelbomar"));
 }

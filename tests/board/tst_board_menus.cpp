@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "boardfixture.h"
-#include "disposicionclasica.h"
 #include "cardpicture.h"
+#include "disposicionclasica.h"
 #include "markbox.h"
 #include "programadepruebas.h"
 
@@ -101,6 +101,7 @@ private slots:
     void menuKeysPlayNothing();
     void optionsAndPlayerNameOpenByTheirKeys();
     void standardCommandsKeepTheirOldKeys();
+    void fullScreenTogglesAndIsKept();
 
 private:
     // How the menu bar came to have the keyboard.
@@ -377,6 +378,35 @@ void TstBoardMenus::standardCommandsKeepTheirOldKeys()
             todas.insert(s);
         }
     }
+}
+
+// F11's item fills the screen and gives the maximized window back; the next start opens as the
+// last one closed.
+void TstBoardMenus::fullScreenTogglesAndIsKept()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    QVERIFY(f.ventana().isMaximized());
+    QAction *completa = nullptr;
+    for (QAction *a : f.ventana().findChildren<QAction *>())
+        if (a->text() == QStringLiteral("Pan&talla completa"))
+            completa = a;
+    QVERIFY(completa && completa->shortcuts().contains(QKeySequence(Qt::Key_F11)));
+    completa->trigger();
+    QVERIFY(f.ventana().isFullScreen());
+    completa->trigger();
+    QVERIFY(!f.ventana().isFullScreen() && f.ventana().isMaximized());
+    QVERIFY(!f.ajustes().pantallaCompleta());
+    completa->trigger();
+    f.ventana().juego().ordenar(OrdenDelJuego::Cerrar);
+    QVERIFY(f.ventana().terminado());
+
+    FakeDialogs dialogos;
+    MersenneRandom azar(1);
+    FakePausa pausa;
+    const std::unique_ptr<ZelboFrm> otra = f.otraVentana(dialogos, azar, pausa);
+    QVERIFY(otra->Form_Load());
+    QVERIFY(otra->isFullScreen());
 }
 
 ZELBO_TEST_MAIN(TstBoardMenus)

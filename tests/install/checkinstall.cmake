@@ -33,6 +33,8 @@ set(expected
     share/zelbo/naipes-tradicional/bastos12.jpg
     share/zelbo/reversos/azul.jpg
     share/zelbo/reversos/verde.jpg
+    share/zelbo/sonidos/carta.wav
+    share/zelbo/sonidos/partidaperdida.wav
     share/zelbo/icons/nuevo.svg
     share/zelbo/icons/zelbo.png
     share/applications/${APP_ID}.desktop
