@@ -170,4 +170,7 @@ void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
                            m_ordenes.estadisticas));
     juego.addAction(accion(tr("Re&visar la partida…"), { QKeySequence(Qt::CTRL | Qt::Key_R) },
                            m_ordenes.revisar));
+    m_demostracion = accion(tr("Demos&tración"), { QKeySequence(Qt::CTRL | Qt::Key_D) },
+                            m_ordenes.demostracion);
+    juego.addAction(m_demostracion);
 }

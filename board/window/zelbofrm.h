@@ -23,6 +23,7 @@ class DialogService;
 class EntradaDeMesa;
 class FinDeManoEnVentana;
 class InterfazMesa;
+class MandoDemostracion;
 class NombresAccesibles;
 class NotaDeArchivos;
 class PrimeraVista;
@@ -72,6 +73,8 @@ public:
     AnimadorTablero &animador() { return *m_animador; }
     SeguimientoPartida &seguimiento() { return *m_seguimiento; }
     CompasesCpu &compases() { return *m_compases; }
+    // "Demostración" of the Juego menu.
+    MandoDemostracion &demostracion() { return *m_demostracion; }
     // The chance bar and the tutor.
     AyudasTablero &ayudas() { return *m_ayudas; }
     // Where the player hears of a file of theirs that could not be written.
@@ -146,6 +149,7 @@ private:
     static QString rutaFondo(const QString &programDir);
     void aplicarMesa();
     void mostrarTodo();
+    void volverDeDemostracion();
     // The modern table's "Run", while a program is set.
     void mostrarCorrer();
     void jugar(const std::function<void(ZelboGame &)> &accion);
@@ -176,6 +180,7 @@ private:
     AnimadorTablero *m_animador = nullptr;
     SeguimientoPartida *m_seguimiento = nullptr;
     CompasesCpu *m_compases = nullptr;
+    MandoDemostracion *m_demostracion = nullptr;
     PrimeraVista *m_primeraVista = nullptr;
     EntradaDeMesa *m_entrada = nullptr;
     NotaDeArchivos *m_notaDeArchivos = nullptr;

@@ -43,6 +43,57 @@ QString cpu(const GameState &antes, const Jugada &jugada)
     return QCoreApplication::translate("FraseJugada", "La CPU tira %1 a la mesa").arg(suya);
 }
 
+namespace {
+
+QString arriba(const GameState &antes, const Jugada &jugada)
+{
+    const QString suya = carta(antes, antes.player1, jugada);
+    switch (jugada.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return QCoreApplication::translate("FraseJugada", "La CPU de arriba pone %1 en su montón")
+            .arg(suya);
+    case Jugada::Tipo::LevantarMonton:
+        return QCoreApplication::translate("FraseJugada",
+                                           "La CPU de arriba se lleva el montón de abajo con %1")
+            .arg(suya);
+    case Jugada::Tipo::LevantarMesa:
+        return QCoreApplication::translate("FraseJugada", "La CPU de arriba levanta %1 con %2")
+            .arg(mesa(antes, jugada), suya);
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return QCoreApplication::translate("FraseJugada", "La CPU de arriba tira %1 a la mesa")
+        .arg(suya);
+}
+
+QString abajo(const GameState &antes, const Jugada &jugada)
+{
+    const QString suya = carta(antes, antes.player2, jugada);
+    switch (jugada.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return QCoreApplication::translate("FraseJugada", "La CPU de abajo pone %1 en su montón")
+            .arg(suya);
+    case Jugada::Tipo::LevantarMonton:
+        return QCoreApplication::translate("FraseJugada",
+                                           "La CPU de abajo se lleva el montón de arriba con %1")
+            .arg(suya);
+    case Jugada::Tipo::LevantarMesa:
+        return QCoreApplication::translate("FraseJugada", "La CPU de abajo levanta %1 con %2")
+            .arg(mesa(antes, jugada), suya);
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return QCoreApplication::translate("FraseJugada", "La CPU de abajo tira %1 a la mesa")
+        .arg(suya);
+}
+
+} // namespace
+
+QString demostracion(const GameState &antes, const Jugada &jugada, Lado lado)
+{
+    return lado == Lado::Humano ? abajo(antes, jugada) : arriba(antes, jugada);
+}
+
 QString humano(const GameState &antes, const Jugada &jugada)
 {
     const QString tuya = carta(antes, antes.player2, jugada);
