@@ -135,6 +135,17 @@
     </message>
 </context>
 <context>
+    <name>DemostracionEnMesa</name>
+    <message>
+        <source>%1, %2. Puntos: arriba %3, abajo %4</source>
+        <translation>%1, %2. Points: top %3, bottom %4</translation>
+    </message>
+    <message>
+        <source>%1 gana la partida, %2 a %3. Empieza otra</source>
+        <translation>%1 wins the game, %2 to %3. Another one starts</translation>
+    </message>
+</context>
+<context>
     <name>DisposicionClasica</name>
     <message>
         <source>Levantar</source>
@@ -461,6 +472,38 @@
         <source>Pon %1 en tu montón (Intro)</source>
         <translation>Put %1 on your pile (Enter)</translation>
     </message>
+    <message>
+        <source>La CPU de arriba pone %1 en su montón</source>
+        <translation>The top CPU puts %1 on its pile</translation>
+    </message>
+    <message>
+        <source>La CPU de arriba se lleva el montón de abajo con %1</source>
+        <translation>The top CPU takes the bottom pile with %1</translation>
+    </message>
+    <message>
+        <source>La CPU de arriba levanta %1 con %2</source>
+        <translation>The top CPU lifts %1 with %2</translation>
+    </message>
+    <message>
+        <source>La CPU de arriba tira %1 a la mesa</source>
+        <translation>The top CPU lays %1 on the table</translation>
+    </message>
+    <message>
+        <source>La CPU de abajo pone %1 en su montón</source>
+        <translation>The bottom CPU puts %1 on its pile</translation>
+    </message>
+    <message>
+        <source>La CPU de abajo se lleva el montón de arriba con %1</source>
+        <translation>The bottom CPU takes the top pile with %1</translation>
+    </message>
+    <message>
+        <source>La CPU de abajo levanta %1 con %2</source>
+        <translation>The bottom CPU lifts %1 with %2</translation>
+    </message>
+    <message>
+        <source>La CPU de abajo tira %1 a la mesa</source>
+        <translation>The bottom CPU lays %1 on the table</translation>
+    </message>
 </context>
 <context>
     <name>GraficoChance</name>
@@ -571,6 +614,21 @@
     <message>
         <source>No se encuentra el programa %1</source>
         <translation>The program %1 cannot be found</translation>
+    </message>
+</context>
+<context>
+    <name>MandoDemostracion</name>
+    <message>
+        <source>Demostración: pulsa una tecla o haz clic para volver a tu partida</source>
+        <translation>Demonstration: press a key or click to go back to your game</translation>
+    </message>
+    <message>
+        <source>La demostración empieza cuando te toca jugar</source>
+        <translation>The demonstration starts when it is your turn</translation>
+    </message>
+    <message>
+        <source>Has vuelto a tu partida</source>
+        <translation>You are back in your game</translation>
     </message>
 </context>
 <context>
@@ -702,6 +760,10 @@
     <message>
         <source>Leer &amp;quién juega y la ronda</source>
         <translation>Read &amp;who plays and the round</translation>
+    </message>
+    <message>
+        <source>Demos&amp;tración</source>
+        <translation>&amp;Demonstration</translation>
     </message>
 </context>
 <context>
@@ -908,6 +970,17 @@
     <message>
         <source>Correr el programa elegido en Opciones</source>
         <translation>Run the program chosen in Options</translation>
+    </message>
+</context>
+<context>
+    <name>PartidaDeDemostracion</name>
+    <message>
+        <source>CPU de arriba</source>
+        <translation>Top CPU</translation>
+    </message>
+    <message>
+        <source>CPU de abajo</source>
+        <translation>Bottom CPU</translation>
     </message>
 </context>
 <context>
