@@ -137,12 +137,12 @@
 <context>
     <name>DemostracionEnMesa</name>
     <message>
-        <source>%1, %2. Puntos: arriba %3, abajo %4</source>
-        <translation>%1, %2. Points: top %3, bottom %4</translation>
-    </message>
-    <message>
         <source>%1 gana la partida, %2 a %3. Empieza otra</source>
         <translation>%1 wins the game, %2 to %3. Another one starts</translation>
+    </message>
+    <message>
+        <source>%1, %2. Puntos: CPU 1 %3, CPU 2 %4</source>
+        <translation>%1, %2. Points: CPU 1 %3, CPU 2 %4</translation>
     </message>
 </context>
 <context>
@@ -473,36 +473,36 @@
         <translation>Put %1 on your pile (Enter)</translation>
     </message>
     <message>
-        <source>La CPU de arriba pone %1 en su montón</source>
-        <translation>The top CPU puts %1 on its pile</translation>
+        <source>La CPU 1 pone %1 en su montón</source>
+        <translation>CPU 1 puts %1 on its pile</translation>
     </message>
     <message>
-        <source>La CPU de arriba se lleva el montón de abajo con %1</source>
-        <translation>The top CPU takes the bottom pile with %1</translation>
+        <source>La CPU 1 se lleva el montón de la CPU 2 con %1</source>
+        <translation>CPU 1 takes CPU 2's pile with %1</translation>
     </message>
     <message>
-        <source>La CPU de arriba levanta %1 con %2</source>
-        <translation>The top CPU lifts %1 with %2</translation>
+        <source>La CPU 1 levanta %1 con %2</source>
+        <translation>CPU 1 lifts %1 with %2</translation>
     </message>
     <message>
-        <source>La CPU de arriba tira %1 a la mesa</source>
-        <translation>The top CPU lays %1 on the table</translation>
+        <source>La CPU 1 tira %1 a la mesa</source>
+        <translation>CPU 1 lays %1 on the table</translation>
     </message>
     <message>
-        <source>La CPU de abajo pone %1 en su montón</source>
-        <translation>The bottom CPU puts %1 on its pile</translation>
+        <source>La CPU 2 pone %1 en su montón</source>
+        <translation>CPU 2 puts %1 on its pile</translation>
     </message>
     <message>
-        <source>La CPU de abajo se lleva el montón de arriba con %1</source>
-        <translation>The bottom CPU takes the top pile with %1</translation>
+        <source>La CPU 2 se lleva el montón de la CPU 1 con %1</source>
+        <translation>CPU 2 takes CPU 1's pile with %1</translation>
     </message>
     <message>
-        <source>La CPU de abajo levanta %1 con %2</source>
-        <translation>The bottom CPU lifts %1 with %2</translation>
+        <source>La CPU 2 levanta %1 con %2</source>
+        <translation>CPU 2 lifts %1 with %2</translation>
     </message>
     <message>
-        <source>La CPU de abajo tira %1 a la mesa</source>
-        <translation>The bottom CPU lays %1 on the table</translation>
+        <source>La CPU 2 tira %1 a la mesa</source>
+        <translation>CPU 2 lays %1 on the table</translation>
     </message>
 </context>
 <context>
@@ -975,12 +975,12 @@
 <context>
     <name>PartidaDeDemostracion</name>
     <message>
-        <source>CPU de arriba</source>
-        <translation>Top CPU</translation>
+        <source>CPU 1</source>
+        <translation>CPU 1</translation>
     </message>
     <message>
-        <source>CPU de abajo</source>
-        <translation>Bottom CPU</translation>
+        <source>CPU 2</source>
+        <translation>CPU 2</translation>
     </message>
 </context>
 <context>

@@ -147,7 +147,7 @@ void DemostracionEnMesa::pausaLarga(const QString &texto, std::function<void()> 
 
 void DemostracionEnMesa::resumenDeMano(const ResumenDeMano &resumen, std::function<void()> alCerrar)
 {
-    pausaLarga(tr("%1, %2. Puntos: arriba %3, abajo %4")
+    pausaLarga(tr("%1, %2. Puntos: CPU 1 %3, CPU 2 %4")
                    .arg(resumen.veredicto, resumen.cartas)
                    .arg(resumen.puntosCpu)
                    .arg(resumen.puntosHumano),

@@ -23,7 +23,7 @@ PartidaDeDemostracion::PartidaDeDemostracion(const Ubicaciones &lugares, ZelboVi
     m_juego.setConHistorial(false);
     m_juego.setElectorCpu(*m_electorArriba);
     m_juego.setFuenteDeNivel([nivel] { return nivel; });
-    m_juego.restaurarPreferencias(tr("CPU de arriba"), tr("CPU de abajo"), Preferencias {});
+    m_juego.restaurarPreferencias(tr("CPU 1"), tr("CPU 2"), Preferencias {});
 }
 
 void PartidaDeDemostracion::setElectorEnEspera(ElectorEnEspera &enEspera)

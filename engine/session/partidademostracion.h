@@ -22,7 +22,7 @@
 // in memory, no preferences file, no kept game and no statistics, so nothing of it reaches the
 // player's files. Its view tells the hand's end and the results on the board
 // (finDeManoEnTablero) and answers them, another game following each one won; the dialogs
-// are handed only a failure. The human's seat ("la CPU de abajo") comes to the view as the
+// are handed only a failure. The human's seat ("la CPU 2") comes to the view as the
 // player's turn does (turnoDelJugador), and the view asks here for that seat's move.
 class PartidaDeDemostracion
 {

@@ -50,20 +50,19 @@ QString arriba(const GameState &antes, const Jugada &jugada)
     const QString suya = carta(antes, antes.player1, jugada);
     switch (jugada.tipo) {
     case Jugada::Tipo::AlMonton:
-        return QCoreApplication::translate("FraseJugada", "La CPU de arriba pone %1 en su montón")
+        return QCoreApplication::translate("FraseJugada", "La CPU 1 pone %1 en su montón")
             .arg(suya);
     case Jugada::Tipo::LevantarMonton:
         return QCoreApplication::translate("FraseJugada",
-                                           "La CPU de arriba se lleva el montón de abajo con %1")
+                                           "La CPU 1 se lleva el montón de la CPU 2 con %1")
             .arg(suya);
     case Jugada::Tipo::LevantarMesa:
-        return QCoreApplication::translate("FraseJugada", "La CPU de arriba levanta %1 con %2")
+        return QCoreApplication::translate("FraseJugada", "La CPU 1 levanta %1 con %2")
             .arg(mesa(antes, jugada), suya);
     case Jugada::Tipo::Tirar:
         break;
     }
-    return QCoreApplication::translate("FraseJugada", "La CPU de arriba tira %1 a la mesa")
-        .arg(suya);
+    return QCoreApplication::translate("FraseJugada", "La CPU 1 tira %1 a la mesa").arg(suya);
 }
 
 QString abajo(const GameState &antes, const Jugada &jugada)
@@ -71,20 +70,19 @@ QString abajo(const GameState &antes, const Jugada &jugada)
     const QString suya = carta(antes, antes.player2, jugada);
     switch (jugada.tipo) {
     case Jugada::Tipo::AlMonton:
-        return QCoreApplication::translate("FraseJugada", "La CPU de abajo pone %1 en su montón")
+        return QCoreApplication::translate("FraseJugada", "La CPU 2 pone %1 en su montón")
             .arg(suya);
     case Jugada::Tipo::LevantarMonton:
         return QCoreApplication::translate("FraseJugada",
-                                           "La CPU de abajo se lleva el montón de arriba con %1")
+                                           "La CPU 2 se lleva el montón de la CPU 1 con %1")
             .arg(suya);
     case Jugada::Tipo::LevantarMesa:
-        return QCoreApplication::translate("FraseJugada", "La CPU de abajo levanta %1 con %2")
+        return QCoreApplication::translate("FraseJugada", "La CPU 2 levanta %1 con %2")
             .arg(mesa(antes, jugada), suya);
     case Jugada::Tipo::Tirar:
         break;
     }
-    return QCoreApplication::translate("FraseJugada", "La CPU de abajo tira %1 a la mesa")
-        .arg(suya);
+    return QCoreApplication::translate("FraseJugada", "La CPU 2 tira %1 a la mesa").arg(suya);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ namespace FraseJugada {
 // What the CPU does, for the status bar: "La CPU tira el 4 de bastos a la mesa".
 QString cpu(const GameState &antes, const Jugada &jugada);
 // A move of the demonstration, where the CPU plays both seats and neither is the player's:
-// "La CPU de abajo tira el 4 de bastos a la mesa".
+// "La CPU 2 tira el 4 de bastos a la mesa".
 QString demostracion(const GameState &antes, const Jugada &jugada, Lado lado);
 // What the human did, for the history: "Levantas el 5 de oros con el Rey de oros".
 QString humano(const GameState &antes, const Jugada &jugada);

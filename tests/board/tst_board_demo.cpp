@@ -116,7 +116,7 @@ void TstBoardDemo::demoPlaysBothSeatsAndLeavesThePlayersGame()
     QVERIFY(demo.enCurso());
     QTRY_VERIFY(demo.sesion()->jugadasArriba() >= 3 && demo.sesion()->jugadasAbajo() >= 3);
     // The board shows the demonstration's game, and says how to leave it.
-    QCOMPARE(f.mesa().estado().jugadorHumano.nombre(), QStringLiteral("CPU de abajo"));
+    QCOMPARE(f.mesa().estado().jugadorHumano.nombre(), QStringLiteral("CPU 2"));
     QVERIFY(Posicion::texto(f.mesa().estado()) != antes.mostrado);
     QVERIFY(avisaDemostracion(*f.ventana().statusBar()));
     if (parada == QLatin1String("tecla"))
