@@ -9,7 +9,6 @@
 #include "electorenhilo.h"
 #include "frasejugada.h"
 #include "mesa.h"
-#include "nombresaccesibles.h"
 #include "velocidadcpu.h"
 
 #include <QPointer>
@@ -32,13 +31,7 @@ DemostracionEnMesa::DemostracionEnMesa(const Tablero &tablero, const Ubicaciones
     , m_tablero(tablero)
     , m_compases(new CompasesCpu(
           tablero.mesa, tablero.animador, *this, tablero.ajustes,
-          [this](const Marcas &marcas) {
-              GameState mostrado = m_partida->estado();
-              mostrado.marcas = marcas;
-              m_tablero.mesa.mostrarMarcas(marcas);
-              m_tablero.nombres.actualizar(mostrado);
-          },
-          this))
+          [this](const Marcas &marcas) { m_tablero.mesa.mostrarMarcas(marcas); }, this))
     , m_alFallar(std::move(alFallar))
     , m_partida(std::make_unique<PartidaDeDemostracion>(lugares, *this, dialogos, semilla, nivel))
 {
@@ -78,14 +71,12 @@ void DemostracionEnMesa::UpdateForm()
     mesa.mostrarContadores(e.player1Lev.count(), e.player2Lev.count());
     mesa.mostrarEstado(e);
     mesa.mostrarMarcas(e.marcas);
-    m_tablero.nombres.actualizar(e);
     m_tablero.animador.refrescado(e);
 }
 
 void DemostracionEnMesa::setCartel(const Cartel &cartel)
 {
     m_tablero.mesa.mostrarCartel(cartel.texto);
-    m_tablero.nombres.turno(cartel.texto);
 }
 
 void DemostracionEnMesa::mostrarResultadoMano(const ResultadoDeMano &resultado)

@@ -17,7 +17,6 @@ class CompasesCpu;
 class DialogService;
 class ElectorEnHilo;
 class Mesa;
-class NombresAccesibles;
 class Ubicaciones;
 
 // One demonstration on the window's table: the game the CPU plays in both seats, shown with the
@@ -25,7 +24,9 @@ class Ubicaciones;
 // CPU's moves are said. The hand's end and the results are said and shown for a pause, and
 // another game follows. It draws only on the table and the announcer: the window's game, its
 // helpers and its files are not touched, and the window shows its own game again when this
-// object is gone. Waits not yet over when it goes end with it, uncalled.
+// object is gone. The controls keep the names of the player's game for a screen reader: a name
+// that changed under the focus would be read as the player's. Waits not yet over when it goes end
+// with it, uncalled.
 class DemostracionEnMesa : public QObject, public ZelboView, public Pausa
 {
     Q_OBJECT
@@ -37,7 +38,6 @@ public:
         Mesa &mesa;
         Anunciador &anunciador;
         AnimadorTablero &animador;
-        NombresAccesibles &nombres;
         Pausa &pausa;
         const AjustesJuego &ajustes;
     };

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -58,6 +59,11 @@ void MandoDemostracion::empezar()
     if (m_enHilo)
         m_sesion->elegirEnHilo();
     qApp->installEventFilter(this);
+    // The focus leaves the player's cards, which the demonstration hides and shows: each move
+    // would otherwise move it, and a screen reader would read the player's cards over the moves.
+    m_foco = QApplication::focusWidget();
+    if (m_foco)
+        m_foco->clearFocus();
     m_rotulo->show();
     m_tablero.anunciador.decir(m_rotulo->text());
     // The demonstration's cards come in from the deck, not from the player's places.
@@ -74,6 +80,8 @@ void MandoDemostracion::detener()
     qApp->removeEventFilter(this);
     m_rotulo->hide();
     devolverCartas();
+    if (m_foco)
+        m_foco->setFocus();
     m_volver();
     m_tablero.animador.tomar(m_juego.estado());
     m_tablero.anunciador.decir(tr("Has vuelto a tu partida"));
@@ -89,6 +97,31 @@ void MandoDemostracion::devolverCartas()
     }
 }
 
+namespace {
+
+// A modifier alone is no key pressed to stop: the screen reader hands the program the Ctrl of
+// the Ctrl+D that started the demonstration back only once it has looked at it, which may be
+// after the demonstration began.
+bool soloModificador(const QEvent *evento)
+{
+    switch (static_cast<const QKeyEvent *>(evento)->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 // Any key or click stops the demonstration and does nothing else. A key is first offered to
 // the shortcuts: it is claimed here, so that it reaches this filter as a key press and no command
 // runs.
@@ -99,6 +132,9 @@ bool MandoDemostracion::eventFilter(QObject *objeto, QEvent *evento)
         evento->accept();
         return true;
     case QEvent::KeyPress:
+        if (!soloModificador(evento))
+            detener();
+        return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         detener();

@@ -5,6 +5,8 @@
 #include "demostracionenmesa.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -50,5 +52,6 @@ private:
     QLabel *m_rotulo;
     std::function<void()> m_volver;
     std::unique_ptr<DemostracionEnMesa> m_sesion;
+    QPointer<QWidget> m_foco;
     bool m_enHilo = false;
 };

@@ -82,8 +82,8 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_ventanas
         = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, ajustes, dialogos, *this);
     m_demostracion = new MandoDemostracion(
-        { *mesa, *m_anunciador, *m_animador, *m_nombres, pausa, ajustes }, m_juego, dialogos,
-        *statusBar(), [this] { volverDeDemostracion(); }, this);
+        { *mesa, *m_anunciador, *m_animador, pausa, ajustes }, m_juego, dialogos, *statusBar(),
+        [this] { volverDeDemostracion(); }, this);
     m_finDeMano
         = std::make_unique<FinDeManoEnVentana>(m_programDir, *m_anunciador, *m_ventanas, *this);
     crearMenus();
