@@ -478,7 +478,7 @@
     </message>
     <message>
         <source>La CPU 1 se lleva el montón de la CPU 2 con %1</source>
-        <translation>CPU 1 takes CPU 2's pile with %1</translation>
+        <translation>CPU 1 takes CPU 2&apos;s pile with %1</translation>
     </message>
     <message>
         <source>La CPU 1 levanta %1 con %2</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>La CPU 2 se lleva el montón de la CPU 1 con %1</source>
-        <translation>CPU 2 takes CPU 1's pile with %1</translation>
+        <translation>CPU 2 takes CPU 1&apos;s pile with %1</translation>
     </message>
     <message>
         <source>La CPU 2 levanta %1 con %2</source>

@@ -116,7 +116,8 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
                       "Leer mo&ntones y puntos|P", "Leer &quién juega y la ronda|S", "-",
                       "&Deshacer|Ctrl+Z", "&Rehacer|" + QKeySequence(QKeySequence::Redo).toString(),
                       "&Elegir partida…|Ctrl+P", "-", "H&istorial|Ctrl+L", "Mes&a moderna|",
-                      "E&stadísticas…|Ctrl+E", "Re&visar la partida…|Ctrl+R" }));
+                      "E&stadísticas…|Ctrl+E", "Re&visar la partida…|Ctrl+R",
+                      "Demos&tración|Ctrl+D" }));
     QCOMPARE(items(menus[2]), QStringList({ "&Contenidos|F1", "&Acerca de ...|" }));
     QCOMPARE(f.ventana().windowTitle(), QStringLiteral("Zelbomar"));
 }
