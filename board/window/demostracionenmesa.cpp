@@ -37,9 +37,11 @@ DemostracionEnMesa::DemostracionEnMesa(const Tablero &tablero, const Ubicaciones
 {
 }
 
-// The game goes before the thinker it may be waiting for.
+// The thinker goes first: a move it is thinking is stopped before the players it asked go with
+// the game.
 DemostracionEnMesa::~DemostracionEnMesa()
 {
+    m_enHilo.reset();
     m_partida.reset();
 }
 
