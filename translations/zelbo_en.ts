@@ -143,6 +143,17 @@
     </message>
 </context>
 <context>
+    <name>DemostracionEnMesa</name>
+    <message>
+        <source>%1 gana la partida, %2 a %3. Empieza otra</source>
+        <translation>%1 wins the game, %2 to %3. Another one starts</translation>
+    </message>
+    <message>
+        <source>%1, %2. Puntos: CPU 1 %3, CPU 2 %4</source>
+        <translation>%1, %2. Points: CPU 1 %3, CPU 2 %4</translation>
+    </message>
+</context>
+<context>
     <name>DisposicionClasica</name>
     <message>
         <source>Levantar</source>
@@ -469,6 +480,38 @@
         <source>Pon %1 en tu montón (Intro)</source>
         <translation>Put %1 on your pile (Enter)</translation>
     </message>
+    <message>
+        <source>La CPU 1 pone %1 en su montón</source>
+        <translation>CPU 1 puts %1 on its pile</translation>
+    </message>
+    <message>
+        <source>La CPU 1 se lleva el montón de la CPU 2 con %1</source>
+        <translation>CPU 1 takes CPU 2&apos;s pile with %1</translation>
+    </message>
+    <message>
+        <source>La CPU 1 levanta %1 con %2</source>
+        <translation>CPU 1 lifts %1 with %2</translation>
+    </message>
+    <message>
+        <source>La CPU 1 tira %1 a la mesa</source>
+        <translation>CPU 1 lays %1 on the table</translation>
+    </message>
+    <message>
+        <source>La CPU 2 pone %1 en su montón</source>
+        <translation>CPU 2 puts %1 on its pile</translation>
+    </message>
+    <message>
+        <source>La CPU 2 se lleva el montón de la CPU 1 con %1</source>
+        <translation>CPU 2 takes CPU 1&apos;s pile with %1</translation>
+    </message>
+    <message>
+        <source>La CPU 2 levanta %1 con %2</source>
+        <translation>CPU 2 lifts %1 with %2</translation>
+    </message>
+    <message>
+        <source>La CPU 2 tira %1 a la mesa</source>
+        <translation>CPU 2 lays %1 on the table</translation>
+    </message>
 </context>
 <context>
     <name>GraficoChance</name>
@@ -579,6 +622,21 @@
     <message>
         <source>No se encuentra el programa %1</source>
         <translation>The program %1 cannot be found</translation>
+    </message>
+</context>
+<context>
+    <name>MandoDemostracion</name>
+    <message>
+        <source>Demostración: pulsa una tecla o haz clic para volver a tu partida</source>
+        <translation>Demonstration: press a key or click to go back to your game</translation>
+    </message>
+    <message>
+        <source>La demostración empieza cuando te toca jugar</source>
+        <translation>The demonstration starts when it is your turn</translation>
+    </message>
+    <message>
+        <source>Has vuelto a tu partida</source>
+        <translation>You are back in your game</translation>
     </message>
 </context>
 <context>
@@ -718,6 +776,10 @@
     <message>
         <source>Pan&amp;talla completa</source>
         <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>De&amp;mostración</source>
+        <translation>De&amp;monstration</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1048,17 @@
     <message>
         <source>Correr el programa elegido en Opciones</source>
         <translation>Run the program chosen in Options</translation>
+    </message>
+</context>
+<context>
+    <name>PartidaDeDemostracion</name>
+    <message>
+        <source>CPU 1</source>
+        <translation>CPU 1</translation>
+    </message>
+    <message>
+        <source>CPU 2</source>
+        <translation>CPU 2</translation>
     </message>
 </context>
 <context>

@@ -173,13 +173,21 @@ void AnimadorTablero::terminar()
     m_vuelos->terminar();
 }
 
-void AnimadorTablero::alAterrizar(std::function<void()> luego)
+void AnimadorTablero::alAterrizar(std::function<void()> luego, const QObject *contexto)
 {
     if (!m_vuelos->enCurso()) {
         luego();
         return;
     }
-    connect(m_vuelos, &VueloDeCartas::aterrizado, this, std::move(luego), Qt::SingleShotConnection);
+    connect(m_vuelos, &VueloDeCartas::aterrizado, contexto ? contexto : this, std::move(luego),
+            Qt::SingleShotConnection);
+}
+
+void AnimadorTablero::tomar(const GameState &estado)
+{
+    terminar();
+    m_antes = sitios(estado);
+    m_repartidas = estado.cartasRepartidas;
 }
 
 void AnimadorTablero::irA(int milisegundos)

@@ -39,8 +39,12 @@ public:
     bool enCurso() const;
     // Every card to its place at once.
     void terminar();
-    // Calls luego once every card has landed: at once when none is in the air.
-    void alAterrizar(std::function<void()> luego);
+    // Calls luego once every card has landed: at once when none is in the air. A context
+    // that goes first takes the call with it.
+    void alAterrizar(std::function<void()> luego, const QObject *contexto = nullptr);
+    // The board shows estado anew, put there at once: nothing flies from what it showed
+    // before. After a state of no cards, the next cards shown come in from the deck.
+    void tomar(const GameState &estado);
     // A fixed time for every flight instead of the player's settings (0: no
     // flights); nullopt goes back to the settings.
     void setDuracion(std::optional<int> milisegundos) { m_duracionFija = milisegundos; }

@@ -39,13 +39,15 @@ void CompasesCpu::siguiente()
         if (paso.marca)
             m_marcas.de(*paso.marca, paso.indiceMarca) = true;
         if (paso.imagen) {
-            m_animador.alAterrizar([this, paso] {
-                m_mostrarMarcas(m_marcas);
-                ResaltarCarta(*paso.imagen, paso.milisegundos, [this] {
-                    ++m_paso;
-                    siguiente();
-                });
-            });
+            m_animador.alAterrizar(
+                [this, paso] {
+                    m_mostrarMarcas(m_marcas);
+                    ResaltarCarta(*paso.imagen, paso.milisegundos, [this] {
+                        ++m_paso;
+                        siguiente();
+                    });
+                },
+                this);
             return;
         }
         ++m_paso;

@@ -171,6 +171,9 @@ void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
                            m_ordenes.estadisticas));
     juego.addAction(accion(tr("Re&visar la partida…"), { QKeySequence(Qt::CTRL | Qt::Key_R) },
                            m_ordenes.revisar));
+    m_demostracion = accion(tr("De&mostración"), { QKeySequence(Qt::CTRL | Qt::Key_D) },
+                            m_ordenes.demostracion);
+    juego.addAction(m_demostracion);
 }
 
 // Two switches, told apart from the commands by their check marks; their letters are the

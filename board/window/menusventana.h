@@ -36,6 +36,7 @@ public:
         std::function<void()> acercaDe;
         std::function<void()> estadisticas;
         std::function<void()> revisar;
+        std::function<void()> demostracion;
     };
 
     MenusVentana(QMainWindow &ventana, Ordenes ordenes);
@@ -55,6 +56,8 @@ public:
     QAction *pantallaCompleta() const { return m_pantallaCompleta; }
     // The toolbar's "Run", which starts the program set in Opciones.
     QAction *correr() const { return m_correr; }
+    // "Demostración": starts a demonstration, or stops it.
+    QAction *demostracion() const { return m_demostracion; }
 
 private:
     QAction *accion(const QString &texto, const QList<QKeySequence> &atajos,
@@ -77,4 +80,5 @@ private:
     QAction *m_sonido = nullptr;
     QAction *m_pantallaCompleta = nullptr;
     QAction *m_correr = nullptr;
+    QAction *m_demostracion = nullptr;
 };

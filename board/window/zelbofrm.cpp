@@ -19,6 +19,7 @@
 #include "guardadeentrada.h"
 #include "lineadeordenes.h"
 #include "lugaresclasicos.h"
+#include "mandodemostracion.h"
 #include "mesa.h"
 #include "mododeventana.h"
 #include "nombresaccesibles.h"
@@ -85,6 +86,9 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
                + statusBar()->sizeHint().height());
     m_ventanas
         = std::make_unique<VentanasDelJuego>(m_programDir, m_juego, ajustes, m_dialogos, *this);
+    m_demostracion = new MandoDemostracion(
+        { *mesa, *m_anunciador, *m_animador, pausa, ajustes }, m_juego, m_dialogos, *statusBar(),
+        [this] { volverDeDemostracion(); }, this);
     m_finDeMano
         = std::make_unique<FinDeManoEnVentana>(m_programDir, *m_anunciador, *m_ventanas, *this);
     m_sonidos = std::make_unique<SonidosDelJuego>(ajustes, *this,
@@ -119,10 +123,11 @@ ZelboFrm::~ZelboFrm() = default;
 // toolbar lies on the table, and "Mesa moderna" switches the table through the settings.
 void ZelboFrm::crearMenus()
 {
-    m_menus = std::make_unique<MenusVentana>(
-        *this,
-        m_ventanas->ordenes([this](MenusVentana::OrdenDelJuego orden) { (this->*orden)(); },
-                            [this](const QString &clave) { Toolbar1_ButtonClick(clave); }));
+    MenusVentana::Ordenes ordenes
+        = m_ventanas->ordenes([this](MenusVentana::OrdenDelJuego orden) { (this->*orden)(); },
+                              [this](const QString &clave) { Toolbar1_ButtonClick(clave); });
+    ordenes.demostracion = [this] { m_demostracion->alternar(); };
+    m_menus = std::make_unique<MenusVentana>(*this, std::move(ordenes));
     m_menus->crearMenus(*m_teclado, *m_seguimiento->accionHistorial());
     const QList<QAction *> barra = m_menus->crearBarra(m_programDir + QStringLiteral("/icons"));
     m_mesa->setOrdenes(barra, m_menus->correr());
@@ -149,6 +154,7 @@ void ZelboFrm::elegirEnHilo()
 {
     m_enEspera = std::make_unique<ElectorEnHilo>();
     m_juego.setElectorEnEspera(*m_enEspera);
+    m_demostracion->elegirEnHilo();
 }
 
 QString ZelboFrm::rutaFondo(const QString &programDir)
@@ -281,6 +287,14 @@ void ZelboFrm::mostrarTodo()
     mostrarCorrer();
     mostrarMarcas();
     m_seguimiento->actualizar(m_juego);
+}
+
+// The player's game, untouched by the demonstration, shown again as it stands.
+void ZelboFrm::volverDeDemostracion()
+{
+    mostrarTodo();
+    m_teclado->ajustarFoco();
+    turnoDelJugador();
 }
 
 void ZelboFrm::mostrarMarcas()

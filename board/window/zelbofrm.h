@@ -25,6 +25,7 @@ class EntradaDeMesa;
 class FinDeManoEnVentana;
 class ModoDeVentana;
 class InterfazMesa;
+class MandoDemostracion;
 class NombresAccesibles;
 class NotaDeArchivos;
 class PrimeraVista;
@@ -75,6 +76,8 @@ public:
     AnimadorTablero &animador() { return *m_animador; }
     SeguimientoPartida &seguimiento() { return *m_seguimiento; }
     CompasesCpu &compases() { return *m_compases; }
+    // "Demostración" of the Juego menu.
+    MandoDemostracion &demostracion() { return *m_demostracion; }
     // The chance bar and the tutor.
     AyudasTablero &ayudas() { return *m_ayudas; }
     // Where the player hears of a file of theirs that could not be written.
@@ -152,6 +155,7 @@ private:
     // The faces' style and the game's own back as the settings choose them.
     void aplicarAspecto();
     void mostrarTodo();
+    void volverDeDemostracion();
     // The modern table's "Run", while a program is set.
     void mostrarCorrer();
     void jugar(const std::function<void(ZelboGame &)> &accion);
@@ -186,6 +190,7 @@ private:
     AnimadorTablero *m_animador = nullptr;
     SeguimientoPartida *m_seguimiento = nullptr;
     CompasesCpu *m_compases = nullptr;
+    MandoDemostracion *m_demostracion = nullptr;
     PrimeraVista *m_primeraVista = nullptr;
     EntradaDeMesa *m_entrada = nullptr;
     NotaDeArchivos *m_notaDeArchivos = nullptr;

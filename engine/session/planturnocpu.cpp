@@ -21,9 +21,10 @@ int lugar(std::uint8_t lugares, int n)
 
 } // namespace
 
-PlanTurnoCpu PlanTurnoCpu::de(const Jugada &jugada)
+PlanTurnoCpu PlanTurnoCpu::de(const Jugada &jugada, Lado lado)
 {
     PlanTurnoCpu plan;
+    plan.m_humano = lado == Lado::Humano;
     plan.m_tipo = jugada.tipo;
     plan.m_carta = jugada.carta;
     for (const int i : jugada.mesa)
@@ -47,15 +48,17 @@ PlanTurnoCpu PlanTurnoCpu::de(const Jugada &jugada)
 
 PlanTurnoCpu::Paso PlanTurnoCpu::paso(int i) const
 {
-    const Imagen carta { GrupoImagen::cartap1img, m_carta };
+    const Imagen carta { m_humano ? GrupoImagen::cartap2img : GrupoImagen::cartap1img, m_carta };
     if (m_tipo == Jugada::Tipo::AlMonton)
         return Paso { {}, 0, carta, kPausaMonton };
     if (i == 0)
-        return Paso { GrupoMarca::Checkp1, m_carta, {}, 0 };
+        return Paso { m_humano ? GrupoMarca::Checkp2 : GrupoMarca::Checkp1, m_carta, {}, 0 };
     if (i == m_numPasos - 1)
         return Paso { {}, 0, carta, kPausaCarta };
+    // The rival's pile: the human's (1) for the CPU, the CPU's (0) for the human.
+    const int rival = m_humano ? 0 : 1;
     if (m_tipo == Jugada::Tipo::LevantarMonton)
-        return Paso { GrupoMarca::CheckMonton, 1, Imagen { GrupoImagen::montonimg, 1 },
+        return Paso { GrupoMarca::CheckMonton, rival, Imagen { GrupoImagen::montonimg, rival },
                       kPausaMontonRival };
     const int j = lugar(m_lugares, i - 1);
     return Paso { GrupoMarca::CheckMesa, j, Imagen { GrupoImagen::mesaimg, j }, kPausaMesa };

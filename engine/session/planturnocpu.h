@@ -5,6 +5,7 @@
 #include "gamestate.h"
 #include "imagen.h"
 #include "jugada.h"
+#include "lado.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,8 +34,9 @@ public:
     // The hand mark, one beat per table place, the hand card.
     static constexpr int kMaxPasos = Marcas::kMesa + 2;
 
-    // For a legal move: its table places are ascending and on the board.
-    static PlanTurnoCpu de(const Jugada &jugada);
+    // For a legal move: its table places are ascending and on the board. The demonstration
+    // plays the human's seat too, with the same beats on that seat's hand and pile.
+    static PlanTurnoCpu de(const Jugada &jugada, Lado lado = Lado::Cpu);
 
     int numPasos() const { return m_numPasos; }
     // Beat i, from 0 to numPasos() - 1.
@@ -67,5 +69,6 @@ private:
     Jugada::Tipo m_tipo = Jugada::Tipo::Tirar;
     int m_carta = 0;
     std::uint8_t m_lugares = 0; // bit i: table place i is lifted
+    bool m_humano = false;
     int m_numPasos = 0;
 };

@@ -43,6 +43,55 @@ QString cpu(const GameState &antes, const Jugada &jugada)
     return QCoreApplication::translate("FraseJugada", "La CPU tira %1 a la mesa").arg(suya);
 }
 
+namespace {
+
+QString arriba(const GameState &antes, const Jugada &jugada)
+{
+    const QString suya = carta(antes, antes.player1, jugada);
+    switch (jugada.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return QCoreApplication::translate("FraseJugada", "La CPU 1 pone %1 en su montón")
+            .arg(suya);
+    case Jugada::Tipo::LevantarMonton:
+        return QCoreApplication::translate("FraseJugada",
+                                           "La CPU 1 se lleva el montón de la CPU 2 con %1")
+            .arg(suya);
+    case Jugada::Tipo::LevantarMesa:
+        return QCoreApplication::translate("FraseJugada", "La CPU 1 levanta %1 con %2")
+            .arg(mesa(antes, jugada), suya);
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return QCoreApplication::translate("FraseJugada", "La CPU 1 tira %1 a la mesa").arg(suya);
+}
+
+QString abajo(const GameState &antes, const Jugada &jugada)
+{
+    const QString suya = carta(antes, antes.player2, jugada);
+    switch (jugada.tipo) {
+    case Jugada::Tipo::AlMonton:
+        return QCoreApplication::translate("FraseJugada", "La CPU 2 pone %1 en su montón")
+            .arg(suya);
+    case Jugada::Tipo::LevantarMonton:
+        return QCoreApplication::translate("FraseJugada",
+                                           "La CPU 2 se lleva el montón de la CPU 1 con %1")
+            .arg(suya);
+    case Jugada::Tipo::LevantarMesa:
+        return QCoreApplication::translate("FraseJugada", "La CPU 2 levanta %1 con %2")
+            .arg(mesa(antes, jugada), suya);
+    case Jugada::Tipo::Tirar:
+        break;
+    }
+    return QCoreApplication::translate("FraseJugada", "La CPU 2 tira %1 a la mesa").arg(suya);
+}
+
+} // namespace
+
+QString demostracion(const GameState &antes, const Jugada &jugada, Lado lado)
+{
+    return lado == Lado::Humano ? abajo(antes, jugada) : arriba(antes, jugada);
+}
+
 QString humano(const GameState &antes, const Jugada &jugada)
 {
     const QString tuya = carta(antes, antes.player2, jugada);

@@ -129,6 +129,7 @@ void TstBoardLayout::menusHoldEveryCommandInOrder()
                       "Mes&a moderna|",
                       "E&stadísticas…|Ctrl+E",
                       "Re&visar la partida…|Ctrl+R",
+                      "De&mostración|Ctrl+D",
                       "-",
                       "Sonidos del jue&go|Ctrl+M",
                       "Pan&talla completa|" + QKeySequence(QKeySequence::FullScreen).toString() }));
