@@ -770,16 +770,20 @@
         <translation>Read &amp;who plays and the round</translation>
     </message>
     <message>
-        <source>Sonidos del jue&amp;go</source>
-        <translation>Game soun&amp;ds</translation>
+        <source>Demos&amp;tración</source>
+        <translation>&amp;Demonstration</translation>
     </message>
     <message>
-        <source>Pan&amp;talla completa</source>
+        <source>&amp;Ver</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Sonidos del juego</source>
+        <translation>Game &amp;sounds</translation>
+    </message>
+    <message>
+        <source>&amp;Pantalla completa</source>
         <translation>&amp;Full screen</translation>
-    </message>
-    <message>
-        <source>De&amp;mostración</source>
-        <translation>De&amp;monstration</translation>
     </message>
 </context>
 <context>

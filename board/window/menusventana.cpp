@@ -47,6 +47,7 @@ void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
 {
     crearMenuArchivo();
     crearMenuJuego(teclado, historial);
+    crearMenuVer();
     crearMenuAyuda();
     QMenuBar *barra = m_ventana.menuBar();
     auto *teclas = new TeclasDeMenu(barra);
@@ -125,7 +126,6 @@ void MenusVentana::crearMenuJuego(TecladoTablero &teclado, QAction &historial)
     orden(tr("Marcar la &carta enfocada"), { Qt::Key_Space }, &TecladoTablero::espacio);
     crearMenuLectura(*juego, teclado.lectura());
     crearMenuPartida(*juego, historial);
-    crearMenuVista(*juego);
 }
 
 // The keys that say the board, one part each: plain letters, which Orca leaves to the
@@ -171,25 +171,23 @@ void MenusVentana::crearMenuPartida(QMenu &juego, QAction &historial)
                            m_ordenes.estadisticas));
     juego.addAction(accion(tr("Re&visar la partida…"), { QKeySequence(Qt::CTRL | Qt::Key_R) },
                            m_ordenes.revisar));
-    m_demostracion = accion(tr("De&mostración"), { QKeySequence(Qt::CTRL | Qt::Key_D) },
+    m_demostracion = accion(tr("Demos&tración"), { QKeySequence(Qt::CTRL | Qt::Key_D) },
                             m_ordenes.demostracion);
     juego.addAction(m_demostracion);
 }
 
-// Two switches, told apart from the commands by their check marks; their letters are the
-// ones no other item of this menu takes.
-void MenusVentana::crearMenuVista(QMenu &juego)
+// How the game is seen and heard: two switches.
+void MenusVentana::crearMenuVer()
 {
-    const auto interruptor
-        = [this, &juego](const QString &texto, const QList<QKeySequence> &teclas) {
-              auto *a = new QAction(texto, &m_ventana);
-              a->setCheckable(true);
-              a->setShortcuts(teclas);
-              juego.addAction(a);
-              return a;
-          };
-    juego.addSeparator();
-    m_sonido = interruptor(tr("Sonidos del jue&go"), { QKeySequence(Qt::CTRL | Qt::Key_M) });
-    m_pantallaCompleta = interruptor(tr("Pan&talla completa"),
+    QMenu *ver = m_ventana.menuBar()->addMenu(tr("&Ver"));
+    const auto interruptor = [this, ver](const QString &texto, const QList<QKeySequence> &teclas) {
+        auto *a = new QAction(texto, &m_ventana);
+        a->setCheckable(true);
+        a->setShortcuts(teclas);
+        ver->addAction(a);
+        return a;
+    };
+    m_sonido = interruptor(tr("&Sonidos del juego"), { QKeySequence(Qt::CTRL | Qt::Key_M) });
+    m_pantallaCompleta = interruptor(tr("&Pantalla completa"),
                                      estandar(QKeySequence::FullScreen, QKeySequence(Qt::Key_F11)));
 }

@@ -69,7 +69,7 @@ private:
     void crearMenuJuego(TecladoTablero &teclado, QAction &historial);
     void crearMenuLectura(QMenu &juego, LecturaDelJuego &lectura);
     void crearMenuPartida(QMenu &juego, QAction &historial);
-    void crearMenuVista(QMenu &juego);
+    void crearMenuVer();
     void crearMenuAyuda();
 
     QMainWindow &m_ventana;

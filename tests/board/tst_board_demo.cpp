@@ -46,7 +46,7 @@ QAction *accionDemostracion(QMenuBar &barra)
 {
     for (QAction *menu : barra.actions()) {
         for (QAction *a : menu->menu()->actions()) {
-            if (a->text() == QStringLiteral("De&mostración"))
+            if (a->text() == QStringLiteral("Demos&tración"))
                 return a;
         }
     }

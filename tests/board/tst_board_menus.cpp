@@ -389,7 +389,7 @@ void TstBoardMenus::fullScreenTogglesAndIsKept()
     QVERIFY(f.ventana().isMaximized());
     QAction *completa = nullptr;
     for (QAction *a : f.ventana().findChildren<QAction *>())
-        if (a->text() == QStringLiteral("Pan&talla completa"))
+        if (a->text() == QStringLiteral("&Pantalla completa"))
             completa = a;
     QVERIFY(completa && completa->shortcuts().contains(QKeySequence(Qt::Key_F11)));
     completa->trigger();

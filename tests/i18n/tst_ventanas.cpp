@@ -265,7 +265,7 @@ void TstVentanas::mnemonicsStayUniqueInEnglish()
     }
     for (const QAction *menu : ventana.menuBar()->actions())
         titulos << menu->text();
-    QCOMPARE(titulos.filter(conLetra).size(), 3);
+    QCOMPARE(titulos.filter(conLetra).size(), 4);
     grupos << titulos;
     preferenciasfrm opciones(ventana.juego(), m_tablero->ajustes(), m_tablero->dialogos(),
                              &ventana);
