@@ -3,15 +3,16 @@
 #include "sonidosdeljuego.h"
 
 #include "ajustesjuego.h"
-#include "reproductorqt.h"
+#include "reproductordemodulo.h"
 
 #include <QWidget>
 
 SonidosDelJuego::SonidosDelJuego(const AjustesJuego &ajustes, QWidget &ventana,
-                                 const QString &carpeta)
+                                 const QString &carpeta, const QString &carpetaModulo)
     : m_ajustes(ajustes)
     , m_ventana(ventana)
     , m_carpeta(carpeta)
+    , m_carpetaModulo(carpetaModulo)
 {
 }
 
@@ -64,7 +65,7 @@ void SonidosDelJuego::tocar(Sonido sonido)
     if (!m_ajustes.sonido() || !m_ventana.isVisible() || m_ventana.isMinimized())
         return;
     if (!m_reproductor) {
-        m_propio = std::make_unique<ReproductorQt>(m_carpeta, m_ventana);
+        m_propio = std::make_unique<ReproductorDeModulo>(m_carpetaModulo, m_carpeta, m_ventana);
         m_reproductor = m_propio.get();
     }
     m_reproductor->tocar(sonido);

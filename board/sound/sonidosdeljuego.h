@@ -19,8 +19,10 @@ class QWidget;
 class SonidosDelJuego
 {
 public:
-    // The sound files lie in carpeta; ventana is the window whose sight is asked.
-    SonidosDelJuego(const AjustesJuego &ajustes, QWidget &ventana, const QString &carpeta);
+    // The sound files lie in carpeta, the module that plays them in carpetaModulo; ventana is
+    // the window whose sight is asked.
+    SonidosDelJuego(const AjustesJuego &ajustes, QWidget &ventana, const QString &carpeta,
+                    const QString &carpetaModulo);
     ~SonidosDelJuego();
 
     // From now on the sounds go to reproductor, which must outlive this object.
@@ -39,6 +41,7 @@ private:
     const AjustesJuego &m_ajustes;
     QWidget &m_ventana;
     QString m_carpeta;
+    QString m_carpetaModulo;
     std::unique_ptr<ReproductorSonidos> m_propio;
     ReproductorSonidos *m_reproductor = nullptr;
 };

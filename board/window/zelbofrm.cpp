@@ -91,8 +91,8 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
         [this] { volverDeDemostracion(); }, this);
     m_finDeMano
         = std::make_unique<FinDeManoEnVentana>(m_programDir, *m_anunciador, *m_ventanas, *this);
-    m_sonidos = std::make_unique<SonidosDelJuego>(ajustes, *this,
-                                                  m_programDir + QStringLiteral("/sonidos"));
+    m_sonidos = std::make_unique<SonidosDelJuego>(
+        ajustes, *this, m_programDir + QStringLiteral("/sonidos"), lugares.modulos());
     crearMenus();
     m_entrada = new EntradaDeMesa(*this, m_juego, *m_anunciador, m_cache);
     m_entrada->conectar(*mesa);

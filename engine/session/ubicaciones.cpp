@@ -15,17 +15,19 @@ const QString kPreferencias = QStringLiteral("lastprop.dat");
 const QString kPorDefecto = QStringLiteral("pordefect.dat");
 } // namespace
 
-Ubicaciones::Ubicaciones(QString datos, QString usuario, bool instalado, QString documentos)
+Ubicaciones::Ubicaciones(QString datos, QString usuario, bool instalado, QString documentos,
+                         QString modulos)
     : m_datos(std::move(datos))
     , m_usuario(std::move(usuario))
     , m_instalado(instalado)
     , m_documentos(std::move(documentos))
+    , m_modulos(std::move(modulos))
 {
 }
 
 Ubicaciones Ubicaciones::junto(const QString &carpeta)
 {
-    return Ubicaciones(carpeta, carpeta, false, {});
+    return Ubicaciones(carpeta, carpeta, false, {}, carpeta);
 }
 
 Ubicaciones Ubicaciones::paraPrograma(const QString &programDir, const QString &datosDelUsuario,
@@ -34,7 +36,9 @@ Ubicaciones Ubicaciones::paraPrograma(const QString &programDir, const QString &
     if (QFileInfo::exists(programDir + QLatin1Char('/') + kNaipe))
         return junto(programDir);
     const QString datos = QDir::cleanPath(programDir + QStringLiteral("/../share/zelbo"));
-    return Ubicaciones(datos, datosDelUsuario + QStringLiteral("/zelbo"), true, documentos);
+    const QString modulos = QDir::cleanPath(programDir + QStringLiteral("/../lib/games/zelbo"));
+    return Ubicaciones(datos, datosDelUsuario + QStringLiteral("/zelbo"), true, documentos,
+                       modulos);
 }
 
 Ubicaciones Ubicaciones::delSistema(const QString &programDir)

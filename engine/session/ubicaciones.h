@@ -29,6 +29,10 @@ public:
     bool instalado() const { return m_instalado; }
     // Where the file dialogs start; empty for the toolkit's own choice.
     const QString &carpetaDeArchivos() const { return m_documentos; }
+    // The program's own modules, loaded when first needed (the sound player): beside the
+    // program in its build folder, in <prefix>/lib/games/zelbo once installed, where Debian keeps
+    // a game's private libraries.
+    const QString &modulos() const { return m_modulos; }
 
     QString dato(const QString &nombre) const;
     QString delUsuario(const QString &nombre) const;
@@ -40,10 +44,12 @@ public:
     bool prepararCarpetaDelUsuario() const;
 
 private:
-    Ubicaciones(QString datos, QString usuario, bool instalado, QString documentos);
+    Ubicaciones(QString datos, QString usuario, bool instalado, QString documentos,
+                QString modulos);
 
     QString m_datos;
     QString m_usuario;
     bool m_instalado;
     QString m_documentos;
+    QString m_modulos;
 };

@@ -85,6 +85,7 @@ void TestUbicaciones::cardSetBesideTheProgramKeepsEverythingThere()
     QCOMPARE(u.datos(), dir.path());
     QCOMPARE(u.usuario(), dir.path());
     QCOMPARE(u.delUsuario(kLastprop), dir.path() + QStringLiteral("/lastprop.dat"));
+    QCOMPARE(u.modulos(), dir.path());
     // From the build folder the file dialogs start where they always did.
     QVERIFY(u.carpetaDeArchivos().isEmpty());
 }
@@ -96,6 +97,8 @@ void TestUbicaciones::withoutCardSetDataIsInShareAndFilesInThePlayersFolder()
     const Ubicaciones u = inst.ubicaciones();
     QVERIFY(u.instalado());
     QCOMPARE(u.datos(), inst.prefijo() + QStringLiteral("/share/zelbo"));
+    // where the install puts the sound module
+    QCOMPARE(u.modulos(), inst.prefijo() + QStringLiteral("/lib/games/zelbo"));
     QCOMPARE(u.dato(kNaipe), inst.datos(kNaipe));
     QVERIFY(QFile::exists(u.dato(kNaipe)));
     QCOMPARE(u.usuario(), inst.usuario() + QStringLiteral("/zelbo"));

@@ -33,6 +33,7 @@ set(expected
     share/zelbo/naipes-tradicional/bastos12.jpg
     share/zelbo/reversos/azul.jpg
     share/zelbo/reversos/verde.jpg
+    lib/games/zelbo/zelbo-sonido.so
     share/zelbo/sonidos/carta.wav
     share/zelbo/sonidos/partidaperdida.wav
     share/zelbo/icons/nuevo.svg
