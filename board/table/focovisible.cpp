@@ -21,6 +21,7 @@ bool FocoVisible::soloModificador(const QKeyEvent &tecla)
     case Qt::Key_Super_L:
     case Qt::Key_Super_R:
     case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
         return true;
     default:
         return false;

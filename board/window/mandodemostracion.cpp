@@ -6,6 +6,7 @@
 #include "animadortablero.h"
 #include "anunciador.h"
 #include "cardpicture.h"
+#include "focovisible.h"
 #include "mersennerandom.h"
 #include "mesa.h"
 #include "zelbogame.h"
@@ -97,31 +98,6 @@ void MandoDemostracion::devolverCartas()
     }
 }
 
-namespace {
-
-// A modifier alone is no key pressed to stop: the screen reader hands the program the Ctrl of
-// the Ctrl+D that started the demonstration back only once it has looked at it, which may be
-// after the demonstration began.
-bool soloModificador(const QEvent *evento)
-{
-    switch (static_cast<const QKeyEvent *>(evento)->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_Super_L:
-    case Qt::Key_Super_R:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
 // Any key or click stops the demonstration and does nothing else. A key is first offered to
 // the shortcuts: it is claimed here, so that it reaches this filter as a key press and no command
 // runs.
@@ -132,7 +108,10 @@ bool MandoDemostracion::eventFilter(QObject *objeto, QEvent *evento)
         evento->accept();
         return true;
     case QEvent::KeyPress:
-        if (!soloModificador(evento))
+        // A modifier alone is no key pressed to stop: the screen reader hands the program the
+        // Ctrl of the Ctrl+D that started the demonstration back only once it has looked at
+        // it, which may be after the demonstration began.
+        if (!FocoVisible::soloModificador(*static_cast<const QKeyEvent *>(evento)))
             detener();
         return true;
     case QEvent::MouseButtonPress:
