@@ -109,11 +109,19 @@ TecladoTablero::Fila TecladoTablero::filaDe(const Imagen &lugar)
 // The place with the focus emptied. Qt would hand the focus to the next control in
 // the window, and a screen reader would read it, and then the card the focus is put
 // back on, before the CPU's move: it stays in its row instead, on the card before the
-// place, or after it; with the row empty it goes to the hand, the table or a pile.
+// place, or after it. The hand emptied, it waits on no card for the deal; another row
+// emptied, it goes to the hand, the table or a pile.
 void TecladoTablero::ceder(const CardPicture &oculta)
 {
     const Fila fila = filaDe(oculta.imagen());
     const QList<CardPicture *> cartas = visibles(fila);
+    if (fila == Fila::Mano && cartas.isEmpty()) {
+        m_volverAMano = true;
+        // The focus waits on no card for the deal, or the hand's end: every card
+        // it passed over meanwhile would be read before the new hand.
+        m_mesa->imagen(oculta.imagen())->clearFocus();
+        return;
+    }
     CardPicture *destino = cartas.value(0);
     for (CardPicture *carta : cartas) {
         if (carta->imagen().indice < oculta.imagen().indice)
@@ -123,8 +131,6 @@ void TecladoTablero::ceder(const CardPicture &oculta)
         if (!destino && otra != fila)
             destino = visibles(otra).value(0);
     }
-    if (fila == Fila::Mano && cartas.isEmpty())
-        m_volverAMano = true;
     if (destino)
         destino->setFocus(Qt::OtherFocusReason);
 }
@@ -182,7 +188,8 @@ void TecladoTablero::mover(int filas, int cartas)
     Fila fila = Fila::Mano;
     int indice = 0;
     if (!enfocada(&fila, &indice)) {
-        enfocar(Fila::Mano, 0);
+        if (!enfocar(Fila::Mano, 0))
+            enfocar(Fila::Mesa, 0);
         return;
     }
     if (cartas != 0) {
@@ -223,6 +230,9 @@ void TecladoTablero::ajustarFoco()
         m_volverAMano = false;
         return;
     }
+    // Still waiting for the deal.
+    if (m_volverAMano && !carta)
+        return;
     if (!carta && !enfocar(Fila::Mano, 0))
         enfocar(Fila::Mesa, 0);
 }

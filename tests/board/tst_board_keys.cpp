@@ -521,7 +521,11 @@ void TstBoardKeys::theFocusStaysInItsRowAfterAnOwnMove_data()
     ultima.tamPilaHumano = 3; // ten cards dealt
     QTest::newRow("the table's last place, with the hand's last card")
         << ultima << QList { mano0, mesa1 } << QList { mesa0 };
-    // The hand empties and is dealt anew at once, 34 cards dealt: the focus waits on the table.
+    QTest::newRow("the hand's last card, at the hand's end")
+        << ultima << QList { mesa1, mano0 }
+        << QList { Imagen { GrupoImagen::cartap1img, -1 }, mano0 };
+    // The hand empties and is dealt anew at once, 34 cards dealt: the focus waits on no card,
+    // for each card it passed would be read before the new hand.
     Posicion reparto;
     reparto.humano = { oros(1) };
     reparto.mesa = { copas(3) };
@@ -529,9 +533,9 @@ void TstBoardKeys::theFocusStaysInItsRowAfterAnOwnMove_data()
     reparto.pilaHumano = { bastos(8) };
     reparto.tamPilaCpu = 16;
     reparto.tamPilaHumano = 16;
-    QTest::newRow("the hand's last card")
+    QTest::newRow("the hand's last card, with a deal to follow")
         << reparto << QList { Imagen { GrupoImagen::montonimg, 1 }, mano0 }
-        << QList { mesa0, mano0 };
+        << QList { Imagen { GrupoImagen::cartap1img, -1 }, mano0 };
 }
 
 void TstBoardKeys::theFocusStaysInItsRowAfterAnOwnMove()
