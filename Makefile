@@ -29,6 +29,9 @@ package: PACKAGES += $(PACKAGE_PACKAGES)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
+# The tests spend about half their time waiting on the event loop and its timers: two
+# run on each core (the suite then takes 45 s instead of 89 s on two cores).
+TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 
 .PHONY: all deps configure build build-all run test install package fuzz memcheck monkey clean
 
@@ -68,12 +71,12 @@ run: build
 test: build-all
 	cmake --preset asan
 	@echo "== the sanitizer build, beside the tests: build-asan/build.log"
-	ctest --preset default -j $(JOBS) & \
+	ctest --preset default -j $(TEST_JOBS) & \
 	cmake --build --preset asan -j $(JOBS) >build-asan/build.log 2>&1; construida=$$?; \
 	wait $$!; probada=$$?; \
 	[ $$construida = 0 ] || sed -n '/^FAILED:/,$$p' build-asan/build.log; \
 	[ $$probada = 0 ] && [ $$construida = 0 ]
-	ctest --preset asan -j $(JOBS)
+	ctest --preset asan -j $(TEST_JOBS)
 
 PREFIX ?= /usr/local
 
