@@ -512,6 +512,7 @@ void TstBoardKeys::theFocusStaysInItsRowAfterAnOwnMove_data()
     const Imagen mano1 { GrupoImagen::cartap2img, 1 };
     const Imagen mesa0 { GrupoImagen::mesaimg, 0 };
     const Imagen mesa1 { GrupoImagen::mesaimg, 1 };
+    const Imagen ninguna { GrupoImagen::cartap1img, -1 }; // the focus on no card
     // copas(1), the hand's last card, takes the CPU's pile.
     QTest::newRow("the hand's last place")
         << posicion() << QList { Imagen { GrupoImagen::montonimg, 0 }, mano1 } << QList { mano0 };
@@ -522,8 +523,7 @@ void TstBoardKeys::theFocusStaysInItsRowAfterAnOwnMove_data()
     QTest::newRow("the table's last place, with the hand's last card")
         << ultima << QList { mano0, mesa1 } << QList { mesa0 };
     QTest::newRow("the hand's last card, at the hand's end")
-        << ultima << QList { mesa1, mano0 }
-        << QList { Imagen { GrupoImagen::cartap1img, -1 }, mano0 };
+        << ultima << QList { mesa1, mano0 } << QList { ninguna, mano0 };
     // The hand empties and is dealt anew at once, 34 cards dealt: the focus waits on no card,
     // for each card it passed would be read before the new hand.
     Posicion reparto;
@@ -535,7 +535,7 @@ void TstBoardKeys::theFocusStaysInItsRowAfterAnOwnMove_data()
     reparto.tamPilaHumano = 16;
     QTest::newRow("the hand's last card, with a deal to follow")
         << reparto << QList { Imagen { GrupoImagen::montonimg, 1 }, mano0 }
-        << QList { Imagen { GrupoImagen::cartap1img, -1 }, mano0 };
+        << QList { ninguna, mano0 };
 }
 
 void TstBoardKeys::theFocusStaysInItsRowAfterAnOwnMove()
