@@ -19,6 +19,14 @@ set(ZELBO_PCH_TEST <QDir> <QFile> <QTemporaryDir> <QTest> <QtTest>)
 # debug information.
 set(ZELBO_TEST_OPTIONS $<$<CONFIG:RelWithDebInfo>:-g1>)
 
+# Clang writes the headers' times into a precompiled header, and reads the headers again from
+# the folder it was made in. Made without the times and with the headers inside it, the header
+# is the same whatever the folder, so the compiler cache serves it, and every object made with
+# it, to a clone in another folder, even once the first clone is gone.
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    set(ZELBO_PCH_RELOCATABLE "SHELL:-Xclang -fno-pch-timestamp" "SHELL:-Xclang -fmodules-embed-all-files")
+endif()
+
 # Each kind's header is made once, by a target of its own that holds one empty file and links
 # only the kind's Qt modules, and every target of the kind reuses it (their own Qt modules add
 # definitions that these headers never read).
@@ -69,6 +77,7 @@ function(zelbo_pch_donante out kind)
         if("FUZZED" IN_LIST ARGN)
             target_compile_options(${donante} PRIVATE -fsanitize=fuzzer-no-link)
         endif()
+        target_compile_options(${donante} PRIVATE ${ZELBO_PCH_RELOCATABLE})
         target_precompile_headers(${donante} PRIVATE ${headers})
     endif()
     set(${out} ${donante} PARENT_SCOPE)
