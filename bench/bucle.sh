@@ -4,8 +4,9 @@
 #      with an empty compiler cache, as a new player's first build;
 #   2. `make test` with an empty compiler cache (cold);
 #   3. `make test` in a second clean clone, elsewhere, with the cache the first one filled (warm).
-# Each command of the Makefile's recipes is timed on its own (configure, build, each build's
-# tests), through a SHELL that times what it runs. Packages are taken as installed (the deps
+# Each command of the Makefile's recipes is timed on its own (configure, build, the tests with
+# the sanitizer build beside them), through a SHELL that times what it runs, and each suite's
+# own time is taken from CTest. Packages are taken as installed (the deps
 # step is timed too and takes a second when they are).
 #   bench/bucle.sh [run|cold|warm ...]   # default: all three, in that order
 # Run it on a quiet machine; it prints a table of the phases and the totals.
@@ -48,6 +49,7 @@ medir() {
     git clone -q --no-hardlinks "$top" "$clon"
     export BUCLE_LOG="$work/$nombre.log" CCACHE_DIR="$cache"
     : >"$BUCLE_LOG"
+    command -v ccache >/dev/null && ccache -z >/dev/null
     local inicio=$(date +%s.%N) estado=0
     make -C "$clon" "$objetivo" SHELL="$work/cronometro" >"$work/$nombre.out" 2>&1 || estado=$?
     local total=$(echo "$(date +%s.%N) - $inicio" | bc)
@@ -58,6 +60,8 @@ medir() {
     for b in build build-asan; do
         [ -f "$clon/$b/.ninja_log" ] && contar "$clon/$b"
     done
+    # The sanitizer suite runs beside the normal one: each suite's own time, from CTest.
+    grep "Total Test time" "$work/$nombre.out" | paste -sd ';' | sed 's/^/  suites (build; build-asan): /'
     [ $estado = 0 ] || { tail -30 "$work/$nombre.out"; exit $estado; }
     command -v ccache >/dev/null && ccache -s | grep -E "Hits|Misses" | sed 's/^/  ccache /'
     rm -rf "$clon"
