@@ -117,6 +117,9 @@ void preferenciasfrm::agregarNivel(QFormLayout &filas)
     filas.addRow(etiqueta, m_nivel);
     auto *nota = new QLabel(tr("Un nivel nuevo se aplica desde la próxima partida."));
     nota->setObjectName(QStringLiteral("lblNivelNota"));
+    // The list's words to a screen reader, said with the list, rather than the window's own,
+    // said before each choice the list tells.
+    nota->setBuddy(m_nivel);
     nota->setWordWrap(true);
     filas.addRow(nota);
 }

@@ -3,7 +3,6 @@
 #include "anunciador.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QStatusBar>
 #include <QTimer>
@@ -24,7 +23,7 @@ QString enMinuscula(QString frase)
 
 Anunciador::Anunciador(QStatusBar &barra)
     : m_barra(barra)
-    , m_aviso(new QWidget(&barra))
+    , m_aviso(new Notificacion(&barra))
     , m_salida(new QTimer(m_aviso))
 {
     m_salida->setSingleShot(true);
@@ -35,17 +34,6 @@ Anunciador::Anunciador(QStatusBar &barra)
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, m_aviso,
                      [this] { decirPendiente(); });
     m_aviso->setObjectName(kAviso);
-    m_aviso->setGeometry(0, 0, 1, 1);
-    m_aviso->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_aviso->setFocusPolicy(Qt::NoFocus);
-    m_aviso->hide();
-}
-
-QAccessibleInterface *Anunciador::fabrica(const QString &clase, QObject *objeto)
-{
-    if (clase != QLatin1String("QWidget") || !objeto || objeto->objectName() != kAviso)
-        return nullptr;
-    return new QAccessibleWidget(qobject_cast<QWidget *>(objeto), QAccessible::Notification);
 }
 
 void Anunciador::decir(const QString &texto)
@@ -116,10 +104,8 @@ QString Anunciador::pendiente() const
 
 void Anunciador::hablar()
 {
-    m_aviso->hide();
-    m_aviso->setAccessibleName(pendiente());
+    m_aviso->decir(pendiente());
     m_pendientes.clear();
-    m_aviso->show();
 }
 
 QString Anunciador::actual() const

@@ -2,26 +2,21 @@
 
 #pragma once
 
+#include "notificacion.h"
 #include "resultadodemano.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
-class QAccessibleInterface;
-class QObject;
 class QStatusBar;
 class QTimer;
-class QWidget;
 
 // Short messages at the bottom of the window, and what a screen reader says of
 // the game without the player moving the focus: the CPU's moves, the hint, the
 // turn, refusals and results.
 //
-// Qt 6.4 has no announcement event, and Orca speaks only what concerns the
-// focused object, or a notification or alert that shows. So every message is
-// also given to a one-pixel, painted-nothing notification in the status bar:
-// hidden, renamed and shown again, it raises a "showing" change that Orca
+// Every message is also given to a notification in the status bar, which Orca
 // speaks whatever has the focus. Orca drops such a change still waiting in its
 // queue when a move's many name changes flood it and the focus moves, or when
 // a window comes to the front; so the messages of one stretch of play are said
@@ -57,7 +52,7 @@ public:
     QString pendiente() const;
     QString actual() const;
     // The object that speaks, for tests.
-    QWidget *aviso() const { return m_aviso; }
+    Notificacion *aviso() const { return m_aviso; }
 
     // The CPU's move in words, shown at once and spoken with the turn that
     // follows it, and with whatever waited to be spoken; kept until the
@@ -98,16 +93,13 @@ public:
     static QString palabrasFinDeMano(const ResultadoDeMano &resultado, const QString &nombreHumano,
                                      int puntosCpu, int puntosHumano);
 
-    // Gives the notification its role.
-    static QAccessibleInterface *fabrica(const QString &clase, QObject *objeto);
-
 private:
     void mostrar(const QString &texto);
     void anotar(const QString &texto);
     void hablar();
 
     QStatusBar &m_barra;
-    QWidget *m_aviso;
+    Notificacion *m_aviso;
     QTimer *m_salida;
     QStringList m_pendientes;
     QString m_jugadaCpu;

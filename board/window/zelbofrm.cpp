@@ -64,7 +64,6 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_notaDeArchivos = new NotaDeArchivos(*statusBar(), *m_anunciador);
     m_nombres = std::make_unique<NombresAccesibles>(*mesa);
     QAccessible::installFactory(&NombresAccesibles::fabrica);
-    QAccessible::installFactory(&Anunciador::fabrica);
     m_teclado = new TecladoTablero(
         *mesa, m_juego, *m_anunciador,
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);

@@ -3,7 +3,9 @@
 #include "ajustesjuego.h"
 #include "fakedialogs.h"
 #include "fakeview.h"
+#include "listaconvalor.h"
 #include "mersennerandom.h"
+#include "notificacion.h"
 #include "pathlabel.h"
 #include "preferencesfile.h"
 #include "preferenciasfrm.h"
@@ -463,11 +465,21 @@ void TestPreferenciasFrm::everyControlReadsWithItsName()
                 = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
             QVERIFY2(!nombre.isEmpty(), w->metaObject()->className());
             QVERIFY2(!nombre.contains(QLatin1Char('&')), qPrintable(nombre));
-            // A reader says a list's choice from its description, the one after a change too.
-            if (auto *lista = qobject_cast<QComboBox *>(w)) {
-                lista->setCurrentIndex((lista->currentIndex() + 1) % lista->count());
+            // A reader says a list's choice from its description, and a choice changed by
+            // the keys in a notification of the window.
+            if (qobject_cast<QComboBox *>(w)) {
+                auto *lista = qobject_cast<ListaConValor *>(w);
+                QVERIFY2(lista, qPrintable(nombre));
+                lista->setFocus();
+                QTRY_VERIFY(lista->hasFocus());
+                const bool ultima = lista->currentIndex() == lista->count() - 1;
+                QTest::keyClick(lista, ultima ? Qt::Key_Up : Qt::Key_Down);
                 QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description),
                          lista->currentText());
+                QVERIFY2(lista->aviso() && lista->aviso()->isVisible(), qPrintable(nombre));
+                QAccessibleInterface *aviso = QAccessible::queryAccessibleInterface(lista->aviso());
+                QCOMPARE(aviso->role(), QAccessible::Notification);
+                QCOMPARE(aviso->text(QAccessible::Name), lista->currentText());
             }
             ++vistos;
         }

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+// Words a screen reader says whatever has the focus. Qt 6.4 has no announcement event, and
+// Orca speaks only what concerns the focused object, or a notification that shows: this one
+// pixel, painting nothing, is such a notification, hidden, renamed with the words and shown
+// again.
+class Notificacion : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Notificacion(QWidget *parent);
+
+    void decir(const QString &texto);
+};
