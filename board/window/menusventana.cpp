@@ -2,6 +2,7 @@
 
 #include "menusventana.h"
 
+#include "focoenmenus.h"
 #include "tecladotablero.h"
 #include "teclasdemenu.h"
 #include "zelbofrm.h"
@@ -52,8 +53,13 @@ void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
     QMenuBar *barra = m_ventana.menuBar();
     auto *teclas = new TeclasDeMenu(barra);
     barra->installEventFilter(teclas);
-    for (QMenu *menu : barra->findChildren<QMenu *>())
+    for (QMenu *menu : barra->findChildren<QMenu *>()) {
         menu->installEventFilter(teclas);
+        // An open menu is named to a screen reader by its window title, which a menu of the
+        // bar leaves empty: the reader said "Pista" and not which menu it was in.
+        menu->setAccessibleName(QString(menu->title()).remove(QLatin1Char('&')));
+    }
+    new FocoEnMenus(*barra);
     // F10 opens the first menu, as on the desktops.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), &m_ventana);
     QObject::connect(f10, &QShortcut::activated, barra,

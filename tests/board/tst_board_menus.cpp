@@ -8,6 +8,7 @@
 
 #include "preferenciasfrm.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
@@ -249,14 +250,23 @@ void TstBoardMenus::f10OpensTheFirstMenu()
 {
     BoardFixture f;
     QVERIFY(f.iniciar() && mostrar(f));
-    f.clasica().cartap2img()[0]->setFocus();
+    CardPicture *carta = f.clasica().cartap2img()[0];
+    carta->setFocus();
+    QMenuBar &barra = *f.ventana().menuBar();
     tecla(f.ventana(), Qt::Key_F10);
-    QCOMPARE(QApplication::activePopupWidget(), menu(*f.ventana().menuBar(), "Archivo"));
-    // Right walks on to the next menu, as on any menu bar.
+    QCOMPARE(QApplication::activePopupWidget(), menu(barra, "Archivo"));
+    // Right walks on to the next menu, as on any menu bar, and a screen reader hears the
+    // menu by its name; the card waits meanwhile, so that no window activated on the way
+    // hands the focus back to it.
     tecla(f.ventana(), Qt::Key_Right);
-    QCOMPARE(QApplication::activePopupWidget(), menu(*f.ventana().menuBar(), "Juego"));
+    QMenu *juego = menu(barra, "Juego");
+    QCOMPARE(QApplication::activePopupWidget(), juego);
+    QCOMPARE(QAccessible::queryAccessibleInterface(juego)->text(QAccessible::Name),
+             QStringLiteral("Juego"));
+    QCOMPARE(f.ventana().focusWidget(), &barra);
     tecla(f.ventana(), Qt::Key_Escape);
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QTRY_COMPARE(f.ventana().focusWidget(), carta);
 }
 
 // Each item, its menu opened by Alt and the menu's letter, answers to its own
