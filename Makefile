@@ -66,22 +66,17 @@ run: build
 # The whole suite twice: the normal build (g++), then built with clang under AddressSanitizer
 # and UndefinedBehaviorSanitizer, where any report fails the run; that build holds the fuzz
 # targets too, whose short runs from their seeds are among its tests. The sanitizer build is
-# made while the normal build's tests run, which leave a part of the machine idle, and its
-# tests start as soon as it is made: from the compiler cache that is long before the normal
-# suite ends. The sanitizer build's output goes to build-asan/build.log, and what failed in it
-# is shown; its suite's goes to build-asan/tests.log, shown once the normal suite has ended.
+# made while the normal build's tests run, which leave a part of the machine idle; its output
+# goes to build-asan/build.log, and what failed in it is shown.
 test: build-all
 	cmake --preset asan
-	@echo "== the sanitizer build and its tests, beside the tests: build-asan/build.log, build-asan/tests.log"
-	ctest --preset default -j $(TEST_JOBS) & normal=$$!; \
-	if cmake --build --preset asan -j $(JOBS) >build-asan/build.log 2>&1; then \
-	    ctest --preset asan -j $(TEST_JOBS) >build-asan/tests.log 2>&1; asan=$$?; \
-	else \
-	    sed -n '/^FAILED:/,$$p' build-asan/build.log; asan=1; \
-	fi; \
-	wait $$normal; probada=$$?; \
-	echo "== the sanitizer build's tests"; cat build-asan/tests.log 2>/dev/null; \
-	[ $$probada = 0 ] && [ $$asan = 0 ]
+	@echo "== the sanitizer build, beside the tests: build-asan/build.log"
+	ctest --preset default -j $(TEST_JOBS) & \
+	cmake --build --preset asan -j $(JOBS) >build-asan/build.log 2>&1; construida=$$?; \
+	wait $$!; probada=$$?; \
+	[ $$construida = 0 ] || sed -n '/^FAILED:/,$$p' build-asan/build.log; \
+	[ $$probada = 0 ] && [ $$construida = 0 ]
+	ctest --preset asan -j $(TEST_JOBS)
 
 PREFIX ?= /usr/local
 

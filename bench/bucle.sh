@@ -4,9 +4,9 @@
 #      with an empty compiler cache, as a new player's first build;
 #   2. `make test` with an empty compiler cache (cold);
 #   3. `make test` in a second clean clone, elsewhere, with the cache the first one filled (warm).
-# Each command of the Makefile's recipes is timed on its own (configure, build, the tests with
-# the sanitizer build beside them), through a SHELL that times what it runs, and each suite's
-# own time is taken from CTest. Packages are taken as installed (the deps
+# Each command of the Makefile's recipes is timed on its own (configure, build, each build's
+# tests), through a SHELL that times what it runs; the normal suite's own time, which runs
+# beside the sanitizer build, is taken from CTest. Packages are taken as installed (the deps
 # step is timed too and takes a second when they are).
 #   bench/bucle.sh [run|cold|warm ...]   # default: all three, in that order
 # Run it on a quiet machine; it prints a table of the phases and the totals.
@@ -60,7 +60,7 @@ medir() {
     for b in build build-asan; do
         [ -f "$clon/$b/.ninja_log" ] && contar "$clon/$b"
     done
-    # The sanitizer suite runs beside the normal one: each suite's own time, from CTest.
+    # Each suite's own time, from CTest: the normal one shares its step with the sanitizer build.
     grep "Total Test time" "$work/$nombre.out" | paste -sd ';' | sed 's/^/  suites (build; build-asan): /'
     [ $estado = 0 ] || { tail -30 "$work/$nombre.out"; exit $estado; }
     command -v ccache >/dev/null && ccache -s | grep -E "Hits|Misses" | sed 's/^/  ccache /'
