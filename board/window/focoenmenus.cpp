@@ -3,7 +3,6 @@
 #include "focoenmenus.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>

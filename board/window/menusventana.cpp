@@ -56,7 +56,7 @@ void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
     for (QMenu *menu : barra->findChildren<QMenu *>()) {
         menu->installEventFilter(teclas);
         // An open menu is named to a screen reader by its window title, which a menu of the
-        // bar leaves empty: the reader said "Pista" and not which menu it was in.
+        // bar leaves empty: the accessibility tree held menus without a name.
         menu->setAccessibleName(QString(menu->title()).remove(QLatin1Char('&')));
     }
     new FocoEnMenus(*barra);
