@@ -12,6 +12,7 @@
 #include "colorvalue.h"
 #include "compasescpu.h"
 #include "electorenhilo.h"
+#include "elementodemenu.h"
 #include "entradademesa.h"
 #include "escala.h"
 #include "findemanoenventana.h"
@@ -64,6 +65,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_notaDeArchivos = new NotaDeArchivos(*statusBar(), *m_anunciador);
     m_nombres = std::make_unique<NombresAccesibles>(*mesa);
     QAccessible::installFactory(&NombresAccesibles::fabrica);
+    QAccessible::installFactory(&ElementoDeMenu::fabrica);
     m_teclado = new TecladoTablero(
         *mesa, m_juego, *m_anunciador,
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);

@@ -97,6 +97,7 @@ private slots:
     void everyMenuAndItemHasALetterOfItsOwn();
     void everyMenuOpensByAltAndItsLetter();
     void f10OpensTheFirstMenu();
+    void everyItemGivesAScreenReaderItsShortcut();
     void everyItemIsChosenByItsLetter();
     void menuKeysPlayNothing_data();
     void menuKeysPlayNothing();
@@ -267,6 +268,34 @@ void TstBoardMenus::f10OpensTheFirstMenu()
     tecla(f.ventana(), Qt::Key_Escape);
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
     QTRY_COMPARE(f.ventana().focusWidget(), carta);
+}
+
+// A screen reader finds an item's shortcut in the third part of its keys
+// ("letter;;shortcut"), and says it after the item's name.
+void TstBoardMenus::everyItemGivesAScreenReaderItsShortcut()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    int conAtajo = 0;
+    for (QMenu *m : f.ventana().menuBar()->findChildren<QMenu *>()) {
+        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(m);
+        for (int i = 0; i < menu->childCount(); ++i) {
+            QAccessibleInterface *item = menu->child(i);
+            auto *accion = qobject_cast<QAction *>(item->object());
+            QVERIFY(accion);
+            if (accion->isSeparator())
+                continue;
+            QCOMPARE(item->text(QAccessible::Name), QString(accion->text()).remove(u'&'));
+            QAccessibleActionInterface *acciones = item->actionInterface();
+            QVERIFY(acciones);
+            const QStringList teclas
+                = acciones->keyBindingsForAction(acciones->actionNames().value(0));
+            QCOMPARE(teclas.size(), 3);
+            QCOMPARE(teclas.at(2), accion->shortcut().toString(QKeySequence::NativeText));
+            conAtajo += !accion->shortcut().isEmpty();
+        }
+    }
+    QVERIFY(conAtajo >= 10);
 }
 
 // Each item, its menu opened by Alt and the menu's letter, answers to its own
