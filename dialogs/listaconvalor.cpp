@@ -3,7 +3,6 @@
 #include "listaconvalor.h"
 
 #include <QAbstractItemView>
-#include <QStatusBar>
 
 ListaConValor::ListaConValor(const QString &nombre, QWidget *parent)
     : QComboBox(parent)
@@ -23,15 +22,7 @@ void ListaConValor::decirCambio()
     // An open list is read item by item; a change the player did not make is not news.
     if (!hasFocus() || view()->isVisible())
         return;
-    if (!m_aviso) {
-        // A screen reader says a notification of a status bar as bare words, where it
-        // says another with its role first.
-        auto *barra = new QStatusBar(window());
-        barra->setSizeGripEnabled(false);
-        barra->setGeometry(0, 0, 1, 1);
-        barra->setAttribute(Qt::WA_TransparentForMouseEvents);
-        barra->show();
-        m_aviso = new Notificacion(barra);
-    }
+    if (!m_aviso)
+        m_aviso = &Notificacion::deLaVentana(*window());
     m_aviso->decir(currentText());
 }

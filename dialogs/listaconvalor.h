@@ -23,7 +23,7 @@ public:
     // The choice as the description; called on every change, and by whoever changes the
     // list with its signals blocked.
     void describir();
-    // What says a new choice, once the list has said one.
+    // What says a new choice (its window's notification), once the list has said one.
     Notificacion *aviso() const { return m_aviso; }
 
 private:

@@ -3,8 +3,11 @@
 #include "notificacion.h"
 
 #include <QAccessibleWidget>
+#include <QStatusBar>
 
 namespace {
+
+const QString kBarra = QStringLiteral("barraDeNotificaciones");
 
 QAccessibleInterface *accesible(const QString &, QObject *objeto)
 {
@@ -29,4 +32,19 @@ void Notificacion::decir(const QString &texto)
     hide();
     setAccessibleName(texto);
     show();
+}
+
+Notificacion &Notificacion::deLaVentana(QWidget &ventana)
+{
+    auto *barra = ventana.findChild<QStatusBar *>(kBarra, Qt::FindDirectChildrenOnly);
+    if (!barra) {
+        barra = new QStatusBar(&ventana);
+        barra->setObjectName(kBarra);
+        barra->setSizeGripEnabled(false);
+        barra->setGeometry(0, 0, 1, 1);
+        barra->setAttribute(Qt::WA_TransparentForMouseEvents);
+        new Notificacion(barra);
+        barra->show();
+    }
+    return *barra->findChild<Notificacion *>();
 }

@@ -16,5 +16,9 @@ class Notificacion : public QWidget
 public:
     explicit Notificacion(QWidget *parent);
 
+    // The window's notification in a one-pixel status bar of its own, made on first use:
+    // Orca says a status bar's notification as bare words, and another with its role first.
+    static Notificacion &deLaVentana(QWidget &ventana);
+
     void decir(const QString &texto);
 };

@@ -117,8 +117,8 @@ void preferenciasfrm::agregarNivel(QFormLayout &filas)
     filas.addRow(etiqueta, m_nivel);
     auto *nota = new QLabel(tr("Un nivel nuevo se aplica desde la próxima partida."));
     nota->setObjectName(QStringLiteral("lblNivelNota"));
-    // The list's words to a screen reader, said with the list, rather than the window's own,
-    // said before each choice the list tells.
+    // Tied to the level list, the note is not one of the window's loose words, which a screen
+    // reader says with the window's name before each choice a list tells.
     nota->setBuddy(m_nivel);
     nota->setWordWrap(true);
     filas.addRow(nota);
