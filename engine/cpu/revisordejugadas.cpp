@@ -57,7 +57,11 @@ RevisionJugada RevisorDeJugadas::revisar(const VistaDificil &vista,
 {
     const Lado yo = vista.yo();
     if (yo == Lado::Humano) {
-        const ValoracionDeJugadas v = m_estimador.valorar(vista, parar);
+        ValoracionDeJugadas v = m_estimador.valorar(vista, parar);
+        // Told to stop before the first deal was drawn, it listed no move: the move made is
+        // then the only one, and the caller drops the review anyway.
+        if (v.movimientos.empty())
+            v = m_estimador.valorar(vista, { jugada }, parar);
         const MovimientoCompacto &mejor = v.movimientos.at(v.mejor);
         const std::size_t hecha = v.indiceDe(vista.posicion, jugada);
         const ChancesDeGanar despues = hecha < v.movimientos.size()

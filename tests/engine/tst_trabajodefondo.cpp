@@ -44,13 +44,14 @@ bool esperarSinEventos(const std::atomic_bool &empezada)
 }
 
 // The opening of a hand dealt in deck order, seen from the side to move.
-VistaDificil apertura()
+VistaDificil apertura(Lado abre = Lado::Cpu)
 {
     PosicionCompacta p;
     p.palo = PartidaCompacta::palosDelMazo();
     std::array<std::int8_t, PosicionCompacta::kCartas> orden {};
     std::iota(orden.begin(), orden.end(), std::int8_t { 0 });
     p.nuevaMano(orden);
+    p.turno = abre;
     return VistaDificil::desdePosicion(p, p.turno);
 }
 
@@ -146,6 +147,15 @@ void TestTrabajoDeFondo::longComputationsGiveUpOnceAskedToStop_data()
     QTest::newRow("review of a move") << Calculo([vista, jugada](std::stop_token parar) {
         RevisorDeJugadas(kMuchas).revisar(vista, jugada, parar);
     });
+    QTest::newRow("review of the player's move, stopped before it starts")
+        << Calculo([](std::stop_token) {
+               const VistaDificil tuya = apertura(Lado::Humano);
+               std::stop_source parada;
+               parada.request_stop();
+               RevisorDeJugadas(kMuchas).revisar(
+                   tuya, ReglasCompactas::movimientos(tuya.posicion, Lado::Humano).front(),
+                   parada.get_token());
+           });
     QTest::newRow("Experto's move") << Calculo([vista](std::stop_token parar) {
         MuestreoExperto(kMuchas).elegirCompacto(vista, 1, parar);
     });
