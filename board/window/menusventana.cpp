@@ -2,6 +2,7 @@
 
 #include "menusventana.h"
 
+#include "alttardio.h"
 #include "focoenmenus.h"
 #include "tecladotablero.h"
 #include "teclasdemenu.h"
@@ -60,6 +61,7 @@ void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
         menu->setAccessibleName(QString(menu->title()).remove(QLatin1Char('&')));
     }
     new FocoEnMenus(*barra);
+    new AltTardio(*barra);
     // F10 opens the first menu, as on the desktops.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), &m_ventana);
     QObject::connect(f10, &QShortcut::activated, barra,

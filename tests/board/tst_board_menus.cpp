@@ -96,6 +96,8 @@ private slots:
     void boardKeysStillPlayOutsideTheMenus();
     void everyMenuAndItemHasALetterOfItsOwn();
     void everyMenuOpensByAltAndItsLetter();
+    void aScreenReadersLateAltLeavesTheMenuOpen_data();
+    void aScreenReadersLateAltLeavesTheMenuOpen();
     void f10OpensTheFirstMenu();
     void everyItemGivesAScreenReaderItsShortcut();
     void everyItemIsChosenByItsLetter();
@@ -245,6 +247,39 @@ void TstBoardMenus::everyMenuOpensByAltAndItsLetter()
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         tecla(f.ventana(), Qt::Key_Escape); // the menu bar lets the keyboard go
     }
+}
+
+// Under a screen reader the Alt of Alt+J reaches the window after J's shortcut has opened
+// the menu; that Alt leaves the menu open, and the next one closes it.
+void TstBoardMenus::aScreenReadersLateAltLeavesTheMenuOpen_data()
+{
+    QTest::addColumn<bool>("altAntes");
+    QTest::newRow("the Alt comes late") << false;
+    QTest::newRow("the Alt comes first") << true;
+}
+
+void TstBoardMenus::aScreenReadersLateAltLeavesTheMenuOpen()
+{
+    QFETCH(bool, altAntes);
+    BoardFixture f;
+    QVERIFY(f.iniciar() && mostrar(f));
+    CardPicture *carta = f.clasica().cartap2img()[0];
+    carta->setFocus();
+    // Single key events: QTest's key functions send each modifier's own key first.
+    const auto alt = [](QWidget *destino) {
+        QTest::simulateEvent(destino, true, Qt::Key_Alt, Qt::AltModifier, QString(), false);
+    };
+    if (altAntes)
+        alt(carta);
+    QTest::simulateEvent(carta, true, Qt::Key_J, Qt::AltModifier, QStringLiteral("j"), false);
+    QMenu *juego = menu(*f.ventana().menuBar(), "Juego");
+    QCOMPARE(QApplication::activePopupWidget(), juego);
+    if (!altAntes) {
+        alt(juego);
+        QCOMPARE(QApplication::activePopupWidget(), juego);
+    }
+    alt(juego);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
 }
 
 void TstBoardMenus::f10OpensTheFirstMenu()
