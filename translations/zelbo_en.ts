@@ -642,6 +642,10 @@
 <context>
     <name>MenusVentana</name>
     <message>
+        <source>Menú %1</source>
+        <translation>%1 menu</translation>
+    </message>
+    <message>
         <source>Nuevo</source>
         <translation>New</translation>
     </message>

@@ -106,9 +106,13 @@ QRect ElementoDeMenu::rect() const
     return zona.translated(m_duenio->mapToGlobal(QPoint(0, 0)));
 }
 
+// A switch is a check box: Qt passes no screen reader that a menu item can be checked, so
+// Orca said "marcado" of a switch that was on and nothing of one that was off.
 QAccessible::Role ElementoDeMenu::role() const
 {
-    return m_accion->isSeparator() ? QAccessible::Separator : QAccessible::MenuItem;
+    if (m_accion->isSeparator())
+        return QAccessible::Separator;
+    return m_accion->isCheckable() ? QAccessible::CheckBox : QAccessible::MenuItem;
 }
 
 QAccessible::State ElementoDeMenu::state() const

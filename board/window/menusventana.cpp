@@ -58,7 +58,7 @@ void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
         menu->installEventFilter(teclas);
         // An open menu is named to a screen reader by its window title, which a menu of the
         // bar leaves empty: the accessibility tree held menus without a name.
-        menu->setAccessibleName(QString(menu->title()).remove(QLatin1Char('&')));
+        menu->setAccessibleName(tr("Menú %1").arg(QString(menu->title()).remove(QLatin1Char('&'))));
     }
     new FocoEnMenus(*barra);
     new AltTardio(*barra);

@@ -21,6 +21,7 @@
 #include "lineadeordenes.h"
 #include "lugaresclasicos.h"
 #include "mandodemostracion.h"
+#include "menudelabarra.h"
 #include "mesa.h"
 #include "mododeventana.h"
 #include "nombresaccesibles.h"
@@ -66,6 +67,7 @@ ZelboFrm::ZelboFrm(const Ubicaciones &lugares, DialogService &dialogos, RandomSo
     m_nombres = std::make_unique<NombresAccesibles>(*mesa);
     QAccessible::installFactory(&NombresAccesibles::fabrica);
     QAccessible::installFactory(&ElementoDeMenu::fabrica);
+    QAccessible::installFactory(&MenuDeLaBarra::fabrica);
     m_teclado = new TecladoTablero(
         *mesa, m_juego, *m_anunciador,
         [this](const std::function<void(ZelboGame &)> &accion) { jugar(accion); }, this);

@@ -100,6 +100,7 @@ private slots:
     void aScreenReadersLateAltLeavesTheMenuOpen();
     void f10OpensTheFirstMenu();
     void everyItemGivesAScreenReaderItsShortcut();
+    void aScreenReaderHearsEachMenusNameAndEachSwitchsState();
     void everyItemIsChosenByItsLetter();
     void menuKeysPlayNothing_data();
     void menuKeysPlayNothing();
@@ -298,7 +299,7 @@ void TstBoardMenus::f10OpensTheFirstMenu()
     QMenu *juego = menu(barra, "Juego");
     QCOMPARE(QApplication::activePopupWidget(), juego);
     QCOMPARE(QAccessible::queryAccessibleInterface(juego)->text(QAccessible::Name),
-             QStringLiteral("Juego"));
+             QStringLiteral("Menú Juego"));
     QCOMPARE(f.ventana().focusWidget(), &barra);
     tecla(f.ventana(), Qt::Key_Escape);
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
@@ -331,6 +332,38 @@ void TstBoardMenus::everyItemGivesAScreenReaderItsShortcut()
         }
     }
     QVERIFY(conAtajo >= 10);
+}
+
+// Orca says the name of the menu it enters ("Menú Juego, Pista H") only for a parent it does
+// not take for layout, of a role it names as context; and it says a switch's state, on or
+// off, only of a check box. The tree stays whole: each menu under its item of the bar.
+void TstBoardMenus::aScreenReaderHearsEachMenusNameAndEachSwitchsState()
+{
+    BoardFixture f;
+    QVERIFY(f.iniciar());
+    int interruptores = 0;
+    for (QAction *enLaBarra : f.ventana().menuBar()->actions()) {
+        QMenu *m = enLaBarra->menu();
+        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(m);
+        QCOMPARE(menu->role(), QAccessible::LayeredPane);
+        QCOMPARE(menu->text(QAccessible::Name),
+                 QStringLiteral("Menú ") + QString(m->title()).remove(u'&'));
+        QCOMPARE(menu->parent()->object(), enLaBarra);
+        QCOMPARE(menu->parent()->child(0), menu);
+        for (int i = 0; i < menu->childCount(); ++i) {
+            QAccessibleInterface *item = menu->child(i);
+            QCOMPARE(item->parent(), menu);
+            QCOMPARE(menu->indexOfChild(item), i);
+            auto *accion = qobject_cast<QAction *>(item->object());
+            if (!accion->isCheckable())
+                continue;
+            ++interruptores;
+            QCOMPARE(item->role(), QAccessible::CheckBox);
+            QCOMPARE(item->state().checked, accion->isChecked());
+        }
+    }
+    // Historial, Mesa moderna, Sonidos del juego, Pantalla completa.
+    QCOMPARE(interruptores, 4);
 }
 
 // Each item, its menu opened by Alt and the menu's letter, answers to its own

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QMenu;
+
+// A menu of the menu bar as a screen reader reads it. Orca says the menu an item belongs to
+// ("Menú Juego, Pista H") only when the item's parent has a menu's role, which none of Qt's
+// roles gives: Qt's open menu is a popup menu, of which Orca says nothing as context. A
+// window's name it does say, once, on entering it; so the menu, which is a window of its own
+// on screen, is told as one, by the name the menu bar gave it.
+class MenuDeLaBarra : public QAccessibleWidget
+{
+public:
+    explicit MenuDeLaBarra(QMenu *menu);
+
+    // The factory for the menus of the menu bar.
+    static QAccessibleInterface *fabrica(const QString &clase, QObject *objeto);
+
+    QAccessible::Role role() const override;
+    QAccessibleInterface *parent() const override;
+    QAccessibleInterface *child(int indice) const override;
+    int childCount() const override;
+    int indexOfChild(const QAccessibleInterface *hijo) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
+
+private:
+    QMenu *menu() const;
+};
