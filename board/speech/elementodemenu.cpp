@@ -107,7 +107,7 @@ QRect ElementoDeMenu::rect() const
 }
 
 // A switch is a check box: Qt passes no screen reader that a menu item can be checked, so
-// Orca said "marcado" of a switch that was on and nothing of one that was off.
+// Orca said of a switch that was on that it was checked, and nothing of one that was off.
 QAccessible::Role ElementoDeMenu::role() const
 {
     if (m_accion->isSeparator())

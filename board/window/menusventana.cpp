@@ -54,11 +54,14 @@ void MenusVentana::crearMenus(TecladoTablero &teclado, QAction &historial)
     QMenuBar *barra = m_ventana.menuBar();
     auto *teclas = new TeclasDeMenu(barra);
     barra->installEventFilter(teclas);
-    for (QMenu *menu : barra->findChildren<QMenu *>()) {
+    for (QMenu *menu : barra->findChildren<QMenu *>())
         menu->installEventFilter(teclas);
+    for (QAction *enLaBarra : barra->actions()) {
         // An open menu is named to a screen reader by its window title, which a menu of the
-        // bar leaves empty: the accessibility tree held menus without a name.
-        menu->setAccessibleName(tr("Menú %1").arg(QString(menu->title()).remove(QLatin1Char('&'))));
+        // bar leaves empty: the accessibility tree held menus without a name. A name of its
+        // own, not its item's in the bar, which Orca would then skip as mere layout.
+        const QString titulo = QString(enLaBarra->text()).remove(QLatin1Char('&'));
+        enLaBarra->menu()->setAccessibleName(tr("Menú %1").arg(titulo));
     }
     new FocoEnMenus(*barra);
     new AltTardio(*barra);
