@@ -28,11 +28,6 @@ QMenu *MenuDeLaBarra::menu() const
     return static_cast<QMenu *>(widget());
 }
 
-QAccessible::Role MenuDeLaBarra::role() const
-{
-    return QAccessible::LayeredPane;
-}
-
 // The bar's item that opens the menu.
 QAccessibleInterface *MenuDeLaBarra::parent() const
 {
