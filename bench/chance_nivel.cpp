@@ -3,7 +3,10 @@
 // The hint's player in the human's seat against each level of the CPU on the compact
 // position: the shares of hands each side wins by the side that opens them (the figures
 // ChanceDePartida::contraLaPista holds), and the time one estimate of the chance to win
-// takes at that level (the bar's work at each human turn). Run by hand:
+// takes at that level (the bar's work at each human turn). Then, by the side that opens
+// and the deal in play, how far the estimate's share of the decisive hands for the human
+// is from the share those hands gave, in log-odds (what JugadorSimulado::desvio still
+// misses; 0 is right). Run by hand:
 //   taskset -c 0 ./build/bench/chance_nivel [partidas] [semilla] [normal|dificil|experto]
 
 #include "electorrapidonormal.h"
@@ -13,6 +16,8 @@
 #include "partidacompacta.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -47,6 +52,79 @@ PartidaCompacta::Elector cpu(NivelCpu nivel, const std::uint64_t &semilla)
     return ElectorRapidoNormal::elegir;
 }
 
+constexpr int kEtapas = PosicionCompacta::kEtapas;
+
+// The human's estimated shares of the hand at each of its moves, by opener and deal,
+// set against how each hand ended.
+class Desvios
+{
+public:
+    void anotar(const PosicionCompacta &p, const ChancesDeGanar &c)
+    {
+        if (p.repartidas < m_repartidas || p.puntos != m_puntos)
+            cerrar(p.puntos[Lado::Humano] > m_puntos[Lado::Humano]
+                       ? Lado::Humano
+                       : (p.puntos[Lado::Cpu] > m_puntos[Lado::Cpu] ? Lado::Cpu : Lado::Nadie));
+        m_repartidas = p.repartidas;
+        m_puntos = p.puntos;
+        m_abierta.push_back({ ChanceDePartida::quienAbre(p), p.etapa(), c.mano });
+    }
+    // The game is over: its last hand went to its winner.
+    void terminar(Lado ganador)
+    {
+        cerrar(ganador);
+        m_repartidas = 0;
+        m_puntos = {};
+    }
+    void imprimir() const
+    {
+        for (const Lado abre : kLados) {
+            std::printf("  %s opens, log-odds the estimate misses by deal:",
+                        abre == Lado::Cpu ? "cpu" : "human");
+            for (int e = 0; e < kEtapas; ++e) {
+                const Celda &c = m_celdas[abre][static_cast<std::size_t>(e)];
+                const double estimada
+                    = c.estimada[Lado::Humano] / (c.estimada[Lado::Humano] + c.estimada[Lado::Cpu]);
+                const double real = static_cast<double>(c.ganadas[Lado::Humano])
+                    / std::max(1, c.ganadas[Lado::Humano] + c.ganadas[Lado::Cpu]);
+                std::printf(" %+.2f",
+                            std::log(real / (1 - real)) - std::log(estimada / (1 - estimada)));
+            }
+            std::printf("\n");
+        }
+    }
+
+private:
+    struct Anotada
+    {
+        Lado abre;
+        int etapa;
+        PorLado<double> mano;
+    };
+    struct Celda
+    {
+        PorLado<double> estimada {};
+        PorLado<int> ganadas {};
+    };
+
+    void cerrar(Lado ganador)
+    {
+        for (const Anotada &a : m_abierta) {
+            Celda &c = m_celdas[a.abre][static_cast<std::size_t>(a.etapa)];
+            for (const Lado lado : kLados)
+                c.estimada[lado] += a.mano[lado];
+            if (ganador != Lado::Nadie)
+                ++c.ganadas[ganador];
+        }
+        m_abierta.clear();
+    }
+
+    PorLado<std::array<Celda, kEtapas>> m_celdas {};
+    std::vector<Anotada> m_abierta;
+    int m_repartidas = 0;
+    PorLado<std::uint8_t> m_puntos {};
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -62,6 +140,7 @@ int main(int argc, char **argv)
         const EstimadorVictoria juez(EstimadorVictoria::kMuestras, EstimadorVictoria::kSemilla,
                                      nivel);
         std::vector<double> tiempos;
+        Desvios desvios;
         Lado abre = Lado::Nadie;
         const PartidaCompacta::Elector pista = [&](const PosicionCompacta &p) {
             if (p.repartidas == PosicionCompacta::kMesaInicial + 2 * PosicionCompacta::kReparto
@@ -70,6 +149,7 @@ int main(int argc, char **argv)
             const double desde = hiloMs();
             const ValoracionDeJugadas v = juez.valorar(VistaDificil::desdePosicion(p, p.turno));
             tiempos.push_back(hiloMs() - desde);
+            desvios.anotar(p, v.deLaMejor());
             return v.movimientos.at(v.mejor);
         };
         std::uint64_t semillaPartida = 0;
@@ -92,6 +172,7 @@ int main(int argc, char **argv)
             for (const Lado lado : kLados)
                 ganadas[abre][lado] += r.manosGanadas[lado];
             ++partidasGanadas[r.ganador];
+            desvios.terminar(r.ganador);
         }
         std::sort(tiempos.begin(), tiempos.end());
         double total = 0;
@@ -107,6 +188,7 @@ int main(int argc, char **argv)
         std::printf(" estimate_ms_mean=%.2f estimate_ms_p50=%.2f estimate_ms_max=%.2f\n",
                     total / static_cast<double>(tiempos.size()), tiempos[tiempos.size() / 2],
                     tiempos.back());
+        desvios.imprimir();
         std::fflush(stdout);
     }
     return 0;

@@ -4,6 +4,9 @@
 
 #include "reglascompactas.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 using Fin = ChanceDePartida::FinDeMano;
@@ -32,7 +35,6 @@ std::vector<ChancesDeGanar> promedios(std::vector<ChancesDeGanar> sumas, int mue
     for (ChancesDeGanar &s : sumas) {
         for (const Lado lado : kLados) {
             s.mano[lado] /= muestras;
-            s.partida[lado] /= muestras;
             s.ventaja[lado] /= muestras;
         }
     }
@@ -68,10 +70,29 @@ void EstimadorVictoria::jugarYSumar(PosicionCompacta p, ChancesDeGanar &suma) co
     const int diferencia = p.cerrarMano(); // the CPU's pile less the human's
     for (const Lado lado : kLados) {
         const int mia = lado == Lado::Cpu ? diferencia : -diferencia;
-        const Fin fin = mia > 0 ? Fin::Gana : (mia < 0 ? Fin::Pierde : Fin::Empata);
-        suma.mano[lado] += fin == Fin::Gana ? 1.0 : 0.0;
+        suma.mano[lado] += mia > 0 ? 1.0 : 0.0;
         suma.ventaja[lado] += mia;
-        suma.partida[lado] += ChanceDePartida::trasMano(m_reparto, p, lado, fin);
+    }
+}
+
+void EstimadorVictoria::completar(const PosicionCompacta &p, ChancesDeGanar &c) const
+{
+    const double gana = c.mano[Lado::Humano];
+    const double pierde = c.mano[Lado::Cpu];
+    // The human's odds of the decisive hands move; the tied hands stay, and so does
+    // a hand every deal gave to one side.
+    if (gana > 0 && pierde > 0) {
+        const double decisivas = gana + pierde;
+        const double razon
+            = gana / pierde * std::exp(m_jugador.desvio(ChanceDePartida::quienAbre(p), p.etapa()));
+        c.mano[Lado::Humano] = decisivas * razon / (1 + razon);
+        c.mano[Lado::Cpu] = decisivas / (1 + razon);
+    }
+    const double empata = std::max(0.0, 1 - c.mano[Lado::Cpu] - c.mano[Lado::Humano]);
+    for (const Lado lado : kLados) {
+        c.partida[lado] = c.mano[lado] * ChanceDePartida::trasMano(m_reparto, p, lado, Fin::Gana)
+            + empata * ChanceDePartida::trasMano(m_reparto, p, lado, Fin::Empata)
+            + c.mano[contrario(lado)] * ChanceDePartida::trasMano(m_reparto, p, lado, Fin::Pierde);
     }
 }
 
@@ -86,11 +107,14 @@ ValoracionDeJugadas EstimadorVictoria::valorarDesde(const VistaDificil &vista, L
     std::vector<ChancesDeGanar> sumas;
     GeneradorDificil azar(GeneradorDificil::combinar(m_semilla, vista.huella()));
     Lado compara = mueve;
+    PosicionCompacta primero;
     for (int muestra = 0; muestra < m_muestras && !parar.stop_requested(); ++muestra) {
         PosicionCompacta mundo = vista.determinizar(azar);
         mundo.turno = mueve;
         if (previa)
             mundo.aplicar(*previa);
+        if (muestra == 0)
+            primero = mundo;
         if (!elegidos) {
             // The moves the human can make are the same on every deal drawn.
             elegidos = true;
@@ -112,6 +136,8 @@ ValoracionDeJugadas EstimadorVictoria::valorarDesde(const VistaDificil &vista, L
     }
     sumas.resize(std::max<std::size_t>(1, v.movimientos.size()));
     v.chances = promedios(std::move(sumas), m_muestras);
+    for (ChancesDeGanar &c : v.chances)
+        completar(primero, c);
     for (std::size_t i = 1; i < v.chances.size(); ++i) {
         if (mejorPara(compara, v.chances[i], v.chances[v.mejor]))
             v.mejor = i;

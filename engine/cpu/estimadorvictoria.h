@@ -40,9 +40,10 @@ struct ValoracionDeJugadas
 
 // The chance to win against the CPU of one level, judged from what one side can
 // see: it deals the cards that side cannot see at random, plays the hand out
-// with each seat played as JugadorSimulado plays it, and scores each end by the
-// game it leaves (the hands still to come at the shares the hint wins against
-// that level). When the human is to move and looks, every move worth comparing
+// with each seat played as JugadorSimulado plays it, moves the share of the
+// hands each side wins by what those stand-ins are measured to miss, and scores
+// each end by the game it leaves (the hands still to come at the shares the hint
+// wins against that level). When the human is to move and looks, every move worth comparing
 // is played on the same deals and the position is worth what its best move is
 // worth: the hint is that move, the counting player looking one move ahead, and
 // the chance shown is the chance of a player who plays as the hint. A fixed
@@ -89,8 +90,11 @@ public:
                                             std::stop_token parar = {}) const;
 
 private:
-    // The hand played out from p, its end added to suma.
+    // The hand played out from p, its end added to suma (the hand and the lead).
     void jugarYSumar(PosicionCompacta p, ChancesDeGanar &suma) const;
+    // The figures of the hand's deals from p made good for what the seats' stand-ins
+    // are measured to miss, and the game's chances they give.
+    void completar(const PosicionCompacta &p, ChancesDeGanar &c) const;
     ValoracionDeJugadas valorarDesde(const VistaDificil &vista, Lado mueve,
                                      const MovimientoCompacto *previa,
                                      std::vector<MovimientoCompacto> movimientos,

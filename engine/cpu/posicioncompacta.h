@@ -20,6 +20,7 @@ struct PosicionCompacta
     static constexpr int kLugaresMesa = 7; // the table places the board can mark
     static constexpr int kReparto = 3; // cards to each hand per deal
     static constexpr int kMesaInicial = 4;
+    static constexpr int kEtapas = 6; // deals in a hand
     static constexpr std::int8_t kNinguna = -1;
     static constexpr std::uint64_t kTodas = (std::uint64_t { 1 } << kCartas) - 1;
 
@@ -43,6 +44,8 @@ struct PosicionCompacta
     {
         return enMano[Lado::Cpu] == 0 && enMano[Lado::Humano] == 0 && repartidas >= kCartas;
     }
+    // The deal in play, from 0 (the first) to kEtapas - 1 (the last round).
+    int etapa() const { return (repartidas - kMesaInicial) / (2 * kReparto) - 1; }
     std::uint64_t mascaraMano(Lado lado) const;
     std::uint64_t mascaraMesa() const;
     // What a side cannot see: the other hand and the undealt cards.

@@ -341,7 +341,9 @@ void TestExperto::freshGameChanceIsAgainstTheLevel_data()
     QTest::newRow("experto, the CPU opens") << NivelCpu::Experto << false << 0.7 << 1.0;
 }
 
-// The human's chance at the first move of a game, on seeded deals, as the bar shows it.
+// The human's chance at the first move of a game, on seeded deals, as the bar shows it;
+// and its share of the decisive hands, which is the share the hint wins from that seat
+// against that level as whole games go.
 void TestExperto::freshGameChanceIsAgainstTheLevel()
 {
     QFETCH(NivelCpu, nivel);
@@ -350,24 +352,33 @@ void TestExperto::freshGameChanceIsAgainstTheLevel()
     QFETCH(double, hasta);
     const EstimadorVictoria estimador(100, EstimadorVictoria::kSemilla, nivel);
     GeneradorDificil azar(21);
-    constexpr int kManos = 8;
-    double suma = 0.0;
-    for (int mano = 0; mano < kManos; ++mano) {
+    constexpr int kManos = 40;
+    double partida = 0.0;
+    PorLado<double> mano {};
+    for (int i = 0; i < kManos; ++i) {
         std::array<std::int8_t, PosicionCompacta::kCartas> b {};
         std::iota(b.begin(), b.end(), std::int8_t { 0 });
-        for (int i = PosicionCompacta::kCartas - 1; i > 0; --i)
-            std::swap(b[static_cast<std::size_t>(i)],
-                      b[static_cast<std::size_t>(azar.menorQue(i + 1))]);
+        for (int j = PosicionCompacta::kCartas - 1; j > 0; --j)
+            std::swap(b[static_cast<std::size_t>(j)],
+                      b[static_cast<std::size_t>(azar.menorQue(j + 1))]);
         PosicionCompacta p;
         p.palo = PartidaCompacta::palosDelMazo();
         p.nuevaMano(b);
         const VistaDificil vista = VistaDificil::desdePosicion(p, kHumano);
         const ChancesDeGanar c
             = abreHumano ? estimador.estimar(vista) : estimador.estimarAlRival(vista);
-        suma += c.partida[kHumano];
+        partida += c.partida[kHumano];
+        for (const Lado lado : kLados)
+            mano[lado] += c.mano[lado];
     }
-    const double media = suma / kManos;
+    const double media = partida / kManos;
     QVERIFY2(media >= desde && media <= hasta, qPrintable(QString::number(media)));
+    const ChanceDePartida::Reparto r = ChanceDePartida::contraLaPista(nivel);
+    const PorLado<double> &manos = abreHumano ? r.abreHumano : r.abreCpu;
+    const double medida = manos[kHumano] / (manos[kHumano] + manos[kCpu]);
+    const double estimada = mano[kHumano] / (mano[kHumano] + mano[kCpu]);
+    QVERIFY2(std::abs(estimada - medida) <= 0.04,
+             qPrintable(QStringLiteral("%1 against %2").arg(estimada).arg(medida)));
 }
 
 void TestExperto::reviewTutorAndBarShowOneFigure_data()
