@@ -92,8 +92,8 @@ public:
 private:
     // The hand played out from p, its end added to suma (the hand and the lead).
     void jugarYSumar(PosicionCompacta p, ChancesDeGanar &suma) const;
-    // The figures of the hand's deals from p made good for what the seats' stand-ins
-    // are measured to miss, and the game's chances they give.
+    // The hand's chances the deals from p gave, corrected for what the seats'
+    // stand-ins are measured to miss, and the game's chances they leave.
     void completar(const PosicionCompacta &p, ChancesDeGanar &c) const;
     ValoracionDeJugadas valorarDesde(const VistaDificil &vista, Lado mueve,
                                      const MovimientoCompacto *previa,
